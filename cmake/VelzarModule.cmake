@@ -1,0 +1,23 @@
+# One static library per module folder: every .cpp of the folder (not of its
+# sub-folders that are modules of their own), includes rooted at the project.
+#   velzar_module(<name> [DEPS <targets or libraries>...])
+function(velzar_module name)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  add_library(${name} STATIC ${sources})
+  target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
+  target_link_libraries(${name} PUBLIC ${ARG_DEPS})
+endfunction()
+
+# One GoogleTest program per tests/<module> folder, registered with CTest.
+#   velzar_tests(<module target> [DEPS <more targets>...])
+function(velzar_tests module)
+  cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
+  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  string(REPLACE "/" "_" flat ${module})
+  set(target test_${flat})
+  add_executable(${target} ${sources})
+  target_link_libraries(${target} PRIVATE ${module} ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_compile_definitions(${target} PRIVATE VELZAR_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+endfunction()

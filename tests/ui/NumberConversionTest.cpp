@@ -1,0 +1,25 @@
+#include "ui/Exceptions.h"
+#include "ui/NumberConversion.h"
+
+#include <gtest/gtest.h>
+
+TEST(StrToInt, ReadsDecimalAndHexadecimal) {
+    const struct {
+        const char* text;
+        std::int32_t value;
+    } cases[] = {{"0", 0}, {" 42 ", 42}, {"-17", -17}, {"+5", 5}, {"$FF", 255}, {"0x10", 16},
+                 {"$FFFFFFFF", -1}, {"2147483647", 2147483647}, {"-2147483648", INT32_MIN}, {"007", 7}};
+    for (const auto& c : cases) EXPECT_EQ(StrToInt(c.text), c.value) << c.text;
+}
+
+TEST(StrToInt, RejectsWhatIsNoIntegerWithTheLibraryText) {
+    for (const char* text : {"", " ", "-", "1.5", "12a", "2147483648", "$", "1 2"})
+        EXPECT_THROW(StrToInt(text), EConvertError) << text;
+    try {
+        StrToInt("ab");
+        FAIL();
+    } catch (const EConvertError& error) {
+        EXPECT_EQ(error.Message(), "'ab' is not a valid integer value");
+    }
+    EXPECT_EQ(StrToIntDef("x", -3), -3);
+}
