@@ -1,0 +1,48 @@
+#pragma once
+// Writes components and their published and defined properties as form data.
+
+#include "ui/Filer.h"
+
+#include <string>
+#include <string_view>
+
+class TCollection;
+class TPersistent;
+class TPropInfo;
+
+class TWriter : public TFiler {
+public:
+    explicit TWriter(TStream& stream) : TFiler(stream) {}
+
+    // The signature, then the root with its children.
+    void WriteRootComponent(TComponent* root);
+    void WriteComponent(TComponent* component);
+    // Properties and children of a component (its WriteState calls this).
+    void WriteData(TComponent* component);
+
+    // Value routines for defined properties.
+    void WriteInteger(std::int64_t value);
+    void WriteBoolean(bool value);
+    void WriteFloat(double value);
+    void WriteString(std::string_view value);
+    void WriteIdent(std::string_view value);
+    void WriteListBegin();
+    void WriteListEnd();
+    void WriteCollection(const TCollection& collection);
+
+    void DefineProperty(const std::string& name, const TReaderProc& read, const TWriterProc& write,
+                        bool hasData) override;
+    void DefineBinaryProperty(const std::string& name, const TStreamProc& read, const TStreamProc& write,
+                              bool hasData) override;
+
+private:
+    void WriteProperties(const TPersistent& instance);
+    void WriteProperty(const TPersistent& instance, const TPropInfo& property);
+    void WritePropName(std::string_view name);
+    void WriteValue(TValueType type);
+    void WriteShortString(std::string_view text);
+    void WriteBytes(const void* data, std::size_t count);
+    std::string ReferenceName(const TComponent& component) const;
+
+    std::string prefix_;  // dotted path of the sub-object being written
+};
