@@ -1,0 +1,480 @@
+#include "chart/ChartAxis.h"
+
+#include "chart/ChartConst.h"
+#include "chart/ChartExceptions.h"
+#include "chart/ChartSeries.h"
+#include "chart/CustomAxisPanel.h"
+#include "chart/DateTimeSteps.h"
+#include "ui/Rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+// ---- label items ----
+
+TAxisItem& TAxisItems::AddValue(double value) { return AddText(value, std::string()); }
+
+TAxisItem& TAxisItems::AddText(double value, const std::string& text) {
+    automatic_ = false;
+    items_.push_back(TAxisItem{value, text, true});
+    return items_.back();
+}
+
+void TAxisItems::CopyFrom(const TAxisItems& other) {
+    items_.clear();
+    for (const TAxisItem& item : other.items_) AddText(item.Value, item.Text);
+    automatic_ = other.automatic_;
+}
+
+void TAxisItems::Clear() { items_.clear(); }
+
+// ---- life ----
+
+TChartAxis::TChartAxis(TCustomAxisPanel* chart, bool depth)
+    : chart_(chart), depth_(depth), axisValuesFormat_(ChartConst::DefaultValueFormat) {
+    if (chart_) chart_->Axes().push_back(this);
+}
+
+TChartAxis::~TChartAxis() {
+    if (!chart_) return;
+    for (int i = 0; i < chart_->SeriesCount(); ++i) {
+        TChartSeries* series = chart_->SeriesAt(i);
+        if (series->CustomHorizAxis() == this) series->SetCustomHorizAxis(nullptr);
+        if (series->CustomVertAxis() == this) series->SetCustomVertAxis(nullptr);
+    }
+    auto& axes = chart_->Axes();
+    axes.erase(std::remove(axes.begin(), axes.end(), this), axes.end());
+}
+
+void TChartAxis::Assign(const TChartAxis& s) {
+    items_.CopyFrom(s.items_);
+    labelsAlign_ = s.labelsAlign_;
+    labelsAlternate_ = s.labelsAlternate_;
+    labelsAngle_ = s.labelsAngle_;
+    labelsExponent_ = s.labelsExponent_;
+    labelsMultiLine_ = s.labelsMultiLine_;
+    labelsSeparation_ = s.labelsSeparation_;
+    labelsSize_ = s.labelsSize_;
+    labelStyle_ = s.labelStyle_;
+    labelsOnAxis_ = s.labelsOnAxis_;
+    labels_ = s.labels_;
+    titleSize_ = s.titleSize_;
+    minorGridVisible_ = s.minorGridVisible_;
+    tickLength_ = s.tickLength_;
+    minorTickLength_ = s.minorTickLength_;
+    minorTickCount_ = s.minorTickCount_;
+    tickInnerLength_ = s.tickInnerLength_;
+    axisValuesFormat_ = s.axisValuesFormat_;
+    increment_ = s.increment_;
+    maximum_ = s.maximum_;
+    maximumOffset_ = s.maximumOffset_;
+    maximumRound_ = s.maximumRound_;
+    minimum_ = s.minimum_;
+    minimumOffset_ = s.minimumOffset_;
+    minimumRound_ = s.minimumRound_;
+    automatic_ = s.automatic_;
+    automaticMaximum_ = s.automaticMaximum_;
+    automaticMinimum_ = s.automaticMinimum_;
+    dateTimeFormat_ = s.dateTimeFormat_;
+    logarithmic_ = s.logarithmic_;
+    logarithmicBase_ = s.logarithmicBase_;
+    inverted_ = s.inverted_;
+    exactDateTime_ = s.exactDateTime_;
+    roundFirstLabel_ = s.roundFirstLabel_;
+    tickOnLabelsOnly_ = s.tickOnLabelsOnly_;
+    depth_ = s.depth_;
+    startPosition_ = s.startPosition_;
+    endPosition_ = s.endPosition_;
+    positionPercent_ = s.positionPercent_;
+    positionUnits_ = s.positionUnits_;
+    visible_ = s.visible_;
+    horizontal_ = s.horizontal_;
+    otherSide_ = s.otherSide_;
+}
+
+void TChartAxis::StoreAndRepaint() {
+    if (chart_) chart_->Invalidate();
+}
+
+// ---- setters ----
+
+namespace {
+
+template <class T>
+bool Store(T& field, const T& value) {
+    if (field == value) return false;
+    field = value;
+    return true;
+}
+
+}  // namespace
+
+void TChartAxis::SetAutomatic(bool value) {
+    automatic_ = value;
+    if (!chart_ || !chart_->Loading()) automaticMinimum_ = automaticMaximum_ = value;
+    StoreAndRepaint();
+}
+
+void TChartAxis::SetAutomaticMaximum(bool value) {
+    automaticMaximum_ = value;
+    if (!value)
+        automatic_ = false;
+    else if (automaticMinimum_)
+        automatic_ = true;
+    StoreAndRepaint();
+}
+
+void TChartAxis::SetAutomaticMinimum(bool value) {
+    automaticMinimum_ = value;
+    if (!value)
+        automatic_ = false;
+    else if (automaticMaximum_)
+        automatic_ = true;
+    StoreAndRepaint();
+}
+
+void TChartAxis::SetAxisValuesFormat(const std::string& v) {
+    if (Store(axisValuesFormat_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetDateTimeFormat(const std::string& v) {
+    if (Store(dateTimeFormat_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetExactDateTime(bool v) {
+    if (Store(exactDateTime_, v)) StoreAndRepaint();
+}
+
+void TChartAxis::SetIncrement(double value) {
+    if (!(value >= 0)) throw AxisException(ChartConst::AxisIncrementNegative);
+    if (Store(increment_, value)) StoreAndRepaint();
+}
+
+void TChartAxis::SetInverted(bool v) {
+    if (Store(inverted_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetHorizontal(bool v) {
+    if (Store(horizontal_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetOtherSide(bool v) {
+    if (Store(otherSide_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetLabels(bool v) {
+    if (Store(labels_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetLabelsAlign(TAxisLabelAlign v) {
+    if (Store(labelsAlign_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetLabelsAlternate(bool v) {
+    if (Store(labelsAlternate_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetLabelsAngle(int v) {
+    if (Store(labelsAngle_, v % 360)) StoreAndRepaint();
+}
+void TChartAxis::SetLabelsExponent(bool v) {
+    if (Store(labelsExponent_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetLabelsMultiLine(bool v) {
+    if (Store(labelsMultiLine_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetLabelsOnAxis(bool v) {
+    if (Store(labelsOnAxis_, v)) StoreAndRepaint();
+}
+
+void TChartAxis::SetLabelsSeparation(int value) {
+    if (value < 0) throw AxisException(ChartConst::LabelsSeparationNegative);
+    if (Store(labelsSeparation_, value)) StoreAndRepaint();
+}
+
+void TChartAxis::SetLabelsSize(int v) {
+    if (Store(labelsSize_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetLabelStyle(TAxisLabelStyle v) {
+    if (Store(labelStyle_, v)) StoreAndRepaint();
+}
+
+void TChartAxis::SetLogarithmic(bool value) {
+    if (value && ValuesAreDateTime()) throw AxisException(ChartConst::DateTimeAxisLogarithmic);
+    if (value) {
+        ComputeEffectiveRange();
+        if (iMinimum_ < 0 || iMaximum_ < 0) throw AxisException(ChartConst::LogarithmicAxisNegative);
+    }
+    if (Store(logarithmic_, value)) StoreAndRepaint();
+}
+
+void TChartAxis::SetLogarithmicBase(double value) {
+    if (value == 1 || !(value > 0)) throw AxisException(ChartConst::AxisLogarithmicBase);
+    if (Store(logarithmicBase_, value)) StoreAndRepaint();
+}
+
+void TChartAxis::SetMaximum(double value) {
+    if ((!chart_ || !chart_->Reading()) && value < minimum_) throw AxisException(ChartConst::AxisMaximumBelowMinimum);
+    if (Store(maximum_, value)) StoreAndRepaint();
+}
+
+void TChartAxis::SetMinimum(double value) {
+    if ((!chart_ || !chart_->Reading()) && value > maximum_) throw AxisException(ChartConst::AxisMinimumAboveMaximum);
+    if (Store(minimum_, value)) StoreAndRepaint();
+}
+
+void TChartAxis::SetMaximumOffset(int v) {
+    if (Store(maximumOffset_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetMinimumOffset(int v) {
+    if (Store(minimumOffset_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetMaximumRound(bool v) {
+    if (Store(maximumRound_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetMinimumRound(bool v) {
+    if (Store(minimumRound_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetMinorTickCount(int v) {
+    if (Store(minorTickCount_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetMinorTickLength(int v) {
+    if (Store(minorTickLength_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetMinorGridVisible(bool v) {
+    if (Store(minorGridVisible_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetStartPosition(double v) {
+    if (Store(startPosition_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetEndPosition(double v) {
+    if (Store(endPosition_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetPositionPercent(double v) {
+    if (Store(positionPercent_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetPositionUnits(TChartUnits v) {
+    if (Store(positionUnits_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetRoundFirstLabel(bool v) {
+    if (Store(roundFirstLabel_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetTickInnerLength(int v) {
+    if (Store(tickInnerLength_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetTickLength(int v) {
+    if (Store(tickLength_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetTickOnLabelsOnly(bool v) {
+    if (Store(tickOnLabelsOnly_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetTitleSize(int v) {
+    if (Store(titleSize_, v)) StoreAndRepaint();
+}
+void TChartAxis::SetVisible(bool v) {
+    if (Store(visible_, v)) StoreAndRepaint();
+}
+
+void TChartAxis::SetZPosition(double value) {
+    if (value == 0) value = 0.01;
+    if (Store(zPosition_, value)) StoreAndRepaint();
+}
+
+// ---- limits ----
+
+void TChartAxis::SetLimits(double minimum, double maximum) {
+    automatic_ = automaticMinimum_ = automaticMaximum_ = false;
+    if (minimum > maximum) std::swap(minimum, maximum);
+    minimum_ = minimum;
+    maximum_ = maximum;
+    if (maximum_ - minimum_ < 1e-10) maximum_ = minimum_ + 1e-10;
+    StoreAndRepaint();
+    if (chart_) chart_->ApplyLinkedRange(this);
+}
+
+void TChartAxis::ShiftRange(double offset, bool checkLimits) {
+    if (checkLimits) {
+        if (!chart_) return;
+        const bool beyondTop = offset > 0 && chart_->ComputeAxisExtreme(this, false, horizontal_) > maximum_;
+        const bool beyondBottom = offset < 0 && chart_->ComputeAxisExtreme(this, true, horizontal_) < minimum_;
+        if (!beyondTop && !beyondBottom) return;
+    }
+    automatic_ = automaticMinimum_ = automaticMaximum_ = false;
+    maximum_ += offset;
+    minimum_ += offset;
+    StoreAndRepaint();
+}
+
+void TChartAxis::ReadAutomaticRange() {
+    if (!chart_) return;
+    if (automatic_ || automaticMaximum_) maximum_ = chart_->ComputeAxisExtreme(this, false, horizontal_);
+    if (automatic_ || automaticMinimum_) minimum_ = chart_->ComputeAxisExtreme(this, true, horizontal_);
+}
+
+void TChartAxis::RecomputeScale() {
+    iRange_ = iMaximum_ - iMinimum_;
+    iRangeZero_ = iRange_ == 0;
+    iAxisScale_ = iRangeZero_ ? 0 : iAxisSize_ / iRange_;
+    if (logarithmic_) {
+        iLogMin_ = iMinimum_ > 0 ? std::log(iMinimum_) : 0;
+        iLogMax_ = iMaximum_ > 0 ? std::log(iMaximum_) : 0;
+        iLogRange_ = iLogMax_ - iLogMin_;
+        iAxisLogScale_ = iLogRange_ == 0 ? 0 : iAxisSize_ / iLogRange_;
+    }
+    if (chart_) {
+        const int d = depth_ ? chart_->ChartRect().Height() : chart_->Depth3DWidth();
+        iZPos_ = static_cast<int>(Round(zPosition_ * d * 0.01));
+    }
+}
+
+void TChartAxis::ComputeEffectiveRange() {
+    ReadAutomaticRange();
+    iMaximum_ = maximum_;
+    iMinimum_ = minimum_;
+    iAxisDateTime_ = ValuesAreDateTime();
+    RecomputeScale();
+    if (iAxisSize_ == 0 || iRangeZero_) return;
+    bool rounded = false;
+    double inc = 0;
+    if (maximumRound_ && (automatic_ || automaticMaximum_)) {
+        inc = LabelStep();
+        if (inc != 0) {
+            iMaximum_ = inc * std::ceil(iMaximum_ / inc);
+            rounded = true;
+        }
+    }
+    if (minimumRound_ && (automatic_ || automaticMinimum_)) {
+        if (inc == 0) inc = LabelStep();
+        if (inc != 0) {
+            iMinimum_ = inc * std::floor(iMinimum_ / inc);
+            rounded = true;
+        }
+    }
+    if (rounded) RecomputeScale();
+}
+
+void TChartAxis::ComputePixelSpan() {
+    int base = 0;
+    int size = 0;
+    if (depth_) {
+        size = chart_ ? chart_->Depth3DWidth() : 0;
+    } else if (chart_) {
+        const TRect r = chart_->ChartRect();
+        base = horizontal_ ? r.Left : r.Top;
+        size = horizontal_ ? r.Width() : r.Height();
+    }
+    iStartPos_ = base + static_cast<int>(Round(size * 0.01 * startPosition_));
+    iEndPos_ = base + static_cast<int>(Round(size * 0.01 * endPosition_));
+    iAxisSize_ = iEndPos_ - iStartPos_;
+    iCenterPos_ = (iStartPos_ + iEndPos_) / 2;
+    RecomputeScale();
+}
+
+void TChartAxis::ApplyPixelMargins(const TRect& margins) {
+    const int m1 = horizontal_ ? margins.Left : margins.Top;
+    const int m2 = horizontal_ ? margins.Right : margins.Bottom;
+    const int s0 = iStartPos_;
+    const int e0 = iEndPos_;
+    iStartPos_ = s0 + m1;
+    iEndPos_ = e0 - m2;
+    iAxisSize_ = iEndPos_ - iStartPos_;
+    const double atStart = ScreenToValue(s0);
+    const double atEnd = ScreenToValue(e0);
+    ComputePixelSpan();
+    iMaximum_ = atStart;
+    iMinimum_ = atEnd;
+    if (iMinimum_ > iMaximum_) std::swap(iMinimum_, iMaximum_);
+    RecomputeScale();
+}
+
+void TChartAxis::SetPixelSpan(int start, int end) {
+    iStartPos_ = start;
+    iEndPos_ = end;
+    iAxisSize_ = end - start;
+    iCenterPos_ = (start + end) / 2;
+    RecomputeScale();
+}
+
+void TChartAxis::SetEffectiveRange(double minimum, double maximum) {
+    iMinimum_ = minimum;
+    iMaximum_ = maximum;
+    RecomputeScale();
+}
+
+bool TChartAxis::ValuesAreDateTime() const {
+    if (!chart_) return false;
+    for (int i = 0; i < chart_->SeriesCount(); ++i) {
+        TChartSeries* series = chart_->SeriesAt(i);
+        if (!series->Active()) continue;
+        if (TChartValueList* list = series->ValueListForAxis(this)) return list->DateTime();
+    }
+    return false;
+}
+
+// ---- value <-> pixel ----
+
+int TChartAxis::ValueToScreenX(double x) const {
+    if (depth_) {
+        if (iRangeZero_) return iCenterPos_;
+        return static_cast<int>(Round(inverted_ ? (iMaximum_ - x) * iAxisScale_ : (x - iMinimum_) * iAxisScale_));
+    }
+    if (logarithmic_) {
+        if (iLogRange_ == 0) return iCenterPos_;
+        if (x <= 0) return inverted_ ? iEndPos_ : iStartPos_;
+        if (inverted_) return iStartPos_ + static_cast<int>(Round(iAxisLogScale_ * (iLogMax_ - std::log(x))));
+        return iStartPos_ + static_cast<int>(Round(iAxisLogScale_ * (std::log(x) - iLogMin_)));
+    }
+    if (iRangeZero_) return iCenterPos_;
+    const double a = (x - iMinimum_) * iAxisScale_;
+    const double p = inverted_ ? iEndPos_ - a : iStartPos_ + a;
+    if (p > ClampLimit) return ClampLimit;
+    if (p < -ClampLimit) return -ClampLimit;
+    return static_cast<int>(Round(p));
+}
+
+int TChartAxis::ValueToScreenY(double x) const {
+    if (depth_) return ValueToScreenX(x);
+    if (logarithmic_) {
+        if (iLogRange_ == 0) return iCenterPos_;
+        if (x <= 0) return inverted_ ? iStartPos_ : iEndPos_;
+        if (inverted_) return iEndPos_ - static_cast<int>(Round(iAxisLogScale_ * (iLogMax_ - std::log(x))));
+        return iEndPos_ - static_cast<int>(Round(iAxisLogScale_ * (std::log(x) - iLogMin_)));
+    }
+    if (iRangeZero_) return iCenterPos_;
+    const double a = (x - iMinimum_) * iAxisScale_;
+    const double p = inverted_ ? iStartPos_ + a : iEndPos_ - a;
+    if (p > ClampLimit) return ClampLimit;
+    if (p < -ClampLimit) return -ClampLimit;
+    return static_cast<int>(Round(p));
+}
+
+int TChartAxis::ValueToScreen(double value) const {
+    return horizontal_ ? ValueToScreenX(value) : ValueToScreenY(value);
+}
+
+double TChartAxis::ScreenToValue(int p) const {
+    if (!logarithmic_) {
+        if (iAxisSize_ < 1) return 0;
+        const double a = (inverted_ ? iEndPos_ - p : p - iStartPos_) * iRange_ / iAxisSize_;
+        return horizontal_ ? iMinimum_ + a : iMaximum_ - a;
+    }
+    // which limit stands at the start pixel
+    const bool minimumAtStart = horizontal_ != inverted_;
+    if (p == iStartPos_) return minimumAtStart ? iMinimum_ : iMaximum_;
+    if (p == iEndPos_) return minimumAtStart ? iMaximum_ : iMinimum_;
+    if (iLogRange_ == 0 || iAxisSize_ == 0) return iMinimum_;
+    const double c = (inverted_ ? iEndPos_ - p : p - iStartPos_) * iLogRange_ / iAxisSize_;
+    return horizontal_ ? std::exp(iLogMin_ + c) : std::exp(iLogMax_ - c);
+}
+
+// ---- depth axis ----
+
+TChartDepthAxis::TChartDepthAxis(TCustomAxisPanel* chart) : TChartAxis(chart, true) { visible_ = false; }
+
+void TChartDepthAxis::SetInverted(bool value) {
+    TChartAxis::SetInverted(value);
+    if (!chart_) return;
+    for (TChartAxis* other : chart_->Axes())
+        if (other != this && other->IsDepthAxis() && other->Inverted() != value) other->TChartAxis::SetInverted(value);
+}
+
+TAxisLabelStyle TChartDepthAxis::AutoLabelStyle() {
+    if (chart_)
+        for (int i = 0; i < chart_->SeriesCount(); ++i) {
+            TChartSeries* series = chart_->SeriesAt(i);
+            if (series->Active() && series->HighestZ() != series->LowestZ()) return talValue;
+        }
+    return talText;
+}

@@ -1,0 +1,294 @@
+#pragma once
+// A chart axis: maps the values of one dimension to pixels along one side of
+// the chart rectangle and back, and works out its label increment, label
+// values and texts.
+
+#include "chart/ChartTypes.h"
+
+#include <string>
+#include <vector>
+
+class TCustomAxisPanel;
+class TChartSeries;
+
+enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
+enum TAxisLabelAlign { alDefault, alOpposite };
+enum TChartUnits { muPercent, muPixels };
+
+// One label the label loops decided to show, in the order they decided it.
+struct TAxisLabelEntry {
+    int Position = 0;  // pixel along the axis
+    double Value = 0;
+    std::string Text;
+};
+
+// A label the user put on the axis by hand.
+struct TAxisItem {
+    double Value = 0;
+    std::string Text;
+    bool Visible = true;
+};
+
+class TAxisItems {
+public:
+    bool Automatic() const { return automatic_; }
+    TAxisItem& AddValue(double value);
+    TAxisItem& AddText(double value, const std::string& text);
+    void CopyFrom(const TAxisItems& other);
+    void Clear();
+    int Count() const { return static_cast<int>(items_.size()); }
+    TAxisItem& GetItem(int index) { return items_[index]; }
+    const TAxisItem& GetItem(int index) const { return items_[index]; }
+
+private:
+    bool automatic_ = true;
+    std::vector<TAxisItem> items_;
+};
+
+class TChartAxis {
+public:
+    // Joins the chart's list of axes; `depth` marks the chart's two depth axes.
+    explicit TChartAxis(TCustomAxisPanel* chart, bool depth = false);
+    virtual ~TChartAxis();
+    TChartAxis(const TChartAxis&) = delete;
+    TChartAxis& operator=(const TChartAxis&) = delete;
+    void Assign(const TChartAxis& source);
+
+    TCustomAxisPanel* ParentChart() const { return chart_; }
+    bool IsDepthAxis() const { return depth_; }
+
+    // ---- settings ----
+    bool Automatic() const { return automatic_; }
+    void SetAutomatic(bool value);
+    bool AutomaticMaximum() const { return automaticMaximum_; }
+    void SetAutomaticMaximum(bool value);
+    bool AutomaticMinimum() const { return automaticMinimum_; }
+    void SetAutomaticMinimum(bool value);
+    const std::string& AxisValuesFormat() const { return axisValuesFormat_; }
+    void SetAxisValuesFormat(const std::string& value);
+    const std::string& DateTimeFormat() const { return dateTimeFormat_; }
+    void SetDateTimeFormat(const std::string& value);
+    bool ExactDateTime() const { return exactDateTime_; }
+    void SetExactDateTime(bool value);
+    double Increment() const { return increment_; }
+    void SetIncrement(double value);
+    bool Inverted() const { return inverted_; }
+    virtual void SetInverted(bool value);
+    bool Horizontal() const { return horizontal_; }
+    void SetHorizontal(bool value);
+    bool OtherSide() const { return otherSide_; }
+    void SetOtherSide(bool value);
+    bool Labels() const { return labels_; }
+    void SetLabels(bool value);
+    TAxisLabelAlign LabelsAlign() const { return labelsAlign_; }
+    void SetLabelsAlign(TAxisLabelAlign value);
+    bool LabelsAlternate() const { return labelsAlternate_; }
+    void SetLabelsAlternate(bool value);
+    int LabelsAngle() const { return labelsAngle_; }
+    void SetLabelsAngle(int value);
+    bool LabelsExponent() const { return labelsExponent_; }
+    void SetLabelsExponent(bool value);
+    bool LabelsMultiLine() const { return labelsMultiLine_; }
+    void SetLabelsMultiLine(bool value);
+    bool LabelsOnAxis() const { return labelsOnAxis_; }
+    void SetLabelsOnAxis(bool value);
+    int LabelsSeparation() const { return labelsSeparation_; }
+    void SetLabelsSeparation(int value);
+    int LabelsSize() const { return labelsSize_; }
+    void SetLabelsSize(int value);
+    TAxisLabelStyle LabelStyle() const { return labelStyle_; }
+    void SetLabelStyle(TAxisLabelStyle value);
+    bool Logarithmic() const { return logarithmic_; }
+    void SetLogarithmic(bool value);
+    double LogarithmicBase() const { return logarithmicBase_; }
+    void SetLogarithmicBase(double value);
+    double Maximum() const { return maximum_; }
+    void SetMaximum(double value);
+    double Minimum() const { return minimum_; }
+    void SetMinimum(double value);
+    int MaximumOffset() const { return maximumOffset_; }
+    void SetMaximumOffset(int value);
+    int MinimumOffset() const { return minimumOffset_; }
+    void SetMinimumOffset(int value);
+    bool MaximumRound() const { return maximumRound_; }
+    void SetMaximumRound(bool value);
+    bool MinimumRound() const { return minimumRound_; }
+    void SetMinimumRound(bool value);
+    int MinorTickCount() const { return minorTickCount_; }
+    void SetMinorTickCount(int value);
+    int MinorTickLength() const { return minorTickLength_; }
+    void SetMinorTickLength(int value);
+    bool MinorGridVisible() const { return minorGridVisible_; }
+    void SetMinorGridVisible(bool value);
+    double StartPosition() const { return startPosition_; }
+    void SetStartPosition(double value);
+    double EndPosition() const { return endPosition_; }
+    void SetEndPosition(double value);
+    double PositionPercent() const { return positionPercent_; }
+    void SetPositionPercent(double value);
+    TChartUnits PositionUnits() const { return positionUnits_; }
+    void SetPositionUnits(TChartUnits value);
+    bool RoundFirstLabel() const { return roundFirstLabel_; }
+    void SetRoundFirstLabel(bool value);
+    int TickInnerLength() const { return tickInnerLength_; }
+    void SetTickInnerLength(int value);
+    int TickLength() const { return tickLength_; }
+    void SetTickLength(int value);
+    bool TickOnLabelsOnly() const { return tickOnLabelsOnly_; }
+    void SetTickOnLabelsOnly(bool value);
+    int TitleSize() const { return titleSize_; }
+    void SetTitleSize(int value);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value);
+    double ZPosition() const { return zPosition_; }
+    void SetZPosition(double value);
+    TAxisItems& Items() { return items_; }
+
+    // ---- range and scale ----
+    void SetLimits(double minimum, double maximum);
+    void ShiftRange(double offset, bool checkLimits);
+    void ComputeEffectiveRange();
+    void ReadAutomaticRange();
+    void ApplyPixelMargins(const TRect& margins);
+    void ComputePixelSpan();
+    bool ValuesAreDateTime() const;
+
+    double EffectiveMinimum() const { return iMinimum_; }
+    double EffectiveMaximum() const { return iMaximum_; }
+    double Range() const { return iRange_; }
+    bool RangeIsZero() const { return iRangeZero_; }
+    int StartPixel() const { return iStartPos_; }
+    int EndPixel() const { return iEndPos_; }
+    int PixelLength() const { return iAxisSize_; }
+    int CentrePixel() const { return iCenterPos_; }
+    int ZPixel() const { return iZPos_; }
+    // For a drawing pass (and tests) that set the pixel span directly.
+    void SetPixelSpan(int start, int end);
+    void SetEffectiveRange(double minimum, double maximum);
+
+    // ---- value <-> pixel ----
+    int ValueToScreen(double value) const;
+    int ValueToScreenX(double value) const;
+    int ValueToScreenY(double value) const;
+    double ScreenToValue(int position) const;
+
+    // ---- labels ----
+    double LabelStep();
+    virtual std::string ValueLabelText(double value);
+    virtual TAxisLabelStyle AutoLabelStyle();
+    TAxisLabelStyle EffectiveLabelStyle();
+    void StepValue(double& value, bool up) const;
+    // Runs the label loops of the current range and length; the result is the
+    // labels to write, in loop order, and the tick positions.
+    void ComputeLabels();
+    const std::vector<TAxisLabelEntry>& LabelEntries() const { return labelEntries_; }
+    const std::vector<int>& TickPositions() const { return ticks_; }
+    double IncrementInUse() const { return incrementInUse_; }
+    int DateTimeStepIndex() const { return stepIndex_; }
+
+    static double NextNiceStep(double x);
+    int LabelExtent(double value);
+    double IncrementForLabelSize(int size);
+    double IncrementForLabelCount(int count);
+
+    // Pixel values are pinned to this limit either way.
+    static constexpr int ClampLimit = 0x3FFFFFF;
+
+protected:
+    void StoreAndRepaint();
+    void RecomputeScale();
+    double DateTimeIncrement(int count);
+    double NumericIncrement(int count);
+    double ComputeLabelStep();
+    bool IndexRunsAlong(const TChartSeries* series) const;
+
+    void DrawValueLabels();
+    void DrawValueLabel(double value);
+    void DrawLogLabels();
+    void DrawCustomNextLabels();
+    void DrawTextLabels();
+    void DrawSeriesTitleLabels();
+    void DrawItemLabels();
+    void AddLabel(int position, double value, const std::string& text);
+    void RecordTick(int position) { ticks_.push_back(position); }
+
+    TCustomAxisPanel* chart_;
+    bool depth_;
+
+    bool automatic_ = true;
+    bool automaticMaximum_ = true;
+    bool automaticMinimum_ = true;
+    std::string axisValuesFormat_;
+    std::string dateTimeFormat_;
+    bool exactDateTime_ = true;
+    double increment_ = 0;
+    bool inverted_ = false;
+    bool horizontal_ = false;
+    bool otherSide_ = false;
+    bool labels_ = true;
+    TAxisLabelAlign labelsAlign_ = alDefault;
+    bool labelsAlternate_ = false;
+    int labelsAngle_ = 0;
+    bool labelsExponent_ = false;
+    bool labelsMultiLine_ = false;
+    bool labelsOnAxis_ = true;
+    int labelsSeparation_ = 10;
+    int labelsSize_ = 0;
+    TAxisLabelStyle labelStyle_ = talAuto;
+    bool logarithmic_ = false;
+    double logarithmicBase_ = 10;
+    double maximum_ = 0;
+    int maximumOffset_ = 0;
+    bool maximumRound_ = false;
+    double minimum_ = 0;
+    int minimumOffset_ = 0;
+    bool minimumRound_ = false;
+    int minorTickCount_ = 3;
+    int minorTickLength_ = 2;
+    bool minorGridVisible_ = false;
+    double startPosition_ = 0;
+    double endPosition_ = 100;
+    double positionPercent_ = 0;
+    TChartUnits positionUnits_ = muPercent;
+    bool roundFirstLabel_ = true;
+    int tickInnerLength_ = 0;
+    int tickLength_ = 4;
+    bool tickOnLabelsOnly_ = true;
+    int titleSize_ = 0;
+    bool visible_ = true;
+    double zPosition_ = 0;
+    TAxisItems items_;
+
+    // computed by the layout
+    bool iAxisDateTime_ = false;
+    double iMinimum_ = 0;
+    double iMaximum_ = 0;
+    double iRange_ = 0;
+    bool iRangeZero_ = true;
+    double iLogMin_ = 0;
+    double iLogMax_ = 0;
+    double iLogRange_ = 0;
+    int iStartPos_ = 0;
+    int iEndPos_ = 0;
+    int iAxisSize_ = 0;
+    int iCenterPos_ = 0;
+    double iAxisScale_ = 0;
+    double iAxisLogScale_ = 0;
+    int iZPos_ = 0;
+
+    // the last label computation
+    double incrementInUse_ = 0;
+    int stepIndex_ = 27;
+    std::vector<TAxisLabelEntry> labelEntries_;
+    std::vector<int> ticks_;
+    int previousTextPosition_ = 0;
+    int previousTextHalf_ = -1;  // -1: no text label written yet
+};
+
+// The chart's two depth axes: hidden by default; inverting one inverts both.
+class TChartDepthAxis : public TChartAxis {
+public:
+    explicit TChartDepthAxis(TCustomAxisPanel* chart);
+    void SetInverted(bool value) override;
+    TAxisLabelStyle AutoLabelStyle() override;
+};

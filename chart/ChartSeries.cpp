@@ -1,0 +1,476 @@
+#include "chart/ChartSeries.h"
+
+#include "chart/ChartAxis.h"
+#include "chart/ChartConst.h"
+#include "chart/ChartExceptions.h"
+#include "chart/ColorPalette.h"
+#include "chart/CustomAxisPanel.h"
+#include "device/TextFormatting.h"
+
+#include <algorithm>
+#include <cstring>
+
+// ---- element ----
+
+void TCustomChartElement::SetActive(bool value) {
+    if (active_ == value) return;
+    active_ = value;
+    Repaint();
+}
+
+void TCustomChartElement::SetParentChart(TCustomAxisPanel* chart) {
+    if (parentChart_ == chart) return;
+    auto* series = dynamic_cast<TCustomChartSeries*>(this);
+    if (parentChart_ && series) parentChart_->RemoveSeries(series);
+    parentChart_ = chart;
+    if (parentChart_ && series) parentChart_->AddSeries(series);
+}
+
+void TCustomChartElement::Repaint() {
+    if (parentChart_) parentChart_->Invalidate();
+}
+
+void TCustomChartSeries::SetShowInLegend(bool value) {
+    if (showInLegend_ == value) return;
+    showInLegend_ = value;
+    Repaint();
+}
+
+void TCustomChartSeries::SetTitle(const std::string& value) {
+    if (title_ == value) return;
+    title_ = value;
+    Repaint();
+    if (parentChart_) parentChart_->AnnounceSeriesEvent(this, seChangeTitle);
+}
+
+// ---- series: life ----
+
+TChartSeries::TChartSeries() {
+    xValues_ = new TChartValueList(this, ChartConst::XValuesName);  // owned by valueLists_
+    xValues_->SetOrder(loAscending);
+    notMandatory_ = xValues_;
+    yValues_ = new TChartValueList(this, ChartConst::YValuesName);
+    mandatory_ = yValues_;
+}
+
+TChartSeries::~TChartSeries() {
+    destroying_ = true;
+    for (TChartSeries* source : sourceSeries_) {
+        auto& list = source->linkedSeries_;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    }
+    for (TChartSeries* linked : linkedSeries_) {
+        auto& list = linked->sourceSeries_;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    }
+    linkedSeries_.clear();
+    ClearLists();
+    SetParentChart(nullptr);
+}
+
+void TChartSeries::AttachedToChart() {
+    if (storedColor_ == clDefault && parentChart_) {
+        automaticColor_ = parentChart_->NextFreeSeriesColor(true, nullptr);
+        ColorChanged();
+    }
+    UpdateEffectiveAxes();
+    RefreshFromSource();
+}
+
+void TChartSeries::DetachedFromChart() {
+    for (TChartSeries* source : sourceSeries_) {
+        auto& list = source->linkedSeries_;
+        list.erase(std::remove(list.begin(), list.end(), this), list.end());
+    }
+    sourceSeries_.clear();
+    parentChart_ = nullptr;
+    UpdateEffectiveAxes();
+}
+
+std::string TChartSeries::SeriesDisplayName() const {
+    if (!name_.empty() || !parentChart_) return name_;
+    return ChartConst::SeriesTitleStem + std::to_string(parentChart_->SeriesIndexOf(this) + 1);
+}
+
+void TChartSeries::SetActive(bool value) {
+    if (active_ == value) return;
+    active_ = value;
+    Repaint();
+    if (parentChart_) parentChart_->AnnounceSeriesEvent(this, seChangeActive);
+}
+
+// ---- value lists and reading ----
+
+TChartValueList* TChartSeries::ValueListByName(const std::string& name) {
+    if (valueLists_.Count() <= 2) return mandatory_;
+    auto upper = [](std::string s) {
+        for (char& c : s) c = static_cast<char>(std::toupper(static_cast<unsigned char>(c)));
+        return s;
+    };
+    const std::string wanted = upper(name);
+    for (int i = 2; i < valueLists_.Count(); ++i)
+        if (upper(valueLists_[i]->Name()) == wanted) return valueLists_[i];
+    return mandatory_;
+}
+
+std::string TChartSeries::PointLabel(int index) const {
+    return index < static_cast<int>(labels_.size()) ? labels_[index] : std::string();
+}
+
+TColor TChartSeries::PointColorStored(int index) const {
+    if (!pointColors_ || index >= static_cast<int>(pointColors_->size())) return clDefault;
+    return (*pointColors_)[index];
+}
+
+TColor TChartSeries::PointColorAt(int index) const {
+    const TColor stored = PointColorStored(index);
+    if (stored != clDefault) return stored;
+    if (!colorEachPoint_) return SeriesColor();
+    return parentChart_ ? parentChart_->GetPaletteColor(index) : DefaultColorAt(index);
+}
+
+// ---- adding ----
+
+void TChartSeries::InsertPointColor(int index, TColor color) {
+    if (pointColors_) {
+        // a list shorter than the points reads clDefault beyond its end
+        if (static_cast<int>(pointColors_->size()) < index) pointColors_->resize(index, clDefault);
+        pointColors_->insert(pointColors_->begin() + index, color);
+    } else if (color != clDefault) {
+        // every other point (the new one is already counted) has no colour of its own
+        pointColors_ = std::make_unique<std::vector<TColor>>(Count() - 1, clDefault);
+        pointColors_->insert(pointColors_->begin() + index, color);
+    }
+}
+
+int TChartSeries::AddPointXY(double x, double y, const std::string& label, TColor color) {
+    xValues_->SetPendingValue(x);
+    yValues_->SetPendingValue(y);
+    if (OnBeforeAdd && !OnBeforeAdd(this)) return -1;
+    const int index = xValues_->AddPendingValue();
+    yValues_->InsertValue(index, y);
+    for (int k = 2; k < valueLists_.Count(); ++k) valueLists_[k]->InsertValue(index, valueLists_[k]->PendingValue());
+    InsertPointColor(index, color);
+    if (!label.empty() || !labels_.empty()) {
+        if (static_cast<int>(labels_.size()) < index) labels_.resize(index);
+        labels_.insert(labels_.begin() + index, label);
+    }
+    if (!Updating()) NotifyValueAdded(index);
+    return index;
+}
+
+int TChartSeries::Add(double value, const std::string& label, TColor color) {
+    return AddPointXY(xValues_->Count(), value, label, color);
+}
+
+int TChartSeries::AddPointY(double y, const std::string& label, TColor color) {
+    return AddPointXY(xValues_->Count(), y, label, color);
+}
+
+int TChartSeries::AddNullPoint(const std::string& label) { return Add(0, label, clNone); }
+
+int TChartSeries::AddNullPointXY(double x, double y, const std::string& label) {
+    return AddPointXY(x, y, label, clNone);
+}
+
+// ---- removing ----
+
+void TChartSeries::Clear() {
+    firstVisible_ = lastVisible_ = -1;
+    ClearLists();
+    if (OnClearValues) OnClearValues(this);
+    NotifyLinkedSeries(scClear, 0);
+    if (active_ && parentChart_ && !destroying_) Repaint();
+}
+
+void TChartSeries::ClearLists() {
+    for (int k = 0; k < valueLists_.Count(); ++k) valueLists_[k]->Clear();
+    pointColors_.reset();
+    labels_.clear();
+    markPositions_.clear();
+}
+
+void TChartSeries::Delete(int index) {
+    if (index < 0 || index >= Count())
+        throw ChartException(FormatString(ChartConst::SeriesDeleteOutOfBounds, {index, Count() - 1}));
+    for (int k = 0; k < valueLists_.Count(); ++k) valueLists_[k]->DeleteValue(index);
+    if (pointColors_ && index < static_cast<int>(pointColors_->size()))
+        pointColors_->erase(pointColors_->begin() + index);
+    if (index < static_cast<int>(labels_.size())) labels_.erase(labels_.begin() + index);
+    if (index < static_cast<int>(markPositions_.size())) markPositions_.erase(markPositions_.begin() + index);
+    NotifyLinkedSeries(scDelete, index);
+    if (active_) Repaint();
+}
+
+void TChartSeries::DeleteRange(int first, int n, bool renumber) {
+    if (first >= Count() || n < 1) return;
+    // never past the last point, so the lists stay aligned
+    n = std::min(n, Count() - first);
+    for (int k = 0; k < valueLists_.Count(); ++k) valueLists_[k]->DeleteRange(first, n);
+    auto eraseFrom = [first, n](auto& list) {
+        if (first < static_cast<int>(list.size()))
+            list.erase(list.begin() + first, list.begin() + std::min<int>(first + n, list.size()));
+    };
+    if (pointColors_) {
+        eraseFrom(*pointColors_);
+        if (pointColors_->empty()) pointColors_.reset();
+    }
+    eraseFrom(labels_);
+    eraseFrom(markPositions_);
+    NotifyLinkedSeries(scDelete, -1);
+    if (active_) Repaint();
+    if (renumber) notMandatory_->SetToIndexes();
+}
+
+void TChartSeries::SourceValueDeleted(TChartSeries* source, int index) {
+    // a range deletion names no index: take the source's points afresh; an
+    // index this series never received (it skipped inserts) is no error
+    if (index < 0)
+        AddAllFrom(source);
+    else if (index < Count())
+        Delete(index);
+}
+
+// ---- reordering ----
+
+void TChartSeries::SwapPointsAt(int a, int b) {
+    for (int k = 0; k < valueLists_.Count(); ++k) valueLists_[k]->SwapValues(a, b);
+    if (pointColors_) {
+        const int size = static_cast<int>(pointColors_->size());
+        if (std::max(a, b) >= size) pointColors_->resize(std::max(a, b) + 1, clDefault);
+        std::swap((*pointColors_)[a], (*pointColors_)[b]);
+    }
+    if (!labels_.empty()) {
+        if (std::max(a, b) >= static_cast<int>(labels_.size())) labels_.resize(std::max(a, b) + 1);
+        std::swap(labels_[a], labels_[b]);
+    }
+}
+
+void TChartSeries::SortByMandatory() {
+    if (mandatory_->Order() == loNone) return;
+    mandatory_->SortPoints();
+    if (notMandatory_->ValueSource().empty()) notMandatory_->SetToIndexes();
+    Repaint();
+}
+
+// ---- notifications ----
+
+void TChartSeries::NotifyValueAdded(int index) {
+    if (OnAfterAdd) OnAfterAdd(this, index);
+    NotifyLinkedSeries(scAdd, index);
+    if (active_) Repaint();
+}
+
+void TChartSeries::NotifyLinkedSeries(TSeriesChange kind, int index) {
+    if (Updating()) return;
+    // a linked series may leave the list while it follows
+    const std::vector<TChartSeries*> linked = linkedSeries_;
+    for (TChartSeries* series : linked) {
+        const TSeriesRecalcOptions& options = series->recalcOptions_;
+        switch (kind) {
+            case scClear:
+                if (options.OnClear) series->Clear();
+                break;
+            case scAdd:
+                if (options.OnInsert) series->AddSourcePoint(this, index);
+                break;
+            case scDelete:
+                if (options.OnDelete) series->SourceValueDeleted(this, index);
+                break;
+            case scRefresh: series->AddAllFrom(this); break;
+            case scModify:
+                if (options.OnModify) series->AddAllFrom(this);
+                break;
+        }
+    }
+}
+
+void TChartSeries::EndUpdate() {
+    if (updateCount_ <= 0) return;
+    if (--updateCount_ == 0) {
+        NotifyLinkedSeries(scRefresh, 0);
+        if (parentChart_) parentChart_->AnnounceSeriesEvent(this, seDataChanged);
+    }
+}
+
+void TChartSeries::RefreshFromSource() {
+    if (!Updating() && parentChart_) parentChart_->RefreshSeriesData(this);
+}
+
+// ---- linked series ----
+
+void TChartSeries::AddLinkedSeries(TChartSeries* series) {
+    if (std::find(linkedSeries_.begin(), linkedSeries_.end(), series) != linkedSeries_.end()) return;
+    linkedSeries_.push_back(series);
+    series->sourceSeries_.push_back(this);
+    series->hasOwnData_ = false;
+}
+
+void TChartSeries::RemoveLinkedSeries(TChartSeries* series) {
+    linkedSeries_.erase(std::remove(linkedSeries_.begin(), linkedSeries_.end(), series), linkedSeries_.end());
+    auto& sources = series->sourceSeries_;
+    sources.erase(std::remove(sources.begin(), sources.end(), this), sources.end());
+}
+
+int TChartSeries::AddSourceValues(TChartSeries* source, int index) {
+    const int at = xValues_->AddValue(source->XValueAt(index));
+    yValues_->InsertValue(at, source->YValueAt(index));
+    for (int k = 2; k < valueLists_.Count(); ++k)
+        valueLists_[k]->InsertValue(at, k < source->valueLists_.Count() ? (*source->valueLists_[k])[index] : 0.0);
+    return at;
+}
+
+void TChartSeries::AddSourcePoint(TChartSeries* source, int index) {
+    const int at = AddSourceValues(source, index);
+    // a clDefault entry keeps an existing colour list aligned with the points
+    InsertPointColor(at, source->PointColorStored(index));
+    if (index < static_cast<int>(source->labels_.size())) {
+        if (static_cast<int>(labels_.size()) < at) labels_.resize(at);
+        labels_.insert(labels_.begin() + at, source->labels_[index]);
+    } else if (at < static_cast<int>(labels_.size())) {
+        labels_.insert(labels_.begin() + at, std::string());
+    }
+    if (!Updating()) NotifyValueAdded(at);
+}
+
+void TChartSeries::AddAllFrom(TChartSeries* source) {
+    BeginUpdate();
+    struct EndAtExit {
+        TChartSeries* series;
+        ~EndAtExit() { series->EndUpdate(); }
+    } end{this};
+    Clear();
+    if (CanBeFedBy(source))
+        for (int i = 0; i < source->Count(); ++i) AddSourcePoint(source, i);
+}
+
+// ---- colours ----
+
+void TChartSeries::SetSeriesColor(TColor color) {
+    if (storedColor_ == clDefault && color == automaticColor_) return;
+    const bool changed = storedColor_ != color;
+    storedColor_ = color;
+    if (changed) Repaint();
+    automaticColor_ = storedColor_;
+    ColorChanged();
+}
+
+void TChartSeries::SetColorEachPoint(bool value) {
+    if (colorEachPoint_ == value) return;
+    colorEachPoint_ = value;
+    Repaint();
+}
+
+void TChartSeries::ColorChanged() {
+    if (parentChart_) parentChart_->AnnounceSeriesEvent(this, seChangeColor);
+}
+
+// ---- axes ----
+
+void TChartSeries::SetHorizAxis(THorizAxis value) {
+    if (horizAxis_ == value) return;
+    horizAxis_ = value;
+    if (value != aCustomHorizAxis) customHorizAxis_ = nullptr;
+    UpdateEffectiveAxes();
+    Repaint();
+}
+
+void TChartSeries::SetVertAxis(TVertAxis value) {
+    if (vertAxis_ == value) return;
+    vertAxis_ = value;
+    if (value != aCustomVertAxis) customVertAxis_ = nullptr;
+    UpdateEffectiveAxes();
+    Repaint();
+}
+
+void TChartSeries::SetCustomHorizAxis(TChartAxis* axis) {
+    customHorizAxis_ = axis;
+    horizAxis_ = axis ? aCustomHorizAxis : aBottomAxis;
+    UpdateEffectiveAxes();
+    Repaint();
+}
+
+void TChartSeries::SetCustomVertAxis(TChartAxis* axis) {
+    customVertAxis_ = axis;
+    vertAxis_ = axis ? aCustomVertAxis : aLeftAxis;
+    UpdateEffectiveAxes();
+    Repaint();
+}
+
+void TChartSeries::UpdateEffectiveAxes() {
+    if (!parentChart_) {
+        effectiveHorizAxis_ = effectiveVertAxis_ = nullptr;
+        return;
+    }
+    if (horizAxis_ == aTopAxis)
+        effectiveHorizAxis_ = parentChart_->TopAxis();
+    else if (horizAxis_ == aCustomHorizAxis && customHorizAxis_)
+        effectiveHorizAxis_ = customHorizAxis_;
+    else
+        effectiveHorizAxis_ = parentChart_->BottomAxis();
+    if (vertAxis_ == aRightAxis)
+        effectiveVertAxis_ = parentChart_->RightAxis();
+    else if (vertAxis_ == aCustomVertAxis && customVertAxis_)
+        effectiveVertAxis_ = customVertAxis_;
+    else
+        effectiveVertAxis_ = parentChart_->LeftAxis();
+}
+
+bool TChartSeries::IsBoundToAxis(const TChartAxis* axis) const {
+    if (!UsesAxes()) return false;
+    if (axis->Horizontal()) return horizAxis_ == aBothHorizAxis || axis == effectiveHorizAxis_;
+    return vertAxis_ == aBothVertAxis || axis == effectiveVertAxis_;
+}
+
+TChartValueList* TChartSeries::ValueListForAxis(const TChartAxis* axis) {
+    if (!IsBoundToAxis(axis)) return nullptr;
+    return axis->Horizontal() ? xValues_ : yValues_;
+}
+
+// ---- positions ----
+
+int TChartSeries::PointScreenX(int index) { return effectiveHorizAxis_->ValueToScreenX(XValueAt(index)); }
+
+int TChartSeries::PointScreenY(int index) { return effectiveVertAxis_->ValueToScreenY(YValueAt(index)); }
+
+int TChartSeries::ValueScreenX(double value) const { return effectiveHorizAxis_->ValueToScreenX(value); }
+
+int TChartSeries::ValueScreenY(double value) const { return effectiveVertAxis_->ValueToScreenY(value); }
+
+double TChartSeries::ScreenXToValue(int pixel) const { return effectiveHorizAxis_->ScreenToValue(pixel); }
+
+double TChartSeries::ScreenYToValue(int pixel) const { return effectiveVertAxis_->ScreenToValue(pixel); }
+
+// ---- visible range ----
+
+void TChartSeries::ComputeVisibleRange() {
+    firstVisible_ = lastVisible_ = -1;
+    const int n = Count();
+    if (n < 1) return;
+    const TChartValueList& list = *xValues_;
+    if (!calcVisiblePoints_ || list.Order() == loNone || !effectiveHorizAxis_ || !parentChart_) {
+        firstVisible_ = 0;
+        lastVisible_ = n - 1;
+        return;
+    }
+    const TChartAxis* axis = effectiveHorizAxis_;
+    const TRect r = parentChart_->ChartRect();
+    const bool inverted = axis->Inverted();
+    const int startEdge = (inverted ? r.Right : r.Left) + axis->MinimumOffset();
+    const int endEdge = (inverted ? r.Left : r.Right) - axis->MaximumOffset();
+    const double start = axis->ScreenToValue(startEdge);
+    const double end = axis->ScreenToValue(endEdge);
+    int first = 0;
+    while (list[first] < start) {
+        if (++first > n - 1) return;
+    }
+    firstVisible_ = first;
+    if (list.LastValue() <= end) {
+        lastVisible_ = n - 1;
+        return;
+    }
+    int last = first;
+    while (list[last] < end && last < n - 1) ++last;
+    if (!drawBetweenPoints_ && list[last] > end) --last;
+    lastVisible_ = last;
+}

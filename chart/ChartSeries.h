@@ -1,0 +1,249 @@
+#pragma once
+// The series base: a curve's points kept column-wise in value lists, with
+// per-point colours and labels, its place on a chart and the notifications
+// to the chart and to the series fed from it.
+
+#include "chart/ChartTypes.h"
+#include "chart/ChartValueList.h"
+#include "chart/SeriesMarkPosition.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TCustomAxisPanel;
+class TChartAxis;
+class TChartSeries;
+
+enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
+enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
+
+// What changed in a series, for the series linked to it.
+enum TSeriesChange { scClear, scAdd, scDelete, scRefresh, scModify };
+
+// Which changes of its source a linked series follows.
+struct TSeriesRecalcOptions {
+    bool OnDelete = true;
+    bool OnModify = true;
+    bool OnInsert = true;
+    bool OnClear = true;
+};
+
+// Kinds of the chart's series events.
+enum TChartSeriesEventKind : std::uint8_t {
+    seAdd = 0, seRemove = 1, seChangeTitle = 2, seChangeColor = 3, seChangeActive = 5, seDataChanged = 6
+};
+
+using TSeriesOnBeforeAdd = std::function<bool(TChartSeries*)>;
+using TSeriesOnAfterAdd = std::function<void(TChartSeries*, int)>;
+using TSeriesOnClear = std::function<void(TChartSeries*)>;
+
+class TCustomChartElement {
+public:
+    TCustomChartElement() = default;
+    virtual ~TCustomChartElement() = default;
+    TCustomChartElement(const TCustomChartElement&) = delete;
+    TCustomChartElement& operator=(const TCustomChartElement&) = delete;
+
+    bool Active() const { return active_; }
+    virtual void SetActive(bool value);
+    TCustomAxisPanel* ParentChart() const { return parentChart_; }
+    virtual void SetParentChart(TCustomAxisPanel* chart);
+    // Invalidates the parent chart, when there is one.
+    void Repaint();
+
+    // The chart stores itself here as it takes the series in.
+    void StoreParentChart(TCustomAxisPanel* chart) { parentChart_ = chart; }
+
+protected:
+    bool active_ = true;
+    TCustomAxisPanel* parentChart_ = nullptr;
+};
+
+class TCustomChartSeries : public TCustomChartElement {
+public:
+    bool ShowInLegend() const { return showInLegend_; }
+    void SetShowInLegend(bool value);
+    const std::string& Title() const { return title_; }
+    void SetTitle(const std::string& value);
+    const std::string& Name() const { return name_; }
+    void SetName(const std::string& value) { name_ = value; }
+
+protected:
+    bool showInLegend_ = true;
+    std::string title_;
+    std::string name_;
+};
+
+class TChartSeries : public TCustomChartSeries {
+public:
+    TChartSeries();
+    ~TChartSeries() override;
+
+    // Value lists.
+    TChartValueLists& ValueLists() { return valueLists_; }
+    TChartValueList& XValues() { return *xValues_; }
+    TChartValueList& YValues() { return *yValues_; }
+    TChartValueList& MandatoryValueList() { return *mandatory_; }
+    TChartValueList& NotMandatoryValueList() { return *notMandatory_; }
+    TChartValueList* ValueListByName(const std::string& name);
+
+    // Reading points; indexes are not checked.
+    int Count() const { return xValues_->Count(); }
+    virtual double XValueAt(int index) const { return xValues_->GetValue(index); }
+    virtual double YValueAt(int index) const { return yValues_->GetValue(index); }
+    virtual double PointMarkValue(int index) const { return mandatory_->GetValue(index); }
+    virtual double StackValue(int index) const { return PointMarkValue(index); }
+    const std::vector<std::string>& Labels() const { return labels_; }
+    std::string PointLabel(int index) const;
+    TColor PointColorStored(int index) const;
+    bool HasPointColors() const { return pointColors_ != nullptr; }
+    virtual TColor PointColorAt(int index) const;
+    bool PointIsNull(int index) const { return PointColorAt(index) == clNone; }
+    const std::vector<TSeriesMarkPosition>& MarkPositions() const { return markPositions_; }
+
+    // Adding points; each returns the new point's index (-1 when refused).
+    virtual int AddPointXY(double x, double y, const std::string& label = "", TColor color = clDefault);
+    virtual int Add(double value, const std::string& label = "", TColor color = clDefault);
+    int AddPointY(double y, const std::string& label = "", TColor color = clDefault);
+    int AddNullPoint(const std::string& label = "");
+    int AddNullPointXY(double x, double y, const std::string& label = "");
+
+    // Removing points.
+    virtual void Clear();
+    virtual void ClearLists();
+    virtual void Delete(int index);
+    virtual void DeleteRange(int first, int n, bool renumber = false);
+    virtual void SourceValueDeleted(TChartSeries* source, int index);
+
+    // Reordering.
+    void SwapPointsAt(int a, int b);
+    void SortByMandatory();
+
+    // Notifications and bulk updates.
+    virtual void NotifyValueAdded(int index);
+    virtual void NotifyLinkedSeries(TSeriesChange kind, int index);
+    void BeginUpdate() { ++updateCount_; }
+    void EndUpdate();
+    bool Updating() const { return updateCount_ > 0; }
+    void RefreshFromSource();
+
+    // Series fed from this one.
+    void AddLinkedSeries(TChartSeries* series);
+    void RemoveLinkedSeries(TChartSeries* series);
+    const std::vector<TChartSeries*>& LinkedSeries() const { return linkedSeries_; }
+    // The series this one takes its points from.
+    const std::vector<TChartSeries*>& SourceSeries() const { return sourceSeries_; }
+    TSeriesRecalcOptions& RecalcOptions() { return recalcOptions_; }
+    virtual int AddSourceValues(TChartSeries* source, int index);
+    virtual void AddSourcePoint(TChartSeries* source, int index);
+    virtual void AddAllFrom(TChartSeries* source);
+    virtual bool CanBeFedBy(TChartSeries* source) const { return source != this; }
+
+    // Colours.
+    TColor SeriesColor() const { return storedColor_ == clDefault ? automaticColor_ : storedColor_; }
+    virtual void SetSeriesColor(TColor color);
+    bool SeriesColorStored() const { return storedColor_ != clDefault; }
+    bool ColorEachPoint() const { return colorEachPoint_; }
+    void SetColorEachPoint(bool value);
+    // The colour the chart gave the series when it joined.
+    void SetAutomaticColor(TColor color) { automaticColor_ = color; }
+
+    // Chart membership (called by the chart).
+    virtual void AttachedToChart();
+    virtual void DetachedFromChart();
+    std::string SeriesDisplayName() const;
+    void SetActive(bool value) override;
+
+    // The binary "Data" stream of the points.
+    bool HasOwnData() const { return hasOwnData_; }
+    void SetHasOwnData(bool value) { hasOwnData_ = value; }
+    std::vector<std::uint8_t> WriteData() const;
+    // Raises ChartException for a stream that ends early or holds a negative count;
+    // the series keeps its points then.
+    void ReadData(const std::vector<std::uint8_t>& data);
+
+    // The points inside the chart rectangle, computed before each drawing.
+    virtual void ComputeVisibleRange();
+    int FirstVisibleIndex() const { return firstVisible_; }
+    int LastVisibleIndex() const { return lastVisible_; }
+
+    // Axes.
+    THorizAxis HorizAxis() const { return horizAxis_; }
+    TVertAxis VertAxis() const { return vertAxis_; }
+    void SetHorizAxis(THorizAxis value);
+    void SetVertAxis(TVertAxis value);
+    void SetCustomHorizAxis(TChartAxis* axis);
+    void SetCustomVertAxis(TChartAxis* axis);
+    TChartAxis* CustomHorizAxis() const { return customHorizAxis_; }
+    TChartAxis* CustomVertAxis() const { return customVertAxis_; }
+    TChartAxis* GetHorizAxis() const { return effectiveHorizAxis_; }
+    TChartAxis* GetVertAxis() const { return effectiveVertAxis_; }
+    void UpdateEffectiveAxes();
+    virtual bool UsesAxes() const { return true; }
+    bool IsBoundToAxis(const TChartAxis* axis) const;
+    TChartValueList* ValueListForAxis(const TChartAxis* axis);
+    bool YMandatory() const { return mandatory_ == yValues_; }
+
+    // Ranges the chart uses for automatic axis ranges.
+    virtual double HighestX() { return xValues_->HighestValue(); }
+    virtual double LowestX() { return xValues_->LowestValue(); }
+    virtual double HighestY() { return yValues_->HighestValue(); }
+    virtual double LowestY() { return yValues_->LowestValue(); }
+    virtual double HighestZ() const { return EffectiveZOrder(); }
+    virtual double LowestZ() const { return EffectiveZOrder(); }
+    int ZOrder() const { return zOrder_; }
+    int EffectiveZOrder() const { return zOrder_ == -1 ? internalZOrder_ : zOrder_; }
+
+    // Positions.
+    virtual int PointScreenX(int index);
+    virtual int PointScreenY(int index);
+    int ValueScreenX(double value) const;
+    int ValueScreenY(double value) const;
+    double ScreenXToValue(int pixel) const;
+    double ScreenYToValue(int pixel) const;
+
+    // Events.
+    TSeriesOnBeforeAdd OnBeforeAdd;
+    TSeriesOnAfterAdd OnAfterAdd;
+    TSeriesOnClear OnClearValues;
+
+protected:
+    void ColorChanged();
+    void InsertPointColor(int index, TColor color);
+
+    TChartValueLists valueLists_;
+    TChartValueList* xValues_;
+    TChartValueList* yValues_;
+    TChartValueList* mandatory_;
+    TChartValueList* notMandatory_;
+    std::vector<std::string> labels_;
+    std::unique_ptr<std::vector<TColor>> pointColors_;
+    std::vector<TSeriesMarkPosition> markPositions_;
+    std::vector<TChartSeries*> linkedSeries_;
+    std::vector<TChartSeries*> sourceSeries_;
+    TSeriesRecalcOptions recalcOptions_;
+
+    TColor storedColor_ = clDefault;
+    TColor automaticColor_ = clDefault;
+    bool colorEachPoint_ = false;
+    int updateCount_ = 0;
+    bool hasOwnData_ = false;
+    bool usesNotMandatoryValues_ = true;
+    bool destroying_ = false;
+    bool calcVisiblePoints_ = true;
+    bool drawBetweenPoints_ = false;
+    int firstVisible_ = -1;
+    int lastVisible_ = -1;
+
+    THorizAxis horizAxis_ = aBottomAxis;
+    TVertAxis vertAxis_ = aLeftAxis;
+    TChartAxis* customHorizAxis_ = nullptr;
+    TChartAxis* customVertAxis_ = nullptr;
+    TChartAxis* effectiveHorizAxis_ = nullptr;
+    TChartAxis* effectiveVertAxis_ = nullptr;
+    int zOrder_ = -1;
+    int internalZOrder_ = 0;
+};

@@ -1,0 +1,191 @@
+// The binary "Data" stream in which a series keeps its points in form data.
+
+#include "chart/ChartSeries.h"
+
+#include "chart/ChartExceptions.h"
+
+#include <algorithm>
+#include <cstring>
+
+namespace {
+
+enum : std::uint8_t { HasXValues = 1, HasColors = 2, HasLabels = 4, HasMarkPositions = 8 };
+constexpr int MarkPositionSize = 34;
+
+class Writer {
+public:
+    explicit Writer(std::vector<std::uint8_t>& out) : out_(out) {}
+    void Byte(std::uint8_t b) { out_.push_back(b); }
+    void Int32(std::int32_t v) {
+        for (int i = 0; i < 4; ++i) out_.push_back(static_cast<std::uint8_t>(static_cast<std::uint32_t>(v) >> (8 * i)));
+    }
+    void Double(double d) {
+        std::uint64_t bits;
+        std::memcpy(&bits, &d, 8);
+        for (int i = 0; i < 8; ++i) out_.push_back(static_cast<std::uint8_t>(bits >> (8 * i)));
+    }
+    void Bytes(const std::string& s) { out_.insert(out_.end(), s.begin(), s.end()); }
+
+private:
+    std::vector<std::uint8_t>& out_;
+};
+
+class Reader {
+public:
+    explicit Reader(const std::vector<std::uint8_t>& in) : in_(in) {}
+    void Need(std::size_t n) const {
+        if (in_.size() - at_ < n) throw ChartException("Series data ends early");
+    }
+    std::uint8_t Byte() {
+        Need(1);
+        return in_[at_++];
+    }
+    std::int32_t Int32() {
+        Need(4);
+        std::uint32_t v = 0;
+        for (int i = 0; i < 4; ++i) v |= static_cast<std::uint32_t>(in_[at_++]) << (8 * i);
+        return static_cast<std::int32_t>(v);
+    }
+    double Double() {
+        Need(8);
+        std::uint64_t bits = 0;
+        for (int i = 0; i < 8; ++i) bits |= static_cast<std::uint64_t>(in_[at_++]) << (8 * i);
+        double d;
+        std::memcpy(&d, &bits, 8);
+        return d;
+    }
+    std::string Bytes(std::size_t n) {
+        Need(n);
+        std::string s(in_.begin() + at_, in_.begin() + at_ + n);
+        at_ += n;
+        return s;
+    }
+
+private:
+    const std::vector<std::uint8_t>& in_;
+    std::size_t at_ = 0;
+};
+
+void WriteMarkPosition(Writer& w, const TSeriesMarkPosition& p) {
+    w.Int32(p.ArrowFrom.X);
+    w.Int32(p.ArrowFrom.Y);
+    w.Byte(p.ArrowFix ? 1 : 0);
+    w.Int32(p.ArrowTo.X);
+    w.Int32(p.ArrowTo.Y);
+    w.Byte(p.Custom ? 1 : 0);
+    w.Int32(p.Height);
+    w.Int32(p.LeftTop.X);
+    w.Int32(p.LeftTop.Y);
+    w.Int32(p.Width);
+}
+
+TSeriesMarkPosition ReadMarkPosition(Reader& r) {
+    TSeriesMarkPosition p;
+    p.ArrowFrom.X = r.Int32();
+    p.ArrowFrom.Y = r.Int32();
+    p.ArrowFix = r.Byte() != 0;
+    p.ArrowTo.X = r.Int32();
+    p.ArrowTo.Y = r.Int32();
+    p.Custom = r.Byte() != 0;
+    p.Height = r.Int32();
+    p.LeftTop.X = r.Int32();
+    p.LeftTop.Y = r.Int32();
+    p.Width = r.Int32();
+    return p;
+}
+
+}  // namespace
+
+std::vector<std::uint8_t> TChartSeries::WriteData() const {
+    const int count = Count();
+    const int inspected = count > 0 ? std::min(10000, count - 1) + 1 : 0;
+    std::uint8_t flags = 0;
+    if (usesNotMandatoryValues_ && count > 0) {
+        const TChartValueList& x = *notMandatory_;
+        bool plainIndexes = x.FirstValue() == 0 && x.LastValue() == count - 1;
+        for (int i = 0; plainIndexes && i < inspected; ++i) plainIndexes = x[i] == i;
+        if (!plainIndexes) flags |= HasXValues;
+    }
+    for (int i = 0; i < inspected; ++i) {
+        const TColor c = PointColorStored(i);
+        if (c != clDefault && c != SeriesColor()) {
+            flags |= HasColors;
+            break;
+        }
+    }
+    const int labelsInspected = count > 0 ? std::min(100, count - 1) + 1 : 0;
+    for (int i = 0; i < labelsInspected && i < static_cast<int>(labels_.size()); ++i)
+        if (!labels_[i].empty()) {
+            flags |= HasLabels;
+            break;
+        }
+    if (std::any_of(markPositions_.begin(), markPositions_.end(), [](const auto& p) { return p.Custom; }))
+        flags |= HasMarkPositions;
+
+    std::vector<std::uint8_t> out;
+    Writer w(out);
+    w.Byte(flags);
+    w.Int32(count);
+    for (int i = 0; i < count; ++i) {
+        if (flags & HasXValues) w.Double((*notMandatory_)[i]);
+        w.Double((*mandatory_)[i]);
+        if (flags & HasColors) w.Int32(PointColorStored(i));
+        if (flags & HasLabels) {
+            const std::string label = PointLabel(i);
+            const std::size_t length = label.size() % 256;
+            w.Byte(static_cast<std::uint8_t>(length));
+            w.Bytes(label.substr(0, length));
+        }
+        for (int k = 2; k < valueLists_.Count(); ++k) w.Double((*valueLists_[k])[i]);
+        if (flags & HasMarkPositions)
+            WriteMarkPosition(w, i < static_cast<int>(markPositions_.size()) ? markPositions_[i]
+                                                                              : TSeriesMarkPosition{});
+    }
+    return out;
+}
+
+void TChartSeries::ReadData(const std::vector<std::uint8_t>& data) {
+    // Read the whole stream first, so a damaged one leaves the points as they were.
+    struct Point {
+        double x, y;
+        TColor color;
+        std::string label;
+        std::vector<double> further;
+    };
+    Reader r(data);
+    const std::uint8_t flags = r.Byte();
+    const std::int32_t count = r.Int32();
+    if (count < 0) throw ChartException("Series data holds a negative point count");
+    const int furtherLists = valueLists_.Count() - 2;
+    // the smallest record tells whether the stream can hold that many points
+    const std::size_t smallest = 8 + ((flags & HasXValues) ? 8 : 0) + ((flags & HasColors) ? 4 : 0) +
+                                 ((flags & HasLabels) ? 1 : 0) + 8 * static_cast<std::size_t>(furtherLists) +
+                                 ((flags & HasMarkPositions) ? MarkPositionSize : 0);
+    r.Need(smallest * static_cast<std::size_t>(count));
+    std::vector<Point> points;
+    std::vector<TSeriesMarkPosition> positions;
+    points.reserve(count);
+    for (int i = 0; i < count; ++i) {
+        Point p;
+        p.x = (flags & HasXValues) ? r.Double() : i;
+        p.y = r.Double();
+        p.color = (flags & HasColors) ? r.Int32() : clDefault;
+        if (flags & HasLabels) p.label = r.Bytes(r.Byte());
+        for (int k = 0; k < furtherLists; ++k) p.further.push_back(r.Double());
+        if (flags & HasMarkPositions) positions.push_back(ReadMarkPosition(r));
+        points.push_back(std::move(p));
+    }
+
+    Clear();
+    BeginUpdate();
+    struct EndAtExit {
+        TChartSeries* series;
+        ~EndAtExit() { series->EndUpdate(); }
+    } end{this};
+    for (const Point& p : points) {
+        for (int k = 0; k < furtherLists; ++k) valueLists_[k + 2]->SetPendingValue(p.further[k]);
+        AddPointXY(p.x, p.y, p.label, p.color);
+    }
+    markPositions_ = std::move(positions);
+    hasOwnData_ = true;
+}

@@ -1,0 +1,131 @@
+#pragma once
+// The chart panel that owns series and axes: the series list, the standard
+// and custom axes, the automatic extremes of an axis, series colours and
+// the axis-label events.
+
+#include "chart/ChartAxis.h"
+#include "chart/ChartTypes.h"
+#include "chart/ColorPalette.h"
+
+#include <cstdint>
+#include <functional>
+#include <memory>
+#include <string>
+#include <vector>
+
+class TChartSeries;
+class TCustomChartSeries;
+class TChartCanvas;
+
+using TAxisOnGetLabel = std::function<void(TChartAxis*, TChartSeries*, int, std::string&)>;
+using TAxisOnGetNextLabel = std::function<void(TChartAxis*, int, double&, bool&)>;
+using TSeriesNotifyEvent = std::function<void(TCustomChartSeries*)>;
+// A series event as the panel's listeners receive it.
+using TSeriesEventListener = std::function<void(TCustomChartSeries*, std::uint8_t kind)>;
+
+// The user's axes; each may follow the range of a master axis.
+class TChartCustomAxes {
+public:
+    explicit TChartCustomAxes(TCustomAxisPanel* chart) : chart_(chart) {}
+    TChartAxis* Add();
+    int Count() const { return static_cast<int>(axes_.size()); }
+    TChartAxis* GetAxis(int index) const { return axes_[index].get(); }
+    // Every custom axis whose master is `master` takes its limits.
+    void ApplyLinkedRange(TChartAxis* master);
+    void SetMaster(TChartAxis* axis, TChartAxis* master);
+    void Clear() { axes_.clear(); masters_.clear(); }
+
+private:
+    TCustomAxisPanel* chart_;
+    std::vector<std::unique_ptr<TChartAxis>> axes_;
+    std::vector<TChartAxis*> masters_;
+};
+
+class TCustomAxisPanel {
+public:
+    TCustomAxisPanel();
+    virtual ~TCustomAxisPanel();
+    TCustomAxisPanel(const TCustomAxisPanel&) = delete;
+    TCustomAxisPanel& operator=(const TCustomAxisPanel&) = delete;
+
+    // ---- series ----
+    int SeriesCount() const { return static_cast<int>(series_.size()); }
+    TChartSeries* SeriesAt(int index) const { return series_[index]; }
+    int SeriesIndexOf(const TCustomChartSeries* series) const;
+    void AddSeries(TCustomChartSeries* series);
+    void DeleteSeries(int index);
+    void RemoveSeries(TCustomChartSeries* series);
+    int ActiveSeriesCount() const;
+    std::string LegendSeriesTitle(int index, bool onlyActive) const;
+    virtual void RefreshSeriesData(TChartSeries* series);
+
+    // ---- axes ----
+    std::vector<TChartAxis*>& Axes() { return axes_; }
+    TChartAxis* BottomAxis() const { return bottomAxis_; }
+    TChartAxis* TopAxis() const { return topAxis_; }
+    TChartAxis* LeftAxis() const { return leftAxis_; }
+    TChartAxis* RightAxis() const { return rightAxis_; }
+    TChartAxis* DepthAxis() const { return depthAxis_; }
+    TChartAxis* DepthTopAxis() const { return depthTopAxis_; }
+    TChartCustomAxes& CustomAxes() { return customAxes_; }
+    void ApplyLinkedRange(TChartAxis* master) { customAxes_.ApplyLinkedRange(master); }
+
+    TChartSeries* FirstSeriesOnAxis(const TChartAxis* axis) const;
+    bool AxisWithoutActiveSeries(const TChartAxis* axis) const;
+    TChartSeries* GetAxisSeriesMaxPoints(const TChartAxis* axis) const;
+    double ComputeAxisExtreme(TChartAxis* axis, bool isMin, bool isX);
+    double HighestX(TChartAxis* axis) { return ComputeAxisExtreme(axis, false, true); }
+    double HighestY(TChartAxis* axis) { return ComputeAxisExtreme(axis, false, false); }
+    double LowestX(TChartAxis* axis) { return ComputeAxisExtreme(axis, true, true); }
+    double LowestY(TChartAxis* axis) { return ComputeAxisExtreme(axis, true, false); }
+    int HighestZOrder() const { return highestZOrder_; }
+
+    // ---- colours ----
+    TColorArray PaletteColors;
+    TColor GetPaletteColor(int index) const;
+    TColor NextFreeSeriesColor(bool checkBackground, TChartSeries* series);
+    virtual bool SeriesColorIsFree(TColor color, bool checkBackground, TChartSeries* series) = 0;
+
+    // ---- text measuring (through the canvas) ----
+    TChartCanvas* Canvas() const { return canvas_; }
+    void SetCanvas(TChartCanvas* canvas) { canvas_ = canvas; }
+    int WidestLineWidth(const std::string& text, int& lineCount);
+    int FontHeight();
+
+    // ---- geometry of the last layout ----
+    const TRect& ChartRect() const { return chartRect_; }
+    void SetChartRect(const TRect& rect) { chartRect_ = rect; }
+    int Depth3DWidth() const { return depth3DWidth_; }
+
+    // ---- state and events ----
+    bool Loading() const { return loading_; }
+    bool Reading() const { return reading_; }
+    // Repaint request; the panel as a windowed control invalidates itself here.
+    virtual void Invalidate() {}
+    void AnnounceSeriesEvent(TCustomChartSeries* series, std::uint8_t kind);
+    std::vector<TSeriesEventListener> SeriesEventListeners;
+    TSeriesNotifyEvent OnAddSeries;
+    TSeriesNotifyEvent OnRemoveSeries;
+    TAxisOnGetLabel OnGetAxisLabel;
+    TAxisOnGetNextLabel OnGetNextAxisLabel;
+
+protected:
+    bool loading_ = false;
+    bool reading_ = false;
+    int depth3DWidth_ = 0;
+    int highestZOrder_ = 0;
+    TRect chartRect_;
+
+private:
+    std::vector<TChartSeries*> series_;
+    std::vector<TChartAxis*> axes_;
+    std::vector<std::unique_ptr<TChartAxis>> standardAxes_;
+    TChartCustomAxes customAxes_{this};
+    TChartAxis* bottomAxis_;
+    TChartAxis* topAxis_;
+    TChartAxis* leftAxis_;
+    TChartAxis* rightAxis_;
+    TChartAxis* depthAxis_;
+    TChartAxis* depthTopAxis_;
+    TChartCanvas* canvas_ = nullptr;
+};
