@@ -11,11 +11,9 @@ inline constexpr std::size_t kLogPageSize = 256;
 // One page as it stands in the file.
 using LogPage = std::array<std::uint8_t, kLogPageSize>;
 
-// Byte 0 of a data page: which records it holds.
-enum LogPageType : std::uint8_t {
-    SensorPage = 1,  // five SensorLogRecords
-    ShortPage = 2,   // twenty-five ShortLogRecords
-};
+// Byte 0 of a data page: which records it holds; any other type holds none.
+inline constexpr std::uint8_t kSensorPageType = 1;  // five SensorLogRecords
+inline constexpr std::uint8_t kShortPageType = 2;   // twenty-five ShortLogRecords
 
 // Byte 1 of a data page: 1 = a record covers one 10 ms tick, anything else ten.
 inline constexpr std::uint8_t kOneTickRate = 1;

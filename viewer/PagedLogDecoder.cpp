@@ -88,9 +88,9 @@ void PagedLogDecoder::DecodePages(const std::uint8_t* bytes, std::size_t size, L
 bool PagedLogDecoder::DecodeDataPage(const LogPage& page) {
     RecordRate rate = page[kPageRateByte] == kOneTickRate ? RecordRate::OneTick : RecordRate::TenTicks;
     switch (page[0]) {
-    case SensorPage:
+    case kSensorPageType:
         return DecodeSensorPage(page, rate);
-    case ShortPage:
+    case kShortPageType:
         return DecodeShortPage(page, rate);
     default:
         return SkipUnknownPage();
