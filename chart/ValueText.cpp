@@ -218,11 +218,12 @@ std::string FloatToStr(double value) {
 }
 
 std::string DateTimeToString(const std::string& format, double dateTime) {
+    // whole milliseconds first, so a value a hair below midnight shows midnight
+    const long long total = Round(dateTime * 86400000.0);
+    const long long days = total >= 0 ? total / 86400000 : -((-total + 86399999) / 86400000);
+    const long long ms = total - days * 86400000;
     int year, month, day;
-    DaysToCalendarDate(dateTime, year, month, day);
-    const double fraction = dateTime - std::floor(dateTime);
-    long long ms = Round(fraction * 86400000.0);
-    if (ms >= 86400000) ms = 86399999;
+    DaysToCalendarDate(static_cast<double>(days), year, month, day);
     const int hour = static_cast<int>(ms / 3600000);
     const int minute = static_cast<int>(ms / 60000 % 60);
     const int second = static_cast<int>(ms / 1000 % 60);
