@@ -1,0 +1,15 @@
+#include "png/PngImageDataChunk.h"
+
+#include "png/PngImageDecoder.h"
+#include "png/PngImageEncoder.h"
+#include "png/PngPicture.h"
+
+bool TChunkIDAT::ReadFromStream(TPngStream& stream, const TChunkType&, std::uint32_t length) {
+    TPngImageDecoder(*Owner(), stream, length).Decode();
+    return true;
+}
+
+bool TChunkIDAT::WriteToStream(TPngStream& stream) {
+    TPngImageEncoder(*Owner(), stream).Encode();
+    return true;
+}

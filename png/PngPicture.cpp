@@ -1,0 +1,221 @@
+#include "png/PngPicture.h"
+
+#include "png/PngBytes.h"
+#include "png/PngChunkRegistry.h"
+#include "png/PngExceptions.h"
+#include "png/PngHeaderChunk.h"
+#include "png/PngPaletteChunk.h"
+#include "png/PngStream.h"
+#include "png/PngTransparencyChunk.h"
+
+#include <algorithm>
+#include <cstring>
+#include <limits>
+
+namespace {
+
+constexpr std::uint8_t Signature[8] = {0x89, 0x50, 0x4E, 0x47, 0x0D, 0x0A, 0x1A, 0x0A};
+
+// The nearest colour of the palette by the distance in red, green and blue.
+unsigned NearestPaletteIndex(const TPngPalette& palette, TPngColor color) {
+    unsigned best = 0;
+    int bestDistance = std::numeric_limits<int>::max();
+    for (std::size_t i = 0; i < palette.size(); ++i) {
+        int dr = palette[i].Red - RedOf(color), dg = palette[i].Green - GreenOf(color),
+            db = palette[i].Blue - BlueOf(color);
+        int distance = dr * dr + dg * dg + db * db;
+        if (distance < bestDistance) {
+            bestDistance = distance;
+            best = unsigned(i);
+        }
+    }
+    return best;
+}
+
+}  // namespace
+
+TPngPicture::TPngPicture() { ClearImage(); }
+
+TPngPicture::~TPngPicture() = default;
+
+void TPngPicture::ClearImage() {
+    for (int i = 0; i < 256; ++i) GammaTable[std::size_t(i)] = InverseGammaTable[std::size_t(i)] = std::uint8_t(i);
+    ChunkList.Clear();
+}
+
+void TPngPicture::Assign(const TPngPicture* source) {
+    if (!source) ClearImage();
+    else if (source != this) CopyFromPNG(*source);
+}
+
+void TPngPicture::CopyFromPNG(const TPngPicture& source) {
+    InterlaceKind = source.InterlaceKind;
+    SetMaxDataChunkSize(source.MaxDataChunkSize());
+    DeflateLevel = source.DeflateLevel;
+    RowFilters = source.RowFilters;
+    ClearImage();
+    for (std::size_t i = 0; i < source.ChunkList.Count(); ++i) {
+        const TChunk* original = source.ChunkList.Item(i);
+        ChunkList.Add(original->CreateSameClass(this));
+        ChunkList.Item(i)->CopyFrom(*original);
+    }
+}
+
+void TPngPicture::LoadFromStream(TPngStream& stream) {
+    ClearImage();
+    std::uint8_t signature[8];
+    if (stream.Read(signature, 8) != 8 || std::memcmp(signature, Signature, 8) != 0) throw EPNGInvalidFileHeader();
+    bool hasImageData = false;
+    for (;;) {
+        std::uint8_t head[8];
+        std::size_t got = stream.Read(head, 8);
+        if (got < 8) throw EPngUnexpectedEnd();
+        std::uint32_t length = ReadBigEndian32(head);
+        TChunkType type;
+        std::memcpy(type.data(), head + 4, 4);
+        if (ChunkList.Count() == 0 && !IsChunkType(type, "IHDR")) throw EPNGIHDRNotFirst();
+        // The first IDAT chunk consumed its whole run; later ones are not part of the picture.
+        if ((IsChunkType(type, "IDAT") && hasImageData) || IsChunkType(type, "cHRM")) {
+            stream.Skip(std::uint64_t(length) + 4);
+            continue;
+        }
+        ChunkList.Add(CreateChunkByType(this, type));
+        TChunk* chunk = ChunkList.Item(ChunkList.Count() - 1);
+        if (typeid(*chunk) == typeid(TChunk) && IsCriticalChunk(type)) throw EPNGUnknownCriticalChunk();
+        bool goOn = chunk->ReadFromStream(stream, type, length);
+        if (IsChunkType(type, "IDAT")) hasImageData = true;
+        if (!goOn || IsChunkType(type, "IEND")) break;
+    }
+    if (!hasImageData) throw EPNGNoImageData();
+}
+
+void TPngPicture::SaveToStream(TPngStream& stream) {
+    stream.Write(Signature, 8);
+    for (std::size_t i = 0; i < ChunkList.Count(); ++i) ChunkList.Item(i)->WriteToStream(stream);
+}
+
+bool TPngPicture::HasHeader() const {
+    return ChunkList.Count() > 0 && dynamic_cast<TChunkIHDR*>(ChunkList.Item(0)) != nullptr;
+}
+
+TChunkIHDR& TPngPicture::HeaderChunk() const {
+    if (!HasHeader()) throw EPNGHeaderNotPresent();
+    return static_cast<TChunkIHDR&>(*ChunkList.Item(0));
+}
+
+int TPngPicture::GetWidth() const { return HasHeader() ? HeaderChunk().Width : 0; }
+
+int TPngPicture::GetHeight() const { return HasHeader() ? HeaderChunk().Height : 0; }
+
+const TPngPalette& TPngPicture::GetPalette() const {
+    static const TPngPalette none;
+    const auto& palette = HeaderChunk().Palette();
+    return palette ? *palette : none;
+}
+
+int TPngPicture::TransparencyKind() const {
+    const TChunkIHDR& header = HeaderChunk();
+    auto* transparency = ChunkList.FindChunkOfClass<TChunktRNS>();
+    switch (header.ColorType) {
+        case ctGrey:
+        case ctRgb: return transparency ? 1 : 0;
+        case ctPalette:
+            if (!transparency) return 0;
+            return transparency->SingleTransparentColor ? 1 : 2;
+        case ctGreyAlpha:
+        case ctRgbAlpha: return 2;
+        default: return 0;
+    }
+}
+
+TPngColor TPngPicture::TransparentColorValue() const {
+    auto* transparency = ChunkList.FindChunkOfClass<TChunktRNS>();
+    return transparency ? transparency->TransparentColorOf() : 0;
+}
+
+TPngColor TPngPicture::ReadPixelColor(int x, int y) const {
+    TChunkIHDR& header = HeaderChunk();
+    if (x < 0 || y < 0 || x >= header.Width || y >= header.Height) return 0;
+    const std::uint8_t* row = header.Image.Row(y);
+    const int bits = header.Image.BitsPerPixel();
+    switch (header.ColorType) {
+        case ctGrey: {
+            unsigned v = TPngDib::PixelBits(row, x, bits);
+            std::uint8_t grey = GammaTable[bits == 1 ? 255 * v : bits == 4 ? v * 17 : v];
+            return RgbColor(grey, grey, grey);
+        }
+        case ctPalette: {
+            const TRgbQuad& q = header.Image.ColourTable[TPngDib::PixelBits(row, x, bits)];
+            return RgbColor(q.Red, q.Green, q.Blue);
+        }
+        case ctGreyAlpha: return RgbColor(row[x], row[x], row[x]);
+        default: {
+            const std::uint8_t* px = row + 3 * x;
+            return RgbColor(px[2], px[1], px[0]);
+        }
+    }
+}
+
+void TPngPicture::WritePixelColor(int x, int y, TPngColor color) {
+    TChunkIHDR& header = HeaderChunk();
+    if (x < 0 || y < 0 || x >= header.Width || y >= header.Height) return;
+    std::uint8_t* row = header.Image.Row(y);
+    switch (header.ColorType) {
+        case ctGrey:
+        case ctPalette:
+            TPngDib::SetPixelBits(row, x, header.Image.BitsPerPixel(), NearestPaletteIndex(GetPalette(), color));
+            break;
+        case ctGreyAlpha: row[x] = RedOf(color); break;
+        default: {
+            std::uint8_t* px = row + 3 * x;
+            px[0] = BlueOf(color);
+            px[1] = GreenOf(color);
+            px[2] = RedOf(color);
+        }
+    }
+}
+
+std::uint8_t* TPngPicture::RowAddress(int y) const { return HeaderChunk().Image.Row(y); }
+
+std::uint8_t* TPngPicture::LowByteRowAddress(int y) const {
+    TChunkIHDR& header = HeaderChunk();
+    return header.LowBytePlane.Empty() ? nullptr : header.LowByteRow(y);
+}
+
+std::uint8_t* TPngPicture::AlphaRowAddress(int y) const {
+    TChunkIHDR& header = HeaderChunk();
+    return header.HasAlpha() ? header.AlphaRow(y) : nullptr;
+}
+
+void TPngPicture::ResizeImage(int width, int height) {
+    if (width < 1 || height < 1) throw EPNGInvalidNewSize();
+    TChunkIHDR& header = HeaderChunk();
+    const int keptRows = std::min(height, header.Height);
+    TPngDib image;
+    image.Allocate(width, height, header.Image.BitsPerPixel());
+    image.ColourTable = header.Image.ColourTable;
+    image.UsedColours = header.Image.UsedColours;
+    const std::size_t rowBytes = std::min(image.RowSize(), header.Image.RowSize());
+    for (int y = 0; y < keptRows; ++y) std::memcpy(image.Row(y), header.Image.Row(y), rowBytes);
+    TPngBuffer alpha, low;
+    if (header.HasAlpha()) {
+        alpha = TPngBuffer(std::size_t(width) * std::size_t(height), 255);
+        const std::size_t alphaBytes = std::size_t(std::min(width, header.Width));
+        for (int y = 0; y < keptRows; ++y)
+            std::memcpy(alpha.Data() + std::size_t(y) * std::size_t(width), header.AlphaRow(y), alphaBytes);
+    }
+    if (header.BitDepth == 16) {
+        low = TPngBuffer(image.ByteSize());
+        for (int y = 0; y < keptRows; ++y)
+            std::memcpy(low.Data() + image.RowSize() * std::size_t(height - 1 - y), header.LowByteRow(y), rowBytes);
+    }
+    header.Image = std::move(image);
+    header.AlphaPlane = std::move(alpha);
+    header.LowBytePlane = std::move(low);
+    header.Width = width;
+    header.Height = height;
+}
+
+void TPngPicture::ReplacePalette(const TPngPalette& palette, bool copyEntries) {
+    HeaderChunk().ReplacePalette(palette, copyEntries);
+}

@@ -1,0 +1,73 @@
+#pragma once
+// A picture in the file format: the ordered list of its chunks, of which the
+// first, the header, holds the picture in memory. Loading and saving walk the
+// list; the settings below steer the encoder.
+
+#include "png/PngChunkList.h"
+#include "png/PngDib.h"
+#include "png/PngImageEncoder.h"
+
+#include <array>
+#include <cstdint>
+
+class TPngStream;
+
+class TPngPicture {
+public:
+    TPngPicture();
+    virtual ~TPngPicture();
+    TPngPicture(const TPngPicture&) = delete;
+    TPngPicture& operator=(const TPngPicture&) = delete;
+
+    // Takes over a copy of source; none clears the picture.
+    void Assign(const TPngPicture* source);
+    void AssignTo(TPngPicture& destination) const { destination.CopyFromPNG(*this); }
+    void CopyFromPNG(const TPngPicture& source);
+    void ClearImage();
+
+    void LoadFromStream(TPngStream& stream);
+    void SaveToStream(TPngStream& stream);
+
+    bool GetEmpty() const { return ChunkList.Count() == 0; }
+    int GetWidth() const;
+    int GetHeight() const;
+    void SetWidth(int width) { ResizeImage(width, GetHeight()); }
+    void SetHeight(int height) { ResizeImage(GetWidth(), height); }
+    bool GetTransparent() const { return TransparencyKind() != 0; }
+    const TPngPalette& GetPalette() const;
+    void SetPalette(const TPngPalette& palette) { ReplacePalette(palette, true); }
+
+    bool HasHeader() const;
+    // EPNGHeaderNotPresent on a picture without a header.
+    TChunkIHDR& HeaderChunk() const;
+    // 0 opaque, 1 one transparent colour, 2 alpha per pixel.
+    int TransparencyKind() const;
+    TPngColor TransparentColorValue() const;
+
+    // Colour at (x, y) from the top left; 0 outside the picture.
+    virtual TPngColor ReadPixelColor(int x, int y) const;
+    // Ignored outside the picture; the alpha plane is left as it is.
+    virtual void WritePixelColor(int x, int y, TPngColor color);
+
+    std::uint8_t* RowAddress(int y) const;
+    std::uint8_t* LowByteRowAddress(int y) const;
+    // None for pictures without an alpha plane.
+    std::uint8_t* AlphaRowAddress(int y) const;
+    // Keeps the top-left part; new pixels are 0 and fully opaque.
+    void ResizeImage(int width, int height);
+    void ReplacePalette(const TPngPalette& palette, bool copyEntries);
+
+    std::int32_t MaxDataChunkSize() const { return maxDataChunkSize_; }
+    // Values below 65535 are raised to it.
+    void SetMaxDataChunkSize(std::int32_t size) { maxDataChunkSize_ = size < 65535 ? 65535 : size; }
+
+    TFilterSet RowFilters{1u << pfSub};
+    std::uint8_t DeflateLevel = 7;
+    std::uint8_t InterlaceKind = 0;
+    TPNGList ChunkList;
+    std::array<std::uint8_t, 256> GammaTable{};
+    std::array<std::uint8_t, 256> InverseGammaTable{};
+
+private:
+    std::int32_t maxDataChunkSize_ = 65535;
+};
