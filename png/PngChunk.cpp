@@ -4,7 +4,8 @@
 #include "png/PngCrc.h"
 #include "png/PngExceptions.h"
 #include "png/PngPicture.h"
-#include "png/PngStream.h"
+#include "png/PngStreamRead.h"
+#include "ui/Stream.h"
 
 #include <algorithm>
 
@@ -25,7 +26,7 @@ void TChunk::CopyFrom(const TChunk& source) {
     data_ = source.data_;
 }
 
-bool TChunk::ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) {
+bool TChunk::ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) {
     // The data is read in blocks, so a length the stream cannot back costs no memory.
     constexpr std::size_t Block = 1 << 16;
     data_.clear();
@@ -34,7 +35,7 @@ bool TChunk::ReadFromStream(TPngStream& stream, const TChunkType& type, std::uin
         std::size_t want = std::min<std::size_t>(Block, length - data_.size());
         std::size_t start = data_.size();
         data_.resize(start + want);
-        std::size_t got = stream.Read(data_.data() + start, want);
+        std::size_t got = ReadAvailable(stream, data_.data() + start, want);
         if (got < want) {
             data_.resize(start + got);
             complete = false;
@@ -42,27 +43,27 @@ bool TChunk::ReadFromStream(TPngStream& stream, const TChunkType& type, std::uin
         }
     }
     std::uint8_t stored[4];
-    if (!complete || stream.Read(stored, 4) != 4) throw EPngInvalidCRC();
+    if (!complete || ReadAvailable(stream, stored, 4) != 4) throw EPngInvalidCRC();
     std::uint32_t crc = UpdatePngCrc(PngCrcStart, type.data(), 4);
     crc = ~UpdatePngCrc(crc, data_.data(), data_.size());
     if (crc != ReadBigEndian32(stored)) throw EPngInvalidCRC();
     return true;
 }
 
-bool TChunk::WriteToStream(TPngStream& stream) { return WriteChunkBytes(stream); }
+bool TChunk::WriteToStream(TStream& stream) { return WriteChunkBytes(stream); }
 
 void TChunk::ResizeData(std::size_t length) { data_.resize(length); }
 
 TChunkIHDR& TChunk::OwnerHeader() const { return owner_->HeaderChunk(); }
 
-bool TChunk::WriteChunkBytes(TPngStream& stream) const {
+bool TChunk::WriteChunkBytes(TStream& stream) const {
     std::uint8_t word[4];
     WriteBigEndian32(word, std::uint32_t(data_.size()));
-    stream.Write(word, 4);
-    stream.Write(type_.data(), 4);
-    if (!data_.empty()) stream.Write(data_.data(), data_.size());
+    stream.WriteBuffer(word, 4);
+    stream.WriteBuffer(type_.data(), 4);
+    if (!data_.empty()) stream.WriteBuffer(data_.data(), std::int64_t(data_.size()));
     std::uint32_t crc = UpdatePngCrc(PngCrcStart, type_.data(), 4);
     WriteBigEndian32(word, ~UpdatePngCrc(crc, data_.data(), data_.size()));
-    stream.Write(word, 4);
+    stream.WriteBuffer(word, 4);
     return true;
 }

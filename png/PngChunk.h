@@ -12,7 +12,7 @@
 
 class TPngPicture;
 class TChunkIHDR;
-class TPngStream;
+class TStream;
 
 using TChunkType = std::array<char, 4>;
 
@@ -36,13 +36,13 @@ public:
     virtual std::unique_ptr<TChunk> CreateSameClass(TPngPicture* owner) const;
     virtual void CopyFrom(const TChunk& source);
     // Reads the data and CRC that follow a chunk's length and type.
-    virtual bool ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length);
-    virtual bool WriteToStream(TPngStream& stream);
+    virtual bool ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length);
+    virtual bool WriteToStream(TStream& stream);
 
     void ResizeData(std::size_t length);
     // The owner's first chunk, the header; EPNGHeaderNotPresent when there is none.
     TChunkIHDR& OwnerHeader() const;
-    bool WriteChunkBytes(TPngStream& stream) const;
+    bool WriteChunkBytes(TStream& stream) const;
 
     TPngPicture* Owner() const { return owner_; }
     const TChunkType& Type() const { return type_; }

@@ -5,11 +5,12 @@
 
 #include <string>
 
-#define VELZAR_PNG_EXCEPTION(Name, Text)                 \
-    class Name : public Exception {                      \
-    public:                                              \
-        Name() : Exception(Text) {}                      \
+#define VELZAR_PNG_EXCEPTION(Name, Text)                                   \
+    class Name : public Exception {                                        \
+    public:                                                                \
+        Name() : Exception(Text) {}                                        \
         explicit Name(const std::string& message) : Exception(message) {} \
+        const char* ClassName() const override { return #Name; }           \
     };
 
 VELZAR_PNG_EXCEPTION(EPngInvalidCRC,

@@ -23,7 +23,7 @@ void TChunkgAMA::CopyFrom(const TChunk& source) {
     SetGammaValue(gamma->GammaValue());
 }
 
-bool TChunkgAMA::ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) {
+bool TChunkgAMA::ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadFromStream(stream, type, length);
     std::uint32_t g = GammaValue();
     if (g == 0) return true;

@@ -9,7 +9,7 @@ class TChunkgAMA : public TChunk {
     explicit TChunkgAMA(TPngPicture* owner);
 
     void CopyFrom(const TChunk& source) override;
-    bool ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) override;
+    bool ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) override;
 
     // 1 when the data is not 4 bytes long.
     std::uint32_t GammaValue() const;

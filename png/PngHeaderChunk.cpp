@@ -27,7 +27,7 @@ int TChunkIHDR::BitsPerDibPixel() const {
     }
 }
 
-bool TChunkIHDR::ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) {
+bool TChunkIHDR::ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadFromStream(stream, type, length);
     if (DataLength() < 13) throw EPngInvalidIHDR();
     const std::uint8_t* d = Data();
@@ -50,7 +50,7 @@ bool TChunkIHDR::ReadFromStream(TPngStream& stream, const TChunkType& type, std:
     return true;
 }
 
-bool TChunkIHDR::WriteToStream(TPngStream& stream) {
+bool TChunkIHDR::WriteToStream(TStream& stream) {
     // 2-bit pictures are held with 4 bits per pixel, so they are written as such.
     if (BitDepth == 2) BitDepth = 4;
     ResizeData(13);

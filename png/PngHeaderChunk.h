@@ -22,8 +22,8 @@ class TChunkIHDR : public TChunk {
     explicit TChunkIHDR(TPngPicture* owner) : TChunk(owner, ChunkTypeName()) {}
 
     void CopyFrom(const TChunk& source) override;
-    bool ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) override;
-    bool WriteToStream(TPngStream& stream) override;
+    bool ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) override;
+    bool WriteToStream(TStream& stream) override;
 
     // Builds the picture in memory for the fields below, all pixels zero.
     void AllocateImage();

@@ -4,12 +4,12 @@
 #include "png/PngImageEncoder.h"
 #include "png/PngPicture.h"
 
-bool TChunkIDAT::ReadFromStream(TPngStream& stream, const TChunkType&, std::uint32_t length) {
+bool TChunkIDAT::ReadFromStream(TStream& stream, const TChunkType&, std::uint32_t length) {
     TPngImageDecoder(*Owner(), stream, length).Decode();
     return true;
 }
 
-bool TChunkIDAT::WriteToStream(TPngStream& stream) {
+bool TChunkIDAT::WriteToStream(TStream& stream) {
     TPngImageEncoder(*Owner(), stream).Encode();
     return true;
 }

@@ -9,6 +9,6 @@ class TChunkIDAT : public TChunk {
     VELZAR_CHUNK_CLASS(TChunkIDAT, "IDAT")
     explicit TChunkIDAT(TPngPicture* owner) : TChunk(owner, ChunkTypeName()) {}
 
-    bool ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) override;
-    bool WriteToStream(TPngStream& stream) override;
+    bool ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) override;
+    bool WriteToStream(TStream& stream) override;
 };

@@ -7,7 +7,8 @@
 #include "png/PngPicture.h"
 #include "png/PngRowFilters.h"
 #include "png/PngRowLayout.h"
-#include "png/PngStream.h"
+#include "png/PngStreamRead.h"
+#include "ui/Stream.h"
 
 #include <algorithm>
 #include <cstring>
@@ -19,7 +20,7 @@ constexpr std::size_t InputBlock = 65535;
 
 }  // namespace
 
-TPngImageDecoder::TPngImageDecoder(TPngPicture& picture, TPngStream& stream, std::uint32_t length)
+TPngImageDecoder::TPngImageDecoder(TPngPicture& picture, TStream& stream, std::uint32_t length)
     : picture_(picture),
       header_(picture.HeaderChunk()),
       stream_(stream),
@@ -27,7 +28,7 @@ TPngImageDecoder::TPngImageDecoder(TPngPicture& picture, TPngStream& stream, std
       height_(header_.Height),
       rowLength_(PngRowLength(header_.ColorType, header_.BitDepth, std::size_t(width_))),
       stride_(PngPixelStride(header_.ColorType, header_.BitDepth)),
-      dataEnd_(stream.Position() + length),
+      dataEnd_(stream.Position() + std::int64_t(length)),
       crc_(UpdatePngCrc(PngCrcStart, "IDAT", 4)),
       input_(InputBlock) {
     rows_[0] = TPngBuffer(rowLength_ + 1);
@@ -41,8 +42,8 @@ void TPngImageDecoder::Decode() {
 
     // The last rows may end before the chunk's data does: the rest still counts for its CRC.
     while (stream_.Position() < dataEnd_) {
-        std::size_t want = std::size_t(std::min<std::uint64_t>(InputBlock, dataEnd_ - stream_.Position()));
-        std::size_t got = stream_.Read(input_.Data(), want);
+        std::size_t want = std::size_t(std::min<std::int64_t>(InputBlock, dataEnd_ - stream_.Position()));
+        std::size_t got = ReadAvailable(stream_, input_.Data(), want);
         crc_ = UpdatePngCrc(crc_, input_.Data(), got);
         if (got < want) break;
     }
@@ -51,16 +52,16 @@ void TPngImageDecoder::Decode() {
 
 void TPngImageDecoder::CheckChunkCrc() {
     std::uint8_t stored[4];
-    if (stream_.Read(stored, 4) != 4 || ReadBigEndian32(stored) != ~crc_) throw EPngInvalidCRC();
+    if (ReadAvailable(stream_, stored, 4) != 4 || ReadBigEndian32(stored) != ~crc_) throw EPngInvalidCRC();
 }
 
 void TPngImageDecoder::StartNextDataChunk() {
     CheckChunkCrc();
     std::uint8_t head[8];
-    if (stream_.Read(head, 8) != 8) throw EPngUnexpectedEnd();
+    if (ReadAvailable(stream_, head, 8) != 8) throw EPngUnexpectedEnd();
     if (std::memcmp(head + 4, "IDAT", 4) != 0) throw EPNGMissingMultipleIDAT();
     crc_ = UpdatePngCrc(PngCrcStart, head + 4, 4);
-    dataEnd_ = stream_.Position() + ReadBigEndian32(head);
+    dataEnd_ = stream_.Position() + std::int64_t(ReadBigEndian32(head));
 }
 
 std::size_t TPngImageDecoder::PullImageBytes(std::size_t count) {
@@ -70,8 +71,8 @@ std::size_t TPngImageDecoder::PullImageBytes(std::size_t count) {
     while (z.avail_out > 0) {
         if (z.avail_in == 0 && stream_.Position() >= dataEnd_) StartNextDataChunk();
         if (z.avail_in == 0) {
-            std::size_t want = std::size_t(std::min<std::uint64_t>(InputBlock, dataEnd_ - stream_.Position()));
-            std::size_t got = want ? stream_.Read(input_.Data(), want) : 0;
+            std::size_t want = std::size_t(std::min<std::int64_t>(InputBlock, dataEnd_ - stream_.Position()));
+            std::size_t got = want ? ReadAvailable(stream_, input_.Data(), want) : 0;
             if (want && got == 0) return count - z.avail_out;
             crc_ = UpdatePngCrc(crc_, input_.Data(), got);
             z.next_in = input_.Data();

@@ -11,12 +11,12 @@
 
 class TPngPicture;
 class TChunkIHDR;
-class TPngStream;
+class TStream;
 
 class TPngImageDecoder {
 public:
     // The stream stands at the data of the first IDAT chunk, which is length bytes long.
-    TPngImageDecoder(TPngPicture& picture, TPngStream& stream, std::uint32_t length);
+    TPngImageDecoder(TPngPicture& picture, TStream& stream, std::uint32_t length);
     void Decode();
 
 private:
@@ -34,12 +34,12 @@ private:
 
     TPngPicture& picture_;
     TChunkIHDR& header_;
-    TPngStream& stream_;
+    TStream& stream_;
     int width_, height_;
     std::size_t rowLength_, stride_;
     TPngBuffer rows_[2];
     int current_ = 1;
-    std::uint64_t dataEnd_;
+    std::int64_t dataEnd_;
     std::uint32_t crc_;
     TInflater inflater_;
     TPngBuffer input_;

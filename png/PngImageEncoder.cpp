@@ -6,7 +6,7 @@
 #include "png/PngHeaderChunk.h"
 #include "png/PngPicture.h"
 #include "png/PngRowLayout.h"
-#include "png/PngStream.h"
+#include "ui/Stream.h"
 
 #include <cstring>
 
@@ -21,7 +21,7 @@ TChunkIHDR& HeaderForWriting(TPngPicture& picture) {
 
 }  // namespace
 
-TPngImageEncoder::TPngImageEncoder(TPngPicture& picture, TPngStream& stream)
+TPngImageEncoder::TPngImageEncoder(TPngPicture& picture, TStream& stream)
     : picture_(picture),
       header_(HeaderForWriting(picture)),
       stream_(stream),
@@ -193,9 +193,9 @@ void TPngImageEncoder::Finish() {
 void TPngImageEncoder::EmitDataChunk(const std::uint8_t* bytes, std::size_t count) {
     std::uint8_t word[4];
     WriteBigEndian32(word, std::uint32_t(count));
-    stream_.Write(word, 4);
-    stream_.Write("IDAT", 4);
-    stream_.Write(bytes, count);
+    stream_.WriteBuffer(word, 4);
+    stream_.WriteBuffer("IDAT", 4);
+    stream_.WriteBuffer(bytes, std::int64_t(count));
     WriteBigEndian32(word, ~UpdatePngCrc(UpdatePngCrc(PngCrcStart, "IDAT", 4), bytes, count));
-    stream_.Write(word, 4);
+    stream_.WriteBuffer(word, 4);
 }

@@ -13,13 +13,13 @@
 
 class TPngPicture;
 class TChunkIHDR;
-class TPngStream;
+class TStream;
 
 using TFilterSet = std::bitset<5>;
 
 class TPngImageEncoder {
 public:
-    TPngImageEncoder(TPngPicture& picture, TPngStream& stream);
+    TPngImageEncoder(TPngPicture& picture, TStream& stream);
     void Encode();
 
     // The filter for the raw row of n bytes given the previous raw row in
@@ -40,7 +40,7 @@ private:
 
     TPngPicture& picture_;
     TChunkIHDR& header_;
-    TPngStream& stream_;
+    TStream& stream_;
     int width_, height_;
     std::size_t rowLength_, stride_;
     TPngBuffer raw_;

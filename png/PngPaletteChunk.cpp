@@ -10,7 +10,7 @@ void TChunkPLTE::CopyFrom(const TChunk& source) {
     EntryCount = palette->EntryCount;
 }
 
-bool TChunkPLTE::ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) {
+bool TChunkPLTE::ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadFromStream(stream, type, length);
     if (DataLength() % 3 != 0 || DataLength() > 768) throw EPNGInvalidPalette();
     EntryCount = int(DataLength() / 3);
@@ -24,7 +24,7 @@ bool TChunkPLTE::ReadFromStream(TPngStream& stream, const TChunkType& type, std:
     return true;
 }
 
-bool TChunkPLTE::WriteToStream(TPngStream& stream) {
+bool TChunkPLTE::WriteToStream(TStream& stream) {
     TChunkIHDR& header = OwnerHeader();
     if (EntryCount == 0) EntryCount = header.Image.UsedColours;
     ResizeData(std::size_t(EntryCount) * 3);

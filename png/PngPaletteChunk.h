@@ -9,8 +9,8 @@ class TChunkPLTE : public TChunk {
     explicit TChunkPLTE(TPngPicture* owner) : TChunk(owner, ChunkTypeName()) {}
 
     void CopyFrom(const TChunk& source) override;
-    bool ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) override;
-    bool WriteToStream(TPngStream& stream) override;
+    bool ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) override;
+    bool WriteToStream(TStream& stream) override;
 
     // Colour-table entry index as 0x00RRGGBB (the layout of a 32-bit pixel);
     // EPngError past the entry count.

@@ -10,7 +10,7 @@ void TChunkpHYs::CopyFrom(const TChunk& source) {
     }
 }
 
-bool TChunkpHYs::ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) {
+bool TChunkpHYs::ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadFromStream(stream, type, length);
     if (DataLength() != 9) return true;
     PixelsPerUnitX = ReadBigEndian32(Data());
@@ -19,7 +19,7 @@ bool TChunkpHYs::ReadFromStream(TPngStream& stream, const TChunkType& type, std:
     return true;
 }
 
-bool TChunkpHYs::WriteToStream(TPngStream& stream) {
+bool TChunkpHYs::WriteToStream(TStream& stream) {
     ResizeData(9);
     WriteBigEndian32(Data(), PixelsPerUnitX);
     WriteBigEndian32(Data() + 4, PixelsPerUnitY);

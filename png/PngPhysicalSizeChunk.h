@@ -8,8 +8,8 @@ class TChunkpHYs : public TChunk {
     explicit TChunkpHYs(TPngPicture* owner) : TChunk(owner, ChunkTypeName()) {}
 
     void CopyFrom(const TChunk& source) override;
-    bool ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) override;
-    bool WriteToStream(TPngStream& stream) override;
+    bool ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) override;
+    bool WriteToStream(TStream& stream) override;
 
     std::uint32_t PixelsPerUnitX = 0;
     std::uint32_t PixelsPerUnitY = 0;

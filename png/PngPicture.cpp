@@ -5,7 +5,8 @@
 #include "png/PngExceptions.h"
 #include "png/PngHeaderChunk.h"
 #include "png/PngPaletteChunk.h"
-#include "png/PngStream.h"
+#include "png/PngStreamRead.h"
+#include "ui/Stream.h"
 #include "png/PngTransparencyChunk.h"
 
 #include <algorithm>
@@ -61,22 +62,21 @@ void TPngPicture::CopyFromPNG(const TPngPicture& source) {
     }
 }
 
-void TPngPicture::LoadFromStream(TPngStream& stream) {
+void TPngPicture::LoadFromStream(TStream& stream) {
     ClearImage();
     std::uint8_t signature[8];
-    if (stream.Read(signature, 8) != 8 || std::memcmp(signature, Signature, 8) != 0) throw EPNGInvalidFileHeader();
+    if (ReadAvailable(stream, signature, 8) != 8 || std::memcmp(signature, Signature, 8) != 0) throw EPNGInvalidFileHeader();
     bool hasImageData = false;
     for (;;) {
         std::uint8_t head[8];
-        std::size_t got = stream.Read(head, 8);
-        if (got < 8) throw EPngUnexpectedEnd();
+        if (ReadAvailable(stream, head, 8) < 8) throw EPngUnexpectedEnd();
         std::uint32_t length = ReadBigEndian32(head);
         TChunkType type;
         std::memcpy(type.data(), head + 4, 4);
         if (ChunkList.Count() == 0 && !IsChunkType(type, "IHDR")) throw EPNGIHDRNotFirst();
         // The first IDAT chunk consumed its whole run; later ones are not part of the picture.
         if ((IsChunkType(type, "IDAT") && hasImageData) || IsChunkType(type, "cHRM")) {
-            stream.Skip(std::uint64_t(length) + 4);
+            stream.Seek(std::int64_t(length) + 4, TSeekOrigin::soCurrent);
             continue;
         }
         ChunkList.Add(CreateChunkByType(this, type));
@@ -89,8 +89,8 @@ void TPngPicture::LoadFromStream(TPngStream& stream) {
     if (!hasImageData) throw EPNGNoImageData();
 }
 
-void TPngPicture::SaveToStream(TPngStream& stream) {
-    stream.Write(Signature, 8);
+void TPngPicture::SaveToStream(TStream& stream) {
+    stream.WriteBuffer(Signature, 8);
     for (std::size_t i = 0; i < ChunkList.Count(); ++i) ChunkList.Item(i)->WriteToStream(stream);
 }
 

@@ -10,7 +10,7 @@
 #include <array>
 #include <cstdint>
 
-class TPngStream;
+class TStream;
 
 class TPngPicture {
 public:
@@ -25,8 +25,8 @@ public:
     void CopyFromPNG(const TPngPicture& source);
     void ClearImage();
 
-    void LoadFromStream(TPngStream& stream);
-    void SaveToStream(TPngStream& stream);
+    void LoadFromStream(TStream& stream);
+    void SaveToStream(TStream& stream);
 
     bool GetEmpty() const { return ChunkList.Count() == 0; }
     int GetWidth() const;

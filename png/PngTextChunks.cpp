@@ -19,7 +19,7 @@ void TChunktEXt::ReadKeyword() {
     Keyword.assign(begin, std::find(begin, end, '\0'));
 }
 
-bool TChunktEXt::ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) {
+bool TChunktEXt::ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadFromStream(stream, type, length);
     if (DataLength() <= 2) return true;
     ReadKeyword();
@@ -28,7 +28,7 @@ bool TChunktEXt::ReadFromStream(TPngStream& stream, const TChunkType& type, std:
     return true;
 }
 
-bool TChunktEXt::WriteToStream(TPngStream& stream) {
+bool TChunktEXt::WriteToStream(TStream& stream) {
     ResizeData(Keyword.size() + 1 + Text.size());
     std::memcpy(Data(), Keyword.data(), Keyword.size());
     Data()[Keyword.size()] = 0;
@@ -36,7 +36,7 @@ bool TChunktEXt::WriteToStream(TPngStream& stream) {
     return WriteChunkBytes(stream);
 }
 
-bool TChunkzTXt::ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) {
+bool TChunkzTXt::ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunktEXt::ReadFromStream(stream, type, length);
     if (DataLength() < 4) return true;
     ReadKeyword();
@@ -49,7 +49,7 @@ bool TChunkzTXt::ReadFromStream(TPngStream& stream, const TChunkType& type, std:
     return true;
 }
 
-bool TChunkzTXt::WriteToStream(TPngStream& stream) {
+bool TChunkzTXt::WriteToStream(TStream& stream) {
     if (Text.empty()) Text = " ";
     auto deflated =
         DeflateBuffer(reinterpret_cast<const std::uint8_t*>(Text.data()), Text.size(), Owner()->DeflateLevel);

@@ -10,8 +10,8 @@ class TChunktEXt : public TChunk {
     explicit TChunktEXt(TPngPicture* owner) : TChunk(owner, ChunkTypeName()) {}
 
     void CopyFrom(const TChunk& source) override;
-    bool ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) override;
-    bool WriteToStream(TPngStream& stream) override;
+    bool ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) override;
+    bool WriteToStream(TStream& stream) override;
 
     std::string Keyword;
     std::string Text;
@@ -26,7 +26,7 @@ class TChunkzTXt : public TChunktEXt {
     VELZAR_CHUNK_CLASS(TChunkzTXt, "zTXt")
     explicit TChunkzTXt(TPngPicture* owner) : TChunktEXt(owner, ChunkTypeName()) {}
 
-    bool ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) override;
+    bool ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) override;
     // Writes nothing and answers false when the text cannot be deflated.
-    bool WriteToStream(TPngStream& stream) override;
+    bool WriteToStream(TStream& stream) override;
 };

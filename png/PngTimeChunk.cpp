@@ -13,7 +13,7 @@ void TChunktIME::CopyFrom(const TChunk& source) {
     }
 }
 
-bool TChunktIME::ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) {
+bool TChunktIME::ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadFromStream(stream, type, length);
     if (DataLength() != 7) return true;
     const std::uint8_t* d = Data();
@@ -26,7 +26,7 @@ bool TChunktIME::ReadFromStream(TPngStream& stream, const TChunkType& type, std:
     return true;
 }
 
-bool TChunktIME::WriteToStream(TPngStream& stream) {
+bool TChunktIME::WriteToStream(TStream& stream) {
     ResizeData(7);
     std::uint8_t* d = Data();
     WriteBigEndian16(d, Year);

@@ -8,8 +8,8 @@ class TChunktIME : public TChunk {
     explicit TChunktIME(TPngPicture* owner) : TChunk(owner, ChunkTypeName()) {}
 
     void CopyFrom(const TChunk& source) override;
-    bool ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) override;
-    bool WriteToStream(TPngStream& stream) override;
+    bool ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) override;
+    bool WriteToStream(TStream& stream) override;
 
     std::uint16_t Year = 0;
     std::uint8_t Month = 0, Day = 0, Hour = 0, Minute = 0, Second = 0;

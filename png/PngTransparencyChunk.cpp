@@ -16,7 +16,7 @@ void TChunktRNS::CopyFrom(const TChunk& source) {
     TChunk::CopyFrom(source);
 }
 
-bool TChunktRNS::ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) {
+bool TChunktRNS::ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadFromStream(stream, type, length);
     if (DataLength() > 256) throw EPNGInvalidPalette();
     AlphaValues.fill(255);
@@ -33,7 +33,7 @@ bool TChunktRNS::ReadFromStream(TPngStream& stream, const TChunkType& type, std:
     return true;
 }
 
-bool TChunktRNS::WriteToStream(TPngStream& stream) {
+bool TChunktRNS::WriteToStream(TStream& stream) {
     if (DataLength() <= 256) std::memcpy(Data(), AlphaValues.data(), DataLength());
     return WriteChunkBytes(stream);
 }

@@ -12,8 +12,8 @@ class TChunktRNS : public TChunk {
     explicit TChunktRNS(TPngPicture* owner) : TChunk(owner, ChunkTypeName()) {}
 
     void CopyFrom(const TChunk& source) override;
-    bool ReadFromStream(TPngStream& stream, const TChunkType& type, std::uint32_t length) override;
-    bool WriteToStream(TPngStream& stream) override;
+    bool ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) override;
+    bool WriteToStream(TStream& stream) override;
 
     void MakeColorTransparent(TPngColor color);
     // The colour the chunk makes transparent; 0 when it names none.

@@ -166,11 +166,11 @@ TEST(LoadDamagedFile, ErrorsHaveTheirOwnClasses) {
 
 TEST(LoadDamagedFile, KeepsTheChunksReadBeforeTheFailure) {
     TPngPicture picture;
-    TPngMemoryStream palette{File({Chunk("PLTE", "abc"), Ihdr(1, 1, 8, 2)})};
+    TStringStream palette(File({Chunk("PLTE", "abc"), Ihdr(1, 1, 8, 2)}));
     EXPECT_THROW(picture.LoadFromStream(palette), EPNGIHDRNotFirst);
     EXPECT_TRUE(picture.GetEmpty());
 
-    TPngMemoryStream badPalette{File({Ihdr(1, 1, 8, 3), Chunk("tEXt", "note"), Chunk("PLTE", "12345")})};
+    TStringStream badPalette(File({Ihdr(1, 1, 8, 3), Chunk("tEXt", "note"), Chunk("PLTE", "12345")}));
     EXPECT_THROW(picture.LoadFromStream(badPalette), EPNGInvalidPalette);
     EXPECT_EQ(picture.ChunkList.Count(), 3u);
     EXPECT_EQ(picture.GetWidth(), 1);

@@ -3,7 +3,7 @@
 // come straight from zlib, not from the codec under test.
 
 #include "png/PngPicture.h"
-#include "png/PngStream.h"
+#include "ui/MemoryStream.h"
 
 #include <cstdint>
 #include <initializer_list>
@@ -80,15 +80,15 @@ inline std::string Inflate(std::string_view compressed) {
 // A picture loaded from the bytes given.
 inline std::unique_ptr<TPngPicture> Load(const std::string& bytes) {
     auto picture = std::make_unique<TPngPicture>();
-    TPngMemoryStream stream{std::string_view(bytes)};
+    TStringStream stream(bytes);
     picture->LoadFromStream(stream);
     return picture;
 }
 
 inline std::string Save(TPngPicture& picture) {
-    TPngMemoryStream stream;
+    TStringStream stream;
     picture.SaveToStream(stream);
-    return stream.Text();
+    return stream.DataString();
 }
 
 struct TChunkView {
