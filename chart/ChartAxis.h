@@ -178,6 +178,8 @@ public:
     virtual TAxisLabelStyle AutoLabelStyle();
     TAxisLabelStyle EffectiveLabelStyle();
     void StepValue(double& value, bool up) const;
+    // One step of `amount` up, by the calendar for long steps of an exact date-time axis.
+    void IncrementValue(double& value, double amount, int stepIndex) const;
     // Runs the label loops of the current range and length; the result is the
     // labels to write, in loop order, and the tick positions.
     void ComputeLabels();

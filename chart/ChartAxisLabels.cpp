@@ -172,7 +172,7 @@ TAxisLabelStyle TChartAxis::AutoLabelStyle() {
         if (!series->Active() || !series->IsBoundToAxis(this)) continue;
         result = talValue;
         if (IndexRunsAlong(series))
-            for (const std::string& label : series->Labels())
+            for (const std::string& label : series->Labels().Items())
                 if (!label.empty()) return talText;
     }
     return result;
@@ -185,6 +185,11 @@ TAxisLabelStyle TChartAxis::EffectiveLabelStyle() {
 void TChartAxis::StepValue(double& value, bool up) const {
     const bool calendar = exactDateTime_ && iAxisDateTime_ && stepIndex_ >= dtHalfMonth;
     StepDateTime(calendar, up, value, incrementInUse_, stepIndex_);
+}
+
+void TChartAxis::IncrementValue(double& value, double amount, int stepIndex) const {
+    const bool calendar = exactDateTime_ && ValuesAreDateTime() && stepIndex >= dtHalfMonth;
+    StepDateTime(calendar, true, value, amount, stepIndex);
 }
 
 // ---- label loops ----

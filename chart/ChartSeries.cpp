@@ -3,6 +3,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartConst.h"
 #include "chart/ChartExceptions.h"
+#include "chart/ChartFunction.h"
 #include "chart/ColorPalette.h"
 #include "chart/CustomAxisPanel.h"
 #include "device/TextFormatting.h"
@@ -55,6 +56,7 @@ TChartSeries::TChartSeries() {
 
 TChartSeries::~TChartSeries() {
     destroying_ = true;
+    function_.reset();
     for (TChartSeries* source : sourceSeries_) {
         auto& list = source->linkedSeries_;
         list.erase(std::remove(list.begin(), list.end(), this), list.end());
@@ -113,10 +115,6 @@ TChartValueList* TChartSeries::ValueListByName(const std::string& name) {
     return mandatory_;
 }
 
-std::string TChartSeries::PointLabel(int index) const {
-    return index < static_cast<int>(labels_.size()) ? labels_[index] : std::string();
-}
-
 TColor TChartSeries::PointColorStored(int index) const {
     if (!pointColors_ || index >= static_cast<int>(pointColors_->size())) return clDefault;
     return (*pointColors_)[index];
@@ -151,10 +149,7 @@ int TChartSeries::AddPointXY(double x, double y, const std::string& label, TColo
     yValues_->InsertValue(index, y);
     for (int k = 2; k < valueLists_.Count(); ++k) valueLists_[k]->InsertValue(index, valueLists_[k]->PendingValue());
     InsertPointColor(index, color);
-    if (!label.empty() || !labels_.empty()) {
-        if (static_cast<int>(labels_.size()) < index) labels_.resize(index);
-        labels_.insert(labels_.begin() + index, label);
-    }
+    labels_.InsertLabel(index, label);
     if (!Updating()) NotifyValueAdded(index);
     return index;
 }
@@ -186,7 +181,7 @@ void TChartSeries::Clear() {
 void TChartSeries::ClearLists() {
     for (int k = 0; k < valueLists_.Count(); ++k) valueLists_[k]->Clear();
     pointColors_.reset();
-    labels_.clear();
+    labels_.Clear();
     markPositions_.clear();
 }
 
@@ -196,7 +191,7 @@ void TChartSeries::Delete(int index) {
     for (int k = 0; k < valueLists_.Count(); ++k) valueLists_[k]->DeleteValue(index);
     if (pointColors_ && index < static_cast<int>(pointColors_->size()))
         pointColors_->erase(pointColors_->begin() + index);
-    if (index < static_cast<int>(labels_.size())) labels_.erase(labels_.begin() + index);
+    labels_.DeleteLabel(index);
     if (index < static_cast<int>(markPositions_.size())) markPositions_.erase(markPositions_.begin() + index);
     NotifyLinkedSeries(scDelete, index);
     if (active_) Repaint();
@@ -215,7 +210,7 @@ void TChartSeries::DeleteRange(int first, int n, bool renumber) {
         eraseFrom(*pointColors_);
         if (pointColors_->empty()) pointColors_.reset();
     }
-    eraseFrom(labels_);
+    labels_.DeleteRange(first, n);
     eraseFrom(markPositions_);
     NotifyLinkedSeries(scDelete, -1);
     if (active_) Repaint();
@@ -240,10 +235,7 @@ void TChartSeries::SwapPointsAt(int a, int b) {
         if (std::max(a, b) >= size) pointColors_->resize(std::max(a, b) + 1, clDefault);
         std::swap((*pointColors_)[a], (*pointColors_)[b]);
     }
-    if (!labels_.empty()) {
-        if (std::max(a, b) >= static_cast<int>(labels_.size())) labels_.resize(std::max(a, b) + 1);
-        std::swap(labels_[a], labels_[b]);
-    }
+    labels_.Exchange(a, b);
 }
 
 void TChartSeries::SortByMandatory() {
@@ -272,10 +264,10 @@ void TChartSeries::NotifyLinkedSeries(TSeriesChange kind, int index) {
                 if (options.OnClear) series->Clear();
                 break;
             case scAdd:
-                if (options.OnInsert) series->AddSourcePoint(this, index);
+                if (options.OnInsert && !series->function_) series->AddSourcePoint(this, index);
                 break;
             case scDelete:
-                if (options.OnDelete) series->SourceValueDeleted(this, index);
+                if (options.OnDelete && !series->function_) series->SourceValueDeleted(this, index);
                 break;
             case scRefresh: series->AddAllFrom(this); break;
             case scModify:
@@ -324,12 +316,8 @@ void TChartSeries::AddSourcePoint(TChartSeries* source, int index) {
     const int at = AddSourceValues(source, index);
     // a clDefault entry keeps an existing colour list aligned with the points
     InsertPointColor(at, source->PointColorStored(index));
-    if (index < static_cast<int>(source->labels_.size())) {
-        if (static_cast<int>(labels_.size()) < at) labels_.resize(at);
-        labels_.insert(labels_.begin() + at, source->labels_[index]);
-    } else if (at < static_cast<int>(labels_.size())) {
-        labels_.insert(labels_.begin() + at, std::string());
-    }
+    // an empty label still keeps an existing list aligned with the points
+    labels_.InsertLabel(at, source->PointLabel(index));
     if (!Updating()) NotifyValueAdded(at);
 }
 
@@ -340,8 +328,28 @@ void TChartSeries::AddAllFrom(TChartSeries* source) {
         ~EndAtExit() { series->EndUpdate(); }
     } end{this};
     Clear();
-    if (CanBeFedBy(source))
+    if (function_) {
+        xValues_->SetDateTime(source->xValues_->DateTime());
+        yValues_->SetDateTime(source->yValues_->DateTime());
+        function_->FeedPoints(source);
+    } else if (CanBeFedBy(source)) {
         for (int i = 0; i < source->Count(); ++i) AddSourcePoint(source, i);
+    }
+}
+
+void TChartSeries::AttachFunction(TChartFunction* function) {
+    if (function_.get() == function) return;
+    function_.reset(function);
+    if (function_) {
+        function_->StoreParentSeries(this);
+        hasOwnData_ = false;
+    }
+    RefreshFromSource();
+}
+
+void TChartSeries::ReleaseFunction() {
+    if (function_) function_->StoreParentSeries(nullptr);
+    (void)function_.release();
 }
 
 // ---- colours ----

@@ -5,6 +5,7 @@
 
 #include "chart/ChartTypes.h"
 #include "chart/ChartValueList.h"
+#include "chart/LabelsList.h"
 #include "chart/SeriesMarkPosition.h"
 
 #include <cstdint>
@@ -15,6 +16,7 @@
 
 class TCustomAxisPanel;
 class TChartAxis;
+class TChartFunction;
 class TChartSeries;
 
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
@@ -96,8 +98,8 @@ public:
     virtual double YValueAt(int index) const { return yValues_->GetValue(index); }
     virtual double PointMarkValue(int index) const { return mandatory_->GetValue(index); }
     virtual double StackValue(int index) const { return PointMarkValue(index); }
-    const std::vector<std::string>& Labels() const { return labels_; }
-    std::string PointLabel(int index) const;
+    const TLabelsList& Labels() const { return labels_; }
+    std::string PointLabel(int index) const { return labels_.GetLabel(index); }
     TColor PointColorStored(int index) const;
     bool HasPointColors() const { return pointColors_ != nullptr; }
     virtual TColor PointColorAt(int index) const;
@@ -141,6 +143,13 @@ public:
     virtual void AddSourcePoint(TChartSeries* source, int index);
     virtual void AddAllFrom(TChartSeries* source);
     virtual bool CanBeFedBy(TChartSeries* source) const { return source != this; }
+
+    // The function that computes this series' points from its sources; owned.
+    TChartFunction* FunctionType() const { return function_.get(); }
+    virtual void AttachFunction(TChartFunction* function);
+    // Drops the function without freeing it (it is moving to another series).
+    void ReleaseFunction();
+    bool AllowSinglePoint() const { return allowSinglePoint_; }
 
     // Colours.
     TColor SeriesColor() const { return storedColor_ == clDefault ? automaticColor_ : storedColor_; }
@@ -219,7 +228,7 @@ protected:
     TChartValueList* yValues_;
     TChartValueList* mandatory_;
     TChartValueList* notMandatory_;
-    std::vector<std::string> labels_;
+    TLabelsList labels_;
     std::unique_ptr<std::vector<TColor>> pointColors_;
     std::vector<TSeriesMarkPosition> markPositions_;
     std::vector<TChartSeries*> linkedSeries_;
@@ -234,6 +243,8 @@ protected:
     bool usesNotMandatoryValues_ = true;
     bool destroying_ = false;
     bool calcVisiblePoints_ = true;
+    bool allowSinglePoint_ = true;
+    std::unique_ptr<TChartFunction> function_;
     bool drawBetweenPoints_ = false;
     int firstVisible_ = -1;
     int lastVisible_ = -1;

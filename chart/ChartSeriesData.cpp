@@ -114,8 +114,8 @@ std::vector<std::uint8_t> TChartSeries::WriteData() const {
         }
     }
     const int labelsInspected = count > 0 ? std::min(100, count - 1) + 1 : 0;
-    for (int i = 0; i < labelsInspected && i < static_cast<int>(labels_.size()); ++i)
-        if (!labels_[i].empty()) {
+    for (int i = 0; i < labelsInspected && i < labels_.Count(); ++i)
+        if (!labels_.GetLabel(i).empty()) {
             flags |= HasLabels;
             break;
         }

@@ -47,7 +47,7 @@ TEST(ChartSeriesPoints, AddPointYNumbersTheXValues) {
     for (double y : {5.0, 7.0, 9.0}) s.AddPointY(y);
     EXPECT_EQ(Xs(s), (std::vector<double>{0, 1, 2}));
     EXPECT_FALSE(s.HasPointColors());
-    EXPECT_TRUE(s.Labels().empty());
+    EXPECT_TRUE(s.Labels().Empty());
 }
 
 TEST(ChartSeriesPoints, NullPointMakesTheColourList) {
@@ -109,7 +109,7 @@ TEST(ChartSeriesPoints, ClearEmptiesEverythingAndTellsTheHandler) {
     s.Clear();
     EXPECT_EQ(s.Count(), 0);
     EXPECT_FALSE(s.HasPointColors());
-    EXPECT_TRUE(s.Labels().empty());
+    EXPECT_TRUE(s.Labels().Empty());
     EXPECT_EQ(s.XValues().HighestValue(), 0);
     EXPECT_EQ(cleared, 1);
 }
