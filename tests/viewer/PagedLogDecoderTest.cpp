@@ -53,6 +53,7 @@ TEST_F(PagedLogDecoderTest, ASensorRecordSitsAtItsBytePositions) {
     std::string bytes(3 * 256, '\0');
     auto page = [&](int p, int at, int value) { bytes[256 * p + at] = static_cast<char>(value); };
     page(0, 6, 0xDE), page(0, 7, 0xAD), page(0, 8, 0xBE), page(0, 9, 0xEF);
+    page(0, 10, 0x11), page(0, 11, 0x21), page(0, 49, 0x22), page(0, 50, 0x31), page(0, 69, 0x32), page(0, 70, 0x41);
     page(1, 0, 1), page(1, 1, 1);
     page(1, 6, 0x80), page(1, 7, 0x01);    // record 0 roll: -32767
     page(1, 26, 0x00), page(1, 27, 0x7B);  // record 0 barometric altitude: 123
@@ -67,6 +68,14 @@ TEST_F(PagedLogDecoderTest, ASensorRecordSitsAtItsBytePositions) {
     LogLoadResult result = Decode(bytes);
     ASSERT_TRUE(result.Header.has_value());
     EXPECT_EQ(result.Header->DeviceIdentity(), 0xDEADBEEFu);
+    EXPECT_EQ(DeviceIdentityLine(*result.Header), "ID = DEADBEEF");
+    // The settings blocks run from page byte 11 to 49 and from 50 to 69.
+    auto block1 = result.Header->EasyBlock1();
+    auto block2 = result.Header->EasyBlock2();
+    EXPECT_EQ(block1.front(), 0x21);
+    EXPECT_EQ(block1.back(), 0x22);
+    EXPECT_EQ(block2.front(), 0x31);
+    EXPECT_EQ(block2.back(), 0x32);
     ASSERT_EQ(RecordsLoaded(), 5 + 25);
     EXPECT_EQ(tables.FlightRecords[0][FlightField::Roll], -32767);
     EXPECT_EQ(tables.FlightRecords[0][FlightField::BaroAltitude], 123);
