@@ -2,6 +2,10 @@
 
 #include "ui/Exceptions.h"
 
+#include <algorithm>
+#include <cmath>
+#include <cstdio>
+#include <cstdlib>
 #include <optional>
 #include <string>
 
@@ -43,6 +47,24 @@ std::optional<std::int32_t> ParseInteger(std::string_view text) {
     return static_cast<std::int32_t>(value);
 }
 
+std::optional<double> ParseFloat(std::string_view text) {
+    std::size_t begin = 0, end = text.size();
+    while (begin < end && static_cast<unsigned char>(text[begin]) <= ' ') ++begin;
+    while (end > begin && static_cast<unsigned char>(text[end - 1]) <= ' ') --end;
+    std::string body(text.substr(begin, end - begin));
+    if (body.empty()) return std::nullopt;
+    // Only digits, one separator, sign and exponent: strtod alone would take
+    // "inf", "nan" and hexadecimal too.
+    for (char& c : body) {
+        if (c == ',') c = '.';
+        else if (!((c >= '0' && c <= '9') || c == '.' || c == '+' || c == '-' || c == 'e' || c == 'E')) return std::nullopt;
+    }
+    char* stop = nullptr;
+    double value = std::strtod(body.c_str(), &stop);
+    if (stop != body.c_str() + body.size() || !std::isfinite(value)) return std::nullopt;
+    return value;
+}
+
 }  // namespace
 
 std::int32_t StrToInt(std::string_view text) {
@@ -53,3 +75,28 @@ std::int32_t StrToInt(std::string_view text) {
 std::int32_t StrToIntDef(std::string_view text, std::int32_t fallback) {
     return ParseInteger(text).value_or(fallback);
 }
+
+std::string FloatToStr(double value) {
+    char buffer[64];
+    std::snprintf(buffer, sizeof buffer, "%.15G", value);
+    std::string text = buffer;
+    for (char& c : text)
+        if (c == '.') c = ',';
+    // The library writes exponents without '+' and leading zeros: 1E20, 1E-5.
+    std::size_t e = text.find('E');
+    if (e != std::string::npos) {
+        std::string mantissa = text.substr(0, e), exponent = text.substr(e + 1);
+        bool negative = !exponent.empty() && exponent[0] == '-';
+        if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) exponent.erase(0, 1);
+        exponent.erase(0, std::min(exponent.find_first_not_of('0'), exponent.size() - 1));
+        text = mantissa + "E" + (negative ? "-" : "") + exponent;
+    }
+    return text;
+}
+
+double StrToFloat(std::string_view text) {
+    if (auto value = ParseFloat(text)) return *value;
+    throw EConvertError("'" + std::string(text) + "' is not a valid floating point value");
+}
+
+double StrToFloatDef(std::string_view text, double fallback) { return ParseFloat(text).value_or(fallback); }

@@ -23,3 +23,17 @@ TEST(StrToInt, RejectsWhatIsNoIntegerWithTheLibraryText) {
     }
     EXPECT_EQ(StrToIntDef("x", -3), -3);
 }
+
+TEST(FloatText, WritesTheDecimalCommaAndReadsEitherSeparator) {
+    const struct {
+        double value;
+        const char* text;
+    } written[] = {{2.5, "2,5"}, {0.1, "0,1"}, {-3, "-3"}, {0, "0"}, {1e20, "1E20"}, {1.5e-7, "1,5E-7"},
+                   {123456.789, "123456,789"}};
+    for (const auto& c : written) EXPECT_EQ(FloatToStr(c.value), c.text) << c.value;
+    for (const auto& c : written) EXPECT_EQ(StrToFloat(c.text), c.value) << c.text;
+    EXPECT_EQ(StrToFloat(" 2.25 "), 2.25);
+    for (const char* bad : {"", "1,2,3", "abc", "inf", "nan", "0x10", "1e999", "1 2"})
+        EXPECT_THROW(StrToFloat(bad), EConvertError) << bad;
+    EXPECT_EQ(StrToFloatDef("x", 7.5), 7.5);
+}
