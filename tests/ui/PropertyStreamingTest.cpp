@@ -72,7 +72,11 @@ class TTestNode : public TComponent {
     DECLARE_CLASS_INFO
 public:
     explicit TTestNode(TComponent* owner) : TComponent(owner), items_(TTestItem::StaticClass(), this) {}
-    ~TTestNode() override { SetParent(nullptr); }
+    // Children are freed later by their owner: they must not reach back.
+    ~TTestNode() override {
+        for (TTestNode* child : children_) child->parent_ = nullptr;
+        SetParent(nullptr);
+    }
 
     TTestNode* Parent() const { return parent_; }
     void SetParent(TTestNode* parent) {
