@@ -13,6 +13,8 @@
 
 // ---- element ----
 
+TCustomChartElement::TCustomChartElement() : pen_([this] { Repaint(); }), brush_([this] { Repaint(); }) {}
+
 void TCustomChartElement::SetActive(bool value) {
     if (active_ == value) return;
     active_ = value;
@@ -481,4 +483,20 @@ void TChartSeries::ComputeVisibleRange() {
     while (list[last] < end && last < n - 1) ++last;
     if (!drawBetweenPoints_ && list[last] > end) --last;
     lastVisible_ = last;
+}
+
+// ---- drawing pass ----
+
+bool TChartSeries::PointsDrawnForward() const {
+    bool forward = !(effectiveHorizAxis_ && effectiveHorizAxis_->Inverted());
+    if (parentChart_ && parentChart_->SeriesDrawOrderFlag()) forward = !forward;
+    return forward;
+}
+
+void TChartSeries::DrawAllPoints() {
+    if (firstVisible_ < 0 || lastVisible_ < 0) return;
+    if (PointsDrawnForward())
+        for (int i = firstVisible_; i <= lastVisible_; ++i) DrawOnePoint(i);
+    else
+        for (int i = lastVisible_; i >= firstVisible_; --i) DrawOnePoint(i);
 }

@@ -3,6 +3,7 @@
 // per-point colours and labels, its place on a chart and the notifications
 // to the chart and to the series fed from it.
 
+#include "chart/ChartPen.h"
 #include "chart/ChartTypes.h"
 #include "chart/ChartValueList.h"
 #include "chart/LabelsList.h"
@@ -44,7 +45,7 @@ using TSeriesOnClear = std::function<void(TChartSeries*)>;
 
 class TCustomChartElement {
 public:
-    TCustomChartElement() = default;
+    TCustomChartElement();
     virtual ~TCustomChartElement() = default;
     TCustomChartElement(const TCustomChartElement&) = delete;
     TCustomChartElement& operator=(const TCustomChartElement&) = delete;
@@ -59,9 +60,14 @@ public:
     // The chart stores itself here as it takes the series in.
     void StoreParentChart(TCustomAxisPanel* chart) { parentChart_ = chart; }
 
+    TChartPen& Pen() { return pen_; }
+    TChartBrush& Brush() { return brush_; }
+
 protected:
     bool active_ = true;
     TCustomAxisPanel* parentChart_ = nullptr;
+    TChartPen pen_;
+    TChartBrush brush_;
 };
 
 class TCustomChartSeries : public TCustomChartElement {
@@ -176,6 +182,13 @@ public:
 
     // The points inside the chart rectangle, computed before each drawing.
     virtual void ComputeVisibleRange();
+    // The drawing pass over the visible points, in drawing order.
+    virtual void DrawAllPoints();
+    virtual void DrawOnePoint(int) {}
+    virtual bool PointsDrawnForward() const;
+    int FirstDrawIndex() const { return PointsDrawnForward() ? firstVisible_ : lastVisible_; }
+    // The point under a pixel, or -1.
+    virtual int ClickedIndex(int, int) { return -1; }
     int FirstVisibleIndex() const { return firstVisible_; }
     int LastVisibleIndex() const { return lastVisible_; }
 

@@ -96,6 +96,11 @@ public:
     const TRect& ChartRect() const { return chartRect_; }
     void SetChartRect(const TRect& rect) { chartRect_ = rect; }
     int Depth3DWidth() const { return depth3DWidth_; }
+    bool View3D() const { return view3D_; }
+    int SeriesDepthWidth() const { return seriesDepthWidth_; }
+    int SeriesDepthHeight() const { return seriesDepthHeight_; }
+    // The 3D scene is seen from the back: series and points draw in reverse.
+    bool SeriesDrawOrderFlag() const { return seriesDrawOrderFlag_; }
 
     // ---- state and events ----
     bool Loading() const { return loading_; }
@@ -113,6 +118,10 @@ protected:
     bool loading_ = false;
     bool reading_ = false;
     int depth3DWidth_ = 0;
+    bool view3D_ = false;
+    int seriesDepthWidth_ = 0;
+    int seriesDepthHeight_ = 0;
+    bool seriesDrawOrderFlag_ = false;
     int highestZOrder_ = 0;
     TRect chartRect_;
 

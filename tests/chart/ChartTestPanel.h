@@ -7,13 +7,43 @@
 #include "chart/CustomAxisPanel.h"
 
 #include <algorithm>
+#include <string>
 #include <utility>
 #include <vector>
 
+// Records every line it is asked to draw, with the pen it was drawn with.
 class FixedPitchCanvas : public TCanvas3D {
 public:
+    struct Segment {
+        int x0 = 0, y0 = 0, x1 = 0, y1 = 0;
+        TColor color = 0;
+        int width = 0;
+        bool operator==(const Segment& o) const {
+            return x0 == o.x0 && y0 == o.y0 && x1 == o.x1 && y1 == o.y1;
+        }
+    };
+    void MoveTo(int x, int y) override {
+        x_ = x;
+        y_ = y;
+    }
+    void LineTo(int x, int y) override {
+        if (Pen().Style() != psClear) segments.push_back({x_, y_, x, y, Pen().Color(), Pen().Width()});
+        MoveTo(x, y);
+    }
+    void TextOut(int x, int y, const std::string& text) override { texts.push_back({x, y, text}); }
     int TextWidth(const std::string& text) override { return 7 * static_cast<int>(text.size()); }
     int TextHeight(const std::string&) override { return 13; }
+
+    struct Text {
+        int x, y;
+        std::string text;
+    };
+    std::vector<Segment> segments;
+    std::vector<Text> texts;
+
+private:
+    int x_ = 0;
+    int y_ = 0;
 };
 
 class ChartTestPanel : public TCustomAxisPanel {
@@ -31,6 +61,14 @@ public:
     void Invalidate() override { ++repaints; }
     void SetLoading(bool value) { loading_ = value; }
     void SetReading(bool value) { reading_ = value; }
+    // Lays out both axes of the series over the chart rectangle.
+    void Layout(const TRect& rect) {
+        SetChartRect(rect);
+        for (TChartAxis* axis : Axes()) {
+            axis->ComputePixelSpan();
+            axis->ComputeEffectiveRange();
+        }
+    }
     int EventCount(std::uint8_t kind) const {
         return static_cast<int>(std::count_if(events.begin(), events.end(), [kind](auto& e) { return e.second == kind; }));
     }

@@ -1,0 +1,190 @@
+#include "ChartTestPanel.h"
+
+#include "chart/LineSeries.h"
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+namespace {
+
+using Segment = FixedPitchCanvas::Segment;
+
+// A chart of 100 x 100 pixels whose axes show the given ranges.
+struct LineChart {
+    ChartTestPanel chart;
+    TLineSeries series;
+
+    LineChart(double xMin, double xMax, double yMin, double yMax) {
+        series.SetParentChart(&chart);
+        chart.BottomAxis()->SetLimits(xMin, xMax);
+        chart.LeftAxis()->SetLimits(yMin, yMax);
+    }
+    std::vector<Segment> Draw() {
+        chart.Layout(TRect{0, 0, 100, 100});
+        chart.canvas.segments.clear();
+        series.ComputeVisibleRange();
+        series.DrawAllPoints();
+        return chart.canvas.segments;
+    }
+};
+
+}  // namespace
+
+TEST(LineSeries, VisibleRangeOfAZoomedAxis) {
+    const struct {
+        double xMin, xMax;
+        TChartListOrder order;
+        int first, last;
+    } cases[] = {
+        {10.5, 20.5, loAscending, 11, 21},  // the point past the edge stays for the line
+        {-50, -10, loAscending, 0, 0},      // everything lies to the right: the first point reaches in
+        {200, 300, loAscending, -1, -1},    // everything lies to the left
+        {50, 150, loAscending, 50, 99},     // the last point is inside
+        {10.5, 20.5, loNone, 0, 99},        // unordered X: everything
+    };
+    for (const auto& c : cases) {
+        LineChart line(c.xMin, c.xMax, 0, 100);
+        line.series.XValues().SetOrder(c.order);
+        for (int i = 0; i < 100; ++i) line.series.AddPointXY(i, i);
+        line.chart.Layout(TRect{0, 0, 100, 100});
+        line.series.ComputeVisibleRange();
+        EXPECT_EQ(line.series.FirstVisibleIndex(), c.first) << c.xMin;
+        EXPECT_EQ(line.series.LastVisibleIndex(), c.last) << c.xMin;
+    }
+}
+
+TEST(LineSeries, LineEntersFromTheChartEdge) {
+    LineChart line(5, 15, 0, 100);
+    line.series.AddPointXY(0, 0);
+    line.series.AddPointXY(10, 100);
+    line.series.AddPointXY(20, 0);
+    // x pixel = (x - 5) * 10, y pixel = 100 - y; the edge value 5 lies at Y 50
+    EXPECT_EQ(line.Draw(), (std::vector<Segment>{{0, 50, 50, 0}, {50, 0, 150, 100}}));
+    EXPECT_EQ(line.series.FirstVisibleIndex(), 1);
+    EXPECT_EQ(line.series.LastVisibleIndex(), 2);
+}
+
+TEST(LineSeries, StairsStepHorizontallyThenVertically) {
+    LineChart line(5, 15, 0, 100);
+    line.series.AddPointXY(0, 0);
+    line.series.AddPointXY(10, 100);
+    line.series.AddPointXY(20, 0);
+    line.series.SetStairs(true);
+    EXPECT_EQ(line.Draw(), (std::vector<Segment>{
+                               {0, 100, 50, 100}, {50, 100, 50, 0}, {50, 0, 150, 0}, {150, 0, 150, 100}}));
+    line.series.SetInvertedStairs(true);
+    EXPECT_EQ(line.Draw(), (std::vector<Segment>{
+                               {0, 100, 0, 0}, {0, 0, 50, 0}, {50, 0, 50, 100}, {50, 100, 150, 100}}));
+}
+
+TEST(LineSeries, NullPointsThreeWays) {
+    const struct {
+        TTreatNullsStyle treat;
+        std::vector<Segment> segments;
+    } cases[] = {
+        {tnDontPaint, {}},
+        {tnSkip, {{0, 50, 100, 50}}},
+        {tnIgnore, {{0, 50, 50, 10}, {50, 10, 100, 50}}},
+    };
+    for (const auto& c : cases) {
+        LineChart line(0, 2, 0, 10);
+        line.series.AddPointXY(0, 5);
+        line.series.AddNullPointXY(1, 9);
+        line.series.AddPointXY(2, 5);
+        line.series.SetTreatNulls(c.treat);
+        EXPECT_EQ(line.Draw(), c.segments) << c.treat;
+    }
+}
+
+TEST(LineSeries, SegmentsTakeTheLinePenInThePointColour) {
+    LineChart line(0, 2, 0, 10);
+    line.series.SetSeriesColor(0x00FF00);
+    line.series.LinePen().SetWidth(2);
+    line.series.AddPointXY(0, 5);
+    line.series.AddPointXY(1, 5, "", 0x0000FF);
+    line.series.AddPointXY(2, 5);
+    const auto segments = line.Draw();
+    ASSERT_EQ(segments.size(), 2u);
+    EXPECT_EQ(segments[0].color, 0x0000FF);  // a segment takes the colour of the point it ends at
+    EXPECT_EQ(segments[1].color, 0x00FF00);
+    EXPECT_EQ(segments[0].width, 2);
+    line.series.LinePen().Hide();
+    EXPECT_TRUE(line.Draw().empty());
+}
+
+TEST(LineSeries, InvertedAxisDrawsFromTheLastPoint) {
+    LineChart line(0, 2, 0, 10);
+    for (int i = 0; i < 3; ++i) line.series.AddPointXY(i, i);
+    line.chart.BottomAxis()->SetInverted(true);
+    EXPECT_FALSE(line.series.PointsDrawnForward());
+    EXPECT_EQ(line.Draw(), (std::vector<Segment>{{0, 80, 50, 90}, {50, 90, 100, 100}}));
+}
+
+TEST(LineSeries, PointUnderThePixel) {
+    LineChart line(0, 10, 0, 100);
+    for (int i = 0; i <= 10; ++i) line.series.AddPointXY(i, i * 10);  // the diagonal, pixel (10 i, 100 - 10 i)
+    line.Draw();
+    const struct {
+        int x, y;
+        int index;
+    } clicks[] = {{40, 60, 4}, {35, 65, 3}, {35, 66, 3}, {35, 67, -1}, {0, 100, 0}, {100, 0, 10}, {90, 90, -1}};
+    for (const auto& c : clicks) EXPECT_EQ(line.series.ClickedIndex(c.x, c.y), c.index) << c.x << "," << c.y;
+    line.series.SetClickableLine(false);
+    EXPECT_EQ(line.series.ClickedIndex(35, 65), -1);
+    EXPECT_EQ(line.series.ClickedIndex(40, 60), 4);
+}
+
+TEST(LineSeries, PointUnderThePixelOnStairs) {
+    LineChart line(0, 10, 0, 100);
+    for (int i = 0; i <= 10; ++i) line.series.AddPointXY(i, i * 10);
+    line.series.SetStairs(true);
+    line.Draw();
+    EXPECT_EQ(line.series.ClickedIndex(35, 70), 3);  // the flat leg from point 3 at y 70
+    EXPECT_EQ(line.series.ClickedIndex(40, 65), 3);  // the rising leg into point 4
+    EXPECT_EQ(line.series.ClickedIndex(35, 65), -1);  // where the straight line would be
+    line.series.SetInvertedStairs(true);
+    EXPECT_EQ(line.series.ClickedIndex(30, 65), 3);  // now it rises first
+    EXPECT_EQ(line.series.ClickedIndex(35, 60), 3);
+    EXPECT_EQ(line.series.ClickedIndex(35, 70), -1);
+}
+
+TEST(LineSeries, NeverDrawnAnswersNoPoint) {
+    TLineSeries series;
+    series.AddPointXY(1, 1);
+    EXPECT_EQ(series.ClickedIndex(0, 0), -1);
+}
+
+TEST(LineSeries, StackedSeriesAddUp) {
+    LineChart line(0, 1, 0, 10);
+    TLineSeries second;
+    second.SetParentChart(&line.chart);
+    line.series.AddPointXY(0, 2);
+    second.AddPointXY(0, 3);
+    line.series.SetStacked(cssStack);
+    EXPECT_EQ(second.Stacked(), cssStack);  // every line series of the chart follows
+    line.chart.Layout(TRect{0, 0, 100, 100});
+    EXPECT_EQ(second.HighestY(), 5);
+    EXPECT_EQ(second.PointScreenY(0), 50);  // drawn at the pixel of 5
+    EXPECT_EQ(line.series.PointScreenY(0), 80);
+
+    line.series.SetStacked(cssStack100);
+    line.chart.LeftAxis()->SetLimits(0, 100);
+    line.chart.Layout(TRect{0, 0, 100, 100});
+    EXPECT_EQ(line.series.PointScreenY(0), 60);  // 40 %
+    EXPECT_EQ(second.PointScreenY(0), 0);        // 100 %
+    EXPECT_EQ(line.series.LowestY(), 0);
+    EXPECT_EQ(second.HighestY(), 100);
+}
+
+TEST(LineSeries, AllNullPointsReportNoRange) {
+    TLineSeries series;
+    series.AddNullPointXY(3, 8);
+    series.AddNullPointXY(7, -2);
+    EXPECT_EQ(series.HighestY(), 0);
+    EXPECT_EQ(series.LowestY(), 0);
+    EXPECT_EQ(series.HighestX(), 7);
+    series.SetTreatNulls(tnIgnore);
+    EXPECT_EQ(series.HighestY(), 8);
+    EXPECT_EQ(series.LowestY(), -2);
+}
