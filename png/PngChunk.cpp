@@ -46,7 +46,7 @@ bool TChunk::ReadFromStream(TStream& stream, const TChunkType& type, std::uint32
     if (!complete || ReadAvailable(stream, stored, 4) != 4) throw EPngInvalidCRC();
     std::uint32_t crc = UpdatePngCrc(PngCrcStart, type.data(), 4);
     crc = ~UpdatePngCrc(crc, data_.data(), data_.size());
-    if (crc != ReadBigEndian32(stored)) throw EPngInvalidCRC();
+    if (!PngCrcMatches(ReadBigEndian32(stored), crc)) throw EPngInvalidCRC();
     return true;
 }
 

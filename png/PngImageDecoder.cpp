@@ -52,7 +52,8 @@ void TPngImageDecoder::Decode() {
 
 void TPngImageDecoder::CheckChunkCrc() {
     std::uint8_t stored[4];
-    if (ReadAvailable(stream_, stored, 4) != 4 || ReadBigEndian32(stored) != ~crc_) throw EPngInvalidCRC();
+    if (ReadAvailable(stream_, stored, 4) != 4 || !PngCrcMatches(ReadBigEndian32(stored), ~crc_))
+        throw EPngInvalidCRC();
 }
 
 void TPngImageDecoder::StartNextDataChunk() {
