@@ -1,0 +1,233 @@
+#include "platform/DefaultWindowProcedure.h"
+
+#include <algorithm>
+#include <cstring>
+
+#include "platform/Cursors.h"
+#include "platform/FramePainting.h"
+#include "platform/Focus.h"
+#include "platform/Input.h"
+#include "platform/MessageQueue.h"
+#include "platform/MoveSizeLoop.h"
+#include "platform/NonClient.h"
+#include "platform/PaintState.h"
+#include "platform/Painting.h"
+#include "platform/Placement.h"
+#include "platform/WindowObject.h"
+#include "platform/WindowPrinting.h"
+#include "platform/WindowTree.h"
+
+namespace platform {
+namespace {
+
+LRESULT SetText(HWND window, const char* text) {
+    Window* object = FindWindowQuietly(window);
+    if (!object) return FALSE;
+    object->text = text ? text : "";
+    if ((object->style & WS_CAPTION) == WS_CAPTION)
+        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+    return TRUE;
+}
+
+LRESULT GetText(HWND window, WPARAM size, char* buffer) {
+    Window* object = FindWindowQuietly(window);
+    if (!object || !buffer || size == 0) return 0;
+    size_t count = std::min(object->text.size(), static_cast<size_t>(size) - 1);
+    std::memcpy(buffer, object->text.data(), count);
+    buffer[count] = '\0';
+    return static_cast<LRESULT>(count);
+}
+
+WPARAM SizeCommandFor(LRESULT hit) {
+    return SC_SIZE + static_cast<WPARAM>(hit - HTLEFT) + WMSZ_LEFT;
+}
+
+LRESULT SystemCommand(HWND window, WPARAM command, LPARAM lParam) {
+    Window* object = FindWindowQuietly(window);
+    if (!object) return 0;
+    POINT start{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+    switch (command & 0xFFF0) {
+        case SC_MOVE:
+        case SC_SIZE:
+            RunMoveSizeLoop(window, command, lParam ? &start : nullptr);
+            return 0;
+        case SC_MINIMIZE: ShowWindow(window, SW_MINIMIZE); return 0;
+        case SC_MAXIMIZE: ShowWindow(window, SW_MAXIMIZE); return 0;
+        case SC_RESTORE: ShowWindow(window, SW_RESTORE); return 0;
+        case SC_CLOSE:
+            if (!(object->windowClass->style & CS_NOCLOSE)) SendMessage(window, WM_CLOSE, 0, 0);
+            return 0;
+        default: return 0;  // SC_KEYMENU, SC_CONTEXTHELP and the rest do nothing here
+    }
+}
+
+LRESULT NonClientPress(HWND window, LRESULT hit, LPARAM lParam) {
+    Window* object = FindWindowQuietly(window);
+    if (!object) return 0;
+    switch (hit) {
+        case HTCAPTION:
+            SendMessage(window, WM_SYSCOMMAND, SC_MOVE | HTCAPTION, lParam);
+            return 0;
+        case HTLEFT:
+        case HTRIGHT:
+        case HTTOP:
+        case HTTOPLEFT:
+        case HTTOPRIGHT:
+        case HTBOTTOM:
+        case HTBOTTOMLEFT:
+        case HTBOTTOMRIGHT:
+            if (object->style & WS_THICKFRAME) SendMessage(window, WM_SYSCOMMAND, SizeCommandFor(hit), lParam);
+            return 0;
+        case HTCLOSE:
+        case HTMINBUTTON:
+        case HTMAXBUTTON:
+        case HTHELP: {
+            PressedCaptionButton pressed(window, hit);
+            if (!TrackCaptionButton(window, hit)) return 0;
+            WPARAM command = hit == HTCLOSE       ? SC_CLOSE
+                             : hit == HTMINBUTTON ? SC_MINIMIZE
+                             : hit == HTHELP      ? SC_CONTEXTHELP
+                             : IsZoomed(window)   ? SC_RESTORE
+                                                  : SC_MAXIMIZE;
+            SendMessage(window, WM_SYSCOMMAND, command, lParam);
+            return 0;
+        }
+        default: return 0;
+    }
+}
+
+LRESULT DefaultSetCursor(HWND window, WPARAM wParam, LPARAM lParam) {
+    HWND parent = GetAncestor(window, GA_PARENT);
+    if (parent && parent != GetDesktopWindow() && (GetWindowLongPtr(window, GWL_STYLE) & WS_CHILD) &&
+        SendMessage(parent, WM_SETCURSOR, wParam, lParam))
+        return TRUE;
+    LRESULT hit = static_cast<SHORT>(LOWORD(static_cast<std::uintptr_t>(lParam)));
+    switch (hit) {
+        case HTLEFT:
+        case HTRIGHT: SetCursor(LoadCursor(nullptr, IDC_SIZEWE)); return TRUE;
+        case HTTOP:
+        case HTBOTTOM: SetCursor(LoadCursor(nullptr, IDC_SIZENS)); return TRUE;
+        case HTTOPLEFT:
+        case HTBOTTOMRIGHT: SetCursor(LoadCursor(nullptr, IDC_SIZENWSE)); return TRUE;
+        case HTTOPRIGHT:
+        case HTBOTTOMLEFT: SetCursor(LoadCursor(nullptr, IDC_SIZENESW)); return TRUE;
+        case HTCLIENT: {
+            Window* object = FindWindowQuietly(window);
+            if (object && object->windowClass->cursor) SetCursor(object->windowClass->cursor);
+            return FALSE;
+        }
+        default: SetCursor(LoadCursor(nullptr, IDC_ARROW)); return FALSE;
+    }
+}
+
+}  // namespace
+
+LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_NCCREATE: {
+            auto* create = reinterpret_cast<CREATESTRUCT*>(lParam);
+            if (create && create->lpszName && !IS_INTRESOURCE(create->lpszName)) SetText(window, create->lpszName);
+            return TRUE;
+        }
+        case WM_NCCALCSIZE:
+            DefaultCalcSize(window, reinterpret_cast<RECT*>(lParam));
+            return 0;
+        case WM_NCHITTEST: return DefaultHitTest(window, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
+        case WM_NCPAINT: PaintDefaultFrame(window); return 0;
+        case WM_NCACTIVATE:
+            SetFrameActive(window, wParam != 0);
+            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+            return TRUE;
+        case WM_ERASEBKGND: return EraseWithClassBackground(window, reinterpret_cast<HDC>(wParam)) ? 1 : 0;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            BeginPaint(window, &paint);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        case WM_PRINT: PrintWindowInto(window, reinterpret_cast<HDC>(wParam), static_cast<DWORD>(lParam)); return 0;
+        case WM_PRINTCLIENT: return 0;
+        case WM_SETREDRAW: {
+            // Painting stops for the window and its children by taking the
+            // visible bit away, without the messages of hiding.
+            Window* object = FindWindowQuietly(window);
+            if (!object) return 0;
+            if (wParam)
+                object->style |= WS_VISIBLE;
+            else
+                object->style &= ~WS_VISIBLE;
+            return 0;
+        }
+        case WM_SETTEXT: return SetText(window, reinterpret_cast<const char*>(lParam));
+        case WM_GETTEXT: return GetText(window, wParam, reinterpret_cast<char*>(lParam));
+        case WM_GETTEXTLENGTH: {
+            Window* object = FindWindowQuietly(window);
+            return object ? static_cast<LRESULT>(object->text.size()) : 0;
+        }
+        case WM_SETFONT: {
+            Window* object = FindWindowQuietly(window);
+            if (object) object->font = reinterpret_cast<void*>(wParam);
+            if (lParam) InvalidateRect(window, nullptr, TRUE);
+            return 0;
+        }
+        case WM_GETFONT: {
+            Window* object = FindWindowQuietly(window);
+            return object ? reinterpret_cast<LRESULT>(object->font) : 0;
+        }
+        case WM_SETICON: {
+            Window* object = FindWindowQuietly(window);
+            if (!object) return 0;
+            HICON& slot = wParam == ICON_BIG ? object->bigIcon : object->smallIcon;
+            HICON old = slot;
+            slot = reinterpret_cast<HICON>(lParam);
+            return reinterpret_cast<LRESULT>(old);
+        }
+        case WM_GETICON: {
+            Window* object = FindWindowQuietly(window);
+            if (!object) return 0;
+            return reinterpret_cast<LRESULT>(wParam == ICON_BIG ? object->bigIcon : object->smallIcon);
+        }
+        case WM_CLOSE: DestroyWindow(window); return 0;
+        case WM_QUERYENDSESSION: return TRUE;
+        case WM_SYSCOMMAND: return SystemCommand(window, wParam, lParam);
+        case WM_NCLBUTTONDOWN: return NonClientPress(window, static_cast<LRESULT>(wParam), lParam);
+        case WM_NCLBUTTONDBLCLK:
+            if (wParam == static_cast<WPARAM>(HTCAPTION) && (GetWindowLongPtr(window, GWL_STYLE) & WS_MAXIMIZEBOX))
+                SendMessage(window, WM_SYSCOMMAND, IsZoomed(window) ? SC_RESTORE : SC_MAXIMIZE, lParam);
+            else if (wParam == static_cast<WPARAM>(HTSYSMENU))
+                SendMessage(window, WM_SYSCOMMAND, SC_CLOSE, lParam);
+            return 0;
+        case WM_SYSKEYDOWN:
+            if (wParam == VK_F4 && (GetKeyState(VK_MENU) & 0x8000))
+                SendMessage(GetAncestor(window, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
+            return 0;
+        case WM_SETCURSOR: return DefaultSetCursor(window, wParam, lParam);
+        case WM_MOUSEACTIVATE: {
+            HWND parent = GetAncestor(window, GA_PARENT);
+            if ((GetWindowLongPtr(window, GWL_STYLE) & WS_CHILD) && parent && parent != GetDesktopWindow()) {
+                LRESULT answer = SendMessage(parent, WM_MOUSEACTIVATE, wParam, lParam);
+                if (answer) return answer;
+            }
+            return MA_ACTIVATE;
+        }
+        case WM_ACTIVATE:
+            if (LOWORD(wParam) != WA_INACTIVE && !HIWORD(wParam)) SetFocus(window);
+            return 0;
+        case WM_MOUSEWHEEL: {
+            HWND parent = GetAncestor(window, GA_PARENT);
+            if ((GetWindowLongPtr(window, GWL_STYLE) & WS_CHILD) && parent && parent != GetDesktopWindow())
+                return SendMessage(parent, message, wParam, lParam);
+            return 0;
+        }
+        case WM_WINDOWPOSCHANGED: {
+            auto* position = reinterpret_cast<const WINDOWPOS*>(lParam);
+            if (!position) return 0;
+            if (!(position->flags & SWP_NOMOVE)) SendMove(window);
+            if (!(position->flags & SWP_NOSIZE) || (position->flags & SWP_FRAMECHANGED)) SendSize(window);
+            return 0;
+        }
+        default: return 0;
+    }
+}
+
+}  // namespace platform

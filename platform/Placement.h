@@ -1,0 +1,71 @@
+#pragma once
+// Where windows stand and whether they show: positions and sizes, z-order,
+// showing, hiding, minimizing and maximizing, enabling; rectangles and the
+// mapping of points between windows and the screen; finding the window at a
+// point.
+
+#include "platform/WindowStyles.h"
+
+namespace platform {
+
+// Sends WM_WINDOWPOSCHANGING (unless SWP_NOSENDCHANGING), moves, sizes
+// (WM_NCCALCSIZE), reorders, shows or hides, invalidates what changed
+// (unless SWP_NOREDRAW) and sends WM_WINDOWPOSCHANGED, whose default
+// handling sends WM_MOVE and WM_SIZE.
+BOOL SetWindowPos(HWND window, HWND insertAfter, int x, int y, int width, int height, UINT flags);
+BOOL MoveWindow(HWND window, int x, int y, int width, int height, BOOL repaint);
+BOOL BringWindowToTop(HWND window);
+// Answers whether the window was visible before.
+BOOL ShowWindow(HWND window, int command);
+BOOL IsWindowVisible(HWND window);
+BOOL IsIconic(HWND window);
+BOOL IsZoomed(HWND window);
+// Answers whether the window was disabled before.
+BOOL EnableWindow(HWND window, BOOL enable);
+BOOL IsWindowEnabled(HWND window);
+
+BOOL GetWindowRect(HWND window, RECT* rect);
+BOOL GetClientRect(HWND window, RECT* rect);
+BOOL ClientToScreen(HWND window, POINT* point);
+BOOL ScreenToClient(HWND window, POINT* point);
+// Points from one window's client coordinates to another's (0: the screen).
+int MapWindowPoints(HWND from, HWND to, POINT* points, UINT count);
+// The window rectangle that a client rectangle needs with these styles.
+BOOL AdjustWindowRectEx(RECT* rect, DWORD style, BOOL menu, DWORD exStyle);
+
+struct WINDOWPLACEMENT {
+    UINT length = sizeof(WINDOWPLACEMENT);
+    UINT flags = 0;
+    UINT showCmd = 0;
+    POINT ptMinPosition;
+    POINT ptMaxPosition;
+    RECT rcNormalPosition;
+};
+BOOL GetWindowPlacement(HWND window, WINDOWPLACEMENT* placement);
+
+// The deepest visible, enabled window under a screen point whose hit test
+// does not answer HTTRANSPARENT, honouring window regions.
+HWND WindowFromPoint(POINT point);
+constexpr UINT CWP_ALL = 0;
+constexpr UINT CWP_SKIPINVISIBLE = 1;
+constexpr UINT CWP_SKIPDISABLED = 2;
+constexpr UINT CWP_SKIPTRANSPARENT = 4;
+// The direct child under a point in parent's client coordinates; the parent
+// itself when no child is there; 0 outside the parent.
+HWND ChildWindowFromPoint(HWND parent, POINT point);
+HWND ChildWindowFromPointEx(HWND parent, POINT point, UINT flags);
+
+// Inside the window system.
+MINMAXINFO DefaultMinMaxInfo(HWND window);
+// Asks the window for its client area (WM_NCCALCSIZE) and keeps the answer.
+void RecalculateClientArea(HWND window);
+// WM_SIZE and WM_MOVE with the window's current state and client area.
+void SendSizeAndMove(HWND window);
+void SendSize(HWND window);
+void SendMove(HWND window);
+// Sets the extended style, taking a layered window's state along.
+void SetExtendedStyle(HWND window, DWORD exStyle);
+// Does the window's shape (its region, if any) hold a point in window coordinates?
+bool WindowShapeContains(HWND window, POINT point);
+
+}  // namespace platform

@@ -1,0 +1,17 @@
+#pragma once
+// Window regions: the shape a window takes; painting and hit testing keep
+// inside it.
+
+#include "platform/GdiTypes.h"
+#include "platform/WindowMessages.h"
+
+namespace platform {
+
+// The system takes the region (window coordinates) and frees it later; the
+// caller must not use the handle again. 0 gives the window its rectangle back.
+int SetWindowRgn(HWND window, HRGN region, BOOL redraw);
+// Copies the window's region into region; ERROR when the window has none.
+int GetWindowRgn(HWND window, HRGN region);
+int GetWindowRgnBox(HWND window, RECT* box);
+
+}  // namespace platform
