@@ -31,7 +31,16 @@ void TAxisItems::Clear() { items_.clear(); }
 // ---- life ----
 
 TChartAxis::TChartAxis(TCustomAxisPanel* chart, bool depth)
-    : chart_(chart), depth_(depth), axisValuesFormat_(ChartConst::DefaultValueFormat) {
+    : chart_(chart),
+      depth_(depth),
+      axisValuesFormat_(ChartConst::DefaultValueFormat),
+      axisPen_([this] { StoreAndRepaint(); }),
+      grid_([this] { StoreAndRepaint(); }),
+      minorGrid_([this] { StoreAndRepaint(); }),
+      ticksPen_([this] { StoreAndRepaint(); }),
+      ticksInner_([this] { StoreAndRepaint(); }),
+      minorTicks_([this] { StoreAndRepaint(); }),
+      title_([this] { StoreAndRepaint(); }) {
     if (chart_) chart_->Axes().push_back(this);
 }
 
@@ -44,10 +53,19 @@ TChartAxis::~TChartAxis() {
     }
     auto& axes = chart_->Axes();
     axes.erase(std::remove(axes.begin(), axes.end(), this), axes.end());
+    chart_->SetAxisShown(this, false);
 }
 
 void TChartAxis::Assign(const TChartAxis& s) {
+    axisPen_.Assign(s.axisPen_);
+    axisPen_.SetLineMode(s.axisPen_.LineMode());
     items_.CopyFrom(s.items_);
+    ticksPen_.Assign(s.ticksPen_);
+    ticksInner_.Assign(s.ticksInner_);
+    minorTicks_.Assign(s.minorTicks_);
+    grid_.Assign(s.grid_);
+    minorGrid_.Assign(s.minorGrid_);
+    title_.Assign(s.title_);
     labelsAlign_ = s.labelsAlign_;
     labelsAlternate_ = s.labelsAlternate_;
     labelsAngle_ = s.labelsAngle_;
@@ -59,7 +77,6 @@ void TChartAxis::Assign(const TChartAxis& s) {
     labelsOnAxis_ = s.labelsOnAxis_;
     labels_ = s.labels_;
     titleSize_ = s.titleSize_;
-    minorGridVisible_ = s.minorGridVisible_;
     tickLength_ = s.tickLength_;
     minorTickLength_ = s.minorTickLength_;
     minorTickCount_ = s.minorTickCount_;
@@ -232,9 +249,6 @@ void TChartAxis::SetMinorTickCount(int v) {
 }
 void TChartAxis::SetMinorTickLength(int v) {
     if (Store(minorTickLength_, v)) StoreAndRepaint();
-}
-void TChartAxis::SetMinorGridVisible(bool v) {
-    if (Store(minorGridVisible_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetStartPosition(double v) {
     if (Store(startPosition_, v)) StoreAndRepaint();

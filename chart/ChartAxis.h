@@ -3,13 +3,20 @@
 // the chart rectangle and back, and works out its label increment, label
 // values and texts.
 
+#include "chart/AxisPens.h"
 #include "chart/ChartTypes.h"
+
+#include <functional>
 
 #include <string>
 #include <vector>
 
 class TCustomAxisPanel;
 class TChartSeries;
+class TChartAxis;
+
+// The last word on one label: it may move it, change its text or drop it.
+using TAxisDrawLabelEvent = std::function<void(TChartAxis*, int& x, int& y, int& z, std::string& text, bool& draw)>;
 
 enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 enum TAxisLabelAlign { alDefault, alOpposite };
@@ -118,8 +125,6 @@ public:
     void SetMinorTickCount(int value);
     int MinorTickLength() const { return minorTickLength_; }
     void SetMinorTickLength(int value);
-    bool MinorGridVisible() const { return minorGridVisible_; }
-    void SetMinorGridVisible(bool value);
     double StartPosition() const { return startPosition_; }
     void SetStartPosition(double value);
     double EndPosition() const { return endPosition_; }
@@ -143,6 +148,16 @@ public:
     double ZPosition() const { return zPosition_; }
     void SetZPosition(double value);
     TAxisItems& Items() { return items_; }
+    TChartAxisPen& Axis() { return axisPen_; }
+    TAxisGridPen& Grid() { return grid_; }
+    TChartHiddenPen& MinorGrid() { return minorGrid_; }
+    TDarkGrayPen& Ticks() { return ticksPen_; }
+    TDarkGrayPen& TicksInner() { return ticksInner_; }
+    TDarkGrayPen& MinorTicks() { return minorTicks_; }
+    TChartAxisTitle& Title() { return title_; }
+    bool GridCentered() const { return grid_.Centered(); }
+    void SetGridCentered(bool value) { grid_.SetCentered(value); }
+    TAxisDrawLabelEvent OnDrawLabel;
 
     // ---- range and scale ----
     void SetLimits(double minimum, double maximum);
@@ -188,6 +203,22 @@ public:
     double IncrementInUse() const { return incrementInUse_; }
     int DateTimeStepIndex() const { return stepIndex_; }
 
+    // ---- label sizes, layout and drawing ----
+    int WidestLabel();
+    int LabelAreaSize();
+    int LineAndTicksSize() const;
+    void ReserveBands(TRect& rect, bool inflate);
+    void PaintAxis(bool calculatePosition);
+    void PaintGridLines(int tickCount);
+    void PaintGridLine(int position);
+    void PlaceLabel(int position, const std::string& text, const TAxisItem* item, double value);
+    void WriteText(int x, int y, int angle, const std::string& text, TChartAxisTitle* box, int z);
+    void WriteTitle(int x, int y);
+    int AxisPosition() const { return axisPosition_; }
+    int LabelPosition() const { return labelPosition_; }
+    int TitlePosition() const { return titlePosition_; }
+    bool HitTest(int x, int y) const;
+
     static double NextNiceStep(double x);
     int LabelExtent(double value);
     double IncrementForLabelSize(int size);
@@ -212,7 +243,20 @@ protected:
     void DrawSeriesTitleLabels();
     void DrawItemLabels();
     void AddLabel(int position, double value, const std::string& text);
-    void RecordTick(int position) { ticks_.push_back(position); }
+    void RecordTick(int position, double value) {
+        ticks_.push_back(position);
+        tickValues_.push_back(value);
+    }
+    int SideOf(const TRect& r) const;
+    int WithPositionOffset(int coordinate, const TRect& r) const;
+    int Outward(int coordinate, int by) const;
+    void Shrink(TRect& r, int by) const;
+    int TitleTextSize();
+    int WidestValueLabel();
+    bool RunsAlongAxis(int angle) const;
+    void DrawTick(int position, int offset, int length);
+    void DrawMinorMarks(bool grid);
+    void DrawMinorMark(int position, bool grid);
 
     TCustomAxisPanel* chart_;
     bool depth_;
@@ -247,7 +291,6 @@ protected:
     bool minimumRound_ = false;
     int minorTickCount_ = 3;
     int minorTickLength_ = 2;
-    bool minorGridVisible_ = false;
     double startPosition_ = 0;
     double endPosition_ = 100;
     double positionPercent_ = 0;
@@ -260,6 +303,19 @@ protected:
     bool visible_ = true;
     double zPosition_ = 0;
     TAxisItems items_;
+    TChartAxisPen axisPen_;
+    TAxisGridPen grid_;
+    TChartHiddenPen minorGrid_;
+    TDarkGrayPen ticksPen_;
+    TDarkGrayPen ticksInner_;
+    TDarkGrayPen minorTicks_;
+    TChartAxisTitle title_;
+
+    // band positions of the last layout
+    int axisPosition_ = 0;
+    int labelPosition_ = 0;
+    int titlePosition_ = 0;
+    bool alternateToggle_ = false;
 
     // computed by the layout
     bool iAxisDateTime_ = false;
@@ -283,6 +339,7 @@ protected:
     int stepIndex_ = 27;
     std::vector<TAxisLabelEntry> labelEntries_;
     std::vector<int> ticks_;
+    std::vector<double> tickValues_;
     int previousTextPosition_ = 0;
     int previousTextHalf_ = -1;  // -1: no text label written yet
 };

@@ -201,15 +201,24 @@ void TChartAxis::AddLabel(int position, double value, const std::string& text) {
 void TChartAxis::ComputeLabels() {
     labelEntries_.clear();
     ticks_.clear();
+    tickValues_.clear();
     previousTextHalf_ = -1;
     iAxisDateTime_ = ValuesAreDateTime();
-    incrementInUse_ = LabelStep();
-    stepIndex_ = iAxisDateTime_ ? NearestDateTimeStep(incrementInUse_) : NoDateTimeStep;
     if (!items_.Automatic()) {
         DrawItemLabels();
         return;
     }
     const TAxisLabelStyle style = EffectiveLabelStyle();
+    if (style == talNone) return;
+    incrementInUse_ = LabelStep();
+    stepIndex_ = NoDateTimeStep;
+    if (iAxisDateTime_ && exactDateTime_ && increment_ != 0) {
+        stepIndex_ = NearestDateTimeStep(increment_);
+        if (stepIndex_ != NoDateTimeStep)
+            while (incrementInUse_ > DateTimeStepValues[stepIndex_] && stepIndex_ < dtOneYear) ++stepIndex_;
+    }
+    const bool calendarStep = stepIndex_ >= dtHalfMonth && stepIndex_ <= dtOneYear;
+    if (!((incrementInUse_ > 0 || calendarStep) && iMaximum_ >= iMinimum_)) return;
     if (style == talValue) {
         if (chart_ && chart_->OnGetNextAxisLabel)
             DrawCustomNextLabels();
@@ -227,7 +236,7 @@ void TChartAxis::ComputeLabels() {
 void TChartAxis::DrawValueLabel(double value) {
     const int p = ValueToScreen(value);
     if (labelsOnAxis_ || (p > iStartPos_ && p < iEndPos_)) {
-        if (!tickOnLabelsOnly_) RecordTick(p);
+        if (!tickOnLabelsOnly_) RecordTick(p, value);
         if (labels_) AddLabel(p, value, ValueLabelText(value));
     }
 }
@@ -274,10 +283,10 @@ void TChartAxis::DrawLogLabels() {
         RecomputeScale();
         s = iMinimum_;
     }
-    if (minorGridVisible_) {
+    if (minorGrid_.Visible()) {
         double w = s;
         if (w >= iMinimum_) w = std::pow(base, logOf(iMinimum_) - 1);
-        if (w < iMinimum_) RecordTick(ValueToScreen(w));
+        if (w < iMinimum_) RecordTick(ValueToScreen(w), w);
     }
     bool drawn = false;
     for (double v = s; v <= iMaximum_ && std::isfinite(v); v *= base)
@@ -294,7 +303,7 @@ void TChartAxis::DrawLogLabels() {
                 ++count;
             }
     }
-    if (minorGridVisible_ && s > iMaximum_) RecordTick(ValueToScreen(s));
+    if (minorGrid_.Visible() && s > iMaximum_) RecordTick(ValueToScreen(s), s);
 }
 
 void TChartAxis::DrawCustomNextLabels() {
@@ -349,7 +358,7 @@ void TChartAxis::DrawTextLabels() {
         }
         if (!found || value < iMinimum_ || value > iMaximum_) continue;
         const int p = ValueToScreen(value);
-        if (!tickOnLabelsOnly_) RecordTick(p);
+        if (!tickOnLabelsOnly_) RecordTick(p, value);
         if (!labels_) continue;
         int lines = 0;
         const int width = chart_->WidestLineWidth(text, lines);
@@ -374,7 +383,7 @@ void TChartAxis::DrawSeriesTitleLabels() {
          ++k) {
         const double value = iMaximum_ - k - 0.5;
         const int p = ValueToScreen(value);
-        if (!tickOnLabelsOnly_) RecordTick(p);
+        if (!tickOnLabelsOnly_) RecordTick(p, value);
         if (!labels_) continue;
         std::string text = chart_->LegendSeriesTitle(static_cast<int>(k), true);
         if (chart_->OnGetAxisLabel) chart_->OnGetAxisLabel(this, nullptr, static_cast<int>(k), text);
@@ -387,7 +396,7 @@ void TChartAxis::DrawItemLabels() {
         const TAxisItem& item = items_.GetItem(i);
         if (item.Value < minimum_ || item.Value > maximum_) continue;
         const int p = ValueToScreen(item.Value);
-        if (!tickOnLabelsOnly_) RecordTick(p);
+        if (!tickOnLabelsOnly_) RecordTick(p, item.Value);
         if (item.Visible) AddLabel(p, item.Value, item.Text.empty() ? ValueLabelText(item.Value) : item.Text);
     }
 }

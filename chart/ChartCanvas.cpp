@@ -3,7 +3,7 @@
 void TChartCanvas::SelectPenColor(const TChartPen& pen, TColor color) {
     if (monochrome_) color = clBlack;
     if (!pen.Visible()) {
-        pen_.SetStyle(psClear);
+        pen_.SetStyle(TPenStyle::psClear);
         return;
     }
     pen_.Assign(pen);

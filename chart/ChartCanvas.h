@@ -17,6 +17,12 @@ public:
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
     virtual void TextOut(int x, int y, const std::string& text) = 0;
+    // Counter-clockwise, in degrees, about (x, y).
+    virtual void TextOutRotated(int x, int y, const std::string& text, int angle) = 0;
+    // The system's text-alignment flags (TA_LEFT 0, TA_RIGHT 2, TA_CENTER 6,
+    // TA_TOP 0, TA_BOTTOM 8, TA_BASELINE 24).
+    virtual void SetTextAlign(unsigned align) { textAlign_ = align; }
+    unsigned TextAlign() const { return textAlign_; }
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
     virtual bool SupportsRotation3D() const { return false; }
@@ -48,9 +54,54 @@ public:
     void SelectPen(const TChartPen& pen) { SelectPenColor(pen, pen.Color()); }
 
 private:
+    unsigned textAlign_ = 0;
     TChartPen pen_;
     TChartBrush brush_;
     bool monochrome_ = false;
 };
 
-class TCanvas3D : public TChartCanvas {};
+constexpr unsigned TA_LEFT = 0;
+constexpr unsigned TA_RIGHT = 2;
+constexpr unsigned TA_CENTER = 6;
+constexpr unsigned TA_TOP = 0;
+constexpr unsigned TA_BOTTOM = 8;
+constexpr unsigned TA_BASELINE = 24;
+
+// The canvas of a chart that may show depth: chart coordinates at depth Z
+// (0 at the front) project to the screen.
+class TCanvas3D : public TChartCanvas {
+public:
+    virtual TPoint ChartToScreen(int x, int y, int z) = 0;
+    void MoveToAtDepth(int x, int y, int z) {
+        const TPoint p = ChartToScreen(x, y, z);
+        MoveTo(p.X, p.Y);
+    }
+    void LineToAtDepth(int x, int y, int z) {
+        const TPoint p = ChartToScreen(x, y, z);
+        LineTo(p.X, p.Y);
+    }
+    void LineAtDepth(int x0, int y0, int x1, int y1, int z) {
+        MoveToAtDepth(x0, y0, z);
+        LineToAtDepth(x1, y1, z);
+    }
+    void HorizontalLine3D(int left, int right, int y, int z) {
+        MoveToAtDepth(left, y, z);
+        LineToAtDepth(right, y, z);
+    }
+    void VerticalLine3D(int x, int top, int bottom, int z) {
+        MoveToAtDepth(x, top, z);
+        LineToAtDepth(x, bottom, z);
+    }
+    void DepthLine3D(int x, int y, int z0, int z1) {
+        MoveToAtDepth(x, y, z0);
+        LineToAtDepth(x, y, z1);
+    }
+    virtual void TextOutAtDepth(int x, int y, int z, const std::string& text) {
+        const TPoint p = ChartToScreen(x, y, z);
+        TextOut(p.X, p.Y, text);
+    }
+    virtual void TextOutRotated3D(int x, int y, int z, const std::string& text, int angle) {
+        const TPoint p = ChartToScreen(x, y, z);
+        TextOutRotated(p.X, p.Y, text, angle);
+    }
+};

@@ -67,7 +67,7 @@ TChartHiddenPen::TChartHiddenPen(TChangeEvent onChange) : TChartPen(std::move(on
 
 TDottedGrayPen::TDottedGrayPen(TChangeEvent onChange) : TChartPen(std::move(onChange)) {
     color_ = clGray;
-    style_ = psDot;
+    style_ = TPenStyle::psDot;
 }
 
 TDarkGrayPen::TDarkGrayPen(TChangeEvent onChange) : TChartPen(std::move(onChange)) { color_ = clGray; }

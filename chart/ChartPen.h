@@ -7,13 +7,13 @@
 
 #include <functional>
 
-enum TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
-enum TPenMode {
+enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
+enum class TPenMode {
     pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot, pmMergeNotPen, pmMaskNotPen,
     pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
 };
 enum TPenEndStyle { esRound, esSquare, esFlat };
-enum TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+enum class TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
 using TChangeEvent = std::function<void()>;
 
@@ -55,9 +55,9 @@ protected:
     void Changed();
 
     TColor color_ = clBlack;
-    TPenStyle style_ = psSolid;
+    TPenStyle style_ = TPenStyle::psSolid;
     int width_ = 1;
-    TPenMode mode_ = pmCopy;
+    TPenMode mode_ = TPenMode::pmCopy;
     TPenEndStyle endStyle_ = esRound;
     bool smallDots_ = false;
     int smallSpace_ = 0;
@@ -106,6 +106,6 @@ private:
     void Changed();
 
     TColor color_ = clDefault;
-    TBrushStyle style_ = bsSolid;
+    TBrushStyle style_ = TBrushStyle::bsSolid;
     TColor backColor_ = clNone;
 };

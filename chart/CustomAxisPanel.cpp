@@ -41,10 +41,14 @@ TCustomAxisPanel::TCustomAxisPanel() {
     topAxis_->SetHorizontal(true);
     topAxis_->SetOtherSide(true);
     topAxis_->SetZPosition(100);
+    topAxis_->Grid().SetZPosition(100);
     leftAxis_ = make(false);
+    leftAxis_->Title().SetDefaultAngle(90);
     rightAxis_ = make(false);
+    rightAxis_->Title().SetDefaultAngle(270);
     rightAxis_->SetOtherSide(true);
     rightAxis_->SetZPosition(100);
+    rightAxis_->Grid().SetZPosition(100);
     depthAxis_ = make(true);
     depthAxis_->SetOtherSide(true);
     depthTopAxis_ = make(true);
@@ -201,3 +205,20 @@ int TCustomAxisPanel::WidestLineWidth(const std::string& text, int& lineCount) {
 }
 
 int TCustomAxisPanel::FontHeight() { return canvas_ ? canvas_->FontLineHeight() : 0; }
+
+int TCustomAxisPanel::WidestTextWidth() {
+    int widest = 0;
+    int lines = 0;
+    for (TChartSeries* s : series_)
+        for (const std::string& label : s->Labels().Items()) widest = std::max(widest, WidestLineWidth(label, lines));
+    return widest;
+}
+
+bool TCustomAxisPanel::AxisIsVisible(const TChartAxis* axis) const {
+    return std::find(shownAxes_.begin(), shownAxes_.end(), axis) != shownAxes_.end();
+}
+
+void TCustomAxisPanel::SetAxisShown(const TChartAxis* axis, bool shown) {
+    shownAxes_.erase(std::remove(shownAxes_.begin(), shownAxes_.end(), axis), shownAxes_.end());
+    if (shown) shownAxes_.push_back(axis);
+}

@@ -15,7 +15,7 @@
 
 class TChartSeries;
 class TCustomChartSeries;
-class TChartCanvas;
+class TCanvas3D;
 
 using TAxisOnGetLabel = std::function<void(TChartAxis*, TChartSeries*, int, std::string&)>;
 using TAxisOnGetNextLabel = std::function<void(TChartAxis*, int, double&, bool&)>;
@@ -87,10 +87,15 @@ public:
     virtual bool SeriesColorIsFree(TColor color, bool checkBackground, TChartSeries* series) = 0;
 
     // ---- text measuring (through the canvas) ----
-    TChartCanvas* Canvas() const { return canvas_; }
-    void SetCanvas(TChartCanvas* canvas) { canvas_ = canvas; }
+    TCanvas3D* Canvas() const { return canvas_; }
+    void SetCanvas(TCanvas3D* canvas) { canvas_ = canvas; }
     int WidestLineWidth(const std::string& text, int& lineCount);
+    // The widest point label of every series.
+    int WidestTextWidth();
     int FontHeight();
+    // Whether the axis was shown in the last drawing.
+    bool AxisIsVisible(const TChartAxis* axis) const;
+    void SetAxisShown(const TChartAxis* axis, bool shown);
 
     // ---- geometry of the last layout ----
     const TRect& ChartRect() const { return chartRect_; }
@@ -136,5 +141,6 @@ private:
     TChartAxis* rightAxis_;
     TChartAxis* depthAxis_;
     TChartAxis* depthTopAxis_;
-    TChartCanvas* canvas_ = nullptr;
+    TCanvas3D* canvas_ = nullptr;
+    std::vector<const TChartAxis*> shownAxes_;
 };

@@ -123,7 +123,7 @@ bool TCustomSeries::LastInDrawOrder(int index) const {
 void TCustomSeries::PrepareLinePen(TColor color) {
     TChartCanvas* canvas = parentChart_->Canvas();
     if (canvas->Monochrome()) color = clWhite;
-    canvas->Brush().SetStyle(bsClear);
+    canvas->Brush().SetStyle(TBrushStyle::bsClear);
     canvas->SelectPenColor(pen_, color);
 }
 

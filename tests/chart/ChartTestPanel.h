@@ -27,16 +27,22 @@ public:
         y_ = y;
     }
     void LineTo(int x, int y) override {
-        if (Pen().Style() != psClear) segments.push_back({x_, y_, x, y, Pen().Color(), Pen().Width()});
+        if (Pen().Style() != TPenStyle::psClear) segments.push_back({x_, y_, x, y, Pen().Color(), Pen().Width()});
         MoveTo(x, y);
     }
-    void TextOut(int x, int y, const std::string& text) override { texts.push_back({x, y, text}); }
+    void TextOut(int x, int y, const std::string& text) override { texts.push_back({x, y, text, 0, TextAlign()}); }
+    void TextOutRotated(int x, int y, const std::string& text, int angle) override {
+        texts.push_back({x, y, text, angle, TextAlign()});
+    }
+    TPoint ChartToScreen(int x, int y, int) override { return {x, y}; }
     int TextWidth(const std::string& text) override { return 7 * static_cast<int>(text.size()); }
     int TextHeight(const std::string&) override { return 13; }
 
     struct Text {
         int x, y;
         std::string text;
+        int angle;
+        unsigned align;
     };
     std::vector<Segment> segments;
     std::vector<Text> texts;

@@ -1,0 +1,442 @@
+// The drawing side of an axis: label sizes, the bands it reserves beside the
+// chart rectangle, label and title writing, line, ticks and grids.
+
+#include "chart/ChartAxis.h"
+
+#include "chart/ChartCanvas.h"
+#include "chart/ChartSeries.h"
+#include "chart/CustomAxisPanel.h"
+#include "chart/DateTimeSteps.h"
+#include "ui/Rounding.h"
+
+#include <algorithm>
+#include <cmath>
+
+namespace {
+
+constexpr int MostMeasuredLabels = 5000;
+
+int NormalAngle(int angle) { return ((angle % 360) + 360) % 360; }
+
+int LineCount(const std::string& text) {
+    int n = 0;
+    std::size_t start = 0;
+    while (start < text.size()) {
+        std::size_t end = text.find('\r', start);
+        ++n;
+        if (end == std::string::npos) break;
+        start = end + 1;
+    }
+    return n;
+}
+
+}  // namespace
+
+// ---- sizes ----
+
+bool TChartAxis::RunsAlongAxis(int angle) const {
+    angle = NormalAngle(angle);
+    return horizontal_ ? (angle == 0 || angle == 180) : (angle == 90 || angle == 270);
+}
+
+int TChartAxis::WidestValueLabel() {
+    const double inc = LabelStep();
+    double first = iMinimum_;
+    double last = iMaximum_;
+    if (inc != 0 && ((iAxisDateTime_ && exactDateTime_) || roundFirstLabel_)) {
+        first = std::trunc(iMinimum_ / inc) * inc;
+        last = std::trunc(iMaximum_ / inc) * inc;
+    }
+    // the chart's label rewriting stays out of the measurement
+    TAxisOnGetLabel saved = std::move(chart_->OnGetAxisLabel);
+    chart_->OnGetAxisLabel = nullptr;
+    int widest = 0;
+    int lines = 0;
+    if (inc != 0) {
+        int count = 0;
+        for (double v = last; v >= first && count < MostMeasuredLabels; v -= inc, ++count) {
+            widest = std::max(widest, chart_->WidestLineWidth(ValueLabelText(v), lines));
+            if (!(v - inc < v)) break;
+        }
+    } else {
+        widest = std::max(chart_->WidestLineWidth(ValueLabelText(first), lines),
+                          chart_->WidestLineWidth(ValueLabelText(last), lines));
+    }
+    chart_->OnGetAxisLabel = std::move(saved);
+    return widest + chart_->Canvas()->TextWidth(" ");
+}
+
+int TChartAxis::WidestLabel() {
+    if (!chart_ || !chart_->Canvas()) return 0;
+    if (!items_.Automatic()) {
+        int widest = 0;
+        int lines = 0;
+        for (int i = 0; i < items_.Count(); ++i) {
+            const TAxisItem& item = items_.GetItem(i);
+            widest = std::max(widest,
+                              chart_->WidestLineWidth(item.Text.empty() ? ValueLabelText(item.Value) : item.Text, lines));
+        }
+        return widest;
+    }
+    switch (EffectiveLabelStyle()) {
+        case talValue: return WidestValueLabel();
+        case talText: return chart_->WidestTextWidth();
+        default: return 0;
+    }
+}
+
+int TChartAxis::LabelAreaSize() {
+    if (labelsSize_ != 0) return labelsSize_;
+    int size = RunsAlongAxis(labelsAngle_) ? (chart_ ? chart_->FontHeight() : 0) : WidestLabel();
+    if (labelsAlternate_) size *= 2;
+    return size;
+}
+
+int TChartAxis::LineAndTicksSize() const {
+    int size = (axisPen_.Visible() ? axisPen_.Width() + 1 : 0) + (ticksPen_.Visible() ? tickLength_ : 0);
+    if (minorTicks_.Visible()) size = std::max(size, minorTickLength_);
+    return size;
+}
+
+int TChartAxis::TitleTextSize() {
+    if (titleSize_ != 0) return titleSize_;
+    int lines = 0;
+    if (RunsAlongAxis(title_.Angle())) return chart_->FontHeight();
+    return chart_->WidestLineWidth(title_.Caption(), lines);
+}
+
+// ---- layout ----
+
+int TChartAxis::SideOf(const TRect& r) const {
+    if (horizontal_) return otherSide_ ? r.Top : r.Bottom;
+    return otherSide_ ? r.Right : r.Left;
+}
+
+int TChartAxis::WithPositionOffset(int coordinate, const TRect& r) const {
+    if (positionPercent_ == 0) return coordinate;
+    int d = positionUnits_ == muPixels
+                ? static_cast<int>(Round(positionPercent_))
+                : static_cast<int>(Round(positionPercent_ * 0.01 * (horizontal_ ? r.Height() : r.Width())));
+    if (otherSide_) d = -d;
+    return horizontal_ ? coordinate - d : coordinate + d;
+}
+
+int TChartAxis::Outward(int coordinate, int by) const {
+    const bool towardsLess = horizontal_ ? otherSide_ : !otherSide_;
+    return towardsLess ? coordinate - by : coordinate + by;
+}
+
+void TChartAxis::Shrink(TRect& r, int by) const {
+    if (horizontal_) {
+        if (otherSide_)
+            r.Top += by;
+        else
+            r.Bottom -= by;
+    } else if (otherSide_) {
+        r.Right -= by;
+    } else {
+        r.Left += by;
+    }
+}
+
+void TChartAxis::ReserveBands(TRect& r, bool inflate) {
+    iAxisDateTime_ = ValuesAreDateTime();
+    if (!inflate) {
+        axisPosition_ = WithPositionOffset(SideOf(r), r);
+        labelPosition_ = Outward(axisPosition_, LineAndTicksSize());
+        titlePosition_ = Outward(labelPosition_, LabelAreaSize());
+        return;
+    }
+    const TRect original = r;
+    if (depth_) {
+        titlePosition_ = otherSide_ ? r.Right : r.Left;
+    } else if (title_.Visible() && !title_.Caption().empty()) {
+        Shrink(r, TitleTextSize());
+        titlePosition_ = SideOf(r);
+    }
+    if (labels_) {
+        Shrink(r, LabelAreaSize());
+        labelPosition_ = SideOf(r);
+    }
+    const int lineRoom = LineAndTicksSize();
+    if (lineRoom > 0) Shrink(r, lineRoom);
+    titlePosition_ = WithPositionOffset(titlePosition_, original);
+    labelPosition_ = WithPositionOffset(labelPosition_, original);
+}
+
+// ---- writing labels and titles ----
+
+void TChartAxis::PlaceLabel(int position, const std::string& text, const TAxisItem*, double value) {
+    if (tickOnLabelsOnly_) RecordTick(position, value);
+    TCanvas3D* canvas = chart_->Canvas();
+    canvas->Brush().SetStyle(TBrushStyle::bsClear);
+    int band = labelPosition_;
+    if (labelsAlternate_) {
+        alternateToggle_ = !alternateToggle_;
+        if (alternateToggle_) band = horizontal_ ? Outward(band, chart_->FontHeight()) : Outward(band, WidestLabel());
+    }
+    if (horizontal_)
+        WriteText(position, band, labelsAngle_, text, nullptr, iZPos_);
+    else
+        WriteText(band, position, labelsAngle_, text, nullptr, iZPos_);
+}
+
+void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TChartAxisTitle* box, int z) {
+    TCanvas3D* canvas = chart_->Canvas();
+    const int fontHeight = chart_->FontHeight();
+    const int hf = fontHeight / 2;
+    const int a = NormalAngle(angle);
+    unsigned align = TA_LEFT | TA_TOP;
+    if (a == 0) {
+        if (horizontal_) {
+            align = TA_CENTER | (otherSide_ ? TA_BOTTOM : TA_TOP);
+        } else {
+            if (labelsAlign_ == alDefault) {
+                align = otherSide_ ? TA_LEFT : TA_RIGHT;
+            } else {
+                align = otherSide_ ? TA_RIGHT : TA_LEFT;
+                x = Outward(x, LabelAreaSize());
+            }
+            y -= hf;
+        }
+    } else if (a == 90) {
+        if (horizontal_) {
+            align = otherSide_ ? TA_LEFT : TA_RIGHT;
+            x -= hf;
+        } else {
+            align = TA_CENTER | (otherSide_ ? TA_TOP : TA_BOTTOM);
+        }
+    } else if (a == 180) {
+        if (horizontal_) {
+            align = TA_CENTER | (otherSide_ ? TA_TOP : TA_BOTTOM);
+        } else {
+            align = otherSide_ ? TA_RIGHT : TA_LEFT;
+            y += hf;
+        }
+    } else if (a == 270) {
+        if (horizontal_) {
+            align = otherSide_ ? TA_RIGHT : TA_LEFT;
+            x += hf;
+        } else {
+            align = TA_CENTER | (otherSide_ ? TA_BOTTOM : TA_TOP);
+        }
+    } else if (a == 45 && horizontal_) {
+        if (otherSide_) {
+            const int back = canvas->TextWidth("Wj");
+            x -= back;
+            y -= back;
+        } else {
+            const int shift = static_cast<int>(Round(canvas->TextWidth(text) * std::sin(45 * 0.017453292519943295)));
+            x -= shift;
+            y += shift;
+        }
+    }
+
+    // multi-line text starts so that the block sits on the band
+    int n = LineCount(text);
+    const int h = (a == 180 || a == 270) ? -fontHeight : fontHeight;
+    if (a == 0)
+        y -= horizontal_ ? (otherSide_ ? n * h : h) : static_cast<int>(Round(h * 0.5 * (n + 1)));
+    else if (a == 90)
+        x -= horizontal_ ? static_cast<int>(Round(h * 0.5 * (n + 1))) : (otherSide_ ? h : n * h);
+    else if (a == 180)
+        y -= horizontal_ ? (otherSide_ ? h : n * h) : static_cast<int>(Round(h * 0.5 * (n + 1)));
+    else if (a == 270)
+        x -= horizontal_ ? static_cast<int>(Round(h * 0.5 * (n + 1))) : (otherSide_ ? n * h : h);
+
+    if (box) {
+        int lines = 0;
+        const int u = chart_->WidestLineWidth(text, lines);
+        const int b = fontHeight * n;
+        const int w = canvas->TextWidth("W") / 2;
+        TRect r{x, y + h, 0, 0};
+        if (align & TA_BOTTOM) r.Top -= b;
+        r.Right = r.Left + u;
+        r.Bottom = r.Top + b;
+        const unsigned horizontalAlign = align & TA_CENTER;
+        if (horizontalAlign == TA_RIGHT) {
+            r.Right = r.Left;
+            r.Left -= u;
+        } else if (horizontalAlign == TA_CENTER) {
+            r.Left -= u / 2;
+            r.Right -= u / 2;
+        }
+        r.Left -= w;
+        r.Right += w;
+        box->SetShapeBounds(r);
+    }
+
+    canvas->SetTextAlign(align);
+    std::string shown = text;
+    bool draw = true;
+    if (OnDrawLabel) {
+        OnDrawLabel(this, x, y, z, shown, draw);
+        if (draw) n = LineCount(shown);
+    }
+    if (draw) {
+        std::size_t start = 0;
+        for (int line = 0; line < n; ++line) {
+            std::size_t end = shown.find('\r', start);
+            if (end == std::string::npos) end = shown.size();
+            const std::string part = shown.substr(start, end - start);
+            start = end + 1;
+            if (a == 0) {
+                y += h;
+                canvas->TextOutAtDepth(x, y, z, part);
+            } else {
+                if (a == 90 || a == 270)
+                    x += h;
+                else if (a == 180)
+                    y += h;
+                canvas->TextOutRotated3D(x, y, z, part, a);
+            }
+        }
+    }
+    canvas->SetTextAlign(TA_LEFT | TA_TOP);
+}
+
+void TChartAxis::WriteTitle(int x, int y) {
+    const bool exponent = labelsExponent_;
+    labelsExponent_ = false;
+    chart_->Canvas()->Brush().SetStyle(TBrushStyle::bsClear);
+    WriteText(x, y, title_.Angle(), title_.Caption(), &title_, iZPos_);
+    labelsExponent_ = exponent;
+}
+
+// ---- line, ticks and grids ----
+
+void TChartAxis::DrawTick(int p, int o, int l) {
+    if (l == 0) return;  // a stroke of no length shows nothing
+    TCanvas3D* canvas = chart_->Canvas();
+    if (horizontal_) {
+        if (otherSide_)
+            canvas->VerticalLine3D(p, axisPosition_ - o, axisPosition_ - o - l, iZPos_);
+        else
+            canvas->VerticalLine3D(p, axisPosition_ + o, axisPosition_ + o + l, iZPos_);
+    } else if (otherSide_) {
+        canvas->HorizontalLine3D(axisPosition_ + o, axisPosition_ + o + l, p, iZPos_);
+    } else {
+        canvas->HorizontalLine3D(axisPosition_ - o, axisPosition_ - o - l, p, iZPos_);
+    }
+}
+
+void TChartAxis::PaintGridLine(int p) {
+    if (!(iStartPos_ < p && p < iEndPos_)) return;
+    TCanvas3D* canvas = chart_->Canvas();
+    const TRect r = chart_->ChartRect();
+    if (horizontal_)
+        canvas->VerticalLine(p, r.Top + 1, r.Bottom);
+    else
+        canvas->HorizontalLine(r.Left + 1, r.Right, p);
+}
+
+void TChartAxis::PaintGridLines(int tickCount) {
+    if (!grid_.Visible()) return;
+    TCanvas3D* canvas = chart_->Canvas();
+    canvas->Brush().SetStyle(TBrushStyle::bsClear);
+    canvas->SelectPenColor(grid_, grid_.Color() == clDefault ? clGray : grid_.Color());
+    const int n = std::max(1, grid_.DrawEvery());
+    tickCount = std::min(tickCount, static_cast<int>(ticks_.size()));
+    if (!grid_.Centered()) {
+        for (int i = 0; i < tickCount; i += n) PaintGridLine(ticks_[i]);
+    } else {
+        for (int i = 1; i < tickCount; ++i)
+            if (i % n == 0) PaintGridLine(static_cast<int>(Round((ticks_[i] + ticks_[i - 1]) / 2.0)));
+    }
+}
+
+void TChartAxis::DrawMinorMark(int p, bool grid) {
+    if (!(iStartPos_ < p && p < iEndPos_)) return;
+    if (grid)
+        PaintGridLine(p);
+    else
+        DrawTick(p, 1, minorTickLength_);
+}
+
+void TChartAxis::DrawMinorMarks(bool grid) {
+    const int count = static_cast<int>(ticks_.size());
+    const int n = minorTickCount_;
+    if (n < 1 || count < 1) return;
+    if (!logarithmic_) {
+        if (count < 2) return;
+        const double step = (ticks_[1] - ticks_[0]) / static_cast<double>(n + 1);
+        for (int j = 1; j <= n; ++j) {
+            DrawMinorMark(ticks_[0] - static_cast<int>(Round(j * step)), grid);
+            DrawMinorMark(ticks_[count - 1] + static_cast<int>(Round(j * step)), grid);
+        }
+        for (int i = 1; i < count; ++i) {
+            const double stepI = (ticks_[i] - ticks_[i - 1]) / static_cast<double>(n + 1);
+            for (int j = 1; j <= n; ++j) DrawMinorMark(ticks_[i] - static_cast<int>(Round(j * stepI)), grid);
+        }
+        return;
+    }
+    const double base = logarithmicBase_;
+    std::vector<double> decades{tickValues_[count - 1] / base};
+    for (int i = 0; i <= count - 3; ++i) decades.push_back(tickValues_[i]);
+    decades.push_back(tickValues_[count - 1]);
+    std::vector<double> done;
+    for (double v : decades) {
+        if (std::find(done.begin(), done.end(), v) != done.end()) continue;
+        done.push_back(v);
+        for (int j = 1; j <= n; ++j) {
+            const double m = v + j * (v * base - v) / (n + 1);
+            if (m >= iMinimum_ && m <= iMaximum_) DrawMinorMark(ValueToScreen(m), grid);
+        }
+    }
+}
+
+void TChartAxis::PaintAxis(bool calculatePosition) {
+    TCanvas3D* canvas = chart_->Canvas();
+    alternateToggle_ = horizontal_;
+    iAxisDateTime_ = ValuesAreDateTime();
+    if (calculatePosition) axisPosition_ = WithPositionOffset(SideOf(chart_->ChartRect()), chart_->ChartRect());
+
+    if (title_.Visible() && !title_.Caption().empty()) {
+        if (horizontal_)
+            WriteTitle(iCenterPos_, titlePosition_);
+        else
+            WriteTitle(titlePosition_, iCenterPos_);
+    }
+
+    ComputeLabels();
+    for (const TAxisLabelEntry& label : labelEntries_) PlaceLabel(label.Position, label.Text, nullptr, label.Value);
+
+    canvas->Brush().SetStyle(TBrushStyle::bsClear);
+    if (axisPen_.Visible()) {
+        canvas->SelectPen(axisPen_);
+        if (horizontal_)
+            canvas->HorizontalLine3D(iStartPos_, iEndPos_, axisPosition_, iZPos_);
+        else
+            canvas->VerticalLine3D(axisPosition_, iStartPos_, iEndPos_, iZPos_);
+    }
+    if (ticksPen_.Visible()) {
+        canvas->SelectPen(ticksPen_);
+        for (int p : ticks_) DrawTick(p, 1, tickLength_);
+    }
+    PaintGridLines(static_cast<int>(ticks_.size()));
+    if (ticksInner_.Visible()) {
+        canvas->SelectPen(ticksInner_);
+        for (int p : ticks_) DrawTick(p, -1, -tickInnerLength_);
+    }
+    if (!ticks_.empty() && minorTicks_.Visible()) {
+        canvas->SelectPen(minorTicks_);
+        DrawMinorMarks(false);
+    }
+    if (!ticks_.empty() && minorGrid_.Visible()) {
+        canvas->SelectPen(minorGrid_);
+        DrawMinorMarks(true);
+    }
+}
+
+bool TChartAxis::HitTest(int x, int y) const {
+    if (!chart_ || !chart_->AxisIsVisible(this)) return false;
+    const int across0 = labels_ ? std::min(axisPosition_, labelPosition_) : axisPosition_;
+    const int across1 = labels_ ? std::max(axisPosition_, labelPosition_) : axisPosition_;
+    // widened by 3 pixels on the axis' own side
+    const bool axisAtLow = axisPosition_ <= labelPosition_;
+    const int low = axisAtLow ? across0 - 3 : across0;
+    const int high = axisAtLow ? across1 : across1 + 3;
+    const int along = horizontal_ ? x : y;
+    const int acrossPoint = horizontal_ ? y : x;
+    return along >= iStartPos_ && along <= iEndPos_ && acrossPoint >= low && acrossPoint <= high;
+}
