@@ -7,6 +7,7 @@
 #include "chart/DateTimeSteps.h"
 #include "chart/TextRoutines.h"
 #include "chart/ValueText.h"
+#include "ui/NumberConversion.h"
 #include "ui/Rounding.h"
 
 #include <algorithm>

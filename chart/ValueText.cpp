@@ -1,6 +1,7 @@
 #include "chart/ValueText.h"
 
 #include "chart/CalendarDates.h"
+#include "ui/NumberConversion.h"
 #include "ui/Rounding.h"
 
 #include <cmath>
@@ -190,31 +191,6 @@ std::string FormatFloat(const std::string& mask, double value) {
     // a negative value that shows as zero carries no sign
     if (value < 0 && result.find_first_of("123456789") != std::string::npos) return "-" + result;
     return result;
-}
-
-std::string FloatToStr(double value) {
-    if (std::isnan(value)) return "NAN";
-    if (std::isinf(value)) return value > 0 ? "INF" : "-INF";
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text = buffer;
-    const std::size_t e = text.find('E');
-    std::string mantissa = e == std::string::npos ? text : text.substr(0, e);
-    std::string exponent = e == std::string::npos ? "" : text.substr(e);
-    if (mantissa.find('.') != std::string::npos) {
-        while (mantissa.back() == '0') mantissa.pop_back();
-        if (mantissa.back() == '.') mantissa.pop_back();
-    }
-    for (char& c : mantissa)
-        if (c == '.') c = DecimalSeparator;
-    if (!exponent.empty()) {
-        // E+05 -> E+5
-        std::string sign(1, exponent[1]);
-        std::string digits = exponent.substr(2);
-        while (digits.size() > 1 && digits[0] == '0') digits.erase(0, 1);
-        exponent = "E" + sign + digits;
-    }
-    return mantissa + exponent;
 }
 
 std::string DateTimeToString(const std::string& format, double dateTime) {

@@ -29,15 +29,6 @@ TEST(ValueText, FormatFloatMasks) {
     for (const auto& c : cases) EXPECT_EQ(FormatFloat(c.mask, c.value), c.text) << c.mask << " " << c.value;
 }
 
-TEST(ValueText, FloatToStrGivesTheShortestForm) {
-    const struct {
-        double value;
-        const char* text;
-    } cases[] = {{0, "0"}, {1, "1"}, {-2.5, "-2,5"}, {0.1, "0,1"}, {1e20, "1E+20"}, {1.5e-7, "1,5E-7"},
-                 {123456789012345.0, "123456789012345"}, {1.0 / 3, "0,333333333333333"}};
-    for (const auto& c : cases) EXPECT_EQ(FloatToStr(c.value), c.text) << c.value;
-}
-
 TEST(ValueText, DateTimeFormats) {
     const double t = CalendarDateToDays(2021, 3, 7) + (13 * 3600 + 5 * 60 + 9.25) / 86400;
     const struct {
