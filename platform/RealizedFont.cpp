@@ -61,6 +61,8 @@ struct RealizedFont::Impl {
     }
 
     int LoadFlags() const;
+    void Resize();
+    std::pair<int, int> InkExtremes() const;
     GlyphEntry& Entry(char32_t code) const;
     void Render(char32_t code, GlyphEntry& entry) const;
     void RenderSymbol(char32_t code, GlyphEntry& entry) const;
@@ -70,11 +72,12 @@ struct RealizedFont::Impl {
 
 namespace {
 
-// Opens the face at the font's size; false when FreeType refuses.
+// Sets the face's own size object to the font's size (made on first use);
+// false when FreeType refuses.
 bool SizeFace(SizedFace& face, double emX, double emY) {
     std::lock_guard guard(FreeTypeLock());
     FT_Face ftFace = face.file->Face();
-    if (FT_New_Size(ftFace, &face.size) != 0) {
+    if (!face.size && FT_New_Size(ftFace, &face.size) != 0) {
         face.size = nullptr;
         return false;
     }
@@ -103,6 +106,34 @@ std::optional<SizedFace> OpenSized(const FontFileMatch& match, double emX, doubl
 
 int RealizedFont::Impl::LoadFlags() const {
     return FT_LOAD_NO_BITMAP | (antialias ? FT_LOAD_TARGET_NORMAL : FT_LOAD_TARGET_MONO);
+}
+
+void RealizedFont::Impl::Resize() {
+    for (SizedFace* face : {&primary, fallback ? &*fallback : nullptr}) {
+        if (face && face->size) SizeFace(*face, emX, emY);
+    }
+}
+
+// The highest and lowest ink of the letters the program writes (Latin,
+// Cyrillic, digits and signs), in whole pixels above and below the baseline.
+std::pair<int, int> RealizedFont::Impl::InkExtremes() const {
+    std::lock_guard guard(FreeTypeLock());
+    FT_Face face = primary.file->Face();
+    FT_Activate_Size(primary.size);
+    FT_Set_Transform(face, nullptr, nullptr);
+    FT_Pos top = 0, bottom = 0;
+    auto measure = [&](char32_t code) {
+        FT_UInt index = FT_Get_Char_Index(face, code);
+        if (index == 0 || FT_Load_Glyph(face, index, LoadFlags()) != 0) return;
+        if (face->glyph->format != FT_GLYPH_FORMAT_OUTLINE) return;
+        FT_BBox box;
+        FT_Outline_Get_CBox(&face->glyph->outline, &box);
+        top = std::max(top, box.yMax);
+        bottom = std::min(bottom, box.yMin);
+    };
+    for (char32_t code = 0x21; code < 0x7F; ++code) measure(code);
+    for (char32_t code = 0x401; code <= 0x45F; ++code) measure(code);
+    return {static_cast<int>((top + 63) / 64), static_cast<int>((-bottom + 63) / 64)};
 }
 
 const SizedFace* RealizedFont::Impl::FaceFor(char32_t code, FT_UInt& index) const {
@@ -271,6 +302,7 @@ std::shared_ptr<const RealizedFont> RealizedFont::Build(const FontSpec& spec) {
         underlineThicknessUnits = design.underlineThickness / em;
         strikeUnits = (design.strikeoutPosition - design.strikeoutSize / 2.0) / em;
         strikeSizeUnits = design.strikeoutSize / em;
+        metrics.unitsPerEm = design.unitsPerEm;
         metrics.fixedPitch = design.fixedPitch;
         metrics.serif = design.serif;
     }
@@ -297,9 +329,42 @@ std::shared_ptr<const RealizedFont> RealizedFont::Build(const FontSpec& spec) {
         }
     }
 
+    auto cell = [&] {
+        int ascent = RoundPixels(ascentUnits * impl->emY);
+        int descent = RoundPixels(descentUnits * impl->emY);
+        if (impl->primary.file) {
+            // As the system does with its per-size tables, the cell grows to
+            // hold every letter the program writes (accented Cyrillic
+            // capitals reach above the design ascent at small sizes).
+            auto [top, bottom] = impl->InkExtremes();
+            ascent = std::max(ascent, top);
+            descent = std::max(descent, bottom);
+        }
+        return std::make_pair(ascent, descent);
+    };
+    auto [ascent, descent] = cell();
+    // A cell height is a limit: the largest em whose cell fits in it.
+    double wantedCell = spec.height > 0 ? spec.height : spec.height == 0 ? kDefaultCellHeight : 0;
+    if (wantedCell > 0 && ascent + descent > wantedCell) {
+        double ratio = impl->emX / impl->emY;
+        double fits = 1, tooLarge = impl->emY;
+        auto tryEm = [&](double em) {
+            impl->emY = em;
+            impl->emX = std::max(1.0, em * ratio);
+            impl->Resize();
+            std::tie(ascent, descent) = cell();
+            return ascent + descent <= wantedCell;
+        };
+        for (int step = 0; step < 8 && tooLarge - fits > 0.05; ++step) {
+            double middle = (fits + tooLarge) / 2;
+            (tryEm(middle) ? fits : tooLarge) = middle;
+        }
+        tryEm(fits);
+    }
+    emY = impl->emY;
     metrics.emPixels = emY;
-    metrics.ascent = RoundPixels(ascentUnits * emY);
-    metrics.descent = RoundPixels(descentUnits * emY);
+    metrics.ascent = ascent;
+    metrics.descent = descent;
     metrics.height = metrics.ascent + metrics.descent;
     metrics.internalLeading = std::max(0, metrics.height - RoundPixels(emY));
     metrics.externalLeading = RoundPixels(gapUnits * emY);
@@ -315,6 +380,7 @@ std::shared_ptr<const RealizedFont> RealizedFont::Build(const FontSpec& spec) {
     font->spec_ = spec;
     font->metrics_ = metrics;
     font->angle_ = font->impl_->angle;
+    font->family_ = match ? match->family : spec.faceName;
     return font;
 }
 

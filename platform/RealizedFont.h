@@ -39,6 +39,7 @@ struct FontMetrics {
     int maxCharWidth = 0;
     int weight = 400;
     double emPixels = 0;
+    int unitsPerEm = 1000;  // design units of the face
     int underlinePosition = 0;  // centre of the underline, below the baseline
     int underlineThickness = 1;
     int strikeoutPosition = 0;  // centre of the strike-out line, above the baseline
@@ -60,6 +61,7 @@ public:
     const FontSpec& Spec() const { return spec_; }
     const FontMetrics& Metrics() const { return metrics_; }
     const std::string& FilePath() const;  // empty for our own symbol glyphs
+    const std::string& FamilyName() const { return family_; }  // the installed family, or the symbol face
     double AngleRadians() const { return angle_; }
 
     // Whole device pixels along the baseline; 0 for control characters.
@@ -79,6 +81,7 @@ private:
     std::unique_ptr<Impl> impl_;
     FontSpec spec_;
     FontMetrics metrics_;
+    std::string family_;
     double angle_ = 0;
 };
 
