@@ -5,6 +5,7 @@
 #include <algorithm>
 #include <cctype>
 #include <map>
+#include <memory>
 #include <mutex>
 #include <tuple>
 
@@ -65,8 +66,9 @@ std::string Trimmed(std::string_view text) {
 }
 
 FcConfig* Config() {
-    static FcConfig* config = FcInitLoadConfigAndFonts();
-    return config;
+    static std::unique_ptr<FcConfig, decltype(&FcConfigDestroy)> config(FcInitLoadConfigAndFonts(),
+                                                                         &FcConfigDestroy);
+    return config.get();
 }
 
 bool HasFamily(const FcPattern* font, std::string_view family) {
@@ -77,8 +79,14 @@ bool HasFamily(const FcPattern* font, std::string_view family) {
     return false;
 }
 
-// The file fontconfig picks inside one family; empty when the family is not
-// installed with Cyrillic letters.
+// Fonts the system's packages installed; files a user dropped into a home
+// folder would make the choice differ from one account to the next.
+bool IsSystemFontFile(std::string_view path) {
+    return path.starts_with("/usr/share/fonts/") || path.starts_with("/usr/local/share/fonts/");
+}
+
+// The file fontconfig ranks first inside one family; empty when the family
+// is not installed with Cyrillic letters.
 std::optional<FontFileMatch> MatchInFamily(std::string_view family, int weight, bool italic) {
     FcConfig* config = Config();
     if (!config) return std::nullopt;
@@ -89,20 +97,24 @@ std::optional<FontFileMatch> MatchInFamily(std::string_view family, int weight, 
     FcPatternAddInteger(pattern, FC_SLANT, italic ? FC_SLANT_ITALIC : FC_SLANT_ROMAN);
     FcPatternAddBool(pattern, FC_SCALABLE, FcTrue);
     FcPatternAddString(pattern, FC_LANG, reinterpret_cast<const FcChar8*>("ru"));
-    // Only the defaults are filled in: the user's own aliases would make the
-    // choice differ from one account to the next.
+    // Only the defaults are filled in: the user's own aliases stay out.
     FcDefaultSubstitute(pattern);
     FcResult result = FcResultNoMatch;
-    FcPattern* font = FcFontMatch(config, pattern, &result);
+    FcFontSet* sorted = FcFontSort(config, pattern, FcFalse, nullptr, &result);
     FcPatternDestroy(pattern);
-    if (!font) return std::nullopt;
+    if (!sorted) return std::nullopt;
 
     std::optional<FontFileMatch> match;
-    FcChar8* file = nullptr;
-    FcLangSet* langs = nullptr;
-    bool cyrillic = FcPatternGetLangSet(font, FC_LANG, 0, &langs) == FcResultMatch &&
-                    FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>("ru")) == FcLangEqual;
-    if (HasFamily(font, family) && cyrillic && FcPatternGetString(font, FC_FILE, 0, &file) == FcResultMatch) {
+    for (int i = 0; i < sorted->nfont && !match; ++i) {
+        FcPattern* font = sorted->fonts[i];
+        FcChar8* file = nullptr;
+        FcLangSet* langs = nullptr;
+        bool cyrillic = FcPatternGetLangSet(font, FC_LANG, 0, &langs) == FcResultMatch &&
+                        FcLangSetHasLang(langs, reinterpret_cast<const FcChar8*>("ru")) == FcLangEqual;
+        if (!HasFamily(font, family) || !cyrillic || FcPatternGetString(font, FC_FILE, 0, &file) != FcResultMatch ||
+            !IsSystemFontFile(reinterpret_cast<const char*>(file))) {
+            continue;
+        }
         match.emplace();
         match->path = reinterpret_cast<const char*>(file);
         FcPatternGetInteger(font, FC_INDEX, 0, &match->faceIndex);
@@ -114,7 +126,7 @@ std::optional<FontFileMatch> MatchInFamily(std::string_view family, int weight, 
         match->embolden = weight >= 600 && fileWeight < FC_WEIGHT_DEMIBOLD;
         match->slant = italic && fileSlant == FC_SLANT_ROMAN;
     }
-    FcPatternDestroy(font);
+    FcFontSetDestroy(sorted);
     return match;
 }
 
