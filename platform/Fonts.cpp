@@ -55,7 +55,6 @@ LOGFONTA StockLogFont(int index) {
 }
 
 HFONT CreateFontIndirectA(const LOGFONTA* logFont) {
-    (void)kStockFontsRegistered;
     if (!logFont) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
