@@ -10,12 +10,13 @@ std::uint32_t Mix(std::uint32_t under, std::uint32_t over, std::uint32_t coverag
     return (under * (255 - coverage) + over * coverage + 127) / 255;
 }
 
+// As with every other drawing call, a pixel text writes loses its alpha.
 Pixel BlendPixel(Pixel under, Pixel color, std::uint32_t coverage) {
-    if (coverage >= 255) return (under & 0xFF000000u) | (color & 0x00FFFFFFu);
+    if (coverage >= 255) return color & 0x00FFFFFFu;
     std::uint32_t r = Mix((under >> 16) & 0xFF, (color >> 16) & 0xFF, coverage);
     std::uint32_t g = Mix((under >> 8) & 0xFF, (color >> 8) & 0xFF, coverage);
     std::uint32_t b = Mix(under & 0xFF, color & 0xFF, coverage);
-    return (under & 0xFF000000u) | (r << 16) | (g << 8) | b;
+    return (r << 16) | (g << 8) | b;
 }
 
 }  // namespace

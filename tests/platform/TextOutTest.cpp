@@ -149,6 +149,24 @@ TEST(TextOut, OpaqueBackgroundFillsExactlyTheCell) {
     EXPECT_GT(canvas.Count(ink), size.cx);
 }
 
+TEST(TextOut, WrittenPixelsLoseTheirAlphaAsWithOtherDrawing) {
+    PixelCanvas canvas(100, 30);
+    for (int y = 0; y < canvas.Height(); ++y)
+        for (int x = 0; x < canvas.Width(); ++x) canvas.SetRaw(x, y, 0xFFFFFFFFu);
+    SelectedFont font(canvas.Dc(), "Arial", -16);
+    SetBkMode(canvas.Dc(), TRANSPARENT);
+    TextOutA(canvas.Dc(), 5, 5, "Пуск", static_cast<int>(std::strlen("Пуск")));
+    int written = 0;
+    for (int y = 0; y < canvas.Height(); ++y) {
+        for (int x = 0; x < canvas.Width(); ++x) {
+            bool touched = canvas.At(x, y) != kWhite;
+            written += touched;
+            EXPECT_EQ(canvas.RawAt(x, y) >> 24, touched ? 0u : 0xFFu) << x << "," << y;
+        }
+    }
+    EXPECT_GT(written, 20);
+}
+
 TEST(TextOut, AntialiasingFollowsTheQuality) {
     for (BYTE quality : {DEFAULT_QUALITY, ANTIALIASED_QUALITY, NONANTIALIASED_QUALITY}) {
         PixelCanvas canvas(200, 40);
