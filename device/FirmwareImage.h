@@ -22,10 +22,7 @@ extern std::uint32_t FirmwareChecksum;
 extern bool FirmwareLoaded;
 
 // A firmware file that cannot be read or is damaged; nothing of it was taken.
-class EFirmwareFileError : public Exception {
-public:
-    using Exception::Exception;
-};
+VELZAR_EXCEPTION(EFirmwareFileError, Exception);
 
 // Sets FirmwareId; writes "Marker: " and "Record Id: " lines.
 void ReadHexHeader(const FirmwareHexFile& file, std::vector<std::string>& memo);
