@@ -9,3 +9,12 @@ void TChartCanvas::SelectPenColor(const TChartPen& pen, TColor color) {
     pen_.Assign(pen);
     pen_.SetColor(color);
 }
+
+void TChartCanvas::SetDefaultTools() {
+    TChartPen plain;
+    pen_.Assign(plain);
+    brush_.SetColor(clWhite);
+    brush_.SetStyle(TBrushStyle::bsSolid);
+    brush_.SetBackColor(clNone);
+    SetTextAlign(TA_LEFT | TA_TOP);
+}

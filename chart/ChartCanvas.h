@@ -52,6 +52,8 @@ public:
     // clears the canvas pen so the next outline is invisible.
     void SelectPenColor(const TChartPen& pen, TColor color);
     void SelectPen(const TChartPen& pen) { SelectPenColor(pen, pen.Color()); }
+    // Black solid pen of width 1, white solid brush, left-top text.
+    void SetDefaultTools();
 
 private:
     unsigned textAlign_ = 0;

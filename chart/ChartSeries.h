@@ -189,6 +189,15 @@ public:
     int FirstDrawIndex() const { return PointsDrawnForward() ? firstVisible_ : lastVisible_; }
     // The point under a pixel, or -1.
     virtual int ClickedIndex(int, int) { return -1; }
+    // Pixels kept free at the ends of the axes for what the series draws there.
+    virtual void ComputeHorizMargins(int& left, int& right) { left = right = 0; }
+    virtual void ComputeVertMargins(int& top, int& bottom) { top = bottom = 0; }
+    void DoBeforeDrawValues() {
+        if (BeforeDrawValues) BeforeDrawValues(this);
+    }
+    void DoAfterDrawValues() {
+        if (AfterDrawValues) AfterDrawValues(this);
+    }
     int FirstVisibleIndex() const { return firstVisible_; }
     int LastVisibleIndex() const { return lastVisible_; }
 
@@ -231,6 +240,8 @@ public:
     TSeriesOnBeforeAdd OnBeforeAdd;
     TSeriesOnAfterAdd OnAfterAdd;
     TSeriesOnClear OnClearValues;
+    std::function<void(TChartSeries*)> BeforeDrawValues;
+    std::function<void(TChartSeries*)> AfterDrawValues;
 
 protected:
     void ColorChanged();

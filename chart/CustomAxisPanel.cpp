@@ -1,9 +1,67 @@
 #include "chart/CustomAxisPanel.h"
 
 #include "chart/ChartCanvas.h"
+#include "chart/ChartConst.h"
+#include "chart/ChartExceptions.h"
 #include "chart/ChartSeries.h"
 
 #include <algorithm>
+
+// ---- paging ----
+
+void TChartPage::Assign(const TChartPage& source) {
+    autoScale_ = source.autoScale_;
+    current_ = source.current_;
+    maxPointsPerPage_ = source.maxPointsPerPage_;
+    scaleLastPage_ = source.scaleLastPage_;
+}
+
+void TChartPage::SetAutoScale(bool value) {
+    if (autoScale_ == value) return;
+    autoScale_ = value;
+    chart_->Invalidate();
+}
+
+void TChartPage::SetScaleLastPage(bool value) {
+    if (scaleLastPage_ == value) return;
+    scaleLastPage_ = value;
+    chart_->Invalidate();
+}
+
+int TChartPage::Count() const {
+    if (maxPointsPerPage_ <= 0 || chart_->SeriesCount() == 0) return 1;
+    TChartSeries* first = chart_->SeriesAt(0);
+    TChartAxis* axes[2] = {chart_->BottomAxis(), chart_->TopAxis()};
+    if (!first->YMandatory()) {
+        axes[0] = chart_->RightAxis();
+        axes[1] = chart_->LeftAxis();
+    }
+    int pages = 1;
+    for (TChartAxis* axis : axes) {
+        int n = 0;
+        for (int i = 0; i < chart_->SeriesCount(); ++i) {
+            TChartSeries* s = chart_->SeriesAt(i);
+            if (s->Active() && s->IsBoundToAxis(axis)) n = std::max(n, s->Count());
+        }
+        if (n > 0) pages = std::max(pages, n / maxPointsPerPage_ + (n % maxPointsPerPage_ ? 1 : 0));
+    }
+    return pages;
+}
+
+void TChartPage::SetCurrent(int value) {
+    value = std::max(1, std::min(value, Count()));
+    if (value == current_) return;
+    current_ = value;
+    chart_->Invalidate();
+    if (OnPageChange) OnPageChange(this);
+}
+
+void TChartPage::SetMaxPointsPerPage(int value) {
+    if (value < 0) throw ChartException(ChartConst::MaxPointsPerPageNegative);
+    maxPointsPerPage_ = value;
+    chart_->Invalidate();
+    if (Count() < current_) SetCurrent(Count());
+}
 
 // ---- custom axes ----
 
@@ -96,18 +154,46 @@ int TCustomAxisPanel::ActiveSeriesCount() const {
     return static_cast<int>(std::count_if(series_.begin(), series_.end(), [](TChartSeries* s) { return s->Active(); }));
 }
 
-std::string TCustomAxisPanel::LegendSeriesTitle(int index, bool onlyActive) const {
+int TCustomAxisPanel::LargestPointCount() const {
+    int largest = 0;
+    for (TChartSeries* s : series_)
+        if (s->Active()) largest = std::max(largest, s->Count());
+    return largest;
+}
+
+TChartSeries* TCustomAxisPanel::SeriesOfLegendRow(int index, bool onlyActive) const {
     int row = 0;
     for (TChartSeries* s : series_) {
         if (!s->ShowInLegend() || (onlyActive && !s->Active())) continue;
-        if (row++ == index) {
-            if (s->Title().empty()) return s->SeriesDisplayName();
-            std::string title = s->Title();
-            std::replace(title.begin(), title.end(), '\x06', ' ');
-            return title;
+        if (row++ == index) return s;
+    }
+    return nullptr;
+}
+
+std::string TCustomAxisPanel::LegendSeriesTitle(int index, bool onlyActive) const {
+    TChartSeries* s = SeriesOfLegendRow(index, onlyActive);
+    if (!s) return std::string();
+    if (s->Title().empty()) return s->SeriesDisplayName();
+    std::string title = s->Title();
+    std::replace(title.begin(), title.end(), '\x06', ' ');
+    return title;
+}
+
+void TCustomAxisPanel::CheckCircularSource(TChartSeries* destination, TChartSeries* source) const {
+    if (!source) return;
+    // a chain of sources longer than the series there are must hold a cycle
+    std::vector<TChartSeries*> pending{source};
+    std::vector<TChartSeries*> seen;
+    while (!pending.empty()) {
+        TChartSeries* s = pending.back();
+        pending.pop_back();
+        if (std::find(seen.begin(), seen.end(), s) != seen.end()) continue;
+        seen.push_back(s);
+        for (TChartSeries* feeder : s->SourceSeries()) {
+            if (feeder == destination) throw ChartException(ChartConst::CircularSeriesSources);
+            pending.push_back(feeder);
         }
     }
-    return std::string();
 }
 
 void TCustomAxisPanel::RefreshSeriesData(TChartSeries* series) {
@@ -120,6 +206,33 @@ void TCustomAxisPanel::AnnounceSeriesEvent(TCustomChartSeries* series, std::uint
 }
 
 // ---- axes and extremes ----
+
+bool TCustomAxisPanel::AxisHasSeries(const TChartAxis* axis) const {
+    for (TChartSeries* s : series_) {
+        if (!s->Active()) continue;
+        if (!s->UsesAxes()) return false;
+        if (s->IsBoundToAxis(axis)) return true;
+    }
+    return ActiveSeriesCount() == 0;
+}
+
+bool TCustomAxisPanel::ComputeAxisVisible(const TChartAxis* axis) const {
+    if (!axisVisible_ || !axis->Visible()) return false;
+    if (axis->IsDepthAxis()) return view3D_;
+    return AxisHasSeries(axis);
+}
+
+void TCustomAxisPanel::SetAxisVisible(bool value) {
+    if (axisVisible_ == value) return;
+    axisVisible_ = value;
+    Invalidate();
+}
+
+void TCustomAxisPanel::SetAxisBehind(bool value) {
+    if (axisBehind_ == value) return;
+    axisBehind_ = value;
+    Invalidate();
+}
 
 bool TCustomAxisPanel::AxisWithoutActiveSeries(const TChartAxis* axis) const {
     return std::none_of(series_.begin(), series_.end(),
@@ -156,6 +269,27 @@ double TCustomAxisPanel::ComputeAxisExtreme(TChartAxis* axis, bool isMin, bool i
         }
         return isMin ? -0.5 : highestZOrder_ + 0.5;
     }
+    TChartSeries* first = FirstSeriesOnAxis(axis);
+    const bool alongIndex = (!first || first->YMandatory()) ? isX : !isX;
+    const int perPage = pages_.MaxPointsPerPage();
+    if (perPage >= 1 && alongIndex) {
+        TChartSeries* widest = GetAxisSeriesMaxPoints(axis);
+        if (!widest || widest->Count() == 0) return 0;
+        int firstIndex = perPage * (pages_.Current() - 1);
+        const int count = widest->Count();
+        if (firstIndex >= count) firstIndex = perPage * std::max(0, count / perPage - 1);
+        int lastIndex = firstIndex + perPage - 1;
+        if (lastIndex >= count) lastIndex = firstIndex + (count % perPage) - 1;
+        TChartValueList& list = isX ? widest->XValues() : widest->YValues();
+        if (isMin) return list[firstIndex];
+        double max = list[lastIndex];
+        const int d = lastIndex - firstIndex + 1;
+        if (!pages_.ScaleLastPage() && d < perPage) {
+            const double e = list[firstIndex];
+            max = max != e ? e + perPage * (max - e) / d : e + static_cast<double>(perPage) / d;
+        }
+        return max;
+    }
     const bool noneActive = AxisWithoutActiveSeries(axis);
     bool taken = false;
     double result = 0;
@@ -164,6 +298,18 @@ double TCustomAxisPanel::ComputeAxisExtreme(TChartAxis* axis, bool isMin, bool i
         if (isX) {
             if (s->HorizAxis() != aBothHorizAxis && s->GetHorizAxis() != axis) continue;
         } else if (s->VertAxis() != aBothVertAxis && s->GetVertAxis() != axis) {
+            continue;
+        }
+        if (perPage >= 1 && pages_.AutoScale()) {
+            // only the points of the current page count
+            const int f = pages_.FirstValueIndex();
+            if (f >= s->Count()) continue;
+            TChartValueList& list = isX ? s->XValues() : s->YValues();
+            const int end = std::min(f + perPage, s->Count());
+            for (int i = f; i < end; ++i) {
+                if (!taken || (isMin ? list[i] < result : list[i] > result)) result = list[i];
+                taken = true;
+            }
             continue;
         }
         const double v = isX ? (isMin ? s->LowestX() : s->HighestX()) : (isMin ? s->LowestY() : s->HighestY());

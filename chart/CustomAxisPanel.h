@@ -20,6 +20,7 @@ class TCanvas3D;
 using TAxisOnGetLabel = std::function<void(TChartAxis*, TChartSeries*, int, std::string&)>;
 using TAxisOnGetNextLabel = std::function<void(TChartAxis*, int, double&, bool&)>;
 using TSeriesNotifyEvent = std::function<void(TCustomChartSeries*)>;
+using TPanelNotifyEvent = std::function<void(TCustomAxisPanel*)>;
 // A series event as the panel's listeners receive it.
 using TSeriesEventListener = std::function<void(TCustomChartSeries*, std::uint8_t kind)>;
 
@@ -41,6 +42,33 @@ private:
     std::vector<TChartAxis*> masters_;
 };
 
+// Point paging: the chart shows MaxPointsPerPage points at a time.
+class TChartPage {
+public:
+    explicit TChartPage(TCustomAxisPanel* chart) : chart_(chart) {}
+    void Assign(const TChartPage& source);
+    bool AutoScale() const { return autoScale_; }
+    void SetAutoScale(bool value);
+    int Current() const { return current_; }
+    // Kept within 1..Count.
+    void SetCurrent(int value);
+    int MaxPointsPerPage() const { return maxPointsPerPage_; }
+    // Raises ChartException for a negative count.
+    void SetMaxPointsPerPage(int value);
+    bool ScaleLastPage() const { return scaleLastPage_; }
+    void SetScaleLastPage(bool value);
+    int Count() const;
+    int FirstValueIndex() const { return (current_ - 1) * maxPointsPerPage_; }
+    std::function<void(TChartPage*)> OnPageChange;
+
+private:
+    TCustomAxisPanel* chart_;
+    bool autoScale_ = false;
+    int current_ = 1;
+    int maxPointsPerPage_ = 0;
+    bool scaleLastPage_ = true;
+};
+
 class TCustomAxisPanel {
 public:
     TCustomAxisPanel();
@@ -56,6 +84,11 @@ public:
     void DeleteSeries(int index);
     void RemoveSeries(TCustomChartSeries* series);
     int ActiveSeriesCount() const;
+    int LargestPointCount() const;
+    TChartSeries* SeriesOfLegendRow(int index, bool onlyActive) const;
+    TChartPage& Pages() { return pages_; }
+    // Raises ChartException when `destination` already feeds `source`.
+    void CheckCircularSource(TChartSeries* destination, TChartSeries* source) const;
     std::string LegendSeriesTitle(int index, bool onlyActive) const;
     virtual void RefreshSeriesData(TChartSeries* series);
 
@@ -70,6 +103,12 @@ public:
     TChartCustomAxes& CustomAxes() { return customAxes_; }
     void ApplyLinkedRange(TChartAxis* master) { customAxes_.ApplyLinkedRange(master); }
 
+    bool AxisHasSeries(const TChartAxis* axis) const;
+    bool ComputeAxisVisible(const TChartAxis* axis) const;
+    bool AxisVisible() const { return axisVisible_; }
+    void SetAxisVisible(bool value);
+    bool AxisBehind() const { return axisBehind_; }
+    void SetAxisBehind(bool value);
     TChartSeries* FirstSeriesOnAxis(const TChartAxis* axis) const;
     bool AxisWithoutActiveSeries(const TChartAxis* axis) const;
     TChartSeries* GetAxisSeriesMaxPoints(const TChartAxis* axis) const;
@@ -107,6 +146,15 @@ public:
     // The 3D scene is seen from the back: series and points draw in reverse.
     bool SeriesDrawOrderFlag() const { return seriesDrawOrderFlag_; }
 
+    // ---- the drawing cycle ----
+    // Draws the whole chart into `rect`: background, titles, axes layout,
+    // walls, axes, series, and last the after-draw event.
+    void DrawContents(const TRect& rect);
+    TPanelNotifyEvent OnBeforeDrawChart;
+    TPanelNotifyEvent OnBeforeDrawAxes;
+    TPanelNotifyEvent OnBeforeDrawSeries;
+    TPanelNotifyEvent OnAfterDraw;
+
     // ---- state and events ----
     bool Loading() const { return loading_; }
     bool Reading() const { return reading_; }
@@ -120,7 +168,21 @@ public:
     TAxisOnGetNextLabel OnGetNextAxisLabel;
 
 protected:
+    // The parts the chart component supplies.
+    virtual void DrawPanelBackground(const TRect& rect) = 0;
+    virtual void DrawTitlesPass(bool beforeSeries) = 0;
+    virtual void ComputePlotRect3D() = 0;
+    virtual void DrawAllWalls() = 0;
+
+    void LayoutAxes();
+    void ApplySeriesMargins();
+    void DrawAxes();
+    void DrawSeries(TChartSeries* series);
+
     bool loading_ = false;
+    bool axisVisible_ = true;
+    bool axisBehind_ = true;
+    bool fixedPlotRect_ = false;
     bool reading_ = false;
     int depth3DWidth_ = 0;
     bool view3D_ = false;
@@ -131,6 +193,7 @@ protected:
     TRect chartRect_;
 
 private:
+    TChartPage pages_{this};
     std::vector<TChartSeries*> series_;
     std::vector<TChartAxis*> axes_;
     std::vector<std::unique_ptr<TChartAxis>> standardAxes_;

@@ -246,3 +246,19 @@ int TCustomSeries::ClickedIndex(int x, int y) {
     }
     return -1;
 }
+
+// ---- margins ----
+
+void TCustomSeries::ComputeHorizMargins(int& left, int& right) {
+    left = right = 0;
+    if (!drawLine_) return;
+    if (stairs_) left = right = std::max(left, pen_.Width());
+    if (outLine_.Visible()) left = right = std::max(left, outLine_.Width());
+}
+
+void TCustomSeries::ComputeVertMargins(int& top, int& bottom) {
+    top = bottom = 0;
+    if (!drawLine_) return;
+    if (stairs_) top = bottom = std::max(top, pen_.Width());
+    if (outLine_.Visible()) top = bottom = std::max(top, outLine_.Width());
+}

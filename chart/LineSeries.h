@@ -50,6 +50,8 @@ public:
     void DrawOnePoint(int index) override;
     int InterpolatedEdgeY(int index, double value);
     int ClickedIndex(int x, int y) override;
+    void ComputeHorizMargins(int& left, int& right) override;
+    void ComputeVertMargins(int& top, int& bottom) override;
 
 protected:
     void DrawLineSegment(int index, int x, int y, TColor color);

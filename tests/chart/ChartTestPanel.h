@@ -65,6 +65,10 @@ public:
         return true;
     }
     void Invalidate() override { ++repaints; }
+    void DrawPanelBackground(const TRect&) override { steps.push_back("background"); }
+    void DrawTitlesPass(bool before) override { steps.push_back(before ? "titles before" : "titles after"); }
+    void ComputePlotRect3D() override { steps.push_back("3D"); }
+    void DrawAllWalls() override { steps.push_back("walls"); }
     void SetLoading(bool value) { loading_ = value; }
     void SetReading(bool value) { reading_ = value; }
     // Lays out both axes of the series over the chart rectangle.
@@ -81,5 +85,6 @@ public:
 
     FixedPitchCanvas canvas;
     int repaints = 0;
+    std::vector<std::string> steps;
     std::vector<std::pair<TCustomChartSeries*, std::uint8_t>> events;
 };

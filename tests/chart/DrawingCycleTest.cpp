@@ -1,0 +1,199 @@
+#include "ChartTestPanel.h"
+
+#include "chart/ChartExceptions.h"
+#include "chart/LineSeries.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+namespace {
+
+// Notes each event of the cycle into the panel's step list.
+void Watch(ChartTestPanel& chart, std::vector<TChartSeries*> series) {
+    chart.OnBeforeDrawChart = [&chart](TCustomAxisPanel*) { chart.steps.push_back("before chart"); };
+    chart.OnBeforeDrawAxes = [&chart](TCustomAxisPanel*) { chart.steps.push_back("axes"); };
+    chart.OnBeforeDrawSeries = [&chart](TCustomAxisPanel*) { chart.steps.push_back("before series"); };
+    chart.OnAfterDraw = [&chart](TCustomAxisPanel*) {
+        chart.steps.push_back("after draw");
+        EXPECT_EQ(chart.canvas.Pen().Color(), clBlack);  // the canvas is reset for the handler
+        EXPECT_EQ(chart.canvas.Pen().Width(), 1);
+        EXPECT_EQ(chart.canvas.Brush().Color(), clWhite);
+    };
+    for (TChartSeries* s : series) {
+        s->BeforeDrawValues = [&chart, s](TChartSeries*) { chart.steps.push_back("values of " + s->Name()); };
+        s->AfterDrawValues = [&chart, s](TChartSeries*) { chart.steps.push_back("done " + s->Name()); };
+    }
+}
+
+}  // namespace
+
+TEST(DrawingCycle, StepsInTheirOrder) {
+    ChartTestPanel chart;
+    chart.SetChartRect(TRect{0, 0, 400, 300});
+    TLineSeries a, b, empty;
+    a.SetName("a");
+    b.SetName("b");
+    empty.SetName("empty");
+    for (TLineSeries* s : {&a, &b, &empty}) s->SetParentChart(&chart);
+    a.AddPointXY(0, 0);
+    a.AddPointXY(1, 1);
+    b.AddPointXY(0, 5);
+    Watch(chart, {&a, &b, &empty});
+    chart.DrawContents(TRect{0, 0, 400, 300});
+    EXPECT_EQ(chart.steps, (std::vector<std::string>{"background", "before chart", "titles before", "3D", "walls", "axes",
+                                                     "before series", "values of a", "done a", "values of b", "done b",
+                                                     "titles after", "after draw"}));
+
+    chart.steps.clear();
+    chart.SetAxisBehind(false);  // axes over the series
+    chart.DrawContents(TRect{0, 0, 400, 300});
+    EXPECT_EQ(chart.steps[5], "before series");
+    EXPECT_EQ(chart.steps[10], "axes");
+
+    chart.steps.clear();
+    chart.SetAxisVisible(false);
+    const std::size_t textsBefore = chart.canvas.texts.size();
+    chart.DrawContents(TRect{0, 0, 400, 300});
+    EXPECT_EQ(std::count(chart.steps.begin(), chart.steps.end(), "axes"), 0);
+    EXPECT_EQ(chart.canvas.texts.size(), textsBefore);  // no labels either
+}
+
+TEST(DrawingCycle, AxesLayoutShrinksThePlotAndRangesComeFromTheSeries) {
+    ChartTestPanel chart;
+    chart.SetChartRect(TRect{0, 0, 400, 300});
+    TLineSeries low, high, custom;
+    for (TLineSeries* s : {&low, &high, &custom}) s->SetParentChart(&chart);
+    for (int i = 0; i <= 10; ++i) {
+        low.AddPointXY(i, -i);
+        high.AddPointXY(i * 2, i * 3);
+        custom.AddPointXY(i, 1000 + i);
+    }
+    TChartAxis* own = chart.CustomAxes().Add();
+    own->SetEndPosition(50);
+    custom.SetCustomVertAxis(own);
+    chart.DrawContents(TRect{0, 0, 400, 300});
+
+    TChartAxis& left = *chart.LeftAxis();
+    EXPECT_EQ(left.EffectiveMinimum(), -10);
+    EXPECT_EQ(left.EffectiveMaximum(), 30);
+    EXPECT_EQ(chart.BottomAxis()->EffectiveMaximum(), 20);
+    EXPECT_EQ(own->EffectiveMinimum(), 1000);
+    EXPECT_EQ(own->EffectiveMaximum(), 1010);
+    EXPECT_FALSE(chart.AxisIsVisible(chart.RightAxis()));  // no series on it
+    EXPECT_TRUE(chart.AxisIsVisible(own));
+
+    const TRect plot = chart.ChartRect();
+    EXPECT_GT(plot.Left, 0);  // the left axis' labels and ticks
+    EXPECT_LT(plot.Bottom, 300);
+    EXPECT_EQ(plot.Right, 400);
+    EXPECT_EQ(plot.Top, 0);
+    EXPECT_EQ(left.ValueToScreen(30), plot.Top);
+    EXPECT_EQ(left.ValueToScreen(-10), plot.Bottom);
+    EXPECT_EQ(own->ValueToScreen(1000), plot.Top + plot.Height() / 2);  // the upper half only
+    EXPECT_EQ(chart.BottomAxis()->ValueToScreen(20), plot.Right);
+}
+
+TEST(DrawingCycle, StairsKeepAMarginOfTheirPenWidth) {
+    ChartTestPanel chart;
+    chart.SetChartRect(TRect{0, 0, 400, 300});
+    TLineSeries s;
+    s.SetParentChart(&chart);
+    s.SetStairs(true);
+    s.LinePen().SetWidth(5);
+    s.AddPointXY(0, 0);
+    s.AddPointXY(10, 10);
+    chart.DrawContents(TRect{0, 0, 400, 300});
+    const TRect plot = chart.ChartRect();
+    EXPECT_EQ(chart.BottomAxis()->ValueToScreen(0), plot.Left + 5);
+    EXPECT_EQ(chart.BottomAxis()->ValueToScreen(10), plot.Right - 5);
+}
+
+TEST(DrawingCycle, AxisExtremesOverSeriesAndPages) {
+    ChartTestPanel chart;
+    EXPECT_EQ(chart.Pages().Count(), 1);
+    EXPECT_EQ(chart.HighestX(chart.BottomAxis()), 0);  // no series
+    TLineSeries s;
+    s.SetParentChart(&chart);
+    for (int i = 0; i < 34; ++i) s.AddPointXY(i, i * 2);
+    chart.Pages().SetMaxPointsPerPage(10);
+    EXPECT_EQ(chart.Pages().Count(), 4);
+    chart.Pages().SetCurrent(0);
+    EXPECT_EQ(chart.Pages().Current(), 1);
+    EXPECT_EQ(chart.LowestX(chart.BottomAxis()), 0);
+    EXPECT_EQ(chart.HighestX(chart.BottomAxis()), 9);
+    chart.Pages().SetCurrent(99);
+    EXPECT_EQ(chart.Pages().Current(), 4);
+    EXPECT_EQ(chart.HighestX(chart.BottomAxis()), 33);
+    chart.Pages().SetScaleLastPage(false);
+    EXPECT_DOUBLE_EQ(chart.HighestX(chart.BottomAxis()), 37.5);  // as if the last page were full
+    EXPECT_EQ(chart.HighestY(chart.LeftAxis()), 66);             // all points, without AutoScale
+    chart.Pages().SetAutoScale(true);
+    EXPECT_EQ(chart.HighestY(chart.LeftAxis()), 66);
+    EXPECT_EQ(chart.LowestY(chart.LeftAxis()), 60);
+    int changes = 0;
+    chart.Pages().OnPageChange = [&changes](TChartPage*) { ++changes; };
+    chart.Pages().SetCurrent(4);
+    EXPECT_EQ(changes, 0);
+    chart.Pages().SetCurrent(2);
+    EXPECT_EQ(changes, 1);
+    EXPECT_THROW(chart.Pages().SetMaxPointsPerPage(-1), ChartException);
+    EXPECT_EQ(chart.Pages().MaxPointsPerPage(), 10);
+}
+
+TEST(DrawingCycle, SeriesListAndLegendRows) {
+    ChartTestPanel chart;
+    TLineSeries a, b, c;
+    int added = 0;
+    chart.OnAddSeries = [&added](TCustomChartSeries*) { ++added; };
+    a.SetParentChart(&chart);
+    chart.AddSeries(&a);  // twice: once
+    EXPECT_EQ(added, 1);
+    b.SetParentChart(&chart);
+    c.SetParentChart(&chart);
+    b.SetShowInLegend(false);
+    c.SetTitle("Alt\x06m");
+    EXPECT_EQ(chart.SeriesOfLegendRow(1, false), &c);
+    EXPECT_EQ(chart.LegendSeriesTitle(0, false), "Series1");
+    EXPECT_EQ(chart.LegendSeriesTitle(1, false), "Alt m");
+    EXPECT_EQ(chart.LegendSeriesTitle(2, false), "");
+    a.AddPointY(1);
+    c.AddPointY(1);
+    c.AddPointY(2);
+    EXPECT_EQ(chart.LargestPointCount(), 2);
+    c.SetActive(false);
+    EXPECT_EQ(chart.LargestPointCount(), 1);
+    EXPECT_EQ(chart.EventCount(seChangeActive), 1);
+    chart.RemoveSeries(&b);
+    chart.RemoveSeries(&b);  // not there any more: nothing
+    EXPECT_EQ(chart.SeriesCount(), 2);
+    EXPECT_EQ(chart.EventCount(seRemove), 1);
+}
+
+TEST(DrawingCycle, NewSeriesTakeTheFirstFreeColour) {
+    ChartTestPanel chart;
+    TLineSeries a, b;
+    a.SetParentChart(&chart);
+    b.SetParentChart(&chart);
+    EXPECT_EQ(a.SeriesColor(), 0x0000FF);
+    EXPECT_EQ(b.SeriesColor(), 0x008000);
+    EXPECT_FALSE(a.SeriesColorStored());
+    chart.PaletteColors = {0x111111};
+    TLineSeries c;
+    c.SetParentChart(&chart);
+    EXPECT_EQ(c.SeriesColor(), 0x111111);
+    TLineSeries d;
+    d.SetParentChart(&chart);  // none free: the palette's last
+    EXPECT_EQ(d.SeriesColor(), 0x111111);
+}
+
+TEST(DrawingCycle, CircularSourcesAreRefused) {
+    ChartTestPanel chart;
+    TLineSeries a, b, c;
+    a.AddLinkedSeries(&b);  // a feeds b
+    b.AddLinkedSeries(&c);  // b feeds c
+    EXPECT_THROW(chart.CheckCircularSource(&a, &c), ChartException);  // c may not feed a
+    EXPECT_NO_THROW(chart.CheckCircularSource(&c, &a));
+    EXPECT_NO_THROW(chart.CheckCircularSource(&a, nullptr));
+}
