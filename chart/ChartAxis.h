@@ -239,7 +239,7 @@ protected:
     void DrawValueLabel(double value);
     void DrawLogLabels();
     void DrawCustomNextLabels();
-    void DrawTextLabels();
+    void DrawTextLabels(TAxisLabelStyle style);
     void DrawSeriesTitleLabels();
     void DrawItemLabels();
     void AddLabel(int position, double value, const std::string& text);

@@ -229,8 +229,8 @@ void TChartAxis::ComputeLabels() {
             DrawLogLabels();
     } else if (style == talText && depth_) {
         DrawSeriesTitleLabels();
-    } else if (style == talText) {
-        DrawTextLabels();
+    } else if (style == talText || style == talMark) {
+        DrawTextLabels(style);
     }
 }
 
@@ -326,7 +326,7 @@ void TChartAxis::DrawCustomNextLabels() {
     }
 }
 
-void TChartAxis::DrawTextLabels() {
+void TChartAxis::DrawTextLabels(TAxisLabelStyle style) {
     std::vector<TChartSeries*> series;
     int first = -1;
     int last = -1;
@@ -348,7 +348,7 @@ void TChartAxis::DrawTextLabels() {
         bool found = false;
         for (TChartSeries* s : series) {
             if (i < s->FirstVisibleIndex() || i > s->LastVisibleIndex()) continue;
-            std::string t = s->PointLabel(i);
+            std::string t = style == talMark ? s->GetMarkText(i) : s->PointLabel(i);
             if (chart_->OnGetAxisLabel) chart_->OnGetAxisLabel(this, s, i, t);
             if (!t.empty()) {
                 text = t;

@@ -48,7 +48,8 @@ void TCustomChartSeries::SetTitle(const std::string& value) {
 
 // ---- series: life ----
 
-TChartSeries::TChartSeries() {
+TChartSeries::TChartSeries()
+    : valueFormat_(ChartConst::DefaultValueFormat), percentFormat_(ChartConst::DefaultPercentFormat) {
     xValues_ = new TChartValueList(this, ChartConst::XValuesName);  // owned by valueLists_
     xValues_->SetOrder(loAscending);
     notMandatory_ = xValues_;
@@ -184,7 +185,7 @@ void TChartSeries::ClearLists() {
     for (int k = 0; k < valueLists_.Count(); ++k) valueLists_[k]->Clear();
     pointColors_.reset();
     labels_.Clear();
-    markPositions_.clear();
+    marks_.Positions().clear();
 }
 
 void TChartSeries::Delete(int index) {
@@ -194,7 +195,8 @@ void TChartSeries::Delete(int index) {
     if (pointColors_ && index < static_cast<int>(pointColors_->size()))
         pointColors_->erase(pointColors_->begin() + index);
     labels_.DeleteLabel(index);
-    if (index < static_cast<int>(markPositions_.size())) markPositions_.erase(markPositions_.begin() + index);
+    auto& positions = marks_.Positions();
+    if (index < static_cast<int>(positions.size())) positions.erase(positions.begin() + index);
     NotifyLinkedSeries(scDelete, index);
     if (active_) Repaint();
 }
@@ -213,7 +215,7 @@ void TChartSeries::DeleteRange(int first, int n, bool renumber) {
         if (pointColors_->empty()) pointColors_.reset();
     }
     labels_.DeleteRange(first, n);
-    eraseFrom(markPositions_);
+    eraseFrom(marks_.Positions());
     NotifyLinkedSeries(scDelete, -1);
     if (active_) Repaint();
     if (renumber) notMandatory_->SetToIndexes();

@@ -7,7 +7,7 @@
 #include "chart/ChartTypes.h"
 #include "chart/ChartValueList.h"
 #include "chart/LabelsList.h"
-#include "chart/SeriesMarkPosition.h"
+#include "chart/SeriesMarks.h"
 
 #include <cstdint>
 #include <functional>
@@ -110,7 +110,19 @@ public:
     bool HasPointColors() const { return pointColors_ != nullptr; }
     virtual TColor PointColorAt(int index) const;
     bool PointIsNull(int index) const { return PointColorAt(index) == clNone; }
-    const std::vector<TSeriesMarkPosition>& MarkPositions() const { return markPositions_; }
+    const std::vector<TSeriesMarkPosition>& MarkPositions() const { return marks_.Positions(); }
+    TSeriesMarks& Marks() { return marks_; }
+
+    // Texts of a point.
+    std::string GetMarkText(int index);
+    std::string PercentText(int index, bool withTotal);
+    virtual std::string LegendItemText(int item, TLegendTextStyle style);
+    std::string XValueText(int index);
+    const std::string& ValueFormat() const { return valueFormat_; }
+    void SetValueFormat(const std::string& value);
+    const std::string& PercentFormat() const { return percentFormat_; }
+    void SetPercentFormat(const std::string& value);
+    std::function<void(TChartSeries*, int, std::string&)> OnGetMarkText;
 
     // Adding points; each returns the new point's index (-1 when refused).
     virtual int AddPointXY(double x, double y, const std::string& label = "", TColor color = clDefault);
@@ -254,7 +266,9 @@ protected:
     TChartValueList* notMandatory_;
     TLabelsList labels_;
     std::unique_ptr<std::vector<TColor>> pointColors_;
-    std::vector<TSeriesMarkPosition> markPositions_;
+    TSeriesMarks marks_{[this] { Repaint(); }};
+    std::string valueFormat_;
+    std::string percentFormat_;
     std::vector<TChartSeries*> linkedSeries_;
     std::vector<TChartSeries*> sourceSeries_;
     TSeriesRecalcOptions recalcOptions_;

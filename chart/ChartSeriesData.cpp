@@ -119,7 +119,7 @@ std::vector<std::uint8_t> TChartSeries::WriteData() const {
             flags |= HasLabels;
             break;
         }
-    if (std::any_of(markPositions_.begin(), markPositions_.end(), [](const auto& p) { return p.Custom; }))
+    if (std::any_of(marks_.Positions().begin(), marks_.Positions().end(), [](const auto& p) { return p.Custom; }))
         flags |= HasMarkPositions;
 
     std::vector<std::uint8_t> out;
@@ -138,7 +138,7 @@ std::vector<std::uint8_t> TChartSeries::WriteData() const {
         }
         for (int k = 2; k < valueLists_.Count(); ++k) w.Double((*valueLists_[k])[i]);
         if (flags & HasMarkPositions)
-            WriteMarkPosition(w, i < static_cast<int>(markPositions_.size()) ? markPositions_[i]
+            WriteMarkPosition(w, i < static_cast<int>(marks_.Positions().size()) ? marks_.Positions()[i]
                                                                               : TSeriesMarkPosition{});
     }
     return out;
@@ -186,6 +186,6 @@ void TChartSeries::ReadData(const std::vector<std::uint8_t>& data) {
         for (int k = 0; k < furtherLists; ++k) valueLists_[k + 2]->SetPendingValue(p.further[k]);
         AddPointXY(p.x, p.y, p.label, p.color);
     }
-    markPositions_ = std::move(positions);
+    marks_.Positions() = std::move(positions);
     hasOwnData_ = true;
 }

@@ -129,6 +129,8 @@ public:
     TCanvas3D* Canvas() const { return canvas_; }
     void SetCanvas(TCanvas3D* canvas) { canvas_ = canvas; }
     int WidestLineWidth(const std::string& text, int& lineCount);
+    // The legend's text of a point; the chart component gives the real one.
+    virtual std::string LegendValueText(TChartSeries*, int) { return std::string(); }
     // The widest point label of every series.
     int WidestTextWidth();
     int FontHeight();

@@ -1,0 +1,77 @@
+// module: chart
+// The chart's drawing pass without pixels: what the engine itself costs to lay
+// out and draw two axes, and to draw a line series of a million points (the
+// positions of every visible point and at most one line call each: a segment
+// that ends where the previous one did is not drawn, but points are not
+// thinned per pixel column).
+#include "chart/ChartCanvas.h"
+#include "chart/CustomAxisPanel.h"
+#include "chart/LineSeries.h"
+
+#include <benchmark/benchmark.h>
+
+namespace {
+
+// Counts what it is asked to draw.
+class CountingCanvas : public TCanvas3D {
+public:
+    void MoveTo(int, int) override {}
+    void LineTo(int, int) override { ++lines; }
+    void TextOut(int, int, const std::string&) override { ++texts; }
+    void TextOutRotated(int, int, const std::string&, int) override { ++texts; }
+    int TextWidth(const std::string& text) override { return 7 * static_cast<int>(text.size()); }
+    int TextHeight(const std::string&) override { return 13; }
+    TPoint ChartToScreen(int x, int y, int) override { return {x, y}; }
+    long long lines = 0;
+    long long texts = 0;
+};
+
+class Panel : public TCustomAxisPanel {
+public:
+    Panel() { SetCanvas(&canvas); }
+    bool SeriesColorIsFree(TColor, bool, TChartSeries*) override { return true; }
+    CountingCanvas canvas;
+
+protected:
+    void DrawPanelBackground(const TRect&) override {}
+    void DrawTitlesPass(bool) override {}
+    void ComputePlotRect3D() override {}
+    void DrawAllWalls() override {}
+};
+
+}  // namespace
+
+static void BM_LayOutAndDrawTwoAxes(benchmark::State& state) {
+    Panel chart;
+    for (TChartAxis* axis : {chart.BottomAxis(), chart.LeftAxis()}) {
+        axis->SetLabelStyle(talValue);
+        axis->SetLimits(0, 600);
+        axis->SetTickOnLabelsOnly(false);
+        axis->MinorGrid().Show();
+    }
+    chart.BottomAxis()->Title().SetCaption("Time");
+    chart.LeftAxis()->Title().SetCaption("Altitude");
+    for (auto _ : state) {
+        chart.SetChartRect(TRect{0, 0, 1200, 700});
+        chart.DrawContents(TRect{0, 0, 1200, 700});
+    }
+    state.counters["texts"] = benchmark::Counter(static_cast<double>(chart.canvas.texts), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_LayOutAndDrawTwoAxes);
+
+static void BM_DrawLineSeriesOfAMillionPoints(benchmark::State& state) {
+    Panel chart;
+    TLineSeries series;
+    series.SetParentChart(&chart);
+    series.BeginUpdate();
+    for (int i = 0; i < 1000000; ++i) series.AddPointXY(i * 0.01, (i % 1000) * 0.1);
+    series.EndUpdate();
+    chart.SetChartRect(TRect{0, 0, 1200, 700});
+    chart.DrawContents(TRect{0, 0, 1200, 700});
+    for (auto _ : state) {
+        series.ComputeVisibleRange();
+        series.DrawAllPoints();
+    }
+    state.counters["lines"] = benchmark::Counter(static_cast<double>(chart.canvas.lines), benchmark::Counter::kAvgIterations);
+}
+BENCHMARK(BM_DrawLineSeriesOfAMillionPoints)->Unit(benchmark::kMillisecond);
