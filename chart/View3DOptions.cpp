@@ -1,0 +1,87 @@
+#include "chart/View3DOptions.h"
+
+#include "chart/ChartGeometry.h"
+#include "ui/Rounding.h"
+
+#include <cmath>
+
+namespace {
+
+template <class T>
+bool Store(T& field, const T& value) {
+    if (field == value) return false;
+    field = value;
+    return true;
+}
+
+}  // namespace
+
+void TView3DOptions::Assign(const TView3DOptions& s) {
+    elevation_ = s.elevation_;
+    rotation_ = s.rotation_;
+    tilt_ = s.tilt_;
+    zoom_ = s.zoom_;
+    fontZoom_ = s.fontZoom_;
+    zoomText_ = s.zoomText_;
+    horizOffset_ = s.horizOffset_;
+    vertOffset_ = s.vertOffset_;
+    orthogonal_ = s.orthogonal_;
+    orthoAngle_ = s.orthoAngle_;
+    perspective_ = s.perspective_;
+}
+
+int TView3DOptions::Elevation() const { return static_cast<int>(Round(elevation_)); }
+int TView3DOptions::Rotation() const { return static_cast<int>(Round(rotation_)); }
+int TView3DOptions::Zoom() const { return static_cast<int>(Round(zoom_)); }
+
+void TView3DOptions::SetElevation(int v) {
+    if (Store(elevation_, static_cast<double>(v))) Repaint();
+}
+void TView3DOptions::SetRotation(int v) {
+    if (Store(rotation_, static_cast<double>(v))) Repaint();
+}
+void TView3DOptions::SetTilt(int v) {
+    if (Store(tilt_, v)) Repaint();
+}
+
+void TView3DOptions::SetZoom(int v) {
+    if (zoom_ == static_cast<double>(v)) return;
+    if (OnChangedZoom) OnChangedZoom(Zoom());
+    zoom_ = v;
+    Repaint();
+}
+
+void TView3DOptions::SetFontZoom(int v) {
+    if (Store(fontZoom_, v)) Repaint();
+}
+void TView3DOptions::SetZoomText(bool v) {
+    if (Store(zoomText_, v)) Repaint();
+}
+
+void TView3DOptions::SetHorizOffset(int v) {
+    if (!Store(horizOffset_, v)) return;
+    Repaint();
+    if (OnScrolled) OnScrolled(true);
+}
+
+void TView3DOptions::SetVertOffset(int v) {
+    if (!Store(vertOffset_, v)) return;
+    Repaint();
+    if (OnScrolled) OnScrolled(false);
+}
+
+void TView3DOptions::SetOrthogonal(bool v) {
+    if (Store(orthogonal_, v)) Repaint();
+}
+void TView3DOptions::SetOrthoAngle(int v) {
+    if (Store(orthoAngle_, v)) Repaint();
+}
+void TView3DOptions::SetPerspective(int v) {
+    if (Store(perspective_, v)) Repaint();
+}
+
+double TView3DOptions::ObliqueSlope() const {
+    if (!orthogonal_) return 1;
+    const int a = orthoAngle_ > 90 ? 180 - orthoAngle_ : orthoAngle_;
+    return std::tan(a * DegToRad);
+}
