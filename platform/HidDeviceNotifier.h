@@ -4,11 +4,16 @@
 // controller emulator's plug and unplug. The window system turns the notices
 // into device-change messages for the window that asked for them.
 
+#include "platform/BasicTypes.h"
+
 #include <functional>
 #include <memory>
 #include <string>
 
 namespace platform {
+
+// The wParam of the device-change message that says devices came or went.
+constexpr WPARAM DBT_DEVNODES_CHANGED = 0x0007;
 
 enum class HidDeviceEvent { Arrival, Removal };
 
