@@ -26,6 +26,8 @@ struct LOGFONTA {
     char lfFaceName[LF_FACESIZE] = {};
 };
 using LOGFONT = LOGFONTA;
+// The system's layout: five of these make the 340-byte non-client metrics record.
+static_assert(sizeof(LOGFONTA) == 60);
 
 constexpr LONG FW_DONTCARE = 0;
 constexpr LONG FW_THIN = 100;
