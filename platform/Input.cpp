@@ -1,6 +1,7 @@
 #include "platform/Input.h"
 
 #include <array>
+#include <deque>
 #include <cstdlib>
 #include <mutex>
 
@@ -10,6 +11,7 @@
 #include "platform/NonClient.h"
 #include "platform/Placement.h"
 #include "platform/SystemMetrics.h"
+#include "platform/ThreadId.h"
 #include "platform/Utf8Text.h"
 #include "platform/WindowObject.h"
 #include "platform/WindowTree.h"
@@ -19,9 +21,28 @@ namespace {
 
 constexpr DWORD DefaultHoverTime = 400;
 
-struct InputDevices {
+// What the display reported, waiting to be routed when the queue is read
+// (so that capture and focus are those in force then, as with the system's
+// input queue).
+struct RawInput {
+    enum class Kind { Move, Button, Wheel, Key, Text } kind = Kind::Move;
     POINT position;
-    std::array<BYTE, 256> keys{};
+    int button = 0;
+    bool down = false;
+    int delta = 0;
+    UINT key = 0;
+    std::u32string text;
+    DWORD time = 0;
+};
+
+struct InputDevices {
+    POINT position;        // where the pointer is now
+    POINT routedPosition;  // where it was for the input routed last
+    DWORD routedTime = 0;  // when that input was reported
+    std::array<BYTE, 256> keys{};       // as of the input routed last
+    std::array<BYTE, 256> asyncKeys{};  // as reported
+    std::deque<RawInput> pending;
+    DWORD inputThread = 0;
     // The last press, for telling double clicks.
     int lastButton = -1;
     DWORD lastPressTime = 0;
@@ -75,7 +96,7 @@ Target Resolve(POINT screen) {
 }
 
 void Post(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
-    PostInputMessage(MSG{window, message, wParam, lParam, GetTickCount(), Devices().position});
+    PostInputMessage(MSG{window, message, wParam, lParam, Devices().routedTime, Devices().routedPosition});
 }
 
 void CheckLeave(const Target& target) {
@@ -93,7 +114,7 @@ void CheckLeave(const Target& target) {
 // WM_LBUTTONDOWN...) to the window under the pointer or the capture.
 void Deliver(UINT message, WPARAM extra = 0) {
     InputDevices& devices = Devices();
-    POINT screen = devices.position;
+    POINT screen = devices.routedPosition;
     Target target = Resolve(screen);
     CheckLeave(target);
     if (!target.window) return;
@@ -121,7 +142,7 @@ void Deliver(UINT message, WPARAM extra = 0) {
         bool client = captured || target.hit == HTCLIENT;
         Window* object = FindWindowQuietly(window);
         bool classTakesDouble = object && (object->windowClass->style & CS_DBLCLKS);
-        DWORD now = GetTickCount();
+        DWORD now = devices.routedTime;
         bool isDouble = button == devices.lastButton && window == devices.lastPressWindow &&
                         client == devices.lastPressClient && now - devices.lastPressTime <= GetDoubleClickTime() &&
                         std::abs(screen.x - devices.lastPressPosition.x) <= GetSystemMetrics(SM_CXDOUBLECLK) / 2 &&
@@ -161,7 +182,7 @@ SHORT GetKeyState(int key) {
 SHORT GetAsyncKeyState(int key) {
     std::lock_guard lock(InputLock());
     if (key < 0 || key > 255) return 0;
-    return (Devices().keys[static_cast<size_t>(key)] & 0x80) ? static_cast<SHORT>(0x8000) : 0;
+    return (Devices().asyncKeys[static_cast<size_t>(key)] & 0x80) ? static_cast<SHORT>(0x8000) : 0;
 }
 
 BOOL GetKeyboardState(BYTE* keys) {
@@ -221,7 +242,7 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* track) {
         devices.leaveWindow = track->hwndTrack;
         devices.leaveNonClient = nonClient;
         // A pointer already outside is reported at once.
-        CheckLeave(Resolve(devices.position));
+        CheckLeave(Resolve(devices.routedPosition));
     }
     if (track->dwFlags & TME_HOVER) {
         devices.hoverWindow = track->hwndTrack;
@@ -237,14 +258,14 @@ void CheckMouseHover() {
     if (!devices.hoverWindow || GetTickCount() - devices.lastMoveTime < devices.hoverTime) return;
     HWND window = devices.hoverWindow;
     devices.hoverWindow = nullptr;
-    Target target = Resolve(devices.position);
+    Target target = Resolve(devices.routedPosition);
     if (target.window != window) return;
     if (devices.hoverNonClient) {
         if (target.hit != HTCLIENT)
             Post(window, 0x02A0 /* WM_NCMOUSEHOVER */, static_cast<WPARAM>(target.hit),
-                 MakePointParam(devices.position.x, devices.position.y));
+                 MakePointParam(devices.routedPosition.x, devices.routedPosition.y));
     } else if (target.hit == HTCLIENT) {
-        POINT client = devices.position;
+        POINT client = devices.routedPosition;
         ScreenToClient(window, &client);
         Post(window, WM_MOUSEHOVER, KeyFlags(), MakePointParam(client.x, client.y));
     }
@@ -274,22 +295,28 @@ BOOL TranslateMessage(const MSG* message) {
     return TRUE;
 }
 
-void ReportMouseMove(POINT screen) {
-    InputDevices& devices = Devices();
-    if (devices.clip) {
-        screen.x = std::clamp(screen.x, devices.clip->left, devices.clip->right - 1);
-        screen.y = std::clamp(screen.y, devices.clip->top, devices.clip->bottom - 1);
+namespace {
+
+void Queue(RawInput input) {
+    {
+        std::lock_guard lock(InputLock());
+        InputDevices& devices = Devices();
+        if (!devices.inputThread) devices.inputThread = GetCurrentThreadId();
+        input.time = GetTickCount();
+        devices.pending.push_back(std::move(input));
     }
-    if (screen == devices.position && devices.lastMoveTime) return;
-    devices.position = screen;
+    WakeAllThreads();
+}
+
+void RouteMove(POINT screen) {
+    InputDevices& devices = Devices();
+    devices.routedPosition = screen;
     devices.lastMoveTime = GetTickCount();
     Deliver(WM_MOUSEMOVE);
 }
 
-void ReportMouseButton(int button, bool down) {
-    if (button < 0 || button > 2) return;
-    InputDevices& devices = Devices();
-    BYTE& state = devices.keys[ButtonKeys[button]];
+void RouteButton(int button, bool down) {
+    BYTE& state = Devices().keys[ButtonKeys[button]];
     if (down)
         state |= 0x80;
     else
@@ -297,17 +324,16 @@ void ReportMouseButton(int button, bool down) {
     Deliver(down ? DownMessages[button] : DownMessages[button] + 1);
 }
 
-void ReportMouseWheel(int delta) {
+void RouteWheel(int delta) {
     HWND target = GetFocus();
     if (!target) target = GetActiveWindow();
     if (!target) return;
     InputDevices& devices = Devices();
     Post(target, WM_MOUSEWHEEL, MAKEWPARAM(static_cast<WORD>(KeyFlags()), static_cast<WORD>(delta)),
-         MakePointParam(devices.position.x, devices.position.y));
+         MakePointParam(devices.routedPosition.x, devices.routedPosition.y));
 }
 
-void ReportKey(UINT virtualKey, bool down) {
-    if (virtualKey == 0 || virtualKey > 255) return;
+void RouteKey(UINT virtualKey, bool down) {
     InputDevices& devices = Devices();
     BYTE& state = devices.keys[virtualKey];
     bool wasDown = (state & 0x80) != 0;
@@ -319,7 +345,7 @@ void ReportKey(UINT virtualKey, bool down) {
     }
     bool alt = (devices.keys[VK_MENU] & 0x80) != 0;
     bool control = (devices.keys[VK_CONTROL] & 0x80) != 0;
-    bool system = (alt && !control) || virtualKey == VK_F10 || (virtualKey == VK_MENU);
+    bool system = (alt && !control) || virtualKey == VK_F10 || virtualKey == VK_MENU;
     HWND target = GetFocus();
     if (!target) {
         target = GetActiveWindow();
@@ -334,11 +360,92 @@ void ReportKey(UINT virtualKey, bool down) {
     Post(target, message, virtualKey, static_cast<LPARAM>(static_cast<std::int32_t>(lParam)));
 }
 
-void ReportText(const char* utf8) {
-    if (!utf8) return;
+void RouteText(const std::u32string& text) {
     HWND target = GetFocus();
     if (!target) return;
-    for (char32_t c : DecodeUtf8(utf8)) Post(target, WM_CHAR, static_cast<WPARAM>(c), 1);
+    for (char32_t c : text) Post(target, WM_CHAR, static_cast<WPARAM>(c), 1);
+}
+
+}  // namespace
+
+bool RouteNextInput() {
+    RawInput input;
+    {
+        std::lock_guard lock(InputLock());
+        InputDevices& devices = Devices();
+        if (devices.pending.empty() || devices.inputThread != GetCurrentThreadId()) return false;
+        input = std::move(devices.pending.front());
+        devices.pending.pop_front();
+        devices.routedTime = input.time;
+    }
+    switch (input.kind) {
+        case RawInput::Kind::Move: RouteMove(input.position); break;
+        case RawInput::Kind::Button: RouteButton(input.button, input.down); break;
+        case RawInput::Kind::Wheel: RouteWheel(input.delta); break;
+        case RawInput::Kind::Key: RouteKey(input.key, input.down); break;
+        case RawInput::Kind::Text: RouteText(input.text); break;
+    }
+    return true;
+}
+
+void ReportMouseMove(POINT screen) {
+    {
+        std::lock_guard lock(InputLock());
+        InputDevices& devices = Devices();
+        if (devices.clip) {
+            screen.x = std::clamp(screen.x, devices.clip->left, devices.clip->right - 1);
+            screen.y = std::clamp(screen.y, devices.clip->top, devices.clip->bottom - 1);
+        }
+        if (screen == devices.position && devices.lastMoveTime) return;
+        devices.position = screen;
+    }
+    RawInput input;
+    input.kind = RawInput::Kind::Move;
+    input.position = screen;
+    Queue(std::move(input));
+}
+
+void ReportMouseButton(int button, bool down) {
+    if (button < 0 || button > 2) return;
+    {
+        std::lock_guard lock(InputLock());
+        BYTE& state = Devices().asyncKeys[ButtonKeys[button]];
+        state = down ? static_cast<BYTE>(state | 0x80) : static_cast<BYTE>(state & ~0x80);
+    }
+    RawInput input;
+    input.kind = RawInput::Kind::Button;
+    input.button = button;
+    input.down = down;
+    Queue(std::move(input));
+}
+
+void ReportMouseWheel(int delta) {
+    RawInput input;
+    input.kind = RawInput::Kind::Wheel;
+    input.delta = delta;
+    Queue(std::move(input));
+}
+
+void ReportKey(UINT virtualKey, bool down) {
+    if (virtualKey == 0 || virtualKey > 255) return;
+    {
+        std::lock_guard lock(InputLock());
+        BYTE& state = Devices().asyncKeys[virtualKey];
+        state = down ? static_cast<BYTE>(state | 0x80) : static_cast<BYTE>(state & ~0x80);
+    }
+    RawInput input;
+    input.kind = RawInput::Kind::Key;
+    input.key = virtualKey;
+    input.down = down;
+    Queue(std::move(input));
+}
+
+void ReportText(const char* utf8) {
+    if (!utf8) return;
+    RawInput input;
+    input.kind = RawInput::Kind::Text;
+    input.text = DecodeUtf8(utf8);
+    Queue(std::move(input));
 }
 
 }  // namespace platform

@@ -110,12 +110,16 @@ BOOL TrackMouseEvent(TRACKMOUSEEVENT* track);
 BOOL TranslateMessage(const MSG* message);
 
 // Inside the window system: what the display (or a test) reports. Points
-// are screen coordinates; buttons 0 left, 1 right, 2 middle.
+// are screen coordinates; buttons 0 left, 1 right, 2 middle. Reports wait
+// until the reporting thread reads its queue, and are routed then.
 void ReportMouseMove(POINT screen);
 void ReportMouseButton(int button, bool down);
 void ReportMouseWheel(int delta);
 void ReportKey(UINT virtualKey, bool down);
 void ReportText(const char* utf8);
+// Routes the oldest report into the queue of the window it is for; false
+// when none waits (or the calling thread is not the one that reports).
+bool RouteNextInput();
 // Hover notices that fell due; the message loop calls it.
 void CheckMouseHover();
 

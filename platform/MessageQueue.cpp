@@ -202,6 +202,16 @@ bool LookOnce(MSG* message, HWND filter, UINT filterMin, UINT filterMax, bool re
             return true;
         }
     }
+    // Input from the devices is routed now, behind what was posted.
+    while (RouteNextInput()) {
+        std::lock_guard lock(QueueLock());
+        ThreadQueue& queue = QueueOf(self);
+        if (TakePosted(queue, filter, filterMin, filterMax, remove, message)) {
+            queue.lastTime = message->time;
+            queue.lastPos = message->pt;
+            return true;
+        }
+    }
     if (TakePaintMessage(self, filter, filterMin, filterMax, message)) return true;
     if (TakeDueTimer(self, filter, filterMin, filterMax, remove, message)) return true;
     return false;
