@@ -1,4 +1,5 @@
 #include <SDL.h>
+#include <SDL_shape.h>
 
 #include <cstdlib>
 #include <map>
@@ -85,6 +86,15 @@ SDL_SystemCursor SdlCursorOf(WORD id) {
     }
 }
 
+// A window whose picture has see-through parts (a window region, a colour
+// key or per-pixel alpha) becomes a shaped desktop window, since the desktop
+// offers no per-pixel blending of windows; its opacity stays constant.
+bool NeedsShape(const Window& window) {
+    if (window.shape) return true;
+    if (!(window.exStyle & WS_EX_LAYERED) || !window.layered) return false;
+    return window.layered->picture || (window.layered->attributeFlags & LWA_COLORKEY);
+}
+
 // Each shown top-level window is a borderless desktop window of its size;
 // frames, captions and the dragging of windows are the window system's own.
 class SdlDisplay final : public DisplayBackend {
@@ -114,11 +124,24 @@ public:
             if (found != windows_.end()) SDL_HideWindow(found->second);
             return;
         }
+        bool shaped = NeedsShape(*object);
+        if (found != windows_.end() && (shaped_.count(topLevel) != 0) != shaped) {
+            WindowDestroyed(topLevel);
+            found = windows_.end();
+        }
         SDL_Window* desktop;
         if (found == windows_.end()) {
             Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_HIDDEN;
             if (object->exStyle & WS_EX_TOOLWINDOW || object->style & WS_POPUP) flags |= SDL_WINDOW_SKIP_TASKBAR;
-            desktop = SDL_CreateWindow(object->text.c_str(), rect.left, rect.top, width, height, flags);
+            desktop = shaped ? SDL_CreateShapedWindow(object->text.c_str(), static_cast<unsigned>(std::max<LONG>(rect.left, 0)),
+                                                      static_cast<unsigned>(std::max<LONG>(rect.top, 0)),
+                                                      static_cast<unsigned>(width), static_cast<unsigned>(height), flags)
+                             : nullptr;
+            if (shaped && desktop) {
+                SDL_SetWindowPosition(desktop, rect.left, rect.top);
+                shaped_.insert(topLevel);
+            }
+            if (!desktop) desktop = SDL_CreateWindow(object->text.c_str(), rect.left, rect.top, width, height, flags);
             if (!desktop) return;
             windows_[topLevel] = desktop;
             handles_[SDL_GetWindowID(desktop)] = topLevel;
@@ -144,6 +167,7 @@ public:
         SDL_DestroyWindow(found->second);
         windows_.erase(found);
         dirty_.erase(topLevel);
+        shaped_.erase(topLevel);
     }
 
     void Pump() override {
@@ -167,12 +191,24 @@ private:
             int height = std::min<int>(picture->Height(), target->h);
             SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_ARGB8888, picture->Row(0), picture->Stride(),
                               target->format->format, target->pixels, target->pitch);
+            if (shaped_.count(topLevel)) Shape(found->second, *picture);
             SDL_UpdateWindowSurface(found->second);
             Window* object = FindWindowQuietly(topLevel);
             LayeredState* layered = object && (object->exStyle & WS_EX_LAYERED) ? object->layered.get() : nullptr;
             SDL_SetWindowOpacity(found->second, layered ? layered->alpha / 255.0f : 1.0f);
         }
         dirty_.clear();
+    }
+
+    static void Shape(SDL_Window* desktop, BitmapSurface& picture) {
+        SDL_Surface* mask = SDL_CreateRGBSurfaceWithFormatFrom(picture.Row(0), picture.Width(), picture.Height(), 32,
+                                                               picture.Stride(), SDL_PIXELFORMAT_ARGB8888);
+        if (!mask) return;
+        SDL_WindowShapeMode mode;
+        mode.mode = ShapeModeBinarizeAlpha;
+        mode.parameters.binarizationCutoff = 1;
+        SDL_SetWindowShape(desktop, mask, &mode);
+        SDL_FreeSurface(mask);
     }
 
     void UpdateCursor() {
@@ -225,6 +261,7 @@ private:
     std::map<HWND, SDL_Window*> windows_;
     std::map<Uint32, HWND> handles_;
     std::set<HWND> dirty_;
+    std::set<HWND> shaped_;
     std::map<WORD, SDL_Cursor*> cursors_;
     WORD shownCursor_ = 0xFFFF;
 };
