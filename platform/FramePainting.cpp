@@ -2,10 +2,14 @@
 
 #include "platform/Clipping.h"
 #include "platform/DeviceContextState.h"
+#include "platform/DeviceContexts.h"
+#include "platform/DrawText.h"
+#include "platform/Fonts.h"
 #include "platform/Mapping.h"
 #include "platform/NonClient.h"
 #include "platform/Painting.h"
 #include "platform/PensBrushes.h"
+#include "platform/SystemMetrics.h"
 #include "platform/WindowObject.h"
 
 namespace platform {
@@ -21,6 +25,8 @@ constexpr COLORREF WindowFrame = RGB(0, 0, 0);
 constexpr COLORREF ActiveCaption = RGB(10, 36, 106);
 constexpr COLORREF InactiveCaption = RGB(128, 128, 128);
 constexpr COLORREF ButtonText = RGB(0, 0, 0);
+constexpr COLORREF CaptionText = RGB(255, 255, 255);
+constexpr COLORREF InactiveCaptionText = RGB(212, 208, 200);
 constexpr COLORREF ClassicColors[] = {
     RGB(212, 208, 200), RGB(58, 110, 165), ActiveCaption, InactiveCaption, RGB(212, 208, 200),
     RGB(255, 255, 255), WindowFrame,       RGB(0, 0, 0),  RGB(0, 0, 0),    RGB(255, 255, 255),
@@ -108,6 +114,20 @@ void Button(HDC hdc, const RECT& rect, LRESULT hit, bool maximized, bool pressed
     Glyph(hdc, rect, hit, maximized, pressed);
 }
 
+void CaptionTitle(HDC hdc, const Window& window, RECT area) {
+    if (window.text.empty() || IsRectEmpty(&area)) return;
+    NONCLIENTMETRICSA metrics = NonClientMetrics();
+    HFONT font = CreateFontIndirectA((window.exStyle & WS_EX_TOOLWINDOW) ? &metrics.lfSmCaptionFont
+                                                                          : &metrics.lfCaptionFont);
+    int saved = SaveDC(hdc);
+    SelectObject(hdc, font);
+    SetBkMode(hdc, TRANSPARENT);
+    SetTextColor(hdc, window.frameActive ? CaptionText : InactiveCaptionText);
+    DrawTextA(hdc, window.text.c_str(), -1, &area, DT_SINGLELINE | DT_VCENTER | DT_LEFT | DT_END_ELLIPSIS | DT_NOPREFIX);
+    RestoreDC(hdc, saved);
+    DeleteObject(font);
+}
+
 COLORREF ClassBackgroundColor(const WindowClassRecord& windowClass, bool* found) {
     auto value = reinterpret_cast<std::uintptr_t>(windowClass.background);
     *found = true;
@@ -145,6 +165,11 @@ void PaintDefaultFrameInto(HWND window, HDC hdc) {
         Fill(hdc, caption, object->frameActive ? ActiveCaption : InactiveCaption);
         Fill(hdc, RECT{caption.left, caption.bottom, caption.right, caption.bottom + 1}, Face);
         inner.top = caption.bottom + 1;
+        RECT title = caption;
+        title.left = IsRectEmpty(&layout.icon) ? caption.left + 2 : layout.icon.left;
+        for (const RECT* button : {&layout.minimizeButton, &layout.helpButton, &layout.maximizeButton, &layout.closeButton})
+            if (!IsRectEmpty(button)) title.right = std::min(title.right, button->left - 2);
+        CaptionTitle(hdc, *object, title);
         bool maximized = (style & WS_MAXIMIZE) != 0;
         Button(hdc, layout.closeButton, HTCLOSE, maximized, object->pressedButton == HTCLOSE);
         Button(hdc, layout.maximizeButton, HTMAXBUTTON, maximized, object->pressedButton == HTMAXBUTTON);

@@ -1,6 +1,7 @@
 #include "platform/SystemMetrics.h"
 
 #include <atomic>
+#include <cstring>
 
 #include "platform/LastError.h"
 
@@ -12,7 +13,34 @@ std::atomic<int> screenHeight{1024};
 std::atomic<UINT> doubleClickTime{500};
 std::atomic<int> minAnimate{0};
 
+LOGFONTA InterfaceFont(LONG weight) {
+    LOGFONTA font;
+    font.lfHeight = -11;  // 8 points at 96 pixels per inch
+    font.lfWeight = weight;
+    std::strcpy(font.lfFaceName, "Tahoma");
+    return font;
+}
+
 }  // namespace
+
+NONCLIENTMETRICSA NonClientMetrics() {
+    NONCLIENTMETRICSA metrics;
+    metrics.iBorderWidth = 1;
+    metrics.iScrollWidth = GetSystemMetrics(SM_CXVSCROLL);
+    metrics.iScrollHeight = GetSystemMetrics(SM_CYHSCROLL);
+    metrics.iCaptionWidth = GetSystemMetrics(SM_CXSIZE);
+    metrics.iCaptionHeight = GetSystemMetrics(SM_CYSIZE);
+    metrics.lfCaptionFont = InterfaceFont(FW_BOLD);
+    metrics.iSmCaptionWidth = GetSystemMetrics(SM_CXSMSIZE);
+    metrics.iSmCaptionHeight = GetSystemMetrics(SM_CYSMSIZE);
+    metrics.lfSmCaptionFont = InterfaceFont(FW_BOLD);
+    metrics.iMenuWidth = GetSystemMetrics(SM_CXMENUSIZE);
+    metrics.iMenuHeight = GetSystemMetrics(SM_CYMENUSIZE);
+    metrics.lfMenuFont = InterfaceFont(FW_NORMAL);
+    metrics.lfStatusFont = InterfaceFont(FW_NORMAL);
+    metrics.lfMessageFont = InterfaceFont(FW_NORMAL);
+    return metrics;
+}
 
 void SetScreenSize(int width, int height) {
     if (width > 0 && height > 0) {
@@ -115,6 +143,10 @@ BOOL SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT) {
         case SPI_GETKEYBOARDCUES:
             if (!pvParam) break;
             *static_cast<BOOL*>(pvParam) = FALSE;
+            return TRUE;
+        case SPI_GETNONCLIENTMETRICS:
+            if (!pvParam) break;
+            *static_cast<NONCLIENTMETRICSA*>(pvParam) = NonClientMetrics();
             return TRUE;
         case SPI_GETWHEELSCROLLLINES:
             if (!pvParam) break;

@@ -3,6 +3,7 @@
 // desktop (frames, captions, menus, scroll bars), the screen the display
 // offers, and the double-click rules.
 
+#include "platform/Fonts.h"
 #include "platform/Geometry.h"
 
 namespace platform {
@@ -80,6 +81,32 @@ constexpr UINT SPI_GETTOOLTIPFADE = 0x1018;
 constexpr UINT SPI_GETWHEELSCROLLLINES = 0x0068;
 constexpr UINT SPI_GETFLATMENU = 0x1022;
 constexpr UINT SPI_GETKEYBOARDCUES = 0x100A;
+constexpr UINT SPI_GETNONCLIENTMETRICS = 0x0029;
+
+// The classic (pre-padding) layout of 340 bytes.
+struct NONCLIENTMETRICSA {
+    UINT cbSize = sizeof(NONCLIENTMETRICSA);
+    int iBorderWidth = 0;
+    int iScrollWidth = 0;
+    int iScrollHeight = 0;
+    int iCaptionWidth = 0;
+    int iCaptionHeight = 0;
+    LOGFONTA lfCaptionFont;
+    int iSmCaptionWidth = 0;
+    int iSmCaptionHeight = 0;
+    LOGFONTA lfSmCaptionFont;
+    int iMenuWidth = 0;
+    int iMenuHeight = 0;
+    LOGFONTA lfMenuFont;
+    LOGFONTA lfStatusFont;
+    LOGFONTA lfMessageFont;
+};
+using NONCLIENTMETRICS = NONCLIENTMETRICSA;
+static_assert(sizeof(NONCLIENTMETRICSA) == 340);
+
+// The non-client sizes and the five fonts of captions, menus, status lines
+// and message boxes.
+NONCLIENTMETRICSA NonClientMetrics();
 
 struct ANIMATIONINFO {
     UINT cbSize = sizeof(ANIMATIONINFO);
@@ -88,7 +115,8 @@ struct ANIMATIONINFO {
 
 // The answers are fixed: full-window dragging on, window animation off, no
 // tooltip animation, three wheel lines. SPI_SETANIMATION keeps its value
-// for later reads. The non-client metrics live with the fonts.
+// for later reads. SPI_GETNONCLIENTMETRICS fills the whole 340-byte record
+// whatever its cbSize says.
 BOOL SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT winIni);
 
 UINT GetDoubleClickTime();

@@ -1,3 +1,4 @@
+#include "platform/FramePainting.h"
 #include "platform/Input.h"
 #include "platform/MoveSizeLoop.h"
 #include "platform/NonClient.h"
@@ -219,4 +220,50 @@ TEST_F(NonClient, MinimizedWindowsGoOffScreenAndComeBack) {
     EXPECT_EQ(size->wParam, SIZE_MINIMIZED);
     SendMessage(window, WM_SYSCOMMAND, SC_RESTORE, 0);
     EXPECT_EQ(WindowRect(window), (RECT{100, 100, 300, 250}));
+}
+
+TEST_F(NonClient, TheDefaultFrameShowsActivationAndTheCaptionText) {
+    HWND window = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 100);
+    SetWindowText(window, "Велзар");
+    platform::testing::PumpMessages();
+    auto count = [&](COLORREF color) {
+        auto pixels = platform::testing::WindowPixels(window);
+        int n = 0;
+        for (int y = 4; y < 21; ++y)
+            for (int x = 4; x < 100; ++x) n += ColorFromPixel(pixels->Get(x, y)) == color;
+        return n;
+    };
+    const COLORREF activeCaption = RGB(10, 36, 106), inactiveCaption = RGB(128, 128, 128);
+    EXPECT_GT(count(activeCaption), 0);
+    EXPECT_GT(count(RGB(255, 255, 255)), 20);  // the title's letters
+    HWND other = Make(WS_POPUP | WS_VISIBLE, 300, 300, 10, 10);
+    platform::testing::PumpMessages();
+    EXPECT_EQ(GetActiveWindow(), other);
+    EXPECT_EQ(count(activeCaption), 0);
+    EXPECT_GT(count(inactiveCaption), 0);
+    // The pressed close button shows sunken while it is held.
+    CaptionLayout layout = LayoutCaption(window);
+    Pixel before = platform::testing::WindowPixels(window)->Get(layout.closeButton.left, layout.closeButton.top);
+    {
+        PressedCaptionButton pressed(window, HTCLOSE);
+        Pixel held = platform::testing::WindowPixels(window)->Get(layout.closeButton.left, layout.closeButton.top);
+        EXPECT_NE(held, before);
+    }
+    EXPECT_EQ(platform::testing::WindowPixels(window)->Get(layout.closeButton.left, layout.closeButton.top), before);
+}
+
+TEST_F(NonClient, NonClientMetricsFillTheClassicRecordWhateverItsSizeSays) {
+    NONCLIENTMETRICSA metrics;
+    metrics.cbSize = 4;  // callers built for other layouts pass other sizes
+    ASSERT_TRUE(SystemParametersInfo(SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0));
+    EXPECT_EQ(metrics.iScrollWidth, GetSystemMetrics(SM_CXVSCROLL));
+    EXPECT_EQ(metrics.iCaptionHeight, GetSystemMetrics(SM_CYSIZE));
+    EXPECT_EQ(metrics.lfCaptionFont.lfWeight, FW_BOLD);
+    EXPECT_STREQ(metrics.lfMessageFont.lfFaceName, "Tahoma");
+    BOOL full = FALSE;
+    EXPECT_TRUE(SystemParametersInfo(SPI_GETDRAGFULLWINDOWS, 0, &full, 0));
+    EXPECT_TRUE(full);
+    RECT work;
+    EXPECT_TRUE(SystemParametersInfo(SPI_GETWORKAREA, 0, &work, 0));
+    EXPECT_EQ(work, ScreenRect());
 }
