@@ -63,14 +63,14 @@ TEST_F(FlightFixture, AnAnswerIsLatchedAfterTheDelayAndConsumedByItsFirstGet) {
 
     // Asked and not read: a poll before the next answer latches still reads it.
     ASSERT_TRUE(Send(handle->Get(), Request(kReadSettings, 1)));
-    Device([](EmulatedDevice& d) { d.answerDelayMs = 150; });
+    Device([](EmulatedDevice& d) { d.answerDelayMs = 400; });
     ASSERT_TRUE(Send(handle->Get(), Request(kReadSettings, 2)));
     Report early = GetFeature(handle->Get());
     EXPECT_EQ(early[3], kReadSettings);
     EXPECT_EQ(early[4], 1) << "the previous answer, not yet read";
     EXPECT_TRUE(IsIdle(GetFeature(handle->Get()))) << "read once, it is consumed";
 
-    std::this_thread::sleep_for(200ms);
+    std::this_thread::sleep_for(450ms);
     Report late = GetFeature(handle->Get());
     EXPECT_EQ(late[3], kReadSettings);
     EXPECT_EQ(late[4], 2);
@@ -88,7 +88,7 @@ TEST_F(FlightFixture, FaultsChangeOrWithholdTheAnswer) {
         {"wrong command", Once(FaultKind::WrongCommand), false, 0},
         {"wrong block", Once(FaultKind::WrongBlock), true, 3},
         {"garbage", Once(FaultKind::Garbage), false, 0},
-        {"slow answer", Once(FaultKind::SlowAnswer, std::nullopt, 300), false, 0},
+        {"slow answer", Once(FaultKind::SlowAnswer, std::nullopt, 500), false, 0},
         {"another command's fault", Once(FaultKind::NoAnswer, kLog), true, 2},
     };
     for (const auto& c : cases) {
@@ -102,7 +102,7 @@ TEST_F(FlightFixture, FaultsChangeOrWithholdTheAnswer) {
             EXPECT_EQ((*answer)[4], c.block) << c.name;
         }
         // The rule was for one request: the next is answered as usual.
-        std::this_thread::sleep_for(300ms);  // lets a slow answer pass
+        if (c.rule.kind == FaultKind::SlowAnswer) std::this_thread::sleep_for(550ms);
         GetFeature(handle->Get());
         auto next = Ask(handle->Get(), Request(kReadSettings, 1));
         ASSERT_TRUE(next) << c.name;
@@ -111,7 +111,7 @@ TEST_F(FlightFixture, FaultsChangeOrWithholdTheAnswer) {
 }
 
 TEST_F(FlightFixture, ASlowAnswerComesAfterItsDelay) {
-    Device([](EmulatedDevice& d) { d.AddFault(Once(FaultKind::SlowAnswer, std::nullopt, 200)); });
+    Device([](EmulatedDevice& d) { d.AddFault(Once(FaultKind::SlowAnswer, std::nullopt, 500)); });
     ASSERT_TRUE(Send(handle->Get(), Request(kLog, kLogInfo, {}, 3)));
     EXPECT_FALSE(PollAnswer(handle->Get(), kLog, 100));
     EXPECT_TRUE(PollAnswer(handle->Get(), kLog, 1000));

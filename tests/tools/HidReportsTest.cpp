@@ -136,7 +136,7 @@ TEST_F(DipFixture, ReportsBeyondTheInputBuffersDropTheOldest) {
     EXPECT_EQ(buffers, 2u);
 
     for (std::uint8_t block : {1, 2, 1}) ASSERT_TRUE(WriteOutput(Request(kReadSettings, block)));
-    std::this_thread::sleep_for(200ms);  // all three have arrived
+    std::this_thread::sleep_for(300ms);  // all three have arrived
     std::vector<int> blocks;
     while (HidReadInput(handle->Get(), input.data(), 65, &read, 0)) blocks.push_back(input[4]);
     EXPECT_EQ(blocks, (std::vector<int>{2, 1}));
