@@ -155,26 +155,26 @@ void ControllerEmulator::Serve(std::shared_ptr<Connection> connection) {
         case hidemu::Open: {
             platform::DWORD instance = reader.U32();
             std::uint8_t mode = reader.U8();
-            platform::DWORD error = platform::ERROR_SUCCESS;
+            bool opened = false;
             {
+                // The reply goes out under the lock, so no input report can
+                // come before it, and none is missed after it.
                 std::lock_guard guard(lock_);
                 Slot* slot = PluggedSlotLocked(instance);
+                platform::DWORD error = platform::ERROR_SUCCESS;
                 if (!reader.Ok() || mode > hidemu::InputReports)
                     error = platform::ERROR_INVALID_PARAMETER;
                 else if (!slot)
                     error = platform::ERROR_DEVICE_NOT_CONNECTED;
                 else if (slot->device.refuseReadWrite)
                     error = platform::ERROR_ACCESS_DENIED;
-                else
+                opened = connection->socket.Send(ReplyWith(error)) && error == platform::ERROR_SUCCESS;
+                if (opened) {
                     connection->instance = instance;
+                    connection->role = mode == hidemu::Requests ? Connection::Role::Requests : Connection::Role::Input;
+                }
             }
-            if (!connection->socket.Send(ReplyWith(error)) || error != platform::ERROR_SUCCESS) break;
-            {
-                // Only now may input reports follow the reply.
-                std::lock_guard guard(lock_);
-                connection->role = mode == hidemu::Requests ? Connection::Role::Requests : Connection::Role::Input;
-                if (!PluggedSlotLocked(instance)) connection->socket.Shutdown();
-            }
+            if (!opened) break;
             if (mode == hidemu::Requests)
                 ServeRequests(*connection);
             else  // input reports are sent from the schedule; this waits for the end
