@@ -172,6 +172,31 @@ void LinkWindow(Window& window, HWND insertAfter) {
         else
             siblings.insert(at + 1, window.handle);
     }
+    if (topLevel) KeepOwnedAbove(window);
+}
+
+void KeepOwnedAbove(Window& owner) {
+    std::lock_guard lock(WindowSystemLock());
+    std::vector<HWND>& order = Table().topLevels;
+    auto ownerAt = std::find(order.begin(), order.end(), owner.handle);
+    if (ownerAt == order.end()) return;
+    // Owned windows below their owner move up to just above it, keeping
+    // their order among themselves.
+    std::vector<HWND> lifted;
+    for (auto it = ownerAt + 1; it != order.end();) {
+        Window* other = FindWindowQuietly(*it);
+        if (other && other->owner == owner.handle) {
+            lifted.push_back(*it);
+            it = order.erase(it);
+        } else {
+            ++it;
+        }
+    }
+    if (lifted.empty()) return;
+    ownerAt = std::find(order.begin(), order.end(), owner.handle);
+    order.insert(ownerAt, lifted.begin(), lifted.end());
+    for (HWND handle : lifted)
+        if (Window* other = FindWindowQuietly(handle)) KeepOwnedAbove(*other);
 }
 
 }  // namespace platform

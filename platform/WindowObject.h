@@ -110,5 +110,7 @@ namespace platform {
 // keep topmost ones above the rest.
 void LinkWindow(Window& window, HWND insertAfter);
 void UnlinkWindow(Window& window);
+// Windows a top-level window owns stand above it.
+void KeepOwnedAbove(Window& owner);
 
 }  // namespace platform

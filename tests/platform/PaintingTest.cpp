@@ -187,3 +187,21 @@ TEST_F(Painting, MovingAChildRepaintsWhatItUncovered) {
     EXPECT_EQ(AsColor(platform::testing::WindowPixel(parent, 5, 5)), Red);
     EXPECT_EQ(AsColor(platform::testing::WindowPixel(parent, 35, 25)), Blue);
 }
+
+TEST_F(Painting, ClipSiblingsKeepsALowerSiblingsPaintUnderTheUpperOne) {
+    HWND parent = MakeColored(Red, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 60, 40);
+    HWND upper = MakeColored(Blue, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 10, 10, 20, 20, parent);
+    HWND lower = MakeColored(Green, WS_CHILD | WS_VISIBLE | WS_CLIPSIBLINGS, 20, 15, 30, 20, parent);
+    platform::testing::PumpMessages();
+    // The lower sibling repaints alone; where the upper one covers it, the upper one's pixels stay.
+    InvalidateRect(lower, nullptr, TRUE);
+    platform::testing::PumpMessages();
+    EXPECT_EQ(AsColor(platform::testing::WindowPixel(parent, 25, 20)), Blue);
+    EXPECT_EQ(AsColor(platform::testing::WindowPixel(parent, 40, 25)), Green);
+    // Without the style the lower one paints over the overlap.
+    SetWindowLong(lower, GWL_STYLE, static_cast<LONG>(WS_CHILD | WS_VISIBLE));
+    InvalidateRect(lower, nullptr, TRUE);
+    platform::testing::PumpMessages();
+    EXPECT_EQ(AsColor(platform::testing::WindowPixel(parent, 25, 20)), Green);
+    (void)upper;
+}

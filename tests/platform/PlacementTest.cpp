@@ -97,3 +97,16 @@ TEST_F(Placement, PointsMapBetweenWindowsAndTheScreen) {
     EXPECT_EQ(WindowFromPoint(POINT{120, 100}), form);
     EXPECT_EQ(ChildWindowFromPointEx(form, POINT{15, 25}, CWP_SKIPDISABLED), form);
 }
+
+TEST_F(Placement, OwnedWindowsStayAboveTheirOwner) {
+    HWND owner = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200);
+    HWND hint = Make(WS_POPUP | WS_VISIBLE, 20, 20, 50, 20, owner);
+    HWND stranger = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 50, 50, 200, 200);
+    EXPECT_EQ(GetTopWindow(nullptr), stranger);
+    SetActiveWindow(owner);
+    EXPECT_EQ(GetTopWindow(nullptr), hint);
+    EXPECT_EQ(GetWindow(hint, GW_HWNDNEXT), owner);
+    SetWindowPos(owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_EQ(GetTopWindow(nullptr), hint);
+    EXPECT_EQ(WindowFromPoint(POINT{30, 25}), hint);
+}
