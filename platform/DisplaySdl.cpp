@@ -200,6 +200,19 @@ private:
         dirty_.clear();
     }
 
+    // Only the window system moves windows: a desktop window that turns up
+    // elsewhere (a shaped one is mapped off screen first) goes back.
+    void KeepInPlace(HWND topLevel) {
+        auto found = windows_.find(topLevel);
+        Window* object = FindWindowQuietly(topLevel);
+        if (found == windows_.end() || !object) return;
+        int x = 0, y = 0;
+        SDL_GetWindowPosition(found->second, &x, &y);
+        if (x == object->rect.left && y == object->rect.top) return;
+        SDL_SetWindowPosition(found->second, object->rect.left, object->rect.top);
+        dirty_.insert(topLevel);
+    }
+
     static void Shape(SDL_Window* desktop, BitmapSurface& picture) {
         SDL_Surface* mask = SDL_CreateRGBSurfaceWithFormatFrom(picture.Row(0), picture.Width(), picture.Height(), 32,
                                                                picture.Stride(), SDL_PIXELFORMAT_ARGB8888);
@@ -252,6 +265,8 @@ private:
                     PostMessage(found->second, WM_SYSCOMMAND, SC_CLOSE, 0);
                 else if (event.window.event == SDL_WINDOWEVENT_EXPOSED)
                     dirty_.insert(found->second);
+                else if (event.window.event == SDL_WINDOWEVENT_MOVED || event.window.event == SDL_WINDOWEVENT_SHOWN)
+                    KeepInPlace(found->second);
                 break;
             }
             default: break;
