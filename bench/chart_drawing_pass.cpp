@@ -22,6 +22,9 @@ public:
     int TextWidth(const std::string& text) override { return 7 * static_cast<int>(text.size()); }
     int TextHeight(const std::string&) override { return 13; }
     TPoint ChartToScreen(int x, int y, int) override { return {x, y}; }
+    void FillRect(const TRect&) override {}
+    void ClipToRect(const TRect&) override {}
+    void RemoveClip() override {}
     long long lines = 0;
     long long texts = 0;
 };

@@ -26,6 +26,11 @@ public:
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
     virtual bool SupportsRotation3D() const { return false; }
+    // With the brush, no outline.
+    virtual void FillRect(const TRect& rect) = 0;
+    // Drawing stays inside the rectangle until RemoveClip (one level).
+    virtual void ClipToRect(const TRect& rect) = 0;
+    virtual void RemoveClip() = 0;
 
     // ---- composites ----
     void Line(int x0, int y0, int x1, int y1) {

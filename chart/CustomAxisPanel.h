@@ -107,6 +107,11 @@ public:
     bool ComputeAxisVisible(const TChartAxis* axis) const;
     bool AxisVisible() const { return axisVisible_; }
     void SetAxisVisible(bool value);
+    bool ClipPoints() const { return clipPoints_; }
+    void SetClipPoints(bool value) {
+        clipPoints_ = value;
+        Invalidate();
+    }
     bool AxisBehind() const { return axisBehind_; }
     void SetAxisBehind(bool value);
     TChartSeries* FirstSeriesOnAxis(const TChartAxis* axis) const;
@@ -184,6 +189,7 @@ protected:
     bool loading_ = false;
     bool axisVisible_ = true;
     bool axisBehind_ = true;
+    bool clipPoints_ = true;
     bool fixedPlotRect_ = false;
     bool reading_ = false;
     int depth3DWidth_ = 0;

@@ -90,6 +90,15 @@ void TCustomAxisPanel::DrawSeries(TChartSeries* series) {
     series->ComputeVisibleRange();
     if (series->FirstVisibleIndex() == -1) return;
     series->DoBeforeDrawValues();
+    const bool clip = series->UsesAxes() && clipPoints_ && canvas_;
+    if (clip) {
+        // one pixel of room above and below the plot
+        TRect r = chartRect_;
+        --r.Top;
+        ++r.Bottom;
+        canvas_->ClipToRect(r);
+    }
     series->DrawAllPoints();
+    if (clip) canvas_->RemoveClip();
     series->DoAfterDrawValues();
 }

@@ -35,6 +35,11 @@ public:
         texts.push_back({x, y, text, angle, TextAlign()});
     }
     TPoint ChartToScreen(int x, int y, int) override { return {x, y}; }
+    void FillRect(const TRect& r) override { fills.push_back(r); }
+    void ClipToRect(const TRect& r) override { clips.push_back(r); }
+    void RemoveClip() override { clips.push_back(TRect{-1, -1, -1, -1}); }
+    std::vector<TRect> fills;
+    std::vector<TRect> clips;  // (-1, -1, -1, -1) marks a removal
     int TextWidth(const std::string& text) override { return 7 * static_cast<int>(text.size()); }
     int TextHeight(const std::string&) override { return 13; }
 

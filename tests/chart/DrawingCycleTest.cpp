@@ -197,3 +197,21 @@ TEST(DrawingCycle, CircularSourcesAreRefused) {
     EXPECT_NO_THROW(chart.CheckCircularSource(&c, &a));
     EXPECT_NO_THROW(chart.CheckCircularSource(&a, nullptr));
 }
+
+TEST(DrawingCycle, SeriesAreClippedToThePlot) {
+    ChartTestPanel chart;
+    chart.SetChartRect(TRect{0, 0, 400, 300});
+    TLineSeries s;
+    s.SetParentChart(&chart);
+    s.AddPointXY(0, 0);
+    s.AddPointXY(1, 1);
+    chart.DrawContents(TRect{0, 0, 400, 300});
+    const TRect plot = chart.ChartRect();
+    ASSERT_EQ(chart.canvas.clips.size(), 2u);
+    EXPECT_EQ(chart.canvas.clips[0], (TRect{plot.Left, plot.Top - 1, plot.Right, plot.Bottom + 1}));
+    EXPECT_EQ(chart.canvas.clips[1], (TRect{-1, -1, -1, -1}));
+    chart.canvas.clips.clear();
+    chart.SetClipPoints(false);
+    chart.DrawContents(TRect{0, 0, 400, 300});
+    EXPECT_TRUE(chart.canvas.clips.empty());
+}

@@ -16,6 +16,9 @@ public:
     void TextOutRotated(int, int, const std::string&, int) override {}
     int TextWidth(const std::string&) override { return 0; }
     int TextHeight(const std::string&) override { return 0; }
+    void FillRect(const TRect&) override {}
+    void ClipToRect(const TRect&) override {}
+    void RemoveClip() override {}
 };
 
 }  // namespace
