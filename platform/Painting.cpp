@@ -8,6 +8,7 @@
 #include "platform/Display.h"
 #include "platform/MessageQueue.h"
 #include "platform/PaintState.h"
+#include "platform/Placement.h"
 #include "platform/Regions.h"
 #include "platform/SystemMetrics.h"
 #include "platform/WindowObject.h"
@@ -412,6 +413,88 @@ int ReleaseDC(HWND, HDC hdc) {
         }
     }
     return 1;
+}
+
+int ScrollWindowEx(HWND window, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN updateRegion,
+                   RECT* update, UINT flags) {
+    Window* object = FindWindowObject(window);
+    if (!object) return ERROR;
+    RECT clientBounds{0, 0, RectWidth(object->client), RectHeight(object->client)};
+    RECT area = scroll ? *scroll : clientBounds;
+    IntersectRect(&area, &area, &clientBounds);
+    RECT limit = clip ? *clip : clientBounds;
+    IntersectRect(&limit, &limit, &clientBounds);
+    // Pixels move only where they show before and after the move; the
+    // children's pixels move along when the children do.
+    bool clipChildren = !(flags & SW_SCROLLCHILDREN) && (object->style & WS_CLIPCHILDREN);
+    Region visible = VisibleRegion(*object, true, clipChildren);
+    visible.Offset(-object->client.left, -object->client.top);
+    Region source = visible;
+    source.IntersectRect(area);
+    Region moved = source;
+    moved.Offset(dx, dy);
+    moved.Intersect(visible);
+    moved.IntersectRect(limit);
+    Window* top = TopLevelOf(*object);
+    WindowSurface& surface = SurfaceOf(*top);
+    if (surface.pixels && !moved.IsEmpty()) {
+        RECT topScreen = ScreenWindowRect(*top);
+        RECT client = ScreenClientRect(*object);
+        POINT origin{client.left - topScreen.left, client.top - topScreen.top};
+        BitmapSurface& pixels = *surface.pixels;
+        std::vector<Pixel> copy(static_cast<size_t>(pixels.Width()) * static_cast<size_t>(pixels.Height()));
+        for (LONG y = 0; y < pixels.Height(); ++y)
+            std::copy(pixels.Row32(y), pixels.Row32(y) + pixels.Width(), copy.begin() + y * pixels.Width());
+        for (const RECT& part : moved.Rects())
+            for (LONG y = part.top; y < part.bottom; ++y)
+                for (LONG x = part.left; x < part.right; ++x) {
+                    LONG sx = origin.x + x - dx, sy = origin.y + y - dy;
+                    LONG tx = origin.x + x, ty = origin.y + y;
+                    if (sx < 0 || sy < 0 || sx >= pixels.Width() || sy >= pixels.Height()) continue;
+                    if (tx < 0 || ty < 0 || tx >= pixels.Width() || ty >= pixels.Height()) continue;
+                    pixels.Row32(ty)[tx] = copy[static_cast<size_t>(sy) * pixels.Width() + sx];
+                }
+        surface.dirty = true;
+        DisplaySurfaceChanged(top->handle);
+    }
+    Region uncovered(area);
+    uncovered.IntersectRect(limit);
+    uncovered.Subtract(moved);
+    // What was still to be painted moves with the pixels.
+    WindowPaintState& state = PaintStateOf(*object);
+    if (!state.update.IsEmpty()) {
+        Region pending = state.update;
+        Region inside = pending;
+        Region areaInWindow(area);
+        areaInWindow.Offset(object->client.left, object->client.top);
+        inside.Intersect(areaInWindow);
+        pending.Subtract(inside);
+        inside.Offset(dx, dy);
+        pending.Unite(inside);
+        state.update = pending;
+    }
+    if (flags & SW_SCROLLCHILDREN) {
+        for (HWND child : Children(*object)) {
+            Window* c = FindWindowQuietly(child);
+            if (!c) continue;
+            SetWindowPos(child, nullptr, c->rect.left + dx, c->rect.top + dy, 0, 0,
+                         SWP_NOZORDER | SWP_NOSIZE | SWP_NOACTIVATE | SWP_NOREDRAW);
+        }
+    }
+    if (auto target = LookupGdiObjectAs<RegionObject>(updateRegion)) target->region = uncovered;
+    if (update) *update = uncovered.Bounds();
+    if (flags & SW_INVALIDATE) {
+        Region inWindow = uncovered;
+        inWindow.Offset(object->client.left, object->client.top);
+        ChangeUpdate(*object, inWindow, RDW_INVALIDATE | ((flags & SW_ERASE) ? RDW_ERASE : 0) |
+                                            ((flags & SW_SCROLLCHILDREN) ? RDW_ALLCHILDREN : 0));
+    }
+    return uncovered.Complexity();
+}
+
+BOOL ScrollWindow(HWND window, int dx, int dy, const RECT* scroll, const RECT* clip) {
+    return ScrollWindowEx(window, dx, dy, scroll, clip, nullptr, nullptr,
+                          SW_INVALIDATE | SW_ERASE | (scroll ? 0 : SW_SCROLLCHILDREN)) != ERROR;
 }
 
 HWND WindowFromDC(HDC hdc) {

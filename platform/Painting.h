@@ -65,4 +65,15 @@ HDC GetDCEx(HWND window, HRGN region, DWORD flags);
 int ReleaseDC(HWND window, HDC hdc);
 HWND WindowFromDC(HDC hdc);
 
+constexpr UINT SW_SCROLLCHILDREN = 0x0001;
+constexpr UINT SW_INVALIDATE = 0x0002;
+constexpr UINT SW_ERASE = 0x0004;
+// Moves the client's pixels inside scroll (the client when null), kept
+// inside clip, by (dx, dy); the part left uncovered goes into update (client
+// coordinates) and, with SW_INVALIDATE, into the update region. The pending
+// update region moves along; SW_SCROLLCHILDREN moves the children too.
+int ScrollWindowEx(HWND window, int dx, int dy, const RECT* scroll, const RECT* clip, HRGN updateRegion,
+                   RECT* update, UINT flags);
+BOOL ScrollWindow(HWND window, int dx, int dy, const RECT* scroll, const RECT* clip);
+
 }  // namespace platform

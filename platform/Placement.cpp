@@ -339,6 +339,14 @@ BOOL GetWindowPlacement(HWND window, WINDOWPLACEMENT* placement) {
     return TRUE;
 }
 
+BOOL AnimateWindow(HWND window, DWORD, DWORD flags) {
+    if (!FindWindowObject(window)) return FALSE;
+    bool visible = IsWindowVisible(window);
+    if ((flags & AW_HIDE) ? !visible : visible) return FALSE;
+    ShowWindow(window, (flags & AW_HIDE) ? SW_HIDE : (flags & AW_ACTIVATE) ? SW_SHOW : SW_SHOWNA);
+    return TRUE;
+}
+
 HWND WindowFromPoint(POINT point) {
     return DeepestAt(TopLevelWindows(), point);
 }

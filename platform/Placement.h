@@ -43,6 +43,19 @@ struct WINDOWPLACEMENT {
 };
 BOOL GetWindowPlacement(HWND window, WINDOWPLACEMENT* placement);
 
+constexpr DWORD AW_HOR_POSITIVE = 0x00000001;
+constexpr DWORD AW_HOR_NEGATIVE = 0x00000002;
+constexpr DWORD AW_VER_POSITIVE = 0x00000004;
+constexpr DWORD AW_VER_NEGATIVE = 0x00000008;
+constexpr DWORD AW_CENTER = 0x00000010;
+constexpr DWORD AW_HIDE = 0x00010000;
+constexpr DWORD AW_ACTIVATE = 0x00020000;
+constexpr DWORD AW_SLIDE = 0x00040000;
+constexpr DWORD AW_BLEND = 0x00080000;
+// With window animation off (as this desktop has it) the window shows or
+// hides at once; FALSE when it already is as asked.
+BOOL AnimateWindow(HWND window, DWORD time, DWORD flags);
+
 // The deepest visible, enabled window under a screen point whose hit test
 // does not answer HTTRANSPARENT, honouring window regions.
 HWND WindowFromPoint(POINT point);

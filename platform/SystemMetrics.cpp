@@ -160,6 +160,39 @@ BOOL SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT) {
     return FALSE;
 }
 
+namespace {
+
+HMONITOR const ThePrimaryMonitor = reinterpret_cast<HMONITOR>(0x10001);
+
+}  // namespace
+
+HMONITOR MonitorFromPoint(POINT point, DWORD flags) {
+    RECT screen = ScreenRect();
+    if (!PtInRect(&screen, point) && flags == MONITOR_DEFAULTTONULL) return nullptr;
+    return ThePrimaryMonitor;
+}
+
+HMONITOR MonitorFromRect(const RECT* rect, DWORD flags) {
+    RECT screen = ScreenRect(), overlap;
+    if ((!rect || !IntersectRect(&overlap, rect, &screen)) && flags == MONITOR_DEFAULTTONULL) return nullptr;
+    return ThePrimaryMonitor;
+}
+
+HMONITOR MonitorFromWindow(HWND__*, DWORD) {
+    return ThePrimaryMonitor;
+}
+
+BOOL GetMonitorInfo(HMONITOR monitor, MONITORINFO* info) {
+    if (monitor != ThePrimaryMonitor || !info || info->cbSize < sizeof(MONITORINFO)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return FALSE;
+    }
+    info->rcMonitor = ScreenRect();
+    info->rcWork = WorkArea();
+    info->dwFlags = MONITORINFOF_PRIMARY;
+    return TRUE;
+}
+
 UINT GetDoubleClickTime() {
     return doubleClickTime;
 }

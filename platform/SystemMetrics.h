@@ -122,6 +122,24 @@ BOOL SystemParametersInfo(UINT action, UINT uiParam, void* pvParam, UINT winIni)
 UINT GetDoubleClickTime();
 BOOL SetDoubleClickTime(UINT milliseconds);
 
+// One monitor: the screen.
+struct HMONITOR__;
+using HMONITOR = HMONITOR__*;
+constexpr DWORD MONITOR_DEFAULTTONULL = 0;
+constexpr DWORD MONITOR_DEFAULTTOPRIMARY = 1;
+constexpr DWORD MONITOR_DEFAULTTONEAREST = 2;
+constexpr DWORD MONITORINFOF_PRIMARY = 1;
+struct MONITORINFO {
+    DWORD cbSize = sizeof(MONITORINFO);
+    RECT rcMonitor;
+    RECT rcWork;
+    DWORD dwFlags = 0;
+};
+HMONITOR MonitorFromPoint(POINT point, DWORD flags);
+HMONITOR MonitorFromRect(const RECT* rect, DWORD flags);
+HMONITOR MonitorFromWindow(struct HWND__* window, DWORD flags);
+BOOL GetMonitorInfo(HMONITOR monitor, MONITORINFO* info);
+
 // The screen that the display offers (a backend sets it as it starts).
 void SetScreenSize(int width, int height);
 RECT ScreenRect();

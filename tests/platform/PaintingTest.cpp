@@ -205,3 +205,27 @@ TEST_F(Painting, ClipSiblingsKeepsALowerSiblingsPaintUnderTheUpperOne) {
     EXPECT_EQ(AsColor(platform::testing::WindowPixel(parent, 25, 20)), Green);
     (void)upper;
 }
+
+TEST_F(Painting, ScrollingMovesPixelsAndChildrenAndInvalidatesWhatItUncovers) {
+    HWND parent = MakeColored(Red, WS_POPUP | WS_VISIBLE | WS_CLIPCHILDREN, 0, 0, 60, 40);
+    HWND child = MakeColored(Blue, WS_CHILD | WS_VISIBLE, 0, 0, 10, 10, parent);
+    platform::testing::PumpMessages();
+    Log().clear();
+    RECT uncovered;
+    EXPECT_EQ(ScrollWindowEx(parent, 20, 0, nullptr, nullptr, nullptr, &uncovered,
+                             SW_SCROLLCHILDREN | SW_INVALIDATE | SW_ERASE),
+              SIMPLEREGION);
+    EXPECT_EQ(uncovered, (RECT{0, 0, 20, 40}));
+    // The pixels moved before anyone repainted.
+    EXPECT_EQ(AsColor(platform::testing::WindowPixel(parent, 25, 5)), Blue);
+    RECT childRect;
+    GetWindowRect(child, &childRect);
+    EXPECT_EQ(childRect.left, 20);
+    RECT update;
+    GetUpdateRect(parent, &update, FALSE);
+    EXPECT_EQ(update, uncovered);
+    platform::testing::PumpMessages();
+    EXPECT_EQ(AsColor(platform::testing::WindowPixel(parent, 5, 5)), Red);
+    EXPECT_EQ(AsColor(platform::testing::WindowPixel(parent, 25, 5)), Blue);
+    EXPECT_TRUE(MessagesOf(child, {WM_PAINT}).empty());  // moved without repainting
+}

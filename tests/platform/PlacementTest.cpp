@@ -1,3 +1,4 @@
+#include "platform/SystemMetrics.h"
 #include "tests/platform/WindowFixture.h"
 
 using namespace windowtest;
@@ -109,4 +110,20 @@ TEST_F(Placement, OwnedWindowsStayAboveTheirOwner) {
     SetWindowPos(owner, HWND_TOP, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
     EXPECT_EQ(GetTopWindow(nullptr), hint);
     EXPECT_EQ(WindowFromPoint(POINT{30, 25}), hint);
+}
+
+TEST_F(Placement, AnimationShowsAndHidesAtOnceAndTheOneMonitorIsTheScreen) {
+    HWND window = Make(WS_POPUP, 0, 0, 10, 10);
+    EXPECT_TRUE(AnimateWindow(window, 200, AW_BLEND));
+    EXPECT_TRUE(IsWindowVisible(window));
+    EXPECT_FALSE(AnimateWindow(window, 200, AW_BLEND));
+    EXPECT_TRUE(AnimateWindow(window, 200, AW_BLEND | AW_HIDE));
+    EXPECT_FALSE(IsWindowVisible(window));
+    HMONITOR monitor = MonitorFromWindow(window, MONITOR_DEFAULTTONEAREST);
+    MONITORINFO info;
+    ASSERT_TRUE(GetMonitorInfo(monitor, &info));
+    EXPECT_EQ(info.rcMonitor, ScreenRect());
+    EXPECT_EQ(info.dwFlags, MONITORINFOF_PRIMARY);
+    EXPECT_EQ(MonitorFromPoint(POINT{-5000, 0}, MONITOR_DEFAULTTONULL), nullptr);
+    EXPECT_EQ(MonitorFromPoint(POINT{-5000, 0}, MONITOR_DEFAULTTONEAREST), monitor);
 }
