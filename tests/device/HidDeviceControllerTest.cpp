@@ -3,6 +3,7 @@
 
 #include "device/HidDeviceController.h"
 #include "platform/MessageQueue.h"
+#include "tests/tools/HidTestCalls.h"
 #include "tools/emulator/EmulatorSession.h"
 #include "ui/Thread.h"
 
@@ -154,8 +155,7 @@ TEST_F(ControllerFixture, InputReportsOfTheClaimedDeviceReachTheProgramOnTheGuiT
     device->SetDataHandler([&](THidDevice*, std::uint8_t, const std::uint8_t* data, std::uint32_t size) {
         received.emplace_back(std::this_thread::get_id(), size > 2 ? data[2] : -1);
     });
-    std::vector<std::uint8_t> request(65, 0);
-    request[1] = 0x03, request[2] = 0x2A, request[3] = 0x12, request[4] = 0x07, request[5] = 0x01;
+    Report request = Request(0x07, 0x01);
     platform::DWORD written = 0;
     ASSERT_TRUE(device->WriteOutput(request.data(), 65, written));
     ASSERT_TRUE(RunMessagesUntil([&] { return !received.empty(); }));
@@ -175,8 +175,7 @@ THidDevice* ClaimReadingDevice(THidDeviceController& controller, bool& threadSto
         threadStopped = !d->ReadThreadRunning();
     });
     device->SetDataHandler([](THidDevice*, std::uint8_t, const std::uint8_t*, std::uint32_t) {});
-    std::vector<std::uint8_t> request(65, 0);
-    request[1] = 0x03, request[2] = 0x2A, request[3] = 0x12, request[4] = 0x01, request[5] = 0x01;
+    Report request = Request(0x01, 0x01);
     platform::DWORD written = 0;
     for (int i = 0; i < 3; ++i) device->WriteOutput(request.data(), 65, written);
     std::this_thread::sleep_for(50ms);

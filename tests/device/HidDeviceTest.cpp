@@ -5,6 +5,7 @@
 #include "device/HidDevice.h"
 #include "device/HidDeviceReadThread.h"
 #include "platform/LastError.h"
+#include "tests/tools/HidTestCalls.h"
 #include "tools/emulator/EmulatorSession.h"
 
 #include <gtest/gtest.h>
@@ -18,16 +19,6 @@ namespace {
 
 std::unique_ptr<THidDevice> MakeDevice(const std::string& path, THidDeviceHandlers handlers = {}) {
     return std::make_unique<THidDevice>(std::make_unique<THidPnPInfo>(path, 1), nullptr, std::move(handlers));
-}
-
-std::vector<std::uint8_t> Request(std::uint8_t command, std::uint8_t sub) {
-    std::vector<std::uint8_t> report(65, 0);
-    report[1] = 0x03;
-    report[2] = 0x2A;
-    report[3] = 0x12;
-    report[4] = command;
-    report[5] = sub;
-    return report;
 }
 
 // Runs the GUI thread's handovers until the condition holds or the time is up.
