@@ -24,8 +24,7 @@ LRESULT SetText(HWND window, const char* text) {
     Window* object = FindWindowQuietly(window);
     if (!object) return FALSE;
     object->text = text ? text : "";
-    if ((object->style & WS_CAPTION) == WS_CAPTION)
-        RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+    if ((object->style & WS_CAPTION) == WS_CAPTION) InvalidateFrame(window);
     return TRUE;
 }
 
@@ -136,7 +135,7 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
         case WM_NCPAINT: PaintDefaultFrame(window); return 0;
         case WM_NCACTIVATE:
             SetFrameActive(window, wParam != 0);
-            RedrawWindow(window, nullptr, nullptr, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+            InvalidateFrame(window);
             return TRUE;
         case WM_ERASEBKGND: return EraseWithClassBackground(window, reinterpret_cast<HDC>(wParam)) ? 1 : 0;
         case WM_PAINT: {

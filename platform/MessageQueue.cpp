@@ -329,6 +329,7 @@ LRESULT DispatchMessage(const MSG* message) {
     }
     if (!message->hwnd) return 0;
     if (!FindWindowObject(message->hwnd)) return 0;
+    if (message->message == WM_PAINT) SendNcPaintIfOwed(message->hwnd);
     LRESULT result = CallWindowProcedure(message->hwnd, message->message, message->wParam, message->lParam);
     // A WM_PAINT that did not validate would come back at once; the system
     // validates for a procedure that ignored it.

@@ -28,6 +28,10 @@ bool TakePaintMessage(DWORD thread, HWND filter, UINT filterMin, UINT filterMax,
 bool HasPendingPaint(DWORD thread);
 // A WM_PAINT that nobody validated is validated, so it does not come back.
 void ValidateAfterPaint(HWND window);
+// Sends WM_NCPAINT when the frame is owed one (before WM_PAINT goes out).
+void SendNcPaintIfOwed(HWND window);
+// The frame alone is owed a repaint (WM_NCPAINT through the next WM_PAINT).
+void InvalidateFrame(HWND window);
 // Invalidates what a change of place, size, z-order or visibility exposed.
 void RedrawAfterPlacement(HWND window, const RECT& oldScreenRect, bool wasVisible, bool resized, bool frameChanged);
 

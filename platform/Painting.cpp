@@ -107,6 +107,7 @@ void PaintNow(HWND window, bool children) {
     Window* object = FindWindowQuietly(window);
     if (!object) return;
     if (NeedsPaint(*object)) {
+        SendNcPaintIfOwed(window);
         SendMessage(window, WM_PAINT, 0, 0);
         ValidateAfterPaint(window);
     }
@@ -121,6 +122,8 @@ Region RegionFromHandle(HRGN region) {
     return object ? object->region : Region();
 }
 
+}  // namespace
+
 void SendNcPaintIfOwed(HWND window) {
     Window* object = FindWindowQuietly(window);
     if (!object || !object->paint || !object->paint->frame) return;
@@ -132,7 +135,6 @@ void SendNcPaintIfOwed(HWND window) {
     SendMessage(window, WM_NCPAINT, 1, 0);
 }
 
-}  // namespace
 
 WindowPaintState& PaintStateOf(Window& window) {
     if (!window.paint) window.paint = std::make_unique<WindowPaintState>();
@@ -202,6 +204,14 @@ void ValidateAfterPaint(HWND window) {
     object->paint->internalPaint = false;
 }
 
+void InvalidateFrame(HWND window) {
+    Window* object = FindWindowQuietly(window);
+    if (!object) return;
+    Region frame(WindowBounds(*object));
+    frame.Subtract(Region(object->client));
+    if (!frame.IsEmpty()) ChangeUpdate(*object, frame, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+}
+
 void RedrawAfterPlacement(HWND window, const RECT& oldScreenRect, bool wasVisible, bool resized, bool frameChanged) {
     Window* object = FindWindowQuietly(window);
     if (!object) return;
@@ -211,9 +221,7 @@ void RedrawAfterPlacement(HWND window, const RECT& oldScreenRect, bool wasVisibl
         ChangeUpdate(*object, Region(WindowBounds(*object)),
                      RDW_INVALIDATE | RDW_ERASE | RDW_FRAME | RDW_ALLCHILDREN);
     } else if (visible && frameChanged) {
-        Region frame(WindowBounds(*object));
-        frame.Subtract(Region(object->client));
-        ChangeUpdate(*object, frame, RDW_INVALIDATE | RDW_FRAME | RDW_NOCHILDREN);
+        InvalidateFrame(window);
     }
     if (!topLevel && wasVisible) {
         Window* parent = FindWindowQuietly(object->parent);
