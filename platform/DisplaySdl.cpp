@@ -116,8 +116,14 @@ public:
     void WindowChanged(HWND topLevel) override {
         Window* object = FindWindowQuietly(topLevel);
         if (!object) return;
-        bool show = IsWindowVisible(topLevel) && !(object->style & WS_MINIMIZE);
+        bool show = IsWindowVisible(topLevel);
         auto found = windows_.find(topLevel);
+        // A minimized window goes to the desktop's own minimized state, from
+        // which the desktop may bring it back (SDL_WINDOWEVENT_RESTORED).
+        if (show && (object->style & WS_MINIMIZE)) {
+            if (found != windows_.end()) SDL_MinimizeWindow(found->second);
+            return;
+        }
         RECT rect = object->rect;
         int width = std::max<LONG>(RectWidth(rect), 1), height = std::max<LONG>(RectHeight(rect), 1);
         if (!show) {
@@ -205,7 +211,7 @@ private:
     void KeepInPlace(HWND topLevel) {
         auto found = windows_.find(topLevel);
         Window* object = FindWindowQuietly(topLevel);
-        if (found == windows_.end() || !object) return;
+        if (found == windows_.end() || !object || (object->style & WS_MINIMIZE)) return;
         int x = 0, y = 0;
         SDL_GetWindowPosition(found->second, &x, &y);
         if (x == object->rect.left && y == object->rect.top) return;
@@ -267,6 +273,8 @@ private:
                     dirty_.insert(found->second);
                 else if (event.window.event == SDL_WINDOWEVENT_MOVED || event.window.event == SDL_WINDOWEVENT_SHOWN)
                     KeepInPlace(found->second);
+                else if (event.window.event == SDL_WINDOWEVENT_RESTORED && IsIconic(found->second))
+                    PostMessage(found->second, WM_SYSCOMMAND, SC_RESTORE, 0);
                 break;
             }
             default: break;

@@ -271,6 +271,13 @@ void CheckMouseHover() {
     }
 }
 
+DWORD TimeToMouseHover() {
+    InputDevices& devices = Devices();
+    if (!devices.hoverWindow) return 0xFFFFFFFF;
+    DWORD waited = GetTickCount() - devices.lastMoveTime;
+    return waited >= devices.hoverTime ? 0 : devices.hoverTime - waited;
+}
+
 BOOL TranslateMessage(const MSG* message) {
     if (!message || (message->message != WM_KEYDOWN && message->message != WM_SYSKEYDOWN)) return FALSE;
     UINT key = static_cast<UINT>(message->wParam);

@@ -122,5 +122,7 @@ void ReportText(const char* utf8);
 bool RouteNextInput();
 // Hover notices that fell due; the message loop calls it.
 void CheckMouseHover();
+// Milliseconds until a hover notice falls due (INFINITE for none).
+DWORD TimeToMouseHover();
 
 }  // namespace platform

@@ -1,5 +1,6 @@
 #include "platform/MessageQueue.h"
 
+#include <algorithm>
 #include <chrono>
 #include <condition_variable>
 #include <deque>
@@ -311,7 +312,7 @@ BOOL GetMessage(MSG* message, HWND window, UINT filterMin, UINT filterMax) {
     for (;;) {
         std::uint64_t seen = WakeCount();
         if (LookOnce(message, window, filterMin, filterMax, true)) return message->message != WM_QUIT;
-        WaitForChange(seen, std::min(TimeToNextTimer(GetCurrentThreadId()), DisplayPollInterval()));
+        WaitForChange(seen, std::min({TimeToNextTimer(GetCurrentThreadId()), DisplayPollInterval(), TimeToMouseHover()}));
     }
 }
 
@@ -341,7 +342,7 @@ BOOL WaitMessage() {
     MSG message;
     std::uint64_t seen = WakeCount();
     if (PeekMessage(&message, nullptr, 0, 0, PM_NOREMOVE)) return TRUE;
-    WaitForChange(seen, std::min(TimeToNextTimer(GetCurrentThreadId()), DisplayPollInterval()));
+    WaitForChange(seen, std::min({TimeToNextTimer(GetCurrentThreadId()), DisplayPollInterval(), TimeToMouseHover()}));
     return TRUE;
 }
 

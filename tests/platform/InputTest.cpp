@@ -223,3 +223,26 @@ TEST_F(Input, SizingBordersShowSizingCursors) {
     }
     (void)form;
 }
+
+TEST_F(Input, HoverIsReportedOnceThePointerHasRestedItsTime) {
+    HWND form = Make(WS_POPUP | WS_VISIBLE, 100, 100, 200, 150);
+    platform::testing::MoveMouse(150, 160);
+    platform::testing::PumpMessages();
+    TRACKMOUSEEVENT track;
+    track.dwFlags = TME_HOVER;
+    track.hwndTrack = form;
+    track.dwHoverTime = 300;
+    TrackMouseEvent(&track);
+    Log().clear();
+    platform::testing::AdvanceClock(299);
+    platform::testing::PumpMessages();
+    EXPECT_TRUE(MessagesOf(form, {WM_MOUSEHOVER}).empty());
+    platform::testing::AdvanceClock(1);
+    platform::testing::PumpMessages();
+    platform::testing::AdvanceClock(1000);
+    platform::testing::PumpMessages();
+    ASSERT_EQ(MessagesOf(form, {WM_MOUSEHOVER}).size(), 1u);
+    const Logged* hover = Last(form, WM_MOUSEHOVER);
+    EXPECT_EQ(GET_X_LPARAM(hover->lParam), 50);
+    EXPECT_EQ(GET_Y_LPARAM(hover->lParam), 60);
+}
