@@ -19,5 +19,6 @@ function(velzar_tests module)
   add_executable(${target} ${sources})
   target_link_libraries(${target} PRIVATE ${module} ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
   target_compile_definitions(${target} PRIVATE VELZAR_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
-  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300)
+  # Tests never open windows on a desktop, whatever the machine has.
+  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 ENVIRONMENT VELZAR_DISPLAY=headless)
 endfunction()
