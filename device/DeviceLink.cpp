@@ -1,0 +1,104 @@
+#include "device/DeviceLink.h"
+
+#include "device/DeviceAnnouncements.h"
+#include "device/DeviceTransfer.h"
+#include "platform/Clock.h"
+#include "ui/Utf8.h"
+
+namespace {
+
+void AnnounceAllPanels(platform::COLORREF color, const char* caption) {
+    Announce(&TDeviceAnnouncements::LogFilesStatus, color, std::string(caption));
+    Announce(&TDeviceAnnouncements::FirmwareStatus, color, std::string(caption));
+    Announce(&TDeviceAnnouncements::DipStatus, color, std::string(caption));
+}
+
+}  // namespace
+
+TDeviceLink::TDeviceLink() : hid_(std::make_unique<THidDeviceController>(nullptr)) {
+    hid_->SetOnEnumerate([this](THidDevice* device, int index) { return HIDEnumerate(device, index); });
+    hid_->SetOnDeviceUnplug([this](THidDevice* device) { HIDDeviceUnplug(device); });
+}
+
+TDeviceLink::~TDeviceLink() { Release(); }
+
+std::string TDeviceLink::GetProductName(THidDevice* device) {
+    std::string text;
+    for (char16_t c : device->GetProductString()) AppendUtf8(text, c);
+    return text;
+}
+
+bool TDeviceLink::HIDEnumerate(THidDevice* HidDev, int Idx) {
+    if (CurrentDevice()) return true;
+    std::string product = GetProductName(HidDev);
+    if (product == kFlightControllerProduct || product == kDipProduct) {
+        bool flight = product == kFlightControllerProduct;
+        if (flight) Announce(&TDeviceAnnouncements::EnableDeviceSettingsButtons);
+        Announce(&TDeviceAnnouncements::MainLog, "Подключено:" + product);
+        AnnounceAllPanels(kDeviceConnectedColor, kDeviceConnectedCaption);
+        TakeDevice(HidDev, Idx, flight ? tmFlightController : tmDip);
+    } else if (product == kBootloaderProduct) {
+        Announce(&TDeviceAnnouncements::FirmwareLog, std::string("Connect: Velzar mini bootloader"));
+        Announce(&TDeviceAnnouncements::FirmwareStatus, kDeviceConnectedColor, std::string(kDeviceConnectedCaption));
+        TakeDevice(HidDev, Idx, tmBootloader);
+    }
+    return true;
+}
+
+void TDeviceLink::TakeDevice(THidDevice* device, int index, std::int32_t mode) {
+    // A device still claimed from before is ours already.
+    THidDevice* claimed = nullptr;
+    hid_->ClaimByIndex(claimed, index);
+    SetCurrentDevice(device, mode);
+    device->SetNumInputBuffers(128);
+    device->SetNumReadBuffers(128);
+    device->SetDataHandler(&OnHidData);
+}
+
+void TDeviceLink::HIDDeviceUnplug(THidDevice* HidDev) {
+    // Another device with the same product string going away leaves ours alone.
+    if (!HidDev || HidDev != CurrentDevice()) return;
+    std::int32_t mode = TransferMode();
+    DropTransferMode();
+    if (mode == tmBootloader) {
+        Announce(&TDeviceAnnouncements::FirmwareLog, std::string("Disconnect: Velzar mini bootloader"));
+        Announce(&TDeviceAnnouncements::FirmwareStatus, kDeviceDisconnectedColor,
+                 std::string(kDeviceDisconnectedCaption));
+    } else {
+        Announce(&TDeviceAnnouncements::MainLog, "Отключено:" + GetProductName(HidDev));
+        AnnounceAllPanels(kDeviceDisconnectedColor, kDeviceDisconnectedCaption);
+        Announce(&TDeviceAnnouncements::DisableDeviceSettingsButtons);
+    }
+    SetCurrentDevice(nullptr, tmNone);
+    HidDev->SetDataHandler(nullptr);
+}
+
+void TDeviceLink::tmrFindDeviceTimer() {
+    if (!CurrentDevice() && hid_) hid_->EnumerateDevices();
+}
+
+void TDeviceLink::Release() {
+    if (!hid_) return;
+    if (THidDevice* device = CurrentDevice()) device->SetDataHandler(nullptr);
+    hid_.reset();
+    // A device the controller did not hand back through its unplug event.
+    SetCurrentDevice(nullptr, tmNone);
+}
+
+void SendEnterBootloader() {
+    for (int i = 0; i < 2; ++i) {
+        {
+            TDeviceTransaction transaction;
+            if (transaction.Mode() != tmFlightController) return;
+            transaction.SetRequest(DeviceRequest(kLengthSettingsOrBoot, cmdEnterBoot, kEnterBootSub).Byte(kEnterBootKey));
+            transaction.SendReport();
+        }
+        platform::Sleep(50);
+    }
+}
+
+void SendLeaveBootloader() {
+    TDeviceTransaction transaction;
+    transaction.SetRequest(DeviceRequest(kLengthSettingsOrBoot, cmdBoot, bootLeave));
+    transaction.SendReport();
+}
