@@ -42,6 +42,7 @@ class TChunkIHDR : public TChunk {
     bool HasAlpha() const { return ColorType == ctGreyAlpha || ColorType == ctRgbAlpha; }
 
     std::uint8_t* AlphaRow(int y) { return AlphaPlane.Data() + std::size_t(y) * std::size_t(Width); }
+    const std::uint8_t* AlphaRow(int y) const { return AlphaPlane.Data() + std::size_t(y) * std::size_t(Width); }
     std::uint8_t* LowByteRow(int y) {
         return LowBytePlane.Data() + Image.RowSize() * std::size_t(Height - 1 - y);
     }

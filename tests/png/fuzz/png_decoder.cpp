@@ -1,7 +1,8 @@
 // Any bytes as a picture file: loading must end in a picture or in one of the
-// codec's errors, and a loaded picture must read, copy and save again.
+// codec's errors, and a loaded picture must read, draw, copy and save again.
 
 #include "png/PngBytes.h"
+#include "png/PngDrawing.h"
 #include "png/PngPicture.h"
 #include "ui/Exceptions.h"
 #include "ui/MemoryStream.h"
@@ -36,8 +37,12 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     for (int y = 0; y < picture.GetHeight(); ++y)
         for (int x = 0; x < picture.GetWidth(); ++x) sum += picture.ReadPixelColor(x, y);
     (void)sum;
+    std::uint32_t target[7 * 5] = {};
     try {
         picture.TransparentColorValue();
+        StretchPictureOnto(picture, {target, 7, 5, 7});
+        DrawTransparentColorOnto(picture, picture.TransparentColorValue(), {target, 7, 5, 7});
+        BlendPictureOnto(picture, {target, 7, 5, 7});
     } catch (const Exception&) {
         // a palette entry beyond the palette: a clear error is the answer
     }
