@@ -4,10 +4,14 @@
 #include "png/PngChunkRegistry.h"
 #include "png/PngExceptions.h"
 #include "png/PngHeaderChunk.h"
+#include "png/PngImageDataChunk.h"
 #include "png/PngPaletteChunk.h"
 #include "png/PngStreamRead.h"
-#include "ui/Stream.h"
 #include "png/PngTransparencyChunk.h"
+#include "platform/Bitmaps.h"
+#include "platform/DeviceContexts.h"
+#include "ui/Exceptions.h"
+#include "ui/Stream.h"
 
 #include <algorithm>
 #include <cstring>
@@ -60,6 +64,88 @@ void TPngPicture::CopyFromPNG(const TPngPicture& source) {
         ChunkList.Add(original->CreateSameClass(this));
         ChunkList.Item(i)->CopyFrom(*original);
     }
+}
+
+namespace {
+
+// A memory device context, deleted with its holder.
+class TScreenCompatibleDC {
+public:
+    TScreenCompatibleDC() : dc_(platform::CreateCompatibleDC(nullptr)) {}
+    ~TScreenCompatibleDC() {
+        if (dc_) platform::DeleteDC(dc_);
+    }
+    TScreenCompatibleDC(const TScreenCompatibleDC&) = delete;
+    TScreenCompatibleDC& operator=(const TScreenCompatibleDC&) = delete;
+    platform::HDC Handle() const { return dc_; }
+
+private:
+    platform::HDC dc_;
+};
+
+}  // namespace
+
+void TPngPicture::AssignBitmapHandle(platform::HBITMAP bitmap, bool transparent, TPngColor color) {
+    platform::BITMAP description;
+    const bool described = platform::GetObjectType(bitmap) == platform::OBJ_BITMAP &&
+                           platform::GetObject(bitmap, sizeof description, &description) != 0;
+    const int bitsPerPixel = description.bmBitsPixel;
+    if (!described || (bitsPerPixel != 1 && bitsPerPixel != 4 && bitsPerPixel != 8 && bitsPerPixel < 16))
+        throw EInvalidGraphic("Bitmap image is not valid");
+    ClearImage();
+    auto header = std::make_unique<TChunkIHDR>(this);
+    header->Width = description.bmWidth;
+    header->Height = description.bmHeight < 0 ? -description.bmHeight : description.bmHeight;
+    header->BitDepth = std::uint8_t(bitsPerPixel < 16 ? bitsPerPixel : 8);
+    header->ColorType = bitsPerPixel < 16 ? ctPalette : ctRgb;
+    header->AllocateImage();
+
+    struct {
+        platform::BITMAPINFOHEADER Header;
+        platform::RGBQUAD Colors[256];
+    } info{};
+    info.Header.biWidth = header->Width;
+    info.Header.biHeight = header->Height;
+    info.Header.biBitCount = platform::WORD(header->BitsPerDibPixel());
+    info.Header.biCompression = platform::BI_RGB;
+    // Rows of a palette bitmap come through its colours, so the table goes in first.
+    if (bitsPerPixel <= 8) {
+        auto object = platform::LookupGdiObjectAs<platform::BitmapObject>(bitmap);
+        const auto& colors = object->Surface()->Colors();
+        std::size_t count = std::min<std::size_t>(colors.size(), std::size_t(1) << bitsPerPixel);
+        std::copy(colors.begin(), colors.begin() + std::ptrdiff_t(count), info.Colors);
+        info.Header.biClrUsed = platform::DWORD(count);
+    }
+    TScreenCompatibleDC dc;
+    platform::GetDIBits(dc.Handle(), bitmap, 0, platform::UINT(header->Height), header->Image.Pixels(),
+                        reinterpret_cast<platform::BITMAPINFO*>(&info), platform::DIB_RGB_COLORS);
+
+    TChunkIHDR& installed = *header;
+    ChunkList.Add(std::move(header));
+    TChunkPLTE* palette = nullptr;
+    if (installed.UsesPalette()) {
+        ChunkList.Add(std::make_unique<TChunkPLTE>(this));
+        palette = static_cast<TChunkPLTE*>(ChunkList.Item(ChunkList.Count() - 1));
+    }
+    TChunktRNS* transparency = nullptr;
+    if (transparent) {
+        ChunkList.Add(std::make_unique<TChunktRNS>(this));
+        transparency = static_cast<TChunktRNS*>(ChunkList.Item(ChunkList.Count() - 1));
+    }
+    ChunkList.Add(std::make_unique<TChunkIDAT>(this));
+    ChunkList.Add(std::make_unique<TChunkIEND>(this));
+    if (palette) {
+        palette->EntryCount = 1 << bitsPerPixel;
+        TPngPalette entries(static_cast<std::size_t>(palette->EntryCount));
+        for (std::size_t i = 0; i < entries.size(); ++i) {
+            const platform::RGBQUAD& q = info.Colors[i];
+            installed.Image.ColourTable[i] = {q.rgbBlue, q.rgbGreen, q.rgbRed, 0};
+            entries[i] = {q.rgbRed, q.rgbGreen, q.rgbBlue, 0};
+        }
+        installed.Image.UsedColours = palette->EntryCount;
+        installed.ReplacePalette(entries, false);
+    }
+    if (transparency) transparency->MakeColorTransparent(color);
 }
 
 void TPngPicture::LoadFromStream(TStream& stream) {

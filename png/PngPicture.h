@@ -6,6 +6,7 @@
 #include "png/PngChunkList.h"
 #include "png/PngDib.h"
 #include "png/PngImageEncoder.h"
+#include "platform/GdiTypes.h"
 
 #include <array>
 #include <cstdint>
@@ -23,6 +24,10 @@ public:
     void Assign(const TPngPicture* source);
     void AssignTo(TPngPicture& destination) const { destination.CopyFromPNG(*this); }
     void CopyFromPNG(const TPngPicture& source);
+    // Builds the picture from a bitmap: 1, 4 or 8 bits per pixel give a palette
+    // picture of that depth, deeper ones an RGB picture of 8 bits; with
+    // transparent, `color` becomes the transparent colour.
+    void AssignBitmapHandle(platform::HBITMAP bitmap, bool transparent, TPngColor color);
     void ClearImage();
 
     void LoadFromStream(TStream& stream);
