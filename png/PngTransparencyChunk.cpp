@@ -6,7 +6,6 @@
 #include "png/PngPicture.h"
 
 #include <algorithm>
-#include <cstring>
 
 void TChunktRNS::CopyFrom(const TChunk& source) {
     auto* transparency = dynamic_cast<const TChunktRNS*>(&source);
@@ -20,7 +19,7 @@ bool TChunktRNS::ReadFromStream(TStream& stream, const TChunkType& type, std::ui
     TChunk::ReadFromStream(stream, type, length);
     if (DataLength() > 256) throw EPNGInvalidPalette();
     AlphaValues.fill(255);
-    std::memcpy(AlphaValues.data(), Data(), DataLength());
+    std::copy(Data(), Data() + DataLength(), AlphaValues.begin());
     switch (OwnerHeader().ColorType) {
         case ctGrey:
         case ctRgb: SingleTransparentColor = true; break;
@@ -34,7 +33,7 @@ bool TChunktRNS::ReadFromStream(TStream& stream, const TChunkType& type, std::ui
 }
 
 bool TChunktRNS::WriteToStream(TStream& stream) {
-    if (DataLength() <= 256) std::memcpy(Data(), AlphaValues.data(), DataLength());
+    if (DataLength() <= 256) std::copy(AlphaValues.begin(), AlphaValues.begin() + std::ptrdiff_t(DataLength()), Data());
     return WriteChunkBytes(stream);
 }
 

@@ -169,6 +169,16 @@ TEST(TransparencyChunk, KindsByColourTypeAndValues) {
     EXPECT_EQ(Load(TSampleImage{2, 2, 6, 8}.File(false))->TransparencyKind(), 2);
 }
 
+// Found by fuzzing: an empty tRNS chunk has no data to copy.
+TEST(TransparencyChunk, EmptyChunkMakesEveryEntryOpaque) {
+    auto picture = Load(PaletteFile(""));
+    auto* t = picture->ChunkList.FindChunkOfClass<TChunktRNS>();
+    ASSERT_NE(t, nullptr);
+    EXPECT_EQ(t->AlphaValues[0], 255);
+    EXPECT_FALSE(t->SingleTransparentColor);
+    EXPECT_EQ(SavedChunk(*picture, "tRNS"), "");
+}
+
 TEST(TransparencyChunk, TransparentColourByColourType) {
     auto rgb = Load(RgbFile({Chunk("tRNS", Bytes({0, 10, 0, 20, 0, 30}))}));
     EXPECT_EQ(rgb->TransparentColorValue(), RgbColor(10, 20, 30));
