@@ -160,6 +160,8 @@ void TPngPicture::LoadFromStream(TStream& stream) {
         TChunkType type;
         std::memcpy(type.data(), head + 4, 4);
         if (ChunkList.Count() == 0 && !IsChunkType(type, "IHDR")) throw EPNGIHDRNotFirst();
+        // A second header would allocate a picture nobody draws, of any size the file names.
+        if (ChunkList.Count() > 0 && IsChunkType(type, "IHDR")) throw EPngInvalidIHDR();
         // The first IDAT chunk consumed its whole run; later ones are not part of the picture.
         if ((IsChunkType(type, "IDAT") && hasImageData) || IsChunkType(type, "cHRM")) {
             stream.Seek(std::int64_t(length) + 4, TSeekOrigin::soCurrent);

@@ -70,6 +70,10 @@ const DamagedFile DamagedFiles[] = {
     {"header of 12 bytes", [] { return File({Chunk("IHDR", Be32(1) + Be32(1) + Bytes({8, 2, 0, 0})), GoodData(), Iend()}); },
      "The \"Portable Network Graphics\" image could not be loaded because one of its main piece of data (ihdr) might "
      "be corrupted"},
+    // Found by fuzzing: a later header of 46 341 × 65 283 pixels made the loader allocate 9 GB.
+    {"second header", [] { return File({Ihdr(5, 4, 8, 6), Chunk("tEXt", "note"), Ihdr(46341, 65283, 8, 6), Iend()}); },
+     "The \"Portable Network Graphics\" image could not be loaded because one of its main piece of data (ihdr) might "
+     "be corrupted"},
     {"width 0", [] { return File({Ihdr(0, 1, 8, 2), GoodData(), Iend()}); },
      "The \"Portable Network Graphics\" image could not be loaded because one of its main piece of data (ihdr) might "
      "be corrupted"},
