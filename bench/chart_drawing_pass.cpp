@@ -31,7 +31,10 @@ public:
 
 class Panel : public TCustomAxisPanel {
 public:
-    Panel() { SetCanvas(&canvas); }
+    Panel() {
+        SetView3D(false);
+        SetCanvas(&canvas);
+    }
     bool SeriesColorIsFree(TColor, bool, TChartSeries*) override { return true; }
     CountingCanvas canvas;
 
@@ -55,7 +58,7 @@ static void BM_LayOutAndDrawTwoAxes(benchmark::State& state) {
     chart.BottomAxis()->Title().SetCaption("Time");
     chart.LeftAxis()->Title().SetCaption("Altitude");
     for (auto _ : state) {
-        chart.SetChartRect(TRect{0, 0, 1200, 700});
+        chart.SetPlotRect(TRect{0, 0, 1200, 700});
         chart.DrawContents(TRect{0, 0, 1200, 700});
     }
     state.counters["texts"] = benchmark::Counter(static_cast<double>(chart.canvas.texts), benchmark::Counter::kAvgIterations);
@@ -69,7 +72,7 @@ static void BM_DrawLineSeriesOfAMillionPoints(benchmark::State& state) {
     series.BeginUpdate();
     for (int i = 0; i < 1000000; ++i) series.AddPointXY(i * 0.01, (i % 1000) * 0.1);
     series.EndUpdate();
-    chart.SetChartRect(TRect{0, 0, 1200, 700});
+    chart.SetPlotRect(TRect{0, 0, 1200, 700});
     chart.DrawContents(TRect{0, 0, 1200, 700});
     for (auto _ : state) {
         series.ComputeVisibleRange();

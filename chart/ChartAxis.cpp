@@ -328,7 +328,7 @@ void TChartAxis::RecomputeScale() {
         iAxisLogScale_ = iLogRange_ == 0 ? 0 : iAxisSize_ / iLogRange_;
     }
     if (chart_) {
-        const int d = depth_ ? chart_->ChartRect().Height() : chart_->Depth3DWidth();
+        const int d = depth_ ? chart_->PlotRect().Height() : chart_->Depth3DWidth();
         iZPos_ = static_cast<int>(Round(zPosition_ * d * 0.01));
     }
 }
@@ -365,7 +365,7 @@ void TChartAxis::ComputePixelSpan() {
     if (depth_) {
         size = chart_ ? chart_->Depth3DWidth() : 0;
     } else if (chart_) {
-        const TRect r = chart_->ChartRect();
+        const TRect r = chart_->PlotRect();
         base = horizontal_ ? r.Left : r.Top;
         size = horizontal_ ? r.Width() : r.Height();
     }

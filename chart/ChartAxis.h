@@ -4,6 +4,7 @@
 // values and texts.
 
 #include "chart/AxisPens.h"
+#include "chart/ChartPanel.h"
 #include "chart/ChartTypes.h"
 
 #include <functional>
@@ -20,7 +21,6 @@ using TAxisDrawLabelEvent = std::function<void(TChartAxis*, int& x, int& y, int&
 
 enum TAxisLabelStyle { talAuto, talNone, talValue, talMark, talText };
 enum TAxisLabelAlign { alDefault, alOpposite };
-enum TChartUnits { muPercent, muPixels };
 
 // One label the label loops decided to show, in the order they decided it.
 struct TAxisLabelEntry {

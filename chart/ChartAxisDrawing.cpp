@@ -334,7 +334,7 @@ void TChartAxis::DrawTick(int p, int o, int l) {
 void TChartAxis::PaintGridLine(int p) {
     if (!(iStartPos_ < p && p < iEndPos_)) return;
     TCanvas3D* canvas = chart_->Canvas();
-    const TRect r = chart_->ChartRect();
+    const TRect r = chart_->PlotRect();
     if (horizontal_)
         canvas->VerticalLine(p, r.Top + 1, r.Bottom);
     else
@@ -400,7 +400,7 @@ void TChartAxis::PaintAxis(bool calculatePosition) {
     TCanvas3D* canvas = chart_->Canvas();
     alternateToggle_ = horizontal_;
     iAxisDateTime_ = ValuesAreDateTime();
-    if (calculatePosition) axisPosition_ = WithPositionOffset(SideOf(chart_->ChartRect()), chart_->ChartRect());
+    if (calculatePosition) axisPosition_ = WithPositionOffset(SideOf(chart_->PlotRect()), chart_->PlotRect());
 
     if (title_.Visible() && !title_.Caption().empty()) {
         if (horizontal_)

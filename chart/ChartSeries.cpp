@@ -466,7 +466,7 @@ void TChartSeries::ComputeVisibleRange() {
         return;
     }
     const TChartAxis* axis = effectiveHorizAxis_;
-    const TRect r = parentChart_->ChartRect();
+    const TRect r = parentChart_->PlotRect();
     const bool inverted = axis->Inverted();
     const int startEdge = (inverted ? r.Right : r.Left) + axis->MinimumOffset();
     const int endEdge = (inverted ? r.Left : r.Right) - axis->MaximumOffset();

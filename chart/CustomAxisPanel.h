@@ -4,6 +4,7 @@
 // the axis-label events.
 
 #include "chart/ChartAxis.h"
+#include "chart/ChartPanel.h"
 #include "chart/ChartTypes.h"
 #include "chart/ColorPalette.h"
 
@@ -69,10 +70,10 @@ private:
     bool scaleLastPage_ = true;
 };
 
-class TCustomAxisPanel {
+class TCustomAxisPanel : public TCustomChartPanel {
 public:
     TCustomAxisPanel();
-    virtual ~TCustomAxisPanel();
+    ~TCustomAxisPanel() override;
     TCustomAxisPanel(const TCustomAxisPanel&) = delete;
     TCustomAxisPanel& operator=(const TCustomAxisPanel&) = delete;
 
@@ -131,8 +132,6 @@ public:
     virtual bool SeriesColorIsFree(TColor color, bool checkBackground, TChartSeries* series) = 0;
 
     // ---- text measuring (through the canvas) ----
-    TCanvas3D* Canvas() const { return canvas_; }
-    void SetCanvas(TCanvas3D* canvas) { canvas_ = canvas; }
     int WidestLineWidth(const std::string& text, int& lineCount);
     // The legend's text of a point; the chart component gives the real one.
     virtual std::string LegendValueText(TChartSeries*, int) { return std::string(); }
@@ -143,11 +142,7 @@ public:
     bool AxisIsVisible(const TChartAxis* axis) const;
     void SetAxisShown(const TChartAxis* axis, bool shown);
 
-    // ---- geometry of the last layout ----
-    const TRect& ChartRect() const { return chartRect_; }
-    void SetChartRect(const TRect& rect) { chartRect_ = rect; }
-    int Depth3DWidth() const { return depth3DWidth_; }
-    bool View3D() const { return view3D_; }
+    // ---- depth of the last layout ----
     int SeriesDepthWidth() const { return seriesDepthWidth_; }
     int SeriesDepthHeight() const { return seriesDepthHeight_; }
     // The 3D scene is seen from the back: series and points draw in reverse.
@@ -156,17 +151,13 @@ public:
     // ---- the drawing cycle ----
     // Draws the whole chart into `rect`: background, titles, axes layout,
     // walls, axes, series, and last the after-draw event.
-    void DrawContents(const TRect& rect);
+    void DrawContents(const TRect& rect) override;
     TPanelNotifyEvent OnBeforeDrawChart;
     TPanelNotifyEvent OnBeforeDrawAxes;
     TPanelNotifyEvent OnBeforeDrawSeries;
     TPanelNotifyEvent OnAfterDraw;
 
-    // ---- state and events ----
-    bool Loading() const { return loading_; }
-    bool Reading() const { return reading_; }
-    // Repaint request; the panel as a windowed control invalidates itself here.
-    virtual void Invalidate() {}
+    // ---- events ----
     void AnnounceSeriesEvent(TCustomChartSeries* series, std::uint8_t kind);
     std::vector<TSeriesEventListener> SeriesEventListeners;
     TSeriesNotifyEvent OnAddSeries;
@@ -186,19 +177,13 @@ protected:
     void DrawAxes();
     void DrawSeries(TChartSeries* series);
 
-    bool loading_ = false;
     bool axisVisible_ = true;
     bool axisBehind_ = true;
     bool clipPoints_ = true;
-    bool fixedPlotRect_ = false;
-    bool reading_ = false;
-    int depth3DWidth_ = 0;
-    bool view3D_ = false;
     int seriesDepthWidth_ = 0;
     int seriesDepthHeight_ = 0;
     bool seriesDrawOrderFlag_ = false;
     int highestZOrder_ = 0;
-    TRect chartRect_;
 
 private:
     TChartPage pages_{this};
@@ -212,6 +197,5 @@ private:
     TChartAxis* rightAxis_;
     TChartAxis* depthAxis_;
     TChartAxis* depthTopAxis_;
-    TCanvas3D* canvas_ = nullptr;
     std::vector<const TChartAxis*> shownAxes_;
 };

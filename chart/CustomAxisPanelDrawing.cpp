@@ -34,7 +34,7 @@ void TCustomAxisPanel::LayoutAxes() {
         axis->ComputeEffectiveRange();
     }
     for (TChartAxis* axis : axes_) axis->ComputePixelSpan();
-    TRect a = chartRect_;
+    TRect a = plotRect_;
     for (std::size_t i = 0; i < axes_.size(); ++i) {
         TChartAxis* axis = axes_[i];
         if (!AxisIsVisible(axis)) continue;
@@ -45,7 +45,7 @@ void TCustomAxisPanel::LayoutAxes() {
                          std::min(a.Bottom, copy.Bottom)};
         if (meet.Left < meet.Right && meet.Top < meet.Bottom) a = meet;
     }
-    if (!fixedPlotRect_) chartRect_ = a;
+    if (!fixedPlotRect_) plotRect_ = a;
     for (TChartAxis* axis : axes_) axis->ComputePixelSpan();
 }
 
@@ -93,7 +93,7 @@ void TCustomAxisPanel::DrawSeries(TChartSeries* series) {
     const bool clip = series->UsesAxes() && clipPoints_ && canvas_;
     if (clip) {
         // one pixel of room above and below the plot
-        TRect r = chartRect_;
+        TRect r = plotRect_;
         --r.Top;
         ++r.Bottom;
         canvas_->ClipToRect(r);

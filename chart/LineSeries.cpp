@@ -184,7 +184,7 @@ void TCustomSeries::DrawOnePoint(int i) {
     if (i == FirstDrawIndex()) {
         if (i == firstVisible_ && i > 0) {
             // the line enters from outside the chart rectangle
-            const TRect r = parentChart_->ChartRect();
+            const TRect r = parentChart_->PlotRect();
             previousX_ = effectiveHorizAxis_->Inverted() ? r.Right : r.Left;
             previousY_ = stairs_ ? PointScreenY(i - 1)
                                  : InterpolatedEdgeY(i - 1, effectiveHorizAxis_->ScreenToValue(previousX_));

@@ -46,7 +46,7 @@ TEST(ChartAxisDrawing, LabelBandAtZeroAndNinetyDegrees) {
     };
     for (const auto& c : cases) {
         ChartTestPanel chart;
-        chart.SetChartRect(TRect{0, 0, 500, 400});
+        chart.SetPlotRect(TRect{0, 0, 500, 400});
         TChartAxis& axis = ValueAxis(chart, c.bottom ? chart.BottomAxis() : chart.LeftAxis(), 0, 100);
         axis.SetLabelsAngle(c.angle);
         axis.SetLabelsAlternate(c.alternate);
@@ -57,7 +57,7 @@ TEST(ChartAxisDrawing, LabelBandAtZeroAndNinetyDegrees) {
 
 TEST(ChartAxisDrawing, BandsShrinkTheChartRectangle) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 500, 400});
+    chart.SetPlotRect(TRect{0, 0, 500, 400});
     TChartAxis& bottom = ValueAxis(chart, chart.BottomAxis(), 0, 100);
     bottom.Title().SetCaption("Time");
     TRect r{0, 0, 500, 400};
@@ -92,7 +92,7 @@ TEST(ChartAxisDrawing, PositionOffsetMovesTheAxisLineIntoThePlot) {
     } cases[] = {{muPixels, 10, 290}, {muPercent, 10, 270}, {muPercent, 0, 300}};
     for (const auto& c : cases) {
         ChartTestPanel chart;
-        chart.SetChartRect(TRect{0, 0, 400, 300});
+        chart.SetPlotRect(TRect{0, 0, 400, 300});
         TChartAxis& bottom = ValueAxis(chart, chart.BottomAxis(), 0, 10);
         bottom.SetPositionUnits(c.units);
         bottom.SetPositionPercent(c.offset);
@@ -105,10 +105,10 @@ TEST(ChartAxisDrawing, PositionOffsetMovesTheAxisLineIntoThePlot) {
 
 TEST(ChartAxisDrawing, LabelsTicksAndGridOfABottomAxis) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 400, 300});
+    chart.SetPlotRect(TRect{0, 0, 400, 300});
     TChartAxis& bottom = ValueAxis(chart, chart.BottomAxis(), 0, 4);
     bottom.SetIncrement(1);
-    TRect r = chart.ChartRect();
+    TRect r = chart.PlotRect();
     bottom.ReserveBands(r, false);
     bottom.PaintAxis(true);
     EXPECT_EQ(Texts(chart.canvas), (std::vector<std::string>{"4", "3", "2", "1", "0"}));
@@ -128,11 +128,11 @@ TEST(ChartAxisDrawing, LabelsTicksAndGridOfABottomAxis) {
 
 TEST(ChartAxisDrawing, VerticalLabelsOnTheBottomAxisHangBelowIt) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 400, 300});
+    chart.SetPlotRect(TRect{0, 0, 400, 300});
     TChartAxis& bottom = ValueAxis(chart, chart.BottomAxis(), 0, 4);
     bottom.SetIncrement(2);
     bottom.SetLabelsAngle(90);
-    TRect r = chart.ChartRect();
+    TRect r = chart.PlotRect();
     bottom.ReserveBands(r, false);
     bottom.PaintAxis(true);
     ASSERT_EQ(chart.canvas.texts.size(), 3u);
@@ -146,11 +146,11 @@ TEST(ChartAxisDrawing, VerticalLabelsOnTheBottomAxisHangBelowIt) {
 TEST(ChartAxisDrawing, MultiLineLabelsGrowAwayFromThePlot) {
     for (bool top : {false, true}) {
         ChartTestPanel chart;
-        chart.SetChartRect(TRect{0, 100, 400, 300});
+        chart.SetPlotRect(TRect{0, 100, 400, 300});
         TChartAxis& axis = ValueAxis(chart, top ? chart.TopAxis() : chart.BottomAxis(), 0, 4);
         axis.SetIncrement(4);
         axis.SetAxisValuesFormat("0\r\"m\"");
-        TRect r = chart.ChartRect();
+        TRect r = chart.PlotRect();
         axis.ReserveBands(r, false);
         axis.PaintAxis(true);
         ASSERT_EQ(chart.canvas.texts.size(), 4u);
@@ -166,7 +166,7 @@ TEST(ChartAxisDrawing, MultiLineLabelsGrowAwayFromThePlot) {
 
 TEST(ChartAxisDrawing, OnDrawLabelMaySuppressTheTextButNotTheTick) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 400, 300});
+    chart.SetPlotRect(TRect{0, 0, 400, 300});
     TChartAxis& bottom = ValueAxis(chart, chart.BottomAxis(), 0, 4);
     bottom.SetIncrement(1);
     bottom.OnDrawLabel = [](TChartAxis*, int&, int&, int&, std::string& text, bool& draw) {
@@ -180,11 +180,11 @@ TEST(ChartAxisDrawing, OnDrawLabelMaySuppressTheTextButNotTheTick) {
 
 TEST(ChartAxisDrawing, AlternateLabelsStepOutward) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 400, 300});
+    chart.SetPlotRect(TRect{0, 0, 400, 300});
     TChartAxis& bottom = ValueAxis(chart, chart.BottomAxis(), 0, 4);
     bottom.SetIncrement(1);
     bottom.SetLabelsAlternate(true);
-    TRect r = chart.ChartRect();
+    TRect r = chart.PlotRect();
     bottom.ReserveBands(r, false);
     bottom.PaintAxis(true);
     ASSERT_EQ(chart.canvas.texts.size(), 9u);  // the step halves: 4, 3,5, 3 ...
@@ -202,7 +202,7 @@ TEST(ChartAxisDrawing, GridLinesCentredAndEveryN) {
     } cases[] = {{false, 1, {300, 200, 100}}, {true, 1, {350, 250, 150, 50}}, {false, 2, {200}}};
     for (const auto& c : cases) {
         ChartTestPanel chart;
-        chart.SetChartRect(TRect{0, 0, 400, 300});
+        chart.SetPlotRect(TRect{0, 0, 400, 300});
         TChartAxis& bottom = ValueAxis(chart, chart.BottomAxis(), 0, 4);
         bottom.SetIncrement(1);
         bottom.Ticks().Hide();
@@ -220,7 +220,7 @@ TEST(ChartAxisDrawing, GridLinesCentredAndEveryN) {
 
 TEST(ChartAxisDrawing, MinorTicksFillEveryInterval) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 400, 300});
+    chart.SetPlotRect(TRect{0, 0, 400, 300});
     TChartAxis& bottom = ValueAxis(chart, chart.BottomAxis(), 0, 4);
     bottom.SetIncrement(1);
     bottom.SetStartPosition(25);  // pixels 100 .. 400, ticks 400, 325, 250, 175, 100
@@ -240,7 +240,7 @@ TEST(ChartAxisDrawing, MinorTicksFillEveryInterval) {
 
 TEST(ChartAxisDrawing, TitleIsWrittenAndHit) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 400, 300});
+    chart.SetPlotRect(TRect{0, 0, 400, 300});
     TChartAxis& bottom = ValueAxis(chart, chart.BottomAxis(), 0, 4);
     bottom.SetIncrement(4);
     bottom.Title().SetCaption("Time");

@@ -261,7 +261,7 @@ TEST(ChartAxisLabels, CustomNextLabels) {
 
 TEST(ChartAxisLabels, TextLabelsSkipThoseThatWouldOverlap) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 80, 100});
+    chart.SetPlotRect(TRect{0, 0, 80, 100});
     TChartSeries s;
     s.SetParentChart(&chart);
     const char* labels[] = {"aaaa", "bb", "cccc", "d", "e"};  // 28, 14, 28, 7, 7 px wide

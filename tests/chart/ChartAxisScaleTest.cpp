@@ -101,7 +101,7 @@ TEST(ChartAxisScale, LogarithmicNonPositiveValuesSitAtTheLowEnd) {
 
 TEST(ChartAxisScale, PixelSpanFromTheChartRectangle) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{40, 20, 540, 420});
+    chart.SetPlotRect(TRect{40, 20, 540, 420});
     TChartAxis& bottom = *chart.BottomAxis();
     bottom.SetStartPosition(10);
     bottom.SetEndPosition(90);

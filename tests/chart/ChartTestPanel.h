@@ -60,6 +60,7 @@ private:
 class ChartTestPanel : public TCustomAxisPanel {
 public:
     ChartTestPanel() {
+        SetView3D(false);  // flat, as the program shows its charts
         SetCanvas(&canvas);
         SeriesEventListeners.push_back(
             [this](TCustomChartSeries* s, std::uint8_t kind) { events.emplace_back(s, kind); });
@@ -78,7 +79,7 @@ public:
     void SetReading(bool value) { reading_ = value; }
     // Lays out both axes of the series over the chart rectangle.
     void Layout(const TRect& rect) {
-        SetChartRect(rect);
+        SetPlotRect(rect);
         for (TChartAxis* axis : Axes()) {
             axis->ComputePixelSpan();
             axis->ComputeEffectiveRange();

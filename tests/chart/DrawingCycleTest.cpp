@@ -31,7 +31,7 @@ void Watch(ChartTestPanel& chart, std::vector<TChartSeries*> series) {
 
 TEST(DrawingCycle, StepsInTheirOrder) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 400, 300});
+    chart.SetPlotRect(TRect{0, 0, 400, 300});
     TLineSeries a, b, empty;
     a.SetName("a");
     b.SetName("b");
@@ -62,7 +62,7 @@ TEST(DrawingCycle, StepsInTheirOrder) {
 
 TEST(DrawingCycle, AxesLayoutShrinksThePlotAndRangesComeFromTheSeries) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 400, 300});
+    chart.SetPlotRect(TRect{0, 0, 400, 300});
     TLineSeries low, high, custom;
     for (TLineSeries* s : {&low, &high, &custom}) s->SetParentChart(&chart);
     for (int i = 0; i <= 10; ++i) {
@@ -84,7 +84,7 @@ TEST(DrawingCycle, AxesLayoutShrinksThePlotAndRangesComeFromTheSeries) {
     EXPECT_FALSE(chart.AxisIsVisible(chart.RightAxis()));  // no series on it
     EXPECT_TRUE(chart.AxisIsVisible(own));
 
-    const TRect plot = chart.ChartRect();
+    const TRect plot = chart.PlotRect();
     EXPECT_GT(plot.Left, 0);  // the left axis' labels and ticks
     EXPECT_LT(plot.Bottom, 300);
     EXPECT_EQ(plot.Right, 400);
@@ -97,7 +97,7 @@ TEST(DrawingCycle, AxesLayoutShrinksThePlotAndRangesComeFromTheSeries) {
 
 TEST(DrawingCycle, StairsKeepAMarginOfTheirPenWidth) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 400, 300});
+    chart.SetPlotRect(TRect{0, 0, 400, 300});
     TLineSeries s;
     s.SetParentChart(&chart);
     s.SetStairs(true);
@@ -105,7 +105,7 @@ TEST(DrawingCycle, StairsKeepAMarginOfTheirPenWidth) {
     s.AddPointXY(0, 0);
     s.AddPointXY(10, 10);
     chart.DrawContents(TRect{0, 0, 400, 300});
-    const TRect plot = chart.ChartRect();
+    const TRect plot = chart.PlotRect();
     EXPECT_EQ(chart.BottomAxis()->ValueToScreen(0), plot.Left + 5);
     EXPECT_EQ(chart.BottomAxis()->ValueToScreen(10), plot.Right - 5);
 }
@@ -200,13 +200,13 @@ TEST(DrawingCycle, CircularSourcesAreRefused) {
 
 TEST(DrawingCycle, SeriesAreClippedToThePlot) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 400, 300});
+    chart.SetPlotRect(TRect{0, 0, 400, 300});
     TLineSeries s;
     s.SetParentChart(&chart);
     s.AddPointXY(0, 0);
     s.AddPointXY(1, 1);
     chart.DrawContents(TRect{0, 0, 400, 300});
-    const TRect plot = chart.ChartRect();
+    const TRect plot = chart.PlotRect();
     ASSERT_EQ(chart.canvas.clips.size(), 2u);
     EXPECT_EQ(chart.canvas.clips[0], (TRect{plot.Left, plot.Top - 1, plot.Right, plot.Bottom + 1}));
     EXPECT_EQ(chart.canvas.clips[1], (TRect{-1, -1, -1, -1}));

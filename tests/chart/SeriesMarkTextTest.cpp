@@ -80,7 +80,7 @@ TEST(SeriesMarkText, LegendItemTexts) {
 
 TEST(SeriesMarkText, MarkLabelsOnAnAxis) {
     ChartTestPanel chart;
-    chart.SetChartRect(TRect{0, 0, 400, 100});
+    chart.SetPlotRect(TRect{0, 0, 400, 100});
     TChartSeries s;
     s.SetParentChart(&chart);
     s.Marks().SetStyle(smsValue);
@@ -88,7 +88,7 @@ TEST(SeriesMarkText, MarkLabelsOnAnAxis) {
     TChartAxis& bottom = *chart.BottomAxis();
     bottom.SetLabelStyle(talMark);
     bottom.SetLimits(0, 2);
-    chart.Layout(chart.ChartRect());
+    chart.Layout(chart.PlotRect());
     bottom.ComputeLabels();
     std::vector<std::string> texts;
     for (const auto& e : bottom.LabelEntries()) texts.push_back(e.Text);
