@@ -298,6 +298,16 @@ void TChartAxis::SetLimits(double minimum, double maximum) {
     if (chart_) chart_->ApplyLinkedRange(this);
 }
 
+void TChartAxis::RestoreScale(bool automatic, bool automaticMinimum, bool automaticMaximum, double minimum,
+                              double maximum) {
+    automatic_ = automatic;
+    automaticMinimum_ = automaticMinimum;
+    automaticMaximum_ = automaticMaximum;
+    minimum_ = minimum;
+    maximum_ = maximum;
+    StoreAndRepaint();
+}
+
 void TChartAxis::ShiftRange(double offset, bool checkLimits) {
     if (checkLimits) {
         if (!chart_) return;

@@ -161,6 +161,8 @@ public:
 
     // ---- range and scale ----
     void SetLimits(double minimum, double maximum);
+    // Puts a saved scale back, without the range checks.
+    void RestoreScale(bool automatic, bool automaticMinimum, bool automaticMaximum, double minimum, double maximum);
     void ShiftRange(double offset, bool checkLimits);
     void ComputeEffectiveRange();
     void ReadAutomaticRange();

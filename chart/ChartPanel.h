@@ -77,6 +77,10 @@ public:
     void SetRepaintOnChange(bool value) { repaintOnChange_ = value; }
     // Repaint request; the panel as a windowed control invalidates itself here.
     virtual void Invalidate() {}
+    // Repaints at once (the animated zoom shows each of its steps).
+    void Refresh() {
+        if (canvas_) RenderTo(renderRect_);
+    }
     // The control's size, for a plot rectangle that came out empty.
     int Width() const { return width_; }
     int Height() const { return height_; }

@@ -6,6 +6,7 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartTypes.h"
 #include "chart/ChartValueList.h"
+#include "chart/ChartZoom.h"
 #include "chart/LabelsList.h"
 #include "chart/SeriesMarks.h"
 
@@ -252,6 +253,15 @@ public:
     TSeriesOnBeforeAdd OnBeforeAdd;
     TSeriesOnAfterAdd OnAfterAdd;
     TSeriesOnClear OnClearValues;
+    using TSeriesClick = std::function<void(TChartSeries*, int valueIndex, TMouseButton, TShiftState, int x, int y)>;
+    TSeriesClick OnClick;
+    TSeriesClick OnDblClick;
+    virtual bool HasClickEvents() const { return OnClick || OnDblClick; }
+    // The chart's click on point `index`: the double-click or click event.
+    void Clicked(int index, TMouseButton button, TShiftState shift, int x, int y) {
+        const TSeriesClick& event = shift.Contains(TShiftStateItem::ssDouble) ? OnDblClick : OnClick;
+        if (event) event(this, index, button, shift, x, y);
+    }
     std::function<void(TChartSeries*)> BeforeDrawValues;
     std::function<void(TChartSeries*)> AfterDrawValues;
 
