@@ -23,6 +23,7 @@ public:
     int TextHeight(const std::string&) override { return 13; }
     TPoint ChartToScreen(int x, int y, int) override { return {x, y}; }
     void FillRect(const TRect&) override {}
+    void Rectangle(int, int, int, int) override {}
     void ClipToRect(const TRect&) override {}
     void RemoveClip() override {}
     long long lines = 0;

@@ -1,6 +1,8 @@
 #include "chart/Chart.h"
 
+#include "chart/ChartCanvas.h"
 #include "chart/ChartSeries.h"
+#include "ui/Rounding.h"
 
 #include <algorithm>
 #include <cstdlib>
@@ -278,4 +280,57 @@ bool TCustomChart::SeriesColorIsFree(TColor color, bool checkBackground, TChartS
     for (int i = 0; i < SeriesCount(); ++i)
         if (SeriesAt(i) != series && SeriesAt(i)->SeriesColor() == color) return false;
     return !(checkBackground && color == Color);
+}
+
+// ---- walls ----
+
+void TCustomChart::SetView3DWalls(bool value) {
+    if (view3DWalls_ == value) return;
+    view3DWalls_ = value;
+    Invalidate();
+}
+
+int TCustomChart::GetAxisWallSize(const TChartAxis* axis) {
+    if (!view3D_ || !view3DWalls_) return 0;
+    const TChartWall& wall = axis == LeftAxis()     ? walls_.Left
+                             : axis == BottomAxis() ? walls_.Bottom
+                             : axis == RightAxis()  ? walls_.Right
+                                                    : walls_.Back;
+    return wall.Visible() ? wall.Size() : 0;
+}
+
+void TCustomChart::ComputeVertRange(TChartWall& wall, int& top, int& bottom) {
+    const TRect& r = PlotRect();
+    bottom = r.Bottom + GetAxisWallSize(BottomAxis());
+    if (wall.EndPosition() != 100)
+        bottom -= static_cast<int>(Round((100 - wall.EndPosition()) * (bottom - r.Top) * 0.01));
+    top = r.Top;
+    if (wall.StartPosition() != 0) top += static_cast<int>(Round(wall.StartPosition() * (r.Bottom - top) * 0.01));
+}
+
+void TCustomChart::ComputePlotRect3D() { FinishPlotRect(); }
+
+void TCustomChart::PrepareWallCanvas(TChartWall& wall) {
+    TCanvas3D* canvas = Canvas();
+    canvas->SelectPen(wall.Pen());
+    if (wall.Transparent()) {
+        canvas->Brush().SetStyle(TBrushStyle::bsClear);
+        return;
+    }
+    canvas->Brush().SetStyle(wall.Brush().Style());
+    canvas->Brush().SetColor(wall.Color());
+}
+
+void TCustomChart::DrawBackWall() {
+    PrepareWallCanvas(walls_.Back);
+    int top, bottom;
+    ComputeVertRange(walls_.Back, top, bottom);
+    if (walls_.Back.EndPosition() == 100) ++bottom;
+    Canvas()->Rectangle(PlotRect().Left, top, PlotRect().Right + 1, bottom);
+}
+
+void TCustomChart::DrawAllWalls() {
+    if (!HasAxisSeries() || !Canvas()) return;
+    // a flat chart shows its back wall only; the 3D walls join with the 3D solids
+    if (view3DWalls_ && walls_.Back.Visible() && !walls_.Back.AutoHide() && !view3D_) DrawBackWall();
 }

@@ -2,6 +2,7 @@
 // The chart component: an axis panel that turns mouse input into zooming,
 // scrolling and clicks on its parts.
 
+#include "chart/ChartWalls.h"
 #include "chart/ChartZoom.h"
 #include "chart/CustomAxisPanel.h"
 
@@ -61,6 +62,15 @@ public:
     bool SeriesColorIsFree(TColor color, bool checkBackground, TChartSeries* series) override;
     TColor Color = clSilver;
 
+    // ---- walls ----
+    TChartWalls& Walls() { return walls_; }
+    TChartWall& BackWall() { return walls_.Back; }
+    TChartPen& Frame() { return walls_.Back.Pen(); }
+    bool View3DWalls() const { return view3DWalls_; }
+    void SetView3DWalls(bool value);
+    int GetAxisWallSize(const TChartAxis* axis);
+    void ComputeVertRange(TChartWall& wall, int& top, int& bottom);
+
     // ---- events ----
     TChartNotifyEvent OnZoom;
     TChartNotifyEvent OnUndoZoom;
@@ -73,6 +83,10 @@ public:
     TChartClick OnMouseDown;
 
 protected:
+    void ComputePlotRect3D() override;
+    void DrawAllWalls() override;
+    void DrawBackWall();
+    void PrepareWallCanvas(TChartWall& wall);
     bool StartDrag(TMouseButton button, TShiftState shift, int x, int y);
     bool BackgroundClick(TMouseButton button, TShiftState shift, int x, int y);
     void ScrollPass(bool horizontal, int position, int last);
@@ -89,4 +103,6 @@ private:
     bool zoomActive_ = false;
     bool firstZoom_ = true;
     std::vector<SavedScale> savedScales_;
+    TChartWalls walls_{[this] { Invalidate(); }};
+    bool view3DWalls_ = true;
 };

@@ -28,6 +28,9 @@ public:
     virtual bool SupportsRotation3D() const { return false; }
     // With the brush, no outline.
     virtual void FillRect(const TRect& rect) = 0;
+    // Outlined with the pen, filled with the brush; right and bottom outside.
+    virtual void Rectangle(int left, int top, int right, int bottom) = 0;
+    void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
     // Drawing stays inside the rectangle until RemoveClip (one level).
     virtual void ClipToRect(const TRect& rect) = 0;
     virtual void RemoveClip() = 0;

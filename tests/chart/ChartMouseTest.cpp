@@ -40,8 +40,6 @@ public:
 protected:
     void DrawPanelBackground(const TRect&) override {}
     void DrawTitlesPass(bool) override {}
-    void ComputePlotRect3D() override {}
-    void DrawAllWalls() override {}
 };
 
 }  // namespace

@@ -36,6 +36,15 @@ public:
     }
     TPoint ChartToScreen(int x, int y, int) override { return {x, y}; }
     void FillRect(const TRect& r) override { fills.push_back(r); }
+    void Rectangle(int left, int top, int right, int bottom) override {
+        rectangles.push_back({TRect{left, top, right, bottom}, Pen().Style() == TPenStyle::psClear ? clNone : Pen().Color(),
+                              Brush().Style() == TBrushStyle::bsClear ? clNone : Brush().Color()});
+    }
+    struct Rect {
+        TRect r;
+        TColor pen, brush;  // clNone: clear
+    };
+    std::vector<Rect> rectangles;
     void ClipToRect(const TRect& r) override { clips.push_back(r); }
     void RemoveClip() override { clips.push_back(TRect{-1, -1, -1, -1}); }
     std::vector<TRect> fills;

@@ -17,6 +17,7 @@ public:
     int TextWidth(const std::string&) override { return 0; }
     int TextHeight(const std::string&) override { return 0; }
     void FillRect(const TRect&) override {}
+    void Rectangle(int, int, int, int) override {}
     void ClipToRect(const TRect&) override {}
     void RemoveClip() override {}
 };

@@ -1,0 +1,75 @@
+#include "chart/ChartWalls.h"
+
+TChartWall::TChartWall(std::function<void()> repaint, TColor defaultColor)
+    : repaint_(std::move(repaint)),
+      color_(defaultColor),
+      defaultColor_(defaultColor),
+      pen_([this] { Changed(); }),
+      brush_([this] { Changed(); }) {}
+
+void TChartWall::Assign(const TChartWall& s) {
+    autoHide_ = s.autoHide_;
+    dark3D_ = s.dark3D_;
+    endPosition_ = s.endPosition_;
+    size_ = s.size_;
+    startPosition_ = s.startPosition_;
+    color_ = s.color_;
+    transparent_ = s.transparent_;
+    visible_ = s.visible_;
+    pen_.Assign(s.pen_);
+    brush_.Assign(s.brush_);
+    Changed();
+}
+
+namespace {
+
+template <class T>
+bool Store(T& field, const T& value) {
+    if (field == value) return false;
+    field = value;
+    return true;
+}
+
+}  // namespace
+
+void TChartWall::SetAutoHide(bool v) {
+    if (Store(autoHide_, v)) Changed();
+}
+void TChartWall::SetDark3D(bool v) {
+    if (Store(dark3D_, v)) Changed();
+}
+void TChartWall::SetStartPosition(int v) {
+    if (Store(startPosition_, v)) Changed();
+}
+void TChartWall::SetEndPosition(int v) {
+    if (Store(endPosition_, v)) Changed();
+}
+void TChartWall::SetSize(int v) {
+    if (Store(size_, v)) Changed();
+}
+void TChartWall::SetColor(TColor v) {
+    if (Store(color_, v)) Changed();
+}
+void TChartWall::SetDefaultColor(TColor v) {
+    defaultColor_ = v;
+    SetColor(v);
+}
+void TChartWall::SetTransparent(bool v) {
+    if (Store(transparent_, v)) Changed();
+}
+void TChartWall::SetVisible(bool v) {
+    if (Store(visible_, v)) Changed();
+}
+
+TChartWalls::TChartWalls(const std::function<void()>& repaint)
+    : Back(repaint, 0xC0C0C0), Left(repaint, 0x80FFFF), Bottom(repaint, 0xFFFFFF), Right(repaint, 0xC0C0C0) {
+    Back.SetTransparent(true);
+    Right.SetVisible(false);
+}
+
+void TChartWalls::Assign(const TChartWalls& source) {
+    Back.Assign(source.Back);
+    Bottom.Assign(source.Bottom);
+    Left.Assign(source.Left);
+    Right.Assign(source.Right);
+}
