@@ -7,6 +7,7 @@
 #include "platform/LastError.h"
 
 #include <atomic>
+#include <ctime>
 #include <thread>
 
 using namespace std::chrono_literals;
@@ -267,4 +268,39 @@ TEST_F(TransferFixture, TransactionsOfTwoWorkersAndTheGuiThreadNeverMixTheirFram
         EXPECT_GT(guiAnswers, 0);
         Unplug();
     }
+}
+
+TEST_F(TransferFixture, ReportsLongerThanTheBuffersAreCutToThem) {
+    for (auto [kind, mode] : {std::pair{DeviceKind::FlightController, tmFlightController}, {DeviceKind::Dip, tmDip}}) {
+        SCOPED_TRACE(ProductStringOf(kind));
+        device = Emulator().AddDevice(kind, false);
+        Emulator().WithDevice(device, [](EmulatedDevice& d) {
+            d.inputLength = d.outputLength = d.featureLength = 200;
+            return d.logs.AddFile(12, Pattern(1024, 3));
+        });
+        Emulator().Plug(device);
+        ASSERT_TRUE(Connect(mode));
+        auto [answered, _] = Ask(LogDataRequest(96), cmdLog, 1000);
+        ASSERT_TRUE(answered);
+        std::vector<std::uint8_t> expected = Pattern(1024, 3);
+        for (std::size_t i = 0; i < 32; ++i) EXPECT_EQ(Answer().Data(i), expected[96 + i]) << i;
+        Unplug();
+    }
+}
+
+TEST_F(TransferFixture, AModeTwoWaitSleepsRatherThanSpins) {
+    Plug(DeviceKind::Dip, tmDip);
+    Fault(FaultKind::NoAnswer);
+    double cpuMs = 0;
+    OnWorker([&] {
+        TDeviceTransaction transaction;
+        transaction.SetRequest(LogInfoRequest());
+        transaction.SendReport();
+        timespec before{}, after{};
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &before);
+        EXPECT_FALSE(transaction.WaitForReply(cmdLog, 500));
+        clock_gettime(CLOCK_THREAD_CPUTIME_ID, &after);
+        cpuMs = (after.tv_sec - before.tv_sec) * 1e3 + (after.tv_nsec - before.tv_nsec) / 1e6;
+    });
+    EXPECT_LT(cpuMs, 100) << "a 500 ms wait took this much processor time";
 }
