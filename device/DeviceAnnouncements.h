@@ -32,12 +32,10 @@ struct TDeviceAnnouncements {
 // The one set of handlers; attach and detach on the GUI thread.
 TDeviceAnnouncements& DeviceAnnouncements();
 
-// Calls the handler in `slot` on the GUI thread, as it is set when it runs.
-template <class Slot, class... Args>
-void Announce(Slot TDeviceAnnouncements::*slot, Args... args);
-
+// Runs the call on the GUI thread: at once there, else queued in order.
 void AnnounceOnGuiThread(std::function<void()> call);
 
+// Calls the handler in `slot` on the GUI thread, as it is set when it runs.
 template <class Slot, class... Args>
 void Announce(Slot TDeviceAnnouncements::*slot, Args... args) {
     AnnounceOnGuiThread([slot, args...] {
