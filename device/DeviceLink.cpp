@@ -3,9 +3,18 @@
 #include "device/DeviceAnnouncements.h"
 #include "device/DeviceTransfer.h"
 #include "platform/Clock.h"
+#include "platform/Timers.h"
 #include "ui/Utf8.h"
 
+#include <map>
+
 namespace {
+
+// The links whose search timer has a given id (GUI thread only).
+std::map<platform::UINT_PTR, TDeviceLink*>& SearchingLinks() {
+    static std::map<platform::UINT_PTR, TDeviceLink*> links;
+    return links;
+}
 
 void AnnounceAllPanels(platform::COLORREF color, const char* caption) {
     Announce(&TDeviceAnnouncements::LogFilesStatus, color, std::string(caption));
@@ -18,6 +27,13 @@ void AnnounceAllPanels(platform::COLORREF color, const char* caption) {
 TDeviceLink::TDeviceLink() : hid_(std::make_unique<THidDeviceController>(nullptr)) {
     hid_->SetOnEnumerate([this](THidDevice* device, int index) { return HIDEnumerate(device, index); });
     hid_->SetOnDeviceUnplug([this](THidDevice* device) { HIDDeviceUnplug(device); });
+    tmrFindDevice_ = platform::SetTimer(nullptr, 0, kSearchIntervalMs, &SearchTimerProc);
+    if (tmrFindDevice_) SearchingLinks()[tmrFindDevice_] = this;
+}
+
+void TDeviceLink::SearchTimerProc(platform::HWND, platform::UINT, platform::UINT_PTR id, platform::DWORD) {
+    auto found = SearchingLinks().find(id);
+    if (found != SearchingLinks().end()) found->second->tmrFindDeviceTimer();
 }
 
 TDeviceLink::~TDeviceLink() { Release(); }
@@ -78,6 +94,11 @@ void TDeviceLink::tmrFindDeviceTimer() {
 }
 
 void TDeviceLink::Release() {
+    if (tmrFindDevice_) {
+        platform::KillTimer(nullptr, tmrFindDevice_);
+        SearchingLinks().erase(tmrFindDevice_);
+        tmrFindDevice_ = 0;
+    }
     if (!hid_) return;
     if (THidDevice* device = CurrentDevice()) device->SetDataHandler(nullptr);
     hid_.reset();

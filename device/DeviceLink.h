@@ -3,7 +3,7 @@
 // bootloader that the HID device controller offers, by product string alone,
 // makes it the current device with its transfer mode, and announces its
 // arrival and removal to the windows. Runs on the GUI thread; the main window
-// owns one and hands its search timer to tmrFindDeviceTimer.
+// owns one; its search timer ticks every second from the start.
 
 #include "device/HidDeviceController.h"
 
@@ -12,7 +12,8 @@
 
 class TDeviceLink {
 public:
-    // Makes the device controller (`HID`) with OnEnumerate and OnDeviceUnplug set.
+    // Makes the device controller (`HID`) with OnEnumerate and OnDeviceUnplug
+    // set, and starts the search timer (`tmrFindDevice`, 1000 ms).
     TDeviceLink();
     // Release, as the main window's close does.
     ~TDeviceLink();
@@ -37,7 +38,9 @@ public:
 
 private:
     void TakeDevice(THidDevice* device, int index, std::int32_t mode);
+    static void SearchTimerProc(platform::HWND, platform::UINT, platform::UINT_PTR id, platform::DWORD);
     std::unique_ptr<THidDeviceController> hid_;
+    platform::UINT_PTR tmrFindDevice_ = 0;
 };
 
 // Worker, flight controller only: the switch to the bootloader, sent twice

@@ -2,6 +2,8 @@
 
 #include "tests/device/DeviceLinkFixture.h"
 
+#include "platform/Clock.h"
+
 #include <thread>
 
 using namespace std::chrono_literals;
@@ -143,4 +145,16 @@ TEST_F(DeviceLinkFixture, ReleaseAnnouncesTheRemovalOnceAndLeavesNoDevice) {
     link->Release();
     link->tmrFindDeviceTimer();
     EXPECT_EQ(recorder.heard.size(), 5u) << "a second release and a later tick do nothing";
+}
+
+TEST_F(DeviceLinkFixture, TheSearchTimerOffersTheDevicesEverySecondWhileNoneIsCurrent) {
+    platform::testing::UseVirtualClock(true);
+    Emulator().AddDevice(DeviceKind::FlightController);
+    ASSERT_TRUE(RunMessagesUntil([&] { return link->HID()->Count() == 1; }));
+    RunMessages();
+    EXPECT_EQ(CurrentDevice(), nullptr) << "listed, not yet offered";
+    platform::testing::AdvanceClock(TDeviceLink::kSearchIntervalMs);
+    EXPECT_TRUE(RunMessagesUntil([] { return TransferMode() == tmFlightController; }, 2000ms));
+    link->Release();
+    platform::testing::UseVirtualClock(false);
 }
