@@ -342,7 +342,9 @@ std::shared_ptr<const RealizedFont> RealizedFont::Build(const FontSpec& spec) {
         }
         return std::make_pair(ascent, descent);
     };
-    auto [ascent, descent] = cell();
+    // Plain variables: lambdas below capture them, which clang 14 refuses for structured bindings.
+    auto cellSize = cell();
+    auto ascent = cellSize.first, descent = cellSize.second;
     // A cell height is a limit: the largest em whose cell fits in it.
     double wantedCell = spec.height > 0 ? spec.height : spec.height == 0 ? kDefaultCellHeight : 0;
     if (wantedCell > 0 && ascent + descent > wantedCell) {
