@@ -1,5 +1,7 @@
 #include "ui/Thread.h"
 
+#include <future>
+
 #include "ui/Exceptions.h"
 
 #include <chrono>
@@ -100,8 +102,15 @@ TThread::~TThread() {
 
 void TThread::Start() {
     if (started_.exchange(true)) throw EThread("Cannot call Start on a running or suspended thread");
-    thread_ = std::thread([this] { Run(); });
+    // The new thread waits until thread_ and id_ are stored: a thread that
+    // frees itself may otherwise be gone before the assignment ends.
+    std::promise<void> stored;
+    thread_ = std::thread([this, ready = stored.get_future()]() mutable {
+        ready.wait();
+        Run();
+    });
     id_ = thread_.get_id();
+    stored.set_value();  // `this` may be freed from here on
 }
 
 void TThread::Run() {

@@ -76,6 +76,7 @@ TEST_F(MessageQueue, TwoThreadsSendingToEachOtherAtOnceBothGetTheirAnswers) {
     HWND guiWindow = Make(WS_POPUP, 0, 0, 10, 10);
     std::atomic<HWND> workerWindow{nullptr};
     std::atomic<bool> workerDone{false};
+    std::atomic<bool> workerFinished{false};
     std::atomic<LRESULT> workerGot{0};
     CurrentHandler() = [&](HWND, UINT message, WPARAM, LPARAM, bool& handled) -> LRESULT {
         handled = message == WM_USER + 7;
@@ -88,10 +89,13 @@ TEST_F(MessageQueue, TwoThreadsSendingToEachOtherAtOnceBothGetTheirAnswers) {
         workerGot = SendMessage(guiWindow, WM_USER + 7, 0, 0);
         WaitServingSentMessages([&] { return workerDone.load(); }, 5000);
         DestroyWindow(own);
+        workerFinished = true;
     });
     while (!workerWindow) std::this_thread::yield();
     LRESULT guiGot = SendMessage(workerWindow, WM_USER + 7, 0, 0);
     workerDone = true;
+    // The worker's own send may still wait for this thread: keep serving it.
+    EXPECT_TRUE(WaitServingSentMessages([&] { return workerFinished.load(); }, 5000));
     worker.join();
     EXPECT_EQ(guiGot, 7);
     EXPECT_EQ(workerGot, 7);
