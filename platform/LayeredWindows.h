@@ -40,6 +40,9 @@ struct LayeredState {
     DWORD attributeFlags = 0;
 };
 
+// Sets the extended style, taking a layered window's state along.
+void SetExtendedStyle(HWND window, DWORD exStyle);
+
 // What the display shows of a top-level window: its picture (or its painted
 // pixels) with the opacity and colour key applied, premultiplied.
 std::shared_ptr<BitmapSurface> ComposedPicture(HWND topLevel);

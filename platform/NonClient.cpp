@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/Placement.h"
+#include "platform/WindowRegions.h"
 #include "platform/SystemMetrics.h"
 #include "platform/WindowObject.h"
 

@@ -1,4 +1,5 @@
 #include "platform/Placement.h"
+#include "platform/WindowRegions.h"
 
 #include <algorithm>
 

@@ -76,9 +76,5 @@ void RecalculateClientArea(HWND window);
 void SendSizeAndMove(HWND window);
 void SendSize(HWND window);
 void SendMove(HWND window);
-// Sets the extended style, taking a layered window's state along.
-void SetExtendedStyle(HWND window, DWORD exStyle);
-// Does the window's shape (its region, if any) hold a point in window coordinates?
-bool WindowShapeContains(HWND window, POINT point);
 
 }  // namespace platform

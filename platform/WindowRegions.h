@@ -14,4 +14,8 @@ int SetWindowRgn(HWND window, HRGN region, BOOL redraw);
 int GetWindowRgn(HWND window, HRGN region);
 int GetWindowRgnBox(HWND window, RECT* box);
 
+// Inside the window system: does the window's shape (its region, if any)
+// hold a point in window coordinates?
+bool WindowShapeContains(HWND window, POINT point);
+
 }  // namespace platform

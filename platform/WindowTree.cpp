@@ -7,6 +7,7 @@
 #include "platform/Display.h"
 #include "platform/Focus.h"
 #include "platform/LastError.h"
+#include "platform/LayeredWindows.h"
 #include "platform/MessageQueue.h"
 #include "platform/Placement.h"
 #include "platform/SystemMetrics.h"
