@@ -30,7 +30,8 @@ TEST(ChunkLoop, UnknownAncillaryChunksAreKeptAndWrittenBack) {
     std::string file = File({Ihdr(1, 1, 8, 2), Chunk("abCd", "private bytes"), Chunk("idat", "not image data"),
                              Chunk("IDAT", Deflate(Bytes({0, 1, 2, 3}))), Iend()});
     auto picture = Load(file);
-    EXPECT_EQ(typeid(*picture->ChunkList.Item(1)), typeid(TChunk));
+    const TChunk& unknown = *picture->ChunkList.Item(1);
+    EXPECT_EQ(typeid(unknown), typeid(TChunk));
     bool crcsGood = false;
     auto chunks = Chunks(Save(*picture), &crcsGood);
     EXPECT_TRUE(crcsGood);
@@ -70,7 +71,8 @@ TEST(ChunkRegistry, TypesAreMatchedExactly) {
     EXPECT_NE(dynamic_cast<TChunkIDAT*>(CreateChunkByType(&picture, MakeChunkType("IDAT")).get()), nullptr);
     EXPECT_NE(dynamic_cast<TChunkzTXt*>(CreateChunkByType(&picture, MakeChunkType("zTXt")).get()), nullptr);
     auto lower = CreateChunkByType(&picture, MakeChunkType("idat"));
-    EXPECT_EQ(typeid(*lower), typeid(TChunk));
+    const TChunk& lowerChunk = *lower;
+    EXPECT_EQ(typeid(lowerChunk), typeid(TChunk));
     EXPECT_TRUE(IsChunkType(lower->Type(), "idat"));
 }
 
