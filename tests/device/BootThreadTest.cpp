@@ -280,3 +280,32 @@ TEST_F(BootFixture, AfterASuccessTheTimerAsksAndLeavesTheBootloader) {
     ASSERT_TRUE(RunMessagesUntil([] { return TransferMode() == tmNone; }));
     ASSERT_TRUE(Connect(tmFlightController));
 }
+
+TEST_F(BootFixture, BlocksCarrySequenceNumbersZeroToSevenAndTheLastOneSeven) {
+    PlugBootloader();
+    auto sequences = [](std::size_t blocks) {
+        std::vector<std::pair<std::uint16_t, std::uint8_t>> expected;
+        for (std::size_t b = 0; b < blocks; ++b)
+            expected.emplace_back(static_cast<std::uint16_t>(b), b + 1 == blocks ? 7 : b % 8);
+        return expected;
+    };
+    const struct {
+        std::size_t bytes;
+        std::vector<std::pair<std::uint16_t, std::uint8_t>> blocks;
+    } cases[] = {{64, {{0, 0}, {1, 7}}}, {65, {{0, 0}, {1, 1}, {2, 7}}}, {300 * 32, sequences(300)}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.bytes);
+        image = LoadFirmware(c.bytes);
+        ASSERT_TRUE(Update());
+        EXPECT_EQ(view->status, "Прошивка успешно обновлена");
+        EXPECT_EQ(Emulator().WithDevice(device, [](EmulatedDevice& d) { return d.receivedBlocks; }), c.blocks);
+        EXPECT_EQ(Installed(), image);
+    }
+    // A repeated block keeps its number (the ignored first sending is not recorded).
+    image = LoadFirmware(65);
+    Fault(FaultKind::NoAnswer, bootData, 1);
+    view->memo.clear();
+    ASSERT_TRUE(Update());
+    EXPECT_EQ(std::count(view->memo.begin(), view->memo.end(), "Повторний пакет! (3)"), 1);
+    EXPECT_EQ(Emulator().WithDevice(device, [](EmulatedDevice& d) { return d.receivedBlocks; }), cases[1].blocks);
+}

@@ -208,6 +208,7 @@ std::optional<std::vector<std::uint8_t>> EmulatedDevice::AnswerBoot(std::uint8_t
     case kBootStatus: return Frame(kBoot, sub, {0});
     case kBootErase:
         std::fill(firmwareMemory.begin(), firmwareMemory.end(), 0xFF);
+        receivedBlocks.clear();
         checksumMatched_ = false;
         return Frame(kBoot, sub);
     case kBootData: {
@@ -215,6 +216,7 @@ std::optional<std::vector<std::uint8_t>> EmulatedDevice::AnswerBoot(std::uint8_t
         std::size_t offset = block * kFirmwareBlock;
         if (offset + kFirmwareBlock > firmwareMemory.size()) return std::nullopt;
         for (std::size_t i = 0; i < kFirmwareBlock; ++i) firmwareMemory[offset + i] = static_cast<std::uint8_t>(Get(payload, 3 + i, 1));
+        receivedBlocks.emplace_back(static_cast<std::uint16_t>(block), static_cast<std::uint8_t>(Get(payload, 2, 1)));
         checksumMatched_ = false;
         return Frame(kBoot, sub, {std::uint8_t(block >> 8), std::uint8_t(block), static_cast<std::uint8_t>(Get(payload, 2, 1))});
     }

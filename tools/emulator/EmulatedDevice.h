@@ -20,6 +20,7 @@
 #include <map>
 #include <optional>
 #include <string>
+#include <utility>
 #include <vector>
 
 enum class DeviceKind { FlightController, Dip, Bootloader };
@@ -83,6 +84,8 @@ public:
     std::map<std::uint8_t, std::vector<std::uint8_t>> settingsBlocks;
     // Written by the bootloader's data blocks; 0xFF where erased.
     std::vector<std::uint8_t> firmwareMemory;
+    // The data blocks taken since the last erase: block number and sequence, in order.
+    std::vector<std::pair<std::uint16_t, std::uint8_t>> receivedBlocks;
     // The image the last confirmed apply took; empty before.
     std::vector<std::uint8_t> installedFirmware;
 
