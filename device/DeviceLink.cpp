@@ -47,28 +47,28 @@ std::string TDeviceLink::GetProductName(THidDevice* device) {
 bool TDeviceLink::HIDEnumerate(THidDevice* HidDev, int Idx) {
     if (CurrentDevice()) return true;
     std::string product = GetProductName(HidDev);
-    if (product == kFlightControllerProduct || product == kDipProduct) {
-        bool flight = product == kFlightControllerProduct;
-        if (flight) Announce(&TDeviceAnnouncements::EnableDeviceSettingsButtons);
-        Announce(&TDeviceAnnouncements::MainLog, "Подключено:" + product);
-        AnnounceAllPanels(kDeviceConnectedColor, kDeviceConnectedCaption);
-        TakeDevice(HidDev, Idx, flight ? tmFlightController : tmDip);
-    } else if (product == kBootloaderProduct) {
+    std::int32_t mode = product == kFlightControllerProduct ? tmFlightController
+                        : product == kDipProduct            ? tmDip
+                        : product == kBootloaderProduct     ? tmBootloader
+                                                            : tmNone;
+    if (mode == tmNone) return true;
+    // A device still claimed from before is ours already; one that cannot be
+    // claimed is not taken (its handles close once the enumeration ends).
+    THidDevice* claimed = nullptr;
+    if (!hid_->ClaimByIndex(claimed, Idx) && !HidDev->IsClaimed()) return true;
+    if (mode == tmBootloader) {
         Announce(&TDeviceAnnouncements::FirmwareLog, std::string("Connect: Velzar mini bootloader"));
         Announce(&TDeviceAnnouncements::FirmwareStatus, kDeviceConnectedColor, std::string(kDeviceConnectedCaption));
-        TakeDevice(HidDev, Idx, tmBootloader);
+    } else {
+        if (mode == tmFlightController) Announce(&TDeviceAnnouncements::EnableDeviceSettingsButtons);
+        Announce(&TDeviceAnnouncements::MainLog, "Подключено:" + product);
+        AnnounceAllPanels(kDeviceConnectedColor, kDeviceConnectedCaption);
     }
+    SetCurrentDevice(HidDev, mode);
+    HidDev->SetNumInputBuffers(128);
+    HidDev->SetNumReadBuffers(128);
+    HidDev->SetDataHandler(&OnHidData);
     return true;
-}
-
-void TDeviceLink::TakeDevice(THidDevice* device, int index, std::int32_t mode) {
-    // A device still claimed from before is ours already.
-    THidDevice* claimed = nullptr;
-    hid_->ClaimByIndex(claimed, index);
-    SetCurrentDevice(device, mode);
-    device->SetNumInputBuffers(128);
-    device->SetNumReadBuffers(128);
-    device->SetDataHandler(&OnHidData);
 }
 
 void TDeviceLink::HIDDeviceUnplug(THidDevice* HidDev) {

@@ -37,7 +37,6 @@ public:
     void Release();
 
 private:
-    void TakeDevice(THidDevice* device, int index, std::int32_t mode);
     static void SearchTimerProc(platform::HWND, platform::UINT, platform::UINT_PTR id, platform::DWORD);
     std::unique_ptr<THidDeviceController> hid_;
     platform::UINT_PTR tmrFindDevice_ = 0;
