@@ -68,6 +68,7 @@ int ControllerEmulator::DeviceCount() const {
 void ControllerEmulator::Plug(int device) {
     std::lock_guard guard(lock_);
     Slot& slot = SlotAt(device);
+    slot.unplugAt.reset();
     slot.replugAt.reset();
     if (!slot.plugged) PlugLocked(slot);
 }
@@ -75,6 +76,7 @@ void ControllerEmulator::Plug(int device) {
 void ControllerEmulator::Unplug(int device) {
     std::lock_guard guard(lock_);
     Slot& slot = SlotAt(device);
+    slot.unplugAt.reset();
     slot.replugAt.reset();
     if (slot.plugged) UnplugLocked(slot);
 }
@@ -246,6 +248,15 @@ void ControllerEmulator::RunSchedule() {
             if (!next || t < *next) next = t;
         };
         for (auto& slot : slots_) {
+            if (slot->unplugAt && *slot->unplugAt <= now) {
+                slot->unplugAt.reset();
+                DeviceAction action;
+                action.unplug = true;
+                action.replugAs = slot->replugKind;
+                action.replugDelayMs = slot->replugDelayMs;
+                ApplyLocked(*slot, action);
+            }
+            if (slot->unplugAt) consider(*slot->unplugAt);
             if (slot->replugAt && *slot->replugAt <= now) {
                 slot->replugAt.reset();
                 slot->device.SetKind(slot->replugKind);
@@ -285,6 +296,14 @@ void ControllerEmulator::UnplugLocked(Slot& slot) {
 }
 
 void ControllerEmulator::ApplyLocked(Slot& slot, const DeviceAction& action) {
+    if (action.unplug && action.unplugDelayMs > 0 && slot.plugged) {
+        if (slot.unplugAt) return;  // a switch is already under way
+        slot.unplugAt = EmulatedDevice::Clock::now() + std::chrono::milliseconds(action.unplugDelayMs);
+        slot.replugKind = action.replugAs.value_or(slot.device.Kind());
+        slot.replugDelayMs = action.replugDelayMs;
+        scheduleChanged_.notify_all();
+        return;
+    }
     if (action.unplug && slot.plugged) UnplugLocked(slot);
     if (action.replugAs && action.replugDelayMs == 0) {
         slot.device.SetKind(*action.replugAs);

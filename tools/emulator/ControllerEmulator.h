@@ -54,8 +54,11 @@ public:
         EmulatedDevice device;
         bool plugged = false;
         platform::DWORD instance = 0;
+        // A switch under way: going at unplugAt, back as replugKind at replugAt.
+        std::optional<EmulatedDevice::Clock::time_point> unplugAt;
         std::optional<EmulatedDevice::Clock::time_point> replugAt;
         DeviceKind replugKind = DeviceKind::FlightController;
+        std::uint32_t replugDelayMs = 0;
     };
 
 private:

@@ -166,6 +166,7 @@ std::optional<std::vector<std::uint8_t>> EmulatedDevice::Answer(std::uint8_t com
         if (kind_ == DeviceKind::FlightController && sub == kEnterBootSub && Get(payload, 0, 1) == kEnterBootKey) {
             action.unplug = true;
             action.replugAs = DeviceKind::Bootloader;
+            action.unplugDelayMs = switchDelayMs;
             action.replugDelayMs = replugDelayMs;
         }
         return std::nullopt;
@@ -233,6 +234,7 @@ std::optional<std::vector<std::uint8_t>> EmulatedDevice::AnswerBoot(std::uint8_t
     case kBootLeave:
         action.unplug = true;
         action.replugAs = DeviceKind::FlightController;
+        action.unplugDelayMs = switchDelayMs;
         action.replugDelayMs = replugDelayMs;
         return std::nullopt;
     default: return std::nullopt;

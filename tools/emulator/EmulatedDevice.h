@@ -48,6 +48,8 @@ struct FaultRule {
 // What the emulator around the device must do after a request.
 struct DeviceAction {
     bool unplug = false;
+    // Stay on the bus this long before going (a switch finishes its transfer first).
+    std::uint32_t unplugDelayMs = 0;
     // Plug in again as this kind, after the delay (the bootloader switch).
     std::optional<DeviceKind> replugAs;
     std::uint32_t replugDelayMs = 0;
@@ -75,7 +77,9 @@ public:
     // A log clear answers "still erasing" this many times, one answer per interval.
     int eraseSteps = 0;
     std::uint32_t eraseIntervalMs = 50;
-    // How long the switch between the flight controller and the bootloader takes.
+    // A switch between the flight controller and the bootloader: how long
+    // the device stays after the request, and how long it is away.
+    std::uint32_t switchDelayMs = 100;
     std::uint32_t replugDelayMs = 100;
     // The device can be opened for queries only.
     bool refuseReadWrite = false;
