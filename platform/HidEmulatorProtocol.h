@@ -13,6 +13,7 @@
 
 #include "platform/HidTransport.h"
 
+#include <algorithm>
 #include <cstdint>
 #include <string>
 #include <vector>
