@@ -174,3 +174,28 @@ TEST(ChartMouse, ClickedParts) {
     EXPECT_EQ(background, 1);
     EXPECT_FALSE(chart.Zoom().Dragging);  // the handler kept the click
 }
+
+TEST(ChartMouse, ClickOnAnAxisAndItsLabels) {
+    MouseChart chart;
+    chart.SetAxisVisible(true);
+    chart.SetMarginUnits(muPixels);
+    chart.SetMarginLeft(40);
+    chart.SetMarginBottom(30);
+    chart.RenderTo(TRect{0, 0, 400, 300});
+    TChartAxis& left = *chart.LeftAxis();
+    ASSERT_TRUE(chart.AxisIsVisible(&left));
+    const int middle = (left.StartPixel() + left.EndPixel()) / 2;
+    // between the axis line and its labels, or 3 pixels inside the plot
+    EXPECT_TRUE(left.HitTest(left.AxisPosition() - 2, middle));
+    EXPECT_TRUE(left.HitTest(left.LabelPosition() + 1, middle));
+    EXPECT_TRUE(left.HitTest(left.AxisPosition() + 3, middle));
+    EXPECT_FALSE(left.HitTest(left.AxisPosition() + 4, middle));
+    EXPECT_FALSE(left.HitTest(left.AxisPosition() - 2, left.EndPixel() + 5));
+    int clicks = 0;
+    chart.OnClickAxis = [&clicks, &left](TCustomChart*, TChartAxis* axis, TMouseButton, TShiftState, int, int) {
+        clicks += axis == &left;
+    };
+    chart.MouseDown(TMouseButton::mbLeft, {}, left.AxisPosition() - 2, middle);
+    EXPECT_EQ(clicks, 1);
+    EXPECT_FALSE(chart.Zoom().Dragging);  // the handler kept the click
+}
