@@ -102,10 +102,7 @@ void TBootThread::Connect() {
                 Uncheck();
             }
         }
-        if (!ConnectChecked) {
-            Gauge(0);
-            break;
-        }
+        if (!ConnectChecked) break;
     } while (!BootStop);
     Gauge(0);
     Memo("Exit2");
