@@ -25,7 +25,7 @@ constexpr std::size_t kMostWaitingReports = 128;
 constexpr std::uint32_t kFeaturePollMs = 5;
 
 struct LinkState {
-    std::recursive_timed_mutex transaction;
+    std::recursive_mutex transaction;
     std::atomic<THidDevice*> device{nullptr};
     std::atomic<std::int32_t> mode{tmNone};
     // Touched only under the transaction lock.
@@ -52,7 +52,7 @@ void LockTransaction() {
         link.transaction.lock();
         return;
     }
-    while (!link.transaction.try_lock_for(5ms)) CheckSynchronize();
+    while (!link.transaction.try_lock()) CheckSynchronize(5);
 }
 
 void ForgetAwaitedReports() {
