@@ -82,9 +82,7 @@ Pixel BitmapSurface::Get(LONG x, LONG y) const {
             auto expand = [](unsigned five) { return static_cast<Pixel>((five << 3) | (five >> 2)); };
             return (expand((v >> 10) & 31) << 16) | (expand((v >> 5) & 31) << 8) | expand(v & 31);
         }
-        case 8: return fromQuad(colors_[row[x]]);
-        case 4: return fromQuad(colors_[(row[x / 2] >> ((x % 2) ? 0 : 4)) & 0x0F]);
-        default: return fromQuad(colors_[(row[x / 8] >> (7 - x % 8)) & 1]);
+        default: return fromQuad(colors_[static_cast<std::size_t>(IndexAt(x, y))]);
     }
 }
 
@@ -117,6 +115,16 @@ void BitmapSurface::Set(LONG x, LONG y, Pixel value) {
             if (NearestIndex(value)) row[x / 8] |= mask;
             else row[x / 8] &= static_cast<BYTE>(~mask);
         }
+    }
+}
+
+int BitmapSurface::IndexAt(LONG x, LONG y) const {
+    const BYTE* row = Row(y);
+    switch (bitCount_) {
+        case 8: return row[x];
+        case 4: return (row[x / 2] >> ((x % 2) ? 0 : 4)) & 0x0F;
+        case 1: return (row[x / 8] >> (7 - x % 8)) & 1;
+        default: return 0;
     }
 }
 

@@ -58,6 +58,8 @@ public:
     Pixel Get(LONG x, LONG y) const;
     void Set(LONG x, LONG y, Pixel value);
     int NearestIndex(Pixel value) const;
+    // The colour-table index of a pixel of a 1, 4 or 8-bit surface.
+    int IndexAt(LONG x, LONG y) const;
 
     static LONG StrideFor(LONG width, int bitCount);
 

@@ -81,6 +81,8 @@ struct DeviceContextAttributes {
     std::optional<Region> clip;  // device coordinates; none = no clip of the caller's
 };
 
+struct PathState;  // Paths.h
+
 class DeviceContext : public GdiObject {
 public:
     // A memory DC (with its default 1x1 monochrome bitmap selected) or a DC
@@ -114,6 +116,10 @@ public:
     Region DeviceClip() const;
 
     POINT ToSurface(POINT logical) const;
+
+    // The path being recorded between BeginPath and EndPath, or the one
+    // closed and waiting to be used; null when there is none.
+    std::shared_ptr<PathState> path;
 
     // Selection helpers for the object areas.
     HGDIOBJ Select(Selection& slot, HGDIOBJ handle, std::shared_ptr<GdiObject> object);

@@ -110,6 +110,7 @@ BOOL DeleteObject(HGDIOBJ handle) {
         SetLastError(ERROR_INVALID_HANDLE);
         return FALSE;
     }
+    if (object->Permanent()) return TRUE;
     DWORD type = object->ObjectType();
     if (type == OBJ_DC || type == OBJ_MEMDC) {
         SetLastError(ERROR_INVALID_HANDLE);

@@ -27,6 +27,14 @@ public:
     // GetObject: copies the object's description into buffer (when not null)
     // and answers the bytes written or needed; 0 when it has none.
     virtual int Describe(int size, void* buffer) const;
+
+    // Objects the system hands out for good (the system colour brushes):
+    // DeleteObject answers success and leaves them alone.
+    bool Permanent() const { return permanent_; }
+    void MakePermanent() { permanent_ = true; }
+
+private:
+    bool permanent_ = false;
 };
 
 // Takes ownership; never answers null.

@@ -1,6 +1,8 @@
 #include "platform/Regions.h"
 
+#include "platform/Bitmaps.h"
 #include "platform/LastError.h"
+#include "platform/ScanConvert.h"
 
 #include <cstring>
 
@@ -27,6 +29,76 @@ HRGN CreateRectRgnIndirect(const RECT* rect) {
         return nullptr;
     }
     return CreateRectRgn(rect->left, rect->top, rect->right, rect->bottom);
+}
+
+// Shapes made by region calls cover every row they span.
+constexpr RowRange kAllRows{-(1 << 28), 1 << 28};
+constexpr long long kMaxPoints = 1 << 24;
+
+HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int widthEllipse, int heightEllipse) {
+    RECT box = NormalizedRect({left, top, right, bottom});
+    BoxF f{double(box.left), double(box.top), double(box.right), double(box.bottom)};
+    return Register(RegionFromSpans(RoundedBoxSpans(f, std::abs(widthEllipse) / 2.0, std::abs(heightEllipse) / 2.0, kAllRows)));
+}
+
+HRGN CreateEllipticRgn(int left, int top, int right, int bottom) {
+    RECT box = NormalizedRect({left, top, right, bottom});
+    BoxF f{double(box.left), double(box.top), double(box.right), double(box.bottom)};
+    return Register(RegionFromSpans(RoundedBoxSpans(f, (f.right - f.left) / 2, (f.bottom - f.top) / 2, kAllRows)));
+}
+
+HRGN CreateEllipticRgnIndirect(const RECT* rect) {
+    if (!rect) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    return CreateEllipticRgn(rect->left, rect->top, rect->right, rect->bottom);
+}
+
+HRGN CreatePolyPolygonRgn(const POINT* points, const INT* counts, int polygons, int fillMode) {
+    if (!points || !counts || polygons <= 0 || (fillMode != ALTERNATE && fillMode != WINDING)) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    std::vector<std::vector<PointF>> shapes;
+    long long total = 0;
+    for (int i = 0; i < polygons; ++i) {
+        total += counts[i];
+        if (counts[i] < 2 || total > kMaxPoints) {
+            SetLastError(ERROR_INVALID_PARAMETER);
+            return nullptr;
+        }
+        std::vector<PointF> shape;
+        for (int k = 0; k < counts[i]; ++k) shape.push_back({double(points->x), double(points->y)}), ++points;
+        shapes.push_back(std::move(shape));
+    }
+    return Register(RegionFromSpans(PolygonSpans(shapes, fillMode, kAllRows)));
+}
+
+HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode) {
+    INT counts[1] = {count};
+    return CreatePolyPolygonRgn(points, counts, 1, fillMode);
+}
+
+HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF key, bool matching) {
+    auto object = LookupGdiObjectAs<BitmapObject>(bitmap);
+    if (!object) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return nullptr;
+    }
+    const BitmapSurface& surface = *object->Surface();
+    Pixel wanted = PixelFromColor(key);
+    std::vector<RECT> rects;
+    for (LONG y = 0; y < surface.Height(); ++y) {
+        LONG x = 0;
+        while (x < surface.Width()) {
+            while (x < surface.Width() && (((surface.Get(x, y) & 0x00FFFFFF) == wanted) != matching)) ++x;
+            LONG start = x;
+            while (x < surface.Width() && (((surface.Get(x, y) & 0x00FFFFFF) == wanted) == matching)) ++x;
+            if (x > start) rects.push_back({start, y, x, y + 1});
+        }
+    }
+    return Register(Region::FromRects(rects));
 }
 
 int CombineRgn(HRGN destination, HRGN first, HRGN second, int mode) {

@@ -23,6 +23,11 @@ constexpr int RGN_COPY = 5;
 
 HRGN CreateRectRgn(int left, int top, int right, int bottom);
 HRGN CreateRectRgnIndirect(const RECT* rect);
+HRGN CreateRoundRectRgn(int left, int top, int right, int bottom, int widthEllipse, int heightEllipse);
+HRGN CreateEllipticRgn(int left, int top, int right, int bottom);
+HRGN CreateEllipticRgnIndirect(const RECT* rect);
+HRGN CreatePolygonRgn(const POINT* points, int count, int fillMode);
+HRGN CreatePolyPolygonRgn(const POINT* points, const INT* counts, int polygons, int fillMode);
 // Takes into destination the combination of the two sources (second unused
 // for RGN_COPY); answers the result's complexity or ERROR.
 int CombineRgn(HRGN destination, HRGN first, HRGN second, int mode);
@@ -48,5 +53,10 @@ struct RGNDATA {
 };
 DWORD GetRegionData(HRGN region, DWORD size, RGNDATA* data);
 HRGN ExtCreateRegion(const void* transform, DWORD size, const RGNDATA* data);
+
+// The pixels of a bitmap whose colour is not the key colour (or, with
+// `matching`, is it): runs of a row become rectangles and rows with the same
+// runs merge, as window shapes are cut from skin pictures.
+HRGN CreateRegionFromBitmap(HBITMAP bitmap, COLORREF key, bool matching);
 
 }  // namespace platform
