@@ -99,6 +99,18 @@ struct Sweep {
     }
 };
 
+// Spans cut to the columns of a box, so per-pixel work stays on the surface.
+std::vector<Span> ClipSpans(const std::vector<Span>& spans, const RECT& bounds) {
+    std::vector<Span> out;
+    out.reserve(spans.size());
+    for (Span s : spans) {
+        s.x0 = std::max(s.x0, bounds.left);
+        s.x1 = std::min(s.x1, bounds.right);
+        if (s.x1 > s.x0 && s.y >= bounds.top && s.y < bounds.bottom) out.push_back(s);
+    }
+    return out;
+}
+
 // Keeps the pixels of spans that pass a test.
 template <class Keep>
 std::vector<Span> Filter(const std::vector<Span>& spans, Keep keep) {
@@ -162,7 +174,7 @@ void DrawBoxShape(DeviceContext& dc, const BoxRequest& request) {
     POINT a = dc.ToSurface({request.logical.left, request.logical.top});
     POINT b = dc.ToSurface({request.logical.right, request.logical.bottom});
     RECT box = NormalizedRect({a.x, a.y, b.x, b.y});
-    if (box.right - box.left < 1 || box.bottom - box.top < 1) return;
+    if (static_cast<long long>(box.right) - box.left < 1 || static_cast<long long>(box.bottom) - box.top < 1) return;
     RECT bounds = raster.Clip().Bounds();
     RowRange rows{bounds.top - 1, bounds.bottom + 1};
     PenShape pen = PenShapeOf(raster);
@@ -202,6 +214,8 @@ void DrawBoxShape(DeviceContext& dc, const BoxRequest& request) {
             for (LONG y = r.top; y < r.bottom; ++y) outline.push_back({y, r.left, r.right});
     }
 
+    outline = ClipSpans(outline, bounds);
+    interior = ClipSpans(interior, bounds);
     bool angular = request.shape == BoxShape::Arc || request.shape == BoxShape::Pie || request.shape == BoxShape::Chord;
     if (!angular) {
         raster.Fill(RegionFromSpans(interior), raster.BrushPaint());
