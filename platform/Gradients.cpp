@@ -69,17 +69,14 @@ void FillTriangle(Raster& raster, const DeviceContext& dc, const TRIVERTEX* v[3]
     double area = (p[1].x - p[0].x) * (p[2].y - p[0].y) - (p[2].x - p[0].x) * (p[1].y - p[0].y);
     if (area == 0) return;
     RECT bounds = raster.Clip().Bounds();
-    // Pixel centres inside, and the corner pixels themselves (a corner lies on
-    // the right or bottom edge otherwise left out).
-    std::vector<Span> spans = PolygonSpans({{p[0], p[1], p[2]}}, ALTERNATE, {bounds.top, bounds.bottom});
-    for (const PointF& corner : p)
-        spans.push_back({static_cast<LONG>(corner.y), static_cast<LONG>(corner.x), static_cast<LONG>(corner.x) + 1});
-    Region pixels = RegionFromSpans(spans);
+    // Pixel centres inside, as polygons fill: triangles sharing an edge
+    // cover it once and nothing spills past a rectangle's right or bottom.
+    Region pixels = RegionFromSpans(PolygonSpans({{p[0], p[1], p[2]}}, ALTERNATE, {bounds.top, bounds.bottom}));
     pixels.Intersect(raster.Clip());
     for (const RECT& r : pixels.Rects())
         for (LONG y = r.top; y < r.bottom; ++y)
             for (LONG x = r.left; x < r.right; ++x) {
-                // Barycentric weights at the pixel, clamped onto the triangle.
+                // Barycentric weights at the pixel's corner point, clamped onto the triangle.
                 double w1 = ((x - p[0].x) * (p[2].y - p[0].y) - (p[2].x - p[0].x) * (y - p[0].y)) / area;
                 double w2 = ((p[1].x - p[0].x) * (y - p[0].y) - (x - p[0].x) * (p[1].y - p[0].y)) / area;
                 w1 = std::clamp(w1, 0.0, 1.0);

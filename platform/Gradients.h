@@ -34,7 +34,8 @@ constexpr ULONG GRADIENT_FILL_TRIANGLE = 2;
 
 // The first column (row) of a rectangle takes the first vertex's colour and
 // each next one moves 1/width of the way, so the last stops one step short
-// of the second colour. Triangles take each corner's colour at the corner.
+// of the second colour. Triangles cover the pixels whose centres lie inside
+// and take each corner's colour at the corner's pixel.
 // 32-bit destinations get the interpolated alpha too.
 BOOL GradientFill(HDC hdc, const TRIVERTEX* vertices, ULONG vertexCount, const void* mesh, ULONG meshCount, ULONG mode);
 
