@@ -72,9 +72,10 @@ private:
     double into_ = 0;
 };
 
-long long FloorDiv(long long a, long long b) {
-    long long q = a / b;
-    return (a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q;
+// Lines may span the whole 32-bit plane, so the products need 128 bits.
+long long FloorDiv(__int128 a, __int128 b) {
+    __int128 q = a / b;
+    return static_cast<long long>((a % b != 0 && ((a < 0) != (b < 0))) ? q - 1 : q);
 }
 
 // One-pixel segment from a to b without b: pixel t of the major axis lies at
@@ -114,7 +115,7 @@ void ThinSegment(POINT a, POINT b, const RECT& bounds, DashWalker& dash, StrokeP
     dash.Advance(static_cast<double>(t0));
     for (long long t = t0; t < t1; ++t) {
         long long m = majorStart + t * step;
-        long long n = minorStart + FloorDiv(2 * t * minor + steps, 2 * steps);
+        long long n = minorStart + FloorDiv(static_cast<__int128>(2) * t * minor + steps, static_cast<__int128>(2) * steps);
         LONG x = static_cast<LONG>(xMajor ? m : n), y = static_cast<LONG>(xMajor ? n : m);
         if (x >= bounds.left && x < bounds.right && y >= bounds.top && y < bounds.bottom)
             AddPixel(dash.On() ? out.ink : out.gaps, x, y);
