@@ -60,6 +60,7 @@ void Transfer(Raster& raster, const BlitGeometry& dest, const BlitSource& source
         for (LONG y = r.top; y < r.bottom; ++y) {
             LONG iy = static_cast<LONG>(y - top);
             LONG sy = my.Nearest(iy), sy0 = 0, sy1 = 0;
+            Pixel* direct = surface.BitCount() == 32 ? surface.Row32(y) : nullptr;
             my.Box(iy, sy0, sy1);
             for (LONG x = r.left; x < r.right; ++x) {
                 LONG ix = static_cast<LONG>(x - left);
@@ -76,7 +77,8 @@ void Transfer(Raster& raster, const BlitGeometry& dest, const BlitSource& source
                     p = source.At(mx.Nearest(ix), sy);
                 }
                 if (!p) continue;
-                surface.Set(x, y, combine(*p, surface.Get(x, y), x, y));
+                if (direct) direct[x] = combine(*p, direct[x], x, y);
+                else surface.Set(x, y, combine(*p, surface.Get(x, y), x, y));
             }
         }
     }

@@ -89,9 +89,13 @@ BOOL Blit(DeviceContext& dest, const BlitGeometry& target, DeviceContext* source
         pixels.Intersect(raster.Clip());
         BitmapSurface& surface = raster.Surface();
         for (const RECT& r : pixels.Rects())
-            for (LONG y = r.top; y < r.bottom; ++y)
-                for (LONG x = r.left; x < r.right; ++x)
-                    surface.Set(x, y, MixRop3(code, patternAt(x, y), 0, surface.Get(x, y)));
+            for (LONG y = r.top; y < r.bottom; ++y) {
+                Pixel* direct = surface.BitCount() == 32 ? surface.Row32(y) : nullptr;
+                for (LONG x = r.left; x < r.right; ++x) {
+                    if (direct) direct[x] = MixRop3(code, patternAt(x, y), 0, direct[x]);
+                    else surface.Set(x, y, MixRop3(code, patternAt(x, y), 0, surface.Get(x, y)));
+                }
+            }
         return TRUE;
     }
     if (!source || !source->Surface()) return BadParameter();

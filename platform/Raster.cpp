@@ -74,6 +74,11 @@ void Raster::Fill(const Region& pixels, const Paint& paint) {
                 for (LONG x = r.left; x < r.right; ++x) row[x] = paint.color;
                 continue;
             }
+            if (fast32) {
+                Pixel* row = surface_->Row32(y);
+                for (LONG x = r.left; x < r.right; ++x) row[x] = MixRop2(paint.rop2, paint.color, row[x]);
+                continue;
+            }
             for (LONG x = r.left; x < r.right; ++x) {
                 Pixel source = 0;
                 if (!paint.SourceAt(x, y, source)) continue;

@@ -223,7 +223,9 @@ TEST(LinesShapes, EllipseStaysInsideItsBoxAndIsSymmetric) {
     for (int y = 0; y < 12; ++y)
         for (int x = 0; x < 14; ++x) {
             bool inBox = x >= 1 && x < 13 && y >= 1 && y < 11;
-            if (!inBox) EXPECT_EQ(canvas.At(x, y), kWhite) << x << "," << y;
+            if (!inBox) {
+                EXPECT_EQ(canvas.At(x, y), kWhite) << x << "," << y;
+            }
             EXPECT_EQ(canvas.At(x, y), canvas.At(13 - x, y)) << "mirror in x at " << x << "," << y;
             EXPECT_EQ(canvas.At(x, y), canvas.At(x, 11 - y)) << "mirror in y at " << x << "," << y;
         }
