@@ -73,6 +73,8 @@ public:
             info_.SetConstructor([](TObject* owner) -> TPersistent* { return new C(dynamic_cast<TComponent*>(owner)); });
         } else if constexpr (!std::is_abstract_v<C> && std::is_constructible_v<C, TCollection*>) {
             info_.SetConstructor([](TObject* owner) -> TPersistent* { return new C(dynamic_cast<TCollection*>(owner)); });
+        } else if constexpr (!std::is_abstract_v<C> && std::is_default_constructible_v<C>) {
+            info_.SetConstructor([](TObject*) -> TPersistent* { return new C(); });
         }
     }
 

@@ -1,0 +1,131 @@
+#include "ui/Application.h"
+
+#include "ui/Exceptions.h"
+#include "ui/Form.h"
+#include "ui/Thread.h"
+#include "ui/TypeInfo.h"
+
+#include "platform/MessageQueue.h"
+#include "platform/ThreadId.h"
+
+#include <cstdio>
+
+// Lives as long as the process: the forms it owns keep windows, which must
+// not be torn down after the window system's own objects are gone at exit.
+TApplication* Application = new TApplication(nullptr);
+
+const TClassInfo& TApplication::StaticClass() {
+    static const TClassInfo info("TApplication", &TComponent::StaticClass());
+    return info;
+}
+
+TApplication::TApplication(TComponent* owner) : TComponent(owner) {
+    platform::DWORD guiThread = platform::GetCurrentThreadId();
+    SetWakeMainThread([guiThread] { platform::WakeThread(guiThread); });
+    // While the GUI thread waits for a worker, messages the worker sends to
+    // windows run too.
+    SetMainThreadWaitHook([] { platform::WaitServingSentMessages([] { return true; }, 0); });
+}
+
+TApplication::~TApplication() {
+    SetWakeMainThread(nullptr);
+    SetMainThreadWaitHook(nullptr);
+}
+
+void TApplication::FormCreated(TCustomForm* form) {
+    if (!mainForm_) mainForm_ = form;
+    form->DoCreate();
+}
+
+void TApplication::FormDestroyed(TCustomForm* form) {
+    if (mainForm_ == form) mainForm_ = nullptr;
+}
+
+void TApplication::Run() {
+    if (mainForm_) mainForm_->Show();
+    while (!terminated_) HandleMessage();
+}
+
+bool TApplication::ProcessMessage(platform::MSG& msg) {
+    if (!platform::PeekMessage(&msg, nullptr, 0, 0, platform::PM_REMOVE)) return false;
+    if (msg.message == platform::WM_QUIT) {
+        terminated_ = true;
+        return true;
+    }
+    bool handled = false;
+    try {
+        FireEvent(OnMessage, msg, handled);
+    } catch (...) {
+        HandleException(this);
+        handled = true;
+    }
+    if (!handled) {
+        platform::TranslateMessage(&msg);
+        platform::DispatchMessage(&msg);
+    }
+    return true;
+}
+
+void TApplication::ProcessMessages() {
+    platform::MSG msg;
+    do {
+        try {
+            CheckSynchronize();
+        } catch (...) {
+            HandleException(this);
+        }
+    } while (ProcessMessage(msg));
+}
+
+void TApplication::Idle() {
+    bool done = true;
+    try {
+        FireEvent(OnIdle, this, done);
+        CheckSynchronize();
+    } catch (...) {
+        HandleException(this);
+    }
+    if (done && !terminated_) platform::WaitMessage();
+}
+
+void TApplication::HandleMessage() {
+    platform::MSG msg;
+    if (!ProcessMessage(msg)) Idle();
+}
+
+void TApplication::Terminate() {
+    if (terminated_) return;
+    terminated_ = true;
+    platform::PostQuitMessage(0);
+}
+
+void TApplication::Release(TCustomForm* form) {
+    platform::PostMessage(form->Handle(), CM_RELEASE, 0, 0);
+}
+
+void TApplication::HandleException(TObject* sender) {
+    try {
+        throw;
+    } catch (const EAbort&) {
+        // Silent by design.
+    } catch (const std::exception& e) {
+        if (OnException) OnException(sender, e);
+        else ShowException(e);
+    } catch (...) {
+        std::runtime_error unknown("Unknown exception");
+        if (OnException) OnException(sender, unknown);
+        else ShowException(unknown);
+    }
+}
+
+void TApplication::ShowException(const std::exception& e) {
+    std::string text = e.what();
+    if (!text.empty() && text.back() > '.') text += '.';
+    MessageBox(text, title_, MB_OK | MB_ICONERROR);
+}
+
+int TApplication::MessageBox(const std::string& text, const std::string& caption, unsigned flags) {
+    if (messageBox_) return messageBox_(text, caption, flags);
+    std::fprintf(stderr, "%s: %s\n", caption.c_str(), text.c_str());
+    return 1;
+}
