@@ -5,6 +5,7 @@
 #include "ui/Thread.h"
 #include "ui/TypeInfo.h"
 
+#include "platform/Input.h"
 #include "platform/MessageQueue.h"
 #include "platform/ThreadId.h"
 

@@ -310,7 +310,7 @@ void TBitmap::LoadFromStream(TStream& stream) {
         std::vector<unsigned char> table(colors * 4);
         if (stream.Read(table.data(), static_cast<std::int64_t>(table.size())) != static_cast<std::int64_t>(table.size()))
             NotValid();
-        std::memset(info.colors, 0, sizeof info.colors);
+        std::fill(std::begin(info.colors), std::end(info.colors), platform::RGBQUAD{});
         std::memcpy(info.colors, table.data(), table.size());
         info.header.biClrUsed = 1u << bits;
     }

@@ -2,6 +2,7 @@
 
 #include "ui/Exceptions.h"
 #include "ui/Graphic.h"
+#include "ui/TypeInfo.h"
 
 #include "platform/Blits.h"
 #include "platform/Clipping.h"

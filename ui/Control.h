@@ -83,7 +83,8 @@ public:
     int ClientWidth() const { return ClientRect().Width(); }
     int ClientHeight() const { return ClientRect().Height(); }
     virtual void SetClientSize(int width, int height);
-    TPoint ClientOrigin() const;
+    // The screen point of the client area's top-left corner.
+    virtual TPoint ClientOrigin() const;
     TPoint ClientToScreen(TPoint p) const;
     TPoint ScreenToClient(TPoint p) const;
 
@@ -146,7 +147,7 @@ public:
     void SendToBack();
 
     // Visible, and every parent up to a form visible too.
-    bool IsShowing() const;
+    virtual bool IsShowing() const;
     TCustomForm* ParentForm() const;
 
     TNotifyEvent OnClick;

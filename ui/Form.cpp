@@ -6,6 +6,7 @@
 #include "ui/Screen.h"
 
 #include "platform/Focus.h"
+#include "platform/Input.h"
 #include "platform/Placement.h"
 #include "platform/WindowStyles.h"
 

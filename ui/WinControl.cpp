@@ -61,6 +61,9 @@ TWinControl::TWinControl(TComponent* owner) : TControl(owner) {
 
 TWinControl::~TWinControl() {
     Destroying();
+    // Leave the parent while still a windowed control, so it forgets our
+    // window, focus and tab place.
+    SetParent(nullptr);
     // Children are freed by their owner, later: they must not reach back.
     for (TControl* c : controls_) c->parent_ = nullptr;
     controls_.clear();
@@ -343,8 +346,15 @@ TRect TWinControl::ClientRect() const {
     TCreateParams p;
     const_cast<TWinControl*>(this)->CreateParams(p);
     platform::RECT frame{0, 0, 0, 0};
-    platform::AdjustWindowRectEx(&frame, p.Style, FALSE, p.ExStyle);
+    platform::AdjustWindowRectEx(&frame, p.Style, platform::FALSE, p.ExStyle);
     return Rect(0, 0, std::max(0, Width() - (frame.right - frame.left)), std::max(0, Height() - (frame.bottom - frame.top)));
+}
+
+TPoint TWinControl::ClientOrigin() const {
+    if (!handle_) return TControl::ClientOrigin();
+    platform::POINT p{0, 0};
+    platform::ClientToScreen(handle_, &p);
+    return {p.x, p.y};
 }
 
 void TWinControl::SetBounds(int left, int top, int width, int height) {

@@ -58,6 +58,7 @@ public:
     virtual void SetFocus();
 
     TRect ClientRect() const override;
+    TPoint ClientOrigin() const override;
     void SetBounds(int left, int top, int width, int height) override;
     // Places the aligned children and moves the anchored ones.
     void AlignControls();
