@@ -2,6 +2,8 @@
 
 #include "ui/Exceptions.h"
 #include "ui/Form.h"
+#include "ui/HintWindow.h"
+#include "ui/Timer.h"
 #include "ui/Thread.h"
 #include "ui/TypeInfo.h"
 
@@ -9,6 +11,7 @@
 #include "platform/MessageQueue.h"
 #include "platform/ThreadId.h"
 
+#include <algorithm>
 #include <cstdio>
 
 // Lives as long as the process: the forms it owns keep windows, which must
@@ -40,6 +43,67 @@ void TApplication::FormCreated(TCustomForm* form) {
 
 void TApplication::FormDestroyed(TCustomForm* form) {
     if (mainForm_ == form) mainForm_ = nullptr;
+    if (hintControl_ && form->ContainsControl(hintControl_)) {
+        CancelHint();
+        hintControl_ = nullptr;
+    }
+}
+
+std::string GetShortHint(const std::string& hint) { return hint.substr(0, hint.find('|')); }
+
+TTimer* TApplication::MakeTimer(TNotifyEvent onTimer) {
+    auto* timer = new TTimer(this);
+    timer->SetEnabled(false);
+    timer->OnTimer = std::move(onTimer);
+    return timer;
+}
+
+void TApplication::HintMouseMessage(TControl* control) {
+    if (control == hintControl_) return;
+    bool wasShowing = hintWindow_ && hintWindow_->HintShowing();
+    CancelHint();
+    hintControl_ = control;
+    if (!ShowHint || !control || !control->ShowHint() || GetShortHint(control->Hint()).empty()) return;
+    if (!hintTimer_) hintTimer_ = MakeTimer([this](TObject*) {
+        hintTimer_->SetEnabled(false);
+        ShowHintNow();
+    });
+    hintTimer_->SetInterval(static_cast<unsigned>(std::max(1, wasShowing ? HintShortPause : HintPause)));
+    hintTimer_->SetEnabled(true);
+}
+
+void TApplication::ShowHintNow() {
+    TControl* control = hintControl_;
+    if (!control) return;
+    THintInfo info;
+    info.HintControl = control;
+    platform::POINT cursor;
+    platform::GetCursorPos(&cursor);
+    info.CursorPos = {cursor.x, cursor.y};
+    info.HintPos = {cursor.x, cursor.y + 16};
+    TPoint origin = control->ClientOrigin();
+    info.CursorRect = Bounds(origin.X, origin.Y, control->ClientWidth(), control->ClientHeight());
+    info.HideTimeout = HintHidePause;
+    info.HintStr = GetShortHint(control->Hint());
+    bool canShow = true;
+    std::string text = info.HintStr;
+    FireEvent(OnShowHint, text, canShow, info);
+    if (!canShow || text.empty()) return;
+    if (!hintWindow_) hintWindow_ = new THintWindow(this);
+    hintWindow_->SetColor(info.HintColor);
+    TRect r = hintWindow_->CalcHintRect(info.HintMaxWidth, text);
+    hintWindow_->ActivateHint(Bounds(info.HintPos.X, info.HintPos.Y, r.Width(), r.Height()), text);
+    if (info.HideTimeout > 0) {
+        if (!hideTimer_) hideTimer_ = MakeTimer([this](TObject*) { CancelHint(); });
+        hideTimer_->SetInterval(static_cast<unsigned>(info.HideTimeout));
+        hideTimer_->SetEnabled(true);
+    }
+}
+
+void TApplication::CancelHint() {
+    if (hintTimer_) hintTimer_->SetEnabled(false);
+    if (hideTimer_) hideTimer_->SetEnabled(false);
+    if (hintWindow_) hintWindow_->ReleaseHint();
 }
 
 void TApplication::Run() {

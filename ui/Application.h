@@ -4,8 +4,10 @@
 // handlers that let pending messages run, and the handling of exceptions
 // that escape an event handler: the loop shows them and goes on.
 
+#include "ui/Colors.h"
 #include "ui/Component.h"
 #include "ui/Events.h"
+#include "ui/Types.h"
 
 #include "platform/WindowMessages.h"
 
@@ -13,7 +15,24 @@
 #include <functional>
 #include <string>
 
+class TControl;
 class TCustomForm;
+class THintWindow;
+class TTimer;
+
+// What a hint about to show may change: its text, place, width limit,
+// colour and how long it stays.
+struct THintInfo {
+    TControl* HintControl = nullptr;
+    TPoint HintPos;  // the hint window's top-left corner, screen coordinates
+    int HintMaxWidth = 0;
+    TColor HintColor = clInfoBk;
+    TRect CursorRect;  // leaving it hides the hint (the control's client area, screen coordinates)
+    TPoint CursorPos;
+    int HideTimeout = 0;
+    std::string HintStr;
+};
+using TShowHintEvent = std::function<void(std::string& HintStr, bool& CanShow, THintInfo& HintInfo)>;
 
 using TMessageEvent = std::function<void(platform::MSG& Msg, bool& Handled)>;
 using TIdleEvent = std::function<void(TObject* Sender, bool& Done)>;
@@ -60,10 +79,18 @@ public:
     // How message boxes are shown; the dialogs set the real one.
     void SetMessageBoxFunction(TMessageBoxFunction show) { messageBox_ = std::move(show); }
 
+    // Hints: a control's hint (the part before '|') shows when the mouse
+    // has rested on it for HintPause ms (HintShortPause when another hint
+    // was just showing) and hides after HintHidePause ms.
     bool ShowHint = true;
     int HintPause = 500;
     int HintShortPause = 50;
     int HintHidePause = 2500;
+    TShowHintEvent OnShowHint;
+    // The control under the mouse changed (the controls tell).
+    void HintMouseMessage(TControl* control);
+    void CancelHint();
+    THintWindow* HintWindow() const { return hintWindow_; }
 
     TMessageEvent OnMessage;
     TIdleEvent OnIdle;
@@ -77,11 +104,20 @@ private:
     // One message: false when there was none.
     bool ProcessMessage(platform::MSG& msg);
     void Idle();
+    void ShowHintNow();
+    TTimer* MakeTimer(TNotifyEvent onTimer);
 
     std::string title_;
     TCustomForm* mainForm_ = nullptr;
     bool terminated_ = false;
     TMessageBoxFunction messageBox_;
+    TControl* hintControl_ = nullptr;
+    THintWindow* hintWindow_ = nullptr;
+    TTimer* hintTimer_ = nullptr;
+    TTimer* hideTimer_ = nullptr;
 };
+
+// The part of a hint before '|'.
+std::string GetShortHint(const std::string& hint);
 
 extern TApplication* Application;

@@ -3,6 +3,8 @@
 #include "ui/Exceptions.h"
 #include "ui/Form.h"
 #include "ui/PublishedProperties.h"
+#include "ui/TextCase.h"
+#include "ui/Utf8.h"
 #include "ui/WinControl.h"
 
 #include <algorithm>
@@ -19,6 +21,24 @@ const TEnumInfo& AnchorKindInfo() {
 }
 
 }  // namespace
+
+bool IsAccel(char32_t key, std::string_view caption) {
+    for (std::size_t at = 0; at < caption.size();) {
+        char32_t c = NextCodePoint(caption, at);
+        if (c != U'&' || at >= caption.size()) continue;
+        std::size_t next = at;
+        char32_t marked = NextCodePoint(caption, next);
+        if (marked == U'&') {
+            at = next;
+            continue;
+        }
+        std::string a, b;
+        AppendUtf8(a, marked);
+        AppendUtf8(b, key);
+        return AnsiSameText(a, b);
+    }
+    return false;
+}
 
 // TSizeConstraints
 

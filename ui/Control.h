@@ -13,6 +13,7 @@
 
 #include <functional>
 #include <string>
+#include <string_view>
 
 class TWinControl;
 class TCustomForm;
@@ -48,6 +49,10 @@ using TKeyEvent = std::function<void(TObject* Sender, platform::WORD& Key, TShif
 using TKeyPressEvent = std::function<void(TObject* Sender, char32_t& Key)>;
 
 // Limits of a control's size; 0 is no limit.
+// True when the caption marks `key` as its accelerator ("&Файл" for Ф or ф);
+// "&&" is a plain ampersand.
+bool IsAccel(char32_t key, std::string_view caption);
+
 class TSizeConstraints : public TPersistent {
     DECLARE_CLASS_INFO
 public:

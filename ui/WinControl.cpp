@@ -79,7 +79,10 @@ TWinControl* TWinControl::FindControl(platform::HWND window) {
 }
 
 void TWinControl::ForgetControl(TControl* control) {
-    if (mouseControl == control) mouseControl = nullptr;
+    if (mouseControl == control) {
+        mouseControl = nullptr;
+        Application->HintMouseMessage(nullptr);
+    }
     if (auto* parent = control->Parent(); parent && parent->captureControl_ == control) parent->captureControl_ = nullptr;
 }
 
@@ -501,6 +504,7 @@ void TWinControl::SetMouseControl(TControl* control) {
     mouseControl = control;
     if (old) old->Perform(CM_MOUSELEAVE);
     if (control) control->Perform(CM_MOUSEENTER);
+    Application->HintMouseMessage(control);
 }
 
 void TWinControl::HandleMouse(TMessage& m) {
@@ -517,12 +521,14 @@ void TWinControl::HandleMouse(TMessage& m) {
         }
     }
     if (!target) {
+        if (m.Msg != platform::WM_MOUSEMOVE) Application->CancelHint();
         TControl::WndProc(m);
         return;
     }
     bool down = m.Msg == platform::WM_LBUTTONDOWN || m.Msg == platform::WM_RBUTTONDOWN ||
                 m.Msg == platform::WM_MBUTTONDOWN || m.Msg == platform::WM_LBUTTONDBLCLK;
     bool up = m.Msg == platform::WM_LBUTTONUP || m.Msg == platform::WM_RBUTTONUP || m.Msg == platform::WM_MBUTTONUP;
+    if (down) Application->CancelHint();
     if (down && target->ControlStyle.Contains(TControlStyleItem::csCaptureMouse)) {
         captureControl_ = target;
         platform::SetCapture(handle_);
@@ -565,6 +571,12 @@ void TWinControl::HandleKey(TMessage& m) {
     TCustomForm* form = ParentForm();
     TWinControl* preview = form && form != this && form->KeyPreview ? form : nullptr;
     TShiftState shift = KeyboardShiftState();
+    if (m.Msg == platform::WM_SYSCHAR) {
+        // Alt and a letter: the control whose caption marks it takes it.
+        if (form && form->Perform(CM_DIALOGCHAR, m.WParam, m.LParam) != 0) return;
+        DefaultHandler(m);
+        return;
+    }
     if (m.Msg == platform::WM_CHAR) {
         auto key = static_cast<char32_t>(m.WParam);
         if ((preview && preview->DoKeyPress(key)) || DoKeyPress(key)) return;
@@ -634,7 +646,8 @@ void TWinControl::Dispatch(TMessage& m) {
         case platform::WM_SYSKEYDOWN:
         case platform::WM_KEYUP:
         case platform::WM_SYSKEYUP:
-        case platform::WM_CHAR: HandleKey(m); return;
+        case platform::WM_CHAR:
+        case platform::WM_SYSCHAR: HandleKey(m); return;
         case platform::WM_SETFOCUS:
             if (TCustomForm* form = ParentForm()) form->SetFocusedControl(this);
             break;

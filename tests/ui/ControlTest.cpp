@@ -362,3 +362,13 @@ TEST_F(Gui, WaitForServesMessagesAWorkerSendsToAWindow) {
     sender.WaitFor();  // the GUI thread serves the sent message while it waits
     EXPECT_EQ(sender.answer, 1);
 }
+
+TEST(Accelerators, TheMarkedLetterInAnyCase) {
+    const struct {
+        char32_t key;
+        const char* caption;
+        bool accel;
+    } cases[] = {{U'ф', "&Файл", true}, {U'Ф', "&файл", true}, {U'a', "&Файл", false}, {U'x', "E&xit", true},
+                 {U'b', "A&&B", false}, {U'b', "A&&&B", true}, {U'e', "Exit", false}, {U'e', "Trailing&", false}};
+    for (const auto& c : cases) EXPECT_EQ(IsAccel(c.key, c.caption), c.accel) << c.caption;
+}

@@ -1,6 +1,7 @@
 #include "ui/Application.h"
 #include "ui/CustomControl.h"
 #include "ui/Form.h"
+#include "ui/HintWindow.h"
 #include "ui/Timer.h"
 #include "ui/Exceptions.h"
 #include "tests/support/PngDump.h"
@@ -146,5 +147,62 @@ TEST_F(Rendering, TimersTickOnTheClockAndSurviveTheirExceptions) {
     run(400);
     EXPECT_EQ(ticks, 3);
     Application->SetMessageBoxFunction(nullptr);
+    platform::testing::UseVirtualClock(false);
+}
+
+TEST_F(Rendering, HintsShowAfterThePauseAndHideAfterTheirTime) {
+    platform::testing::UseVirtualClock(true);
+    TForm form(nullptr);
+    form.SetBounds(40, 40, 300, 200);
+    auto* lamp = new TLamp(&form);
+    lamp->SetParent(&form);
+    lamp->SetBounds(20, 20, 60, 60);
+    lamp->SetHint("Уровень|Длинная подсказка");
+    lamp->SetShowHint(true);
+    auto* quiet = new TLamp(&form);
+    quiet->SetParent(&form);
+    quiet->SetBounds(120, 20, 60, 60);
+    std::vector<std::string> asked;
+    Application->OnShowHint = [&](std::string& text, bool& canShow, THintInfo& info) {
+        asked.push_back(text);
+        EXPECT_EQ(info.HintControl, lamp);
+        info.HintColor = 0xB3B3FF;
+        canShow = true;
+    };
+    form.Show();
+    auto run = [](int ms) {
+        platform::testing::AdvanceClock(ms);
+        platform::testing::PumpMessages();
+    };
+    run(0);
+    TPoint over = lamp->ClientToScreen({10, 10});
+    platform::testing::MoveMouse(over.X, over.Y);
+    run(0);  // the move is handled now, and the pause starts
+    run(400);
+    EXPECT_TRUE(asked.empty());
+    run(150);  // past HintPause (500 ms)
+    ASSERT_EQ(asked, (std::vector<std::string>{"Уровень"}));
+    THintWindow* hint = Application->HintWindow();
+    ASSERT_NE(hint, nullptr);
+    EXPECT_TRUE(hint->HintShowing());
+    EXPECT_EQ(hint->Text(), "Уровень");
+    EXPECT_EQ(hint->Color(), 0xB3B3FF);
+    EXPECT_EQ(hint->Top(), over.Y + 16);  // under the mouse
+    run(Application->HintHidePause + 10);
+    EXPECT_FALSE(hint->HintShowing());
+
+    // A control without a hint shows none; leaving cancels a pending one.
+    TPoint elsewhere = quiet->ClientToScreen({10, 10});
+    platform::testing::MoveMouse(elsewhere.X, elsewhere.Y);
+    run(0);
+    run(1000);
+    platform::testing::MoveMouse(over.X, over.Y);
+    run(0);
+    run(100);
+    platform::testing::MoveMouse(elsewhere.X, elsewhere.Y);
+    run(0);
+    run(1000);
+    EXPECT_EQ(asked.size(), 1u);
+    Application->OnShowHint = nullptr;
     platform::testing::UseVirtualClock(false);
 }
