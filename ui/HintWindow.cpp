@@ -2,6 +2,7 @@
 
 #include "ui/Bitmap.h"
 #include "ui/PublishedProperties.h"
+#include "ui/Screen.h"
 
 #include "platform/Placement.h"
 #include "platform/WindowStyles.h"
@@ -34,7 +35,7 @@ const TClassInfo& THintWindow::StaticClass() {
 
 THintWindow::THintWindow(TComponent* owner) : TCustomControl(owner) {
     SetColor(clInfoBk);
-    Font()->SetColor(clInfoText);
+    SetFont(Screen->HintFont());
 }
 
 void THintWindow::CreateParams(TCreateParams& p) {

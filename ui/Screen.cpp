@@ -50,6 +50,38 @@ platform::HCURSOR TScreen::Cursors(TCursor cursor) const {
     return platform::LoadCursor(nullptr, shape);
 }
 
+namespace {
+
+void TakeLogFont(TFont& font, const platform::LOGFONTA& lf) {
+    font.SetName(lf.lfFaceName);
+    font.SetHeight(lf.lfHeight);
+    TFontStyles style;
+    if (lf.lfWeight >= platform::FW_BOLD) style.Include(TFontStyle::fsBold);
+    if (lf.lfItalic) style.Include(TFontStyle::fsItalic);
+    if (lf.lfUnderline) style.Include(TFontStyle::fsUnderline);
+    if (lf.lfStrikeOut) style.Include(TFontStyle::fsStrikeOut);
+    font.SetStyle(style);
+    font.SetCharset(lf.lfCharSet);
+}
+
+}  // namespace
+
+TFont* TScreen::MenuFont() {
+    if (!fontsRead_) {
+        platform::NONCLIENTMETRICSA metrics = platform::NonClientMetrics();
+        TakeLogFont(menuFont_, metrics.lfMenuFont);
+        TakeLogFont(hintFont_, metrics.lfStatusFont);
+        hintFont_.SetColor(clInfoText);
+        fontsRead_ = true;
+    }
+    return &menuFont_;
+}
+
+TFont* TScreen::HintFont() {
+    MenuFont();
+    return &hintFont_;
+}
+
 int TScreen::Width() const { return platform::GetSystemMetrics(platform::SM_CXSCREEN); }
 int TScreen::Height() const { return platform::GetSystemMetrics(platform::SM_CYSCREEN); }
 

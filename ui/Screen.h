@@ -29,6 +29,10 @@ public:
     platform::HCURSOR Cursors(TCursor cursor) const;
     void SetCursors(TCursor cursor, platform::HCURSOR shape) { custom_[cursor] = shape; }
 
+    // The system's fonts of menus and of hints (its status-line font).
+    TFont* MenuFont();
+    TFont* HintFont();
+
     int Width() const;
     int Height() const;
     TRect WorkAreaRect() const;
@@ -44,6 +48,8 @@ private:
     TCustomForm* activeForm_ = nullptr;
     TCursor cursor_ = crDefault;
     std::map<TCursor, platform::HCURSOR> custom_;
+    TFont menuFont_, hintFont_;
+    bool fontsRead_ = false;
 };
 
 extern TScreen* Screen;

@@ -11,6 +11,7 @@
 #include "platform/Input.h"
 #include "platform/MessageQueue.h"
 #include "platform/Placement.h"
+#include "platform/SystemMetrics.h"
 
 #include <gtest/gtest.h>
 
@@ -371,4 +372,12 @@ TEST(Accelerators, TheMarkedLetterInAnyCase) {
     } cases[] = {{U'ф', "&Файл", true}, {U'Ф', "&файл", true}, {U'a', "&Файл", false}, {U'x', "E&xit", true},
                  {U'b', "A&&B", false}, {U'b', "A&&&B", true}, {U'e', "Exit", false}, {U'e', "Trailing&", false}};
     for (const auto& c : cases) EXPECT_EQ(IsAccel(c.key, c.caption), c.accel) << c.caption;
+}
+
+TEST(ScreenFonts, MenuAndHintFontsComeFromTheSystemMetrics) {
+    platform::NONCLIENTMETRICSA metrics = platform::NonClientMetrics();
+    EXPECT_EQ(Screen->MenuFont()->Name(), metrics.lfMenuFont.lfFaceName);
+    EXPECT_EQ(Screen->MenuFont()->Height(), metrics.lfMenuFont.lfHeight);
+    EXPECT_EQ(Screen->HintFont()->Name(), metrics.lfStatusFont.lfFaceName);
+    EXPECT_EQ(Screen->HintFont()->Color(), clInfoText);
 }
