@@ -124,12 +124,14 @@ void TWinControl::CreateParams(TCreateParams& p) {
     p.Y = Top();
     p.Width = Width();
     p.Height = Height();
-    p.WndParent = Parent() ? Parent()->Handle() : nullptr;
+    // Only a window that exists: asking for the frame must not make windows.
+    p.WndParent = Parent() ? Parent()->handle_ : nullptr;
     p.WinClassName = ClassName();
     p.ClassStyle = platform::CS_VREDRAW | platform::CS_HREDRAW | platform::CS_DBLCLKS;
 }
 
 void TWinControl::CreateWnd() {
+    if (Parent()) Parent()->HandleNeeded();
     TCreateParams p;
     CreateParams(p);
     if (!p.WndParent && (p.Style & platform::WS_CHILD))

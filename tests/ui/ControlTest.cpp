@@ -12,6 +12,7 @@
 #include "platform/MessageQueue.h"
 #include "platform/Placement.h"
 #include "platform/SystemMetrics.h"
+#include "platform/WindowTree.h"
 
 #include <gtest/gtest.h>
 
@@ -380,4 +381,26 @@ TEST(ScreenFonts, MenuAndHintFontsComeFromTheSystemMetrics) {
     EXPECT_EQ(Screen->MenuFont()->Height(), metrics.lfMenuFont.lfHeight);
     EXPECT_EQ(Screen->HintFont()->Name(), metrics.lfStatusFont.lfFaceName);
     EXPECT_EQ(Screen->HintFont()->Color(), clInfoText);
+}
+
+TEST_F(Gui, WindowsAreMadeWhenShownAndMadeAgainWhenTheStyleChanges) {
+    auto* probe = Add<TProbe>(form.get(), "Probe");
+    probe->SetText("текст");
+    EXPECT_GT(form->ClientWidth(), 0);
+    EXPECT_EQ(probe->ClientWidth(), 40);
+    EXPECT_FALSE(form->HandleAllocated());  // asking sizes makes no windows
+    EXPECT_FALSE(probe->HandleAllocated());
+    form->Show();
+    Pump();
+    ASSERT_TRUE(probe->HandleAllocated());
+    platform::HWND before = form->Handle();
+    form->SetBorderStyle(TFormBorderStyle::bsDialog);
+    Pump();
+    EXPECT_NE(form->Handle(), before);
+    EXPECT_TRUE(platform::IsWindowVisible(form->Handle()));
+    EXPECT_TRUE(platform::IsWindowVisible(probe->Handle()));
+    char text[32] = {};
+    platform::GetWindowText(probe->Handle(), text, sizeof text);
+    EXPECT_STREQ(text, "текст");
+    EXPECT_EQ(TWinControl::FindControl(probe->Handle()), probe);
 }
