@@ -3,6 +3,7 @@
 #include "ui/Bitmap.h"
 #include "ui/Exceptions.h"
 #include "ui/Filer.h"
+#include "ui/Icon.h"
 #include "ui/MemoryStream.h"
 #include "ui/TextCase.h"
 #include "ui/TypeInfo.h"
@@ -19,7 +20,7 @@ struct Format {
 
 struct Formats {
     std::mutex lock;
-    std::vector<Format> list{{"bmp", "Bitmaps", &TBitmap::StaticClass()}};
+    std::vector<Format> list{{"bmp", "Bitmaps", &TBitmap::StaticClass()}, {"ico", "Icons", &TIcon::StaticClass()}};
 };
 
 Formats& Registry() {

@@ -41,7 +41,7 @@ public:
 
     // The format registry: extension (without the dot, any case), a
     // description for file dialogs, and the graphic class that reads it.
-    // "bmp" is there from the start.
+    // "bmp" and "ico" are there from the start.
     static void RegisterFileFormat(const std::string& extension, const std::string& description,
                                    const TClassInfo& graphicClass);
     static void UnregisterGraphicClass(const TClassInfo& graphicClass);

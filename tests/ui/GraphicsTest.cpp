@@ -3,6 +3,7 @@
 #include "ui/Colors.h"
 #include "ui/Exceptions.h"
 #include "ui/GraphicsObjects.h"
+#include "ui/Icon.h"
 #include "ui/MemoryStream.h"
 #include "ui/Picture.h"
 #include "ui/PublishedProperties.h"
@@ -230,7 +231,8 @@ TEST(Picture, FormatsAreChosenByExtension) {
 
     TPicture::RegisterFileFormat("stub", "Stub pictures", TStubGraphic::StaticClass());
     EXPECT_EQ(TPicture::GraphicClassOf("STUB"), &TStubGraphic::StaticClass());
-    EXPECT_EQ(TPicture::GraphicFilter(TGraphic::StaticClass()), "Bitmaps (*.bmp)|*.bmp|Stub pictures (*.stub)|*.stub");
+    EXPECT_EQ(TPicture::GraphicFilter(TGraphic::StaticClass()),
+              "Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico|Stub pictures (*.stub)|*.stub");
     TPicture::UnregisterGraphicClass(TStubGraphic::StaticClass());
     EXPECT_EQ(TPicture::GraphicClassOf("stub"), nullptr);
 
@@ -240,4 +242,63 @@ TEST(Picture, FormatsAreChosenByExtension) {
     EXPECT_EQ(copy.Height(), 3);
     copy.Assign(nullptr);
     EXPECT_EQ(copy.Graphic(), nullptr);
+}
+
+namespace {
+
+// A 2x2 icon of 24 bits: red, green / blue, and a see-through corner.
+std::string TinyIcon() {
+    std::string b("\0\0\1\0\1\0", 6);
+    std::string image;
+    auto put = [](std::string& s, std::uint32_t v, int bytes) {
+        for (int i = 0; i < bytes; ++i) s += static_cast<char>(v >> (8 * i));
+    };
+    put(image, 40, 4), put(image, 2, 4), put(image, 4, 4), put(image, 1, 2), put(image, 24, 2);
+    for (int i = 0; i < 6; ++i) put(image, 0, 4);
+    // Rows from the bottom, 8 bytes each (6 of pixels, padded).
+    // Pixels as 0x00RRGGBB, stored blue first.
+    put(image, 0x0000FF, 3), put(image, 0x000000, 3), put(image, 0, 2);  // bottom: blue, (masked)
+    put(image, 0xFF0000, 3), put(image, 0x00FF00, 3), put(image, 0, 2);  // top: red, green
+    put(image, 0x40, 4);  // AND mask, bottom row: the second pixel is see-through
+    put(image, 0x00, 4);
+    put(b, 2, 1), put(b, 2, 1), put(b, 0, 1), put(b, 0, 1), put(b, 1, 2), put(b, 24, 2);
+    put(b, static_cast<std::uint32_t>(image.size()), 4), put(b, 22, 4);
+    return b + image;
+}
+
+}  // namespace
+
+TEST(Icon, LoadsDrawsBlendedAndRoundTrips) {
+    TStringStream in(TinyIcon());
+    TIcon icon;
+    icon.LoadFromStream(in);
+    ASSERT_EQ(icon.Width(), 2);
+    TBitmap target(2, 2, TPixelFormat::pf32bit);
+    target.Canvas()->Draw(0, 0, &icon);
+    EXPECT_EQ(target.Canvas()->Pixels(0, 0), clRed);
+    EXPECT_EQ(target.Canvas()->Pixels(1, 0), clLime);
+    EXPECT_EQ(target.Canvas()->Pixels(0, 1), clBlue);
+    EXPECT_EQ(target.Canvas()->Pixels(1, 1), clWhite);  // see-through: the white below shows
+    TMemoryStream saved;
+    icon.SaveToStream(saved);
+    saved.SetPosition(0);
+    TIcon again;
+    again.LoadFromStream(saved);
+    TBitmap second(2, 2, TPixelFormat::pf32bit);
+    second.Canvas()->Draw(0, 0, &again);
+    for (int y = 0; y < 2; ++y)
+        for (int x = 0; x < 2; ++x) EXPECT_EQ(second.Canvas()->Pixels(x, y), target.Canvas()->Pixels(x, y));
+    EXPECT_THROW(icon.SetWidth(4), EInvalidGraphicOperation);
+}
+
+TEST(Icon, DamagedIconsAreRefused) {
+    std::string good = TinyIcon();
+    for (const std::string& bad : {good.substr(0, 5), good.substr(0, 30), good.substr(0, good.size() - 3),
+                                   std::string("\0\0\1\0\0\0", 6), std::string("\0\0\1\0\1\0", 6) +
+                                   good.substr(6, 16) + "\x89PNG\r\n\x1a\n" + std::string(40, '\0')}) {
+        TStringStream in(bad);
+        TIcon icon;
+        EXPECT_THROW(icon.LoadFromStream(in), EInvalidGraphic);
+        EXPECT_TRUE(icon.Empty());
+    }
 }
