@@ -9,6 +9,7 @@
 #include "platform/Display.h"
 #include "platform/Input.h"
 #include "platform/MessageQueue.h"
+#include "platform/SystemColors.h"
 #include "platform/WindowClasses.h"
 #include "platform/WindowTree.h"
 
@@ -16,8 +17,6 @@ namespace {
 
 using namespace platform;
 
-// The button-face colour index plus one, as a class background.
-HBRUSH_CLASS const ButtonFaceBackground = reinterpret_cast<HBRUSH_CLASS>(15 + 1);
 
 LRESULT MainWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
     if (message == WM_DESTROY) {
@@ -37,7 +36,7 @@ int main() {
     WNDCLASS mainClass;
     mainClass.lpfnWndProc = MainWindowProc;
     mainClass.hCursor = LoadCursor(nullptr, IDC_ARROW);
-    mainClass.hbrBackground = ButtonFaceBackground;
+    mainClass.hbrBackground = reinterpret_cast<HBRUSH>(COLOR_BTNFACE + 1);
     mainClass.lpszClassName = "VelzarMainWindow";
     if (!RegisterClass(&mainClass)) return 1;
     HWND window = CreateWindowEx(0, "VelzarMainWindow", "Велзар", WS_OVERLAPPEDWINDOW | WS_VISIBLE, 80, 60, 640,

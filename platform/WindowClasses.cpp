@@ -239,7 +239,7 @@ ULONG_PTR SetClassLongPtr(HWND window, int index, LONG_PTR value) {
             return old;
         case GCLP_HBRBACKGROUND:
             old = reinterpret_cast<ULONG_PTR>(record.background);
-            record.background = reinterpret_cast<HBRUSH_CLASS>(value);
+            record.background = reinterpret_cast<HBRUSH>(value);
             return old;
         case GCLP_HICON:
             old = reinterpret_cast<ULONG_PTR>(record.icon);

@@ -4,6 +4,7 @@
 
 #include <string>
 
+#include "platform/GdiTypes.h"
 #include "platform/WindowStyles.h"
 
 namespace platform {
@@ -11,8 +12,6 @@ namespace platform {
 struct HICON__;
 using HICON = HICON__*;
 using HCURSOR = HICON;
-// The class background: a brush handle, or a system colour index plus one.
-using HBRUSH_CLASS = void*;
 
 struct WNDCLASS {
     UINT style = 0;
@@ -22,7 +21,7 @@ struct WNDCLASS {
     HINSTANCE hInstance = nullptr;
     HICON hIcon = nullptr;
     HCURSOR hCursor = nullptr;
-    HBRUSH_CLASS hbrBackground = nullptr;
+    HBRUSH hbrBackground = nullptr;  // a brush, or a system colour index + 1
     const char* lpszMenuName = nullptr;
     const char* lpszClassName = nullptr;
 };
@@ -36,7 +35,7 @@ struct WNDCLASSEX {
     HINSTANCE hInstance = nullptr;
     HICON hIcon = nullptr;
     HCURSOR hCursor = nullptr;
-    HBRUSH_CLASS hbrBackground = nullptr;
+    HBRUSH hbrBackground = nullptr;  // a brush, or a system colour index + 1
     const char* lpszMenuName = nullptr;
     const char* lpszClassName = nullptr;
     HICON hIconSm = nullptr;

@@ -23,7 +23,7 @@ struct WindowClassRecord {
     HICON icon = nullptr;
     HICON smallIcon = nullptr;
     HCURSOR cursor = nullptr;
-    HBRUSH_CLASS background = nullptr;
+    HBRUSH background = nullptr;
     std::string menuName;
     std::vector<BYTE> extra;
     int cbWndExtra = 0;
