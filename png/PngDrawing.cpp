@@ -5,6 +5,10 @@
 #include "png/PngPaletteChunk.h"
 #include "png/PngPicture.h"
 #include "png/PngTransparencyChunk.h"
+#include "platform/Bitmaps.h"
+#include "platform/Blits.h"
+#include "platform/DeviceContexts.h"
+#include "platform/RasterOps.h"
 
 #include <algorithm>
 
@@ -50,13 +54,13 @@ void ForEachTargetPixel(const TChunkIHDR& header, const TPixelTarget& target, Pu
 }  // namespace
 
 void StretchPictureOnto(const TPngPicture& picture, const TPixelTarget& target) {
-    if (picture.GetEmpty()) return;
+    if (picture.Empty()) return;
     const TChunkIHDR& header = picture.HeaderChunk();
     ForEachTargetPixel(header, target, [&](std::uint32_t& t, int x, int y) { t = WithColor(t, ShownColor(header, x, y)); });
 }
 
 void DrawTransparentColorOnto(const TPngPicture& picture, TPngColor transparent, const TPixelTarget& target) {
-    if (picture.GetEmpty()) return;
+    if (picture.Empty()) return;
     const TChunkIHDR& header = picture.HeaderChunk();
     const std::uint32_t key = (std::uint32_t(RedOf(transparent)) << 16) | (std::uint32_t(GreenOf(transparent)) << 8) |
                               BlueOf(transparent);
@@ -94,4 +98,39 @@ void BlendPictureOnto(const TPngPicture& picture, const TPixelTarget& target) {
             t = Blend(palette->EntryColor(int(i)), a, t);
         });
     }
+}
+
+void DrawThroughPixels(platform::HDC dc, TRect rect, const std::function<void(const TPixelTarget&)>& paint) {
+    if (rect.Left > rect.Right) std::swap(rect.Left, rect.Right);
+    if (rect.Top > rect.Bottom) std::swap(rect.Top, rect.Bottom);
+    const int w = rect.Width(), h = rect.Height();
+    if (w == 0 || h == 0) return;
+    platform::BITMAPINFO info{};
+    info.bmiHeader.biWidth = w;
+    info.bmiHeader.biHeight = -h;
+    info.bmiHeader.biBitCount = 32;
+    info.bmiHeader.biCompression = platform::BI_RGB;
+    void* bits = nullptr;
+    platform::HDC memory = platform::CreateCompatibleDC(dc);
+    platform::HBITMAP section =
+        memory ? platform::CreateDIBSection(memory, &info, platform::DIB_RGB_COLORS, &bits, nullptr, 0) : nullptr;
+    if (!section || !bits) {
+        if (section) platform::DeleteObject(section);
+        if (memory) platform::DeleteDC(memory);
+        throw EPNGOutMemory();
+    }
+    platform::HGDIOBJ previous = platform::SelectObject(memory, section);
+    struct Release {
+        platform::HDC memory;
+        platform::HBITMAP section;
+        platform::HGDIOBJ previous;
+        ~Release() {
+            platform::SelectObject(memory, previous);
+            platform::DeleteObject(section);
+            platform::DeleteDC(memory);
+        }
+    } release{memory, section, previous};
+    platform::BitBlt(memory, 0, 0, w, h, dc, rect.Left, rect.Top, platform::SRCCOPY);
+    paint({static_cast<std::uint32_t*>(bits), w, h, std::size_t(w)});
+    platform::BitBlt(dc, rect.Left, rect.Top, w, h, memory, 0, 0, platform::SRCCOPY);
 }

@@ -6,9 +6,12 @@
 // a target, applies one of these and writes them back.
 
 #include "png/PngDib.h"
+#include "platform/GdiTypes.h"
+#include "ui/Types.h"
 
 #include <cstddef>
 #include <cstdint>
+#include <functional>
 
 class TPngPicture;
 
@@ -27,3 +30,9 @@ void DrawTransparentColorOnto(const TPngPicture& picture, TPngColor transparent,
 // picture) over the target: (s × a + (255 − a) × t + 255) >> 8 per channel.
 // EPngError "There is no such palette entry." for an index beyond the palette.
 void BlendPictureOnto(const TPngPicture& picture, const TPixelTarget& target);
+
+// Reads the device context's pixels under the rectangle into a target, lets
+// `paint` change them and writes them back; a reversed rectangle is turned
+// round, an empty one does nothing. EPNGOutMemory when no memory DC or
+// section can be made.
+void DrawThroughPixels(platform::HDC dc, TRect rect, const std::function<void(const TPixelTarget&)>& paint);

@@ -2,6 +2,7 @@
 
 #include "png/PngBytes.h"
 #include "png/PngChunkRegistry.h"
+#include "png/PngDrawing.h"
 #include "png/PngExceptions.h"
 #include "png/PngHeaderChunk.h"
 #include "png/PngImageDataChunk.h"
@@ -10,7 +11,12 @@
 #include "png/PngTransparencyChunk.h"
 #include "platform/Bitmaps.h"
 #include "platform/DeviceContexts.h"
+#include "ui/Bitmap.h"
+#include "ui/Canvas.h"
+#include "ui/Colors.h"
 #include "ui/Exceptions.h"
+#include "ui/Picture.h"
+#include "ui/PublishedProperties.h"
 #include "ui/Stream.h"
 
 #include <algorithm>
@@ -39,6 +45,19 @@ unsigned NearestPaletteIndex(const TPngPalette& palette, TPngColor color) {
 
 }  // namespace
 
+const TClassInfo& TPngPicture::StaticClass() {
+    static const TClassInfo info = TPublished<TPngPicture>("TPngPicture", TGraphic::StaticClass()).Build();
+    return info;
+}
+
+namespace {
+
+// The picture class opens ".png" files with this class.
+const bool RegisteredAsPictureFormat =
+    (TPicture::RegisterFileFormat("png", "Portable Network Graphics", TPngPicture::StaticClass()), true);
+
+}  // namespace
+
 TPngPicture::TPngPicture() { ClearImage(); }
 
 TPngPicture::~TPngPicture() = default;
@@ -48,9 +67,34 @@ void TPngPicture::ClearImage() {
     ChunkList.Clear();
 }
 
-void TPngPicture::Assign(const TPngPicture* source) {
-    if (!source) ClearImage();
-    else if (source != this) CopyFromPNG(*source);
+void TPngPicture::Assign(const TPersistent* source) {
+    if (!source) {
+        ClearImage();
+    } else if (auto* picture = dynamic_cast<const TPngPicture*>(source)) {
+        if (picture != this) CopyFromPNG(*picture);
+    } else if (auto* bitmap = dynamic_cast<const TBitmap*>(source)) {
+        // The bitmap answers its automatic transparent colour by reading a pixel.
+        auto& readable = const_cast<TBitmap&>(*bitmap);
+        AssignBitmapHandle(readable.Handle(), readable.Transparent(), ColorToRGB(readable.TransparentColor()));
+    } else {
+        TGraphic::Assign(source);
+    }
+}
+
+void TPngPicture::AssignTo(TPersistent* destination) const {
+    if (auto* picture = dynamic_cast<TPngPicture*>(destination)) picture->CopyFromPNG(*this);
+    else TGraphic::AssignTo(destination);
+}
+
+void TPngPicture::Draw(TCanvas& canvas, const TRect& rect) {
+    if (Empty()) return;
+    const int kind = TransparencyKind();
+    const TPngColor key = kind == 1 ? TransparentColorValue() : 0;
+    DrawThroughPixels(canvas.Handle(), rect, [&](const TPixelTarget& target) {
+        if (kind == 1) DrawTransparentColorOnto(*this, key, target);
+        else if (kind == 2) BlendPictureOnto(*this, target);
+        else StretchPictureOnto(*this, target);
+    });
 }
 
 void TPngPicture::CopyFromPNG(const TPngPicture& source) {
@@ -191,9 +235,9 @@ TChunkIHDR& TPngPicture::HeaderChunk() const {
     return static_cast<TChunkIHDR&>(*ChunkList.Item(0));
 }
 
-int TPngPicture::GetWidth() const { return HasHeader() ? HeaderChunk().Width : 0; }
+int TPngPicture::Width() const { return HasHeader() ? HeaderChunk().Width : 0; }
 
-int TPngPicture::GetHeight() const { return HasHeader() ? HeaderChunk().Height : 0; }
+int TPngPicture::Height() const { return HasHeader() ? HeaderChunk().Height : 0; }
 
 const TPngPalette& TPngPicture::GetPalette() const {
     static const TPngPalette none;

@@ -7,22 +7,23 @@
 #include "png/PngDib.h"
 #include "png/PngImageEncoder.h"
 #include "platform/GdiTypes.h"
+#include "ui/Graphic.h"
 
 #include <array>
 #include <cstdint>
 
 class TStream;
 
-class TPngPicture {
+class TPngPicture : public TGraphic {
+    DECLARE_CLASS_INFO
 public:
     TPngPicture();
-    virtual ~TPngPicture();
+    ~TPngPicture() override;
     TPngPicture(const TPngPicture&) = delete;
     TPngPicture& operator=(const TPngPicture&) = delete;
 
-    // Takes over a copy of source; none clears the picture.
-    void Assign(const TPngPicture* source);
-    void AssignTo(TPngPicture& destination) const { destination.CopyFromPNG(*this); }
+    // Takes over a copy of a picture or a bitmap; none clears the picture.
+    void Assign(const TPersistent* source) override;
     void CopyFromPNG(const TPngPicture& source);
     // Builds the picture from a bitmap: 1, 4 or 8 bits per pixel give a palette
     // picture of that depth, deeper ones an RGB picture of 8 bits; with
@@ -30,15 +31,16 @@ public:
     void AssignBitmapHandle(platform::HBITMAP bitmap, bool transparent, TPngColor color);
     void ClearImage();
 
-    void LoadFromStream(TStream& stream);
-    void SaveToStream(TStream& stream);
+    void LoadFromStream(TStream& stream) override;
+    void SaveToStream(TStream& stream) override;
 
-    bool GetEmpty() const { return ChunkList.Count() == 0; }
-    int GetWidth() const;
-    int GetHeight() const;
-    void SetWidth(int width) { ResizeImage(width, GetHeight()); }
-    void SetHeight(int height) { ResizeImage(GetWidth(), height); }
-    bool GetTransparent() const { return TransparencyKind() != 0; }
+    bool Empty() const override { return ChunkList.Count() == 0; }
+    int Width() const override;
+    int Height() const override;
+    void SetWidth(int width) override { ResizeImage(width, Height()); }
+    void SetHeight(int height) override { ResizeImage(Width(), height); }
+    // EPNGHeaderNotPresent on an empty picture.
+    bool Transparent() const override { return TransparencyKind() != 0; }
     const TPngPalette& GetPalette() const;
     void SetPalette(const TPngPalette& palette) { ReplacePalette(palette, true); }
 
@@ -72,6 +74,11 @@ public:
     TPNGList ChunkList;
     std::array<std::uint8_t, 256> GammaTable{};
     std::array<std::uint8_t, 256> InverseGammaTable{};
+
+protected:
+    void AssignTo(TPersistent* destination) const override;
+    // Stretched into the rectangle: plain, with the transparent colour left out, or alpha-blended.
+    void Draw(TCanvas& canvas, const TRect& rect) override;
 
 private:
     std::int32_t maxDataChunkSize_ = 65535;

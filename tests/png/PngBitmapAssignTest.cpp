@@ -99,7 +99,7 @@ TEST(AssignBitmap, FourBitBitmapKeepsItsDepth) {
 TEST(AssignBitmap, AnInvalidHandleIsRefusedAndTheOldPictureKept) {
     auto picture = Load(File({Ihdr(1, 1, 8, 2), Chunk("IDAT", Deflate(Bytes({0, 1, 2, 3}))), Iend()}));
     EXPECT_THROW(picture->AssignBitmapHandle(nullptr, false, 0), EInvalidGraphic);
-    EXPECT_EQ(picture->GetWidth(), 1);
+    EXPECT_EQ(picture->Width(), 1);
 }
 
 }  // namespace

@@ -172,12 +172,12 @@ TEST(LoadDamagedFile, KeepsTheChunksReadBeforeTheFailure) {
     TPngPicture picture;
     TStringStream palette(File({Chunk("PLTE", "abc"), Ihdr(1, 1, 8, 2)}));
     EXPECT_THROW(picture.LoadFromStream(palette), EPNGIHDRNotFirst);
-    EXPECT_TRUE(picture.GetEmpty());
+    EXPECT_TRUE(picture.Empty());
 
     TStringStream badPalette(File({Ihdr(1, 1, 8, 3), Chunk("tEXt", "note"), Chunk("PLTE", "12345")}));
     EXPECT_THROW(picture.LoadFromStream(badPalette), EPNGInvalidPalette);
     EXPECT_EQ(picture.ChunkList.Count(), 3u);
-    EXPECT_EQ(picture.GetWidth(), 1);
+    EXPECT_EQ(picture.Width(), 1);
 }
 
 }  // namespace

@@ -13,12 +13,12 @@ namespace {
 
 TEST(PictureObject, NewPictureIsEmptyAndRefusesHeaderQuestions) {
     TPngPicture picture;
-    EXPECT_TRUE(picture.GetEmpty());
-    EXPECT_EQ(picture.GetWidth(), 0);
-    EXPECT_EQ(picture.GetHeight(), 0);
+    EXPECT_TRUE(picture.Empty());
+    EXPECT_EQ(picture.Width(), 0);
+    EXPECT_EQ(picture.Height(), 0);
     EXPECT_FALSE(picture.HasHeader());
     try {
-        picture.GetTransparent();
+        picture.Transparent();
         ADD_FAILURE();
     } catch (const EPNGHeaderNotPresent& e) {
         EXPECT_EQ(e.Message(), "This operation is not valid because the current image contains no valid header.");
@@ -41,7 +41,7 @@ TEST(PictureObject, MaxDataChunkSizeHasAFloor) {
 TEST(PictureObject, AssigningNothingEmptiesThePicture) {
     auto picture = Load(TSampleImage{3, 3, 2, 8}.File(false));
     picture->Assign(nullptr);
-    EXPECT_TRUE(picture->GetEmpty());
+    EXPECT_TRUE(picture->Empty());
 }
 
 TEST(PictureObject, CopyKeepsPixelsChunksAndSettings) {
@@ -116,8 +116,8 @@ TEST(Resizing, KeepsTheTopLeftAndFillsTheRestOpaqueBlack) {
     TSampleImage image{10, 10, 6, 8};
     auto picture = Load(image.File(false));
     picture->ResizeImage(20, 5);
-    EXPECT_EQ(picture->GetWidth(), 20);
-    EXPECT_EQ(picture->GetHeight(), 5);
+    EXPECT_EQ(picture->Width(), 20);
+    EXPECT_EQ(picture->Height(), 5);
     for (int y = 0; y < 5; ++y)
         for (int x = 0; x < 20; ++x) {
             if (x < 10) {
@@ -132,7 +132,7 @@ TEST(Resizing, KeepsTheTopLeftAndFillsTheRestOpaqueBlack) {
         }
     // The resized picture saves and loads as a 20 × 5 picture.
     auto saved = Load(Save(*picture));
-    EXPECT_EQ(saved->GetWidth(), 20);
+    EXPECT_EQ(saved->Width(), 20);
     EXPECT_EQ(saved->ReadPixelColor(19, 4), 0u);
 }
 
@@ -156,7 +156,7 @@ TEST(Resizing, SizesBelowOneAreRefused) {
             EXPECT_EQ(e.Message(), "The new size provided for image resizing is invalid.");
         }
     }
-    EXPECT_EQ(picture->GetWidth(), 2);
+    EXPECT_EQ(picture->Width(), 2);
 }
 
 TEST(Palette, ReplacingItChangesTheColourTable) {

@@ -10,8 +10,8 @@ namespace fixture {
 // lowBytes: whether the low bytes of 16-bit samples are expected (a saved
 // picture writes them as 0).
 inline void ExpectPixelsOf(TPngPicture& picture, const TSampleImage& image, bool lowBytes) {
-    ASSERT_EQ(picture.GetWidth(), image.Width);
-    ASSERT_EQ(picture.GetHeight(), image.Height);
+    ASSERT_EQ(picture.Width(), image.Width);
+    ASSERT_EQ(picture.Height(), image.Height);
     const bool wide = image.Depth == 16;
     auto high = [&](int v) { return wide ? v >> 8 : v; };
     auto low = [&](int v) { return lowBytes ? v & 255 : 0; };

@@ -34,8 +34,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         return 0;
     }
     std::uint32_t sum = 0;
-    for (int y = 0; y < picture.GetHeight(); ++y)
-        for (int x = 0; x < picture.GetWidth(); ++x) sum += picture.ReadPixelColor(x, y);
+    for (int y = 0; y < picture.Height(); ++y)
+        for (int x = 0; x < picture.Width(); ++x) sum += picture.ReadPixelColor(x, y);
     (void)sum;
     std::uint32_t target[7 * 5] = {};
     try {
