@@ -81,9 +81,44 @@ void TPngPicture::Assign(const TPersistent* source) {
     }
 }
 
+namespace {
+
+// The bitmap format a picture is copied into.
+TPixelFormat BitmapPixelFormat(const TPngPicture& picture) {
+    if (picture.TransparencyKind() == 2) return TPixelFormat::pf24bit;
+    const TChunkIHDR& header = picture.HeaderChunk();
+    switch (header.BitDepth) {
+        case 1: return TPixelFormat::pf1bit;
+        case 2:
+        case 4: return TPixelFormat::pf4bit;
+        case 8:
+        case 16:
+            if (header.ColorType == ctGrey || header.ColorType == ctRgb) return TPixelFormat::pf24bit;
+            if (header.ColorType == ctPalette) return TPixelFormat::pf8bit;
+            break;
+        default: break;
+    }
+    throw Exception("");
+}
+
+}  // namespace
+
 void TPngPicture::AssignTo(TPersistent* destination) const {
-    if (auto* picture = dynamic_cast<TPngPicture*>(destination)) picture->CopyFromPNG(*this);
-    else TGraphic::AssignTo(destination);
+    auto* bitmap = dynamic_cast<TBitmap*>(destination);
+    if (auto* picture = dynamic_cast<TPngPicture*>(destination)) {
+        picture->CopyFromPNG(*this);
+    } else if (bitmap && HasHeader()) {
+        bitmap->SetPixelFormat(BitmapPixelFormat(*this));
+        bitmap->SetSize(Width(), Height());
+        // Drawing does not change the picture; the canvas asks for a changeable graphic.
+        bitmap->Canvas()->Draw(0, 0, const_cast<TPngPicture*>(this));
+        if (TransparencyKind() == 1) {
+            bitmap->SetTransparentColor(TColor(TransparentColorValue()));
+            bitmap->SetTransparent(true);
+        }
+    } else {
+        TGraphic::AssignTo(destination);
+    }
 }
 
 void TPngPicture::Draw(TCanvas& canvas, const TRect& rect) {

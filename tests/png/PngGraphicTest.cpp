@@ -3,6 +3,7 @@
 #include "PngFixtures.h"
 
 #include "ui/Bitmap.h"
+#include "ui/Exceptions.h"
 #include "ui/Picture.h"
 
 #include <gtest/gtest.h>
@@ -49,6 +50,31 @@ TEST(PngGraphic, AssigningABitmapGivesAnRgbPicture) {
     ASSERT_GE(chunks.size(), 3u);
     EXPECT_EQ(chunks[0].Data, Be32(300) + Be32(200) + Bytes({8, 2, 0, 0, 0}));
     EXPECT_EQ(Load(file)->ReadPixelColor(11, 7), RgbColor(0xAA, 0xBB, 0xCC));
+}
+
+TEST(PngGraphic, AssignedToABitmap) {
+    // A 4-bit palette picture with one transparent entry: a 4-bit bitmap with Transparent set.
+    std::string palette = Bytes({0, 0, 0, 255, 0, 0, 0, 255, 0});
+    auto picture = Load(File({Ihdr(3, 1, 4, 3), Chunk("PLTE", palette), Chunk("tRNS", Bytes({255, 0})),
+                              Chunk("IDAT", Deflate(Bytes({0, 0x12, 0x00}))), Iend()}));
+    TBitmap bitmap;
+    bitmap.Assign(picture.get());
+    EXPECT_EQ(bitmap.PixelFormat(), TPixelFormat::pf4bit);
+    EXPECT_EQ(bitmap.Width(), 3);
+    EXPECT_TRUE(bitmap.Transparent());
+    EXPECT_EQ(bitmap.TransparentColor(), TColor(RgbColor(255, 0, 0)));
+
+    auto rgb = Load(File({Ihdr(2, 1, 8, 2), Chunk("IDAT", Deflate(Bytes({0, 1, 2, 3, 4, 5, 6}))), Iend()}));
+    TBitmap full;
+    full.Assign(rgb.get());
+    EXPECT_EQ(full.PixelFormat(), TPixelFormat::pf24bit);
+    EXPECT_FALSE(full.Transparent());
+    auto* row = static_cast<std::uint8_t*>(full.ScanLine(0));
+    EXPECT_EQ(row[3], 6);  // blue, green, red of the second pixel
+    EXPECT_EQ(row[5], 4);
+
+    TPngPicture empty;
+    EXPECT_THROW(full.Assign(&empty), Exception);
 }
 
 }  // namespace
