@@ -6,8 +6,51 @@
 #include "chart/ChartCanvas.h"
 #include "chart/View3DOptions.h"
 
+#include "platform/GdiTypes.h"
+
+#include <string>
+
 class TChartCanvas3D : public TCanvas3D {
 public:
+    TChartCanvas3D();
+    ~TChartCanvas3D() override;
+    TChartCanvas3D(const TChartCanvas3D&) = delete;
+    TChartCanvas3D& operator=(const TChartCanvas3D&) = delete;
+
+    // ---- where drawing goes ----
+    // Prepares a drawing into `destination` over `userRect`: with the buffer
+    // on, into an off-screen bitmap of that size, whose rectangle (at 0, 0)
+    // is answered; else straight into `destination`.
+    TRect PrepareDrawing(platform::HDC destination, TView3DOptions* options, bool view3D, const TRect& userRect);
+    // Copies the finished picture to `destination` at the user rectangle's corner.
+    void PresentBuffer(platform::HDC destination, const TRect& userRect);
+    // Repaints `destination` from the buffer while it holds the current picture.
+    bool RepaintFromBuffer(platform::HDC destination);
+    void Invalidate() { bufferStale_ = true; }
+    bool Buffered() const { return buffered_; }
+    void SetBuffered(bool value);
+    platform::HDC Handle() const { return dc_; }
+    // Draws straight into a device context (no buffer).
+    void SetTargetDC(platform::HDC dc);
+
+    // ---- primitives on the device context ----
+    void MoveTo(int x, int y) override;
+    void LineTo(int x, int y) override;
+    void TextOut(int x, int y, const std::string& text) override;
+    void TextOutRotated(int x, int y, const std::string& text, int angle) override;
+    int TextWidth(const std::string& text) override;
+    int TextHeight(const std::string& text) override;
+    void FillRect(const TRect& rect) override;
+    void Rectangle(int left, int top, int right, int bottom) override;
+    void ClipToRect(const TRect& rect) override;
+    void RemoveClip() override;
+
+    // ---- the canvas font ----
+    void SetFont(const std::string& name, int size, TColor color);
+    const std::string& FontName() const { return fontName_; }
+    int FontSize() const { return fontSize_; }
+    TColor FontColor() const { return fontColor_; }
+
     // Sets the projection up for a drawing: the view's options (or none) and
     // whether the chart is shown in 3D.
     void PrepareProjection(TView3DOptions* options, bool view3D);
@@ -27,6 +70,29 @@ public:
     TView3DOptions* View3DOptions() const { return options_; }
 
 protected:
+    void RealizePen();
+    void RealizeFont(int escapement);
+    void ReleaseTools();
+    void ReleaseBuffer();
+
+    platform::HDC dc_ = nullptr;
+    platform::HDC bufferDC_ = nullptr;
+    platform::HBITMAP bufferBitmap_ = nullptr;
+    platform::HGDIOBJ bufferOldBitmap_ = nullptr;
+    int bufferWidth_ = 0;
+    int bufferHeight_ = 0;
+    bool buffered_ = true;
+    bool bufferStale_ = true;
+    platform::HPEN pen_ = nullptr;
+    bool penDirty_ = true;
+    platform::HFONT font_ = nullptr;
+    int fontEscapement_ = -1;
+    std::string fontName_;
+    int fontSize_ = 8;
+    TColor fontColor_ = clBlack;
+    platform::HRGN savedClip_ = nullptr;
+    bool hasSavedClip_ = false;
+
     TView3DOptions* options_ = nullptr;
     bool active3D_ = false;
     bool active3DBeforeRotationOff_ = false;

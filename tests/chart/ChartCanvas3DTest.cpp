@@ -1,0 +1,127 @@
+#include "chart/Chart.h"
+#include "chart/ChartCanvas3D.h"
+#include "chart/LineSeries.h"
+#include "tests/support/PixelCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <cmath>
+
+using platform::RGB;
+
+namespace {
+
+// A flat chart drawn through the device-context canvas into a test bitmap.
+class PixelChart : public TCustomChart {
+public:
+    explicit PixelChart(TChartCanvas3D& canvas) {
+        SetView3D(false);
+        SetCanvas(&canvas);
+        SetBevelOuter(false);
+        SetMarginUnits(muPixels);
+        SetMarginLeft(5);
+        SetMarginTop(5);
+        SetMarginRight(10);
+        SetMarginBottom(10);
+        Frame().SetColor(clBlack);
+    }
+
+protected:
+    void DrawPanelBackground(const TRect& r) override {
+        Canvas()->Brush().SetStyle(TBrushStyle::bsSolid);
+        Canvas()->Brush().SetColor(clWhite);
+        Canvas()->FillRect(r);
+    }
+    void DrawTitlesPass(bool) override {}
+};
+
+}  // namespace
+
+TEST(ChartCanvas3D, LinesAndTextReachThePixels) {
+    PixelCanvas target(60, 40);
+    TChartCanvas3D canvas;
+    canvas.SetBuffered(false);
+    canvas.PrepareDrawing(target.Dc(), nullptr, false, TRect{0, 0, 60, 40});
+    TChartPen pen;
+    canvas.SelectPenColor(pen, 0x0000FF);
+    canvas.Line(5, 10, 50, 10);
+    EXPECT_EQ(target.At(5, 10), RGB(255, 0, 0));
+    EXPECT_EQ(target.At(49, 10), RGB(255, 0, 0));
+    EXPECT_EQ(target.At(50, 10), RGB(255, 255, 255));  // the end point is left out
+    EXPECT_EQ(target.At(5, 11), RGB(255, 255, 255));
+
+    pen.SetWidth(3);
+    canvas.SelectPenColor(pen, 0x00FF00);
+    canvas.VerticalLine(30, 15, 35);
+    EXPECT_EQ(target.At(29, 25), RGB(0, 255, 0));
+    EXPECT_EQ(target.At(31, 25), RGB(0, 255, 0));
+
+    canvas.ClipToRect(TRect{0, 0, 20, 40});
+    canvas.SelectPenColor(pen, 0xFF0000);
+    canvas.HorizontalLine(0, 60, 30);
+    canvas.RemoveClip();
+    EXPECT_EQ(target.At(10, 30), RGB(0, 0, 255));
+    EXPECT_EQ(target.At(45, 30), RGB(255, 255, 255));  // clipped away
+
+    const int before = target.Count(RGB(0, 0, 0));
+    canvas.TextOut(2, 0, "W");
+    EXPECT_GT(target.Count(RGB(0, 0, 0)), before);
+    EXPECT_GT(canvas.TextWidth("WWW"), canvas.TextWidth("W"));
+    target.Dump("chart_canvas_lines");
+}
+
+TEST(ChartCanvas3D, BufferIsPresentedAndRepaintedUntilInvalidated) {
+    PixelCanvas window(50, 30);
+    TChartCanvas3D canvas;
+    EXPECT_FALSE(canvas.RepaintFromBuffer(window.Dc()));  // nothing drawn yet
+    const TRect r = canvas.PrepareDrawing(window.Dc(), nullptr, false, TRect{0, 0, 50, 30});
+    EXPECT_EQ(r, (TRect{0, 0, 50, 30}));
+    canvas.Brush().SetColor(0x0000FF);
+    canvas.FillRect(r);
+    EXPECT_EQ(window.At(10, 10), RGB(255, 255, 255));  // still off screen
+    canvas.PresentBuffer(window.Dc(), TRect{0, 0, 50, 30});
+    EXPECT_EQ(window.At(10, 10), RGB(255, 0, 0));
+    window.Fill(RGB(255, 255, 255));
+    EXPECT_TRUE(canvas.RepaintFromBuffer(window.Dc()));
+    EXPECT_EQ(window.At(10, 10), RGB(255, 0, 0));
+    canvas.Invalidate();
+    EXPECT_FALSE(canvas.RepaintFromBuffer(window.Dc()));
+}
+
+TEST(ChartCanvas3D, ChartWithFourSeriesAndACustomAxis) {
+    PixelCanvas window(640, 400);
+    TChartCanvas3D canvas;
+    PixelChart chart(canvas);
+    TLineSeries curves[4];
+    const TColor colours[4] = {0x0000FF, 0x008000, 0xFF0000, 0x800080};
+    for (int k = 0; k < 4; ++k) {
+        curves[k].SetParentChart(&chart);
+        curves[k].SetSeriesColor(colours[k]);
+        curves[k].LinePen().SetWidth(2);
+        for (int i = 0; i <= 200; ++i) curves[k].AddPointXY(i * 0.05, std::sin(i * 0.05 + k) * (k + 1));
+    }
+    TChartAxis* altitude = chart.CustomAxes().Add();
+    altitude->SetStartPosition(0);
+    altitude->SetEndPosition(40);
+    altitude->SetPositionUnits(muPixels);
+    altitude->SetPositionPercent(60);
+    altitude->Title().SetCaption("Alt");
+    curves[3].SetCustomVertAxis(altitude);
+    chart.BottomAxis()->Title().SetCaption("Time");
+    const TRect r = canvas.PrepareDrawing(window.Dc(), nullptr, false, TRect{0, 0, 640, 400});
+    chart.RenderTo(r);
+    canvas.PresentBuffer(window.Dc(), TRect{0, 0, 640, 400});
+    window.Dump("chart_four_series_custom_axis");
+
+    for (int k = 0; k < 4; ++k) {
+        const platform::COLORREF c = RGB(colours[k] & 0xFF, (colours[k] >> 8) & 0xFF, (colours[k] >> 16) & 0xFF);
+        EXPECT_GT(window.Count(c), 200) << k;  // every curve is on screen
+    }
+    // the fourth curve stays in the upper 40 % of the plot, on its own axis
+    const TRect plot = chart.PlotRect();
+    const platform::COLORREF purple = RGB(0x80, 0, 0x80);
+    for (int y = plot.Top + plot.Height() * 45 / 100; y < 400; ++y)
+        for (int x = 0; x < 640; ++x) ASSERT_NE(window.At(x, y), purple) << x << "," << y;
+    EXPECT_EQ(window.At(plot.Left, plot.Top + 1), RGB(0, 0, 0));  // the back wall's frame
+    for (auto& c : curves) c.SetParentChart(nullptr);
+}
