@@ -21,3 +21,41 @@ static void BM_MillionSegmentsThroughTheCanvas(benchmark::State& state) {
     state.SetItemsProcessed(state.iterations() * 1000000);
 }
 BENCHMARK(BM_MillionSegmentsThroughTheCanvas)->Unit(benchmark::kMillisecond);
+
+#include "chart/Chart.h"
+#include "chart/LineSeries.h"
+
+namespace {
+
+class FlatChart : public TCustomChart {
+public:
+    FlatChart() { SetView3D(false); }
+
+protected:
+    void DrawPanelBackground(const TRect&) override {}
+    void DrawTitlesPass(bool) override {}
+};
+
+}  // namespace
+
+// A whole frame of a chart with one line series of a million points, drawn
+// into the canvas' full-HD buffer: every visible point is drawn, none thinned
+// per pixel column.
+static void BM_FrameOfAMillionPointLineSeries(benchmark::State& state) {
+    TChartCanvas3D canvas;
+    FlatChart chart;
+    chart.SetCanvas(&canvas);
+    TLineSeries series;
+    series.SetParentChart(&chart);
+    series.BeginUpdate();
+    for (int i = 0; i < 1000000; ++i) series.AddPointXY(i * 0.01, (i % 1000) * 0.1);
+    series.EndUpdate();
+    platform::HDC screen = platform::CreateCompatibleDC(nullptr);
+    for (auto _ : state) {
+        const TRect r = canvas.PrepareDrawing(screen, nullptr, false, TRect{0, 0, 1920, 1080});
+        chart.RenderTo(r);
+    }
+    platform::DeleteDC(screen);
+    series.SetParentChart(nullptr);
+}
+BENCHMARK(BM_FrameOfAMillionPointLineSeries)->Unit(benchmark::kMillisecond);
