@@ -1,0 +1,75 @@
+#pragma once
+// A shown form on the headless display for driving controls by keyboard and mouse.
+
+#include "ui/Application.h"
+#include "ui/Form.h"
+
+#include "platform/Display.h"
+#include "platform/DisplayTesting.h"
+#include "platform/Input.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class ControlFixture : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { platform::testing::UseHeadlessDisplay(); }
+    void SetUp() override {
+        form = std::make_unique<TForm>(nullptr);
+        form->SetBounds(100, 100, 400, 300);
+        // What escapes a handler would wait for a person: record it instead.
+        Application->SetMessageBoxFunction([this](const std::string& text, const std::string&, unsigned) {
+            messages.push_back(text);
+            return 1;
+        });
+    }
+    void TearDown() override {
+        form.reset();
+        Pump();
+        Application->SetMessageBoxFunction(nullptr);
+        EXPECT_TRUE(messages.empty()) << messages.front();
+    }
+    template <class T>
+    T* Add(int left, int top, int width = 0, int height = 0) {
+        auto* c = new T(form.get());
+        c->SetParent(form.get());
+        c->SetBounds(left, top, width ? width : c->Width(), height ? height : c->Height());
+        return c;
+    }
+    void ShowForm() {
+        form->Show();
+        Pump();
+    }
+    void Focus(TWinControl* c) {
+        c->SetFocus();
+        Pump();
+    }
+    static void Pump() { platform::testing::PumpMessages(); }
+    static void Key(platform::UINT key) {
+        platform::testing::PressKey(key);
+        platform::testing::ReleaseKey(key);
+        Pump();
+    }
+    // A key with Ctrl, Shift or Alt held.
+    static void KeyWith(platform::UINT modifier, platform::UINT key) {
+        platform::testing::PressKey(modifier);
+        Key(key);
+        platform::testing::ReleaseKey(modifier);
+        Pump();
+    }
+    static void Type(const char* text) {
+        platform::testing::TypeText(text);
+        Pump();
+    }
+    static void ClickAt(TControl* c, int x, int y) {
+        TPoint p = c->ClientToScreen({x, y});
+        platform::testing::Click(p.X, p.Y);
+        Pump();
+    }
+
+    std::unique_ptr<TForm> form;
+    std::vector<std::string> messages;
+};

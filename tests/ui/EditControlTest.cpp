@@ -1,0 +1,113 @@
+#include "ControlFixture.h"
+
+#include "ui/CustomEdit.h"
+#include "ui/Exceptions.h"
+
+namespace {
+
+class TestClipboard : public TClipboardText {
+public:
+    std::string GetText() const override { return text; }
+    void SetText(const std::string& t) override { text = t; }
+    std::string text;
+};
+
+using EditControl = ControlFixture;
+
+TEST_F(EditControl, TypingAndEditingKeysChangeTheTextAndTellOnChange) {
+    auto* edit = Add<TEdit>(10, 10, 150);
+    std::vector<std::string> seen;
+    edit->OnChange = [&](TObject*) { seen.push_back(edit->Text()); };
+    ShowForm();
+    Focus(edit);
+    Type("Ракета");
+    EXPECT_EQ(edit->Text(), "Ракета");
+    EXPECT_EQ(seen.size(), 6u);
+    EXPECT_EQ(seen.back(), "Ракета");
+    EXPECT_EQ(edit->SelStart(), 6);
+
+    Key(platform::VK_BACK);
+    EXPECT_EQ(edit->Text(), "Ракет");
+    Key(platform::VK_HOME);
+    KeyWith(platform::VK_SHIFT, platform::VK_RIGHT);
+    EXPECT_EQ(edit->SelText(), "Р");
+    Type("р");
+    EXPECT_EQ(edit->Text(), "ракет");
+    EXPECT_TRUE(edit->Modified);
+
+    edit->SetText("из кода");  // a write from code tells too
+    EXPECT_EQ(seen.back(), "из кода");
+}
+
+TEST_F(EditControl, OnKeyPressMayReplaceOrDropTheKey) {
+    auto* edit = Add<TEdit>(10, 10);
+    edit->OnKeyPress = [](TObject*, char32_t& key) {
+        if (key == U'x') key = 0;
+        if (key == U'7') key = U'5';
+    };
+    ShowForm();
+    Focus(edit);
+    Type("1x7");
+    EXPECT_EQ(edit->Text(), "15");
+}
+
+TEST_F(EditControl, ReadOnlyMaxLengthAndClipboardKeys) {
+    auto* edit = Add<TEdit>(10, 10);
+    TestClipboard clipboard;
+    edit->SetClipboard(&clipboard);
+    edit->SetMaxLength(4);
+    ShowForm();
+    Focus(edit);
+    Type("123456");
+    EXPECT_EQ(edit->Text(), "1234");
+    KeyWith(platform::VK_CONTROL, 'A');
+    KeyWith(platform::VK_CONTROL, 'C');
+    EXPECT_EQ(clipboard.text, "1234");
+    Key(platform::VK_END);
+    clipboard.text = "xyz";
+    KeyWith(platform::VK_CONTROL, 'V');
+    EXPECT_EQ(edit->Text(), "1234");  // no room
+    edit->SetReadOnly(true);
+    Key(platform::VK_BACK);
+    Type("9");
+    EXPECT_EQ(edit->Text(), "1234");
+}
+
+TEST_F(EditControl, AClickPlacesTheCaretBetweenCharacters) {
+    auto* edit = Add<TEdit>(10, 10, 200);
+    edit->SetText("WWWWWWWW");
+    ShowForm();
+    ClickAt(edit, 3, 10);  // before the first character
+    EXPECT_TRUE(edit->Focused());
+    EXPECT_EQ(edit->SelStart(), 0);
+    ClickAt(edit, 190, 10);  // beyond the text: at its end
+    EXPECT_EQ(edit->SelStart(), 8);
+    EXPECT_EQ(edit->SelLength(), 0);
+}
+
+TEST_F(EditControl, MemoTakesEnterAndItsLinesAreAStringList) {
+    auto* memo = Add<TMemo>(10, 10, 200, 100);
+    ShowForm();
+    Focus(memo);
+    Type("один");
+    Key(platform::VK_RETURN);
+    Type("два");
+    EXPECT_EQ(memo->Lines()->Count(), 2);
+    EXPECT_EQ(memo->Lines()->Strings(1), "два");
+    EXPECT_EQ(memo->Text(), "один\r\nдва");
+
+    memo->Lines()->Clear();
+    for (int i = 0; i < 50; ++i) memo->Lines()->Add("строка " + std::to_string(i));
+    EXPECT_EQ(memo->Lines()->Count(), 50);
+    memo->Lines()->Insert(1, "вставка");
+    memo->Lines()->Delete(0);
+    EXPECT_EQ(memo->Lines()->Strings(0), "вставка");
+    EXPECT_EQ(memo->Lines()->Count(), 50);
+    EXPECT_THROW(memo->Lines()->Strings(50), EStringListError);
+
+    Key(platform::VK_END);  // keys move within the text; Ctrl+End scrolls to the last line
+    KeyWith(platform::VK_CONTROL, platform::VK_END);
+    EXPECT_GT(memo->TopLine(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,87 @@
+#include "ControlFixture.h"
+
+#include "ui/Button.h"
+#include "ui/Label.h"
+#include "ui/MessageDialogs.h"
+#include "ui/Screen.h"
+
+#include "platform/MessageQueue.h"
+
+namespace {
+
+struct MessageDialog : ControlFixture {
+    // Keys pressed once the modal loop runs: a posted message arrives there.
+    void AnswerWith(std::vector<platform::UINT> keys) {
+        ShowForm();
+        auto inner = form->WindowProc;
+        form->WindowProc = [inner, keys](TMessage& m) {
+            if (m.Msg == platform::WM_APP + 1) {
+                TCustomForm* dialog = Screen->ActiveForm();
+                seenCaption = dialog ? dialog->Caption() : "";
+                for (platform::UINT key : keys) {
+                    platform::testing::PressKey(key);
+                    platform::testing::ReleaseKey(key);
+                }
+                return;
+            }
+            inner(m);
+        };
+        platform::PostMessage(form->Handle(), platform::WM_APP + 1, 0, 0);
+    }
+    static inline std::string seenCaption;
+};
+
+TEST_F(MessageDialog, EnterPressesTheDefaultButtonAndEscapeCancels) {
+    const struct {
+        TMsgDlgButtons buttons;
+        platform::UINT key;
+        int result;
+    } cases[] = {
+        {mbOKCancel, platform::VK_RETURN, mrOk},
+        {mbOKCancel, platform::VK_ESCAPE, mrCancel},
+        {mbYesNo, platform::VK_RETURN, mrYes},
+        {mbYesNo, platform::VK_ESCAPE, mrNo},  // no Cancel: No answers Escape
+        {mbYesNoCancel, platform::VK_ESCAPE, mrCancel},
+        {{TMsgDlgBtn::mbOK}, platform::VK_ESCAPE, mrOk},
+    };
+    for (const auto& c : cases) {
+        AnswerWith({c.key});
+        EXPECT_EQ(MessageDlg("Сохранить изменения?", TMsgDlgType::mtConfirmation, c.buttons), c.result);
+        EXPECT_EQ(seenCaption, "Confirm");
+    }
+}
+
+TEST_F(MessageDialog, TabMovesToAnotherButtonBeforeEnter) {
+    AnswerWith({platform::VK_TAB, platform::VK_RETURN});
+    EXPECT_EQ(MessageDlg("Продолжить?", TMsgDlgType::mtWarning, mbYesNo), mrNo);
+}
+
+TEST_F(MessageDialog, MessageBoxFlagsPickButtonsDefaultAndEscape) {
+    AnswerWith({platform::VK_RETURN});
+    EXPECT_EQ(MessageBoxForm("Выйти из загрузчика?", "Запрос действия", MB_YESNO | MB_DEFBUTTON2), IDNO);
+    EXPECT_EQ(seenCaption, "Запрос действия");
+    // Yes/No has no cancel: Escape does nothing, Enter then answers.
+    AnswerWith({platform::VK_ESCAPE, platform::VK_RETURN});
+    EXPECT_EQ(MessageBoxForm("Выйти?", "Запрос действия", MB_YESNO), IDYES);
+    AnswerWith({platform::VK_ESCAPE});
+    EXPECT_EQ(MessageBoxForm("Повторить?", "", MB_RETRYCANCEL | MB_ICONWARNING), IDCANCEL);
+}
+
+TEST(MessageDialogLayout, TheDialogHoldsTheTextAndNamedButtons) {
+    platform::testing::UseHeadlessDisplay();
+    std::unique_ptr<TForm> dialog = CreateMessageDialog(std::string(300, 'x') + " " + std::string(300, 'y'),
+                                                        TMsgDlgType::mtError, mbAbortRetryIgnore);
+    EXPECT_EQ(dialog->Caption(), "Error");
+    auto* label = dynamic_cast<TLabel*>(dialog->FindComponent("Message"));
+    ASSERT_NE(label, nullptr);
+    EXPECT_LE(label->Width(), 400);  // long texts wrap
+    for (const char* name : {"Abort", "Retry", "Ignore"}) {
+        auto* b = dynamic_cast<TButton*>(dialog->FindComponent(name));
+        ASSERT_NE(b, nullptr) << name;
+        EXPECT_GT(b->Top(), label->Top() + label->Height());
+        EXPECT_LE(b->Left() + b->Width(), dialog->ClientWidth());
+    }
+    EXPECT_TRUE(dynamic_cast<TButton*>(dialog->FindComponent("Abort"))->Default());
+}
+
+}  // namespace

@@ -1,0 +1,36 @@
+#include "ui/ControlFrames.h"
+
+#include "ui/Colors.h"
+
+namespace {
+
+void Edge(TCanvas& canvas, const TRect& r, TColor topLeft, TColor bottomRight) {
+    canvas.Pen()->SetColor(topLeft);
+    canvas.MoveTo(r.Left, r.Bottom - 1);
+    canvas.LineTo(r.Left, r.Top);
+    canvas.LineTo(r.Right - 1, r.Top);
+    canvas.Pen()->SetColor(bottomRight);
+    canvas.LineTo(r.Right - 1, r.Bottom - 1);
+    canvas.LineTo(r.Left - 1, r.Bottom - 1);
+}
+
+TRect Inset(const TRect& r, int d) { return {r.Left + d, r.Top + d, r.Right - d, r.Bottom - d}; }
+
+}  // namespace
+
+void DrawSunkenFrame(TCanvas& canvas, TRect& r) {
+    Edge(canvas, r, clBtnShadow, clBtnHighlight);
+    Edge(canvas, Inset(r, 1), cl3DDkShadow, clBtnFace);
+    r = Inset(r, 2);
+}
+
+void DrawRaisedFrame(TCanvas& canvas, TRect& r, bool pushed) {
+    if (pushed) {
+        Edge(canvas, r, cl3DDkShadow, clBtnHighlight);
+        Edge(canvas, Inset(r, 1), clBtnShadow, clBtnFace);
+    } else {
+        Edge(canvas, r, clBtnHighlight, cl3DDkShadow);
+        Edge(canvas, Inset(r, 1), clBtnFace, clBtnShadow);
+    }
+    r = Inset(r, 2);
+}
