@@ -130,7 +130,7 @@ void TCustomListBox::Paint() {
         TOwnerDrawState state;
         if (items_.Selected(i)) state.Include(TOwnerDrawStateItem::odSelected);
         if (i == items_.ItemIndex() && Focused()) state.Include(TOwnerDrawStateItem::odFocused);
-        if (Style == TComboBoxStyle::csOwnerDrawFixed && OnDrawItem) {
+        if (Style == TListBoxStyle::lbOwnerDrawFixed && OnDrawItem) {
             c.SetFont(Font());
             OnDrawItem(this, i, row, state);
         } else {

@@ -5,6 +5,8 @@
 
 #include "ui/ComboBox.h"
 
+enum class TListBoxStyle { lbStandard, lbOwnerDrawFixed };
+
 class TCustomListBox : public TCustomControl {
     DECLARE_CLASS_INFO
 public:
@@ -23,7 +25,8 @@ public:
     // The row at a client point, or -1.
     int ItemAtPos(int x, int y) const;
     TDrawItemEvent OnDrawItem;
-    TComboBoxStyle Style = TComboBoxStyle::csDropDown;  // csOwnerDrawFixed: rows drawn by OnDrawItem
+    // lbOwnerDrawFixed: OnDrawItem draws the rows.
+    TListBoxStyle Style = TListBoxStyle::lbStandard;
 
     void Dispatch(TMessage& message) override;
 
