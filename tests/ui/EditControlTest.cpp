@@ -111,3 +111,27 @@ TEST_F(EditControl, MemoTakesEnterAndItsLinesAreAStringList) {
 }
 
 }  // namespace
+
+#include "ui/Label.h"
+
+namespace {
+
+TEST_F(EditControl, ALabelsAcceleratorFocusesItsControlAndAutoSizeFitsTheText) {
+    auto* label = Add<TLabel>(10, 10);
+    label->SetCaption("&Time:");
+    int narrow = label->Width();
+    label->SetCaption("&Time of the flight:");
+    EXPECT_GT(label->Width(), narrow);
+    auto* other = Add<TEdit>(10, 60);
+    auto* edit = Add<TEdit>(100, 10);
+    label->FocusControl = edit;
+    ShowForm();
+    Focus(other);
+    KeyWith(platform::VK_MENU, 'T');
+    EXPECT_TRUE(edit->Focused());
+    Focus(other);
+    KeyWith(platform::VK_MENU, 'X');  // no such accelerator
+    EXPECT_TRUE(other->Focused());
+}
+
+}  // namespace
