@@ -17,12 +17,25 @@ HBITMAP Register(std::shared_ptr<BitmapSurface> surface, bool isDibSection) {
     return static_cast<HBITMAP>(RegisterGdiObject(std::make_shared<BitmapObject>(std::move(surface), isDibSection)));
 }
 
-bool ValidHeader(const BITMAPINFOHEADER& header) {
-    return header.biSize >= sizeof(BITMAPINFOHEADER) && header.biWidth > 0 && header.biHeight != 0 &&
-           header.biHeight != INT32_MIN && header.biPlanes == 1 &&
-           (header.biCompression == BI_RGB ||
-            (header.biCompression == BI_BITFIELDS && (header.biBitCount == 16 || header.biBitCount == 32)));
+}  // namespace
+
+bool SupportedDibLayout(const BITMAPINFO& info) {
+    const BITMAPINFOHEADER& header = info.bmiHeader;
+    if (header.biSize < sizeof(BITMAPINFOHEADER) || header.biWidth <= 0 || header.biHeight == 0 ||
+        header.biHeight == INT32_MIN || header.biPlanes != 1)
+        return false;
+    if (header.biCompression == BI_RGB) return true;
+    // Bit fields are read as the plain layouts only (5-5-5 and 8-8-8);
+    // other masks are refused rather than shown in wrong colours.
+    if (header.biCompression != BI_BITFIELDS || (header.biBitCount != 16 && header.biBitCount != 32)) return false;
+    const auto* masks = reinterpret_cast<const DWORD*>(reinterpret_cast<const BYTE*>(&info) + header.biSize);
+    return header.biBitCount == 16 ? masks[0] == 0x7C00 && masks[1] == 0x03E0 && masks[2] == 0x001F
+                                   : masks[0] == 0xFF0000 && masks[1] == 0x00FF00 && masks[2] == 0x0000FF;
 }
+
+namespace {
+
+bool ValidHeader(const BITMAPINFO& info) { return SupportedDibLayout(info); }
 
 LONG AbsHeight(const BITMAPINFOHEADER& header) { return header.biHeight < 0 ? -header.biHeight : header.biHeight; }
 
@@ -116,7 +129,7 @@ HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
 
 HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, HANDLE section, DWORD) {
     if (bits) *bits = nullptr;
-    if (!info || !ValidHeader(info->bmiHeader) || usage != DIB_RGB_COLORS || section) {
+    if (!info || !ValidHeader(*info) || usage != DIB_RGB_COLORS || section) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return nullptr;
     }
@@ -172,7 +185,7 @@ int GetDIBits(HDC hdc, HBITMAP bitmap, UINT start, UINT lines, void* bits, BITMA
         }
         return static_cast<int>(source.Height());
     }
-    if (!ValidHeader(header) || header.biWidth != source.Width()) {
+    if (!ValidHeader(*info) || header.biWidth != source.Width()) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }
@@ -211,7 +224,7 @@ int SetDIBits(HDC, HBITMAP bitmap, UINT start, UINT lines, const void* bits, con
         SetLastError(ERROR_INVALID_HANDLE);
         return 0;
     }
-    if (!info || !bits || usage != DIB_RGB_COLORS || !ValidHeader(info->bmiHeader)) {
+    if (!info || !bits || usage != DIB_RGB_COLORS || !ValidHeader(*info)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;
     }

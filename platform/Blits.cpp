@@ -118,9 +118,7 @@ BOOL Blit(DeviceContext& dest, const BlitGeometry& target, DeviceContext* source
 // A surface holding a caller's DIB rows, laid out as its header says.
 std::shared_ptr<BitmapSurface> SurfaceFromDib(const BITMAPINFO& info, const void* bits, UINT firstScan, UINT scans) {
     const BITMAPINFOHEADER& h = info.bmiHeader;
-    if (h.biSize < sizeof(BITMAPINFOHEADER) || h.biWidth <= 0 || h.biHeight == 0 || h.biHeight == INT32_MIN ||
-        h.biPlanes != 1 || (h.biCompression != BI_RGB && h.biCompression != BI_BITFIELDS))
-        return nullptr;
+    if (!SupportedDibLayout(info)) return nullptr;
     LONG height = h.biHeight < 0 ? -h.biHeight : h.biHeight;
     bool topDown = h.biHeight < 0;
     auto surface = BitmapSurface::Create(h.biWidth, height, h.biBitCount, topDown, ColorTableOf(info));

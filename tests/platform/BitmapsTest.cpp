@@ -147,3 +147,30 @@ TEST(Bitmaps, MonochromeBitmapBitsAreMostSignificantFirst) {
     DeleteDC(dc);
     DeleteObject(mask);
 }
+
+TEST(Bitmaps, BitFieldLayoutsOtherThanThePlainOnesAreRefused) {
+    struct Case {
+        WORD bits;
+        DWORD masks[3];
+        bool accepted;
+    } cases[] = {{16, {0x7C00, 0x03E0, 0x001F}, true},
+                 {16, {0xF800, 0x07E0, 0x001F}, false},  // 5-6-5 would come out in wrong colours
+                 {32, {0xFF0000, 0x00FF00, 0x0000FF}, true},
+                 {32, {0x0000FF, 0x00FF00, 0xFF0000}, false},
+                 {24, {0xFF0000, 0x00FF00, 0x0000FF}, false}};
+    for (const Case& c : cases) {
+        struct {
+            BITMAPINFOHEADER header;
+            DWORD masks[3];
+        } info{};
+        info.header.biWidth = 2;
+        info.header.biHeight = 2;
+        info.header.biBitCount = c.bits;
+        info.header.biCompression = BI_BITFIELDS;
+        std::memcpy(info.masks, c.masks, sizeof info.masks);
+        HBITMAP bitmap = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, nullptr,
+                                          nullptr, 0);
+        EXPECT_EQ(bitmap != nullptr, c.accepted) << c.bits << " bits, red mask " << std::hex << c.masks[0];
+        if (bitmap) DeleteObject(bitmap);
+    }
+}
