@@ -80,6 +80,11 @@ Pixel BitmapSurface::Get(LONG x, LONG y) const {
         case 16: {
             unsigned v = row[x * 2] | (row[x * 2 + 1] << 8);
             auto expand = [](unsigned five) { return static_cast<Pixel>((five << 3) | (five >> 2)); };
+            if (fiveSixFive_) {
+                unsigned six = (v >> 5) & 63;
+                return (expand((v >> 11) & 31) << 16) | (static_cast<Pixel>((six << 2) | (six >> 4)) << 8) |
+                       expand(v & 31);
+            }
             return (expand((v >> 10) & 31) << 16) | (expand((v >> 5) & 31) << 8) | expand(v & 31);
         }
         default: return fromQuad(colors_[static_cast<std::size_t>(IndexAt(x, y))]);
@@ -98,7 +103,8 @@ void BitmapSurface::Set(LONG x, LONG y, Pixel value) {
             return;
         }
         case 16: {
-            unsigned v = (((value >> 19) & 31) << 10) | (((value >> 11) & 31) << 5) | ((value >> 3) & 31);
+            unsigned v = fiveSixFive_ ? (((value >> 19) & 31) << 11) | (((value >> 10) & 63) << 5) | ((value >> 3) & 31)
+                                      : (((value >> 19) & 31) << 10) | (((value >> 11) & 31) << 5) | ((value >> 3) & 31);
             row[x * 2] = static_cast<BYTE>(v);
             row[x * 2 + 1] = static_cast<BYTE>(v >> 8);
             return;

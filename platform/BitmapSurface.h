@@ -50,6 +50,10 @@ public:
     Pixel* Row32(LONG y) { return reinterpret_cast<Pixel*>(Row(y)); }
     const Pixel* Row32(LONG y) const { return reinterpret_cast<const Pixel*>(Row(y)); }
 
+    // 16-bit rows as 5-6-5 (bit-field layouts) rather than 5-5-5.
+    bool FiveSixFive() const { return fiveSixFive_; }
+    void SetFiveSixFive(bool on) { fiveSixFive_ = on && bitCount_ == 16; }
+
     const std::vector<RGBQUAD>& Colors() const { return colors_; }
     void SetColors(const std::vector<RGBQUAD>& colors);
 
@@ -72,6 +76,7 @@ private:
     int bitCount_ = 32;
     LONG stride_ = 0;
     bool topDown_ = true;
+    bool fiveSixFive_ = false;
     std::vector<RGBQUAD> colors_;
     std::unique_ptr<BYTE[]> owned_;
     BYTE* bits_ = nullptr;

@@ -25,12 +25,20 @@ bool SupportedDibLayout(const BITMAPINFO& info) {
         header.biHeight == INT32_MIN || header.biPlanes != 1)
         return false;
     if (header.biCompression == BI_RGB) return true;
-    // Bit fields are read as the plain layouts only (5-5-5 and 8-8-8);
-    // other masks are refused rather than shown in wrong colours.
+    // Bit fields are read in the layouts the system draws (5-5-5, 5-6-5 and
+    // 8-8-8); other masks are refused rather than shown in wrong colours.
     if (header.biCompression != BI_BITFIELDS || (header.biBitCount != 16 && header.biBitCount != 32)) return false;
     const auto* masks = reinterpret_cast<const DWORD*>(reinterpret_cast<const BYTE*>(&info) + header.biSize);
-    return header.biBitCount == 16 ? masks[0] == 0x7C00 && masks[1] == 0x03E0 && masks[2] == 0x001F
-                                   : masks[0] == 0xFF0000 && masks[1] == 0x00FF00 && masks[2] == 0x0000FF;
+    if (header.biBitCount == 32) return masks[0] == 0xFF0000 && masks[1] == 0x00FF00 && masks[2] == 0x0000FF;
+    return (masks[0] == 0x7C00 && masks[1] == 0x03E0 && masks[2] == 0x001F) ||
+           (masks[0] == 0xF800 && masks[1] == 0x07E0 && masks[2] == 0x001F);
+}
+
+bool IsFiveSixFive(const BITMAPINFO& info) {
+    const BITMAPINFOHEADER& header = info.bmiHeader;
+    if (header.biCompression != BI_BITFIELDS || header.biBitCount != 16) return false;
+    const auto* masks = reinterpret_cast<const DWORD*>(reinterpret_cast<const BYTE*>(&info) + header.biSize);
+    return masks[1] == 0x07E0;
 }
 
 namespace {
@@ -54,8 +62,10 @@ void CopyRowConverted(const BitmapSurface& from, LONG fromY, BitmapSurface& to, 
 // calls; rows are copied through it without owning them.
 std::shared_ptr<BitmapSurface> ViewOfCallerRows(const BITMAPINFO& info) {
     const BITMAPINFOHEADER& header = info.bmiHeader;
-    return BitmapSurface::Create(header.biWidth, AbsHeight(header), header.biBitCount, header.biHeight < 0,
-                                 ColorTableOf(info));
+    auto surface = BitmapSurface::Create(header.biWidth, AbsHeight(header), header.biBitCount, header.biHeight < 0,
+                                         ColorTableOf(info));
+    if (surface) surface->SetFiveSixFive(IsFiveSixFive(info));
+    return surface;
 }
 
 }  // namespace
@@ -140,6 +150,7 @@ HBITMAP CreateDIBSection(HDC, const BITMAPINFO* info, UINT usage, void** bits, H
         SetLastError(ERROR_NOT_ENOUGH_MEMORY);
         return nullptr;
     }
+    surface->SetFiveSixFive(IsFiveSixFive(*info));
     if (bits) *bits = surface->Bits();
     return Register(std::move(surface), true);
 }

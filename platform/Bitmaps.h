@@ -44,8 +44,9 @@ UINT GetDIBColorTable(HDC hdc, UINT start, UINT count, RGBQUAD* colors);
 UINT SetDIBColorTable(HDC hdc, UINT start, UINT count, const RGBQUAD* colors);
 
 // Whether rows in this layout can be read: a sane header, and for bit-field
-// layouts only the plain 5-5-5 and 8-8-8 masks.
+// layouts the 5-5-5, 5-6-5 and 8-8-8 masks only.
 bool SupportedDibLayout(const BITMAPINFO& info);
+bool IsFiveSixFive(const BITMAPINFO& info);
 
 // The colour table that follows a header, as many entries as it declares.
 std::vector<RGBQUAD> ColorTableOf(const BITMAPINFO& info);

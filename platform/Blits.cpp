@@ -123,6 +123,7 @@ std::shared_ptr<BitmapSurface> SurfaceFromDib(const BITMAPINFO& info, const void
     bool topDown = h.biHeight < 0;
     auto surface = BitmapSurface::Create(h.biWidth, height, h.biBitCount, topDown, ColorTableOf(info));
     if (!surface) return nullptr;
+    surface->SetFiveSixFive(IsFiveSixFive(info));
     const BYTE* in = static_cast<const BYTE*>(bits);
     // Scan lines count from the first row in memory.
     UINT last = std::min<UINT>(firstScan + scans, static_cast<UINT>(height));

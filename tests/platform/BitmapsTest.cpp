@@ -148,13 +148,14 @@ TEST(Bitmaps, MonochromeBitmapBitsAreMostSignificantFirst) {
     DeleteObject(mask);
 }
 
-TEST(Bitmaps, BitFieldLayoutsOtherThanThePlainOnesAreRefused) {
+TEST(Bitmaps, BitFieldLayoutsTheSystemDrawsAreReadOthersRefused) {
     struct Case {
         WORD bits;
         DWORD masks[3];
         bool accepted;
     } cases[] = {{16, {0x7C00, 0x03E0, 0x001F}, true},
-                 {16, {0xF800, 0x07E0, 0x001F}, false},  // 5-6-5 would come out in wrong colours
+                 {16, {0xF800, 0x07E0, 0x001F}, true},
+                 {16, {0x001F, 0x07E0, 0xF800}, false},  // would come out in wrong colours
                  {32, {0xFF0000, 0x00FF00, 0x0000FF}, true},
                  {32, {0x0000FF, 0x00FF00, 0xFF0000}, false},
                  {24, {0xFF0000, 0x00FF00, 0x0000FF}, false}};
@@ -171,6 +172,15 @@ TEST(Bitmaps, BitFieldLayoutsOtherThanThePlainOnesAreRefused) {
         HBITMAP bitmap = CreateDIBSection(nullptr, reinterpret_cast<const BITMAPINFO*>(&info), DIB_RGB_COLORS, nullptr,
                                           nullptr, 0);
         EXPECT_EQ(bitmap != nullptr, c.accepted) << c.bits << " bits, red mask " << std::hex << c.masks[0];
-        if (bitmap) DeleteObject(bitmap);
+        if (!bitmap) continue;
+        // Pure green through the layout and back.
+        HDC dc = CreateCompatibleDC(nullptr);
+        auto out = Info(2, -2, 32);
+        std::uint32_t green[4] = {0x0000FF00, 0x0000FF00, 0x0000FF00, 0x0000FF00}, back[4] = {};
+        EXPECT_EQ(SetDIBits(dc, bitmap, 0, 2, green, reinterpret_cast<BITMAPINFO*>(&out), DIB_RGB_COLORS), 2);
+        EXPECT_EQ(GetDIBits(dc, bitmap, 0, 2, back, reinterpret_cast<BITMAPINFO*>(&out), DIB_RGB_COLORS), 2);
+        EXPECT_EQ(back[0], 0x0000FF00u) << c.bits << " bits, red mask " << std::hex << c.masks[0];
+        DeleteDC(dc);
+        DeleteObject(bitmap);
     }
 }
