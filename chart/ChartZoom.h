@@ -1,13 +1,7 @@
 #pragma once
 // The mouse input a chart reacts to, and the state of a zoom or scroll drag.
-// (The mouse button and shift state types give way to the class library's
-// once it has them.)
 
-#include "ui/Set.h"
-
-enum class TShiftStateItem { ssShift, ssAlt, ssCtrl, ssLeft, ssRight, ssMiddle, ssDouble };
-using TShiftState = TSet<TShiftStateItem>;
-enum class TMouseButton { mbLeft, mbRight, mbMiddle };
+#include "ui/Messages.h"
 
 enum TChartZoomDirection { tzdHorizontal, tzdVertical, tzdBoth };
 enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
