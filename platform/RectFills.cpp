@@ -15,6 +15,16 @@ std::shared_ptr<DeviceContext> DcOrFail(HDC hdc) {
     return dc;
 }
 
+// The calls that take a rectangle fail on a missing one as on a bad handle.
+std::shared_ptr<DeviceContext> DcWithRectOrFail(HDC hdc, const RECT* rect) {
+    auto dc = DcOrFail(hdc);
+    if (dc && !rect) {
+        SetLastError(ERROR_INVALID_PARAMETER);
+        return nullptr;
+    }
+    return dc;
+}
+
 // A logical rectangle in surface pixels, sides in order.
 RECT SurfaceRect(const DeviceContext& dc, const RECT& rect) {
     POINT a = dc.ToSurface({rect.left, rect.top});
@@ -60,12 +70,8 @@ Paint Inverting() {
 }  // namespace
 
 int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
-    auto dc = DcOrFail(hdc);
+    auto dc = DcWithRectOrFail(hdc, rect);
     if (!dc) return FALSE;
-    if (!rect) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
     Raster raster(*dc);
     Paint paint;
     if (!BrushPaintOf(raster, brush, paint)) return FALSE;
@@ -74,12 +80,8 @@ int FillRect(HDC hdc, const RECT* rect, HBRUSH brush) {
 }
 
 int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
-    auto dc = DcOrFail(hdc);
+    auto dc = DcWithRectOrFail(hdc, rect);
     if (!dc) return FALSE;
-    if (!rect) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
     Raster raster(*dc);
     Paint paint;
     if (!BrushPaintOf(raster, brush, paint)) return FALSE;
@@ -90,24 +92,16 @@ int FrameRect(HDC hdc, const RECT* rect, HBRUSH brush) {
 }
 
 BOOL InvertRect(HDC hdc, const RECT* rect) {
-    auto dc = DcOrFail(hdc);
+    auto dc = DcWithRectOrFail(hdc, rect);
     if (!dc) return FALSE;
-    if (!rect) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
     Raster raster(*dc);
     if (raster.Drawable()) raster.FillRect(SurfaceRect(*dc, *rect), Inverting());
     return TRUE;
 }
 
 BOOL DrawFocusRect(HDC hdc, const RECT* rect) {
-    auto dc = DcOrFail(hdc);
+    auto dc = DcWithRectOrFail(hdc, rect);
     if (!dc) return FALSE;
-    if (!rect) {
-        SetLastError(ERROR_INVALID_PARAMETER);
-        return FALSE;
-    }
     Raster raster(*dc);
     RECT r = SurfaceRect(*dc, *rect);
     if (!raster.Drawable() || RectIsEmpty(r)) return TRUE;

@@ -38,13 +38,20 @@ std::string ZlibMessage(const z_stream& stream, int code) {
 
 }  // namespace
 
-TZlibBlockResult InflateBuffer(const std::uint8_t* bytes, std::size_t count) {
+namespace {
+
+TZlibBlockResult StartFailed(int code) {
     TZlibBlockResult result;
-    z_stream stream{};
-    if (int code = inflateInit(&stream); code != Z_OK) {
-        result.ErrorText = ZlibErrorFor(code).Message();
-        return result;
-    }
+    result.ErrorText = ZlibErrorFor(code).Message();
+    return result;
+}
+
+// Runs the whole input through `step` until the stream ends; `release`
+// frees the stream on every path.
+template <class Step, class Release>
+TZlibBlockResult RunWholeBuffer(z_stream& stream, const std::uint8_t* bytes, std::size_t count, Step step,
+                                Release release) {
+    TZlibBlockResult result;
     stream.next_in = const_cast<Bytef*>(bytes);
     stream.avail_in = uInt(count);
     for (;;) {
@@ -52,47 +59,34 @@ TZlibBlockResult InflateBuffer(const std::uint8_t* bytes, std::size_t count) {
         result.Output.resize(used + BlockStep);
         stream.next_out = result.Output.data() + used;
         stream.avail_out = BlockStep;
-        int code = inflate(&stream, Z_NO_FLUSH);
+        int code = step(stream);
         result.Output.resize(used + BlockStep - stream.avail_out);
         if (code == Z_STREAM_END) break;
         // A dictionary request cannot be met, so it ends the inflating like an error.
         if (code != Z_OK) {
             result.ErrorText = ZlibMessage(stream, code);
             result.Output.clear();
-            inflateEnd(&stream);
+            release(stream);
             return result;
         }
     }
-    inflateEnd(&stream);
+    release(stream);
     result.Success = true;
     return result;
 }
 
-TZlibBlockResult DeflateBuffer(const std::uint8_t* bytes, std::size_t count, int level) {
-    TZlibBlockResult result;
+}  // namespace
+
+TZlibBlockResult InflateBuffer(const std::uint8_t* bytes, std::size_t count) {
     z_stream stream{};
-    if (int code = deflateInit(&stream, level); code != Z_OK) {
-        result.ErrorText = ZlibErrorFor(code).Message();
-        return result;
-    }
-    stream.next_in = const_cast<Bytef*>(bytes);
-    stream.avail_in = uInt(count);
-    for (;;) {
-        std::size_t used = result.Output.size();
-        result.Output.resize(used + BlockStep);
-        stream.next_out = result.Output.data() + used;
-        stream.avail_out = BlockStep;
-        int code = deflate(&stream, Z_FINISH);
-        result.Output.resize(used + BlockStep - stream.avail_out);
-        if (code == Z_STREAM_END) break;
-        if (code != Z_OK) {
-            result.ErrorText = ZlibMessage(stream, code);
-            result.Output.clear();
-            deflateEnd(&stream);
-            return result;
-        }
-    }
-    deflateEnd(&stream);
-    result.Success = true;
-    return result;
+    if (int code = inflateInit(&stream); code != Z_OK) return StartFailed(code);
+    return RunWholeBuffer(
+        stream, bytes, count, [](z_stream& s) { return inflate(&s, Z_NO_FLUSH); }, [](z_stream& s) { inflateEnd(&s); });
+}
+
+TZlibBlockResult DeflateBuffer(const std::uint8_t* bytes, std::size_t count, int level) {
+    z_stream stream{};
+    if (int code = deflateInit(&stream, level); code != Z_OK) return StartFailed(code);
+    return RunWholeBuffer(
+        stream, bytes, count, [](z_stream& s) { return deflate(&s, Z_FINISH); }, [](z_stream& s) { deflateEnd(&s); });
 }
