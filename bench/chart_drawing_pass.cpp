@@ -24,6 +24,7 @@ public:
     TPoint ChartToScreen(int x, int y, int) override { return {x, y}; }
     void FillRect(const TRect&) override {}
     void Rectangle(int, int, int, int) override {}
+    void Polygon(const TPoint*, int) override {}
     void ClipToRect(const TRect&) override {}
     void RemoveClip() override {}
     long long lines = 0;
@@ -37,6 +38,7 @@ public:
         SetCanvas(&canvas);
     }
     bool SeriesColorIsFree(TColor, bool, TChartSeries*) override { return true; }
+    int GetAxisWallSize(const TChartAxis*) override { return 0; }
     CountingCanvas canvas;
 
 protected:

@@ -65,11 +65,14 @@ public:
     // ---- walls ----
     TChartWalls& Walls() { return walls_; }
     TChartWall& BackWall() { return walls_.Back; }
+    TChartWall& LeftWall() { return walls_.Left; }
+    TChartWall& BottomWall() { return walls_.Bottom; }
+    TChartWall& RightWall() { return walls_.Right; }
     TChartPen& Frame() { return walls_.Back.Pen(); }
-    bool View3DWalls() const { return view3DWalls_; }
-    void SetView3DWalls(bool value);
-    int GetAxisWallSize(const TChartAxis* axis);
-    void ComputeVertRange(TChartWall& wall, int& top, int& bottom);
+    int GetAxisWallSize(const TChartAxis* axis) override;
+    // Whether a side wall stands between the viewer and the series.
+    bool IsRightWallFront();
+    bool IsLeftWallFront();
 
     // ---- events ----
     TChartNotifyEvent OnZoom;
@@ -84,8 +87,15 @@ public:
 
 protected:
     void ComputePlotRect3D() override;
+    // The titles' pass; after the series it draws the walls that stand in front of them.
+    void DrawTitlesPass(bool beforeSeries) override;
     void DrawAllWalls() override;
+    // The walls that stand in front of the series, after them.
+    void DrawFrontWalls();
     void DrawBackWall();
+    void DrawLeftWall();
+    void DrawRightWall();
+    void DrawBottomWall();
     void PrepareWallCanvas(TChartWall& wall);
     bool StartDrag(TMouseButton button, TShiftState shift, int x, int y);
     bool BackgroundClick(TMouseButton button, TShiftState shift, int x, int y);
@@ -103,6 +113,5 @@ private:
     bool zoomActive_ = false;
     bool firstZoom_ = true;
     std::vector<SavedScale> savedScales_;
-    TChartWalls walls_{[this] { Invalidate(); }};
-    bool view3DWalls_ = true;
+    TChartWalls walls_{this};
 };

@@ -31,6 +31,8 @@ public:
     // Outlined with the pen, filled with the brush; right and bottom outside.
     virtual void Rectangle(int left, int top, int right, int bottom) = 0;
     void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
+    // Outlined with the pen, filled with the brush.
+    virtual void Polygon(const TPoint* points, int count) = 0;
     // Drawing stays inside the rectangle until RemoveClip (one level).
     virtual void ClipToRect(const TRect& rect) = 0;
     virtual void RemoveClip() = 0;
@@ -82,6 +84,9 @@ constexpr unsigned TA_BASELINE = 24;
 class TCanvas3D : public TChartCanvas {
 public:
     virtual TPoint ChartToScreen(int x, int y, int z) = 0;
+    // The projection's centre once the plot rectangle and depth are known;
+    // a canvas that draws flat has nothing to set up.
+    virtual void SetupProjection(int, const TRect&) {}
     void MoveToAtDepth(int x, int y, int z) {
         const TPoint p = ChartToScreen(x, y, z);
         MoveTo(p.X, p.Y);

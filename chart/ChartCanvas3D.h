@@ -42,6 +42,7 @@ public:
     int TextHeight(const std::string& text) override;
     void FillRect(const TRect& rect) override;
     void Rectangle(int left, int top, int right, int bottom) override;
+    void Polygon(const TPoint* points, int count) override;
     void ClipToRect(const TRect& rect) override;
     void RemoveClip() override;
 
@@ -55,7 +56,7 @@ public:
     // whether the chart is shown in 3D.
     void PrepareProjection(TView3DOptions* options, bool view3D);
     // The projection centre and zoom once the chart rectangle is known.
-    void SetupProjection(int maxDepth, const TRect& rect);
+    void SetupProjection(int maxDepth, const TRect& rect) override;
     TPoint ChartToScreen(int x, int y, int z) override;
     void ScreenToChart(int& x, int& y, int z) const;
     // Titles and the legend are drawn flat inside a 3D view.
@@ -71,6 +72,9 @@ public:
 
 protected:
     void RealizePen();
+    // The brush a shape is filled with, selected; the old one goes back with the release.
+    platform::HGDIOBJ SelectFillBrush();
+    void ReleaseFillBrush(platform::HGDIOBJ old);
     void RealizeFont(int escapement);
     void ReleaseTools();
     void ReleaseBuffer();

@@ -23,6 +23,7 @@
 
 #include <algorithm>
 #include <cstring>
+#include <vector>
 
 using namespace platform;
 
@@ -185,18 +186,29 @@ void TChartCanvas3D::FillRect(const TRect& rect) {
 
 void TChartCanvas3D::Rectangle(int left, int top, int right, int bottom) {
     RealizePen();
-    HBRUSH brush = nullptr;
-    HGDIOBJ old;
-    if (Brush().Style() == TBrushStyle::bsClear) {
-        old = SelectObject(dc_, GetStockObject(NULL_BRUSH));
-    } else {
-        const TColor color = Brush().Color() == clDefault ? clWhite : Brush().Color();
-        brush = CreateSolidBrush(ToColorRef(Monochrome() ? clWhite : color));
-        old = SelectObject(dc_, brush);
-    }
+    const HGDIOBJ old = SelectFillBrush();
     platform::Rectangle(dc_, left, top, right, bottom);
-    SelectObject(dc_, old);
-    if (brush) DeleteObject(brush);
+    ReleaseFillBrush(old);
+}
+
+void TChartCanvas3D::Polygon(const TPoint* points, int count) {
+    RealizePen();
+    std::vector<POINT> corners(static_cast<std::size_t>(std::max(count, 0)));
+    for (int i = 0; i < count; ++i) corners[i] = {points[i].X, points[i].Y};
+    const HGDIOBJ old = SelectFillBrush();
+    platform::Polygon(dc_, corners.data(), count);
+    ReleaseFillBrush(old);
+}
+
+HGDIOBJ TChartCanvas3D::SelectFillBrush() {
+    if (Brush().Style() == TBrushStyle::bsClear) return SelectObject(dc_, GetStockObject(NULL_BRUSH));
+    const TColor color = Brush().Color() == clDefault ? clWhite : Brush().Color();
+    return SelectObject(dc_, CreateSolidBrush(ToColorRef(Monochrome() ? clWhite : color)));
+}
+
+void TChartCanvas3D::ReleaseFillBrush(HGDIOBJ old) {
+    // a stock brush is not deleted
+    DeleteObject(SelectObject(dc_, old));
 }
 
 // ---- text ----

@@ -1,11 +1,18 @@
 #include "chart/ChartWalls.h"
 
-TChartWall::TChartWall(std::function<void()> repaint, TColor defaultColor)
-    : repaint_(std::move(repaint)),
+#include "chart/CustomAxisPanel.h"
+#include "ui/Rounding.h"
+
+TChartWall::TChartWall(TCustomAxisPanel* chart, TColor defaultColor)
+    : chart_(chart),
       color_(defaultColor),
       defaultColor_(defaultColor),
       pen_([this] { Changed(); }),
       brush_([this] { Changed(); }) {}
+
+void TChartWall::Changed() {
+    if (chart_) chart_->Invalidate();
+}
 
 void TChartWall::Assign(const TChartWall& s) {
     autoHide_ = s.autoHide_;
@@ -29,6 +36,8 @@ bool Store(T& field, const T& value) {
     field = value;
     return true;
 }
+
+int RoundToInt(double v) { return static_cast<int>(Round(v)); }
 
 }  // namespace
 
@@ -61,8 +70,18 @@ void TChartWall::SetVisible(bool v) {
     if (Store(visible_, v)) Changed();
 }
 
-TChartWalls::TChartWalls(const std::function<void()>& repaint)
-    : Back(repaint, 0xC0C0C0), Left(repaint, 0x80FFFF), Bottom(repaint, 0xFFFFFF), Right(repaint, 0xC0C0C0) {
+bool TChartWall::ShouldDraw() const { return chart_->View3DWalls() && visible_ && !autoHide_; }
+
+void TChartWall::ComputeVertRange(int& top, int& bottom) const {
+    const TRect& r = chart_->PlotRect();
+    bottom = r.Bottom + chart_->GetAxisWallSize(chart_->BottomAxis());
+    if (endPosition_ != 100) bottom -= RoundToInt((100 - endPosition_) * (bottom - r.Top) * 0.01);
+    top = r.Top;
+    if (startPosition_ != 0) top += RoundToInt(startPosition_ * (r.Bottom - top) * 0.01);
+}
+
+TChartWalls::TChartWalls(TCustomAxisPanel* chart)
+    : Back(chart, 0xC0C0C0), Left(chart, 0x80FFFF), Bottom(chart, 0xFFFFFF), Right(chart, 0xC0C0C0) {
     Back.SetTransparent(true);
     Right.SetVisible(false);
 }

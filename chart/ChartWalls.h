@@ -5,11 +5,11 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartTypes.h"
 
-#include <functional>
+class TCustomAxisPanel;
 
 class TChartWall {
 public:
-    TChartWall(std::function<void()> repaint, TColor defaultColor);
+    TChartWall(TCustomAxisPanel* chart, TColor defaultColor);
     void Assign(const TChartWall& source);
 
     bool AutoHide() const { return autoHide_; }
@@ -33,14 +33,20 @@ public:
     void SetVisible(bool value);
     TChartPen& Pen() { return pen_; }
     TChartBrush& Brush() { return brush_; }
+    const TChartBrush& Brush() const { return brush_; }
+
+    // Drawn in the passes: the chart shows walls, this one is visible and not hidden.
+    bool ShouldDraw() const;
     // Sides of a thick wall are darker unless the brush is clear or Dark3D is off.
     bool DarkSides() const { return brush_.Style() != TBrushStyle::bsClear && dark3D_; }
+    // The wall's vertical extent along the plot (back, left and right walls):
+    // the plot's height and the bottom wall's thickness, cut to the wall's
+    // start and end percentages.
+    void ComputeVertRange(int& top, int& bottom) const;
 
 private:
-    void Changed() {
-        if (repaint_) repaint_();
-    }
-    std::function<void()> repaint_;
+    void Changed();
+    TCustomAxisPanel* chart_;
     bool autoHide_ = false;
     bool dark3D_ = true;
     int startPosition_ = 0;
@@ -56,7 +62,7 @@ private:
 
 class TChartWalls {
 public:
-    explicit TChartWalls(const std::function<void()>& repaint);
+    explicit TChartWalls(TCustomAxisPanel* chart);
     void Assign(const TChartWalls& source);
     TChartWall Back;
     TChartWall Left;

@@ -3,7 +3,11 @@
 #include "chart/ChartCanvas.h"
 #include "chart/ChartConst.h"
 #include "chart/ChartExceptions.h"
+#include "chart/ChartGeometry.h"
 #include "chart/ChartSeries.h"
+#include "device/TextFormatting.h"
+#include "ui/Exceptions.h"
+#include "ui/Rounding.h"
 
 #include <algorithm>
 
@@ -232,6 +236,68 @@ void TCustomAxisPanel::SetAxisBehind(bool value) {
     if (axisBehind_ == value) return;
     axisBehind_ = value;
     Invalidate();
+}
+
+void TCustomAxisPanel::SetView3DWalls(bool value) {
+    if (view3DWalls_ == value) return;
+    view3DWalls_ = value;
+    Invalidate();
+}
+
+void TCustomAxisPanel::SetChart3DPercent(int value) {
+    constexpr int lowest = 1, highest = 100;
+    if (value < lowest || value > highest)
+        throw Exception(FormatString(ChartConst::Chart3DPercentRange, {lowest, highest}));
+    if (chart3DPercent_ == value) return;
+    chart3DPercent_ = value;
+    Invalidate();
+}
+
+// ---- depth ----
+
+namespace {
+
+int RoundToInt(double v) { return static_cast<int>(Round(v)); }
+
+}  // namespace
+
+void TCustomAxisPanel::ComputeDepthSize() {
+    if (!view3D_) {
+        seriesDepthWidth_ = seriesDepthHeight_ = depth3DWidth_ = depth3DHeight_ = 0;
+        return;
+    }
+    const double a = chart3DPercent_ * 0.001;
+    const bool orthogonal = view3DOptions_.Orthogonal();
+    seriesDepthWidth_ = RoundToInt(plotWidth_ * (orthogonal ? a : 2 * a));
+    const double f = view3DOptions_.ObliqueSlope();
+    if (f > 1) seriesDepthWidth_ = RoundToInt(seriesDepthWidth_ / f);
+    seriesDepthHeight_ = RoundToInt(seriesDepthWidth_ * f);
+    const int n = useZOrder_ ? std::max(1, highestZOrder_ + 1) : 1;
+    depth3DHeight_ = n * seriesDepthHeight_;
+    depth3DWidth_ = n * seriesDepthWidth_;
+}
+
+void TCustomAxisPanel::ComputeSeriesDrawOrderFlag() {
+    seriesDrawOrderFlag_ = false;
+    if (!view3D_) return;
+    if (view3DOptions_.Orthogonal())
+        seriesDrawOrderFlag_ = view3DOptions_.OrthoAngle() > 90;
+    else
+        seriesDrawOrderFlag_ = view3DOptions_.Rotation() < 180;
+}
+
+bool TCustomAxisPanel::IsPlaneReversed(int z) {
+    if (!canvas_ || canvas_->SupportsRotation3D()) return false;
+    const TRect& r = plotRect_;
+    return !IsBackFace(canvas_->ChartToScreen(r.Left, r.Top, z), canvas_->ChartToScreen(r.Right, r.Top, z),
+                       canvas_->ChartToScreen(r.Right, r.Bottom, z));
+}
+
+// ---- tools ----
+
+void TCustomAxisPanel::AnnounceToolEvent(int event) {
+    for (TChartTool* tool : tools_)
+        if (tool->Active) tool->ChartEvent(event);
 }
 
 bool TCustomAxisPanel::AxisWithoutActiveSeries(const TChartAxis* axis) const {

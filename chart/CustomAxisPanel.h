@@ -7,6 +7,7 @@
 #include "chart/ChartPanel.h"
 #include "chart/ChartTypes.h"
 #include "chart/ColorPalette.h"
+#include "ui/Messages.h"
 
 #include <cstdint>
 #include <functional>
@@ -17,6 +18,7 @@
 class TChartSeries;
 class TCustomChartSeries;
 class TCanvas3D;
+class TChartTool;
 
 using TAxisOnGetLabel = std::function<void(TChartAxis*, TChartSeries*, int, std::string&)>;
 using TAxisOnGetNextLabel = std::function<void(TChartAxis*, int, double&, bool&)>;
@@ -41,6 +43,26 @@ private:
     TCustomAxisPanel* chart_;
     std::vector<std::unique_ptr<TChartAxis>> axes_;
     std::vector<TChartAxis*> masters_;
+};
+
+// A chart tool: told of the moments of each drawing and of the mouse. The
+// program registers no tool class; the list is the hook for one.
+class TChartTool {
+public:
+    virtual ~TChartTool() = default;
+    bool Active = true;
+    // The moments of the drawing cycle and of the mouse (TChartToolEvent).
+    virtual void ChartEvent(int event) = 0;
+    // Kind 0 down, 1 move, 2 up.
+    virtual void ChartMouseEvent(int kind, TMouseButton button, TShiftState shift, int x, int y) = 0;
+    // Kind 0 wheel down, 1 wheel turned, 2 wheel up.
+    virtual void ChartWheelEvent(int kind, int delta, int x, int y) = 0;
+};
+
+// What a tool is told, by number.
+enum TChartToolEvent {
+    cteAfterDraw = 0, cteBeforeDrawSeries = 1, cteBeforeDraw = 2, cteBeforeDrawAxes = 3, cteAfterDrawSeries = 4,
+    cteMouseLeave = 5
 };
 
 // Point paging: the chart shows MaxPointsPerPage points at a time.
@@ -115,6 +137,13 @@ public:
     }
     bool AxisBehind() const { return axisBehind_; }
     void SetAxisBehind(bool value);
+    bool View3DWalls() const { return view3DWalls_; }
+    void SetView3DWalls(bool value);
+    // Depth of the 3D effect in tenths of a percent of the plot width, 1..100.
+    int Chart3DPercent() const { return chart3DPercent_; }
+    void SetChart3DPercent(int value);
+    // The wall thickness beside an axis.
+    virtual int GetAxisWallSize(const TChartAxis* axis) = 0;
     TChartSeries* FirstSeriesOnAxis(const TChartAxis* axis) const;
     bool AxisWithoutActiveSeries(const TChartAxis* axis) const;
     TChartSeries* GetAxisSeriesMaxPoints(const TChartAxis* axis) const;
@@ -147,6 +176,16 @@ public:
     int SeriesDepthHeight() const { return seriesDepthHeight_; }
     // The 3D scene is seen from the back: series and points draw in reverse.
     bool SeriesDrawOrderFlag() const { return seriesDrawOrderFlag_; }
+    void ComputeSeriesDrawOrderFlag();
+    // The 3D depth of the chart and of one series, from the plot width.
+    void ComputeDepthSize();
+    // The plot rectangle at depth z is seen from behind.
+    bool IsPlaneReversed(int z);
+
+    // ---- tools ----
+    // The tools belong to their owners; the chart only tells them.
+    std::vector<TChartTool*>& Tools() { return tools_; }
+    void AnnounceToolEvent(int event);
 
     // ---- the drawing cycle ----
     // Draws the whole chart into `rect`: background, titles, axes layout,
@@ -172,14 +211,21 @@ protected:
     virtual void ComputePlotRect3D() = 0;
     virtual void DrawAllWalls() = 0;
 
+    void ComputeZOrders();
     void LayoutAxes();
     void ApplySeriesMargins();
     void DrawAxes();
     void DrawSeries(TChartSeries* series);
+    void DrawAllSeries();
+    // The zoom rectangle while it is being dragged; the chart component draws it.
+    virtual void DrawZoomRectangleInCycle() {}
+    void ClipToChart();
 
     bool axisVisible_ = true;
     bool axisBehind_ = true;
     bool clipPoints_ = true;
+    bool view3DWalls_ = true;
+    int chart3DPercent_ = 15;
     int seriesDepthWidth_ = 0;
     int seriesDepthHeight_ = 0;
     bool seriesDrawOrderFlag_ = false;
@@ -198,4 +244,5 @@ private:
     TChartAxis* depthAxis_;
     TChartAxis* depthTopAxis_;
     std::vector<const TChartAxis*> shownAxes_;
+    std::vector<TChartTool*> tools_;
 };

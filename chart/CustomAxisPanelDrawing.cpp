@@ -8,24 +8,67 @@
 
 #include <algorithm>
 
+namespace {
+
+// Keeps repaint requests quiet while the chart draws: handlers that change
+// properties during the cycle must not start another one.
+class QuietRepaints {
+public:
+    explicit QuietRepaints(TCustomChartPanel& panel) : panel_(panel), was_(panel.RepaintOnChange()) {
+        panel_.SetRepaintOnChange(false);
+    }
+    ~QuietRepaints() { panel_.SetRepaintOnChange(was_); }
+    QuietRepaints(const QuietRepaints&) = delete;
+    QuietRepaints& operator=(const QuietRepaints&) = delete;
+
+private:
+    TCustomChartPanel& panel_;
+    bool was_;
+};
+
+}  // namespace
+
 void TCustomAxisPanel::DrawContents(const TRect& rect) {
-    seriesDrawOrderFlag_ = false;  // a 2D view is seen from the front
-    DrawPanelBackground(rect);
+    QuietRepaints quiet(*this);
+    ComputeSeriesDrawOrderFlag();
+    const bool fullRotation = canvas_ && canvas_->SupportsRotation3D();
+    if (!fullRotation) DrawPanelBackground(rect);
+    AnnounceToolEvent(cteBeforeDraw);
     if (OnBeforeDrawChart) OnBeforeDrawChart(this);
-    DrawTitlesPass(true);
-    highestZOrder_ = 0;
+    if (!fullRotation) DrawTitlesPass(true);
+    ComputeZOrders();
     ComputePlotRect3D();
     LayoutAxes();
     ApplySeriesMargins();
+    if (canvas_) canvas_->SetupProjection(depth3DWidth_, plotRect_);
     DrawAllWalls();
-    if (axisBehind_) DrawAxes();
+    if (axisBehind_) {
+        AnnounceToolEvent(cteBeforeDrawAxes);
+        DrawAxes();
+    }
+    AnnounceToolEvent(cteBeforeDrawSeries);
     if (OnBeforeDrawSeries) OnBeforeDrawSeries(this);
-    for (TChartSeries* s : std::vector<TChartSeries*>(series_))
-        if (s->Active()) DrawSeries(s);
-    if (!axisBehind_) DrawAxes();
+    DrawAllSeries();
+    AnnounceToolEvent(cteAfterDrawSeries);
+    if (!axisBehind_) {
+        AnnounceToolEvent(cteBeforeDrawAxes);
+        DrawAxes();
+    }
     DrawTitlesPass(false);
+    DrawZoomRectangleInCycle();
+    AnnounceToolEvent(cteAfterDraw);
     if (canvas_) canvas_->SetDefaultTools();
     if (OnAfterDraw) OnAfterDraw(this);
+}
+
+void TCustomAxisPanel::ComputeZOrders() {
+    highestZOrder_ = 0;
+    if (!useZOrder_ || !view3D_) return;
+    highestZOrder_ = -1;
+    for (TChartSeries* s : series_) {
+        if (!s->Active()) continue;
+        highestZOrder_ = s->ZOrder() == -1 ? highestZOrder_ + 1 : std::max(highestZOrder_, s->ZOrder());
+    }
 }
 
 void TCustomAxisPanel::LayoutAxes() {
@@ -46,6 +89,7 @@ void TCustomAxisPanel::LayoutAxes() {
         if (meet.Left < meet.Right && meet.Top < meet.Bottom) a = meet;
     }
     if (!fixedPlotRect_) plotRect_ = a;
+    FinishPlotRect();
     for (TChartAxis* axis : axes_) axis->ComputePixelSpan();
 }
 
@@ -82,8 +126,35 @@ void TCustomAxisPanel::ApplySeriesMargins() {
 void TCustomAxisPanel::DrawAxes() {
     if (!axisVisible_) return;
     if (OnBeforeDrawAxes) OnBeforeDrawAxes(this);
+    const bool floorReversed = IsPlaneReversed(0);
     for (TChartAxis* axis : axes_)
-        if (AxisIsVisible(axis)) axis->PaintAxis(true);
+        if (AxisIsVisible(axis) && !(axis == bottomAxis_ && floorReversed)) axis->PaintAxis(true);
+}
+
+void TCustomAxisPanel::DrawAllSeries() {
+    // a copy: a handler may take a series off the chart while it draws
+    std::vector<TChartSeries*> order(series_);
+    if (depthAxis_->Inverted() != IsPlaneReversed(depth3DWidth_)) std::reverse(order.begin(), order.end());
+    for (TChartSeries* s : order)
+        if (s->Active()) DrawSeries(s);
+}
+
+void TCustomAxisPanel::ClipToChart() {
+    // the box over the plot, one pixel more above and below, through the depth
+    const TRect& r = plotRect_;
+    TPoint corners[8];
+    int n = 0;
+    for (int z : {0, depth3DWidth_})
+        for (int x : {r.Left, r.Right})
+            for (int y : {r.Top - 1, r.Bottom + 1}) corners[n++] = canvas_->ChartToScreen(x, y, z);
+    TRect box{corners[0].X, corners[0].Y, corners[0].X, corners[0].Y};
+    for (const TPoint& p : corners) {
+        box.Left = std::min(box.Left, p.X);
+        box.Top = std::min(box.Top, p.Y);
+        box.Right = std::max(box.Right, p.X);
+        box.Bottom = std::max(box.Bottom, p.Y);
+    }
+    canvas_->ClipToRect(box);
 }
 
 void TCustomAxisPanel::DrawSeries(TChartSeries* series) {
@@ -91,13 +162,7 @@ void TCustomAxisPanel::DrawSeries(TChartSeries* series) {
     if (series->FirstVisibleIndex() == -1) return;
     series->DoBeforeDrawValues();
     const bool clip = series->UsesAxes() && clipPoints_ && canvas_;
-    if (clip) {
-        // one pixel of room above and below the plot
-        TRect r = plotRect_;
-        --r.Top;
-        ++r.Bottom;
-        canvas_->ClipToRect(r);
-    }
+    if (clip) ClipToChart();
     series->DrawAllPoints();
     if (clip) canvas_->RemoveClip();
     series->DoAfterDrawValues();

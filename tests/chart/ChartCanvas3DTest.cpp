@@ -32,7 +32,6 @@ protected:
         Canvas()->Brush().SetColor(clWhite);
         Canvas()->FillRect(r);
     }
-    void DrawTitlesPass(bool) override {}
 };
 
 }  // namespace

@@ -39,7 +39,6 @@ public:
 
 protected:
     void DrawPanelBackground(const TRect&) override {}
-    void DrawTitlesPass(bool) override {}
 };
 
 }  // namespace

@@ -45,6 +45,14 @@ public:
         TColor pen, brush;  // clNone: clear
     };
     std::vector<Rect> rectangles;
+    void Polygon(const TPoint* points, int count) override {
+        polygons.push_back({std::vector<TPoint>(points, points + count), Brush().Style() == TBrushStyle::bsClear ? clNone : Brush().Color()});
+    }
+    struct Poly {
+        std::vector<TPoint> points;
+        TColor brush;  // clNone: clear
+    };
+    std::vector<Poly> polygons;
     void ClipToRect(const TRect& r) override { clips.push_back(r); }
     void RemoveClip() override { clips.push_back(TRect{-1, -1, -1, -1}); }
     std::vector<TRect> fills;
@@ -79,6 +87,7 @@ public:
             if (SeriesAt(i) != except && SeriesAt(i)->SeriesColor() == color) return false;
         return true;
     }
+    int GetAxisWallSize(const TChartAxis*) override { return 0; }
     void Invalidate() override { ++repaints; }
     void DrawPanelBackground(const TRect&) override { steps.push_back("background"); }
     void DrawTitlesPass(bool before) override { steps.push_back(before ? "titles before" : "titles after"); }

@@ -1,0 +1,187 @@
+// The chart's walls in the drawing cycle: the room 3D walls take from the
+// plot, which walls stand behind the series and which in front of them, and
+// how each wall is drawn (a flat frame in 2D, planes or boxes in 3D).
+
+#include "chart/Chart.h"
+
+#include "chart/ChartCanvas.h"
+#include "chart/ChartGeometry.h"
+#include "chart/WallSolids.h"
+#include "ui/Rounding.h"
+
+#include <cstdlib>
+
+namespace {
+
+int RoundToInt(double v) { return static_cast<int>(Round(v)); }
+
+}  // namespace
+
+int TCustomChart::GetAxisWallSize(const TChartAxis* axis) {
+    if (!view3D_ || !view3DWalls_) return 0;
+    const TChartWall& wall = axis == LeftAxis()     ? walls_.Left
+                             : axis == BottomAxis() ? walls_.Bottom
+                             : axis == RightAxis()  ? walls_.Right
+                                                    : walls_.Back;
+    return wall.Visible() ? wall.Size() : 0;
+}
+
+namespace {
+
+// The side plane at x, seen from the viewer: true when it is a back face.
+bool SideTurnedAway(TCanvas3D& canvas, int x, int top, int bottom, int depth) {
+    return IsBackFace(canvas.ChartToScreen(x, top, 0), canvas.ChartToScreen(x, bottom, 0),
+                      canvas.ChartToScreen(x, bottom, depth));
+}
+
+}  // namespace
+
+bool TCustomChart::IsRightWallFront() {
+    TCanvas3D* canvas = Canvas();
+    if (!canvas) return false;
+    if (canvas->SupportsRotation3D()) return false;
+    const int bottom = plotRect_.Bottom + GetAxisWallSize(BottomAxis());
+    return !SideTurnedAway(*canvas, plotRect_.Right, plotRect_.Top, bottom, walls_.Back.Size() + depth3DWidth_);
+}
+
+bool TCustomChart::IsLeftWallFront() {
+    TCanvas3D* canvas = Canvas();
+    if (!canvas) return false;
+    if (canvas->SupportsRotation3D()) return true;
+    const int bottom = plotRect_.Bottom + GetAxisWallSize(BottomAxis());
+    return SideTurnedAway(*canvas, plotRect_.Left, plotRect_.Top, bottom, walls_.Back.Size() + depth3DWidth_);
+}
+
+void TCustomChart::ComputePlotRect3D() {
+    ComputeDepthSize();
+    if (view3D_ && view3DOptions_.Orthogonal() && !fixedPlotRect_) {
+        const int s = HasAxisSeries() ? walls_.Back.Size() : 0;
+        if (view3DOptions_.OrthoAngle() <= 90) {
+            plotRect_.Right -= std::abs(depth3DWidth_) + s;
+            if (walls_.Right.Visible()) plotRect_.Right -= walls_.Right.Size() + 1;
+        } else {
+            plotRect_.Left += std::abs(depth3DWidth_) + s;
+            if (walls_.Left.Visible()) plotRect_.Left += walls_.Left.Size() + 1;
+        }
+        plotRect_.Top += std::abs(depth3DHeight_) + s;
+    }
+    FinishPlotRect();
+}
+
+void TCustomChart::PrepareWallCanvas(TChartWall& wall) {
+    TCanvas3D* canvas = Canvas();
+    canvas->SelectPen(wall.Pen());
+    if (wall.Transparent()) {
+        canvas->Brush().SetStyle(TBrushStyle::bsClear);
+        return;
+    }
+    // a hatch in the colour of its own background would not show
+    TColor color = wall.Color();
+    const TColor back = wall.Brush().Color();
+    if (wall.Brush().Style() != TBrushStyle::bsSolid && color == back) color = back == clBlack ? clWhite : clBlack;
+    canvas->Brush().SetStyle(wall.Brush().Style());
+    canvas->Brush().SetColor(color);
+    canvas->Brush().SetBackColor(back);
+}
+
+void TCustomChart::DrawAllWalls() {
+    if (!HasAxisSeries() || !Canvas()) return;
+    auto shown = [](const TChartWall& wall) { return wall.Visible() && !wall.AutoHide(); };
+    if (view3D_ && view3DWalls_ && shown(walls_.Right) && !IsRightWallFront()) DrawRightWall();
+    if (view3DWalls_ && shown(walls_.Back) && !IsPlaneReversed(depth3DWidth_)) DrawBackWall();
+    if (!view3D_ || !view3DWalls_) return;
+    if (shown(walls_.Left) && !IsLeftWallFront()) DrawLeftWall();
+    if (shown(walls_.Bottom)) DrawBottomWall();
+    if (IsPlaneReversed(0)) {
+        // the floor is seen from below: its axes go over the walls
+        if (AxisIsVisible(TopAxis())) TopAxis()->PaintAxis(true);
+        if (AxisIsVisible(BottomAxis())) BottomAxis()->PaintAxis(true);
+    }
+}
+
+void TCustomChart::DrawTitlesPass(bool beforeSeries) {
+    if (!beforeSeries) DrawFrontWalls();
+}
+
+void TCustomChart::DrawFrontWalls() {
+    if (!view3D_ || !HasAxisSeries() || !Canvas()) return;
+    if (IsRightWallFront()) {
+        if (walls_.Right.ShouldDraw()) DrawRightWall();
+        if (AxisIsVisible(RightAxis())) RightAxis()->PaintAxis(false);
+    }
+    if (IsLeftWallFront()) {
+        if (walls_.Left.ShouldDraw()) DrawLeftWall();
+        if (AxisIsVisible(LeftAxis())) LeftAxis()->PaintAxis(false);
+    }
+    if (IsPlaneReversed(depth3DWidth_)) {
+        for (TChartAxis* axis : {TopAxis(), BottomAxis()})
+            if (AxisIsVisible(axis)) axis->PaintGridLines(static_cast<int>(axis->TickPositions().size()));
+        if (walls_.Back.ShouldDraw()) DrawBackWall();
+    }
+}
+
+void TCustomChart::DrawBackWall() {
+    TChartWall& wall = walls_.Back;
+    TCanvas3D& canvas = *Canvas();
+    PrepareWallCanvas(wall);
+    int top, bottom;
+    wall.ComputeVertRange(top, bottom);
+    if (!view3D_) {
+        // the frame lies on the plot's edges, so it reaches one pixel further
+        canvas.Rectangle(plotRect_.Left, top, plotRect_.Right + 1, wall.EndPosition() == 100 ? bottom + 1 : bottom);
+        return;
+    }
+    if (!view3DWalls_) return;
+    const int thickness = depth3DWidth_ < 0 ? -wall.Size() : wall.Size();
+    TRect r{plotRect_.Left, top, plotRect_.Right, bottom};
+    if (wall.Size() > 0) r.Left -= GetAxisWallSize(LeftAxis());
+    if (wall.Size() < 1)
+        RectangleWithZ(canvas, r, depth3DWidth_);
+    else
+        Cube(canvas, r.Left, r.Right, r.Top, r.Bottom, depth3DWidth_, thickness + depth3DWidth_, wall.DarkSides());
+}
+
+void TCustomChart::DrawLeftWall() {
+    TChartWall& wall = walls_.Left;
+    PrepareWallCanvas(wall);
+    int top, bottom;
+    wall.ComputeVertRange(top, bottom);
+    const int x = plotRect_.Left;
+    if (wall.Size() <= 0)
+        DepthRect3D(*Canvas(), x, top, bottom, 0, depth3DWidth_);
+    else
+        Cube(*Canvas(), x - wall.Size(), x, top, bottom, 0, depth3DWidth_, wall.DarkSides());
+}
+
+void TCustomChart::DrawRightWall() {
+    TChartWall& wall = walls_.Right;
+    if (!wall.Visible() || !HasAxisSeries() || !view3D_ || !view3DWalls_) return;
+    PrepareWallCanvas(wall);
+    int top, bottom;
+    wall.ComputeVertRange(top, bottom);
+    const int x = plotRect_.Right;
+    if (wall.Size() <= 0) {
+        DepthRect3D(*Canvas(), x, top, bottom, 0, depth3DWidth_ + 1);
+    } else {
+        const int back = walls_.Back.Visible() ? walls_.Back.Size() : 0;
+        Cube(*Canvas(), x, x + wall.Size(), top, bottom, 0, depth3DWidth_ + back, wall.DarkSides());
+    }
+}
+
+void TCustomChart::DrawBottomWall() {
+    TChartWall& wall = walls_.Bottom;
+    PrepareWallCanvas(wall);
+    const int y = plotRect_.Bottom;
+    const int z0 = wall.StartPosition() == 0 ? 0 : RoundToInt(wall.StartPosition() * depth3DWidth_ * 0.01);
+    const int z1 = wall.EndPosition() == 100
+                       ? depth3DWidth_
+                       : depth3DWidth_ - RoundToInt((100 - wall.EndPosition()) * depth3DWidth_ * 0.01);
+    int x0 = plotRect_.Left;
+    const TChartWall& left = walls_.Left;
+    if (left.Visible() && left.AutoHide() && IsLeftWallFront()) x0 -= GetAxisWallSize(LeftAxis());
+    const int x1 = plotRect_.Right;
+    if (wall.Size() < 1)
+        HorizontalRect3D(*Canvas(), x0, y, x1, z0, z1);
+    else
+        Cube(*Canvas(), x0, x1, y, y + wall.Size(), z0, z1, wall.DarkSides());
+}
