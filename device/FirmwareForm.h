@@ -1,0 +1,64 @@
+#pragma once
+// The firmware window "Обновление прошивки": opens a firmware file, connects
+// to the bootloader, updates the firmware through it and leaves it. The
+// long jobs run on TBootThread, which shows its progress through TBootView.
+
+#include "device/BootThread.h"
+#include "device/PlainSkinnedControls.h"
+#include "ui/CustomEdit.h"
+#include "ui/Button.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/Menus.h"
+#include "ui/Panels.h"
+#include "ui/Timer.h"
+
+#include <functional>
+#include <memory>
+#include <optional>
+#include <string>
+
+class TForm11 : public TForm, public TBootView {
+    DECLARE_CLASS_INFO
+public:
+    explicit TForm11(TComponent* owner);
+    ~TForm11() override;
+
+    TMainMenu* MainMenu1;
+    TMenuItem* N4;  // "Открыть файл"
+    TMenuItem* N7;  // "Подключиться к загрузчику", checked while a connect job waits
+    TMenuItem* D1;  // "Перейти на основную программу"
+    TMenuItem* N8;  // "Обновить прошивку"
+    TEdit* Edit1;
+    TMemo* Memo1;
+    TLabel* LbTextStatus;
+    TLabel* LbStatus;
+    TsProgressBar* sGauge1;
+    TPanel* panDevState3;
+    TButton* Button3;
+    TTimer* Timer1;
+    // The file dialog of "Открыть файл" ("Hex Files|*.hex"): the chosen
+    // file, or nothing when cancelled.
+    std::function<std::optional<std::string>()> OpenDialog1;
+
+    void N4Click(TObject* Sender);
+    void N7Click(TObject* Sender);
+    void N8Click(TObject* Sender);
+    void D1Click(TObject* Sender);
+    void Timer1Timer(TObject* Sender);
+    void FormShow(TObject* Sender);
+    void FormClose(TObject* Sender, TCloseAction& Action);
+    // Steps of the open command once a file is chosen.
+    void OpenFirmware(const std::string& fileName);
+
+    // TBootView
+    void AddMemoLine(const std::string& line) override;
+    void SetStatus(const std::string& text) override;
+    void SetGauge(int percent) override;
+    void SetConnectChecked(bool checked) override;
+
+private:
+    TMenuItem* AddItem(TMenuItem* parent, const std::string& caption, TNotifyEvent onClick = nullptr);
+    // Held only by the window; the workers hold it weakly, so they leave a closed window alone.
+    std::shared_ptr<TBootView> view_;
+};

@@ -1,0 +1,57 @@
+#pragma once
+// The log-file window "Загрузка файлов с данными полета": lists the
+// flight-log files in the controller's memory, downloads the chosen ones
+// into a folder and clears the memory. The jobs run on TnewThread, which
+// shows its progress through TLogFilesView.
+
+#include "device/LogFilesThread.h"
+#include "device/PlainSkinnedControls.h"
+#include "ui/Button.h"
+#include "ui/CustomEdit.h"
+#include "ui/Form.h"
+#include "ui/Label.h"
+#include "ui/ListBox.h"
+#include "ui/Panels.h"
+
+#include <memory>
+#include <string>
+#include <vector>
+
+class TForm5 : public TForm, public TLogFilesView {
+    DECLARE_CLASS_INFO
+public:
+    explicit TForm5(TComponent* owner);
+    ~TForm5() override;
+
+    TLabel* Label1;  // "Занято:"
+    TGauge* Gauge1;  // memory in use, per cent
+    TPanel* panDevState;
+    TListBox* ListView1;
+    TProgressBar* ProgressBar1;
+    TMemo* Memo1;
+    TButton* Button9;  // "Получить список файлов"
+    TButton* Button6;  // "Загрузить файлы"
+    TButton* Button1;  // "Стереть файлы"
+    TsPathDialog* sPathDialog1;
+
+    void Button9Click(TObject* Sender);
+    void Button6Click(TObject* Sender);
+    void Button1Click(TObject* Sender);
+    void FormShow(TObject* Sender);
+    // One entry per list row: selected or not.
+    std::vector<bool> SelectedRows() const;
+
+    // TLogFilesView
+    void AddMemoLine(const std::string& line) override;
+    void SetProgress(int percent) override;
+    void SetGauge(int percent) override;
+    void ClearList() override;
+    void AddListRow(const std::string& caption) override;
+    void RefreshGauge() override;
+    void RefreshWindow() override;
+
+private:
+    TButton* AddButton(int top, const std::string& caption, TNotifyEvent onClick);
+    // Held only by the window; the workers hold it weakly, so they leave a closed window alone.
+    std::shared_ptr<TLogFilesView> view_;
+};
