@@ -15,6 +15,12 @@ void TChartFunction::Assign(const TChartFunction& source) {
     periodAlign_ = source.periodAlign_;
 }
 
+std::unique_ptr<TChartFunction> TChartFunction::Clone() const {
+    auto copy = std::make_unique<TChartFunction>();
+    copy->Assign(*this);
+    return copy;
+}
+
 void TChartFunction::SetPeriod(double value) {
     if (!(value >= 0)) throw ChartException(ChartConst::FunctionPeriodNegative);
     if (period_ == value) return;

@@ -2,6 +2,7 @@
 // The base of calculated series: a function computes its series' points from
 // source series, over the whole source or period by period.
 
+#include <memory>
 #include <vector>
 
 class TChartSeries;
@@ -17,6 +18,8 @@ public:
     TChartFunction(const TChartFunction&) = delete;
     TChartFunction& operator=(const TChartFunction&) = delete;
     virtual void Assign(const TChartFunction& source);
+    // A function of the same kind with the same settings, for a copied series.
+    virtual std::unique_ptr<TChartFunction> Clone() const;
 
     double Period() const { return period_; }
     // Raises ChartException for a period that is not >= 0.

@@ -8,12 +8,24 @@
 #include "chart/CustomAxisPanel.h"
 #include "device/TextFormatting.h"
 
+#include "chart/TextRoutines.h"
+#include "ui/PublishedProperties.h"
+
 #include <algorithm>
 #include <cstring>
+#include <typeinfo>
 
 // ---- element ----
 
-TCustomChartElement::TCustomChartElement() : pen_([this] { Repaint(); }), brush_([this] { Repaint(); }) {}
+const TClassInfo& TCustomChartElement::StaticClass() {
+    static const TClassInfo info = TPublished<TCustomChartElement>("TCustomChartElement", TComponent::StaticClass())
+        .Boolean("Active", &TCustomChartElement::Active, &TCustomChartElement::SetActive, true)
+        .Build();
+    return info;
+}
+
+TCustomChartElement::TCustomChartElement(TComponent* owner)
+    : TComponent(owner), pen_([this] { Repaint(); }), brush_([this] { Repaint(); }) {}
 
 void TCustomChartElement::SetActive(bool value) {
     if (active_ == value) return;
@@ -33,6 +45,15 @@ void TCustomChartElement::Repaint() {
     if (parentChart_) parentChart_->Invalidate();
 }
 
+const TClassInfo& TCustomChartSeries::StaticClass() {
+    static const TClassInfo info = TPublished<TCustomChartSeries>("TCustomChartSeries", TCustomChartElement::StaticClass())
+        .Boolean("ShowInLegend", &TCustomChartSeries::ShowInLegend, &TCustomChartSeries::SetShowInLegend, true)
+        .String("Title", &TCustomChartSeries::Title, &TCustomChartSeries::SetTitle)
+        .Stored([](const TCustomChartSeries& s) { return !s.Title().empty(); })
+        .Build();
+    return info;
+}
+
 void TCustomChartSeries::SetShowInLegend(bool value) {
     if (showInLegend_ == value) return;
     showInLegend_ = value;
@@ -48,8 +69,36 @@ void TCustomChartSeries::SetTitle(const std::string& value) {
 
 // ---- series: life ----
 
-TChartSeries::TChartSeries()
-    : valueFormat_(ChartConst::DefaultValueFormat), percentFormat_(ChartConst::DefaultPercentFormat) {
+const TClassInfo& TChartSeries::StaticClass() {
+    static const TClassInfo info = TPublished<TChartSeries>("TChartSeries", TCustomChartSeries::StaticClass())
+        .Boolean("ColorEachPoint", &TChartSeries::ColorEachPoint, &TChartSeries::SetColorEachPoint, false)
+        .Integer("Depth", &TChartSeries::Depth, &TChartSeries::SetDepth, -1)
+        .Enumeration("HorizAxis", HorizAxisInfo(), &TChartSeries::HorizAxis, &TChartSeries::SetHorizAxis, aBottomAxis)
+        .String("PercentFormat", &TChartSeries::PercentFormat, &TChartSeries::SetPercentFormat)
+        .Stored([](const TChartSeries& s) { return s.PercentFormat() != ChartConst::DefaultPercentFormat; })
+        .Integer("SeriesColor", &TChartSeries::SeriesColor, &TChartSeries::SetSeriesColor)
+        .Stored(&TChartSeries::SeriesColorStored)
+        .String("ValueFormat", &TChartSeries::ValueFormat, &TChartSeries::SetValueFormat)
+        .Stored([](const TChartSeries& s) { return s.ValueFormat() != ChartConst::DefaultValueFormat; })
+        .Enumeration("VertAxis", VertAxisInfo(), &TChartSeries::VertAxis, &TChartSeries::SetVertAxis, aLeftAxis)
+        .Build();
+    return info;
+}
+
+const TEnumInfo& HorizAxisInfo() {
+    static const TEnumInfo info("THorizAxis", {"aTopAxis", "aBottomAxis", "aBothHorizAxis", "aCustomHorizAxis"});
+    return info;
+}
+
+const TEnumInfo& VertAxisInfo() {
+    static const TEnumInfo info("TVertAxis", {"aLeftAxis", "aRightAxis", "aBothVertAxis", "aCustomVertAxis"});
+    return info;
+}
+
+TChartSeries::TChartSeries(TComponent* owner)
+    : TCustomChartSeries(owner),
+      valueFormat_(ChartConst::DefaultValueFormat),
+      percentFormat_(ChartConst::DefaultPercentFormat) {
     xValues_ = new TChartValueList(this, ChartConst::XValuesName);  // owned by valueLists_
     xValues_->SetOrder(loAscending);
     notMandatory_ = xValues_;
@@ -58,16 +107,14 @@ TChartSeries::TChartSeries()
 }
 
 TChartSeries::~TChartSeries() {
-    destroying_ = true;
+    Destroying();
     function_.reset();
-    for (TChartSeries* source : sourceSeries_) {
-        auto& list = source->linkedSeries_;
-        list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    }
-    for (TChartSeries* linked : linkedSeries_) {
-        auto& list = linked->sourceSeries_;
-        list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    }
+    for (TChartSeries* source : SourceSeries()) std::erase(source->linkedSeries_, this);
+    TComponent* first = dataSources_.First();
+    if (first && first->Owner() == this) delete first;
+    for (TComponent* component : dataSources_.Items())
+        if (!dynamic_cast<TChartSeries*>(component)) RemoveFreeNotification(component);
+    for (TChartSeries* linked : linkedSeries_) std::erase(linked->dataSources_.items_, this);
     linkedSeries_.clear();
     ClearLists();
     SetParentChart(nullptr);
@@ -83,17 +130,13 @@ void TChartSeries::AttachedToChart() {
 }
 
 void TChartSeries::DetachedFromChart() {
-    for (TChartSeries* source : sourceSeries_) {
-        auto& list = source->linkedSeries_;
-        list.erase(std::remove(list.begin(), list.end(), this), list.end());
-    }
-    sourceSeries_.clear();
+    for (TChartSeries* source : SourceSeries()) std::erase(source->linkedSeries_, this);
     parentChart_ = nullptr;
     UpdateEffectiveAxes();
 }
 
 std::string TChartSeries::SeriesDisplayName() const {
-    if (!name_.empty() || !parentChart_) return name_;
+    if (!Name().empty() || !parentChart_) return Name();
     return ChartConst::SeriesTitleStem + std::to_string(parentChart_->SeriesIndexOf(this) + 1);
 }
 
@@ -178,7 +221,7 @@ void TChartSeries::Clear() {
     ClearLists();
     if (OnClearValues) OnClearValues(this);
     NotifyLinkedSeries(scClear, 0);
-    if (active_ && parentChart_ && !destroying_) Repaint();
+    if (active_ && parentChart_ && !IsDestroying()) Repaint();
 }
 
 void TChartSeries::ClearLists() {
@@ -296,16 +339,16 @@ void TChartSeries::RefreshFromSource() {
 // ---- linked series ----
 
 void TChartSeries::AddLinkedSeries(TChartSeries* series) {
-    if (std::find(linkedSeries_.begin(), linkedSeries_.end(), series) != linkedSeries_.end()) return;
-    linkedSeries_.push_back(series);
-    series->sourceSeries_.push_back(this);
-    series->hasOwnData_ = false;
+    if (series->dataSources_.IndexOf(this) < 0) series->AppendDataSource(this);
 }
 
-void TChartSeries::RemoveLinkedSeries(TChartSeries* series) {
-    linkedSeries_.erase(std::remove(linkedSeries_.begin(), linkedSeries_.end(), series), linkedSeries_.end());
-    auto& sources = series->sourceSeries_;
-    sources.erase(std::remove(sources.begin(), sources.end(), this), sources.end());
+void TChartSeries::RemoveLinkedSeries(TChartSeries* series) { series->dataSources_.Remove(this); }
+
+std::vector<TChartSeries*> TChartSeries::SourceSeries() const {
+    std::vector<TChartSeries*> result;
+    for (TComponent* component : dataSources_.Items())
+        if (auto* series = dynamic_cast<TChartSeries*>(component)) result.push_back(series);
+    return result;
 }
 
 int TChartSeries::AddSourceValues(TChartSeries* source, int index) {
@@ -501,4 +544,32 @@ void TChartSeries::DrawAllPoints() {
         for (int i = firstVisible_; i <= lastVisible_; ++i) DrawOnePoint(i);
     else
         for (int i = lastVisible_; i >= firstVisible_; --i) DrawOnePoint(i);
+}
+
+// ---- depth ----
+
+void TChartSeries::SetZOrder(int value) {
+    if (zOrder_ == value) return;
+    zOrder_ = value;
+    Repaint();
+}
+
+void TChartSeries::SetDepth(int value) {
+    if (depth_ == value) return;
+    depth_ = value;
+    Repaint();
+}
+
+void TChartSeries::ComputeZOrder(int& highestZOrder) {
+    if (zOrder_ == -1)
+        internalZOrder_ = parentChart_ && parentChart_->View3D() ? ++highestZOrder : 0;
+    else
+        highestZOrder = std::max(highestZOrder, zOrder_);
+}
+
+void TChartSeries::ComputeDepthPositions() {
+    const int width = parentChart_ ? parentChart_->SeriesDepthWidth() : 0;
+    startZ_ = width * internalZOrder_;
+    endZ_ = startZ_ + (depth_ == -1 ? width : depth_);
+    middleZ_ = (startZ_ + endZ_) / 2;
 }

@@ -9,6 +9,8 @@
 #include "chart/ChartZoom.h"
 #include "chart/LabelsList.h"
 #include "chart/SeriesMarks.h"
+#include "chart/ChartSeriesSource.h"
+#include "ui/Component.h"
 
 #include <cstdint>
 #include <functional>
@@ -20,6 +22,7 @@ class TCustomAxisPanel;
 class TChartAxis;
 class TChartFunction;
 class TChartSeries;
+class TEnumInfo;
 
 enum THorizAxis { aTopAxis, aBottomAxis, aBothHorizAxis, aCustomHorizAxis };
 enum TVertAxis { aLeftAxis, aRightAxis, aBothVertAxis, aCustomVertAxis };
@@ -40,16 +43,17 @@ enum TChartSeriesEventKind : std::uint8_t {
     seAdd = 0, seRemove = 1, seChangeTitle = 2, seChangeColor = 3, seChangeActive = 5, seDataChanged = 6
 };
 
+const TEnumInfo& HorizAxisInfo();
+const TEnumInfo& VertAxisInfo();
+
 using TSeriesOnBeforeAdd = std::function<bool(TChartSeries*)>;
 using TSeriesOnAfterAdd = std::function<void(TChartSeries*, int)>;
 using TSeriesOnClear = std::function<void(TChartSeries*)>;
 
-class TCustomChartElement {
+class TCustomChartElement : public TComponent {
+    DECLARE_CLASS_INFO
 public:
-    TCustomChartElement();
-    virtual ~TCustomChartElement() = default;
-    TCustomChartElement(const TCustomChartElement&) = delete;
-    TCustomChartElement& operator=(const TCustomChartElement&) = delete;
+    explicit TCustomChartElement(TComponent* owner = nullptr);
 
     bool Active() const { return active_; }
     virtual void SetActive(bool value);
@@ -72,24 +76,42 @@ protected:
 };
 
 class TCustomChartSeries : public TCustomChartElement {
+    DECLARE_CLASS_INFO
 public:
+    explicit TCustomChartSeries(TComponent* owner = nullptr) : TCustomChartElement(owner) {}
     bool ShowInLegend() const { return showInLegend_; }
     void SetShowInLegend(bool value);
     const std::string& Title() const { return title_; }
     void SetTitle(const std::string& value);
-    const std::string& Name() const { return name_; }
-    void SetName(const std::string& value) { name_ = value; }
+    // Carried for editors and form data only; nothing draws by them.
+    const std::string& Identifier() const { return identifier_; }
+    void SetIdentifier(const std::string& value) { identifier_ = value; }
+    // Six flags, bits 0-5.
+    std::uint8_t Style() const { return style_; }
+    void SetStyle(std::uint8_t value) { style_ = value & 0x3F; }
 
 protected:
     bool showInLegend_ = true;
     std::string title_;
-    std::string name_;
+    std::string identifier_;
+    std::uint8_t style_ = 0;
+};
+
+// Which parts of a series' points its "Data" stream must hold.
+struct TSeriesDataFlags {
+    bool XValues = false;
+    bool Colors = false;
+    bool Labels = false;
+    bool MarkPositions = false;
 };
 
 class TChartSeries : public TCustomChartSeries {
+    DECLARE_CLASS_INFO
 public:
-    TChartSeries();
+    explicit TChartSeries(TComponent* owner = nullptr);
     ~TChartSeries() override;
+    // Copies settings, axes, function and (unless taken from a data source) the points.
+    void Assign(const TPersistent* source) override;
 
     // Value lists.
     TChartValueLists& ValueLists() { return valueLists_; }
@@ -151,12 +173,31 @@ public:
     bool Updating() const { return updateCount_ > 0; }
     void RefreshFromSource();
 
-    // Series fed from this one.
+    // Series fed from this one: `series` takes this one as a data source.
     void AddLinkedSeries(TChartSeries* series);
     void RemoveLinkedSeries(TChartSeries* series);
     const std::vector<TChartSeries*>& LinkedSeries() const { return linkedSeries_; }
-    // The series this one takes its points from.
-    const std::vector<TChartSeries*>& SourceSeries() const { return sourceSeries_; }
+    // The series among the data sources.
+    std::vector<TChartSeries*> SourceSeries() const;
+
+    // Data sources: other series or source components; the first is DataSource.
+    TDataSourcesList& DataSources() { return dataSources_; }
+    TComponent* DataSource() const { return dataSources_.First(); }
+    void SetDataSource(TComponent* component);
+    // Raises ChartException for a component the chart (or, without one, the
+    // series) does not accept; -1 when it is a data source already.
+    int BindDataSource(TComponent* component, bool clearFirst);
+    void UnbindDataSource(TComponent* component);
+    int AppendDataSource(TComponent* component);
+    bool AcceptsSource(TComponent* component) const;
+    bool FunctionAcceptsSource(TChartSeries*) const { return true; }
+    void Notification(TComponent* component, TOperation operation) override;
+    void Loaded() override;
+    void DefineProperties(TFiler& filer) override;
+    bool SaveDataNever() const { return saveDataNever_; }
+    void SetSaveDataNever(bool value) { saveDataNever_ = value; }
+    bool SaveDataAlways() const { return saveDataAlways_; }
+    void SetSaveDataAlways(bool value) { saveDataAlways_ = value; }
     TSeriesRecalcOptions& RecalcOptions() { return recalcOptions_; }
     virtual int AddSourceValues(TChartSeries* source, int index);
     virtual void AddSourcePoint(TChartSeries* source, int index);
@@ -189,6 +230,7 @@ public:
     bool HasOwnData() const { return hasOwnData_; }
     void SetHasOwnData(bool value) { hasOwnData_ = value; }
     std::vector<std::uint8_t> WriteData() const;
+    TSeriesDataFlags DataFlags() const;
     // Raises ChartException for a stream that ends early or holds a negative count;
     // the series keeps its points then.
     void ReadData(const std::vector<std::uint8_t>& data);
@@ -239,7 +281,19 @@ public:
     virtual double HighestZ() const { return EffectiveZOrder(); }
     virtual double LowestZ() const { return EffectiveZOrder(); }
     int ZOrder() const { return zOrder_; }
+    void SetZOrder(int value);
     int EffectiveZOrder() const { return zOrder_ == -1 ? internalZOrder_ : zOrder_; }
+
+    // Depth in 3D pixels; -1 takes the chart's series depth.
+    int Depth() const { return depth_; }
+    void SetDepth(int value);
+    // Before drawing: the series' place among the chart's depths, counted in
+    // `highestZOrder` (the chart's counter of the drawing).
+    virtual void ComputeZOrder(int& highestZOrder);
+    void ComputeDepthPositions();
+    int StartZ() const { return startZ_; }
+    int MiddleZ() const { return middleZ_; }
+    int EndZ() const { return endZ_; }
 
     // Positions.
     virtual int PointScreenX(int index);
@@ -268,6 +322,8 @@ public:
 protected:
     void ColorChanged();
     void InsertPointColor(int index, TColor color);
+    void CheckNotFeeding(TChartSeries* source) const;
+    friend class TDataSourcesList;
 
     TChartValueLists valueLists_;
     TChartValueList* xValues_;
@@ -280,7 +336,10 @@ protected:
     std::string valueFormat_;
     std::string percentFormat_;
     std::vector<TChartSeries*> linkedSeries_;
-    std::vector<TChartSeries*> sourceSeries_;
+    TDataSourcesList dataSources_{this};
+    std::vector<std::string> pendingSourceNames_;
+    bool saveDataNever_ = false;
+    bool saveDataAlways_ = false;
     TSeriesRecalcOptions recalcOptions_;
 
     TColor storedColor_ = clDefault;
@@ -289,7 +348,6 @@ protected:
     int updateCount_ = 0;
     bool hasOwnData_ = false;
     bool usesNotMandatoryValues_ = true;
-    bool destroying_ = false;
     bool calcVisiblePoints_ = true;
     bool allowSinglePoint_ = true;
     std::unique_ptr<TChartFunction> function_;
@@ -305,4 +363,12 @@ protected:
     TChartAxis* effectiveVertAxis_ = nullptr;
     int zOrder_ = -1;
     int internalZOrder_ = 0;
+    int depth_ = -1;
+    int startZ_ = 0;
+    int middleZ_ = 0;
+    int endZ_ = 0;
 };
+
+// The name of a series in labels and legends: its title with legend column
+// separators as blanks, or its display name when it has no title.
+std::string SeriesTitleText(const TChartSeries& series);

@@ -96,31 +96,34 @@ TSeriesMarkPosition ReadMarkPosition(Reader& r) {
 
 }  // namespace
 
-std::vector<std::uint8_t> TChartSeries::WriteData() const {
+TSeriesDataFlags TChartSeries::DataFlags() const {
+    TSeriesDataFlags flags;
     const int count = Count();
-    const int inspected = count > 0 ? std::min(10000, count - 1) + 1 : 0;
-    std::uint8_t flags = 0;
-    if (usesNotMandatoryValues_ && count > 0) {
+    if (count == 0) return flags;
+    const int inspected = std::min(10000, count - 1) + 1;
+    if (usesNotMandatoryValues_) {
         const TChartValueList& x = *notMandatory_;
         bool plainIndexes = x.FirstValue() == 0 && x.LastValue() == count - 1;
         for (int i = 0; plainIndexes && i < inspected; ++i) plainIndexes = x[i] == i;
-        if (!plainIndexes) flags |= HasXValues;
+        flags.XValues = !plainIndexes;
     }
-    for (int i = 0; i < inspected; ++i) {
+    for (int i = 0; i < inspected && !flags.Colors; ++i) {
         const TColor c = PointColorStored(i);
-        if (c != clDefault && c != SeriesColor()) {
-            flags |= HasColors;
-            break;
-        }
+        flags.Colors = c != clDefault && c != SeriesColor();
     }
-    const int labelsInspected = count > 0 ? std::min(100, count - 1) + 1 : 0;
-    for (int i = 0; i < labelsInspected && i < labels_.Count(); ++i)
-        if (!labels_.GetLabel(i).empty()) {
-            flags |= HasLabels;
-            break;
-        }
-    if (std::any_of(marks_.Positions().begin(), marks_.Positions().end(), [](const auto& p) { return p.Custom; }))
-        flags |= HasMarkPositions;
+    const int labelsInspected = std::min(100, count - 1) + 1;
+    for (int i = 0; i < labelsInspected && i < labels_.Count() && !flags.Labels; ++i)
+        flags.Labels = !labels_.GetLabel(i).empty();
+    flags.MarkPositions =
+        std::any_of(marks_.Positions().begin(), marks_.Positions().end(), [](const auto& p) { return p.Custom; });
+    return flags;
+}
+
+std::vector<std::uint8_t> TChartSeries::WriteData() const {
+    const int count = Count();
+    const TSeriesDataFlags f = DataFlags();
+    const std::uint8_t flags = (f.XValues ? HasXValues : 0) | (f.Colors ? HasColors : 0) | (f.Labels ? HasLabels : 0) |
+                               (f.MarkPositions ? HasMarkPositions : 0);
 
     std::vector<std::uint8_t> out;
     Writer w(out);

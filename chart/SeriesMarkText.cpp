@@ -61,7 +61,7 @@ std::string TChartSeries::GetMarkText(int i) {
         case smsLabelPercentTotal: text = label + sep + PercentText(i, true); break;
         case smsXValue: text = XValueText(i); break;
         case smsXY: text = XValueText(i) + sep + value; break;
-        case smsSeriesTitle: text = title_.empty() ? SeriesDisplayName() : ReplaceChar(title_, '\x06', ' '); break;
+        case smsSeriesTitle: text = SeriesTitleText(*this); break;
         case smsPointIndex: text = std::to_string(i); break;
         case smsPercentRelative: {
             // a first value of 0 has no ratio to show

@@ -17,3 +17,10 @@ void TSeriesMarks::SetVisible(bool value) {
     visible_ = value;
     Changed();
 }
+
+void TSeriesMarks::Assign(const TSeriesMarks& source) {
+    style_ = source.style_;
+    multiLine_ = source.multiLine_;
+    visible_ = source.visible_;
+    Changed();
+}

@@ -21,6 +21,8 @@ enum TLegendTextStyle {
 class TSeriesMarks {
 public:
     explicit TSeriesMarks(std::function<void()> onChange = nullptr) : onChange_(std::move(onChange)) {}
+    // The settings, not the stored positions.
+    void Assign(const TSeriesMarks& source);
     TSeriesMarksStyle Style() const { return style_; }
     void SetStyle(TSeriesMarksStyle value);
     bool MultiLine() const { return multiLine_; }

@@ -1,0 +1,44 @@
+#pragma once
+// Named groups of a chart's series that are shown or hidden together.
+
+#include "ui/Collection.h"
+
+#include <string>
+#include <vector>
+
+class TChartSeries;
+class TEnumInfo;
+
+enum TSeriesGroupActive { gaYes, gaNo, gaSome };
+const TEnumInfo& SeriesGroupActiveInfo();
+
+class TSeriesGroup : public TCollectionItem {
+    DECLARE_CLASS_INFO
+public:
+    // Named "Group" and the collection's count.
+    explicit TSeriesGroup(TCollection* collection);
+    void Assign(const TPersistent* source) override;
+
+    // gaYes for an empty group or when every series is active, gaNo when
+    // none is, gaSome otherwise.
+    TSeriesGroupActive Active() const;
+    // gaSome changes nothing.
+    void SetActive(TSeriesGroupActive value);
+    const std::string& Name() const { return name_; }
+    void SetName(const std::string& value) { name_ = value; }
+    const std::vector<TChartSeries*>& Series() const { return series_; }
+    void SetSeries(const std::vector<TChartSeries*>& value) { series_ = value; }
+    void Add(TChartSeries* series) { series_.push_back(series); }
+    std::string DisplayName() const override { return name_; }
+
+private:
+    std::string name_;
+    std::vector<TChartSeries*> series_;
+};
+
+class TSeriesGroups : public TCollection {
+public:
+    explicit TSeriesGroups(TPersistent* owner = nullptr);
+    TSeriesGroup* Add() { return static_cast<TSeriesGroup*>(TCollection::Add()); }
+    TSeriesGroup* Items(int index) const { return static_cast<TSeriesGroup*>(TCollection::Items(index)); }
+};

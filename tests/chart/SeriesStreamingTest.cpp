@@ -1,0 +1,157 @@
+#include "ChartTestPanel.h"
+
+#include "chart/ChartFunction.h"
+#include "chart/LineSeries.h"
+#include "ui/MemoryStream.h"
+#include "ui/TypeInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+namespace {
+
+// Writes `from` as form data and reads it into `into`.
+void RoundTrip(TChartSeries& from, TChartSeries& into) {
+    TMemoryStream stream;
+    stream.WriteComponent(&from);
+    stream.SetPosition(0);
+    stream.ReadComponent(&into);
+}
+
+bool Written(TChartSeries& s, const std::string& name) {
+    TMemoryStream stream;
+    stream.WriteComponent(&s);
+    return std::string(stream.Bytes()).find(name) != std::string::npos;
+}
+
+}  // namespace
+
+TEST(SeriesStreaming, PseudoPropertiesAndPointsRoundTrip) {
+    ChartTestPanel chart;
+    TChartAxis* altitude = chart.CustomAxes().Add();
+    TChartAxis* other = chart.CustomAxes().Add();
+    TLineSeries from, into;
+    from.SetParentChart(&chart);
+    into.SetParentChart(&chart);
+    from.SetIdentifier("alt");
+    from.SetStyle(0x25);
+    from.SetCustomVertAxis(other);
+    from.SetTitle("Altitude");
+    from.AddPointXY(0.5, 10, "start");
+    from.AddPointXY(1.5, 20);
+    from.SetHasOwnData(true);
+
+    RoundTrip(from, into);
+    EXPECT_EQ(into.Identifier(), "alt");
+    EXPECT_EQ(into.Style(), 0x25);
+    EXPECT_EQ(into.GetVertAxis(), other);
+    EXPECT_EQ(into.Title(), "Altitude");
+    ASSERT_EQ(into.Count(), 2);
+    EXPECT_EQ(into.XValueAt(1), 1.5);
+    EXPECT_EQ(into.PointLabel(0), "start");
+    EXPECT_TRUE(into.HasOwnData());
+    EXPECT_NE(altitude, other);
+    from.SetParentChart(nullptr);
+    into.SetParentChart(nullptr);
+}
+
+TEST(SeriesStreaming, WhatIsWrittenOnlyWhenItDiffers) {
+    TLineSeries s;
+    struct Case {
+        const char* name;
+        bool before;
+    } cases[] = {{"Identifier", false}, {"Style", false},      {"SeriesColor", false}, {"ValueFormat", false},
+                 {"PercentFormat", false}, {"Data", false}, {"DataSources", false}};
+    for (const Case& k : cases) EXPECT_EQ(Written(s, k.name), k.before) << k.name;
+
+    s.SetIdentifier("x");
+    s.SetStyle(1);
+    s.SetSeriesColor(0x00FF00);
+    s.SetValueFormat("0.0");
+    s.AddPointY(1);
+    EXPECT_FALSE(Written(s, "Data"));  // points that came from code stay out
+    s.SetSaveDataAlways(true);
+    for (const char* name : {"Identifier", "Style", "SeriesColor", "ValueFormat", "Data"})
+        EXPECT_TRUE(Written(s, name)) << name;
+    EXPECT_FALSE(Written(s, "PercentFormat"));
+    s.SetSaveDataAlways(false);
+    s.SetHasOwnData(true);
+    EXPECT_TRUE(Written(s, "Data"));
+    s.SetSaveDataNever(true);
+    EXPECT_FALSE(Written(s, "Data"));
+}
+
+TEST(SeriesStreaming, DataSourcesAreFoundByNameOnceLoaded) {
+    TComponent form(nullptr);
+    auto* a = new TChartSeries(&form);
+    auto* b = new TChartSeries(&form);
+    auto* sum = new TChartSeries(&form);
+    a->SetName("SeriesA");
+    b->SetName("SeriesB");
+    sum->SetName("Sum");
+    sum->AppendDataSource(a);
+    sum->AppendDataSource(b);
+    auto* copy = new TChartSeries(&form);
+    copy->SetName("Copy");
+    RoundTrip(*sum, *copy);
+    ASSERT_EQ(copy->DataSources().Count(), 2);
+    EXPECT_EQ(copy->DataSources()[0], a);
+    EXPECT_EQ(copy->DataSources()[1], b);
+    EXPECT_EQ(a->LinkedSeries().size(), 2u);
+}
+
+TEST(SeriesStreaming, AssignCopiesSettingsAxesAndPoints) {
+    ChartTestPanel chart;
+    TChartAxis* custom = chart.CustomAxes().Add();
+    TLineSeries from, to;
+    from.SetParentChart(&chart);
+    to.SetParentChart(&chart);
+    from.SetTitle("Speed");
+    from.SetSeriesColor(0x0000FF);
+    from.SetValueFormat("0.00");
+    from.SetCustomVertAxis(custom);
+    from.SetDepth(7);
+    from.RecalcOptions().OnClear = false;
+    from.XValues().SetDateTime(true);
+    from.AddPointXY(1, 10, "a", 0x00FF00);
+    from.AddPointXY(2, 20);
+    from.SetHasOwnData(true);
+
+    to.Assign(&from);
+    EXPECT_EQ(to.Title(), "Speed");
+    EXPECT_EQ(to.SeriesColor(), 0x0000FFu);
+    EXPECT_EQ(to.ValueFormat(), "0.00");
+    EXPECT_EQ(to.GetVertAxis(), custom);
+    EXPECT_EQ(to.Depth(), 7);
+    EXPECT_FALSE(to.RecalcOptions().OnClear);
+    EXPECT_TRUE(to.XValues().DateTime());
+    ASSERT_EQ(to.Count(), 2);
+    EXPECT_EQ(to.PointLabel(0), "a");
+    EXPECT_EQ(to.PointColorStored(0), 0x00FF00u);
+    EXPECT_TRUE(to.HasOwnData());
+
+    // a series fed by another series passes its source on, not its points
+    TLineSeries fed, copy;
+    fed.SetParentChart(&chart);
+    copy.SetParentChart(&chart);
+    fed.SetDataSource(&from);
+    copy.Assign(&fed);
+    EXPECT_EQ(copy.DataSource(), &from);
+    EXPECT_EQ(copy.Count(), from.Count());
+    for (TLineSeries* s : {&from, &to, &fed, &copy}) s->SetParentChart(nullptr);
+}
+
+TEST(SeriesStreaming, ACopiedFunctionFollowsTheSource) {
+    TChartSeries from, to;
+    auto* f = new TChartFunction;
+    f->SetPeriod(2);
+    f->SetPeriodAlign(paFirst);
+    from.AttachFunction(f);
+    to.Assign(&from);
+    ASSERT_NE(to.FunctionType(), nullptr);
+    EXPECT_NE(to.FunctionType(), from.FunctionType());
+    EXPECT_EQ(to.FunctionType()->Period(), 2);
+    EXPECT_EQ(to.FunctionType()->PeriodAlign(), paFirst);
+    EXPECT_EQ(to.FunctionType()->ParentSeries(), &to);
+}
