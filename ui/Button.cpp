@@ -59,6 +59,10 @@ void TButton::Dispatch(TMessage& m) {
     TButtonControl::Dispatch(m);
 }
 
+void TButton::PaintContent(const TRect& r) {
+    DrawCaption(r, platform::DT_CENTER | platform::DT_VCENTER | platform::DT_SINGLELINE);
+}
+
 void TButton::Paint() {
     TCanvas& c = *Canvas();
     TRect r = ClientRect();
@@ -71,8 +75,8 @@ void TButton::Paint() {
         r = {r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1};
     }
     DrawRaisedFrame(c, r, Pushed());
-    TRect text = r;
-    if (Pushed()) text = {r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1};
-    DrawCaption(text, platform::DT_CENTER | platform::DT_VCENTER | platform::DT_SINGLELINE);
+    TRect content = r;
+    if (Pushed()) content = {r.Left + 1, r.Top + 1, r.Right + 1, r.Bottom + 1};
+    PaintContent(content);
     if (Focused()) c.DrawFocusRect({r.Left + 1, r.Top + 1, r.Right - 1, r.Bottom - 1});
 }

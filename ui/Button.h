@@ -21,6 +21,8 @@ public:
 
 protected:
     void Paint() override;
+    // What goes inside the frame (moved while pushed): the caption.
+    virtual void PaintContent(const TRect& r);
 
 private:
     bool AnswersEnter() const;

@@ -1,24 +1,32 @@
 #include "ControlFixture.h"
+#include "gallery/ControlGallery.h"
 
 #include "tests/support/PngDump.h"
 
-#include "ui/Button.h"
+#include "ui/BitBtn.h"
 #include "ui/CheckBox.h"
-#include "ui/ComboBox.h"
-#include "ui/CustomEdit.h"
-#include "ui/Label.h"
-#include "ui/MaskEdit.h"
+#include "ui/Image.h"
 #include "ui/Menus.h"
 #include "ui/ProgressBar.h"
+#include "ui/Shape.h"
+#include "ui/SpeedButton.h"
 #include "ui/StatusBar.h"
-#include "ui/TreeView.h"
-#include "ui/UpDown.h"
 
 #include <cstdlib>
 
 namespace {
 
-using ControlGallery = ControlFixture;
+struct ControlGallery : ::testing::Test {
+    static void SetUpTestSuite() { platform::testing::UseHeadlessDisplay(); }
+    static void Pump() { platform::testing::PumpMessages(); }
+};
+
+// A pixel of a control drawn in the form's window, 0x00RRGGBB.
+std::uint32_t FormPixel(TForm* form, TControl* c, int x, int y) {
+    TPoint p = c->ClientToScreen({x, y});
+    p = {p.X - form->Left(), p.Y - form->Top()};
+    return platform::testing::WindowPixel(form->Handle(), p.X, p.Y) & 0xFFFFFF;
+}
 
 std::uint32_t PixelAt(TWinControl* c, int x, int y) { return platform::testing::WindowPixel(c->Handle(), x, y) & 0xFFFFFF; }
 
@@ -29,61 +37,18 @@ std::uint32_t Rgb(TColor color) {
 }
 
 TEST_F(ControlGallery, EveryControlPaintsItsState) {
-    form->SetBounds(100, 100, 520, 360);
-    form->SetCaption("Элементы");
-    form->SetColor(clBtnFace);
-    TMainMenu menu(form.get());
-    for (const char* caption : {"&Файл", "&Настройки", "&Справка"}) {
-        auto* item = new TMenuItem(form.get());
-        item->SetCaption(caption);
-        menu.Items()->Add(item);
-    }
-    auto* label = Add<TLabel>(10, 10);
-    label->SetCaption("&Время:");
-    auto* time = Add<TMaskEdit>(70, 8, 80);
-    time->SetEditMask("##:##,##;1;_");
-    time->SetText("01:30,25");
-    label->FocusControl = time;
-    Add<TUpDown>(150, 6, 16, 24);
-    auto* edit = Add<TEdit>(10, 40, 160);
-    edit->SetText("Ракета");
-    auto* memo = Add<TMemo>(10, 70, 160, 80);
-    for (const char* line : {"Подключение...", "Готово"}) memo->Lines()->Add(line);
-    auto* check = Add<TCheckBox>(190, 10, 120);
-    check->SetCaption("Начало");
-    check->SetChecked(true);
-    auto* radio = Add<TRadioButton>(190, 32, 120);
-    radio->SetCaption("Маркер 1");
-    radio->SetChecked(true);
-    auto* combo = Add<TComboBox>(190, 56, 150);
-    combo->SetStyle(TComboBoxStyle::csDropDownList);
-    for (const char* s : {"Высота", "Скорость"}) combo->AddItem(s);
-    combo->SetItemIndex(1);
-    auto* tree = Add<TTreeView>(350, 10, 150, 140);
-    TTreeNode* root = tree->Items().Add(nullptr, "Полёты");
-    tree->Items().AddChild(root, "flight1.log");
-    tree->Items().AddChild(root, "flight2.log");
-    root->Expand();
-    auto* progress = Add<TProgressBar>(10, 170, 330, 18);
-    progress->SetSmooth(true);
-    progress->SetPosition(50);
-    auto* ok = Add<TButton>(190, 90);
-    ok->SetCaption("OK");
-    ok->SetDefault(true);
-    auto* status = Add<TStatusBar>(0, 0);
-    status->Panels()->Add()->SetWidth(150);
-    status->Panels()->Items(0)->SetText("Подключено");
-    status->Panels()->Add()->SetText("flight1.log");
-    menu.AttachToForm(form.get());
-    ShowForm();
+    TControlGallery g = BuildControlGallery();
+    TForm* form = g.Form.get();
+    form->Show();
+    Pump();
 
     // The bar under the caption, the status bar at the bottom of the client.
-    EXPECT_EQ(status->Top() + status->Height(), form->ClientHeight());
+    EXPECT_EQ(g.Status->Top() + g.Status->Height(), form->ClientHeight());
     // Half the smooth bar is filled with the highlight.
-    TRect filled = progress->FilledRect();
-    EXPECT_EQ(filled.Width(), (progress->Width() - 4) / 2);
-    EXPECT_EQ(PixelAt(progress, filled.Left + 5, 8), Rgb(clHighlight));
-    EXPECT_EQ(PixelAt(progress, filled.Right + 5, 8), Rgb(clBtnFace));
+    TRect filled = g.Progress->FilledRect();
+    EXPECT_EQ(filled.Width(), (g.Progress->Width() - 4) / 2);
+    EXPECT_EQ(PixelAt(g.Progress, filled.Left + 5, 8), Rgb(clHighlight));
+    EXPECT_EQ(PixelAt(g.Progress, filled.Right + 5, 8), Rgb(clBtnFace));
     // A checked box has dark pixels in its box; an unchecked one has none.
     auto darkIn = [](TWinControl* c) {
         int dark = 0;
@@ -92,12 +57,37 @@ TEST_F(ControlGallery, EveryControlPaintsItsState) {
                 if (PixelAt(c, x, y) == 0) ++dark;
         return dark;
     };
-    EXPECT_GT(darkIn(check), 5);
-    check->SetChecked(false);
+    EXPECT_GT(darkIn(g.Check), 5);
+    g.Check->SetChecked(false);
     Pump();
-    EXPECT_EQ(darkIn(check), 0);
-    check->SetChecked(true);
+    EXPECT_EQ(darkIn(g.Check), 0);
+    g.Check->SetChecked(true);
     Pump();
+
+    // The down button of the group shows the held-down check pattern, its neighbours a plain face.
+    auto highlightsIn = [&](TControl* c) {
+        int n = 0;
+        for (int y = 4; y < 8; ++y)
+            for (int x = 3; x < 7; ++x)
+                if (FormPixel(form, c, x, y) == Rgb(clBtnHighlight)) ++n;
+        return n;
+    };
+    EXPECT_GT(highlightsIn(g.Speed[1]), 4);
+    EXPECT_EQ(highlightsIn(g.Speed[0]), 0);
+    // The flat button shows no edge until the mouse is over it.
+    EXPECT_EQ(FormPixel(form, g.FlatSpeed, 0, 0), Rgb(clBtnFace));
+    // The OK button's stock glyph is green; the circle is yellow in its middle, the form's colour in its corner.
+    int green = 0;
+    for (int y = 0; y < g.Ok->Height(); ++y)
+        for (int x = 0; x < g.Ok->Width() / 2; ++x)
+            if (PixelAt(g.Ok, x, y) == Rgb(clGreen)) ++green;
+    EXPECT_GT(green, 10);
+    EXPECT_EQ(FormPixel(form, g.Circle, 24, 24), Rgb(clYellow));
+    EXPECT_EQ(FormPixel(form, g.Circle, 1, 1), Rgb(clBtnFace));
+    // The stretched disc with alpha: blue in the middle, the form's colour where it is transparent.
+    std::uint32_t middle = FormPixel(form, g.Picture, 24, 24);
+    EXPECT_GT(middle & 0xFF, 0xC0u) << std::hex << middle;
+    EXPECT_EQ(FormPixel(form, g.Picture, 1, 1), Rgb(clBtnFace));
 
     // For a person to look at: VELZAR_DUMP_DIR=/some/folder.
     if (const char* dir = std::getenv("VELZAR_DUMP_DIR")) {
@@ -109,7 +99,8 @@ TEST_F(ControlGallery, EveryControlPaintsItsState) {
         png_dump::WritePng(std::string(dir) + "/ui-controls.png", rows.data(), surface->Width(), surface->Height(),
                            surface->Width());
     }
-    menu.AttachToForm(nullptr);
+    g.Form.reset();
+    Pump();
 }
 
 }  // namespace
