@@ -177,6 +177,8 @@ public:
     // The 3D scene is seen from the back: series and points draw in reverse.
     bool SeriesDrawOrderFlag() const { return seriesDrawOrderFlag_; }
     void ComputeSeriesDrawOrderFlag();
+    // The highest Z order of the series, the depth count of a 3D view.
+    void ComputeZOrders();
     // The 3D depth of the chart and of one series, from the plot width.
     void ComputeDepthSize();
     // The plot rectangle at depth z is seen from behind.
@@ -211,7 +213,6 @@ protected:
     virtual void ComputePlotRect3D() = 0;
     virtual void DrawAllWalls() = 0;
 
-    void ComputeZOrders();
     void LayoutAxes();
     void ApplySeriesMargins();
     void DrawAxes();

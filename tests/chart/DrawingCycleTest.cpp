@@ -2,9 +2,11 @@
 
 #include "chart/ChartExceptions.h"
 #include "chart/LineSeries.h"
+#include "ui/Exceptions.h"
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -214,4 +216,77 @@ TEST(DrawingCycle, SeriesAreClippedToThePlot) {
     chart.SetClipPoints(false);
     chart.DrawContents(TRect{0, 0, 400, 300});
     EXPECT_TRUE(chart.canvas.clips.empty());
+}
+
+namespace {
+
+// Writes the moments it is told of into the chart's step list.
+class StepTool : public TChartTool {
+public:
+    explicit StepTool(std::vector<std::string>& steps) : steps_(steps) {}
+    void ChartEvent(int event) override { steps_.push_back("tool " + std::to_string(event)); }
+    void ChartMouseEvent(int, TMouseButton, TShiftState, int, int) override {}
+    void ChartWheelEvent(int, int, int, int) override {}
+
+private:
+    std::vector<std::string>& steps_;
+};
+
+}  // namespace
+
+TEST(DrawingCycle, ToolsHearTheMomentsAndHandlersCannotStartAnotherDrawing) {
+    ChartTestPanel chart;
+    TLineSeries a;
+    a.SetName("a");
+    a.SetParentChart(&chart);
+    a.AddPointXY(0, 0);
+    a.AddPointXY(1, 1);
+    Watch(chart, {&a});
+    StepTool tool(chart.steps);
+    StepTool asleep(chart.steps);
+    asleep.Active = false;
+    chart.Tools() = {&tool, &asleep};
+    bool quietInHandler = false;
+    chart.OnBeforeDrawSeries = [&](TCustomAxisPanel* c) { quietInHandler = !c->RepaintOnChange(); };
+    chart.DrawContents(TRect{0, 0, 400, 300});
+    EXPECT_EQ(chart.steps, (std::vector<std::string>{"background", "tool 2", "before chart", "titles before", "3D",
+                                                     "walls", "tool 3", "axes", "tool 1", "values of a", "done a",
+                                                     "tool 4", "titles after", "tool 0", "after draw"}));
+    EXPECT_TRUE(quietInHandler);
+    EXPECT_TRUE(chart.RepaintOnChange());
+}
+
+TEST(DrawingCycle, DepthOfA3DView) {
+    struct Case {
+        bool view3D;
+        bool orthogonal;
+        int percent;
+        int seriesCount;
+        int depthWidth, depthHeight;
+    };
+    // a plot 400 pixels wide
+    for (const Case& c : {Case{false, true, 15, 1, 0, 0}, Case{true, true, 15, 1, 6, 6}, Case{true, false, 15, 1, 12, 12},
+                          Case{true, true, 15, 3, 18, 18}, Case{true, true, 100, 0, 40, 40}}) {
+        ChartTestPanel chart;
+        chart.SetView3D(c.view3D);
+        chart.View3DOptions().SetOrthogonal(c.orthogonal);
+        chart.SetChart3DPercent(c.percent);
+        std::vector<std::unique_ptr<TLineSeries>> series;
+        for (int i = 0; i < c.seriesCount; ++i) {
+            series.push_back(std::make_unique<TLineSeries>());
+            series.back()->SetParentChart(&chart);
+        }
+        chart.SetPlotRect(TRect{0, 0, 400, 300});
+        chart.FinishPlotRect();
+        chart.ComputeZOrders();
+        chart.ComputeDepthSize();
+        EXPECT_EQ(chart.Depth3DWidth(), c.depthWidth) << c.seriesCount << " series, " << c.percent << "%";
+        EXPECT_EQ(chart.Depth3DHeight(), c.depthHeight);
+        EXPECT_FALSE(chart.IsPlaneReversed(chart.Depth3DWidth()));
+        for (auto& s : series) s->SetParentChart(nullptr);
+    }
+    ChartTestPanel chart;
+    EXPECT_THROW(chart.SetChart3DPercent(0), Exception);
+    EXPECT_THROW(chart.SetChart3DPercent(101), Exception);
+    EXPECT_EQ(chart.Chart3DPercent(), 15);
 }
