@@ -279,5 +279,5 @@ void TCustomChart::MouseWheelUp() {
 bool TCustomChart::SeriesColorIsFree(TColor color, bool checkBackground, TChartSeries* series) {
     for (int i = 0; i < SeriesCount(); ++i)
         if (SeriesAt(i) != series && SeriesAt(i)->SeriesColor() == color) return false;
-    return !(checkBackground && color == Color);
+    return !(checkBackground && (color == Color || color == walls_.Back.Color()));
 }

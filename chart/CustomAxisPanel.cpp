@@ -400,6 +400,11 @@ TColor TCustomAxisPanel::NextFreeSeriesColor(bool checkBackground, TChartSeries*
     return last >= 0 ? palette[last] : clDefault;
 }
 
+void TCustomAxisPanel::AssignSeriesColors() {
+    for (TChartSeries* s : series_)
+        if (!s->SeriesColorStored()) s->SetAutomaticColor(NextFreeSeriesColor(true, s));
+}
+
 // ---- text ----
 
 int TCustomAxisPanel::WidestLineWidth(const std::string& text, int& lineCount) {

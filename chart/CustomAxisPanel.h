@@ -109,6 +109,7 @@ public:
     int ActiveSeriesCount() const;
     int LargestPointCount() const;
     TChartSeries* SeriesOfLegendRow(int index, bool onlyActive) const;
+    TChartSeries* ActiveSeriesOfLegendRow(int index) const { return SeriesOfLegendRow(index, true); }
     TChartPage& Pages() { return pages_; }
     // Raises ChartException when `destination` already feeds `source`.
     void CheckCircularSource(TChartSeries* destination, TChartSeries* source) const;
@@ -159,6 +160,8 @@ public:
     TColor GetPaletteColor(int index) const;
     TColor NextFreeSeriesColor(bool checkBackground, TChartSeries* series);
     virtual bool SeriesColorIsFree(TColor color, bool checkBackground, TChartSeries* series) = 0;
+    // Every series without a colour of its own takes the next free one.
+    void AssignSeriesColors();
 
     // ---- text measuring (through the canvas) ----
     int WidestLineWidth(const std::string& text, int& lineCount);
