@@ -96,6 +96,9 @@ TEST(ChartWalls, PartialWallsAndWallSizes) {
     EXPECT_FALSE(chart.Walls().Left.ColorStored());
     chart.Walls().Back.SetColor(clWhite);
     EXPECT_TRUE(chart.Walls().Back.ColorStored());
+    // a new series would vanish into the wall
+    EXPECT_FALSE(chart.SeriesColorIsFree(clWhite, true, nullptr));
+    EXPECT_TRUE(chart.SeriesColorIsFree(clWhite, false, nullptr));
 }
 
 TEST(ChartWalls, ThreeDWallsTakeTheirRoomAndStandBehindTheSeries) {

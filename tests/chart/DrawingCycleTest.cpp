@@ -7,6 +7,7 @@
 #include <gtest/gtest.h>
 
 #include <memory>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -188,6 +189,13 @@ TEST(DrawingCycle, NewSeriesTakeTheFirstFreeColour) {
     TLineSeries d;
     d.SetParentChart(&chart);  // none free: the palette's last
     EXPECT_EQ(d.SeriesColor(), 0x111111);
+
+    chart.PaletteColors = {0x111111, 0x222222, 0x333333, 0x444444};
+    b.SetSeriesColor(0x222222);  // a colour of its own stays
+    chart.AssignSeriesColors();  // the three sharing 0x111111 part
+    EXPECT_EQ(b.SeriesColor(), 0x222222);
+    const std::set<TColor> colours{a.SeriesColor(), b.SeriesColor(), c.SeriesColor(), d.SeriesColor()};
+    EXPECT_EQ(colours, (std::set<TColor>{0x111111, 0x222222, 0x333333, 0x444444}));
 }
 
 TEST(DrawingCycle, CircularSourcesAreRefused) {
