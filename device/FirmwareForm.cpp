@@ -14,6 +14,8 @@ constexpr const char* kNoFileChosen = "Выберите файл прошивк�
 
 }  // namespace
 
+TForm11* Form11 = nullptr;
+
 const TClassInfo& TForm11::StaticClass() {
     static const TClassInfo info = TPublished<TForm11>("TForm11", TForm::StaticClass()).Build();
     return info;

@@ -62,3 +62,6 @@ private:
     // Held only by the window; the workers hold it weakly, so they leave a closed window alone.
     std::shared_ptr<TBootView> view_;
 };
+
+// The one firmware window, made at start-up.
+extern TForm11* Form11;

@@ -8,6 +8,8 @@
 #include <optional>
 #include <system_error>
 
+TForm5* Form5 = nullptr;
+
 const TClassInfo& TForm5::StaticClass() {
     static const TClassInfo info = TPublished<TForm5>("TForm5", TForm::StaticClass()).Build();
     return info;

@@ -55,3 +55,6 @@ private:
     // Held only by the window; the workers hold it weakly, so they leave a closed window alone.
     std::shared_ptr<TLogFilesView> view_;
 };
+
+// The one log-file window, made at start-up.
+extern TForm5* Form5;
