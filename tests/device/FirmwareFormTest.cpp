@@ -91,6 +91,7 @@ const std::string kHyphens(34, '-');
 TEST_F(FirmwareWindow, OpeningAFileShowsItsIdentitySizeAndChecksum) {
     EXPECT_EQ(form->Edit1->Text(), "Выберите файл прошивки");
     EXPECT_EQ(form->LbStatus->Caption(), "- - -");
+    EXPECT_EQ(form->ActiveControl(), form->Button3) << "\"Закрыть\" has the focus on show";
     Open(goodFile);
     EXPECT_EQ(form->Edit1->Text(), goodFile);
     std::vector<std::string> memo = Memo();
