@@ -28,7 +28,6 @@ TForm11::TForm11(TComponent* owner) : TForm(owner), view_(static_cast<TBootView*
     SetBorderIcons({TBorderIcon::biSystemMenu});
     SetPosition(TPosition::poScreenCenter);
     SetColor(clBtnFace);
-    SetClientSize(480, 390);
 
     MainMenu1 = new TMainMenu(this);
     TMenuItem* file = AddItem(MainMenu1->Items(), "Файл");
@@ -43,6 +42,7 @@ TForm11::TForm11(TComponent* owner) : TForm(owner), view_(static_cast<TBootView*
     D1 = AddItem(firmware, "Перейти на основную программу", [this](TObject* s) { D1Click(s); });
     AddItem(MainMenu1->Items(), "Помощь");
     MainMenu1->AttachToForm(this);
+    SetClientSize(480, 390);  // below the menu bar
 
     Edit1 = new TEdit(this);
     Edit1->SetParent(this);
