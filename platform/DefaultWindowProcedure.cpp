@@ -7,12 +7,16 @@
 #include "platform/FramePainting.h"
 #include "platform/Focus.h"
 #include "platform/Input.h"
+#include "platform/MenuBar.h"
+#include "platform/MenuObject.h"
+#include "platform/MenuTracking.h"
 #include "platform/MessageQueue.h"
 #include "platform/MoveSizeLoop.h"
 #include "platform/NonClient.h"
 #include "platform/PaintState.h"
 #include "platform/Painting.h"
 #include "platform/Placement.h"
+#include "platform/SystemMenu.h"
 #include "platform/WindowObject.h"
 #include "platform/WindowPrinting.h"
 #include "platform/WindowTree.h"
@@ -37,6 +41,37 @@ LRESULT GetText(HWND window, WPARAM size, char* buffer) {
     return static_cast<LRESULT>(count);
 }
 
+// The last key pressed, so that Alt or F10 let go with no key between
+// enters the menu bar.
+thread_local WPARAM lastKeyDown = 0;
+
+// Alt and a letter: the bar's item marked with it, its popup opened (an
+// item without one is chosen at once); Alt and Space: the system menu.
+void KeyMenu(HWND window, char32_t letter) {
+    if (letter == ' ') {
+        TrackSystemMenu(window, SystemMenuPoint(window));
+        return;
+    }
+    HMENU bar = GetMenu(window);
+    Menu* menu = FindMenuObject(bar);
+    if (!menu) return;
+    if (letter == 0) {
+        TrackMenuBarByKeyboard(window, 0, false);
+        return;
+    }
+    if (letter >= 'A' && letter <= 'Z') letter += 32;
+    if (letter >= 0x410 && letter <= 0x42F) letter += 32;
+    for (std::size_t i = 0; i < menu->items.size(); ++i) {
+        const MenuItem& item = menu->items[i];
+        if (IsSeparator(item) || ItemMnemonic(item) != letter) continue;
+        if (item.submenu)
+            TrackMenuBarByKeyboard(window, static_cast<int>(i), true);
+        else if (!IsDisabled(item))
+            PostMessage(window, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(item.id), 0), 0);
+        return;
+    }
+}
+
 WPARAM SizeCommandFor(LRESULT hit) {
     return SC_SIZE + static_cast<WPARAM>(hit - HTLEFT) + WMSZ_LEFT;
 }
@@ -56,7 +91,14 @@ LRESULT SystemCommand(HWND window, WPARAM command, LPARAM lParam) {
         case SC_CLOSE:
             if (!(object->windowClass->style & CS_NOCLOSE)) SendMessage(window, WM_CLOSE, 0, 0);
             return 0;
-        default: return 0;  // SC_KEYMENU, SC_CONTEXTHELP and the rest do nothing here
+        case SC_KEYMENU: KeyMenu(window, static_cast<char32_t>(lParam)); return 0;
+        case SC_MOUSEMENU:
+            if (static_cast<LRESULT>(command & 0x000F) == HTSYSMENU)
+                TrackSystemMenu(window, SystemMenuPoint(window));
+            else
+                TrackMenuBarByMouse(window, start);
+            return 0;
+        default: return 0;  // SC_CONTEXTHELP and the rest do nothing here
     }
 }
 
@@ -76,6 +118,10 @@ LRESULT NonClientPress(HWND window, LRESULT hit, LPARAM lParam) {
         case HTBOTTOMLEFT:
         case HTBOTTOMRIGHT:
             if (object->style & WS_THICKFRAME) SendMessage(window, WM_SYSCOMMAND, SizeCommandFor(hit), lParam);
+            return 0;
+        case HTMENU:
+        case HTSYSMENU:
+            SendMessage(window, WM_SYSCOMMAND, SC_MOUSEMENU | static_cast<WPARAM>(hit), lParam);
             return 0;
         case HTCLOSE:
         case HTMINBUTTON:
@@ -197,8 +243,37 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
                 SendMessage(window, WM_SYSCOMMAND, SC_CLOSE, lParam);
             return 0;
         case WM_SYSKEYDOWN:
+            if (!(lParam & (1 << 30))) lastKeyDown = wParam;
             if (wParam == VK_F4 && (GetKeyState(VK_MENU) & 0x8000))
                 SendMessage(GetAncestor(window, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
+            return 0;
+        case WM_KEYDOWN: lastKeyDown = wParam; return 0;
+        case WM_SYSKEYUP:
+        case WM_KEYUP:
+            if ((wParam == VK_MENU || wParam == VK_F10) && lastKeyDown == wParam) {
+                lastKeyDown = 0;
+                SendMessage(GetAncestor(window, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU, 0);
+            }
+            return 0;
+        case WM_SYSCHAR:
+            lastKeyDown = 0;
+            SendMessage(GetAncestor(window, GA_ROOT), WM_SYSCOMMAND, SC_KEYMENU, static_cast<LPARAM>(wParam));
+            return 0;
+        case WM_CONTEXTMENU: {
+            HWND parent = GetAncestor(window, GA_PARENT);
+            if ((GetWindowLongPtr(window, GWL_STYLE) & WS_CHILD) && parent && parent != GetDesktopWindow())
+                return SendMessage(parent, message, wParam, lParam);
+            POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            LRESULT hit = DefaultHitTest(window, at);
+            if (hit == HTCAPTION || hit == HTSYSMENU) TrackSystemMenu(window, at);
+            return 0;
+        }
+        case WM_NCRBUTTONUP:
+            if (wParam == static_cast<WPARAM>(HTCAPTION) || wParam == static_cast<WPARAM>(HTSYSMENU))
+                SendMessage(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), lParam);
+            return 0;
+        case WM_POPUPSYSTEMMENU:
+            TrackSystemMenu(window, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
         case WM_SETCURSOR: return DefaultSetCursor(window, wParam, lParam);
         case WM_MOUSEACTIVATE: {

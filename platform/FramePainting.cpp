@@ -5,6 +5,7 @@
 #include "platform/DrawText.h"
 #include "platform/FrameDrawing.h"
 #include "platform/Fonts.h"
+#include "platform/MenuBar.h"
 #include "platform/NonClient.h"
 #include "platform/Painting.h"
 #include "platform/RectFills.h"
@@ -125,6 +126,7 @@ void PaintDefaultFrameInto(HWND window, HDC hdc) {
         DrawEdge(hdc, &inner, BDR_SUNKENOUTER, BF_RECT);
         InflateRect(&inner, -1, -1);
     }
+    PaintMenuBarInto(window, hdc);
     // Scroll-bar room and the box between the bars.
     RECT client = object->client;
     if (style & WS_VSCROLL) Fill(hdc, RECT{client.right, client.top, inner.right, inner.bottom}, COLOR_BTNFACE);

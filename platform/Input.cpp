@@ -294,7 +294,8 @@ BOOL TranslateMessage(const MSG* message) {
         character = '\t';
     else if (control && !alt && key >= 'A' && key <= 'Z')
         character = key - 'A' + 1;
-    else if (message->message == WM_SYSKEYDOWN && alt && ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')))
+    else if (message->message == WM_SYSKEYDOWN && alt &&
+             ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9') || key == VK_SPACE))
         character = (key >= 'A' && key <= 'Z') ? key - 'A' + 'a' : key;
     if (!character) return FALSE;
     UINT kind = message->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/MenuBar.h"
 #include "platform/Placement.h"
 #include "platform/WindowRegions.h"
 #include "platform/SystemMetrics.h"
@@ -73,8 +74,9 @@ void DefaultCalcSize(HWND window, RECT* rect) {
     Window* object = FindWindowQuietly(window);
     if (!object || !rect) return;
     RECT insets = FrameInsets(object->style, object->exStyle);
+    int width = rect->right - rect->left;
     rect->left += insets.left;
-    rect->top += insets.top;
+    rect->top += insets.top + MenuBarHeight(window, width);
     rect->right -= insets.right;
     rect->bottom -= insets.bottom;
     rect->right = std::max(rect->right, rect->left);
@@ -124,6 +126,7 @@ LRESULT DefaultHitTest(HWND window, POINT screenPoint) {
         return HTCAPTION;
     }
     const RECT& client = object->client;
+    if (p.y < client.top && GetMenu(window)) return HTMENU;
     bool belowClient = p.y >= client.bottom;
     bool rightOfClient = p.x >= client.right;
     if ((object->style & WS_VSCROLL) && rightOfClient && !belowClient) return HTVSCROLL;

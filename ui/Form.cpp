@@ -169,7 +169,9 @@ void TCustomForm::ShowingChanged() {
         static constexpr int kShow[] = {platform::SW_SHOWNORMAL, platform::SW_SHOWMINIMIZED, platform::SW_SHOWMAXIMIZED};
         platform::ShowWindow(Handle(), kShow[static_cast<int>(windowState_)]);
         platform::SetActiveWindow(Handle());
-        if (activeControl_ && activeControl_->CanFocus()) platform::SetFocus(activeControl_->Handle());
+        // Without a chosen control the focus goes to the first tab stop.
+        if (!activeControl_ || !activeControl_->CanFocus()) activeControl_ = FindNextControl(nullptr, true, true, false);
+        if (activeControl_) platform::SetFocus(activeControl_->Handle());
     } else {
         FireEvent(OnHide, this);
         if (HandleAllocated()) platform::ShowWindow(Handle(), platform::SW_HIDE);

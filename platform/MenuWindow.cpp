@@ -1,0 +1,50 @@
+#include "platform/MenuWindow.h"
+
+#include "platform/DefaultWindowProcedure.h"
+#include "platform/MenuLayout.h"
+#include "platform/Painting.h"
+#include "platform/SystemColors.h"
+#include "platform/WindowObject.h"
+#include "platform/WindowTree.h"
+
+namespace platform {
+namespace {
+
+LRESULT MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
+    switch (message) {
+        case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
+        case WM_PAINT: {
+            PAINTSTRUCT paint;
+            HDC hdc = BeginPaint(window, &paint);
+            HMENU handle = nullptr;
+            int selected = -1;
+            HWND owner = MenuLoopOwnerOf(window, &handle, &selected);
+            if (Menu* menu = owner ? FindMenuObject(handle) : nullptr)
+                for (int i = 0; i < static_cast<int>(menu->items.size()); ++i)
+                    PaintMenuItem(hdc, *menu, i, owner, i == selected, false);
+            EndPaint(window, &paint);
+            return 0;
+        }
+        default: return DefWindowProc(window, message, wParam, lParam);
+    }
+}
+
+void PrepareClass() {
+    std::lock_guard lock(WindowSystemLock());
+    auto record = FindClassRecord(MAKEINTATOM(MenuClassAtom));
+    if (record && !record->procedure) {
+        record->procedure = MenuWindowProc;
+        record->background = reinterpret_cast<HBRUSH>(static_cast<std::uintptr_t>(COLOR_MENU + 1));
+        record->style = CS_SAVEBITS;
+    }
+}
+
+}  // namespace
+
+HWND CreateMenuWindow(HWND owner, int x, int y, int width, int height) {
+    PrepareClass();
+    return CreateWindowEx(WS_EX_TOOLWINDOW | WS_EX_TOPMOST, MAKEINTATOM(MenuClassAtom), "", WS_POPUP | WS_DLGFRAME, x,
+                          y, width, height, owner, nullptr, nullptr, nullptr);
+}
+
+}  // namespace platform

@@ -1,0 +1,16 @@
+#pragma once
+// The window of an open popup menu: class "#32768", a 3-pixel frame drawn
+// by the default non-client painting (skins paint their own on WM_NCPAINT),
+// never activated, its items painted from the running menu loop's state.
+
+#include "platform/WindowMessages.h"
+
+namespace platform {
+
+HWND CreateMenuWindow(HWND owner, int x, int y, int width, int height);
+
+// Told by the menu loop: the owner of a popup window it shows, the menu
+// there and its selected item; null when the window is none of its popups.
+HWND MenuLoopOwnerOf(HWND menuWindow, HMENU* menu, int* selected);
+
+}  // namespace platform
