@@ -3,21 +3,20 @@
 // short ones joined end to end as a line series of a million points draws them.
 #include "chart/ChartCanvas3D.h"
 
-#include "platform/DeviceContexts.h"
+#include "ui/Bitmap.h"
 
 #include <benchmark/benchmark.h>
 
 static void BM_MillionSegmentsThroughTheCanvas(benchmark::State& state) {
     TChartCanvas3D canvas;
-    platform::HDC screen = platform::CreateCompatibleDC(nullptr);
-    canvas.PrepareDrawing(screen, nullptr, false, TRect{0, 0, 1920, 1080});
+    TBitmap screen(1920, 1080);
+    canvas.PrepareDrawing(screen.Canvas(), nullptr, clWhite, false, TRect{0, 0, 1920, 1080});
     TChartPen pen;
     canvas.SelectPenColor(pen, 0x0000FF);
     for (auto _ : state) {
         canvas.MoveTo(0, 540);
         for (int i = 0; i < 1000000; ++i) canvas.LineTo(i % 1920, 540 + (i * 37) % 401 - 200);
     }
-    platform::DeleteDC(screen);
     state.SetItemsProcessed(state.iterations() * 1000000);
 }
 BENCHMARK(BM_MillionSegmentsThroughTheCanvas)->Unit(benchmark::kMillisecond);
@@ -49,12 +48,8 @@ static void BM_FrameOfAMillionPointLineSeries(benchmark::State& state) {
     series.BeginUpdate();
     for (int i = 0; i < 1000000; ++i) series.AddPointXY(i * 0.01, (i % 1000) * 0.1);
     series.EndUpdate();
-    platform::HDC screen = platform::CreateCompatibleDC(nullptr);
-    for (auto _ : state) {
-        const TRect r = canvas.PrepareDrawing(screen, nullptr, false, TRect{0, 0, 1920, 1080});
-        chart.RenderTo(r);
-    }
-    platform::DeleteDC(screen);
+    TBitmap screen(1920, 1080);
+    for (auto _ : state) chart.RenderTo(screen.Canvas(), TRect{0, 0, 1920, 1080});
     series.SetParentChart(nullptr);
 }
 BENCHMARK(BM_FrameOfAMillionPointLineSeries)->Unit(benchmark::kMillisecond);

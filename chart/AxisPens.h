@@ -11,7 +11,9 @@ enum TPenLineMode { lmLine, lmCylinder, lmRectangle };
 // The axis line; two pixels wide by default.
 class TChartAxisPen : public TChartPen {
 public:
-    explicit TChartAxisPen(TChangeEvent onChange = nullptr) : TChartPen(std::move(onChange)) { width_ = 2; }
+    explicit TChartAxisPen(TChangeEvent onChange = nullptr) : TChartPen(std::move(onChange)) {
+        Quietly([this] { SetWidth(2); });
+    }
     TPenLineMode LineMode() const { return lineMode_; }
     void SetLineMode(TPenLineMode value);
 

@@ -8,6 +8,10 @@
 #include "chart/ChartTypes.h"
 
 #include <string>
+#include <vector>
+
+class TCanvas;
+class TView3DOptions;
 
 class TChartCanvas {
 public:
@@ -26,6 +30,12 @@ public:
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
     virtual bool SupportsRotation3D() const { return false; }
+    // The picture held is no longer current.
+    virtual void Invalidate() = 0;
+    virtual bool GetBuffered() const = 0;
+    virtual void SetBuffered(bool value) = 0;
+    // Set while drawing into a metafile: no blending, no smoothing.
+    bool MetafileOutput = false;
     // With the brush, no outline.
     virtual void FillRect(const TRect& rect) = 0;
     // Outlined with the pen, filled with the brush; right and bottom outside.
@@ -33,6 +43,10 @@ public:
     void Rectangle(const TRect& r) { Rectangle(r.Left, r.Top, r.Right, r.Bottom); }
     // Outlined with the pen, filled with the brush.
     virtual void Polygon(const TPoint* points, int count) = 0;
+    // (x3, y3): the corner ellipse.
+    virtual void RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) = 0;
+    void RoundRect(const TRect& r, int x, int y) { RoundRect(r.Left, r.Top, r.Right, r.Bottom, x, y); }
+    virtual void Polyline(const std::vector<TPoint>& points) = 0;
     // Drawing stays inside the rectangle until RemoveClip (one level).
     virtual void ClipToRect(const TRect& rect) = 0;
     virtual void RemoveClip() = 0;
@@ -52,6 +66,9 @@ public:
         LineTo(x, y1);
     }
     int FontLineHeight() { return TextHeight("W"); }
+    // A raised frame `width` pixels wide inside `rect`, which comes back
+    // shrunk by `width` on every side; the pen is left solid, one pixel wide.
+    void BevelFrame(TRect& rect, TColor topColor, TColor bottomColor, int width);
 
     // ---- tools ----
     TChartPen& Pen() { return pen_; }
@@ -62,6 +79,10 @@ public:
     // clears the canvas pen so the next outline is invisible.
     void SelectPenColor(const TChartPen& pen, TColor color);
     void SelectPen(const TChartPen& pen) { SelectPenColor(pen, pen.Color()); }
+    // Fills in `color` with the brush's style; `backColor` shows between
+    // hatch lines (clNone: the background).
+    void SelectBrushColor(const TChartBrush& brush, TColor color, TColor backColor);
+    void SelectBrush(const TChartBrush& brush, TColor color) { SelectBrushColor(brush, color, brush.Color()); }
     // Black solid pen of width 1, white solid brush, left-top text.
     void SetDefaultTools();
 
@@ -83,6 +104,25 @@ constexpr unsigned TA_BASELINE = 24;
 // (0 at the front) project to the screen.
 class TCanvas3D : public TChartCanvas {
 public:
+    // Prepares a frame onto `destination` within `userRect` and answers the
+    // rectangle to draw in (at 0, 0 of a buffer, or `userRect` itself).
+    virtual TRect PrepareDrawing(TCanvas* destination, TView3DOptions* options, TColor backColor, bool view3D,
+                                 const TRect& userRect) = 0;
+    // Copies the finished frame to `destination`; `defaultCanvas` is drawn on afterwards.
+    virtual void PresentBuffer(TCanvas* destination, TCanvas* defaultCanvas, const TRect& userRect) = 0;
+    // Shows the last frame again while it is current; false when it must be drawn.
+    virtual bool RepaintFromBuffer() = 0;
+    // Pairs nest; only the outermost pair switches the 3D projection off and on.
+    void SuspendRotation() {
+        if (rotationDisabled_ == 0) RotationOff();
+        ++rotationDisabled_;
+    }
+    void ResumeRotation() {
+        if (--rotationDisabled_ == 0) RotationOn();
+    }
+    int RotationDisabled() const { return rotationDisabled_; }
+    virtual void RotationOff() {}
+    virtual void RotationOn() {}
     virtual TPoint ChartToScreen(int x, int y, int z) = 0;
     // The projection's centre once the plot rectangle and depth are known;
     // a canvas that draws flat has nothing to set up.
@@ -119,4 +159,7 @@ public:
         const TPoint p = ChartToScreen(x, y, z);
         TextOutRotated(p.X, p.Y, text, angle);
     }
+
+private:
+    int rotationDisabled_ = 0;
 };

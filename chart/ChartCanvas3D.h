@@ -6,8 +6,11 @@
 #include "chart/ChartCanvas.h"
 #include "chart/View3DOptions.h"
 
+#include "ui/Bitmap.h"
+
 #include "platform/GdiTypes.h"
 
+#include <memory>
 #include <string>
 
 class TChartCanvas3D : public TCanvas3D {
@@ -18,20 +21,30 @@ public:
     TChartCanvas3D& operator=(const TChartCanvas3D&) = delete;
 
     // ---- where drawing goes ----
-    // Prepares a drawing into `destination` over `userRect`: with the buffer
-    // on, into an off-screen bitmap of that size, whose rectangle (at 0, 0)
-    // is answered; else straight into `destination`.
-    TRect PrepareDrawing(platform::HDC destination, TView3DOptions* options, bool view3D, const TRect& userRect);
-    // Copies the finished picture to `destination` at the user rectangle's corner.
-    void PresentBuffer(platform::HDC destination, const TRect& userRect);
-    // Repaints `destination` from the buffer while it holds the current picture.
-    bool RepaintFromBuffer(platform::HDC destination);
-    void Invalidate() { bufferStale_ = true; }
-    bool Buffered() const { return buffered_; }
-    void SetBuffered(bool value);
-    platform::HDC Handle() const { return dc_; }
-    // Draws straight into a device context (no buffer).
-    void SetTargetDC(platform::HDC dc);
+    // With the buffer on, into an off-screen bitmap the size of `userRect`,
+    // whose rectangle (at 0, 0) is answered; else straight onto `destination`.
+    TRect PrepareDrawing(TCanvas* destination, TView3DOptions* options, TColor backColor, bool view3D,
+                         const TRect& userRect) override;
+    void PresentBuffer(TCanvas* destination, TCanvas* defaultCanvas, const TRect& userRect) override;
+    bool RepaintFromBuffer() override;
+    void Invalidate() override { bufferStale_ = true; }
+    bool GetBuffered() const override { return buffered_; }
+    void SetBuffered(bool value) override;
+    // Makes `bitmap` the buffer (the canvas does not own it from then on).
+    void SetBuffer(TBitmap* bitmap);
+    void ReleaseBuffer();
+    // The whole buffer onto `destination` at (x, y).
+    void CopyBufferTo(int x, int y, TCanvas& destination);
+    TBitmap* BufferBitmap() const { return buffer_; }
+    // Switching the buffer off keeps it (a frame drawn elsewhere meanwhile).
+    bool KeepBuffer = false;
+    // The rectangle the chart takes on its destination.
+    const TRect& CanvasBounds() const { return canvasBounds_; }
+    bool BufferStale() const { return bufferStale_; }
+    // The platform canvas drawn on now.
+    TCanvas* TargetCanvas() const { return target_; }
+    void SetTargetCanvas(TCanvas* canvas);
+    platform::HDC Handle();
 
     // ---- primitives on the device context ----
     void MoveTo(int x, int y) override;
@@ -43,6 +56,8 @@ public:
     void FillRect(const TRect& rect) override;
     void Rectangle(int left, int top, int right, int bottom) override;
     void Polygon(const TPoint* points, int count) override;
+    void RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) override;
+    void Polyline(const std::vector<TPoint>& points) override;
     void ClipToRect(const TRect& rect) override;
     void RemoveClip() override;
 
@@ -60,8 +75,8 @@ public:
     TPoint ChartToScreen(int x, int y, int z) override;
     void ScreenToChart(int& x, int& y, int z) const;
     // Titles and the legend are drawn flat inside a 3D view.
-    void RotationOff();
-    void RotationOn();
+    void RotationOff() override;
+    void RotationOn() override;
 
     bool Active3D() const { return active3D_; }
     bool ObliqueMode() const { return obliqueMode_; }
@@ -72,19 +87,17 @@ public:
 
 protected:
     void RealizePen();
-    // The brush a shape is filled with, selected; the old one goes back with the release.
-    platform::HGDIOBJ SelectFillBrush();
-    void ReleaseFillBrush(platform::HGDIOBJ old);
-    void RealizeFont(int escapement);
+    template <class Shape>
+    void WithTools(Shape shape);
+    void RealizeFont(platform::HDC dc, int escapement);
+    platform::HDC MeasureHandle();
     void ReleaseTools();
-    void ReleaseBuffer();
 
+    TCanvas* target_ = nullptr;
+    TRect canvasBounds_;
     platform::HDC dc_ = nullptr;
-    platform::HDC bufferDC_ = nullptr;
-    platform::HBITMAP bufferBitmap_ = nullptr;
-    platform::HGDIOBJ bufferOldBitmap_ = nullptr;
-    int bufferWidth_ = 0;
-    int bufferHeight_ = 0;
+    TBitmap* buffer_ = nullptr;
+    std::unique_ptr<TBitmap> ownBuffer_;
     bool buffered_ = true;
     bool bufferStale_ = true;
     platform::HPEN pen_ = nullptr;
@@ -94,6 +107,7 @@ protected:
     std::string fontName_;
     int fontSize_ = 8;
     TColor fontColor_ = clBlack;
+    std::unique_ptr<TCanvas> measure_;
     platform::HRGN savedClip_ = nullptr;
     bool hasSavedClip_ = false;
 

@@ -4,6 +4,8 @@
 #include "chart/ChartCanvas3D.h"
 
 #include "chart/ChartConst.h"
+#include "chart/ChartGeometry.h"
+#include "ui/MeasureCanvas.h"
 #include "ui/NumberConversion.h"
 #include "ui/Rounding.h"
 
@@ -43,13 +45,32 @@ int MixMode(TPenMode mode) {
 
 TChartCanvas3D::TChartCanvas3D()
     : fontName_(ChartConst::DefaultFontName), fontSize_(StrToIntDef(ChartConst::DefaultFontSize, 8)) {
-    Pen().OnChange = [this] { penDirty_ = true; };
+    Pen().OnChange = [this](TObject*) { penDirty_ = true; };
 }
 
 TChartCanvas3D::~TChartCanvas3D() {
     ReleaseTools();
-    ReleaseBuffer();
     if (savedClip_) DeleteObject(savedClip_);
+}
+
+HDC TChartCanvas3D::Handle() {
+    HDC dc = target_ ? target_->Handle() : nullptr;
+    if (dc != dc_) {
+        // The bitmap made its context again (its pixels were touched): the
+        // old one is gone with our tools in it.
+        dc_ = nullptr;
+        ReleaseTools();
+        dc_ = dc;
+    }
+    return dc_;
+}
+
+HDC TChartCanvas3D::MeasureHandle() {
+    if (target_ && target_->HandleAllocated()) return Handle();
+    // Outside a paint the control's canvas has no context: text is measured
+    // on a context of our own with the same font.
+    if (!measure_) measure_ = std::make_unique<TMeasureCanvas>();
+    return measure_->Handle();
 }
 
 void TChartCanvas3D::ReleaseTools() {
@@ -57,6 +78,7 @@ void TChartCanvas3D::ReleaseTools() {
         SelectObject(dc_, GetStockObject(BLACK_PEN));
         SelectObject(dc_, GetStockObject(SYSTEM_FONT));
     }
+    if (measure_) SelectObject(measure_->Handle(), GetStockObject(SYSTEM_FONT));
     if (pen_) DeleteObject(pen_);
     if (font_) DeleteObject(font_);
     pen_ = nullptr;
@@ -65,71 +87,74 @@ void TChartCanvas3D::ReleaseTools() {
     fontEscapement_ = -1;
 }
 
-void TChartCanvas3D::ReleaseBuffer() {
-    if (bufferDC_) {
-        if (dc_ == bufferDC_) ReleaseTools();
-        SelectObject(bufferDC_, bufferOldBitmap_);
-        DeleteDC(bufferDC_);
-    }
-    if (bufferBitmap_) DeleteObject(bufferBitmap_);
-    if (dc_ == bufferDC_) dc_ = nullptr;
-    bufferDC_ = nullptr;
-    bufferBitmap_ = nullptr;
-    bufferWidth_ = bufferHeight_ = 0;
+void TChartCanvas3D::SetTargetCanvas(TCanvas* canvas) {
+    if (target_ == canvas) return;
+    ReleaseTools();
+    target_ = canvas;
+    dc_ = nullptr;
+    if (target_) target_->Refresh();  // its own tools out of the context: ours go in
 }
 
-void TChartCanvas3D::SetTargetDC(HDC dc) {
-    if (dc_ == dc) return;
-    ReleaseTools();
-    dc_ = dc;
+void TChartCanvas3D::ReleaseBuffer() {
+    if (buffer_ && target_ == buffer_->Canvas()) SetTargetCanvas(nullptr);
+    buffer_ = nullptr;
+    ownBuffer_.reset();
 }
+
+void TChartCanvas3D::SetBuffer(TBitmap* bitmap) { buffer_ = bitmap; }
 
 void TChartCanvas3D::SetBuffered(bool value) {
     if (buffered_ == value) return;
     buffered_ = value;
-    if (!value && bufferDC_) {
-        ReleaseBuffer();
+    if (!value && buffer_) {
+        if (!KeepBuffer) ReleaseBuffer();
         bufferStale_ = true;
-    } else if (value && bufferDC_) {
-        SetTargetDC(bufferDC_);
+    } else if (value && buffer_) {
+        SetTargetCanvas(buffer_->Canvas());
     }
 }
 
-TRect TChartCanvas3D::PrepareDrawing(HDC destination, TView3DOptions* options, bool view3D, const TRect& userRect) {
+TRect TChartCanvas3D::PrepareDrawing(TCanvas* destination, TView3DOptions* options, TColor, bool view3D,
+                                     const TRect& userRect) {
+    canvasBounds_ = userRect;
     PrepareProjection(options, view3D);
     if (!buffered_) {
-        SetTargetDC(destination);
+        SetTargetCanvas(destination);
         return userRect;
     }
-    const int width = std::max(1, userRect.Width());
-    const int height = std::max(1, userRect.Height());
-    if (!bufferDC_ || width != bufferWidth_ || height != bufferHeight_) {
-        ReleaseBuffer();
-        BITMAPINFO info{};
-        info.bmiHeader.biWidth = width;
-        info.bmiHeader.biHeight = -height;
-        info.bmiHeader.biBitCount = 32;
-        void* bits = nullptr;
-        bufferDC_ = CreateCompatibleDC(destination);
-        bufferBitmap_ = CreateDIBSection(bufferDC_, &info, DIB_RGB_COLORS, &bits, nullptr, 0);
-        bufferOldBitmap_ = SelectObject(bufferDC_, bufferBitmap_);
-        bufferWidth_ = width;
-        bufferHeight_ = height;
+    int width = 0, height = 0;
+    RectExtent(userRect, width, height);
+    if (!buffer_) {
+        ownBuffer_ = std::make_unique<TBitmap>();
+        buffer_ = ownBuffer_.get();
     }
-    SetTargetDC(bufferDC_);
+    if (buffer_->Width() != width || buffer_->Height() != height) {
+        SetTargetCanvas(nullptr);
+        buffer_->SetSize(width, height);
+    }
+    buffer_->Canvas()->OnChange = nullptr;
+    buffer_->Canvas()->OnChanging = nullptr;
+    SetTargetCanvas(buffer_->Canvas());
     return TRect{0, 0, width, height};
 }
 
-void TChartCanvas3D::PresentBuffer(HDC destination, const TRect& userRect) {
-    if (buffered_ && bufferDC_) {
-        BitBlt(destination, userRect.Left, userRect.Top, bufferWidth_, bufferHeight_, bufferDC_, 0, 0, SRCCOPY);
-        bufferStale_ = false;
-    }
+void TChartCanvas3D::CopyBufferTo(int x, int y, TCanvas& destination) {
+    if (!buffer_) return;
+    BitBlt(destination.Handle(), x, y, buffer_->Width(), buffer_->Height(), Handle(), 0, 0, SRCCOPY);
 }
 
-bool TChartCanvas3D::RepaintFromBuffer(HDC destination) {
-    if (bufferStale_ || !bufferDC_) return false;
-    BitBlt(destination, 0, 0, bufferWidth_, bufferHeight_, bufferDC_, 0, 0, SRCCOPY);
+void TChartCanvas3D::PresentBuffer(TCanvas* destination, TCanvas* defaultCanvas, const TRect& userRect) {
+    if (buffered_ && buffer_ && destination) {
+        SetTargetCanvas(buffer_->Canvas());
+        CopyBufferTo(userRect.Left, userRect.Top, *destination);
+        bufferStale_ = false;
+    }
+    SetTargetCanvas(defaultCanvas);
+}
+
+bool TChartCanvas3D::RepaintFromBuffer() {
+    if (bufferStale_ || !buffer_ || !target_) return false;
+    BitBlt(target_->Handle(), 0, 0, buffer_->Width(), buffer_->Height(), buffer_->Canvas()->Handle(), 0, 0, SRCCOPY);
     return true;
 }
 
@@ -137,6 +162,7 @@ bool TChartCanvas3D::RepaintFromBuffer(HDC destination) {
 
 void TChartCanvas3D::RealizePen() {
     if (!penDirty_ && pen_) return;
+    Handle();
     const TChartPen& p = Pen();
     const COLORREF color = ToColorRef(p.Color());
     HPEN made;
@@ -168,11 +194,12 @@ void TChartCanvas3D::RealizePen() {
     penDirty_ = false;
 }
 
-void TChartCanvas3D::MoveTo(int x, int y) { MoveToEx(dc_, x, y, nullptr); }
+void TChartCanvas3D::MoveTo(int x, int y) { MoveToEx(Handle(), x, y, nullptr); }
 
 void TChartCanvas3D::LineTo(int x, int y) {
+    const HDC dc = Handle();
     RealizePen();
-    platform::LineTo(dc_, x, y);
+    platform::LineTo(dc, x, y);
 }
 
 void TChartCanvas3D::FillRect(const TRect& rect) {
@@ -180,35 +207,49 @@ void TChartCanvas3D::FillRect(const TRect& rect) {
     const TColor color = Brush().Color() == clDefault ? clWhite : Brush().Color();
     HBRUSH brush = CreateSolidBrush(ToColorRef(color));
     const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-    platform::FillRect(dc_, &r, brush);
+    platform::FillRect(Handle(), &r, brush);
     DeleteObject(brush);
 }
 
-void TChartCanvas3D::Rectangle(int left, int top, int right, int bottom) {
+// Runs `shape` with the pen and a brush of the canvas' brush selected.
+template <class Shape>
+void TChartCanvas3D::WithTools(Shape shape) {
+    const HDC dc = Handle();
     RealizePen();
-    const HGDIOBJ old = SelectFillBrush();
-    platform::Rectangle(dc_, left, top, right, bottom);
-    ReleaseFillBrush(old);
+    HBRUSH brush = nullptr;
+    HGDIOBJ old;
+    if (Brush().Style() == TBrushStyle::bsClear) {
+        old = SelectObject(dc, GetStockObject(NULL_BRUSH));
+    } else {
+        const TColor color = Brush().Color() == clDefault ? clWhite : Brush().Color();
+        brush = CreateSolidBrush(ToColorRef(Monochrome() ? clWhite : color));
+        old = SelectObject(dc, brush);
+    }
+    shape(dc);
+    SelectObject(dc, old);
+    if (brush) DeleteObject(brush);
+}
+
+void TChartCanvas3D::Rectangle(int left, int top, int right, int bottom) {
+    WithTools([&](HDC dc) { platform::Rectangle(dc, left, top, right, bottom); });
 }
 
 void TChartCanvas3D::Polygon(const TPoint* points, int count) {
+    if (count <= 0) return;
+    std::vector<POINT> corners(points, points + count);
+    WithTools([&](HDC dc) { platform::Polygon(dc, corners.data(), count); });
+}
+
+void TChartCanvas3D::RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) {
+    WithTools([&](HDC dc) { platform::RoundRect(dc, x1, y1, x2, y2, x3, y3); });
+}
+
+void TChartCanvas3D::Polyline(const std::vector<TPoint>& points) {
+    if (points.empty()) return;
+    std::vector<POINT> p(points.begin(), points.end());
+    const HDC dc = Handle();
     RealizePen();
-    std::vector<POINT> corners(static_cast<std::size_t>(std::max(count, 0)));
-    for (int i = 0; i < count; ++i) corners[i] = {points[i].X, points[i].Y};
-    const HGDIOBJ old = SelectFillBrush();
-    platform::Polygon(dc_, corners.data(), count);
-    ReleaseFillBrush(old);
-}
-
-HGDIOBJ TChartCanvas3D::SelectFillBrush() {
-    if (Brush().Style() == TBrushStyle::bsClear) return SelectObject(dc_, GetStockObject(NULL_BRUSH));
-    const TColor color = Brush().Color() == clDefault ? clWhite : Brush().Color();
-    return SelectObject(dc_, CreateSolidBrush(ToColorRef(Monochrome() ? clWhite : color)));
-}
-
-void TChartCanvas3D::ReleaseFillBrush(HGDIOBJ old) {
-    // a stock brush is not deleted
-    DeleteObject(SelectObject(dc_, old));
+    platform::Polyline(dc, p.data(), static_cast<int>(p.size()));
 }
 
 // ---- text ----
@@ -220,63 +261,72 @@ void TChartCanvas3D::SetFont(const std::string& name, int size, TColor color) {
     fontEscapement_ = -1;
 }
 
-void TChartCanvas3D::RealizeFont(int escapement) {
-    if (font_ && fontEscapement_ == escapement) return;
-    LOGFONTA lf{};
-    const double size = fontSize_ * fontScale_ * 0.01;
-    const int scaled = std::max(1, static_cast<int>(Round(zoomText_ && zoomFactor_ != 1 ? size * zoomFactor_ : size)));
-    lf.lfHeight = -MulDiv(scaled, 96, 72);
-    lf.lfEscapement = escapement;
-    lf.lfOrientation = escapement;
-    lf.lfWeight = 400;
-    lf.lfCharSet = 1;
-    if (escapement != 0) {
-        lf.lfOutPrecision = 7;  // OUT_TT_ONLY_PRECIS
-        lf.lfQuality = 4;       // antialiased
+void TChartCanvas3D::RealizeFont(HDC dc, int escapement) {
+    if (!font_ || fontEscapement_ != escapement) {
+        LOGFONTA lf{};
+        const double size = fontSize_ * fontScale_ * 0.01;
+        const int scaled =
+            std::max(1, static_cast<int>(Round(zoomText_ && zoomFactor_ != 1 ? size * zoomFactor_ : size)));
+        lf.lfHeight = -MulDiv(scaled, 96, 72);
+        lf.lfEscapement = escapement;
+        lf.lfOrientation = escapement;
+        lf.lfWeight = 400;
+        lf.lfCharSet = 1;
+        if (escapement != 0) {
+            lf.lfOutPrecision = 7;  // OUT_TT_ONLY_PRECIS
+            lf.lfQuality = 4;       // antialiased
+        }
+        std::strncpy(lf.lfFaceName, fontName_.c_str(), sizeof lf.lfFaceName - 1);
+        HFONT made = CreateFontIndirectA(&lf);
+        SelectObject(dc, made);
+        if (font_) DeleteObject(font_);
+        font_ = made;
+        fontEscapement_ = escapement;
+        return;
     }
-    std::strncpy(lf.lfFaceName, fontName_.c_str(), sizeof lf.lfFaceName - 1);
-    HFONT made = CreateFontIndirectA(&lf);
-    SelectObject(dc_, made);
-    if (font_) DeleteObject(font_);
-    font_ = made;
-    fontEscapement_ = escapement;
+    SelectObject(dc, font_);
 }
 
 void TChartCanvas3D::TextOut(int x, int y, const std::string& text) {
-    RealizeFont(0);
-    platform::SetTextAlign(dc_, TextAlign());
-    SetBkMode(dc_, TRANSPARENT);
-    SetTextColor(dc_, ToColorRef(Monochrome() ? clBlack : fontColor_));
-    TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+    const HDC dc = Handle();
+    RealizeFont(dc, 0);
+    platform::SetTextAlign(dc, TextAlign());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(Monochrome() ? clBlack : fontColor_));
+    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 
 void TChartCanvas3D::TextOutRotated(int x, int y, const std::string& text, int angle) {
     while (angle > 360) angle -= 360;
     Brush().SetStyle(TBrushStyle::bsClear);
-    RealizeFont(static_cast<int>(Round(angle * 10.0)));
-    platform::SetTextAlign(dc_, TextAlign());
-    SetBkMode(dc_, TRANSPARENT);
-    SetTextColor(dc_, ToColorRef(Monochrome() ? clBlack : fontColor_));
-    TextOutA(dc_, x, y, text.c_str(), static_cast<int>(text.size()));
+    const HDC dc = Handle();
+    RealizeFont(dc, static_cast<int>(Round(angle * 10.0)));
+    platform::SetTextAlign(dc, TextAlign());
+    SetBkMode(dc, TRANSPARENT);
+    SetTextColor(dc, ToColorRef(Monochrome() ? clBlack : fontColor_));
+    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
 }
 
 int TChartCanvas3D::TextWidth(const std::string& text) {
-    RealizeFont(0);
+    const HDC dc = MeasureHandle();
+    RealizeFont(dc, 0);
     SIZE size{};
-    GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     return size.cx;
 }
 
 int TChartCanvas3D::TextHeight(const std::string& text) {
-    RealizeFont(0);
+    const HDC dc = MeasureHandle();
+    RealizeFont(dc, 0);
     SIZE size{};
-    GetTextExtentPoint32A(dc_, text.c_str(), static_cast<int>(text.size()), &size);
+    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     return size.cy;
 }
 
 // ---- clipping ----
 
 void TChartCanvas3D::ClipToRect(const TRect& rect) {
+    Handle();
     POINT corners[2] = {{rect.Left, rect.Top}, {rect.Right, rect.Bottom}};
     LPtoDP(dc_, corners, 2);
     if (!savedClip_) savedClip_ = CreateRectRgn(0, 0, 0, 0);
@@ -287,6 +337,7 @@ void TChartCanvas3D::ClipToRect(const TRect& rect) {
 }
 
 void TChartCanvas3D::RemoveClip() {
+    Handle();
     SelectClipRgn(dc_, hasSavedClip_ ? savedClip_ : nullptr);
     hasSavedClip_ = false;
 }

@@ -1,29 +1,87 @@
 #pragma once
-// The root of every chart: its drawing canvas, the four margins and the
-// frame, the plot rectangle worked out inside them, the 3D view options and
-// one drawing cycle per frame.
+// The windowed control at the root of every chart: its drawing canvas, the
+// four margins and the frame, the plot rectangle worked out inside them, the
+// 3D view options, one drawing cycle per frame (through the canvas' buffer
+// on screen), its own frame and the listeners of its mouse and view events.
 
 #include "chart/ChartPen.h"
+#include "chart/ChartShadow.h"
 #include "chart/ChartTypes.h"
 #include "chart/View3DOptions.h"
+#include "chart/ChartZoom.h"
+
+#include "ui/Bitmap.h"
+#include "ui/Panels.h"
 
 #include <memory>
+#include <string>
+#include <vector>
 
 class TCanvas3D;
+class TChartCanvas3D;
+class TBitmap;
 
 enum TChartUnits { muPercent, muPixels };
 
-class TCustomChartPanel {
+// Printing and metafiles follow the screen: clipping stays allowed; a printed
+// chart has no background fill nor bevels; the window background is never erased.
+constexpr bool ClipOnPrinters = true;
+constexpr bool ClipOnMetafiles = true;
+constexpr bool PrintPanelBackground = false;
+constexpr bool EraseWindowBackground = false;
+
+// A panel whose caption never takes the component's name.
+class TCustomPanelNoCaption : public TCustomPanel {
 public:
-    TCustomChartPanel();
-    virtual ~TCustomChartPanel() = default;
+    explicit TCustomPanelNoCaption(TComponent* owner);
+};
+
+class TCustomChartPanel;
+
+struct TChartEvent {
+    virtual ~TChartEvent() = default;
+    TCustomChartPanel* Sender = nullptr;
+};
+
+enum TChartMouseEventKind { cmeDown, cmeUp, cmeMove };
+
+struct TChartMouseEvent : TChartEvent {
+    TChartMouseEventKind Kind = cmeDown;
+    TMouseButton Button = TMouseButton::mbLeft;
+    TShiftState Shift;
+    int X = 0;
+    int Y = 0;
+};
+
+struct TChartView3DEvent : TChartEvent {};
+
+class ITChartEventListener {
+public:
+    virtual ~ITChartEventListener() = default;
+    virtual void ChartEvent(TChartEvent& event) = 0;
+};
+
+using TChartEventListeners = std::vector<ITChartEventListener*>;
+
+class TCustomChartPanel : public TCustomPanelNoCaption {
+public:
+    explicit TCustomChartPanel(TComponent* owner = nullptr);
+    ~TCustomChartPanel() override;
     TCustomChartPanel(const TCustomChartPanel&) = delete;
     TCustomChartPanel& operator=(const TCustomChartPanel&) = delete;
 
+    void Assign(const TPersistent* source) override;
+    // To a picture or a graphic: the chart drawn into a bitmap of the panel's size.
+    void AssignTo(TPersistent* destination) const override;
+    void Loaded() override;
+
     // ---- frame and margins ----
     TChartHiddenPen& Border() { return border_; }
+    void SetBorder(const TChartPen& pen) { border_.Assign(&pen); }
+    int BorderRound() const { return borderRound_; }
+    void SetBorderRound(int value);
     int Margin(int index) const { return margins_[index]; }  // 0 left, 1 top, 2 right, 3 bottom
-    void SetMargin(int index, int value);
+    void SetMargin(int index, int value) { ChangeInteger(margins_[index], value); }
     int MarginLeft() const { return margins_[0]; }
     int MarginTop() const { return margins_[1]; }
     int MarginRight() const { return margins_[2]; }
@@ -34,15 +92,16 @@ public:
     void SetMarginBottom(int v) { SetMargin(3, v); }
     TChartUnits MarginUnits() const { return marginUnits_; }
     void SetMarginUnits(TChartUnits value);
-    // The platform panel's frame: bevels and the border around the client.
+    // The band inside the bevels, in the panel's colour.
     int BorderWidth() const { return borderWidth_; }
-    void SetBorderWidth(int value);
-    bool BevelInner() const { return bevelInner_; }
-    void SetBevelInner(bool value);
-    bool BevelOuter() const { return bevelOuter_; }
-    void SetBevelOuter(bool value);
-    int BevelWidth() const { return bevelWidth_; }
+    void SetBorderWidth(int value) { ChangeInteger(borderWidth_, value); }
+    // The panel's bevels; an unchanged value does not repaint.
+    void SetBevelInner(TPanelBevel value);
+    void SetBevelOuter(TPanelBevel value);
     void SetBevelWidth(int value);
+    TChartShadow& Shadow() { return shadow_; }
+    void SetShadow(const TChartShadow& shadow) { shadow_.Assign(shadow); }
+    bool PrintProportional = true;
 
     // ---- the plot rectangle ----
     const TRect& RenderRect() const { return renderRect_; }
@@ -58,46 +117,91 @@ public:
     void FinishPlotRect();
 
     // ---- drawing ----
+    // The canvas all chart drawing goes through: the panel's own, or one
+    // given with SetCanvas (kept alive by the caller; nullptr goes back).
     TCanvas3D* Canvas() const { return canvas_; }
-    void SetCanvas(TCanvas3D* canvas) { canvas_ = canvas; }
-    // One whole frame within `rect`: the plot rectangle, then the contents.
-    void RenderTo(const TRect& rect);
+    void SetCanvas(TCanvas3D* canvas);
+    // The control's own canvas, where screen painting ends.
+    TCanvas* ControlCanvas() { return TCustomControl::Canvas(); }
+    // One whole frame onto `canvas` within `rect`.
+    virtual void RenderTo(TCanvas* canvas, const TRect& rect);
+    void RenderToControl();
+    // Straight onto `canvas`, without the buffer; buffering is restored after.
+    void RenderUnbuffered(TCanvas* canvas, const TRect& rect);
+    void RenderToMetafile(TCanvas* canvas, const TRect& rect);
+    // The caller owns the bitmap.
+    std::unique_ptr<TBitmap> CreateBitmap();
+    std::unique_ptr<TBitmap> CreateBitmapOf(TColor backColor, const TRect& rect, TPixelFormat format);
     virtual void DrawContents(const TRect&) {}
+    // The colour behind the chart.
+    virtual TColor BackgroundColor() { return Color(); }
+    // The client rectangle with a parent, else (0, 0, Width, Height).
+    TRect PanelRect() const;
+    TRect ClientRect() const override { return TWinControl::ClientRect(); }
     bool View3D() const { return view3D_; }
     void SetView3D(bool value);
     TView3DOptions& View3DOptions() { return view3DOptions_; }
+    void SetView3DOptions(const TView3DOptions& options) { view3DOptions_.Assign(options); }
+    bool Monochrome() const;
+    void SetMonochrome(bool value);
     int Depth3DWidth() const { return depth3DWidth_; }
     int Depth3DHeight() const { return depth3DHeight_; }
     bool UseZOrder() const { return useZOrder_; }
+    // A hatch in the background colour would vanish: it takes black or white.
+    void SetContrastBrush(TColor color, const TChartBrush& brush, TColor backColor);
+    bool ClipAllowed() const;
+    void DrawPanelFrame(const TRect& rect);
+    void DrawBevel(TCanvas3D& canvas, TPanelBevel bevel, TRect& rect, int cornerSize, int width);
+    void ApplyRoundRegion();
+
+    // ---- change routines: store a new value and repaint ----
+    void ChangeBoolean(bool& field, bool value);
+    void ChangeInteger(int& field, int value);
+    void ChangeDouble(double& field, double value);
+    void ChangeColor(TColor& field, TColor value);
+    void ChangeString(std::string& field, const std::string& value);
+    // The change callback of the owned parts.
+    void ElementChanged() { Invalidate(); }
 
     // ---- state ----
-    bool Loading() const { return loading_; }
+    bool Loading() const { return loading_ || IsLoading(); }
     bool Reading() const { return reading_; }
     bool RepaintOnChange() const { return repaintOnChange_; }
     void SetRepaintOnChange(bool value) { repaintOnChange_ = value; }
-    // Repaint request; the panel as a windowed control invalidates itself here.
-    virtual void Invalidate() {}
-    // Repaints at once (the animated zoom shows each of its steps).
-    void Refresh() {
-        if (canvas_) RenderTo(renderRect_);
-    }
-    // The control's size, for a plot rectangle that came out empty.
-    int Width() const { return width_; }
-    int Height() const { return height_; }
-    void SetBounds(int width, int height) {
-        width_ = width;
-        height_ = height;
-    }
+    bool IsPrinting = false;
+    TRect PrintMargins{15, 15, 15, 15};
+    int PrintScale = 0;
+    TCursor SavedCursor = crDefault;
+    TZoomPanning& ScrollDrag() { return scrollDrag_; }
+    // Marks the buffer stale and repaints, unless RepaintOnChange is off.
+    void Invalidate() override;
+    // The mouse position in client coordinates.
+    TPoint CursorPosition() const;
+
+    // ---- listeners ----
+    TChartEventListeners& EventListeners() { return listeners_; }
+    void AnnounceEvent(TChartEvent& event);
+    void AnnounceMouseEvent(TChartMouseEventKind kind, TMouseButton button, TShiftState shift, int x, int y);
+    // A listener or handler sets it to stop the current mouse event.
+    bool MouseCancelled = false;
 
 protected:
+    void CreateParams(TCreateParams& params) override;
+    void Paint() override;
+    void Dispatch(TMessage& message) override;
+    void Resize() override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void DblClick() override;
+
     TCanvas3D* canvas_ = nullptr;
     TChartHiddenPen border_;
+    int borderRound_ = 0;
     int margins_[4] = {3, 4, 3, 4};
     TChartUnits marginUnits_ = muPercent;
     int borderWidth_ = 0;
-    bool bevelInner_ = false;
-    bool bevelOuter_ = true;
-    int bevelWidth_ = 1;
+    TChartShadow shadow_;
     TRect renderRect_;
     TRect plotRect_;
     bool fixedPlotRect_ = false;
@@ -113,6 +217,10 @@ protected:
     bool loading_ = false;
     bool reading_ = false;
     bool repaintOnChange_ = true;
-    int width_ = 0;
-    int height_ = 0;
+
+private:
+    std::unique_ptr<TChartCanvas3D> ownCanvas_;
+    TZoomPanning scrollDrag_;
+    TChartEventListeners listeners_;
+    bool applyingRoundRegion_ = false;
 };

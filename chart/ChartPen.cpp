@@ -1,5 +1,7 @@
 #include "chart/ChartPen.h"
 
+#include "ui/Picture.h"
+
 #include <utility>
 
 namespace {
@@ -13,40 +15,23 @@ bool Store(T& field, const T& value) {
 
 }  // namespace
 
-TChartPen::TChartPen(TChangeEvent onChange) : OnChange(std::move(onChange)) {}
-
-void TChartPen::Changed() {
-    if (OnChange) OnChange();
+TNotifyEvent ChangeCallback(TChangeEvent onChange) {
+    if (!onChange) return nullptr;
+    return [f = std::move(onChange)](TObject*) { f(); };
 }
 
-void TChartPen::Assign(const TChartPen& source) {
-    visible_ = source.visible_;
-    smallDots_ = source.smallDots_;
-    smallSpace_ = source.smallSpace_;
-    endStyle_ = source.endStyle_;
-    AssignPlatformPen(source);
+TChartPen::TChartPen(TChangeEvent onChange) { OnChange = ChangeCallback(std::move(onChange)); }
+
+void TChartPen::Assign(const TPersistent* source) {
+    if (auto* pen = dynamic_cast<const TChartPen*>(source)) {
+        visible_ = pen->visible_;
+        smallDots_ = pen->smallDots_;
+        smallSpace_ = pen->smallSpace_;
+        endStyle_ = pen->endStyle_;
+    }
+    TPen::Assign(source);
 }
 
-void TChartPen::AssignPlatformPen(const TChartPen& source) {
-    color_ = source.color_;
-    style_ = source.style_;
-    width_ = source.width_;
-    mode_ = source.mode_;
-    Changed();
-}
-
-void TChartPen::SetColor(TColor v) {
-    if (Store(color_, v)) Changed();
-}
-void TChartPen::SetStyle(TPenStyle v) {
-    if (Store(style_, v)) Changed();
-}
-void TChartPen::SetWidth(int v) {
-    if (Store(width_, v)) Changed();
-}
-void TChartPen::SetMode(TPenMode v) {
-    if (Store(mode_, v)) Changed();
-}
 void TChartPen::SetEndStyle(TPenEndStyle v) {
     if (Store(endStyle_, v)) Changed();
 }
@@ -66,31 +51,55 @@ TChartHiddenPen::TChartHiddenPen(TChangeEvent onChange) : TChartPen(std::move(on
 }
 
 TDottedGrayPen::TDottedGrayPen(TChangeEvent onChange) : TChartPen(std::move(onChange)) {
-    color_ = clGray;
-    style_ = TPenStyle::psDot;
+    Quietly([this] {
+        SetColor(clGray);
+        SetStyle(TPenStyle::psDot);
+    });
 }
 
-TDarkGrayPen::TDarkGrayPen(TChangeEvent onChange) : TChartPen(std::move(onChange)) { color_ = clGray; }
-
-TWhitePen::TWhitePen(TChangeEvent onChange) : TChartPen(std::move(onChange)) { color_ = clWhite; }
-
-void TChartBrush::Changed() {
-    if (OnChange) OnChange();
+TDarkGrayPen::TDarkGrayPen(TChangeEvent onChange) : TChartPen(std::move(onChange)) {
+    Quietly([this] { SetColor(clGray); });
 }
 
-void TChartBrush::Assign(const TChartBrush& source) {
-    backColor_ = source.backColor_;
-    color_ = source.color_;
-    style_ = source.style_;
-    Changed();
+TWhitePen::TWhitePen(TChangeEvent onChange) : TChartPen(std::move(onChange)) {
+    Quietly([this] { SetColor(clWhite); });
 }
 
-void TChartBrush::SetColor(TColor v) {
-    if (Store(color_, v)) Changed();
+TChartBrush::TChartBrush(TChangeEvent onChange) {
+    SetColor(clDefault);
+    OnChange = ChangeCallback(std::move(onChange));
 }
-void TChartBrush::SetStyle(TBrushStyle v) {
-    if (Store(style_, v)) Changed();
+
+TChartBrush::~TChartBrush() = default;
+
+void TChartBrush::Assign(const TPersistent* source) {
+    if (auto* brush = dynamic_cast<const TChartBrush*>(source)) {
+        SetImage(brush->HasImage() ? brush->image_.get() : nullptr);
+        backColor_ = brush->backColor_;
+    }
+    TBrush::Assign(source);
 }
+
 void TChartBrush::SetBackColor(TColor v) {
     if (Store(backColor_, v)) Changed();
+}
+
+TPicture* TChartBrush::Image() {
+    if (!image_) {
+        image_ = std::make_unique<TPicture>();
+        image_->OnChange = [this](TObject*) { Changed(); };
+    }
+    return image_.get();
+}
+
+bool TChartBrush::HasImage() const { return image_ && image_->Graphic(); }
+
+void TChartBrush::SetImage(const TPicture* picture) {
+    if (!picture) {
+        image_.reset();
+        Changed();
+        return;
+    }
+    Image()->Assign(picture);
+    Changed();
 }

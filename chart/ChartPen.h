@@ -1,39 +1,29 @@
 #pragma once
-// The pens and brush every chart element keeps: a line's colour, style,
-// width and visibility; an area's fill colour, style and hatch background.
-// (The class library's pen and brush become their base once it has them.)
+// The pens and brush every chart element keeps: the class library's pen
+// with an end style, small dots and a visibility of its own; its brush with
+// the colour behind hatch lines and a picture to fill with.
 
 #include "chart/ChartTypes.h"
 
-#include <functional>
+#include "ui/GraphicsObjects.h"
 
-enum class TPenStyle { psSolid, psDash, psDot, psDashDot, psDashDotDot, psClear, psInsideFrame };
-enum class TPenMode {
-    pmBlack, pmWhite, pmNop, pmNot, pmCopy, pmNotCopy, pmMergePenNot, pmMaskPenNot, pmMergeNotPen, pmMaskNotPen,
-    pmMerge, pmNotMerge, pmMask, pmNotMask, pmXor, pmNotXor
-};
+#include <functional>
+#include <memory>
+
+class TPicture;
+
 enum TPenEndStyle { esRound, esSquare, esFlat };
-enum class TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
 
 using TChangeEvent = std::function<void()>;
 
-class TChartPen {
+class TChartPen : public TPen {
 public:
     explicit TChartPen(TChangeEvent onChange = nullptr);
-    virtual ~TChartPen() = default;
-    // From another chart pen every setting; `AssignPlatformPen` copies only
-    // what a plain pen has.
-    void Assign(const TChartPen& source);
-    void AssignPlatformPen(const TChartPen& source);
+    // From another chart pen its own settings first; from any pen what a
+    // plain pen has.
+    void Assign(const TPersistent* source) override;
+    void Assign(const TPen& source) { Assign(static_cast<const TPersistent*>(&source)); }
 
-    TColor Color() const { return color_; }
-    void SetColor(TColor value);
-    TPenStyle Style() const { return style_; }
-    void SetStyle(TPenStyle value);
-    int Width() const { return width_; }
-    void SetWidth(int value);
-    TPenMode Mode() const { return mode_; }
-    void SetMode(TPenMode value);
     TPenEndStyle EndStyle() const { return endStyle_; }
     void SetEndStyle(TPenEndStyle value);
     bool SmallDots() const { return smallDots_; }
@@ -45,19 +35,21 @@ public:
     void Hide() { SetVisible(false); }
     void Show() { SetVisible(true); }
 
+    // An owner's own default end style (the panel's border is flat).
+    void SetDefaultEndStyle(TPenEndStyle value) { endStyle_ = defaultEndStyle_ = value; }
     // What the form data holds: only what differs from the class's defaults.
     virtual bool VisibleStored() const { return visible_ != defaultVisible_; }
     bool EndStyleStored() const { return endStyle_ != defaultEndStyle_; }
 
-    TChangeEvent OnChange;
-
 protected:
-    void Changed();
+    // Settings a constructor makes, without telling anybody.
+    template <class F>
+    void Quietly(F set) {
+        auto keep = std::move(OnChange);
+        set();
+        OnChange = std::move(keep);
+    }
 
-    TColor color_ = clBlack;
-    TPenStyle style_ = TPenStyle::psSolid;
-    int width_ = 1;
-    TPenMode mode_ = TPenMode::pmCopy;
     TPenEndStyle endStyle_ = esRound;
     bool smallDots_ = false;
     int smallSpace_ = 0;
@@ -87,25 +79,28 @@ public:
     bool VisibleStored() const override { return true; }
 };
 
-class TChartBrush {
+class TChartBrush : public TBrush {
 public:
-    explicit TChartBrush(TChangeEvent onChange = nullptr) : OnChange(std::move(onChange)) {}
-    void Assign(const TChartBrush& source);
+    explicit TChartBrush(TChangeEvent onChange = nullptr);
+    ~TChartBrush() override;
+    // From another chart brush its picture and hatch background first; from
+    // any brush its colour and style.
+    void Assign(const TPersistent* source) override;
+    void Assign(const TBrush& source) { Assign(static_cast<const TPersistent*>(&source)); }
 
-    TColor Color() const { return color_; }
-    void SetColor(TColor value);
-    TBrushStyle Style() const { return style_; }
-    void SetStyle(TBrushStyle value);
     // The colour between hatch lines; clNone lets the background show.
     TColor BackColor() const { return backColor_; }
     void SetBackColor(TColor value);
-
-    TChangeEvent OnChange;
+    // Made on first use; a picture with a graphic fills as a pattern.
+    TPicture* Image();
+    bool HasImage() const;
+    // Nothing drops the picture; anything else is copied.
+    void SetImage(const TPicture* picture);
 
 private:
-    void Changed();
-
-    TColor color_ = clDefault;
-    TBrushStyle style_ = TBrushStyle::bsSolid;
     TColor backColor_ = clNone;
+    std::unique_ptr<TPicture> image_;
 };
+
+// A change callback that takes no sender, as the chart's parts give them.
+TNotifyEvent ChangeCallback(TChangeEvent onChange);

@@ -17,7 +17,7 @@ public:
     explicit PixelChart(TChartCanvas3D& canvas) {
         SetView3D(false);
         SetCanvas(&canvas);
-        SetBevelOuter(false);
+        SetBevelOuter(TPanelBevel::bvNone);
         SetMarginUnits(muPixels);
         SetMarginLeft(5);
         SetMarginTop(5);
@@ -38,9 +38,11 @@ protected:
 
 TEST(ChartCanvas3D, LinesAndTextReachThePixels) {
     PixelCanvas target(60, 40);
+    TCanvas onTarget;
+    onTarget.SetHandle(target.Dc());
     TChartCanvas3D canvas;
     canvas.SetBuffered(false);
-    canvas.PrepareDrawing(target.Dc(), nullptr, false, TRect{0, 0, 60, 40});
+    canvas.PrepareDrawing(&onTarget, nullptr, clWhite, false, TRect{0, 0, 60, 40});
     TChartPen pen;
     canvas.SelectPenColor(pen, 0x0000FF);
     canvas.Line(5, 10, 50, 10);
@@ -71,20 +73,23 @@ TEST(ChartCanvas3D, LinesAndTextReachThePixels) {
 
 TEST(ChartCanvas3D, BufferIsPresentedAndRepaintedUntilInvalidated) {
     PixelCanvas window(50, 30);
+    TCanvas onWindow;
+    onWindow.SetHandle(window.Dc());
     TChartCanvas3D canvas;
-    EXPECT_FALSE(canvas.RepaintFromBuffer(window.Dc()));  // nothing drawn yet
-    const TRect r = canvas.PrepareDrawing(window.Dc(), nullptr, false, TRect{0, 0, 50, 30});
+    canvas.SetTargetCanvas(&onWindow);
+    EXPECT_FALSE(canvas.RepaintFromBuffer());  // nothing drawn yet
+    const TRect r = canvas.PrepareDrawing(&onWindow, nullptr, clWhite, false, TRect{0, 0, 50, 30});
     EXPECT_EQ(r, (TRect{0, 0, 50, 30}));
     canvas.Brush().SetColor(0x0000FF);
     canvas.FillRect(r);
     EXPECT_EQ(window.At(10, 10), RGB(255, 255, 255));  // still off screen
-    canvas.PresentBuffer(window.Dc(), TRect{0, 0, 50, 30});
+    canvas.PresentBuffer(&onWindow, &onWindow, TRect{0, 0, 50, 30});
     EXPECT_EQ(window.At(10, 10), RGB(255, 0, 0));
     window.Fill(RGB(255, 255, 255));
-    EXPECT_TRUE(canvas.RepaintFromBuffer(window.Dc()));
+    EXPECT_TRUE(canvas.RepaintFromBuffer());
     EXPECT_EQ(window.At(10, 10), RGB(255, 0, 0));
     canvas.Invalidate();
-    EXPECT_FALSE(canvas.RepaintFromBuffer(window.Dc()));
+    EXPECT_FALSE(canvas.RepaintFromBuffer());
 }
 
 TEST(ChartCanvas3D, ChartWithFourSeriesAndACustomAxis) {
@@ -107,9 +112,9 @@ TEST(ChartCanvas3D, ChartWithFourSeriesAndACustomAxis) {
     altitude->Title().SetCaption("Alt");
     curves[3].SetCustomVertAxis(altitude);
     chart.BottomAxis()->Title().SetCaption("Time");
-    const TRect r = canvas.PrepareDrawing(window.Dc(), nullptr, false, TRect{0, 0, 640, 400});
-    chart.RenderTo(r);
-    canvas.PresentBuffer(window.Dc(), TRect{0, 0, 640, 400});
+    TCanvas onWindow;
+    onWindow.SetHandle(window.Dc());
+    chart.RenderTo(&onWindow, TRect{0, 0, 640, 400});
     window.Dump("chart_four_series_custom_axis");
 
     for (int k = 0; k < 4; ++k) {

@@ -14,7 +14,7 @@ public:
     MouseChart() {
         SetView3D(false);
         SetCanvas(&canvas);
-        SetBevelOuter(false);
+        SetBevelOuter(TPanelBevel::bvNone);
         SetMarginUnits(muPixels);
         for (int i = 0; i < 4; ++i) SetMargin(i, 0);
         SetAxisVisible(false);
@@ -23,7 +23,7 @@ public:
         series.AddPointXY(100, 100);
         BottomAxis()->SetLimits(0, 100);
         LeftAxis()->SetLimits(0, 100);
-        RenderTo(TRect{0, 0, 400, 300});
+        RenderTo(ControlCanvas(), TRect{0, 0, 400, 300});
     }
     ~MouseChart() override { series.SetParentChart(nullptr); }
     void Drag(TMouseButton button, int x0, int y0, int x1, int y1) {
@@ -31,7 +31,7 @@ public:
         MouseMove({}, (x0 + x1) / 2, (y0 + y1) / 2);
         MouseMove({}, x1, y1);
         MouseUp(button, {}, x1, y1);
-        RenderTo(TRect{0, 0, 400, 300});
+        RenderTo(ControlCanvas(), TRect{0, 0, 400, 300});
     }
 
     FixedPitchCanvas canvas;
@@ -180,7 +180,7 @@ TEST(ChartMouse, ClickOnAnAxisAndItsLabels) {
     chart.SetMarginUnits(muPixels);
     chart.SetMarginLeft(40);
     chart.SetMarginBottom(30);
-    chart.RenderTo(TRect{0, 0, 400, 300});
+    chart.RenderTo(chart.ControlCanvas(), TRect{0, 0, 400, 300});
     TChartAxis& left = *chart.LeftAxis();
     ASSERT_TRUE(chart.AxisIsVisible(&left));
     const int middle = (left.StartPixel() + left.EndPixel()) / 2;

@@ -8,15 +8,16 @@ TEST(ChartPanel, PlotRectangleFromMarginsAndFrame) {
     const struct {
         TChartUnits units;
         int left, top, right, bottom;
-        bool border, bevelInner, bevelOuter;
+        bool border;
+        TPanelBevel bevelInner, bevelOuter;
         int borderWidth;
         TRect plot;
     } cases[] = {
         // the program's chart: pixel margins, a visible border, the raised outer bevel
-        {muPixels, 5, 0, 10, 10, true, false, true, 0, TRect{7, 2, 588, 388}},
+        {muPixels, 5, 0, 10, 10, true, TPanelBevel::bvNone, TPanelBevel::bvRaised, 0, TRect{7, 2, 588, 388}},
         // the defaults: 3 and 4 per cent of 600 x 400, the outer bevel only
-        {muPercent, 3, 4, 3, 4, false, false, true, 0, TRect{19, 17, 581, 383}},
-        {muPercent, 10, 0, 0, 50, false, true, true, 3, TRect{65, 5, 595, 195}},
+        {muPercent, 3, 4, 3, 4, false, TPanelBevel::bvNone, TPanelBevel::bvRaised, 0, TRect{19, 17, 581, 383}},
+        {muPercent, 10, 0, 0, 50, false, TPanelBevel::bvLowered, TPanelBevel::bvRaised, 3, TRect{65, 5, 595, 195}},
     };
     for (const auto& c : cases) {
         ChartTestPanel chart;
@@ -30,7 +31,7 @@ TEST(ChartPanel, PlotRectangleFromMarginsAndFrame) {
         chart.SetBevelInner(c.bevelInner);
         chart.SetBevelOuter(c.bevelOuter);
         chart.SetBorderWidth(c.borderWidth);
-        chart.RenderTo(TRect{0, 0, 600, 400});
+        chart.Render(TRect{0, 0, 600, 400});
         EXPECT_EQ(chart.PlotRect(), c.plot) << c.units << " " << c.left;
     }
 }
@@ -38,11 +39,11 @@ TEST(ChartPanel, PlotRectangleFromMarginsAndFrame) {
 TEST(ChartPanel, FinishKeepsThePlotInsideTheFrame) {
     ChartTestPanel chart;
     chart.SetAxisVisible(false);
-    chart.SetBounds(600, 400);
+    chart.SetBounds(0, 0, 600, 400);
     chart.SetMarginUnits(muPixels);
     chart.SetMarginLeft(700);  // wider than the chart
     chart.SetMarginTop(-20);
-    chart.RenderTo(TRect{0, 0, 600, 400});
+    chart.Render(TRect{0, 0, 600, 400});
     const TRect plot = chart.PlotRect();
     EXPECT_EQ(plot.Top, 0);  // never above the frame
     EXPECT_EQ(plot.Left, 701);
@@ -52,7 +53,7 @@ TEST(ChartPanel, FinishKeepsThePlotInsideTheFrame) {
 
     chart.SetFixedPlotRect(true);
     chart.SetPlotRect(TRect{10, 10, 20, 20});
-    chart.RenderTo(TRect{0, 0, 600, 400});
+    chart.Render(TRect{0, 0, 600, 400});
     EXPECT_EQ(chart.PlotRect(), (TRect{10, 10, 20, 20}));
     EXPECT_EQ(chart.PlotCenterX(), 15);
 }
@@ -64,14 +65,14 @@ TEST(ChartPanel, AFrameDrawsTheSeriesInsideTheMargins) {
     chart.SetMarginTop(20);
     chart.SetMarginRight(20);
     chart.SetMarginBottom(20);
-    chart.SetBevelOuter(false);
+    chart.SetBevelOuter(TPanelBevel::bvNone);
     TLineSeries s;
     s.SetParentChart(&chart);
     s.AddPointXY(0, 0);
     s.AddPointXY(1, 1);
     chart.LeftAxis()->SetVisible(false);
     chart.BottomAxis()->SetVisible(false);
-    chart.RenderTo(TRect{0, 0, 300, 200});
+    chart.Render(TRect{0, 0, 300, 200});
     EXPECT_EQ(chart.PlotRect(), (TRect{20, 20, 280, 180}));
     ASSERT_FALSE(chart.canvas.segments.empty());
     const auto& line = chart.canvas.segments.back();

@@ -57,6 +57,21 @@ public:
     void RemoveClip() override { clips.push_back(TRect{-1, -1, -1, -1}); }
     std::vector<TRect> fills;
     std::vector<TRect> clips;  // (-1, -1, -1, -1) marks a removal
+    void RoundRect(int left, int top, int right, int bottom, int, int) override {
+        rectangles.push_back({TRect{left, top, right, bottom}, Pen().Color(), Brush().Color()});
+    }
+    void Polyline(const std::vector<TPoint>& points) override {
+        for (std::size_t i = 1; i < points.size(); ++i)
+            segments.push_back({points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y, Pen().Color(), Pen().Width()});
+    }
+    // A frame draws straight into the records, as if unbuffered.
+    TRect PrepareDrawing(TCanvas*, TView3DOptions*, TColor, bool, const TRect& r) override { return r; }
+    void SetupProjection(int, const TRect&) override {}
+    void PresentBuffer(TCanvas*, TCanvas*, const TRect&) override {}
+    bool RepaintFromBuffer() override { return false; }
+    void Invalidate() override {}
+    bool GetBuffered() const override { return false; }
+    void SetBuffered(bool) override {}
     int TextWidth(const std::string& text) override { return 7 * static_cast<int>(text.size()); }
     int TextHeight(const std::string&) override { return 13; }
 
@@ -93,6 +108,7 @@ public:
     void DrawTitlesPass(bool before) override { steps.push_back(before ? "titles before" : "titles after"); }
     void ComputePlotRect3D() override { steps.push_back("3D"); }
     void DrawAllWalls() override { steps.push_back("walls"); }
+    void Render(const TRect& r) { RenderTo(ControlCanvas(), r); }
     void SetLoading(bool value) { loading_ = value; }
     void SetReading(bool value) { reading_ = value; }
     // Lays out both axes of the series over the chart rectangle.

@@ -24,7 +24,7 @@ public:
         SetView3D(false);
         SetCanvas(&canvas);
         SetAxisVisible(false);
-        SetBevelOuter(false);
+        SetBevelOuter(TPanelBevel::bvNone);
         SetMarginUnits(muPixels);
         for (int i = 0; i < 4; ++i) SetMargin(i, 10);
         series.SetParentChart(this);
@@ -45,7 +45,7 @@ std::vector<TPoint> Points(std::initializer_list<TPoint> points) { return points
 TEST(ChartWalls, FlatChartDrawsItsBackWallAsARectangle) {
     WallChart chart;
     chart.Frame().SetColor(0x00FF00);
-    chart.RenderTo(TRect{0, 0, 200, 100});
+    chart.RenderTo(chart.ControlCanvas(), TRect{0, 0, 200, 100});
     ASSERT_EQ(chart.canvas.rectangles.size(), 1u);
     const auto& wall = chart.canvas.rectangles[0];
     EXPECT_EQ(wall.r, (TRect{10, 10, 191, 91}));  // one more to the right and bottom: the frame is on the edges
@@ -57,7 +57,7 @@ TEST(ChartWalls, FlatChartDrawsItsBackWallAsARectangle) {
     chart.BackWall().SetTransparent(false);
     chart.BackWall().SetColor(clWhite);
     chart.BackWall().SetEndPosition(50);  // the upper half, without the extra bottom pixel
-    chart.RenderTo(TRect{0, 0, 200, 100});
+    chart.RenderTo(chart.ControlCanvas(), TRect{0, 0, 200, 100});
     ASSERT_EQ(chart.canvas.rectangles.size(), 1u);
     EXPECT_EQ(chart.canvas.rectangles[0].brush, clWhite);
     EXPECT_EQ(chart.canvas.rectangles[0].r, (TRect{10, 10, 191, 50}));
@@ -67,14 +67,14 @@ TEST(ChartWalls, FlatChartDrawsItsBackWallAsARectangle) {
                       +[](WallChart& c) { c.BackWall().SetAutoHide(true); }}) {
         WallChart other;
         hide(other);
-        other.RenderTo(TRect{0, 0, 200, 100});
+        other.RenderTo(other.ControlCanvas(), TRect{0, 0, 200, 100});
         EXPECT_TRUE(other.canvas.rectangles.empty());
     }
 }
 
 TEST(ChartWalls, PartialWallsAndWallSizes) {
     WallChart chart;
-    chart.RenderTo(TRect{0, 0, 200, 100});  // plot 10..190 x 10..90
+    chart.RenderTo(chart.ControlCanvas(), TRect{0, 0, 200, 100});  // plot 10..190 x 10..90
     TChartWall& back = chart.BackWall();
     back.SetStartPosition(25);
     back.SetEndPosition(50);
@@ -105,7 +105,7 @@ TEST(ChartWalls, ThreeDWallsTakeTheirRoomAndStandBehindTheSeries) {
     WallChart chart;
     chart.SetView3D(true);
     chart.SetChart3DPercent(50);
-    chart.RenderTo(TRect{0, 0, 400, 300});
+    chart.RenderTo(chart.ControlCanvas(), TRect{0, 0, 400, 300});
     // 5% of the 380-pixel plot is a depth of 19 pixels each way
     EXPECT_EQ(chart.Depth3DWidth(), 19);
     EXPECT_EQ(chart.Depth3DHeight(), 19);
@@ -127,7 +127,7 @@ TEST(ChartWalls, ThreeDWallsTakeTheirRoomAndStandBehindTheSeries) {
     chart.series.BeforeDrawValues = [&](TChartSeries*) { drawnBeforeSeries = chart.canvas.polygons.size(); };
     chart.RightWall().SetVisible(true);
     chart.canvas.polygons.clear();
-    chart.RenderTo(TRect{0, 0, 400, 300});
+    chart.RenderTo(chart.ControlCanvas(), TRect{0, 0, 400, 300});
     EXPECT_EQ(chart.PlotRect().Right, 370);  // its size and one more pixel
     EXPECT_TRUE(chart.IsRightWallFront());
     EXPECT_FALSE(chart.IsLeftWallFront());
@@ -147,7 +147,7 @@ TEST(ChartWalls, ThickWallsAreBoxesWithDarkerSides) {
     chart.SetChart3DPercent(50);
     chart.LeftWall().SetColor(0x8080C0);  // red 192, green 128, blue 128
     chart.LeftWall().SetSize(5);
-    chart.RenderTo(TRect{0, 0, 400, 300});
+    chart.RenderTo(chart.ControlCanvas(), TRect{0, 0, 400, 300});
     // back, the left box (front, right side, top), floor
     ASSERT_EQ(chart.canvas.polygons.size(), 5u);
     const auto& p = chart.canvas.polygons;
@@ -158,7 +158,7 @@ TEST(ChartWalls, ThickWallsAreBoxesWithDarkerSides) {
 
     chart.LeftWall().SetDark3D(false);
     chart.canvas.polygons.clear();
-    chart.RenderTo(TRect{0, 0, 400, 300});
+    chart.RenderTo(chart.ControlCanvas(), TRect{0, 0, 400, 300});
     for (int i = 1; i <= 3; ++i) EXPECT_EQ(chart.canvas.polygons[i].brush, 0x8080C0);
 }
 

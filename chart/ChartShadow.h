@@ -1,0 +1,67 @@
+#pragma once
+// The drop shadow a box, a font or the panel casts: the shape again in the
+// shadow colour, offset by HorizSize and VertSize pixels.
+
+#include "chart/ChartPen.h"
+#include "chart/ChartTypes.h"
+
+#include <algorithm>
+#include <cstdlib>
+
+class TChartShadow {
+public:
+    explicit TChartShadow(TChangeEvent onChange = nullptr) : OnChange(std::move(onChange)) {}
+    // The owner's own defaults, without a change notification.
+    void SetDefaults(TColor color, int size);
+    // All but Clip and the defaults.
+    void Assign(const TChartShadow& source);
+
+    bool Clip() const { return clip_; }
+    void SetClip(bool value);
+    TColor Color() const { return color_; }
+    void SetColor(TColor value);
+    int HorizSize() const { return horizSize_; }
+    void SetHorizSize(int value);
+    int VertSize() const { return vertSize_; }
+    void SetVertSize(int value);
+    bool Smooth() const { return smooth_; }
+    void SetSmooth(bool value);
+    int SmoothBlur() const { return smoothBlur_; }
+    void SetSmoothBlur(int value);
+    int Transparency() const { return transparency_; }
+    void SetTransparency(int value);
+    bool Visible() const { return visible_; }
+    void SetVisible(bool value);
+    // The larger of the two sizes; setting it sets both.
+    int Spread() const { return std::max(std::abs(horizSize_), std::abs(vertSize_)); }
+    void SetSpread(int value) {
+        SetHorizSize(value);
+        SetVertSize(value);
+    }
+    // Rounded shapes blur the whole mask, not only the bands beside it.
+    bool BlurWhole = false;
+
+    // What form data holds: what differs from the defaults.
+    bool ColorStored() const { return color_ != defaultColor_; }
+    bool SizeStored() const { return horizSize_ != defaultSize_ || vertSize_ != defaultSize_; }
+    bool VisibleStored() const { return visible_ != defaultVisible_; }
+
+    TChangeEvent OnChange;
+
+private:
+    void Changed() {
+        if (OnChange) OnChange();
+    }
+
+    bool clip_ = false;
+    TColor color_ = clSilver;
+    int horizSize_ = 0;
+    int vertSize_ = 0;
+    bool smooth_ = true;
+    int smoothBlur_ = 0;
+    int transparency_ = 0;
+    bool visible_ = true;
+    TColor defaultColor_ = clSilver;
+    int defaultSize_ = 0;
+    bool defaultVisible_ = true;
+};
