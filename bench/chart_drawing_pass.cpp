@@ -25,6 +25,8 @@ public:
     void FillRect(const TRect&) override {}
     void Rectangle(int, int, int, int) override {}
     void Polygon(const TPoint*, int) override {}
+    void RoundRect(int, int, int, int, int, int) override {}
+    void Polyline(const std::vector<TPoint>&) override {}
     void ClipToRect(const TRect&) override {}
     void RemoveClip() override {}
     long long lines = 0;

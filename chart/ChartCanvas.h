@@ -30,10 +30,11 @@ public:
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
     virtual bool SupportsRotation3D() const { return false; }
-    // The picture held is no longer current.
-    virtual void Invalidate() = 0;
-    virtual bool GetBuffered() const = 0;
-    virtual void SetBuffered(bool value) = 0;
+    // The picture held is no longer current. A canvas without a buffer
+    // draws straight onto its destination and holds no picture.
+    virtual void Invalidate() {}
+    virtual bool GetBuffered() const { return false; }
+    virtual void SetBuffered(bool) {}
     // Set while drawing into a metafile: no blending, no smoothing.
     bool MetafileOutput = false;
     // With the brush, no outline.
@@ -106,12 +107,11 @@ class TCanvas3D : public TChartCanvas {
 public:
     // Prepares a frame onto `destination` within `userRect` and answers the
     // rectangle to draw in (at 0, 0 of a buffer, or `userRect` itself).
-    virtual TRect PrepareDrawing(TCanvas* destination, TView3DOptions* options, TColor backColor, bool view3D,
-                                 const TRect& userRect) = 0;
+    virtual TRect PrepareDrawing(TCanvas*, TView3DOptions*, TColor, bool, const TRect& userRect) { return userRect; }
     // Copies the finished frame to `destination`; `defaultCanvas` is drawn on afterwards.
-    virtual void PresentBuffer(TCanvas* destination, TCanvas* defaultCanvas, const TRect& userRect) = 0;
+    virtual void PresentBuffer(TCanvas*, TCanvas*, const TRect&) {}
     // Shows the last frame again while it is current; false when it must be drawn.
-    virtual bool RepaintFromBuffer() = 0;
+    virtual bool RepaintFromBuffer() { return false; }
     // Pairs nest; only the outermost pair switches the 3D projection off and on.
     void SuspendRotation() {
         if (rotationDisabled_ == 0) RotationOff();

@@ -64,14 +64,6 @@ public:
         for (std::size_t i = 1; i < points.size(); ++i)
             segments.push_back({points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y, Pen().Color(), Pen().Width()});
     }
-    // A frame draws straight into the records, as if unbuffered.
-    TRect PrepareDrawing(TCanvas*, TView3DOptions*, TColor, bool, const TRect& r) override { return r; }
-    void SetupProjection(int, const TRect&) override {}
-    void PresentBuffer(TCanvas*, TCanvas*, const TRect&) override {}
-    bool RepaintFromBuffer() override { return false; }
-    void Invalidate() override {}
-    bool GetBuffered() const override { return false; }
-    void SetBuffered(bool) override {}
     int TextWidth(const std::string& text) override { return 7 * static_cast<int>(text.size()); }
     int TextHeight(const std::string&) override { return 13; }
 
