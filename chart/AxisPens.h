@@ -3,6 +3,7 @@
 
 #include "chart/ChartPen.h"
 #include "chart/ChartTypes.h"
+#include "ui/Persistent.h"
 
 #include <string>
 
@@ -38,10 +39,12 @@ private:
     bool centered_ = false;
 };
 
-class TChartAxisTitle {
+class TChartAxisTitle : public TPersistent {
+    DECLARE_CLASS_INFO
 public:
     explicit TChartAxisTitle(TChangeEvent onChange = nullptr) : onChange_(std::move(onChange)) {}
     void Assign(const TChartAxisTitle& source);
+    void Assign(const TPersistent* source) override;
     const std::string& Caption() const { return caption_; }
     void SetCaption(const std::string& value);
     // Stored modulo 360, the sign kept.

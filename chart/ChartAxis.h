@@ -6,6 +6,7 @@
 #include "chart/AxisPens.h"
 #include "chart/ChartPanel.h"
 #include "chart/ChartTypes.h"
+#include "ui/Persistent.h"
 
 #include <functional>
 
@@ -15,6 +16,11 @@
 class TCustomAxisPanel;
 class TChartSeries;
 class TChartAxis;
+class TEnumInfo;
+
+const TEnumInfo& AxisLabelStyleInfo();
+const TEnumInfo& AxisLabelAlignInfo();
+const TEnumInfo& ChartUnitsInfo();
 
 // The last word on one label: it may move it, change its text or drop it.
 using TAxisDrawLabelEvent = std::function<void(TChartAxis*, int& x, int& y, int& z, std::string& text, bool& draw)>;
@@ -52,14 +58,20 @@ private:
     std::vector<TAxisItem> items_;
 };
 
-class TChartAxis {
+class TChartAxis : public TPersistent {
+    DECLARE_CLASS_INFO
 public:
     // Joins the chart's list of axes; `depth` marks the chart's two depth axes.
     explicit TChartAxis(TCustomAxisPanel* chart, bool depth = false);
-    virtual ~TChartAxis();
+    ~TChartAxis() override;
     TChartAxis(const TChartAxis&) = delete;
     TChartAxis& operator=(const TChartAxis&) = delete;
     void Assign(const TChartAxis& source);
+    void Assign(const TPersistent* source) override;
+    // One of the chart's custom axes (not a standard one).
+    bool IsCustom() const;
+    // What form data holds of the settings whose default depends on the axis.
+    bool ZPositionStored() const;
 
     TCustomAxisPanel* ParentChart() const { return chart_; }
     bool IsDepthAxis() const { return depth_; }

@@ -1,0 +1,125 @@
+// What an axis and its title publish, and what of it form data holds: only
+// the settings that differ from their defaults, some of which depend on the
+// axis (its side, whether it is a custom or a depth axis, its limits' flags).
+
+#include "chart/ChartAxis.h"
+
+#include "chart/ChartConst.h"
+#include "chart/CustomAxisPanel.h"
+#include "ui/PublishedProperties.h"
+
+const TEnumInfo& AxisLabelStyleInfo() {
+    static const TEnumInfo info("TAxisLabelStyle", {"talAuto", "talNone", "talValue", "talMark", "talText"});
+    return info;
+}
+
+const TEnumInfo& AxisLabelAlignInfo() {
+    static const TEnumInfo info("TAxisLabelAlign", {"alDefault", "alOpposite"});
+    return info;
+}
+
+const TEnumInfo& ChartUnitsInfo() {
+    static const TEnumInfo info("TChartUnits", {"muPercent", "muPixels"});
+    return info;
+}
+
+const TClassInfo& TChartAxisTitle::StaticClass() {
+    static const TClassInfo info = TPublished<TChartAxisTitle>("TChartAxisTitle", TPersistent::StaticClass())
+        .Integer("Angle", &TChartAxisTitle::Angle, &TChartAxisTitle::SetAngle)
+        .Stored(&TChartAxisTitle::AngleStored)
+        .String("Caption", &TChartAxisTitle::Caption, &TChartAxisTitle::SetCaption)
+        .Stored([](const TChartAxisTitle& t) { return !t.Caption().empty(); })
+        .Boolean("Visible", &TChartAxisTitle::Visible, &TChartAxisTitle::SetVisible, true)
+        .Build();
+    return info;
+}
+
+void TChartAxisTitle::Assign(const TPersistent* source) {
+    if (const auto* title = dynamic_cast<const TChartAxisTitle*>(source))
+        Assign(*title);
+    else
+        TPersistent::Assign(source);
+}
+
+const TClassInfo& TChartAxis::StaticClass() {
+    using A = TChartAxis;
+    static const TClassInfo info = TPublished<A>("TChartAxis", TPersistent::StaticClass())
+        .Boolean("Automatic", &A::Automatic, &A::SetAutomatic, true)
+        .Boolean("AutomaticMaximum", &A::AutomaticMaximum, &A::SetAutomaticMaximum, true)
+        .Boolean("AutomaticMinimum", &A::AutomaticMinimum, &A::SetAutomaticMinimum, true)
+        .String("AxisValuesFormat", &A::AxisValuesFormat, &A::SetAxisValuesFormat)
+        .Stored([](const A& a) { return a.AxisValuesFormat() != ChartConst::DefaultValueFormat; })
+        .String("DateTimeFormat", &A::DateTimeFormat, &A::SetDateTimeFormat)
+        .Stored([](const A& a) { return !a.DateTimeFormat().empty(); })
+        .Boolean("ExactDateTime", &A::ExactDateTime, &A::SetExactDateTime, true)
+        .Boolean("GridCentered", &A::GridCentered, &A::SetGridCentered, false)
+        .Float("Increment", &A::Increment, &A::SetIncrement)
+        .Stored([](const A& a) { return a.Increment() != 0; })
+        .Boolean("Inverted", &A::Inverted, &A::SetInverted, false)
+        .Boolean("Horizontal", &A::Horizontal, &A::SetHorizontal)
+        .Stored(&A::IsCustom)
+        .Boolean("OtherSide", &A::OtherSide, &A::SetOtherSide)
+        .Stored(&A::IsCustom)
+        .Boolean("Labels", &A::Labels, &A::SetLabels, true)
+        .Enumeration("LabelsAlign", AxisLabelAlignInfo(), &A::LabelsAlign, &A::SetLabelsAlign, alDefault)
+        .Boolean("LabelsAlternate", &A::LabelsAlternate, &A::SetLabelsAlternate, false)
+        .Integer("LabelsAngle", &A::LabelsAngle, &A::SetLabelsAngle, 0)
+        .Boolean("LabelsExponent", &A::LabelsExponent, &A::SetLabelsExponent, false)
+        .Boolean("LabelsMultiLine", &A::LabelsMultiLine, &A::SetLabelsMultiLine, false)
+        .Boolean("LabelsOnAxis", &A::LabelsOnAxis, &A::SetLabelsOnAxis, true)
+        .Integer("LabelsSeparation", &A::LabelsSeparation, &A::SetLabelsSeparation, 10)
+        .Integer("LabelsSize", &A::LabelsSize, &A::SetLabelsSize, 0)
+        .Enumeration("LabelStyle", AxisLabelStyleInfo(), &A::LabelStyle, &A::SetLabelStyle, talAuto)
+        .Boolean("Logarithmic", &A::Logarithmic, &A::SetLogarithmic, false)
+        .Float("LogarithmicBase", &A::LogarithmicBase, &A::SetLogarithmicBase)
+        .Stored([](const A& a) { return a.LogarithmicBase() != 10; })
+        .Float("Maximum", &A::Maximum, &A::SetMaximum)
+        .Stored([](const A& a) { return !a.Automatic() && !a.AutomaticMaximum(); })
+        .Integer("MaximumOffset", &A::MaximumOffset, &A::SetMaximumOffset, 0)
+        .Boolean("MaximumRound", &A::MaximumRound, &A::SetMaximumRound, false)
+        .Float("Minimum", &A::Minimum, &A::SetMinimum)
+        .Stored([](const A& a) { return !a.Automatic() && !a.AutomaticMinimum(); })
+        .Integer("MinimumOffset", &A::MinimumOffset, &A::SetMinimumOffset, 0)
+        .Boolean("MinimumRound", &A::MinimumRound, &A::SetMinimumRound, false)
+        .Integer("MinorTickCount", &A::MinorTickCount, &A::SetMinorTickCount, 3)
+        .Integer("MinorTickLength", &A::MinorTickLength, &A::SetMinorTickLength, 2)
+        .Float("StartPosition", &A::StartPosition, &A::SetStartPosition)
+        .Stored([](const A& a) { return a.StartPosition() != 0; })
+        .Float("EndPosition", &A::EndPosition, &A::SetEndPosition)
+        .Stored([](const A& a) { return a.EndPosition() != 100; })
+        .Float("PositionPercent", &A::PositionPercent, &A::SetPositionPercent)
+        .Stored([](const A& a) { return a.PositionPercent() != 0; })
+        .Enumeration("PositionUnits", ChartUnitsInfo(), &A::PositionUnits, &A::SetPositionUnits, muPercent)
+        .Boolean("RoundFirstLabel", &A::RoundFirstLabel, &A::SetRoundFirstLabel, true)
+        .Integer("TickInnerLength", &A::TickInnerLength, &A::SetTickInnerLength, 0)
+        .Integer("TickLength", &A::TickLength, &A::SetTickLength, 4)
+        .Boolean("TickOnLabelsOnly", &A::TickOnLabelsOnly, &A::SetTickOnLabelsOnly, true)
+        .Object("Title", &TChartAxisTitle::StaticClass, [](const A& a) { return &a.title_; }, nullptr)
+        .Integer("TitleSize", &A::TitleSize, &A::SetTitleSize, 0)
+        .Boolean("Visible", &A::Visible, &A::SetVisible)
+        .Stored([](const A& a) { return a.Visible() != !a.IsDepthAxis(); })  // depth axes start hidden
+        .Float("ZPosition", &A::ZPosition, &A::SetZPosition)
+        .Stored(&A::ZPositionStored)
+        .Build();
+    return info;
+}
+
+void TChartAxis::Assign(const TPersistent* source) {
+    if (const auto* axis = dynamic_cast<const TChartAxis*>(source))
+        Assign(*axis);
+    else
+        TPersistent::Assign(source);
+}
+
+bool TChartAxis::IsCustom() const {
+    if (!chart_) return false;
+    for (int i = 0; i < chart_->CustomAxes().Count(); ++i)
+        if (chart_->CustomAxes().GetAxis(i) == this) return true;
+    return false;
+}
+
+bool TChartAxis::ZPositionStored() const {
+    if (depth_) return false;
+    if (otherSide_) return zPosition_ != 100;
+    return zPosition_ > 0.011;
+}

@@ -1,0 +1,73 @@
+#include "ChartTestPanel.h"
+
+#include "chart/ChartAxis.h"
+#include "chart/ChartExceptions.h"
+#include "ui/MemoryStream.h"
+#include "ui/TypeInfo.h"
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <string>
+
+namespace {
+
+bool Stored(const TChartAxis& axis, const char* name) { return PropInfoOf(axis, name).IsStored(axis); }
+
+}  // namespace
+
+TEST(ChartAxisStorage, OnlyWhatDiffersFromTheAxisOwnDefaultIsStored) {
+    ChartTestPanel chart;
+    TChartAxis* custom = chart.CustomAxes().Add();
+    struct Case {
+        const char* what;
+        std::function<TChartAxis*()> setUp;
+        const char* property;
+        bool stored;
+    } cases[] = {
+        {"fresh bottom", [&] { return chart.BottomAxis(); }, "AxisValuesFormat", false},
+        {"own format", [&] { chart.LeftAxis()->SetAxisValuesFormat("0"); return chart.LeftAxis(); }, "AxisValuesFormat", true},
+        {"automatic maximum", [&] { return chart.BottomAxis(); }, "Maximum", false},
+        {"only minimum manual", [&] { chart.TopAxis()->SetAutomaticMinimum(false); return chart.TopAxis(); }, "Maximum", false},
+        {"only minimum manual", [&] { return chart.TopAxis(); }, "Minimum", true},
+        {"limits set", [&] { chart.RightAxis()->SetLimits(1, 2); return chart.RightAxis(); }, "Maximum", true},
+        {"base 10", [&] { return chart.BottomAxis(); }, "LogarithmicBase", false},
+        {"base 2", [&] { chart.BottomAxis()->SetLogarithmicBase(2); return chart.BottomAxis(); }, "LogarithmicBase", true},
+        {"standard side", [&] { return chart.LeftAxis(); }, "Horizontal", false},
+        {"custom side", [&] { return custom; }, "Horizontal", true},
+        {"custom side", [&] { return custom; }, "OtherSide", true},
+        {"start 0", [&] { return custom; }, "StartPosition", false},
+        {"end 100", [&] { return custom; }, "EndPosition", false},
+        {"end 40", [&] { custom->SetEndPosition(40); return custom; }, "EndPosition", true},
+        {"front axis at 0", [&] { return chart.BottomAxis(); }, "ZPosition", false},
+        {"top axis at 100", [&] { return chart.TopAxis(); }, "ZPosition", false},
+        {"top axis at 50", [&] { chart.TopAxis()->SetZPosition(50); return chart.TopAxis(); }, "ZPosition", true},
+        {"front axis at 0.01", [&] { chart.LeftAxis()->SetZPosition(0); return chart.LeftAxis(); }, "ZPosition", false},
+        {"front axis at 5", [&] { chart.LeftAxis()->SetZPosition(5); return chart.LeftAxis(); }, "ZPosition", true},
+        {"depth axis anywhere", [&] { chart.DepthAxis()->SetZPosition(30); return chart.DepthAxis(); }, "ZPosition", false},
+        {"hidden depth axis", [&] { return chart.DepthAxis(); }, "Visible", false},
+        {"hidden bottom axis", [&] { chart.BottomAxis()->SetVisible(false); return chart.BottomAxis(); }, "Visible", true},
+        {"no increment", [&] { return chart.LeftAxis(); }, "Increment", false},
+        {"increment", [&] { chart.LeftAxis()->SetIncrement(0.05); return chart.LeftAxis(); }, "Increment", true},
+    };
+    for (const Case& k : cases) {
+        TChartAxis* axis = k.setUp();
+        EXPECT_EQ(Stored(*axis, k.property), k.stored) << k.what << " " << k.property;
+    }
+    // a title angle is stored against the default the chart gave that axis
+    EXPECT_FALSE(PropInfoOf(chart.LeftAxis()->Title(), "Angle").IsStored(chart.LeftAxis()->Title()));
+    chart.BottomAxis()->Title().SetAngle(90);
+    EXPECT_TRUE(PropInfoOf(chart.BottomAxis()->Title(), "Angle").IsStored(chart.BottomAxis()->Title()));
+}
+
+TEST(ChartAxisStorage, PublishedSettingsGoThroughTheSetters) {
+    ChartTestPanel chart;
+    TChartAxis& axis = *chart.LeftAxis();
+    SetEnumProp(axis, "LabelStyle", "talValue");
+    EXPECT_EQ(axis.LabelStyle(), talValue);
+    SetOrdProp(axis, "LabelsAngle", 450);
+    EXPECT_EQ(axis.LabelsAngle(), 90);
+    EXPECT_THROW(SetFloatProp(axis, "Increment", -1), AxisException);
+    EXPECT_EQ(axis.Increment(), 0);
+    EXPECT_EQ(GetStrProp(*GetObjectProp(axis, "Title"), "Caption"), "");
+}
