@@ -228,6 +228,11 @@ public:
     void PlaceLabel(int position, const std::string& text, const TAxisItem* item, double value);
     void WriteText(int x, int y, int angle, const std::string& text, TChartAxisTitle* box, int z);
     void WriteTitle(int x, int y);
+    // Set by the chart around its second pass over the grid when walls stand
+    // in front of the series: leave out the back-wall or the side parts.
+    void SetHideBackGrid(bool value) { hideBackGrid_ = value; }
+    void SetHideSideGrid(bool value) { hideSideGrid_ = value; }
+    int WallSize() const { return wallSize_; }
     int AxisPosition() const { return axisPosition_; }
     int LabelPosition() const { return labelPosition_; }
     int TitlePosition() const { return titlePosition_; }
@@ -269,6 +274,9 @@ protected:
     int WidestValueLabel();
     bool RunsAlongAxis(int angle) const;
     void DrawTick(int position, int offset, int length);
+    void DrawAxisLine();
+    int DepthLineRow() const;
+    bool Flat() const;
     void DrawMinorMarks(bool grid);
     void DrawMinorMark(int position, bool grid);
 
@@ -330,6 +338,9 @@ protected:
     int labelPosition_ = 0;
     int titlePosition_ = 0;
     bool alternateToggle_ = false;
+    int wallSize_ = 0;
+    bool hideBackGrid_ = false;
+    bool hideSideGrid_ = false;
 
     // computed by the layout
     bool iAxisDateTime_ = false;

@@ -7,6 +7,7 @@
 #include "chart/ChartSeries.h"
 #include "chart/CustomAxisPanel.h"
 #include "chart/DateTimeSteps.h"
+#include "chart/WallSolids.h"
 #include "ui/Rounding.h"
 
 #include <algorithm>
@@ -169,7 +170,7 @@ void TChartAxis::ReserveBands(TRect& r, bool inflate) {
         Shrink(r, LabelAreaSize());
         labelPosition_ = SideOf(r);
     }
-    const int lineRoom = LineAndTicksSize();
+    const int lineRoom = chart_->GetAxisWallSize(this) + LineAndTicksSize();
     if (lineRoom > 0) Shrink(r, lineRoom);
     titlePosition_ = WithPositionOffset(titlePosition_, original);
     labelPosition_ = WithPositionOffset(labelPosition_, original);
@@ -181,6 +182,14 @@ void TChartAxis::PlaceLabel(int position, const std::string& text, const TAxisIt
     if (tickOnLabelsOnly_) RecordTick(position, value);
     TCanvas3D* canvas = chart_->Canvas();
     canvas->Brush().SetStyle(TBrushStyle::bsClear);
+    if (depth_) {
+        TView3DOptions& view = chart_->View3DOptions();
+        if (view.Rotation() == 360 || view.Orthogonal()) position += chart_->FontHeight() / 2;
+        int band = labelPosition_;
+        if (!otherSide_) band -= canvas->TextWidth("W") / 2 + 2;
+        WriteText(band, DepthLineRow(), labelsAngle_, text, nullptr, position);
+        return;
+    }
     int band = labelPosition_;
     if (labelsAlternate_) {
         alternateToggle_ = !alternateToggle_;
@@ -202,13 +211,15 @@ void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TCh
         if (horizontal_) {
             align = TA_CENTER | (otherSide_ ? TA_BOTTOM : TA_TOP);
         } else {
-            if (labelsAlign_ == alDefault) {
+            if (depth_) {
+                align = otherSide_ ? TA_LEFT : TA_RIGHT;
+            } else if (labelsAlign_ == alDefault) {
                 align = otherSide_ ? TA_LEFT : TA_RIGHT;
             } else {
                 align = otherSide_ ? TA_RIGHT : TA_LEFT;
                 x = Outward(x, LabelAreaSize());
             }
-            y -= hf;
+            if (!depth_) y -= hf;
         }
     } else if (a == 90) {
         if (horizontal_) {
@@ -216,13 +227,14 @@ void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TCh
             x -= hf;
         } else {
             align = TA_CENTER | (otherSide_ ? TA_TOP : TA_BOTTOM);
+            if (depth_) y += hf;
         }
     } else if (a == 180) {
         if (horizontal_) {
             align = TA_CENTER | (otherSide_ ? TA_TOP : TA_BOTTOM);
         } else {
             align = otherSide_ ? TA_RIGHT : TA_LEFT;
-            y += hf;
+            y += depth_ ? 2 * hf : hf;
         }
     } else if (a == 270) {
         if (horizontal_) {
@@ -230,6 +242,7 @@ void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TCh
             x += hf;
         } else {
             align = TA_CENTER | (otherSide_ ? TA_BOTTOM : TA_TOP);
+            if (depth_) y += hf;
         }
     } else if (a == 45 && horizontal_) {
         if (otherSide_) {
@@ -307,6 +320,14 @@ void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TCh
 }
 
 void TChartAxis::WriteTitle(int x, int y) {
+    if (depth_) {
+        TCanvas3D* canvas = chart_->Canvas();
+        canvas->Brush().SetStyle(TBrushStyle::bsClear);
+        canvas->SetTextAlign(otherSide_ ? TA_LEFT : TA_RIGHT);
+        canvas->TextOutRotated3D(x, y, chart_->Depth3DWidth() / 2, title_.Caption(), title_.Angle());
+        canvas->SetTextAlign(TA_LEFT | TA_TOP);
+        return;
+    }
     const bool exponent = labelsExponent_;
     labelsExponent_ = false;
     chart_->Canvas()->Brush().SetStyle(TBrushStyle::bsClear);
@@ -316,29 +337,114 @@ void TChartAxis::WriteTitle(int x, int y) {
 
 // ---- line, ticks and grids ----
 
+bool TChartAxis::Flat() const { return !chart_->View3D(); }
+
+// The row of the chart rectangle along which a depth axis runs.
+int TChartAxis::DepthLineRow() const {
+    const TRect& r = chart_->PlotRect();
+    return otherSide_ ? r.Bottom - iZPos_ : r.Top + iZPos_;
+}
+
 void TChartAxis::DrawTick(int p, int o, int l) {
     if (l == 0) return;  // a stroke of no length shows nothing
     TCanvas3D* canvas = chart_->Canvas();
+    if (depth_) {
+        const int row = DepthLineRow();
+        if (otherSide_)
+            canvas->HorizontalLine3D(axisPosition_ + o, axisPosition_ + o + l, row, p);
+        else
+            canvas->HorizontalLine3D(axisPosition_ - o, axisPosition_ - o - l, row, p);
+        return;
+    }
     if (horizontal_) {
         if (otherSide_)
             canvas->VerticalLine3D(p, axisPosition_ - o, axisPosition_ - o - l, iZPos_);
         else
-            canvas->VerticalLine3D(p, axisPosition_ + o, axisPosition_ + o + l, iZPos_);
+            canvas->VerticalLine3D(p, axisPosition_ + wallSize_ + o, axisPosition_ + wallSize_ + o + l, iZPos_);
     } else if (otherSide_) {
-        canvas->HorizontalLine3D(axisPosition_ + o, axisPosition_ + o + l, p, iZPos_);
+        canvas->HorizontalLine3D(axisPosition_ + wallSize_ + o, axisPosition_ + wallSize_ + o + l, p, iZPos_);
     } else {
-        canvas->HorizontalLine3D(axisPosition_ - o, axisPosition_ - o - l, p, iZPos_);
+        canvas->HorizontalLine3D(axisPosition_ - wallSize_ - o, axisPosition_ - wallSize_ - o - l, p, iZPos_);
     }
+}
+
+void TChartAxis::DrawAxisLine() {
+    TCanvas3D* canvas = chart_->Canvas();
+    canvas->SelectPen(axisPen_);
+    if (depth_) {
+        canvas->DepthLine3D(axisPosition_, DepthLineRow(), iStartPos_, iEndPos_);
+        return;
+    }
+    // the line stands outside the walls beside it and runs across the walls at its ends
+    int position = axisPosition_;
+    int from = iStartPos_;
+    int to = iEndPos_;
+    if (horizontal_) {
+        if (!otherSide_) {
+            position += wallSize_;
+            from -= chart_->GetAxisWallSize(chart_->LeftAxis());
+            to += chart_->GetAxisWallSize(chart_->RightAxis());
+        }
+    } else {
+        position += otherSide_ ? wallSize_ : -wallSize_;
+        to += chart_->GetAxisWallSize(chart_->BottomAxis());
+    }
+    if (axisPen_.LineMode() == lmLine) {
+        if (horizontal_)
+            canvas->HorizontalLine3D(from, to, position, iZPos_);
+        else
+            canvas->VerticalLine3D(position, from, to, iZPos_);
+        return;
+    }
+    // a solid bar around the line, the pen's width to either side and in depth
+    const int w = axisPen_.Width();
+    canvas->Pen().SetStyle(TPenStyle::psClear);
+    canvas->Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas->Brush().SetColor(axisPen_.Color());
+    if (horizontal_)
+        Cube(*canvas, from, to, position - w, position + w, iZPos_ - w, iZPos_ + w, true);
+    else
+        Cube(*canvas, position - w, position + w, from, to, iZPos_ - w, iZPos_ + w, true);
 }
 
 void TChartAxis::PaintGridLine(int p) {
     if (!(iStartPos_ < p && p < iEndPos_)) return;
     TCanvas3D* canvas = chart_->Canvas();
     const TRect r = chart_->PlotRect();
-    if (horizontal_)
-        canvas->VerticalLine(p, r.Top + 1, r.Bottom);
-    else
-        canvas->HorizontalLine(r.Left + 1, r.Right, p);
+    if (depth_) {
+        // down the left wall and across the floor
+        canvas->VerticalLine3D(r.Left, r.Top, r.Bottom, p);
+        canvas->HorizontalLine3D(r.Left, r.Right, r.Bottom, p);
+        return;
+    }
+    auto line = [&](int z) {
+        if (horizontal_)
+            canvas->VerticalLine3D(p, r.Top + 1, r.Bottom, z);
+        else
+            canvas->HorizontalLine3D(r.Left + 1, r.Right, p, z);
+    };
+    if (Flat()) {
+        if (horizontal_)
+            canvas->VerticalLine(p, r.Top + 1, r.Bottom);
+        else
+            canvas->HorizontalLine(r.Left + 1, r.Right, p);
+        return;
+    }
+    if (!chart_->AxisBehind()) {
+        line(0);
+        return;
+    }
+    const int depth = chart_->Depth3DWidth();
+    if (!hideBackGrid_) line(depth);
+    if (!hideSideGrid_) {
+        const int z0 = static_cast<int>(Round(depth * grid_.ZPosition() * 0.01));
+        if (z0 != depth) {
+            if (horizontal_)
+                canvas->DepthLine3D(p, axisPosition_, z0, depth);
+            else
+                canvas->DepthLine3D(axisPosition_, p, z0, depth);
+        }
+    }
 }
 
 void TChartAxis::PaintGridLines(int tickCount) {
@@ -403,7 +509,9 @@ void TChartAxis::PaintAxis(bool calculatePosition) {
     if (calculatePosition) axisPosition_ = WithPositionOffset(SideOf(chart_->PlotRect()), chart_->PlotRect());
 
     if (title_.Visible() && !title_.Caption().empty()) {
-        if (horizontal_)
+        if (depth_)
+            WriteTitle(titlePosition_, DepthLineRow());
+        else if (horizontal_)
             WriteTitle(iCenterPos_, titlePosition_);
         else
             WriteTitle(titlePosition_, iCenterPos_);
@@ -413,13 +521,9 @@ void TChartAxis::PaintAxis(bool calculatePosition) {
     for (const TAxisLabelEntry& label : labelEntries_) PlaceLabel(label.Position, label.Text, nullptr, label.Value);
 
     canvas->Brush().SetStyle(TBrushStyle::bsClear);
-    if (axisPen_.Visible()) {
-        canvas->SelectPen(axisPen_);
-        if (horizontal_)
-            canvas->HorizontalLine3D(iStartPos_, iEndPos_, axisPosition_, iZPos_);
-        else
-            canvas->VerticalLine3D(axisPosition_, iStartPos_, iEndPos_, iZPos_);
-    }
+    wallSize_ = chart_->GetAxisWallSize(this);
+    if (axisPen_.Visible()) DrawAxisLine();
+    canvas->Brush().SetStyle(TBrushStyle::bsClear);
     if (ticksPen_.Visible()) {
         canvas->SelectPen(ticksPen_);
         for (int p : ticks_) DrawTick(p, 1, tickLength_);
@@ -447,7 +551,13 @@ bool TChartAxis::HitTest(int x, int y) const {
     const bool axisAtLow = axisPosition_ <= labelPosition_;
     const int low = axisAtLow ? across0 - 3 : across0;
     const int high = axisAtLow ? across1 : across1 + 3;
-    const int along = horizontal_ ? x : y;
-    const int acrossPoint = horizontal_ ? y : x;
-    return along >= iStartPos_ && along <= iEndPos_ && acrossPoint >= low && acrossPoint <= high;
+    TRect r = horizontal_ ? TRect{iStartPos_, low, iEndPos_, high} : TRect{low, iStartPos_, high, iEndPos_};
+    if (chart_->View3D() && chart_->Canvas()) {
+        // the rectangle as it shows, at the front or on the back for the other side
+        const int z = otherSide_ ? chart_->Depth3DWidth() : 0;
+        const TPoint a = chart_->Canvas()->ChartToScreen(r.Left, r.Top, z);
+        const TPoint b = chart_->Canvas()->ChartToScreen(r.Right, r.Bottom, z);
+        r = TRect{std::min(a.X, b.X), std::min(a.Y, b.Y), std::max(a.X, b.X), std::max(a.Y, b.Y)};
+    }
+    return x >= r.Left && x <= r.Right && y >= r.Top && y <= r.Bottom;
 }

@@ -65,10 +65,8 @@ void TCustomAxisPanel::ComputeZOrders() {
     highestZOrder_ = 0;
     if (!useZOrder_ || !view3D_) return;
     highestZOrder_ = -1;
-    for (TChartSeries* s : series_) {
-        if (!s->Active()) continue;
-        highestZOrder_ = s->ZOrder() == -1 ? highestZOrder_ + 1 : std::max(highestZOrder_, s->ZOrder());
-    }
+    for (TChartSeries* s : series_)
+        if (s->Active()) s->ComputeZOrder(highestZOrder_);
 }
 
 void TCustomAxisPanel::LayoutAxes() {
@@ -158,6 +156,7 @@ void TCustomAxisPanel::ClipToChart() {
 }
 
 void TCustomAxisPanel::DrawSeries(TChartSeries* series) {
+    series->ComputeDepthPositions();
     series->ComputeVisibleRange();
     if (series->FirstVisibleIndex() == -1) return;
     series->DoBeforeDrawValues();

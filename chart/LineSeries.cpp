@@ -3,7 +3,10 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartCanvas.h"
 #include "chart/CustomAxisPanel.h"
+#include "chart/ChartGeometry.h"
 #include "chart/PointHitTests.h"
+#include "chart/WallSolids.h"
+#include "ui/PublishedProperties.h"
 
 #include <algorithm>
 #include <cmath>
@@ -15,11 +18,75 @@ void TCustomLineSeries::SetTreatNulls(TTreatNullsStyle value) {
     Repaint();
 }
 
-TCustomSeries::TCustomSeries() : outLine_([this] { Repaint(); }) { drawBetweenPoints_ = true; }
+TCustomSeries::TCustomSeries(TComponent* owner) : TCustomLineSeries(owner), outLine_([this] { Repaint(); }) {
+    drawBetweenPoints_ = true;
+}
 
-TLineSeries::TLineSeries() {
+void TCustomSeries::Assign(const TPersistent* source) {
+    if (const auto* s = dynamic_cast<const TCustomSeries*>(source)) {
+        clickableLine_ = s->clickableLine_;
+        colorEachLine_ = s->colorEachLine_;
+        dark3D_ = s->dark3D_;
+        drawLine_ = s->drawLine_;
+        invertedStairs_ = s->invertedStairs_;
+        lineHeight_ = s->lineHeight_;
+        pointer_.Assign(s->pointer_);
+        stacked_ = s->stacked_;
+        stairs_ = s->stairs_;
+        outLine_.Assign(s->outLine_);
+        treatNulls_ = s->treatNulls_;
+    }
+    TCustomLineSeries::Assign(source);
+}
+
+const TClassInfo& TLineSeries::StaticClass() {
+    static const TClassInfo info = TPublished<TLineSeries>("TLineSeries", TChartSeries::StaticClass()).Build();
+    return info;
+}
+
+TLineSeries::TLineSeries(TComponent* owner) : TCustomSeries(owner) {
     drawLine_ = true;
     allowSinglePoint_ = false;
+    pointer_.Hide();
+}
+
+void TLineSeries::Assign(const TPersistent* source) {
+    TCustomSeries::Assign(source);
+    if (source && !dynamic_cast<const TLineSeries*>(source)) pointer_.Hide();
+    drawLine_ = true;
+}
+
+void TCustomSeries::SetDark3D(bool value) {
+    if (dark3D_ == value) return;
+    dark3D_ = value;
+    Repaint();
+}
+
+void TCustomSeries::SetLineHeight(int value) {
+    if (lineHeight_ == value) return;
+    lineHeight_ = value;
+    Repaint();
+}
+
+bool TCustomSeries::HasClickEvents() const {
+    return TChartSeries::HasClickEvents() || (pointer_.Visible() && OnClickPointer);
+}
+
+TSeriesPointerStyle TCustomSeries::PointerStyleOf(int index) {
+    return OnGetPointerStyle ? OnGetPointerStyle(this, index) : pointer_.Style();
+}
+
+bool TCustomSeries::PointerHit(int index, int px, int py, int x, int y) {
+    return PointerStyleOf(index) != psNothing && std::abs(px - x) < pointer_.HorizSize() &&
+           std::abs(py - y) < pointer_.VertSize();
+}
+
+void TCustomSeries::ComputeZOrder(int& highestZOrder) {
+    // stacked series share one depth
+    if (stacked_ != cssNone)
+        internalZOrder_ = std::max(0, highestZOrder);
+    else
+        TCustomLineSeries::ComputeZOrder(highestZOrder);
 }
 
 void TCustomSeries::SetColorEachLine(bool value) {
@@ -182,16 +249,21 @@ void TCustomSeries::DrawOnePoint(int i) {
     }
     originPos_ = ComputeOriginPos(i);
     if (i == FirstDrawIndex()) {
+        if (dark3D_) {
+            const int w = parentChart_->SeriesDepthWidth();
+            darkRatio_ = w == 0 ? 1 : std::fabs(static_cast<double>(parentChart_->SeriesDepthHeight()) / w);
+        }
         if (i == firstVisible_ && i > 0) {
             // the line enters from outside the chart rectangle
             const TRect r = parentChart_->PlotRect();
             previousX_ = effectiveHorizAxis_->Inverted() ? r.Right : r.Left;
             previousY_ = stairs_ ? PointScreenY(i - 1)
                                  : InterpolatedEdgeY(i - 1, effectiveHorizAxis_->ScreenToValue(previousX_));
-            if (!PointIsNull(i - 1)) DrawLineSegment(i, x, y, color);
+            if (!PointIsNull(i - 1)) DrawLineSegment(i, x, y, color, false);
         }
+        if (LastInDrawOrder(i) && pointer_.Visible() && color != clNone) DrawPointShape(x, y, i, color);
     } else {
-        DrawLineSegment(i, x, y, color);
+        DrawLineSegment(i, x, y, color, true);
     }
     previousX_ = x;
     previousY_ = y;
@@ -199,12 +271,25 @@ void TCustomSeries::DrawOnePoint(int i) {
     previousColor_ = color;
 }
 
-void TCustomSeries::DrawLineSegment(int, int x, int y, TColor color) {
-    if (x == previousX_ && y == previousY_) return;
-    if (color == clNone && treatNulls_ != tnIgnore) return;
-    if (!drawLine_ || parentChart_->View3D()) return;
+void TCustomSeries::DrawLineSegment(int i, int x, int y, TColor color, bool withPointer) {
+    const bool noLine = (x == previousX_ && y == previousY_) || (color == clNone && treatNulls_ != tnIgnore);
+    if (!noLine && drawLine_) {
+        if (parentChart_->View3D())
+            DrawSegment3D(i, x, y, color);
+        else
+            DrawSegment2D(x, y, color);
+    }
+    if (!withPointer || !pointer_.Visible()) return;
+    if (previousColor_ != clNone)
+        DrawPointShape(previousX_, previousY_, i - 1, previousColor_);
+    else if (treatNulls_ != tnDontPaint)
+        DrawPointShape(previousX_, previousY_, i - 1, color);
+    if (LastInDrawOrder(i) && color != clNone) DrawPointShape(x, y, i, color);
+}
+
+void TCustomSeries::DrawSegment2D(int x, int y, TColor color) {
     TChartCanvas* canvas = parentChart_->Canvas();
-    PrepareLinePen(color);
+    PrepareLinePen(!pointer_.Visible() || colorEachLine_ ? color : SeriesColor());
     if (stairs_ && invertedStairs_) {
         canvas->VerticalLine(previousX_, previousY_, y);
         canvas->LineTo(x, y);
@@ -214,6 +299,59 @@ void TCustomSeries::DrawLineSegment(int, int x, int y, TColor color) {
     } else {
         canvas->Line(previousX_, previousY_, x, y);
     }
+}
+
+void TCustomSeries::DrawSegment3D(int i, int x, int y, TColor color) {
+    TCanvas3D& canvas = *parentChart_->Canvas();
+    const TColor face = colorEachLine_ ? color : SeriesColor();
+    canvas.Brush().SetStyle(brush_.Style());
+    canvas.Brush().SetColor(face);
+    canvas.SelectPen(pen_);
+    const int px = previousX_;
+    const int py = previousY_;
+    if (stairs_) {
+        // two faces through the series' depth; the rising one darker
+        const TColor dark = dark3D_ ? DarkerColor(face, 64) : face;
+        if (invertedStairs_) {
+            canvas.Brush().SetColor(dark);
+            DepthRect3D(canvas, px, std::min(py, y), std::max(py, y), startZ_, endZ_);
+            canvas.Brush().SetColor(face);
+            HorizontalRect3D(canvas, px, y, x, startZ_, endZ_);
+        } else {
+            HorizontalRect3D(canvas, px, py, x, startZ_, endZ_);
+            canvas.Brush().SetColor(dark);
+            DepthRect3D(canvas, x, std::min(py, y), std::max(py, y), startZ_, endZ_);
+        }
+        canvas.Brush().SetColor(face);
+        return;
+    }
+    if (lineHeight_ > 0) {
+        TPoint hung[4] = {canvas.ChartToScreen(x, y, startZ_), canvas.ChartToScreen(px, py, startZ_),
+                          canvas.ChartToScreen(px, py + lineHeight_, startZ_),
+                          canvas.ChartToScreen(x, y + lineHeight_, startZ_)};
+        canvas.Polygon(hung, 4);
+        if (LastInDrawOrder(i)) DepthRect3D(canvas, x, y, y + lineHeight_, startZ_, endZ_);
+    }
+    bool darkened = false;
+    if (dark3D_ && !canvas.SupportsRotation3D() && x != px && darkRatio_ != 0 &&
+        static_cast<double>(py - y) / (x - px) > darkRatio_) {
+        canvas.Brush().SetColor(DarkerColor(face, 64));
+        darkened = true;
+    }
+    if (canvas.Monochrome()) canvas.Brush().SetColor(clWhite);
+    TPoint plane[4] = {canvas.ChartToScreen(px, py, startZ_), canvas.ChartToScreen(x, y, startZ_),
+                       canvas.ChartToScreen(x, y, endZ_), canvas.ChartToScreen(px, py, endZ_)};
+    canvas.Polygon(plane, 4);
+    if (darkened) canvas.Brush().SetColor(face);
+}
+
+void TCustomSeries::DrawPointShape(int x, int y, int index, TColor color) {
+    TCanvas3D& canvas = *parentChart_->Canvas();
+    pointer_.SetUpCanvas(canvas, color);
+    const TSeriesPointerStyle style = PointerStyleOf(index);
+    // the handler may have changed the pointer
+    if (OnGetPointerStyle) pointer_.SetUpCanvas(canvas, color);
+    pointer_.PaintAt(x, y, style);
 }
 
 // ---- hit test ----
@@ -240,6 +378,10 @@ int TCustomSeries::ClickedIndex(int x, int y) {
     const TPoint click{x, y};
     for (int i = start; i <= lastVisible_ && i < Count(); ++i) {
         const TPoint p{PointScreenX(i), PointScreenY(i)};
+        if (pointer_.Visible() && PointerHit(i, p.X, p.Y, x, y)) {
+            if (OnClickPointer) OnClickPointer(this, i, x, y);
+            return i;
+        }
         if (p == click) return i;
         if (i > start && clickableLine_ && SegmentContains(previous, p, click)) return i - 1;
         previous = p;
@@ -251,14 +393,30 @@ int TCustomSeries::ClickedIndex(int x, int y) {
 
 void TCustomSeries::ComputeHorizMargins(int& left, int& right) {
     left = right = 0;
+    pointer_.WidenHorizMargins(left, right);
     if (!drawLine_) return;
-    if (stairs_) left = right = std::max(left, pen_.Width());
-    if (outLine_.Visible()) left = right = std::max(left, outLine_.Width());
+    if (stairs_) {
+        left = std::max(left, pen_.Width());
+        right = std::max(right, pen_.Width());
+    }
+    if (outLine_.Visible()) {
+        left = std::max(left, outLine_.Width());
+        right = std::max(right, outLine_.Width());
+    }
 }
 
 void TCustomSeries::ComputeVertMargins(int& top, int& bottom) {
     top = bottom = 0;
-    if (!drawLine_) return;
-    if (stairs_) top = bottom = std::max(top, pen_.Width());
-    if (outLine_.Visible()) top = bottom = std::max(top, outLine_.Width());
+    pointer_.WidenVertMargins(top, bottom);
+    if (drawLine_) {
+        if (stairs_) {
+            top = std::max(top, pen_.Width());
+            bottom = std::max(bottom, pen_.Width());
+        }
+        if (outLine_.Visible()) {
+            top = std::max(top, outLine_.Width());
+            bottom = std::max(bottom, outLine_.Width());
+        }
+    }
+    if (lineHeight_ > 0 && parentChart_ && parentChart_->View3D()) bottom = std::max(bottom, lineHeight_);
 }

@@ -4,12 +4,16 @@
 // or segment under the mouse.
 
 #include "chart/ChartSeries.h"
+#include "chart/SeriesPointer.h"
+
+#include <functional>
 
 enum TTreatNullsStyle { tnDontPaint, tnSkip, tnIgnore };
 enum TCustomSeriesStack { cssNone, cssOverlap, cssStack, cssStack100 };
 
 class TCustomLineSeries : public TChartSeries {
 public:
+    using TChartSeries::TChartSeries;
     TTreatNullsStyle TreatNulls() const { return treatNulls_; }
     void SetTreatNulls(TTreatNullsStyle value);
 
@@ -17,9 +21,14 @@ protected:
     TTreatNullsStyle treatNulls_ = tnDontPaint;
 };
 
+class TCustomSeries;
+using TSeriesClickPointerEvent = std::function<void(TCustomSeries*, int valueIndex, int x, int y)>;
+using TOnGetPointerStyle = std::function<TSeriesPointerStyle(TChartSeries*, int valueIndex)>;
+
 class TCustomSeries : public TCustomLineSeries {
 public:
-    TCustomSeries();
+    explicit TCustomSeries(TComponent* owner = nullptr);
+    void Assign(const TPersistent* source) override;
 
     bool ClickableLine() const { return clickableLine_; }
     void SetClickableLine(bool value) { clickableLine_ = value; }
@@ -34,6 +43,18 @@ public:
     TChartPen& LinePen() { return pen_; }
     TChartHiddenPen& OutLine() { return outLine_; }
     bool DrawLine() const { return drawLine_; }
+    TSeriesPointer& Pointer() { return pointer_; }
+    bool Dark3D() const { return dark3D_; }
+    void SetDark3D(bool value);
+    // 3D: a face this many pixels tall hangs below the line.
+    int LineHeight() const { return lineHeight_; }
+    void SetLineHeight(int value);
+    TSeriesClickPointerEvent OnClickPointer;
+    TOnGetPointerStyle OnGetPointerStyle;
+    bool HasClickEvents() const override;
+    TSeriesPointerStyle PointerStyleOf(int index);
+    virtual bool PointerHit(int index, int px, int py, int x, int y);
+    void ComputeZOrder(int& highestZOrder) override;
 
     // Positions and ranges with stacking and null points.
     int PointScreenY(int index) override;
@@ -54,7 +75,10 @@ public:
     void ComputeVertMargins(int& top, int& bottom) override;
 
 protected:
-    void DrawLineSegment(int index, int x, int y, TColor color);
+    void DrawLineSegment(int index, int x, int y, TColor color, bool withPointer);
+    void DrawSegment2D(int x, int y, TColor color);
+    void DrawSegment3D(int index, int x, int y, TColor color);
+    virtual void DrawPointShape(int x, int y, int index, TColor color);
     void PrepareLinePen(TColor color);
     bool LastInDrawOrder(int index) const;
     bool SegmentContains(TPoint from, TPoint to, TPoint p) const;
@@ -66,6 +90,9 @@ protected:
     TChartHiddenPen outLine_;
     TCustomSeriesStack stacked_ = cssNone;
     bool stairs_ = false;
+    bool dark3D_ = true;
+    int lineHeight_ = 0;
+    TSeriesPointer pointer_{this, [this] { Repaint(); }};
 
     // drawing state of one pass
     int originPos_ = 0;
@@ -73,9 +100,12 @@ protected:
     int previousX_ = 0;
     int previousY_ = 0;
     TColor previousColor_ = 0;
+    double darkRatio_ = 0;
 };
 
 class TLineSeries : public TCustomSeries {
+    DECLARE_CLASS_INFO
 public:
-    TLineSeries();
+    explicit TLineSeries(TComponent* owner = nullptr);
+    void Assign(const TPersistent* source) override;
 };

@@ -188,3 +188,77 @@ TEST(LineSeries, AllNullPointsReportNoRange) {
     EXPECT_EQ(series.HighestY(), 8);
     EXPECT_EQ(series.LowestY(), -2);
 }
+
+namespace {
+
+// A 3D chart whose canvas shows depth obliquely: a pixel deeper is one right and one up.
+class DepthCanvas : public FixedPitchCanvas {
+public:
+    TPoint ChartToScreen(int x, int y, int z) override { return {x + z, y - z}; }
+};
+
+class DepthChart : public ChartTestPanel {
+public:
+    DepthChart() {
+        SetCanvas(&depthCanvas);
+        SetView3D(true);
+        seriesDepthWidth_ = 10;
+        seriesDepthHeight_ = 10;
+    }
+    DepthCanvas depthCanvas;
+};
+
+}  // namespace
+
+TEST(LineSeries, RibbonsIn3DDarkenSteepRises) {
+    DepthChart chart;
+    TLineSeries series;
+    series.SetParentChart(&chart);
+    series.SetSeriesColor(0xC0C0C0);
+    chart.BottomAxis()->SetLimits(0, 10);
+    chart.LeftAxis()->SetLimits(0, 100);
+    // a gentle rise, then a steep one (slope above the depth ratio of 1)
+    series.AddPointXY(0, 0);
+    series.AddPointXY(5, 20);
+    series.AddPointXY(6, 90);
+    chart.Layout(TRect{0, 0, 100, 100});
+    int highest = -1;
+    series.ComputeZOrder(highest);
+    series.ComputeDepthPositions();
+    EXPECT_EQ(series.StartZ(), 0);
+    EXPECT_EQ(series.EndZ(), 10);
+    series.ComputeVisibleRange();
+    series.DrawAllPoints();
+    const auto& faces = chart.depthCanvas.polygons;
+    ASSERT_EQ(faces.size(), 2u);
+    // each face runs from the segment at the front to the segment at the back
+    EXPECT_EQ(faces[0].points, (std::vector<TPoint>{{0, 100}, {50, 80}, {60, 70}, {10, 90}}));
+    EXPECT_EQ(faces[0].brush, 0xC0C0C0u);
+    EXPECT_EQ(faces[1].brush, 0x808080u);  // 64 darker on every channel
+    series.SetParentChart(nullptr);
+}
+
+TEST(LineSeries, StackedSeriesShareOneDepth) {
+    DepthChart chart;
+    TLineSeries a, b, c;
+    for (TLineSeries* s : {&a, &b, &c}) s->SetParentChart(&chart);
+    a.SetStacked(cssStack);  // every line series of the chart stacks now
+    int highest = -1;
+    for (TLineSeries* s : {&a, &b, &c}) {
+        s->ComputeZOrder(highest);
+        s->ComputeDepthPositions();
+        EXPECT_EQ(s->StartZ(), 0);
+    }
+    a.SetStacked(cssNone);
+    highest = -1;
+    for (TLineSeries* s : {&a, &b, &c}) {
+        s->ComputeZOrder(highest);
+        s->ComputeDepthPositions();
+    }
+    EXPECT_EQ(c.StartZ(), 20);  // one series depth behind the other
+    EXPECT_EQ(c.MiddleZ(), 25);
+    c.SetDepth(4);
+    c.ComputeDepthPositions();
+    EXPECT_EQ(c.EndZ(), 24);
+    for (TLineSeries* s : {&a, &b, &c}) s->SetParentChart(nullptr);
+}
