@@ -17,7 +17,7 @@ public:
     AxisPairChart(TChartCanvas3D& canvas, bool view3D) {
         SetView3D(view3D);
         SetCanvas(&canvas);
-        SetBevelOuter(false);
+        SetBevelOuter(TPanelBevel::bvNone);
         SetMarginUnits(muPixels);
         for (int side = 0; side < 4; ++side) SetMargin(side, 10);
         series.SetParentChart(this);
@@ -62,9 +62,9 @@ TEST(AxisPairPixels, FlatAxesWithLabelsTicksAndTitles) {
     PixelCanvas window(480, 320);
     TChartCanvas3D canvas;
     AxisPairChart chart(canvas, false);
-    const TRect frame{0, 0, 480, 320};
-    chart.RenderTo(canvas.PrepareDrawing(window.Dc(), nullptr, false, frame));
-    canvas.PresentBuffer(window.Dc(), frame);
+    TCanvas onWindow;
+    onWindow.SetHandle(window.Dc());
+    chart.RenderTo(&onWindow, TRect{0, 0, 480, 320});
     window.Dump("axis_pair");
 
     const TRect plot = chart.PlotRect();
@@ -94,9 +94,9 @@ TEST(AxisPairPixels, AxesInADepthView) {
     TChartCanvas3D canvas;
     AxisPairChart chart(canvas, true);
     chart.View3DOptions().SetOrthogonal(true);
-    const TRect frame{0, 0, 480, 320};
-    chart.RenderTo(canvas.PrepareDrawing(window.Dc(), &chart.View3DOptions(), true, frame));
-    canvas.PresentBuffer(window.Dc(), frame);
+    TCanvas onWindow;
+    onWindow.SetHandle(window.Dc());
+    chart.RenderTo(&onWindow, TRect{0, 0, 480, 320});
     window.Dump("axis_pair_3d");
 
     ASSERT_GT(chart.Depth3DWidth(), 0);
