@@ -7,14 +7,12 @@
 #include "ui/CustomControl.h"
 #include "ui/ItemListModel.h"
 #include "ui/MeasureCanvas.h"
+#include "ui/OwnerDrawState.h"
 #include "ui/TextEditor.h"
 
 #include <memory>
 
 enum class TComboBoxStyle { csDropDown, csSimple, csDropDownList, csOwnerDrawFixed, csOwnerDrawVariable };
-enum class TOwnerDrawStateItem { odSelected, odGrayed, odDisabled, odChecked, odFocused, odDefault, odHotLight,
-                                 odInactive, odNoAccel, odNoFocusRect, odReserved1, odReserved2, odComboBoxEdit };
-using TOwnerDrawState = TSet<TOwnerDrawStateItem>;
 using TDrawItemEvent = std::function<void(TWinControl* Control, int Index, TRect Rect, TOwnerDrawState State)>;
 
 class TCustomComboBox;

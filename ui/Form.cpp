@@ -2,11 +2,13 @@
 
 #include "ui/Application.h"
 #include "ui/Exceptions.h"
+#include "ui/Menus.h"
 #include "ui/PublishedProperties.h"
 #include "ui/Screen.h"
 
 #include "platform/Focus.h"
 #include "platform/Input.h"
+#include "platform/MenuBar.h"
 #include "platform/Placement.h"
 #include "platform/WindowStyles.h"
 
@@ -140,7 +142,33 @@ void TCustomForm::CreateParams(TCreateParams& p) {
 void TCustomForm::CreateWnd() {
     TWinControl::CreateWnd();
     canvas_.SetFont(Font());
+    if (menu_) platform::SetMenu(Handle(), menu_->Handle());
 }
+
+void TCustomForm::SetMenu(TMainMenu* menu) {
+    if (menu == menu_) return;
+    if (menu_) {
+        menu_->form_ = nullptr;
+        menu_->RemoveFreeNotification(this);
+    }
+    if (menu && menu->form_) menu->form_->SetMenu(nullptr);
+    menu_ = menu;
+    if (menu_) {
+        menu_->form_ = this;
+        menu_->FreeNotification(this);
+    }
+    if (HandleAllocated()) platform::SetMenu(Handle(), menu_ ? menu_->Handle() : nullptr);
+}
+
+void TCustomForm::Notification(TComponent* component, TOperation operation) {
+    TWinControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == menu_) {
+        menu_ = nullptr;
+        if (HandleAllocated()) platform::SetMenu(Handle(), nullptr);
+    }
+}
+
+bool TCustomForm::IsShortCut(platform::WORD key, TShiftState shift) { return menu_ && menu_->IsShortCut(key, shift); }
 
 void TCustomForm::PlaceOnScreen() {
     if (placed_) return;
@@ -323,6 +351,12 @@ void TCustomForm::PaintWindow(platform::HDC dc) {
 
 void TCustomForm::Dispatch(TMessage& m) {
     switch (m.Msg) {
+        case platform::WM_COMMAND:
+        case platform::WM_INITMENUPOPUP:
+        case platform::WM_MEASUREITEM:
+        case platform::WM_DRAWITEM:
+            if (DispatchMenuMessage(m)) return;
+            break;
         case platform::WM_CLOSE: Close(); return;
         case platform::WM_ACTIVATE: {
             bool active = platform::LOWORD(m.WParam) != platform::WA_INACTIVE;

@@ -21,6 +21,8 @@ using TModalResult = int;
 constexpr TModalResult mrNone = 0, mrOk = 1, mrCancel = 2, mrAbort = 3, mrRetry = 4, mrIgnore = 5, mrYes = 6,
                        mrNo = 7, mrAll = 8, mrNoToAll = 9, mrYesToAll = 10;
 
+class TMainMenu;
+
 using TCloseEvent = std::function<void(TObject* Sender, TCloseAction& Action)>;
 using TCloseQueryEvent = std::function<void(TObject* Sender, bool& CanClose)>;
 
@@ -60,6 +62,11 @@ public:
     // The focus moved to `control` (nullptr: to the form itself).
     void SetFocusedControl(TWinControl* control);
     bool KeyPreview = false;
+    // The main menu shown as the form's bar; its shortcuts work in the form.
+    TMainMenu* Menu() const { return menu_; }
+    void SetMenu(TMainMenu* menu);
+    // Clicks the menu item whose shortcut the key is; true when one was.
+    virtual bool IsShortCut(platform::WORD key, TShiftState shift);
     TCanvas* Canvas() { return &canvas_; }
 
     TNotifyEvent OnCreate;
@@ -82,6 +89,7 @@ protected:
     void CreateParams(TCreateParams& params) override;
     void CreateWnd() override;
     void PaintWindow(platform::HDC dc) override;
+    void Notification(TComponent* component, TOperation operation) override;
     // Tab and arrows move the focus, Enter and Escape go to the default
     // and cancel buttons.
     void DialogKey(TMessage& message);
@@ -96,6 +104,7 @@ private:
     TFormStyle formStyle_ = TFormStyle::fsNormal;
     TPosition position_ = TPosition::poDesigned;
     TWindowState windowState_ = TWindowState::wsNormal;
+    TMainMenu* menu_ = nullptr;
     TWinControl* activeControl_ = nullptr;
     TWinControl* focusedControl_ = nullptr;
     bool active_ = false;

@@ -1,39 +1,40 @@
 #include "ui/Menus.h"
 
+#include "ui/Bitmap.h"
+#include "ui/Canvas.h"
 #include "ui/Colors.h"
-#include "ui/Control.h"
 #include "ui/Form.h"
+#include "ui/MeasureCanvas.h"
 #include "ui/PublishedProperties.h"
+#include "ui/Screen.h"
 #include "ui/TextCase.h"
 
-#include "platform/DeviceContextState.h"
-#include "platform/DeviceContexts.h"
-#include "platform/DrawText.h"
-#include "platform/Fonts.h"
-#include "platform/Input.h"
-#include "platform/NonClient.h"
-#include "platform/Painting.h"
-#include "platform/PensBrushes.h"
+#include "platform/MenuBar.h"
+#include "platform/MenuTracking.h"
+#include "platform/OwnerDraw.h"
 #include "platform/Placement.h"
-#include "platform/RectFills.h"
-#include "platform/TextMetrics.h"
 #include "platform/SystemMetrics.h"
-#include "platform/WindowStyles.h"
 
 #include <algorithm>
+#include <map>
 
 const TClassInfo& TMenuItem::StaticClass() {
-    static const TClassInfo info = TPublished<TMenuItem>("TMenuItem", TComponent::StaticClass())
-                                       .String("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
-                                       .Boolean("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked, false)
-                                       .Boolean("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled, true)
-                                       .Boolean("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible, true)
-                                       .Build();
+    static const TClassInfo info =
+        TPublished<TMenuItem>("TMenuItem", TComponent::StaticClass())
+            .String("Caption", &TMenuItem::Caption, &TMenuItem::SetCaption)
+            .Boolean("Checked", &TMenuItem::Checked, &TMenuItem::SetChecked, false)
+            .Boolean("Default", &TMenuItem::Default, &TMenuItem::SetDefault, false)
+            .Boolean("Enabled", &TMenuItem::Enabled, &TMenuItem::SetEnabled, true)
+            .Boolean("RadioItem", &TMenuItem::RadioItem, &TMenuItem::SetRadioItem, false)
+            .Boolean("Visible", &TMenuItem::Visible, &TMenuItem::SetVisible, true)
+            .Build();
     return info;
 }
 
 const TClassInfo& TMenu::StaticClass() {
-    static const TClassInfo info = TPublished<TMenu>("TMenu", TComponent::StaticClass()).Build();
+    static const TClassInfo info = TPublished<TMenu>("TMenu", TComponent::StaticClass())
+                                       .Boolean("OwnerDraw", &TMenu::OwnerDraw, &TMenu::SetOwnerDraw, false)
+                                       .Build();
     return info;
 }
 
@@ -42,75 +43,72 @@ const TClassInfo& TMainMenu::StaticClass() {
     return info;
 }
 
-// Shortcuts
-
 namespace {
 
-struct KeyName {
-    platform::WORD key;
-    const char* name;
-};
+// Every item by its command identifier; identifiers stay below the system
+// commands and 0 is never one.
+std::map<platform::UINT, TMenuItem*>& Commands() {
+    static std::map<platform::UINT, TMenuItem*> commands;
+    return commands;
+}
 
-const KeyName KeyNames[] = {
-    {platform::VK_BACK, "BkSp"},   {platform::VK_TAB, "Tab"},     {platform::VK_RETURN, "Enter"},
-    {platform::VK_ESCAPE, "Esc"},  {platform::VK_SPACE, "Space"}, {platform::VK_PRIOR, "PgUp"},
-    {platform::VK_NEXT, "PgDn"},   {platform::VK_END, "End"},     {platform::VK_HOME, "Home"},
-    {platform::VK_LEFT, "Left"},   {platform::VK_UP, "Up"},       {platform::VK_RIGHT, "Right"},
-    {platform::VK_DOWN, "Down"},   {platform::VK_INSERT, "Ins"},  {platform::VK_DELETE, "Del"},
-};
+platform::UINT NewCommand(TMenuItem* item) {
+    static platform::UINT next = 0;
+    auto& commands = Commands();
+    do next = next % 0xEFFF + 1;
+    while (commands.count(next));
+    commands[next] = item;
+    return next;
+}
 
-std::string KeyText(platform::WORD key) {
-    if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) return std::string(1, static_cast<char>(key));
-    if (key >= platform::VK_F1 && key <= platform::VK_F1 + 11) return "F" + std::to_string(key - platform::VK_F1 + 1);
-    for (const KeyName& k : KeyNames)
-        if (k.key == key) return k.name;
-    return {};
+std::string Plain(const std::string& caption) {
+    std::string out;
+    for (std::size_t i = 0; i < caption.size(); ++i) {
+        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
+        out += caption[i];
+    }
+    return out;
+}
+
+// The window system's menu to a popup item of ours.
+TMenuItem* ItemOfHandle(platform::HMENU handle) {
+    for (auto& [command, item] : Commands())
+        if (item->Count() > 0 && item->Handle() == handle) return item;
+    return nullptr;
+}
+
+TOwnerDrawState StateOf(platform::UINT state) {
+    TOwnerDrawState result;
+    const std::pair<platform::UINT, TOwnerDrawStateItem> map[] = {
+        {platform::ODS_SELECTED, TOwnerDrawStateItem::odSelected}, {platform::ODS_GRAYED, TOwnerDrawStateItem::odGrayed},
+        {platform::ODS_DISABLED, TOwnerDrawStateItem::odDisabled}, {platform::ODS_CHECKED, TOwnerDrawStateItem::odChecked},
+        {platform::ODS_FOCUS, TOwnerDrawStateItem::odFocused},     {platform::ODS_DEFAULT, TOwnerDrawStateItem::odDefault},
+        {platform::ODS_HOTLIGHT, TOwnerDrawStateItem::odHotLight}, {platform::ODS_INACTIVE, TOwnerDrawStateItem::odInactive},
+        {platform::ODS_NOACCEL, TOwnerDrawStateItem::odNoAccel},   {platform::ODS_NOFOCUSRECT, TOwnerDrawStateItem::odNoFocusRect},
+    };
+    for (auto [bit, item] : map)
+        if (state & bit) result.Include(item);
+    return result;
+}
+
+// A top-level item of a main menu stands on the bar.
+bool OnBar(const TMenuItem* item) {
+    TMenu* menu = item->Menu();
+    return item->Parent() && menu && !item->Parent()->Parent() && menu->Items() == item->Parent() &&
+           dynamic_cast<TMainMenu*>(menu);
 }
 
 }  // namespace
 
-TShortCut ShortCut(platform::WORD key, TShiftState shift) {
-    TShortCut s = key & 0xFF;
-    if (shift.Contains(TShiftStateItem::ssShift)) s |= scShift;
-    if (shift.Contains(TShiftStateItem::ssCtrl)) s |= scCtrl;
-    if (shift.Contains(TShiftStateItem::ssAlt)) s |= scAlt;
-    return s;
-}
-
-std::string ShortCutToText(TShortCut shortCut) {
-    std::string key = KeyText(static_cast<platform::WORD>(shortCut & 0xFF));
-    if (key.empty()) return {};
-    std::string text;
-    if (shortCut & scShift) text += "Shift+";
-    if (shortCut & scCtrl) text += "Ctrl+";
-    if (shortCut & scAlt) text += "Alt+";
-    return text + key;
-}
-
-TShortCut TextToShortCut(const std::string& text) {
-    TShortCut shift = 0;
-    std::string rest = text;
-    for (auto [prefix, bit] : {std::pair{"shift+", scShift}, std::pair{"ctrl+", scCtrl}, std::pair{"alt+", scAlt}}) {
-        std::string p = prefix;
-        if (rest.size() > p.size() && AnsiSameText(rest.substr(0, p.size()), p)) {
-            shift |= bit;
-            rest = rest.substr(p.size());
-        }
-    }
-    for (int key = 1; key < 256; ++key) {
-        std::string name = KeyText(static_cast<platform::WORD>(key));
-        if (!name.empty() && AnsiSameText(name, rest)) return static_cast<TShortCut>(shift | key);
-    }
-    return 0;
-}
-
 // Items
 
-TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) {}
+TMenuItem::TMenuItem(TComponent* owner) : TComponent(owner) { command_ = NewCommand(this); }
 
 TMenuItem::~TMenuItem() {
     Clear();
     if (parent_) parent_->Remove(this);
+    Commands().erase(command_);
+    if (handle_) platform::DestroyMenu(handle_);
 }
 
 TMenu* TMenuItem::Menu() const {
@@ -131,9 +129,9 @@ void TMenuItem::SetCaption(const std::string& caption) {
 void TMenuItem::SetChecked(bool value) {
     if (value == checked_) return;
     checked_ = value;
-    if (value && RadioItem && parent_)
+    if (value && radioItem_ && parent_)
         for (TMenuItem* sibling : parent_->items_)
-            if (sibling != this && sibling->RadioItem && sibling->GroupIndex == GroupIndex) sibling->checked_ = false;
+            if (sibling != this && sibling->radioItem_ && sibling->GroupIndex == GroupIndex) sibling->checked_ = false;
     Changed();
 }
 
@@ -147,9 +145,45 @@ void TMenuItem::SetVisible(bool value) {
     Changed();
 }
 
+void TMenuItem::SetRadioItem(bool value) {
+    radioItem_ = value;
+    Changed();
+}
+
+void TMenuItem::SetDefault(bool value) {
+    default_ = value;
+    Changed();
+}
+
+void TMenuItem::SetBreak(TMenuBreak value) {
+    break_ = value;
+    Changed();
+}
+
+void TMenuItem::SetShortCut(TShortCut value) {
+    shortCut_ = value;
+    Changed();
+}
+
+TBitmap* TMenuItem::Bitmap() {
+    if (!bitmap_) {
+        bitmap_ = std::make_unique<TBitmap>();
+        bitmap_->OnChange = [this](TObject*) { Changed(); };
+    }
+    return bitmap_.get();
+}
+
+bool TMenuItem::HasBitmap() const { return bitmap_ && !bitmap_->Empty(); }
+
 int TMenuItem::IndexOf(const TMenuItem* item) const {
     auto it = std::find(items_.begin(), items_.end(), item);
     return it == items_.end() ? -1 : static_cast<int>(it - items_.begin());
+}
+
+TMenuItem* TMenuItem::Find(const std::string& caption) const {
+    for (TMenuItem* item : items_)
+        if (AnsiSameText(Plain(item->caption_), Plain(caption))) return item;
+    return nullptr;
 }
 
 void TMenuItem::Add(TMenuItem* item) { Insert(Count(), item); }
@@ -186,9 +220,118 @@ bool TMenuItem::CanBeChosen() const {
     return true;
 }
 
+bool TMenuItem::IsOwnerDraw() const {
+    TMenu* menu = Menu();
+    return (menu && menu->OwnerDraw()) || OnDrawItem || OnAdvancedDrawItem;
+}
+
+platform::HMENU TMenuItem::Handle() {
+    if (!handle_) {
+        bool bar = menu_ && !menu_->IsPopup();
+        handle_ = bar ? platform::CreateMenu() : platform::CreatePopupMenu();
+        Rebuild();
+    }
+    return handle_;
+}
+
+void TMenuItem::Rebuild() {
+    for (TMenuItem* item : items_) item->Rebuild();
+    if (!handle_) return;
+    while (platform::GetMenuItemCount(handle_) > 0) platform::RemoveMenu(handle_, 0, platform::MF_BYPOSITION);
+    for (TMenuItem* item : items_) {
+        if (!item->visible_) continue;
+        platform::MENUITEMINFOA info;
+        info.fMask = platform::MIIM_FTYPE | platform::MIIM_STATE | platform::MIIM_ID | platform::MIIM_DATA |
+                     platform::MIIM_STRING | platform::MIIM_SUBMENU | platform::MIIM_BITMAP;
+        if (item->IsLine())
+            info.fType = platform::MFT_SEPARATOR;
+        else
+            info.fType = item->IsOwnerDraw() ? platform::MFT_OWNERDRAW : platform::MFT_STRING;
+        if (item->radioItem_) info.fType |= platform::MFT_RADIOCHECK;
+        if (item->break_ == TMenuBreak::mbBreak) info.fType |= platform::MFT_MENUBREAK;
+        if (item->break_ == TMenuBreak::mbBarBreak) info.fType |= platform::MFT_MENUBARBREAK;
+        info.fState = (item->checked_ ? platform::MFS_CHECKED : 0) | (item->enabled_ ? 0 : platform::MFS_GRAYED) |
+                      (item->default_ ? platform::MFS_DEFAULT : 0);
+        info.wID = item->command_;
+        info.dwItemData = item->command_;
+        info.hSubMenu = item->Count() > 0 ? item->Handle() : nullptr;
+        info.hbmpItem = item->HasBitmap() ? item->bitmap_->Handle() : nullptr;
+        std::string text = item->caption_;
+        if (item->shortCut_ != scNone) text += "\t" + ShortCutToText(item->shortCut_);
+        info.dwTypeData = text.data();
+        platform::InsertMenuItemA(handle_, static_cast<platform::UINT>(platform::GetMenuItemCount(handle_)), platform::TRUE,
+                                  &info);
+    }
+}
+
 void TMenuItem::Click() {
-    if (AutoCheck) SetChecked(RadioItem ? true : !checked_);
+    if (AutoCheck) SetChecked(radioItem_ ? true : !checked_);
     FireEvent(OnClick, this);
+}
+
+void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height) {
+    bool bar = OnBar(this);
+    if (IsLine()) {
+        width = 0;
+        height = 8;
+    } else {
+        canvas->SetFont(Screen->MenuFont());
+        if (default_) canvas->Font()->SetStyle({TFontStyle::fsBold});
+        std::string text = Plain(caption_);
+        int textHeight = canvas->TextHeight(text.empty() ? "0" : text);
+        if (bar) {
+            width = canvas->TextWidth(text) + 12;
+            height = platform::GetSystemMetrics(platform::SM_CYMENU) - 1;
+        } else {
+            width = 20 + canvas->TextWidth(text) + 16;
+            if (shortCut_ != scNone) width += 16 + canvas->TextWidth(ShortCutToText(shortCut_));
+            height = std::max(textHeight + 5, platform::GetSystemMetrics(platform::SM_CYMENUSIZE));
+        }
+        if (HasBitmap()) height = std::max(height, bitmap_->Height() + 2);
+    }
+    FireEvent(OnMeasureItem, this, canvas, width, height);
+}
+
+void TMenuItem::AdvancedDrawItem(TCanvas* canvas, const TRect& rect, TOwnerDrawState state, bool topLevel) {
+    if (OnAdvancedDrawItem)
+        OnAdvancedDrawItem(this, canvas, rect, state);
+    else if (OnDrawItem)
+        OnDrawItem(this, canvas, rect, state.Contains(TOwnerDrawStateItem::odSelected));
+    else
+        DrawPlain(canvas, rect, state, topLevel);
+}
+
+void TMenuItem::DrawPlain(TCanvas* canvas, const TRect& rect, TOwnerDrawState state, bool topLevel) {
+    bool selected = state.Contains(TOwnerDrawStateItem::odSelected) && !topLevel;
+    canvas->Brush()->SetColor(selected ? clHighlight : clMenu);
+    canvas->FillRect(rect);
+    if (IsLine()) {
+        int y = (rect.Top + rect.Bottom) / 2;
+        canvas->Pen()->SetColor(clBtnShadow);
+        canvas->MoveTo(rect.Left + 1, y);
+        canvas->LineTo(rect.Right - 1, y);
+        return;
+    }
+    canvas->SetFont(Screen->MenuFont());
+    if (state.Contains(TOwnerDrawStateItem::odDefault)) canvas->Font()->SetStyle({TFontStyle::fsBold});
+    bool disabled = state.Contains(TOwnerDrawStateItem::odDisabled) || state.Contains(TOwnerDrawStateItem::odGrayed);
+    canvas->Font()->SetColor(disabled ? clGrayText : (selected ? clHighlightText : clMenuText));
+    canvas->Brush()->SetStyle(TBrushStyle::bsClear);
+    std::string text = Plain(caption_);
+    int y = rect.Top + (rect.Height() - canvas->TextHeight(text.empty() ? "0" : text)) / 2;
+    int left = topLevel ? rect.Left + 6 : rect.Left + 20;
+    if (HasBitmap()) {
+        canvas->Draw(rect.Left + 2, rect.Top + (rect.Height() - bitmap_->Height()) / 2, bitmap_.get());
+        left = std::max(left, rect.Left + bitmap_->Width() + 4);
+    } else if (state.Contains(TOwnerDrawStateItem::odChecked)) {
+        canvas->TextOut(rect.Left + 4, y, radioItem_ ? "\u2022" : "\u2713");
+    }
+    canvas->TextOut(left, y, text);
+    if (shortCut_ != scNone && !topLevel) {
+        std::string shortcut = ShortCutToText(shortCut_);
+        canvas->TextOut(rect.Right - 16 - canvas->TextWidth(shortcut), y, shortcut);
+    }
+    canvas->Brush()->SetStyle(TBrushStyle::bsSolid);
 }
 
 // Menus
@@ -200,13 +343,24 @@ TMenu::~TMenu() {
     delete items_;
 }
 
+void TMenu::SetOwnerDraw(bool value) {
+    if (value == ownerDraw_) return;
+    ownerDraw_ = value;
+    MenuChanged();
+}
+
+void TMenu::MenuChanged() {
+    items_->Rebuild();
+    if (OnChange) OnChange();
+}
+
 TMenuItem* TMenu::FindItem(TShortCut shortCut) const {
     if (shortCut == scNone) return nullptr;
     std::vector<TMenuItem*> stack{items_};
     while (!stack.empty()) {
         TMenuItem* item = stack.back();
         stack.pop_back();
-        if (item != items_ && item->ShortCut == shortCut && item->CanBeChosen()) return item;
+        if (item != items_ && item->ShortCut() == shortCut && item->CanBeChosen()) return item;
         for (int i = item->Count() - 1; i >= 0; --i) stack.push_back(item->Items(i));
     }
     return nullptr;
@@ -219,177 +373,102 @@ bool TMenu::IsShortCut(platform::WORD key, TShiftState shift) {
     return true;
 }
 
-// The main menu's bar
-
-namespace {
-constexpr int ItemPadding = 6;
-
-std::string Plain(const std::string& caption) {
-    std::string out;
-    for (std::size_t i = 0; i < caption.size(); ++i) {
-        if (caption[i] == '&' && i + 1 < caption.size()) ++i;
-        out += caption[i];
-    }
-    return out;
-}
-}  // namespace
+// The main menu
 
 TMainMenu::TMainMenu(TComponent* owner) : TMenu(owner) {}
 
 TMainMenu::~TMainMenu() { AttachToForm(nullptr); }
 
 void TMainMenu::AttachToForm(TCustomForm* form) {
-    if (form == form_) return;
-    if (form_) {
-        form_->WindowProc = formProc_;
-        form_->RemoveFreeNotification(this);
-        TCustomForm* old = form_;
-        form_ = nullptr;
-        formProc_ = nullptr;
-        if (old->HandleAllocated())
-            platform::SetWindowPos(old->Handle(), nullptr, 0, 0, 0, 0,
-                                   platform::SWP_NOMOVE | platform::SWP_NOSIZE | platform::SWP_NOZORDER |
-                                       platform::SWP_NOACTIVATE | platform::SWP_FRAMECHANGED);
-    }
-    if (!form) return;
-    form_ = form;
-    form_->FreeNotification(this);
-    formProc_ = form->WindowProc;
-    form->WindowProc = [this](TMessage& m) { FormMessage(m); };
-    FrameChanged();
+    if (form) form->SetMenu(this);
+    else if (form_) form_->SetMenu(nullptr);
 }
 
 void TMainMenu::Notification(TComponent* component, TOperation operation) {
     TMenu::Notification(component, operation);
-    if (operation == TOperation::opRemove && component == form_) {
-        form_ = nullptr;
-        formProc_ = nullptr;
-    }
-}
-
-void TMainMenu::FrameChanged() {
-    if (form_ && form_->HandleAllocated())
-        platform::SetWindowPos(form_->Handle(), nullptr, 0, 0, 0, 0,
-                               platform::SWP_NOMOVE | platform::SWP_NOSIZE | platform::SWP_NOZORDER |
-                                   platform::SWP_NOACTIVATE | platform::SWP_FRAMECHANGED);
+    if (operation == TOperation::opRemove && component == form_) form_ = nullptr;
 }
 
 void TMainMenu::MenuChanged() {
     TMenu::MenuChanged();
-    if (form_ && form_->HandleAllocated()) PaintBar();
+    if (form_ && form_->HandleAllocated()) platform::DrawMenuBar(form_->Handle());
 }
 
-int TMainMenu::BarHeight() const { return platform::GetSystemMetrics(platform::SM_CYMENU); }
-
-platform::RECT TMainMenu::BarRect() const {
-    platform::RECT window{}, client{};
-    platform::HWND h = form_->Handle();
-    platform::GetWindowRect(h, &window);
-    platform::GetClientRect(h, &client);
-    platform::POINT origin{0, 0};
-    platform::ClientToScreen(h, &origin);
-    int left = origin.x - window.left, top = origin.y - window.top;
-    return {left, top - BarHeight(), left + client.right, top};
+int TMainMenu::BarHeight() const {
+    if (!form_ || !form_->HandleAllocated() || Items()->Count() == 0) return 0;
+    platform::RECT window{};
+    platform::GetWindowRect(form_->Handle(), &window);
+    return platform::MenuBarHeight(form_->Handle(), window.right - window.left);
 }
 
 platform::RECT TMainMenu::ItemRect(int index) const {
-    platform::RECT bar = BarRect();
-    platform::HDC dc = platform::GetWindowDC(form_->Handle());
-    platform::HGDIOBJ old = platform::SelectObject(dc, platform::GetStockObject(platform::DEFAULT_GUI_FONT));
-    int x = bar.left;
-    platform::RECT found{};
-    for (int i = 0; i < Items()->Count(); ++i) {
-        TMenuItem* item = Items()->Items(i);
-        if (!item->Visible()) continue;
-        std::string text = Plain(item->Caption());
-        platform::SIZE size{};
-        platform::GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-        int width = size.cx + 2 * ItemPadding;
-        if (i == index) found = {x, bar.top, x + width, bar.bottom};
-        x += width;
-    }
-    platform::SelectObject(dc, old);
-    platform::ReleaseDC(form_->Handle(), dc);
-    return found;
-}
-
-TMenuItem* TMainMenu::ItemAtScreen(int x, int y) const {
-    if (!form_ || !form_->HandleAllocated()) return nullptr;
-    platform::RECT window{};
+    platform::RECT r{}, window{};
+    if (!form_ || !form_->HandleAllocated()) return r;
     platform::GetWindowRect(form_->Handle(), &window);
-    int wx = x - window.left, wy = y - window.top;
-    for (int i = 0; i < Items()->Count(); ++i) {
-        platform::RECT r = ItemRect(i);
-        if (wx >= r.left && wx < r.right && wy >= r.top && wy < r.bottom) return Items()->Items(i);
-    }
-    return nullptr;
+    if (!platform::GetMenuItemRect(form_->Handle(), Handle(), static_cast<platform::UINT>(index), &r)) return {};
+    platform::OffsetRect(&r, -window.left, -window.top);
+    return r;
 }
 
-void TMainMenu::PaintBar() {
-    platform::HWND h = form_->Handle();
-    platform::HDC dc = platform::GetWindowDC(h);
-    platform::RECT bar = BarRect();
-    platform::HBRUSH face = platform::CreateSolidBrush(ColorToRGB(clMenu));
-    platform::FillRect(dc, &bar, face);
-    platform::DeleteObject(face);
-    platform::HGDIOBJ old = platform::SelectObject(dc, platform::GetStockObject(platform::DEFAULT_GUI_FONT));
-    platform::SetBkMode(dc, platform::TRANSPARENT);
-    for (int i = 0; i < Items()->Count(); ++i) {
-        TMenuItem* item = Items()->Items(i);
-        if (!item->Visible()) continue;
-        platform::RECT r = ItemRect(i);
-        platform::SetTextColor(dc, ColorToRGB(item->Enabled() ? clMenuText : clGrayText));
-        std::string caption = item->Caption();
-        platform::DrawTextA(dc, caption.c_str(), static_cast<int>(caption.size()), &r,
-                            platform::DT_CENTER | platform::DT_VCENTER | platform::DT_SINGLELINE);
-    }
-    platform::SelectObject(dc, old);
-    platform::ReleaseDC(h, dc);
+// Messages of the menu loop
+
+TMenuItem* FindMenuCommand(platform::UINT command) {
+    auto& commands = Commands();
+    auto found = commands.find(command);
+    return found == commands.end() ? nullptr : found->second;
 }
 
-void TMainMenu::FormMessage(TMessage& m) {
-    auto inner = formProc_;  // the form may detach the menu while it runs
+bool DispatchMenuMessage(TMessage& m) {
     switch (m.Msg) {
-        case platform::WM_NCCALCSIZE: {
-            inner(m);
-            auto* r = m.WParam ? &reinterpret_cast<platform::NCCALCSIZE_PARAMS*>(m.LParam)->rgrc[0]
-                               : reinterpret_cast<platform::RECT*>(m.LParam);
-            r->top = std::min(r->top + BarHeight(), r->bottom);
-            return;
+        case platform::WM_COMMAND: {
+            if (m.LParam != 0 || platform::HIWORD(m.WParam) != 0) return false;
+            TMenuItem* item = FindMenuCommand(platform::LOWORD(m.WParam));
+            if (!item || !item->CanBeChosen()) return false;
+            item->Click();
+            m.Result = 0;
+            return true;
         }
-        case platform::WM_NCPAINT:
-            inner(m);
-            PaintBar();
-            return;
-        case platform::WM_NCHITTEST: {
-            inner(m);
-            int x = platform::GET_X_LPARAM(m.LParam), y = platform::GET_Y_LPARAM(m.LParam);
-            platform::RECT window{};
-            platform::GetWindowRect(form_->Handle(), &window);
-            platform::RECT bar = BarRect();
-            int wx = x - window.left, wy = y - window.top;
-            if (wx >= bar.left && wx < bar.right && wy >= bar.top && wy < bar.bottom) m.Result = platform::HTMENU;
-            return;
+        case platform::WM_INITMENUPOPUP: {
+            // The parent item's OnClick may fill or change its items first.
+            TMenuItem* item = ItemOfHandle(reinterpret_cast<platform::HMENU>(m.WParam));
+            if (!item) return false;
+            FireEvent(item->OnClick, item);
+            return true;
         }
-        case platform::WM_NCLBUTTONDOWN:
-            if (m.WParam == static_cast<platform::WPARAM>(platform::HTMENU)) {
-                TMenuItem* item = ItemAtScreen(platform::GET_X_LPARAM(m.LParam), platform::GET_Y_LPARAM(m.LParam));
-                if (item && item->CanBeChosen()) item->Click();
-                return;
+        case platform::WM_MEASUREITEM: {
+            auto* measure = reinterpret_cast<platform::MEASUREITEMSTRUCT*>(m.LParam);
+            TMenuItem* item = measure && measure->CtlType == platform::ODT_MENU
+                                  ? FindMenuCommand(static_cast<platform::UINT>(measure->itemData))
+                                  : nullptr;
+            if (!item) return false;
+            TMeasureCanvas canvas;
+            int width = static_cast<int>(measure->itemWidth), height = static_cast<int>(measure->itemHeight);
+            item->MeasureItem(&canvas, width, height);
+            measure->itemWidth = static_cast<platform::UINT>(std::max(width, 0));
+            measure->itemHeight = static_cast<platform::UINT>(std::max(height, 0));
+            m.Result = 1;
+            return true;
+        }
+        case platform::WM_DRAWITEM: {
+            auto* draw = reinterpret_cast<platform::DRAWITEMSTRUCT*>(m.LParam);
+            TMenuItem* item = draw && draw->CtlType == platform::ODT_MENU
+                                  ? FindMenuCommand(static_cast<platform::UINT>(draw->itemData))
+                                  : nullptr;
+            if (!item) return false;
+            TCanvas canvas;
+            canvas.SetHandle(draw->hDC);
+            const platform::RECT& r = draw->rcItem;
+            try {
+                item->AdvancedDrawItem(&canvas, TRect(r.left, r.top, r.right, r.bottom), StateOf(draw->itemState),
+                                       OnBar(item));
+            } catch (...) {
+                canvas.SetHandle(nullptr);
+                throw;
             }
-            break;
-        case CM_DIALOGCHAR:
-            // Alt and the marked letter of a top-level item.
-            for (int i = 0; i < Items()->Count(); ++i) {
-                TMenuItem* item = Items()->Items(i);
-                if (item->CanBeChosen() && IsAccel(static_cast<char32_t>(m.WParam), item->Caption())) {
-                    item->Click();
-                    m.Result = 1;
-                    return;
-                }
-            }
-            break;
-        default: break;
+            canvas.SetHandle(nullptr);
+            m.Result = 1;
+            return true;
+        }
+        default: return false;
     }
-    inner(m);
 }

@@ -589,6 +589,8 @@ void TWinControl::HandleKey(TMessage& m) {
     auto key = static_cast<platform::WORD>(m.WParam);
     bool down = m.Msg == platform::WM_KEYDOWN || m.Msg == platform::WM_SYSKEYDOWN;
     if (down) {
+        // Menu shortcuts come before the control's own keys.
+        if (form && form->IsShortCut(key, shift)) return;
         if ((preview && preview->DoKeyDown(key, shift)) || DoKeyDown(key, shift)) return;
         if (form && IsDialogKey(key)) {
             platform::LRESULT wants = Perform(platform::WM_GETDLGCODE);

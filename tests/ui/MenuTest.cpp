@@ -1,9 +1,18 @@
 #include "ControlFixture.h"
 
-#include "ui/CheckBox.h"
-#include "ui/Menus.h"
+#include <deque>
 
+#include "ui/CheckBox.h"
+#include "ui/CustomEdit.h"
+#include "ui/Menus.h"
+#include "ui/PopupMenu.h"
+
+#include "platform/MenuTracking.h"
+#include "platform/OwnerDraw.h"
 #include "platform/Placement.h"
+#include "platform/SystemMetrics.h"
+#include "platform/WindowProcedures.h"
+#include "platform/WindowTree.h"
 
 namespace {
 
@@ -11,12 +20,67 @@ struct MenuFixture : ControlFixture {
     TMenuItem* Item(TMenuItem* parent, const std::string& caption, TShortCut shortCut = scNone) {
         auto* item = new TMenuItem(form.get());
         item->SetCaption(caption);
-        item->ShortCut = shortCut;
+        item->SetShortCut(shortCut);
         item->OnClick = [this, caption](TObject*) { clicks.push_back(caption); };
         parent->Add(item);
         return item;
     }
+    // "&Файл" with "&Открыть" (Ctrl+O), a line, "&Экспорт" with "&PNG" and "&KML", and "Вы&ход".
+    void FileMenu(TMenu& menu) {
+        TMenuItem* file = menu.Items();
+        if (dynamic_cast<TMainMenu*>(&menu)) file = Item(menu.Items(), "&Файл");
+        Item(file, "&Открыть", static_cast<TShortCut>(scCtrl | 'O'));
+        Item(file, "-");
+        TMenuItem* export_ = Item(file, "&Экспорт");
+        Item(export_, "&PNG");
+        Item(export_, "&KML");
+        Item(file, "Вы&ход");
+    }
+    static void Queue(platform::UINT key) {
+        platform::testing::PressKey(key);
+        platform::testing::ReleaseKey(key);
+    }
     std::vector<std::string> clicks;
+};
+
+// Records what the menu loop tells the popup list window, as a skin that
+// subclasses it would see; on its first idle turn it runs `idle`.
+struct PopupListSpy {
+    PopupListSpy() {
+        window = PopupListWindow();
+        Self() = this;
+        previous = reinterpret_cast<platform::WNDPROC>(platform::SetWindowLongPtr(
+            window, platform::GWLP_WNDPROC, reinterpret_cast<platform::LONG_PTR>(&Procedure)));
+    }
+    ~PopupListSpy() {
+        platform::SetWindowLongPtr(window, platform::GWLP_WNDPROC, reinterpret_cast<platform::LONG_PTR>(previous));
+        Self() = nullptr;
+    }
+    static PopupListSpy*& Self() {
+        static PopupListSpy* self = nullptr;
+        return self;
+    }
+    static platform::LRESULT Procedure(platform::HWND w, platform::UINT m, platform::WPARAM wp, platform::LPARAM lp) {
+        PopupListSpy* spy = Self();
+        if (m == platform::WM_ENTERMENULOOP || m == platform::WM_EXITMENULOOP || m == platform::WM_INITMENUPOPUP ||
+            m == platform::WM_COMMAND)
+            spy->messages.push_back(m);
+        if (m == platform::WM_ENTERIDLE) {
+            if (spy->idle.empty()) {
+                platform::EndMenu();  // a test never waits for a person
+            } else {
+                auto step = std::move(spy->idle.front());
+                spy->idle.pop_front();
+                step();
+            }
+        }
+        return platform::CallWindowProc(spy->previous, w, m, wp, lp);
+    }
+    platform::HWND window;
+    platform::WNDPROC previous;
+    std::vector<platform::UINT> messages;
+    // One step for each idle turn of the loop.
+    std::deque<std::function<void()>> idle;
 };
 
 TEST(ShortCutText, BothWays) {
@@ -58,7 +122,7 @@ TEST_F(MenuFixture, RadioItemsOfAGroupAndAutoCheck) {
     TMenuItem* b = Item(view, "Точки");
     TMenuItem* c = Item(view, "Сетка");
     for (TMenuItem* i : {a, b}) {
-        i->RadioItem = true;
+        i->SetRadioItem(true);
         i->AutoCheck = true;
     }
     c->AutoCheck = true;
@@ -70,20 +134,29 @@ TEST_F(MenuFixture, RadioItemsOfAGroupAndAutoCheck) {
     EXPECT_TRUE(c->Checked());
     c->Click();
     EXPECT_FALSE(c->Checked());
+    // The window system's menu follows: marks, radio, hidden items left out.
+    platform::HMENU handle = view->Handle();
+    EXPECT_NE(platform::GetMenuState(handle, b->Command(), platform::MF_BYCOMMAND) & platform::MF_CHECKED, 0u);
+    EXPECT_EQ(platform::GetMenuState(handle, a->Command(), platform::MF_BYCOMMAND) & platform::MF_CHECKED, 0u);
+    a->SetVisible(false);
+    EXPECT_EQ(platform::GetMenuItemCount(handle), 2);
     delete b;  // an item freed on its own leaves its parent
     EXPECT_EQ(view->Count(), 2);
+    EXPECT_EQ(platform::GetMenuItemCount(handle), 1);
 }
 
-TEST_F(MenuFixture, TheBarTakesTheFrameTopAndAnswersAltAndClicks) {
+TEST_F(MenuFixture, TheBarTakesTheFrameTopAndAnswersAltF10AndClicks) {
     auto* box = Add<TCheckBox>(10, 10);
     TMainMenu menu(form.get());
-    Item(menu.Items(), "&Файл");
+    FileMenu(menu);
     Item(menu.Items(), "&Настройки");
     Item(menu.Items(), "&Help");
     ShowForm();
     int clientBefore = form->ClientHeight();
     menu.AttachToForm(form.get());
     Pump();
+    EXPECT_EQ(form->Menu(), &menu);
+    EXPECT_EQ(menu.BarHeight(), platform::GetSystemMetrics(platform::SM_CYMENU));
     EXPECT_EQ(form->ClientHeight(), clientBefore - menu.BarHeight());
 
     // Alt and the marked letter, with the focus in a control of the form.
@@ -92,17 +165,163 @@ TEST_F(MenuFixture, TheBarTakesTheFrameTopAndAnswersAltAndClicks) {
     EXPECT_EQ(clicks, (std::vector<std::string>{"&Help"}));
     EXPECT_FALSE(box->Checked());
 
+    // Alt and a letter open a popup; arrows go down into the cascade.
+    clicks.clear();
+    platform::testing::PressKey(platform::VK_MENU);
+    Queue('F');  // no item is marked F: nothing opens
+    platform::testing::ReleaseKey(platform::VK_MENU);
+    Pump();
+    Queue(platform::VK_F10);
+    for (platform::UINT key : {platform::VK_DOWN, platform::VK_DOWN, platform::VK_RIGHT, platform::VK_DOWN,
+                               platform::VK_RETURN})
+        Queue(key);
+    Pump();
+    // The parent items hear their popups open.
+    EXPECT_EQ(clicks, (std::vector<std::string>{"&Файл", "&Экспорт", "&KML"}));
+
     // The mouse on the bar: the second item.
+    clicks.clear();
     platform::RECT window{};
     platform::GetWindowRect(form->Handle(), &window);
     platform::RECT second = menu.ItemRect(1);
     platform::testing::Click(window.left + (second.left + second.right) / 2, window.top + (second.top + second.bottom) / 2);
     Pump();
-    EXPECT_EQ(clicks, (std::vector<std::string>{"&Help", "&Настройки"}));
+    EXPECT_EQ(clicks, (std::vector<std::string>{"&Настройки"}));
 
     menu.AttachToForm(nullptr);
     Pump();
+    EXPECT_EQ(form->Menu(), nullptr);
     EXPECT_EQ(form->ClientHeight(), clientBefore);
+}
+
+TEST_F(MenuFixture, AcceleratorsComeBeforeTheFocusedControlsKeys) {
+    auto* edit = Add<TEdit>(10, 10, 150, 0);
+    TMainMenu menu(form.get());
+    FileMenu(menu);
+    menu.AttachToForm(form.get());
+    ShowForm();
+    Focus(edit);
+    Type("ab");
+    KeyWith(platform::VK_CONTROL, 'O');
+    EXPECT_EQ(clicks, (std::vector<std::string>{"&Открыть"}));
+    KeyWith(platform::VK_CONTROL, 'A');  // no item has it: the edit selects all
+    Type("x");
+    EXPECT_EQ(edit->Text(), "x");
+    menu.Items()->Items(0)->Items(0)->SetEnabled(false);
+    KeyWith(platform::VK_CONTROL, 'O');
+    EXPECT_EQ(clicks.size(), 1u);
+}
+
+TEST_F(MenuFixture, APopupRunsOnPopupAndIsChosenByKeysOrDismissed) {
+    ShowForm();
+    TPopupMenu popup(form.get());
+    FileMenu(popup);
+    int popups = 0;
+    popup.OnPopup = [&](TObject*) { ++popups; };
+    struct Case {
+        std::vector<platform::UINT> keys;
+        std::vector<std::string> clicks;
+    } cases[] = {
+        {{platform::VK_DOWN, platform::VK_RETURN}, {"&Открыть"}},
+        {{platform::VK_UP, platform::VK_RETURN}, {"Вы&ход"}},  // Up from nothing: the last item
+        {{platform::VK_DOWN, platform::VK_DOWN, platform::VK_RIGHT, platform::VK_RETURN}, {"&Экспорт", "&PNG"}},
+        {{platform::VK_DOWN, platform::VK_DOWN, platform::VK_RIGHT, platform::VK_ESCAPE, platform::VK_ESCAPE}, {"&Экспорт"}},
+        {{platform::VK_ESCAPE}, {}},
+    };
+    PopupListSpy spy;
+    for (const Case& c : cases) {
+        clicks.clear();
+        for (platform::UINT key : c.keys) Queue(key);
+        popup.Popup(200, 200);
+        Pump();
+        EXPECT_EQ(clicks, c.clicks);
+    }
+    EXPECT_EQ(popups, 5);
+    // A press outside dismisses it, choosing nothing.
+    clicks.clear();
+    platform::testing::Click(5, 5);
+    popup.Popup(200, 200);
+    Pump();
+    EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(MenuFixture, APopupItemClickedWithTheMouseAndTheLoopMessagesInOrder) {
+    ShowForm();
+    TPopupMenu popup(form.get());
+    FileMenu(popup);
+    PopupListSpy spy;
+    spy.idle.push_back([&] {
+        platform::RECT item{};
+        ASSERT_TRUE(platform::GetMenuItemRect(spy.window, popup.Handle(), 3, &item));
+        EXPECT_EQ(popup.WindowHandle, spy.window);
+        platform::testing::Click((item.left + item.right) / 2, (item.top + item.bottom) / 2);
+    });
+    popup.Popup(200, 200);
+    EXPECT_TRUE(clicks.empty());  // the choice arrives with the next turn of the loop
+    Pump();
+    EXPECT_EQ(clicks, (std::vector<std::string>{"Вы&ход"}));
+    EXPECT_EQ(spy.messages, (std::vector<platform::UINT>{platform::WM_ENTERMENULOOP, platform::WM_INITMENUPOPUP,
+                                                          platform::WM_EXITMENULOOP, platform::WM_COMMAND}));
+    EXPECT_EQ(popup.WindowHandle, nullptr);
+}
+
+TEST_F(MenuFixture, OwnerDrawnItemsAreMeasuredAndDrawnThroughTheirEvents) {
+    ShowForm();
+    TPopupMenu popup(form.get());
+    FileMenu(popup);
+    popup.SetOwnerDraw(true);
+    TMenuItem* open = popup.Items()->Items(0);
+    open->SetDefault(true);
+    int plainWidth = 0, plainHeight = 0;
+    open->OnMeasureItem = [&](TObject*, TCanvas*, int& width, int& height) {
+        plainWidth = width;
+        plainHeight = height;
+        width = 150;
+        height = 26;
+    };
+    std::vector<std::pair<TRect, TOwnerDrawState>> drawn;
+    open->OnAdvancedDrawItem = [&](TObject*, TCanvas* canvas, TRect rect, TOwnerDrawState state) {
+        canvas->Brush()->SetColor(clRed);
+        canvas->FillRect(rect);
+        drawn.emplace_back(rect, state);
+    };
+    platform::RECT shown{};
+    PopupListSpy spy;
+    spy.idle.push_back([&] {
+        platform::GetMenuItemRect(nullptr, popup.Handle(), 0, &shown);
+        Queue(platform::VK_DOWN);
+    });
+    spy.idle.push_back([] { Queue(platform::VK_RETURN); });
+    popup.Popup(200, 200);
+    Pump();
+    EXPECT_GT(plainWidth, 20);  // the plain item's size comes first
+    EXPECT_GE(plainHeight, 16);
+    EXPECT_EQ(shown.bottom - shown.top, 26);
+    EXPECT_GE(shown.right - shown.left, 150);
+    ASSERT_GE(drawn.size(), 2u);
+    EXPECT_EQ(drawn.front().first.Height(), 26);
+    EXPECT_TRUE(drawn.front().second.Contains(TOwnerDrawStateItem::odDefault));
+    EXPECT_FALSE(drawn.front().second.Contains(TOwnerDrawStateItem::odSelected));
+    EXPECT_TRUE(drawn.back().second.Contains(TOwnerDrawStateItem::odSelected));
+    EXPECT_EQ(clicks, (std::vector<std::string>{"&Открыть"}));
+}
+
+TEST_F(MenuFixture, TheFormsSystemMenuByAltSpaceAndAltF4) {
+    ShowForm();
+    platform::testing::PressKey(platform::VK_MENU);
+    Queue(platform::VK_SPACE);
+    platform::testing::ReleaseKey(platform::VK_MENU);
+    Type("с");  // "&Свернуть"
+    EXPECT_TRUE(platform::IsIconic(form->Handle()));
+    platform::ShowWindow(form->Handle(), platform::SW_RESTORE);
+    Pump();
+    bool closing = false;
+    form->OnCloseQuery = [&](TObject*, bool& canClose) {
+        closing = true;
+        canClose = false;
+    };
+    KeyWith(platform::VK_MENU, platform::VK_F4);
+    EXPECT_TRUE(closing);
 }
 
 }  // namespace
