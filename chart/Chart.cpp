@@ -2,10 +2,35 @@
 
 #include "chart/ChartCanvas.h"
 #include "chart/ChartSeries.h"
-#include "ui/Rounding.h"
+#include "ui/PublishedProperties.h"
 
 #include <algorithm>
-#include <cstdlib>
+
+TShiftState ChartScrollShift;
+bool ChartWheelScrolls = true;
+
+namespace {
+
+// Each step of an animated zoom covers this part of what remains.
+constexpr double AnimatedZoomFactor = 3.0;
+
+}  // namespace
+
+const TClassInfo& TChart::StaticClass() {
+    static const TClassInfo info =
+        TPublished<TChart>("TChart", TCustomChartPanel::StaticClass())
+            .Boolean("AxisBehind", &TChart::AxisBehind, &TChart::SetAxisBehind, true)
+            .Boolean("AxisVisible", &TChart::AxisVisible, &TChart::SetAxisVisible, true)
+            .Integer("Chart3DPercent", &TChart::Chart3DPercent, &TChart::SetChart3DPercent, 15)
+            .Boolean("ClipPoints", &TChart::ClipPoints, &TChart::SetClipPoints, true)
+            .Boolean("View3DWalls", &TChart::View3DWalls, &TChart::SetView3DWalls, true)
+            .Build();
+    return info;
+}
+
+TCustomChart::TCustomChart(TComponent* owner) : TCustomAxisPanel(owner) {}
+
+TCustomChart::~TCustomChart() { SetRepaintOnChange(false); }
 
 // ---- zoom ----
 
@@ -29,6 +54,13 @@ void TCustomChart::RestoreAxisScales() {
     }
 }
 
+void TCustomChart::SaveScalesOnce() {
+    // later zooms and scrolls keep the scales from before the first
+    if (!firstZoom_) return;
+    SaveAxisScales();
+    firstZoom_ = false;
+}
+
 void TCustomChart::ZoomToRectangle() {
     zoom_.Normalize();
     ZoomToValues(TopAxis()->ScreenToValue(zoom_.StartX), TopAxis()->ScreenToValue(zoom_.EndX),
@@ -39,16 +71,13 @@ void TCustomChart::ZoomToRectangle() {
 
 void TCustomChart::ZoomToValues(double topMin, double topMax, double bottomMin, double bottomMax, double leftMin,
                                 double leftMax, double rightMin, double rightMax) {
-    if (firstZoom_) {
-        SaveAxisScales();
-        firstZoom_ = false;
-    }
+    SaveScalesOnce();
     const bool vertical = zoom_.Direction != tzdHorizontal;
     const bool horizontal = zoom_.Direction != tzdVertical;
     if (zoom_.Animated) {
         auto step = [](TChartAxis* axis, double minimum, double maximum) {
-            axis->SetLimits(axis->Minimum() + (minimum - axis->Minimum()) / 3.0,
-                            axis->Maximum() - (axis->Maximum() - maximum) / 3.0);
+            axis->SetLimits(axis->Minimum() + (minimum - axis->Minimum()) / AnimatedZoomFactor,
+                            axis->Maximum() - (axis->Maximum() - maximum) / AnimatedZoomFactor);
         };
         for (int i = 1; i < zoom_.AnimatedSteps; ++i) {
             if (vertical) {
@@ -96,188 +125,31 @@ bool TCustomChart::HasAxisSeries() const {
     return !anyActive;
 }
 
-// ---- clicks ----
-
-TChartClickedPart TCustomChart::FindClickedPart(TPoint p, bool onlyClickable) {
-    TChartClickedPart part;
-    for (int i = SeriesCount() - 1; i >= 0; --i) {
-        TChartSeries* s = SeriesAt(i);
-        if (!s->Active()) continue;
-        if (onlyClickable && !s->HasClickEvents() && !OnClickSeries) continue;
-        const int index = s->ClickedIndex(p.X, p.Y);
-        if (index != -1) return {cpSeries, index, s, nullptr};
-    }
-    for (TChartAxis* axis : Axes()) {
-        if (axis->HitTest(p.X, p.Y)) return {cpAxis, -1, nullptr, axis};
-        if (axis->Title().HitTest(p.X, p.Y)) return {cpAxisTitle, -1, nullptr, axis};
-    }
-    const TRect& r = PlotRect();
-    if (ActiveSeriesCount() > 0 && p.X >= r.Left && p.X <= r.Right && p.Y >= r.Top && p.Y <= r.Bottom)
-        part.Part = cpChartRect;
-    return part;
-}
-
-bool TCustomChart::BackgroundClick(TMouseButton button, TShiftState shift, int x, int y) {
-    if (!OnClickBackground) return false;
-    MouseCancelled = true;
-    OnClickBackground(this, button, shift, x, y);
-    return MouseCancelled;
-}
-
-bool TCustomChart::StartDrag(TMouseButton button, TShiftState shift, int x, int y) {
-    if (!HasAxisSeries()) return false;
-    bool started = false;
-    const TRect& r = PlotRect();
-    auto holds = [&shift](TShiftState keys) { return (keys * shift) == keys; };
-    if (zoom_.Allow && button == zoom_.MouseButton && holds(zoom_.KeyShift)) {
-        if (zoom_.Direction == tzdVertical) x = r.Left;
-        if (zoom_.Direction == tzdHorizontal) y = r.Top;
-        zoom_.Activate(x, y);
-        if (zoom_.Direction == tzdVertical) zoom_.EndX = r.Right;
-        if (zoom_.Direction == tzdHorizontal) zoom_.EndY = r.Bottom;
-        started = true;
-    }
-    if (allowPanning_ != pmNone && button == scrollMouseButton_) {
-        scrollDrag_.Activate(x, y);
-        started = true;
-    }
-    return started;
-}
-
-void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (OnMouseDown) OnMouseDown(this, button, shift, x, y);
-    if (MouseCancelled || zoom_.Dragging || scrollDrag_.Dragging) return;
-    MouseCancelled = false;
-    const TChartClickedPart part = FindClickedPart({x, y}, true);
-    bool handled = false;
-    switch (part.Part) {
-        case cpAxis:
-            if (OnClickAxis) {
-                MouseCancelled = true;
-                OnClickAxis(this, part.AAxis, button, shift, x, y);
-                handled = MouseCancelled;
-            }
-            if (!handled) handled = StartDrag(button, shift, x, y);
-            break;
-        case cpSeries:
-            MouseCancelled = false;
-            part.ASeries->Clicked(part.PointIndex, button, shift, x, y);
-            handled = MouseCancelled;
-            if (OnClickSeries) {
-                MouseCancelled = true;
-                OnClickSeries(this, part.ASeries, part.PointIndex, button, shift, x, y);
-                handled = MouseCancelled;
-            }
-            if (!handled) handled = StartDrag(button, shift, x, y);
-            break;
-        case cpChartRect:
-            handled = BackgroundClick(button, shift, x, y);
-            if (!handled) handled = StartDrag(button, shift, x, y);
-            break;
-        default: break;
-    }
-    if (!handled) BackgroundClick(button, shift, x, y);
-    MouseCancelled = false;
-}
-
-void TCustomChart::ScrollPass(bool horizontal, int position, int last) {
-    for (TChartAxis* axis : Axes()) {
-        if (axis->IsDepthAxis() || axis->Horizontal() != horizontal) continue;
-        const double delta = axis->ScreenToValue(last) - axis->ScreenToValue(position);
-        double minimum = axis->Minimum() + delta;
-        double maximum = axis->Maximum() + delta;
-        bool allow = true;
-        if (OnAllowScroll) OnAllowScroll(axis, minimum, maximum, allow);
-        if (allow) axis->SetLimits(minimum, maximum);
-    }
-}
-
-void TCustomChart::MouseMove(TShiftState, int x, int y) {
-    if (MouseCancelled) return;
-    const TRect& r = PlotRect();
-    if (zoom_.Dragging) {
-        if (zoom_.Direction == tzdVertical) x = r.Right;
-        if (zoom_.Direction == tzdHorizontal) y = r.Bottom;
-        zoom_.EndX = x;
-        zoom_.EndY = y;
-        return;
-    }
-    if (!scrollDrag_.Dragging) return;
-    if (x < r.Left || x > r.Right || y < r.Top || y > r.Bottom) {
-        scrollDrag_.Dragging = false;
-        return;
-    }
-    if (x == scrollDrag_.EndX && y == scrollDrag_.EndY) return;
-    bool scrolled = false;
-    if (firstZoom_) {
-        SaveAxisScales();
-        firstZoom_ = false;
-    }
-    if (x != scrollDrag_.EndX && (allowPanning_ == pmHorizontal || allowPanning_ == pmBoth)) {
-        ScrollPass(true, x, scrollDrag_.EndX);
-        scrolled = true;
-    }
-    if (y != scrollDrag_.EndY && (allowPanning_ == pmVertical || allowPanning_ == pmBoth)) {
-        ScrollPass(false, y, scrollDrag_.EndY);
-        scrolled = true;
-    }
-    scrollDrag_.EndX = x;
-    scrollDrag_.EndY = y;
-    if (scrolled) {
-        if (OnScroll) OnScroll(this);
-        Invalidate();
-    }
-}
-
-void TCustomChart::MouseUp(TMouseButton button, TShiftState, int x, int y) {
-    MouseCancelled = false;
-    if (zoom_.Dragging && button == zoom_.MouseButton) {
-        zoom_.Dragging = false;
-        if (zoom_.Direction != tzdVertical) zoom_.EndX = x;
-        if (zoom_.Direction != tzdHorizontal) zoom_.EndY = y;
-        const bool wide = zoom_.Direction == tzdVertical || std::abs(zoom_.EndX - zoom_.StartX) > zoom_.MinimumPixels;
-        const bool tall = zoom_.Direction == tzdHorizontal || std::abs(zoom_.EndY - zoom_.StartY) > zoom_.MinimumPixels;
-        if (wide && tall) {
-            const bool forward =
-                zoom_.Direction == tzdVertical ? zoom_.EndY > zoom_.StartY : zoom_.EndX > zoom_.StartX;
-            if (zoom_.UpLeftZooms || forward)
-                ZoomToRectangle();
-            else
-                UndoZoom();
-            Invalidate();
-        }
-    }
-    scrollDrag_.Dragging = false;
-}
-
-void TCustomChart::MouseWheelDown() {
-    if (allowPanning_ != pmVertical && allowPanning_ != pmBoth) return;
-    for (TChartAxis* axis : Axes()) {
-        if (axis->Horizontal()) continue;
-        const double step = (axis->Maximum() - axis->Minimum()) * 0.03;
-        double minimum = axis->Minimum() + step;
-        double maximum = axis->Maximum() + step;
-        bool allow = true;
-        if (OnAllowScroll) OnAllowScroll(axis, minimum, maximum, allow);
-        if (allow) axis->ShiftRange(step, false);
-    }
-}
-
-void TCustomChart::MouseWheelUp() {
-    if (allowPanning_ != pmVertical && allowPanning_ != pmBoth) return;
-    for (TChartAxis* axis : Axes()) {
-        if (axis->Horizontal()) continue;
-        const double step = (axis->Maximum() - axis->Minimum()) * 0.03;
-        double minimum = axis->Minimum() - step;
-        double maximum = axis->Maximum() - step;
-        bool allow = true;
-        if (OnAllowScroll) OnAllowScroll(axis, minimum, maximum, allow);
-        if (allow) axis->ShiftRange(-step, false);
-    }
-}
+// ---- colours ----
 
 bool TCustomChart::SeriesColorIsFree(TColor color, bool checkBackground, TChartSeries* series) {
     for (int i = 0; i < SeriesCount(); ++i)
         if (SeriesAt(i) != series && SeriesAt(i)->SeriesColor() == color) return false;
-    return !(checkBackground && (color == Color || color == walls_.Back.Color()));
+    return !(checkBackground && (color == Color() || color == walls_.Back.Color()));
+}
+
+TColor TCustomChart::BackgroundColor() { return walls_.Back.Transparent() ? Color() : walls_.Back.Color(); }
+
+void TCustomChart::SetBackgroundColor(TColor color) {
+    walls_.Back.SetColor(color);
+    if (Parent() && !Loading()) walls_.Back.Brush().SetStyle(TBrushStyle::bsSolid);
+}
+
+// ---- background ----
+
+void TCustomChart::DrawPanelBackground(const TRect& rect) {
+    TCanvas3D& canvas = *Canvas();
+    canvas.SuspendRotation();
+    if (!IsPrinting && Color() != clNone) {
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush().SetColor(Color());
+        canvas.FillRect(rect);
+    }
+    DrawPanelFrame(rect);
+    canvas.ResumeRotation();
 }

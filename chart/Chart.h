@@ -1,6 +1,7 @@
 #pragma once
-// The chart component: an axis panel that turns mouse input into zooming,
-// scrolling and clicks on its parts.
+// The chart component: an axis panel with walls that turns the mouse input
+// of its window into zooming, scrolling and clicks on its parts. TChart is
+// the one the program's windows hold.
 
 #include "chart/ChartWalls.h"
 #include "chart/ChartZoom.h"
@@ -30,17 +31,23 @@ using TChartClickSeries =
 using TChartClickAxis = std::function<void(TCustomChart*, TChartAxis*, TMouseButton, TShiftState, int x, int y)>;
 using TChartClick = std::function<void(TCustomChart*, TMouseButton, TShiftState, int x, int y)>;
 
+// Scrolling by dragging needs these keys held (none: any state will do).
+extern TShiftState ChartScrollShift;
+// The wheel scrolls the vertical axes.
+extern bool ChartWheelScrolls;
+
 class TCustomChart : public TCustomAxisPanel {
 public:
+    explicit TCustomChart(TComponent* owner = nullptr);
+    ~TCustomChart() override;
+
     // ---- zoom and scroll settings ----
     TChartZoom& Zoom() { return zoom_; }
-    TZoomPanning& ScrollDrag() { return scrollDrag_; }
     TPanningMode AllowPanning() const { return allowPanning_; }
     void SetAllowPanning(TPanningMode value) { allowPanning_ = value; }
     TMouseButton ScrollMouseButton() const { return scrollMouseButton_; }
     void SetScrollMouseButton(TMouseButton value) { scrollMouseButton_ = value; }
     bool ZoomActive() const { return zoomActive_; }
-    bool MouseCancelled = false;
 
     // ---- zooming ----
     void ZoomToRectangle();
@@ -50,17 +57,19 @@ public:
     void SaveAxisScales();
     void RestoreAxisScales();
     bool HasAxisSeries() const;
+    // The zoom rectangle in not-xor, relative to the background: drawn twice it is gone.
+    void PaintZoomRectangle();
 
-    // ---- mouse (the control's handlers) ----
-    virtual void MouseDown(TMouseButton button, TShiftState shift, int x, int y);
-    virtual void MouseMove(TShiftState shift, int x, int y);
-    virtual void MouseUp(TMouseButton button, TShiftState shift, int x, int y);
-    void MouseWheelDown();
-    void MouseWheelUp();
+    // ---- clicks ----
     TChartClickedPart FindClickedPart(TPoint p, bool onlyClickable);
+    // Every active tool hears the mouse in turn until one cancels it.
+    void DispatchToolMouse(int kind, TMouseButton button, TShiftState shift, int x, int y);
+    void DispatchToolWheel(int kind, int delta, int x, int y);
 
     bool SeriesColorIsFree(TColor color, bool checkBackground, TChartSeries* series) override;
-    TColor Color = clSilver;
+    // The chart's colour behind a transparent back wall, else the wall's.
+    TColor BackgroundColor() override;
+    void SetBackgroundColor(TColor color);
 
     // ---- walls ----
     TChartWalls& Walls() { return walls_; }
@@ -82,10 +91,22 @@ public:
     TChartClickSeries OnClickSeries;
     TChartClickAxis OnClickAxis;
     TChartClick OnClickBackground;
-    // The control's own OnMouseDown, run before the chart's handling.
-    TChartClick OnMouseDown;
 
 protected:
+    // ---- the window's mouse ----
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    bool DoMouseWheel(TShiftState shift, int delta, TPoint mousePos) override;
+    void DoMouseWheelDown();
+    void DoMouseWheelUp();
+
+    // The panel's colour, then the frame.
+    void DrawPanelBackground(const TRect& rect) override;
+    void DrawZoomRectangleInCycle() override;
+    // The zoom rectangle straight onto the window, outside a frame.
+    void DrawZoomRectangleOnScreen();
+
     void ComputePlotRect3D() override;
     // The titles' pass; after the series it draws the walls that stand in front of them.
     void DrawTitlesPass(bool beforeSeries) override;
@@ -97,9 +118,12 @@ protected:
     void DrawRightWall();
     void DrawBottomWall();
     void PrepareWallCanvas(TChartWall& wall);
+
     bool StartDrag(TMouseButton button, TShiftState shift, int x, int y);
     bool BackgroundClick(TMouseButton button, TShiftState shift, int x, int y);
     void ScrollPass(bool horizontal, int position, int last);
+    void ScrollVerticalAxes(double sign);
+    void SaveScalesOnce();
 
 private:
     struct SavedScale {
@@ -107,11 +131,16 @@ private:
         double minimum = 0, maximum = 0;
     };
     TChartZoom zoom_;
-    TZoomPanning scrollDrag_;
     TPanningMode allowPanning_ = pmBoth;
     TMouseButton scrollMouseButton_ = TMouseButton::mbRight;
     bool zoomActive_ = false;
     bool firstZoom_ = true;
     std::vector<SavedScale> savedScales_;
     TChartWalls walls_{this};
+};
+
+class TChart : public TCustomChart {
+    DECLARE_CLASS_INFO
+public:
+    using TCustomChart::TCustomChart;
 };

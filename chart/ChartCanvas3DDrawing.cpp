@@ -5,6 +5,7 @@
 
 #include "chart/ChartConst.h"
 #include "chart/ChartGeometry.h"
+#include "ui/Colors.h"
 #include "ui/MeasureCanvas.h"
 #include "ui/NumberConversion.h"
 #include "ui/Rounding.h"
@@ -31,7 +32,8 @@ using namespace platform;
 
 namespace {
 
-COLORREF ToColorRef(TColor c) { return static_cast<COLORREF>(c) & 0x00FFFFFF; }
+// System colours too, as the system shows them.
+COLORREF ToColorRef(TColor c) { return static_cast<COLORREF>(ColorToRGB(c)); }
 
 int SystemPenStyle(TPenStyle style) { return static_cast<int>(style); }
 

@@ -89,7 +89,7 @@ void TChartCustomAxes::ApplyLinkedRange(TChartAxis* master) {
 
 // ---- life ----
 
-TCustomAxisPanel::TCustomAxisPanel() {
+TCustomAxisPanel::TCustomAxisPanel(TComponent* owner) : TCustomChartPanel(owner) {
     auto make = [this](bool depth) -> TChartAxis* {
         if (depth)
             standardAxes_.push_back(std::make_unique<TChartDepthAxis>(this));
@@ -294,6 +294,11 @@ bool TCustomAxisPanel::IsPlaneReversed(int z) {
 }
 
 // ---- tools ----
+
+void TCustomAxisPanel::Dispatch(TMessage& message) {
+    TCustomChartPanel::Dispatch(message);
+    if (message.Msg == CM_MOUSELEAVE) AnnounceToolEvent(cteMouseLeave);
+}
 
 void TCustomAxisPanel::AnnounceToolEvent(int event) {
     for (TChartTool* tool : tools_)

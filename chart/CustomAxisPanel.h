@@ -94,7 +94,7 @@ private:
 
 class TCustomAxisPanel : public TCustomChartPanel {
 public:
-    TCustomAxisPanel();
+    explicit TCustomAxisPanel(TComponent* owner = nullptr);
     ~TCustomAxisPanel() override;
     TCustomAxisPanel(const TCustomAxisPanel&) = delete;
     TCustomAxisPanel& operator=(const TCustomAxisPanel&) = delete;
@@ -210,6 +210,9 @@ public:
     TAxisOnGetNextLabel OnGetNextAxisLabel;
 
 protected:
+    // The mouse leaving the window is a tool moment too.
+    void Dispatch(TMessage& message) override;
+
     // The parts the chart component supplies.
     virtual void DrawPanelBackground(const TRect& rect) = 0;
     virtual void DrawTitlesPass(bool beforeSeries) = 0;

@@ -1,200 +1,347 @@
-#include "ChartTestPanel.h"
+// The chart as a window driven by mouse input through the window system:
+// zoom rectangles, undo, panning, the wheel, clicks and the tools.
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
 
+#include "ui/Form.h"
+
+#include "platform/Display.h"
+#include "platform/DisplayTesting.h"
+
 #include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+#include <vector>
 
 namespace {
 
-// A chart of 400 x 300 pixels with one series from (0, 0) to (100, 100),
-// axes fixed to those ranges, laid out without margins or axis bands.
-class MouseChart : public TCustomChart {
+using platform::testing::MoveMouse;
+using platform::testing::PressMouse;
+using platform::testing::ReleaseMouse;
+
+constexpr int Left = 0, Right = 1;
+
+// Writes what it hears into a list; may cancel the mouse for the chart.
+class RecordingTool : public TChartTool {
 public:
-    MouseChart() {
-        SetView3D(false);
-        SetCanvas(&canvas);
-        SetBevelOuter(TPanelBevel::bvNone);
-        SetMarginUnits(muPixels);
-        for (int i = 0; i < 4; ++i) SetMargin(i, 0);
-        SetAxisVisible(false);
-        series.SetParentChart(this);
-        series.AddPointXY(0, 0);
-        series.AddPointXY(100, 100);
-        BottomAxis()->SetLimits(0, 100);
-        LeftAxis()->SetLimits(0, 100);
-        RenderTo(ControlCanvas(), TRect{0, 0, 400, 300});
+    RecordingTool(TCustomChart& chart, std::vector<std::string>& heard) : chart_(chart), heard_(heard) {}
+    void ChartEvent(int event) override {
+        if (event == cteMouseLeave) heard_.push_back("left");
     }
-    ~MouseChart() override { series.SetParentChart(nullptr); }
-    void Drag(TMouseButton button, int x0, int y0, int x1, int y1) {
-        MouseDown(button, {}, x0, y0);
-        MouseMove({}, (x0 + x1) / 2, (y0 + y1) / 2);
-        MouseMove({}, x1, y1);
-        MouseUp(button, {}, x1, y1);
-        RenderTo(ControlCanvas(), TRect{0, 0, 400, 300});
+    void ChartMouseEvent(int kind, TMouseButton, TShiftState, int x, int y) override {
+        static const char* const kinds[] = {"down", "move", "up"};
+        heard_.push_back(std::string(kinds[kind]) + " " + std::to_string(x) + "," + std::to_string(y));
+        if (cancel) chart_.MouseCancelled = true;
     }
+    void ChartWheelEvent(int kind, int delta, int, int) override {
+        heard_.push_back("wheel " + std::to_string(kind) + " " + std::to_string(delta));
+    }
+    bool cancel = false;
 
-    FixedPitchCanvas canvas;
-    TLineSeries series;
+private:
+    TCustomChart& chart_;
+    std::vector<std::string>& heard_;
+};
 
+// A chart window of 440 x 340 pixels on a shown form whose plot is the 400 x
+// 300 pixels from (20, 20): one series from (0, 0) to (100, 100), both axes
+// fixed to 0..100, so a pixel x is the value (x - 20) / 4 and a pixel y the
+// value 100 - (y - 20) / 3.
+class ChartMouse : public ::testing::Test {
 protected:
-    void DrawPanelBackground(const TRect&) override {}
+    static void SetUpTestSuite() { platform::testing::UseHeadlessDisplay(); }
+    void SetUp() override {
+        form = std::make_unique<TForm>(nullptr);
+        form->SetBounds(50, 50, 500, 420);
+        chart = new TChart(form.get());
+        chart->SetParent(form.get());
+        chart->SetBounds(0, 0, 440, 340);
+        chart->SetView3D(false);
+        chart->SetBevelOuter(TPanelBevel::bvNone);
+        chart->SetMarginUnits(muPixels);
+        for (int i = 0; i < 4; ++i) chart->SetMargin(i, 20);
+        chart->SetAxisVisible(false);
+        series = std::make_unique<TLineSeries>();
+        series->SetParentChart(chart);
+        series->AddPointXY(0, 0);
+        series->AddPointXY(100, 100);
+        chart->BottomAxis()->SetLimits(0, 100);
+        chart->LeftAxis()->SetLimits(0, 100);
+        form->Show();
+        Pump();
+    }
+    void TearDown() override {
+        series.reset();
+        form.reset();
+        Pump();
+    }
+    static void Pump() { platform::testing::PumpMessages(); }
+    void MoveTo(int x, int y) {
+        const TPoint p = chart->ClientToScreen({x, y});
+        MoveMouse(p.X, p.Y);
+        Pump();
+    }
+    void Press(int button, int x, int y) {
+        MoveTo(x, y);
+        PressMouse(button);
+        Pump();
+    }
+    void Release(int button, int x, int y) {
+        MoveTo(x, y);
+        ReleaseMouse(button);
+        Pump();
+    }
+    void Drag(int button, int x0, int y0, int x1, int y1) {
+        Press(button, x0, y0);
+        MoveTo((x0 + x1) / 2, (y0 + y1) / 2);
+        Release(button, x1, y1);
+    }
+    void Wheel(int delta) {
+        platform::testing::TurnWheel(delta);
+        Pump();
+    }
+    platform::Pixel At(int x, int y) { return platform::testing::WindowPixel(chart->Handle(), x, y); }
+    TChartAxis& Bottom() { return *chart->BottomAxis(); }
+    TChartAxis& LeftAxis() { return *chart->LeftAxis(); }
+
+    std::unique_ptr<TForm> form;
+    TChart* chart = nullptr;
+    std::unique_ptr<TLineSeries> series;
 };
 
 }  // namespace
 
-TEST(ChartMouse, DragARectangleToZoomAndBackToUndo) {
-    MouseChart chart;
+TEST_F(ChartMouse, DragARectangleToZoomAndBackToUndo) {
     int zooms = 0, undos = 0;
-    chart.OnZoom = [&zooms](TCustomChart*) { ++zooms; };
-    chart.OnUndoZoom = [&undos](TCustomChart*) { ++undos; };
-    chart.Drag(TMouseButton::mbLeft, 100, 60, 300, 240);  // x 25 .. 75, y 80 .. 20
-    TChartAxis& bottom = *chart.BottomAxis();
-    TChartAxis& left = *chart.LeftAxis();
-    EXPECT_DOUBLE_EQ(bottom.Minimum(), 25);
-    EXPECT_DOUBLE_EQ(bottom.Maximum(), 75);
-    EXPECT_DOUBLE_EQ(left.Minimum(), 20);
-    EXPECT_DOUBLE_EQ(left.Maximum(), 80);
-    EXPECT_TRUE(chart.ZoomActive());
+    chart->OnZoom = [&zooms](TCustomChart*) { ++zooms; };
+    chart->OnUndoZoom = [&undos](TCustomChart*) { ++undos; };
+    Drag(Left, 120, 80, 320, 260);  // x 25 .. 75, y 80 .. 20
+    EXPECT_DOUBLE_EQ(Bottom().Minimum(), 25);
+    EXPECT_DOUBLE_EQ(Bottom().Maximum(), 75);
+    EXPECT_DOUBLE_EQ(LeftAxis().Minimum(), 20);
+    EXPECT_DOUBLE_EQ(LeftAxis().Maximum(), 80);
+    EXPECT_TRUE(chart->ZoomActive());
 
-    chart.Drag(TMouseButton::mbLeft, 0, 0, 200, 150);  // zoom again into the upper left quarter
-    EXPECT_DOUBLE_EQ(bottom.Minimum(), 25);
-    EXPECT_DOUBLE_EQ(bottom.Maximum(), 50);
+    Drag(Left, 20, 20, 220, 170);  // again, into the upper left quarter
+    EXPECT_DOUBLE_EQ(Bottom().Minimum(), 25);
+    EXPECT_DOUBLE_EQ(Bottom().Maximum(), 50);
+    EXPECT_DOUBLE_EQ(LeftAxis().Minimum(), 50);
     EXPECT_EQ(zooms, 2);
 
-    chart.Drag(TMouseButton::mbLeft, 300, 200, 100, 50);  // right to left: undo, back before the first zoom
+    Drag(Left, 320, 220, 120, 70);  // right to left: undo, back before the first zoom
     EXPECT_EQ(undos, 1);
-    EXPECT_FALSE(chart.ZoomActive());
-    EXPECT_DOUBLE_EQ(bottom.Minimum(), 0);
-    EXPECT_DOUBLE_EQ(bottom.Maximum(), 100);
-    EXPECT_DOUBLE_EQ(left.Maximum(), 100);
+    EXPECT_FALSE(chart->ZoomActive());
+    EXPECT_DOUBLE_EQ(Bottom().Minimum(), 0);
+    EXPECT_DOUBLE_EQ(Bottom().Maximum(), 100);
+    EXPECT_DOUBLE_EQ(LeftAxis().Maximum(), 100);
 }
 
-TEST(ChartMouse, SmallDragsDoNothing) {
-    MouseChart chart;
-    int zooms = 0;
-    chart.OnZoom = [&zooms](TCustomChart*) { ++zooms; };
-    chart.Drag(TMouseButton::mbLeft, 100, 100, 116, 200);  // 16 pixels wide: not more than the minimum
-    chart.Drag(TMouseButton::mbLeft, 100, 100, 200, 116);
-    EXPECT_EQ(zooms, 0);
-    chart.Drag(TMouseButton::mbLeft, 100, 100, 117, 117);
-    EXPECT_EQ(zooms, 1);
+TEST_F(ChartMouse, OnlyDragsLongerThanTheMinimumZoom) {
+    struct Case {
+        int dx, dy;
+        TChartZoomDirection direction;
+        bool zooms;
+    };
+    for (const Case& c : {Case{16, 100, tzdBoth, false}, Case{100, 16, tzdBoth, false}, Case{17, 17, tzdBoth, true},
+                          Case{100, 3, tzdHorizontal, true}, Case{3, 100, tzdHorizontal, false},
+                          Case{3, 100, tzdVertical, true}}) {
+        chart->UndoZoom();
+        chart->Zoom().Direction = c.direction;
+        int zooms = 0;
+        chart->OnZoom = [&zooms](TCustomChart*) { ++zooms; };
+        Drag(Left, 100, 100, 100 + c.dx, 100 + c.dy);
+        EXPECT_EQ(zooms, c.zooms ? 1 : 0) << c.dx << " x " << c.dy << ", direction " << c.direction;
+    }
 }
 
-TEST(ChartMouse, HorizontalOnlyZoomKeepsTheVerticalRange) {
-    MouseChart chart;
-    chart.Zoom().Direction = tzdHorizontal;
-    chart.Drag(TMouseButton::mbLeft, 100, 150, 300, 151);  // height does not matter
-    EXPECT_DOUBLE_EQ(chart.BottomAxis()->Minimum(), 25);
-    EXPECT_DOUBLE_EQ(chart.BottomAxis()->Maximum(), 75);
-    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Minimum(), 0);
-    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Maximum(), 100);
+TEST_F(ChartMouse, OneWayZoomsKeepTheOtherRange) {
+    chart->Zoom().Direction = tzdHorizontal;
+    Drag(Left, 120, 170, 320, 171);
+    EXPECT_DOUBLE_EQ(Bottom().Minimum(), 25);
+    EXPECT_DOUBLE_EQ(Bottom().Maximum(), 75);
+    EXPECT_DOUBLE_EQ(LeftAxis().Minimum(), 0);
+    EXPECT_DOUBLE_EQ(LeftAxis().Maximum(), 100);
+    chart->UndoZoom();
+    chart->Zoom().Direction = tzdVertical;
+    Drag(Left, 200, 80, 201, 260);
+    EXPECT_DOUBLE_EQ(Bottom().Minimum(), 0);
+    EXPECT_DOUBLE_EQ(LeftAxis().Minimum(), 20);
+    EXPECT_DOUBLE_EQ(LeftAxis().Maximum(), 80);
 }
 
-TEST(ChartMouse, RightDragPansAndUndoRestores) {
-    MouseChart chart;
+TEST_F(ChartMouse, TheZoomRectangleIsDrawnAndErasedOnTheWindow) {
+    // pixels on the rectangles' edges (the right one a pixel inside), away from the series' line
+    const platform::Pixel background = At(299, 150);
+    ASSERT_EQ(At(349, 150), background);
+    ASSERT_EQ(At(200, 100), background);
+    Press(Left, 100, 100);
+    MoveTo(300, 200);
+    EXPECT_NE(At(299, 150), background) << "right edge of the first rectangle";
+    EXPECT_NE(At(200, 100), background) << "top edge";
+    MoveTo(350, 200);
+    EXPECT_EQ(At(299, 150), background) << "the first rectangle is gone";
+    EXPECT_NE(At(349, 150), background);
+    Release(Left, 105, 105);  // too small a drag: the rectangle goes and nothing zooms
+    EXPECT_EQ(At(349, 150), background);
+    EXPECT_EQ(At(200, 100), background);
+    EXPECT_FALSE(chart->Zoom().Dragging);
+    EXPECT_FALSE(chart->ZoomActive());
+}
+
+TEST_F(ChartMouse, RightDragPansAndUndoRestores) {
     int scrolls = 0;
-    chart.OnScroll = [&scrolls](TCustomChart*) { ++scrolls; };
-    chart.Drag(TMouseButton::mbRight, 200, 150, 100, 180);  // content follows the mouse: left and down
-    TChartAxis& bottom = *chart.BottomAxis();
-    EXPECT_DOUBLE_EQ(bottom.Minimum(), 25);
-    EXPECT_DOUBLE_EQ(bottom.Maximum(), 125);
-    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Minimum(), 10);
+    chart->OnScroll = [&scrolls](TCustomChart*) { ++scrolls; };
+    Drag(Right, 220, 170, 120, 200);  // the content follows the mouse: left and down
+    EXPECT_DOUBLE_EQ(Bottom().Minimum(), 25);
+    EXPECT_DOUBLE_EQ(Bottom().Maximum(), 125);
+    EXPECT_DOUBLE_EQ(LeftAxis().Minimum(), 10);
+    EXPECT_DOUBLE_EQ(LeftAxis().Maximum(), 110);
     EXPECT_EQ(scrolls, 2);
-    chart.UndoZoom();
-    EXPECT_DOUBLE_EQ(bottom.Minimum(), 0);
-    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Minimum(), 0);
+    chart->UndoZoom();  // a scroll without a zoom is undone too
+    EXPECT_DOUBLE_EQ(Bottom().Minimum(), 0);
+    EXPECT_DOUBLE_EQ(LeftAxis().Minimum(), 0);
 
-    chart.SetAllowPanning(pmHorizontal);
+    chart->SetAllowPanning(pmHorizontal);
     scrolls = 0;
-    chart.Drag(TMouseButton::mbRight, 200, 150, 200, 100);  // vertical movement only
+    Drag(Right, 220, 170, 220, 120);  // vertical movement only
     EXPECT_EQ(scrolls, 0);
-    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Minimum(), 0);
+    EXPECT_DOUBLE_EQ(LeftAxis().Minimum(), 0);
 
-    chart.SetAllowPanning(pmBoth);
-    chart.OnAllowScroll = [](TChartAxis*, double&, double&, bool& allow) { allow = false; };
-    chart.Drag(TMouseButton::mbRight, 200, 150, 100, 150);
+    chart->SetAllowPanning(pmBoth);
+    chart->OnAllowScroll = [](TChartAxis*, double&, double&, bool& allow) { allow = false; };
+    Drag(Right, 220, 170, 120, 170);
     EXPECT_EQ(scrolls, 2);  // refused everywhere, still told
-    EXPECT_DOUBLE_EQ(bottom.Minimum(), 0);
+    EXPECT_DOUBLE_EQ(Bottom().Minimum(), 0);
 }
 
-TEST(ChartMouse, PanningStopsOutsideThePlot) {
-    MouseChart chart;
-    chart.MouseDown(TMouseButton::mbRight, {}, 200, 150);
-    chart.MouseMove({}, 500, 150);
-    EXPECT_FALSE(chart.ScrollDrag().Dragging);
-    EXPECT_DOUBLE_EQ(chart.BottomAxis()->Minimum(), 0);
+TEST_F(ChartMouse, PanningStopsWhenTheMouseLeavesThePlot) {
+    Press(Right, 220, 170);
+    MoveTo(430, 170);
+    EXPECT_FALSE(chart->ScrollDrag().Dragging);
+    EXPECT_DOUBLE_EQ(Bottom().Minimum(), 0);
+    Release(Right, 430, 170);
 }
 
-TEST(ChartMouse, AHandlerMayAllowPanningForThisPress) {
-    MouseChart chart;
-    chart.SetAllowPanning(pmNone);
-    chart.OnMouseDown = [](TCustomChart* c, TMouseButton button, TShiftState, int, int) {
-        if (button == TMouseButton::mbRight) c->SetAllowPanning(pmBoth);
+TEST_F(ChartMouse, TheControlsOwnHandlerRunsFirstAndMayAllowPanning) {
+    chart->SetAllowPanning(pmNone);
+    std::vector<std::string> order;
+    chart->OnMouseDown = [&](TObject*, TMouseButton button, TShiftState, int, int) {
+        order.push_back("control");
+        if (button == TMouseButton::mbRight) chart->SetAllowPanning(pmBoth);
     };
-    chart.MouseDown(TMouseButton::mbRight, {}, 200, 150);
-    EXPECT_TRUE(chart.ScrollDrag().Dragging);
+    chart->OnClickBackground = [&](TCustomChart* c, TMouseButton, TShiftState, int, int) {
+        order.push_back("background");
+        c->MouseCancelled = false;  // not handled: the drag may start
+    };
+    Press(Right, 220, 170);
+    EXPECT_TRUE(chart->ScrollDrag().Dragging);
+    EXPECT_EQ(order, (std::vector<std::string>{"control", "background"}));
+    Release(Right, 220, 170);
 }
 
-TEST(ChartMouse, WheelScrollsTheVerticalAxes) {
-    MouseChart chart;
-    chart.MouseWheelDown();
-    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Minimum(), 3);
-    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Maximum(), 103);
-    EXPECT_DOUBLE_EQ(chart.BottomAxis()->Minimum(), 0);
-    chart.MouseWheelUp();
-    chart.MouseWheelUp();
-    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Minimum(), -3);
-    chart.SetAllowPanning(pmHorizontal);
-    chart.MouseWheelUp();
-    EXPECT_DOUBLE_EQ(chart.LeftAxis()->Minimum(), -3);
+TEST_F(ChartMouse, WheelScrollsTheVerticalAxes) {
+    chart->SetFocus();
+    Pump();
+    Wheel(-120);  // towards the user
+    EXPECT_DOUBLE_EQ(LeftAxis().Minimum(), 3);
+    EXPECT_DOUBLE_EQ(LeftAxis().Maximum(), 103);
+    EXPECT_DOUBLE_EQ(Bottom().Minimum(), 0);
+    Wheel(120);
+    Wheel(120);
+    EXPECT_DOUBLE_EQ(LeftAxis().Minimum(), -3);
+
+    bool offered = false;
+    chart->OnAllowScroll = [&offered](TChartAxis*, double&, double&, bool& allow) {
+        offered = true;
+        allow = false;
+    };
+    Wheel(120);
+    EXPECT_TRUE(offered);
+    EXPECT_DOUBLE_EQ(LeftAxis().Minimum(), -3);
+
+    chart->OnAllowScroll = nullptr;
+    chart->SetAllowPanning(pmHorizontal);
+    Wheel(120);
+    EXPECT_DOUBLE_EQ(LeftAxis().Minimum(), -3);
+
+    chart->SetAllowPanning(pmBoth);
+    chart->OnMouseWheel = [](TObject*, TShiftState, int, TPoint, bool& handled) { handled = true; };
+    Wheel(-120);  // the control's handler took it
+    EXPECT_DOUBLE_EQ(LeftAxis().Minimum(), -3);
 }
 
-TEST(ChartMouse, ClickedParts) {
-    MouseChart chart;
+TEST_F(ChartMouse, ClickedParts) {
     int clicked = -1;
-    chart.series.OnClick = [&clicked](TChartSeries*, int index, TMouseButton, TShiftState, int, int) {
-        clicked = index;
-    };
-    const TChartClickedPart onLine = chart.FindClickedPart({200, 150}, true);
+    series->OnClick = [&clicked](TChartSeries*, int index, TMouseButton, TShiftState, int, int) { clicked = index; };
+    const TChartClickedPart onLine = chart->FindClickedPart({220, 170}, true);
     EXPECT_EQ(onLine.Part, cpSeries);
-    EXPECT_EQ(onLine.ASeries, &chart.series);
+    EXPECT_EQ(onLine.ASeries, series.get());
     EXPECT_EQ(onLine.PointIndex, 0);
-    EXPECT_EQ(chart.FindClickedPart({200, 50}, true).Part, cpChartRect);
-    EXPECT_EQ(chart.FindClickedPart({500, 50}, true).Part, cpNone);
+    EXPECT_EQ(chart->FindClickedPart({220, 60}, true).Part, cpChartRect);
+    EXPECT_EQ(chart->FindClickedPart({430, 60}, true).Part, cpNone);
+    series->OnClick = nullptr;
+    EXPECT_EQ(chart->FindClickedPart({220, 170}, true).Part, cpChartRect);  // no click events: not clickable
+    EXPECT_EQ(chart->FindClickedPart({220, 170}, false).Part, cpSeries);
 
-    chart.MouseDown(TMouseButton::mbLeft, {}, 400, 0);  // on the last point
+    series->OnClick = [&clicked](TChartSeries*, int index, TMouseButton, TShiftState, int, int) { clicked = index; };
+    Press(Left, 420, 20);  // on the last point
     EXPECT_EQ(clicked, 1);
-    chart.MouseUp(TMouseButton::mbLeft, {}, 400, 0);
+    EXPECT_TRUE(chart->Zoom().Dragging);  // the series left it unhandled
+    Release(Left, 420, 20);
 
     int background = 0;
-    chart.OnClickBackground = [&background](TCustomChart*, TMouseButton, TShiftState, int, int) { ++background; };
-    chart.MouseDown(TMouseButton::mbLeft, {}, 200, 50);
+    chart->OnClickBackground = [&background](TCustomChart*, TMouseButton, TShiftState, int, int) { ++background; };
+    Press(Left, 220, 60);
     EXPECT_EQ(background, 1);
-    EXPECT_FALSE(chart.Zoom().Dragging);  // the handler kept the click
+    EXPECT_FALSE(chart->Zoom().Dragging);  // the handler kept the click
+    Release(Left, 220, 60);
 }
 
-TEST(ChartMouse, ClickOnAnAxisAndItsLabels) {
-    MouseChart chart;
-    chart.SetAxisVisible(true);
-    chart.SetMarginUnits(muPixels);
-    chart.SetMarginLeft(40);
-    chart.SetMarginBottom(30);
-    chart.RenderTo(chart.ControlCanvas(), TRect{0, 0, 400, 300});
-    TChartAxis& left = *chart.LeftAxis();
-    ASSERT_TRUE(chart.AxisIsVisible(&left));
+TEST_F(ChartMouse, ClickOnAnAxisAndItsLabels) {
+    chart->SetAxisVisible(true);
+    chart->SetMarginLeft(40);
+    chart->SetMarginBottom(30);
+    Pump();
+    TChartAxis& left = LeftAxis();
+    ASSERT_TRUE(chart->AxisIsVisible(&left));
     const int middle = (left.StartPixel() + left.EndPixel()) / 2;
-    // between the axis line and its labels, or 3 pixels inside the plot
-    EXPECT_TRUE(left.HitTest(left.AxisPosition() - 2, middle));
-    EXPECT_TRUE(left.HitTest(left.LabelPosition() + 1, middle));
-    EXPECT_TRUE(left.HitTest(left.AxisPosition() + 3, middle));
-    EXPECT_FALSE(left.HitTest(left.AxisPosition() + 4, middle));
-    EXPECT_FALSE(left.HitTest(left.AxisPosition() - 2, left.EndPixel() + 5));
+    EXPECT_EQ(chart->FindClickedPart({left.AxisPosition() - 2, middle}, true).AAxis, &left);
     int clicks = 0;
-    chart.OnClickAxis = [&clicks, &left](TCustomChart*, TChartAxis* axis, TMouseButton, TShiftState, int, int) {
+    chart->OnClickAxis = [&clicks, &left](TCustomChart*, TChartAxis* axis, TMouseButton, TShiftState, int, int) {
         clicks += axis == &left;
     };
-    chart.MouseDown(TMouseButton::mbLeft, {}, left.AxisPosition() - 2, middle);
+    Press(Left, left.AxisPosition() - 2, middle);
     EXPECT_EQ(clicks, 1);
-    EXPECT_FALSE(chart.Zoom().Dragging);  // the handler kept the click
+    EXPECT_FALSE(chart->Zoom().Dragging);  // the handler kept the click
+    Release(Left, left.AxisPosition() - 2, middle);
+}
+
+TEST_F(ChartMouse, ToolsHearTheMouseFirstAndMayCancelIt) {
+    std::vector<std::string> heard;
+    RecordingTool tool(*chart, heard);
+    chart->SetFocus();
+    MoveTo(5, 5);
+    chart->Tools() = {&tool};
+    Drag(Left, 120, 80, 320, 260);
+    EXPECT_EQ(heard, (std::vector<std::string>{"move 120,80", "down 120,80", "move 220,170", "move 320,260",
+                                               "up 320,260"}));
+    EXPECT_DOUBLE_EQ(Bottom().Minimum(), 25);
+
+    heard.clear();
+    Wheel(-120);
+    EXPECT_EQ(heard, (std::vector<std::string>{"wheel 1 -120", "wheel 0 0"}));
+
+    chart->UndoZoom();
+    tool.cancel = true;
+    Drag(Left, 120, 80, 320, 260);  // cancelled: no zoom
+    EXPECT_DOUBLE_EQ(Bottom().Minimum(), 0);
+
+    heard.clear();
+    const TPoint outside = form->ClientToScreen({470, 380});
+    MoveMouse(outside.X, outside.Y);
+    Pump();
+    EXPECT_EQ(heard.back(), "left");
+    chart->Tools().clear();
 }

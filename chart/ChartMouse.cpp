@@ -1,0 +1,299 @@
+// The chart's mouse: clicks on its parts, the zoom rectangle dragged with
+// one button and drawn on the window while it moves, scrolling by dragging
+// with the other, and the wheel. The control's own mouse events run first.
+
+#include "chart/Chart.h"
+
+#include "chart/ChartCanvas.h"
+#include "chart/ChartCanvas3D.h"
+#include "chart/ChartSeries.h"
+#include "ui/Canvas.h"
+#include "ui/Colors.h"
+
+#include "platform/DeviceContexts.h"
+#include "platform/Painting.h"
+
+#include <cstdlib>
+
+namespace {
+
+bool Holds(TShiftState shift, TShiftState keys) { return (keys * shift) == keys; }
+
+// Points the chart's canvas at the window itself for drawing outside a
+// frame, and back at the control's canvas afterwards.
+class WindowDrawing {
+public:
+    WindowDrawing(TCustomChart& chart, TCanvas3D* canvas, TCanvas* controlCanvas)
+        : canvas_(dynamic_cast<TChartCanvas3D*>(canvas)), controlCanvas_(controlCanvas) {
+        if (!canvas_ || !chart.HandleAllocated()) return;
+        window_ = chart.Handle();
+        dc_ = platform::GetDC(window_);
+        screen_.SetHandle(dc_);
+        canvas_->SetTargetCanvas(&screen_);
+    }
+    ~WindowDrawing() {
+        if (!dc_) return;
+        canvas_->SetTargetCanvas(controlCanvas_);
+        screen_.SetHandle(nullptr);
+        platform::ReleaseDC(window_, dc_);
+    }
+    WindowDrawing(const WindowDrawing&) = delete;
+    WindowDrawing& operator=(const WindowDrawing&) = delete;
+
+private:
+    TChartCanvas3D* canvas_;
+    TCanvas* controlCanvas_;
+    TCanvas screen_;
+    platform::HWND window_ = nullptr;
+    platform::HDC dc_ = nullptr;
+};
+
+}  // namespace
+
+// ---- the zoom rectangle ----
+
+void TCustomChart::PaintZoomRectangle() {
+    TCanvas3D& canvas = *Canvas();
+    const TColor back = static_cast<TColor>(ColorToRGB(BackgroundColor()));
+    const TColor contrast = 0xFFFFFF - back;
+    if (zoom_.HasBrush())
+        SetContrastBrush(zoom_.Brush().Color() ^ contrast, zoom_.Brush(), back);
+    else
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    zoom_.Pen().SetMode(TPenMode::pmNotXor);
+    canvas.SelectPenColor(zoom_.Pen(), zoom_.Pen().Color() ^ contrast);
+    canvas.Rectangle(zoom_.StartX, zoom_.StartY, zoom_.EndX, zoom_.EndY);
+}
+
+void TCustomChart::DrawZoomRectangleInCycle() {
+    if (zoom_.Dragging) PaintZoomRectangle();
+}
+
+void TCustomChart::DrawZoomRectangleOnScreen() {
+    WindowDrawing onWindow(*this, Canvas(), ControlCanvas());
+    PaintZoomRectangle();
+}
+
+// ---- clicks ----
+
+void TCustomChart::DispatchToolMouse(int kind, TMouseButton button, TShiftState shift, int x, int y) {
+    for (TChartTool* tool : Tools()) {
+        if (tool->Active) tool->ChartMouseEvent(kind, button, shift, x, y);
+        if (MouseCancelled) break;
+    }
+}
+
+void TCustomChart::DispatchToolWheel(int kind, int delta, int x, int y) {
+    for (TChartTool* tool : Tools()) {
+        if (tool->Active) tool->ChartWheelEvent(kind, delta, x, y);
+        if (MouseCancelled) break;
+    }
+}
+
+TChartClickedPart TCustomChart::FindClickedPart(TPoint p, bool onlyClickable) {
+    for (int i = SeriesCount() - 1; i >= 0; --i) {
+        TChartSeries* s = SeriesAt(i);
+        if (!s->Active()) continue;
+        if (onlyClickable && !s->HasClickEvents() && !OnClickSeries) continue;
+        const int index = s->ClickedIndex(p.X, p.Y);
+        if (index != -1) return {cpSeries, index, s, nullptr};
+    }
+    for (TChartAxis* axis : Axes()) {
+        if (axis->HitTest(p.X, p.Y)) return {cpAxis, -1, nullptr, axis};
+        if (axis->Title().HitTest(p.X, p.Y)) return {cpAxisTitle, -1, nullptr, axis};
+    }
+    const TRect& r = PlotRect();
+    if (ActiveSeriesCount() > 0 && p.X >= r.Left && p.X <= r.Right && p.Y >= r.Top && p.Y <= r.Bottom)
+        return {cpChartRect, -1, nullptr, nullptr};
+    return {};
+}
+
+bool TCustomChart::BackgroundClick(TMouseButton button, TShiftState shift, int x, int y) {
+    if (!OnClickBackground) return false;
+    MouseCancelled = true;
+    OnClickBackground(this, button, shift, x, y);
+    return MouseCancelled;
+}
+
+bool TCustomChart::StartDrag(TMouseButton button, TShiftState shift, int x, int y) {
+    if (!HasAxisSeries()) return false;
+    bool started = false;
+    const TRect& r = PlotRect();
+    if (zoom_.Allow && button == zoom_.MouseButton && Holds(shift, zoom_.KeyShift)) {
+        if (zoom_.Direction == tzdVertical) x = r.Left;
+        if (zoom_.Direction == tzdHorizontal) y = r.Top;
+        zoom_.Activate(x, y);
+        if (zoom_.Direction == tzdVertical) zoom_.EndX = r.Right;
+        if (zoom_.Direction == tzdHorizontal) zoom_.EndY = r.Bottom;
+        DrawZoomRectangleOnScreen();
+        started = true;
+    }
+    if (allowPanning_ != pmNone && button == scrollMouseButton_ && Holds(shift, ChartScrollShift)) {
+        ScrollDrag().Activate(x, y);
+        started = true;
+    }
+    if (started) SetCursor(SavedCursor);
+    return started;
+}
+
+void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
+    // the control's OnMouseDown runs here and may change the zoom or panning settings
+    TCustomAxisPanel::MouseDown(button, shift, x, y);
+    if (MouseCancelled || zoom_.Dragging || ScrollDrag().Dragging) return;
+    MouseCancelled = false;
+    DispatchToolMouse(0, button, shift, x, y);
+    if (!MouseCancelled) {
+        const TChartClickedPart part = FindClickedPart({x, y}, true);
+        bool handled = false;
+        switch (part.Part) {
+            case cpAxis:
+                if (OnClickAxis) {
+                    MouseCancelled = true;
+                    OnClickAxis(this, part.AAxis, button, shift, x, y);
+                    handled = MouseCancelled;
+                }
+                if (!handled) handled = StartDrag(button, shift, x, y);
+                break;
+            case cpSeries:
+                MouseCancelled = false;
+                part.ASeries->Clicked(part.PointIndex, button, shift, x, y);
+                handled = MouseCancelled;
+                if (OnClickSeries) {
+                    MouseCancelled = true;
+                    OnClickSeries(this, part.ASeries, part.PointIndex, button, shift, x, y);
+                    handled = MouseCancelled;
+                }
+                if (!handled) handled = StartDrag(button, shift, x, y);
+                break;
+            case cpChartRect:
+                handled = BackgroundClick(button, shift, x, y);
+                if (!handled) handled = StartDrag(button, shift, x, y);
+                break;
+            default: break;
+        }
+        if (!handled) BackgroundClick(button, shift, x, y);
+    }
+    MouseCancelled = false;
+}
+
+// ---- dragging ----
+
+void TCustomChart::ScrollPass(bool horizontal, int position, int last) {
+    for (TChartAxis* axis : Axes()) {
+        if (axis->IsDepthAxis() || axis->Horizontal() != horizontal) continue;
+        const double delta = axis->ScreenToValue(last) - axis->ScreenToValue(position);
+        double minimum = axis->Minimum() + delta;
+        double maximum = axis->Maximum() + delta;
+        bool allow = true;
+        if (OnAllowScroll) OnAllowScroll(axis, minimum, maximum, allow);
+        if (allow) axis->SetLimits(minimum, maximum);
+    }
+}
+
+void TCustomChart::MouseMove(TShiftState shift, int x, int y) {
+    TCustomAxisPanel::MouseMove(shift, x, y);
+    DispatchToolMouse(1, TMouseButton::mbLeft, shift, x, y);
+    if (MouseCancelled) return;
+    const TRect& r = PlotRect();
+    TZoomPanning& scroll = ScrollDrag();
+    if (zoom_.Dragging) {
+        if (zoom_.Direction == tzdVertical) x = r.Right;
+        if (zoom_.Direction == tzdHorizontal) y = r.Bottom;
+        if (x == zoom_.EndX && y == zoom_.EndY) return;
+        DrawZoomRectangleOnScreen();  // the old one goes
+        zoom_.EndX = x;
+        zoom_.EndY = y;
+        DrawZoomRectangleOnScreen();
+        return;
+    }
+    if (scroll.Dragging) {
+        if (x < r.Left || x > r.Right || y < r.Top || y > r.Bottom) {
+            scroll.Dragging = false;
+            return;
+        }
+        if (x == scroll.EndX && y == scroll.EndY) return;
+        SaveScalesOnce();
+        bool scrolled = false;
+        if (x != scroll.EndX && (allowPanning_ == pmHorizontal || allowPanning_ == pmBoth)) {
+            ScrollPass(true, x, scroll.EndX);
+            scrolled = true;
+        }
+        if (y != scroll.EndY && (allowPanning_ == pmVertical || allowPanning_ == pmBoth)) {
+            ScrollPass(false, y, scroll.EndY);
+            scrolled = true;
+        }
+        scroll.EndX = x;
+        scroll.EndY = y;
+        if (scrolled) {
+            if (OnScroll) OnScroll(this);
+            Invalidate();
+        }
+        return;
+    }
+    // series under the mouse set no cursor of their own: the chart's comes back
+    SetCursor(SavedCursor);
+}
+
+void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    MouseCancelled = false;
+    TCustomAxisPanel::MouseUp(button, shift, x, y);
+    if (zoom_.Dragging && button == zoom_.MouseButton) {
+        DrawZoomRectangleOnScreen();  // gone from the window
+        zoom_.Dragging = false;
+        zoom_.Pen().SetMode(TPenMode::pmCopy);
+        if (zoom_.Direction != tzdVertical) zoom_.EndX = x;
+        if (zoom_.Direction != tzdHorizontal) zoom_.EndY = y;
+        const bool wide = zoom_.Direction == tzdVertical || std::abs(zoom_.EndX - zoom_.StartX) > zoom_.MinimumPixels;
+        const bool tall = zoom_.Direction == tzdHorizontal || std::abs(zoom_.EndY - zoom_.StartY) > zoom_.MinimumPixels;
+        if (wide && tall) {
+            const bool forward =
+                zoom_.Direction == tzdVertical ? zoom_.EndY > zoom_.StartY : zoom_.EndX > zoom_.StartX;
+            if (zoom_.UpLeftZooms || forward)
+                ZoomToRectangle();
+            else
+                UndoZoom();
+            Invalidate();
+        }
+    }
+    ScrollDrag().Dragging = false;
+    DispatchToolMouse(2, button, shift, x, y);
+}
+
+// ---- the wheel ----
+
+bool TCustomChart::DoMouseWheel(TShiftState shift, int delta, TPoint mousePos) {
+    const bool handled = TCustomAxisPanel::DoMouseWheel(shift, delta, mousePos);
+    const TPoint p = ScreenToClient(mousePos);
+    DispatchToolWheel(1, delta, p.X, p.Y);
+    if (handled) return true;
+    // towards the user is down
+    if (delta < 0)
+        DoMouseWheelDown();
+    else if (delta > 0)
+        DoMouseWheelUp();
+    return false;
+}
+
+void TCustomChart::ScrollVerticalAxes(double sign) {
+    if (!ChartWheelScrolls || (allowPanning_ != pmVertical && allowPanning_ != pmBoth)) return;
+    for (TChartAxis* axis : Axes()) {
+        if (axis->Horizontal()) continue;
+        const double step = sign * (axis->Maximum() - axis->Minimum()) * 0.03;
+        double minimum = axis->Minimum() + step;
+        double maximum = axis->Maximum() + step;
+        bool allow = true;
+        if (OnAllowScroll) OnAllowScroll(axis, minimum, maximum, allow);
+        if (allow) axis->ShiftRange(step, false);
+    }
+    Invalidate();
+}
+
+void TCustomChart::DoMouseWheelDown() {
+    ScrollVerticalAxes(+1);
+    DispatchToolWheel(0, 0, 0, 0);
+}
+
+void TCustomChart::DoMouseWheelUp() {
+    ScrollVerticalAxes(-1);
+    DispatchToolWheel(2, 0, 0, 0);
+}
