@@ -11,6 +11,7 @@
 #include "chart/SeriesMarks.h"
 #include "chart/ChartSeriesSource.h"
 #include "ui/Component.h"
+#include "ui/Control.h"
 
 #include <cstdint>
 #include <functional>
@@ -211,6 +212,22 @@ public:
     void ReleaseFunction();
     bool AllowSinglePoint() const { return allowSinglePoint_; }
 
+    // Sample points for previews: `count` 0 takes the class' sample count.
+    // Raises ChartException for a negative count.
+    void FillSampleValues(int count = 0);
+    virtual void GenerateSamplePoints(int count, bool mandatoryOnly);
+    virtual int SamplePointCount() const { return 25; }
+    void SetSampleCount(int value) { sampleCount_ = value; }
+
+    // The points of the chart's current page; both -1 without points.
+    void PageRange(int& first, int& last) const;
+
+    // Names of data-source fields that give point colours and labels.
+    const std::string& ColorSource() const { return colorSource_; }
+    void SetColorSource(const std::string& value);
+    const std::string& XLabelsSource() const { return xLabelsSource_; }
+    void SetXLabelsSource(const std::string& value);
+
     // Colours.
     TColor SeriesColor() const { return storedColor_ == clDefault ? automaticColor_ : storedColor_; }
     virtual void SetSeriesColor(TColor color);
@@ -253,6 +270,12 @@ public:
     void DoAfterDrawValues() {
         if (AfterDrawValues) AfterDrawValues(this);
     }
+    // Another active series of the chart sits at the same depth.
+    bool SharesZOrder() const;
+    // Active, and no earlier active series of the chart sits at its depth.
+    bool IsDrawingVisible() const;
+    // Either series is of the other's kind.
+    static bool IsSameKind(const TChartSeries* a, const TChartSeries* b);
     int FirstVisibleIndex() const { return firstVisible_; }
     int LastVisibleIndex() const { return lastVisible_; }
 
@@ -298,8 +321,14 @@ public:
     // Positions.
     virtual int PointScreenX(int index);
     virtual int PointScreenY(int index);
+    void ComputeScreenPos(int index, int& x, int& y) {
+        x = PointScreenX(index);
+        y = PointScreenY(index);
+    }
     int ValueScreenX(double value) const;
     int ValueScreenY(double value) const;
+    // The pixel of a value of the mandatory dimension.
+    int ValueScreenPos(double value) const { return ValueScreenY(value); }
     double ScreenXToValue(int pixel) const;
     double ScreenYToValue(int pixel) const;
 
@@ -316,6 +345,13 @@ public:
         const TSeriesClick& event = shift.Contains(TShiftStateItem::ssDouble) ? OnDblClick : OnClick;
         if (event) event(this, index, button, shift, x, y);
     }
+    // The mouse over the series: its cursor on the chart, the enter and leave
+    // events; answers whether the mouse is over a point or segment.
+    bool CheckMouseOver(int x, int y);
+    TCursor Cursor() const { return cursor_; }
+    void SetCursor(TCursor value) { cursor_ = value; }
+    std::function<void(TChartSeries*)> OnMouseEnter;
+    std::function<void(TChartSeries*)> OnMouseLeave;
     std::function<void(TChartSeries*)> BeforeDrawValues;
     std::function<void(TChartSeries*)> AfterDrawValues;
 
@@ -364,6 +400,11 @@ protected:
     int zOrder_ = -1;
     int internalZOrder_ = 0;
     int depth_ = -1;
+    int sampleCount_ = 0;
+    std::string colorSource_;
+    std::string xLabelsSource_;
+    TCursor cursor_ = 0;
+    bool mouseInside_ = false;
     int startZ_ = 0;
     int middleZ_ = 0;
     int endZ_ = 0;

@@ -117,7 +117,7 @@ void TCustomSeries::SetStacked(TCustomSeriesStack value) {
     Repaint();
 }
 
-bool TCustomSeries::SameStackClass(const TChartSeries* series) const { return typeid(*series) == typeid(*this); }
+bool TCustomSeries::SameStackClass(const TChartSeries* series) const { return IsSameKind(series, this); }
 
 // ---- positions and ranges ----
 

@@ -1,0 +1,97 @@
+#include "ChartTestPanel.h"
+
+#include "chart/ChartExceptions.h"
+#include "chart/LineSeries.h"
+
+#include <gtest/gtest.h>
+
+#include <utility>
+#include <vector>
+
+TEST(SeriesOnChart, SampleValues) {
+    TChartSeries s;
+    EXPECT_THROW(s.FillSampleValues(-1), ChartException);
+    s.AddPointY(5);
+    s.SetHasOwnData(true);
+    s.FillSampleValues();
+    ASSERT_EQ(s.Count(), 25);  // the class' sample count
+    EXPECT_FALSE(s.HasOwnData());
+    EXPECT_FALSE(s.Updating());
+    for (int i = 0; i < 25; ++i) {
+        EXPECT_EQ(s.XValueAt(i), i);
+        EXPECT_GE(s.YValueAt(i), 0);  // folded onto the positive side
+    }
+    s.SetSampleCount(7);
+    s.FillSampleValues();
+    EXPECT_EQ(s.Count(), 7);
+    s.FillSampleValues(3);
+    EXPECT_EQ(s.Count(), 3);
+}
+
+TEST(SeriesOnChart, PagesOfPoints) {
+    ChartTestPanel chart;
+    TChartSeries s;
+    s.SetParentChart(&chart);
+    int first = 0, last = 0;
+    s.PageRange(first, last);
+    EXPECT_EQ(std::make_pair(first, last), std::make_pair(-1, -1));
+    for (int i = 0; i < 10; ++i) s.AddPointY(i);
+    const struct {
+        int perPage, page, first, last;
+    } cases[] = {{0, 1, 0, 9}, {4, 1, 0, 3}, {4, 2, 4, 7}, {4, 3, 8, 9}, {5, 2, 5, 9}};
+    for (const auto& c : cases) {
+        chart.Pages().SetMaxPointsPerPage(c.perPage);
+        chart.Pages().SetCurrent(c.page);
+        s.PageRange(first, last);
+        EXPECT_EQ(std::make_pair(first, last), std::make_pair(c.first, c.last)) << c.perPage << " " << c.page;
+    }
+    s.SetParentChart(nullptr);
+}
+
+TEST(SeriesOnChart, SeriesAtTheSameDepth) {
+    ChartTestPanel chart;
+    chart.SetView3D(true);
+    TLineSeries a, b, c;
+    for (TLineSeries* s : {&a, &b, &c}) s->SetParentChart(&chart);
+    a.SetZOrder(0);
+    b.SetZOrder(0);
+    c.SetZOrder(1);
+    EXPECT_TRUE(a.SharesZOrder());
+    EXPECT_FALSE(c.SharesZOrder());
+    EXPECT_TRUE(a.IsDrawingVisible());
+    EXPECT_FALSE(b.IsDrawingVisible());  // a is drawn at its depth already
+    a.SetActive(false);
+    EXPECT_TRUE(b.IsDrawingVisible());
+    EXPECT_FALSE(b.SharesZOrder());
+    EXPECT_FALSE(a.IsDrawingVisible());
+    EXPECT_TRUE(TChartSeries::IsSameKind(&a, &b));
+    TChartSeries plain;
+    EXPECT_TRUE(TChartSeries::IsSameKind(&a, &plain));  // a line series is a series
+    for (TLineSeries* s : {&a, &b, &c}) s->SetParentChart(nullptr);
+}
+
+TEST(SeriesOnChart, MouseEntersAndLeavesTheLine) {
+    ChartTestPanel chart;
+    TLineSeries s;
+    s.SetParentChart(&chart);
+    chart.BottomAxis()->SetLimits(0, 10);
+    chart.LeftAxis()->SetLimits(0, 100);
+    for (int i = 0; i <= 10; ++i) s.AddPointXY(i, i * 10);
+    chart.Layout(TRect{0, 0, 100, 100});
+    s.ComputeVisibleRange();
+    EXPECT_FALSE(s.CheckMouseOver(40, 60));  // nothing asks for it
+    std::vector<std::string> events;
+    s.OnMouseEnter = [&](TChartSeries*) { events.push_back("enter"); };
+    s.OnMouseLeave = [&](TChartSeries*) { events.push_back("leave"); };
+    s.SetCursor(crCross);
+    chart.SavedCursor = crArrow;
+    EXPECT_TRUE(s.CheckMouseOver(40, 60));
+    EXPECT_TRUE(s.CheckMouseOver(35, 65));  // still on the line: no second enter
+    EXPECT_EQ(chart.Cursor(), crCross);
+    EXPECT_FALSE(s.CheckMouseOver(90, 90));
+    EXPECT_FALSE(s.CheckMouseOver(80, 80));
+    EXPECT_EQ(events, (std::vector<std::string>{"enter", "leave"}));
+    s.CheckMouseOver(40, 60);
+    s.SetParentChart(nullptr);  // leaving the chart gives the chart its own cursor back
+    EXPECT_EQ(chart.Cursor(), crArrow);
+}
