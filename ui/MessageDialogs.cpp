@@ -1,6 +1,8 @@
 #include "ui/MessageDialogs.h"
 
 #include "ui/Button.h"
+#include "ui/DialogIcons.h"
+#include "ui/Image.h"
 #include "ui/Label.h"
 
 #include <algorithm>
@@ -35,9 +37,20 @@ const char* Caption(TMsgDlgType type) {
 
 constexpr int Margin = 12, ButtonWidth = 75, ButtonHeight = 25, ButtonGap = 6, MaxTextWidth = 400;
 
-// Builds the form: a label with the text and the buttons in a row; `defaultIndex`
-// and `cancel` pick among the buttons present.
-std::unique_ptr<TForm> BuildDialog(const std::string& text, const std::string& caption,
+TDialogIcon IconOf(TMsgDlgType type) {
+    switch (type) {
+        case TMsgDlgType::mtWarning: return TDialogIcon::diWarning;
+        case TMsgDlgType::mtError: return TDialogIcon::diError;
+        case TMsgDlgType::mtInformation: return TDialogIcon::diInformation;
+        case TMsgDlgType::mtConfirmation: return TDialogIcon::diQuestion;
+        case TMsgDlgType::mtCustom: break;
+    }
+    return TDialogIcon::diNone;
+}
+
+// Builds the form: the icon, a label with the text beside it and the buttons
+// in a row; `defaultIndex` and `cancel` pick among the buttons present.
+std::unique_ptr<TForm> BuildDialog(const std::string& text, const std::string& caption, TDialogIcon icon,
                                    const std::vector<TMsgDlgBtn>& buttons, int defaultIndex, TMsgDlgBtn cancel,
                                    bool hasCancel) {
     auto form = std::make_unique<TForm>(nullptr);
@@ -47,6 +60,18 @@ std::unique_ptr<TForm> BuildDialog(const std::string& text, const std::string& c
     form->SetCaption(caption);
     form->SetColor(clBtnFace);
 
+    int textLeft = Margin, iconBottom = 0;
+    if (icon != TDialogIcon::diNone) {
+        auto* image = new TImage(form.get());
+        image->SetName("Image");
+        image->SetParent(form.get());
+        image->SetBounds(Margin, Margin, DialogIconSize, DialogIconSize);
+        DrawDialogIcon(icon, *image->Picture()->Bitmap());
+        image->SetTransparent(true);
+        textLeft = 2 * Margin + DialogIconSize;
+        iconBottom = Margin + DialogIconSize;
+    }
+
     auto* label = new TLabel(form.get());
     label->SetName("Message");
     label->SetShowAccelChar(false);
@@ -54,16 +79,18 @@ std::unique_ptr<TForm> BuildDialog(const std::string& text, const std::string& c
     label->SetCaption(text);
     if (label->Width() > MaxTextWidth) {
         label->SetAutoSize(false);
-        label->SetBounds(Margin, Margin, MaxTextWidth, label->Height());
+        label->SetBounds(textLeft, Margin, MaxTextWidth, label->Height());
         label->SetWordWrap(true);
         label->SetAutoSize(true);
     }
-    label->SetBounds(Margin, Margin, label->Width(), label->Height());
+    // A short text stands level with the icon's middle.
+    int textTop = iconBottom ? std::max(Margin, Margin + (DialogIconSize - label->Height()) / 2) : Margin;
+    label->SetBounds(textLeft, textTop, label->Width(), label->Height());
 
     int count = static_cast<int>(buttons.size());
     int rowWidth = count * ButtonWidth + (count - 1) * ButtonGap;
-    int clientWidth = std::max(label->Width(), rowWidth) + 2 * Margin;
-    int buttonTop = label->Top() + label->Height() + Margin + 4;
+    int clientWidth = std::max(label->Left() + label->Width() - Margin, rowWidth) + 2 * Margin;
+    int buttonTop = std::max(label->Top() + label->Height(), iconBottom) + Margin + 4;
     form->SetClientSize(clientWidth, buttonTop + ButtonHeight + Margin);
 
     int x = (clientWidth - rowWidth) / 2;
@@ -112,7 +139,7 @@ std::unique_ptr<TForm> CreateMessageDialog(const std::string& message, TMsgDlgTy
         if (list[i] == TMsgDlgBtn::mbOK || (list[i] == TMsgDlgBtn::mbYes && !buttons.Contains(TMsgDlgBtn::mbOK)))
             defaultIndex = static_cast<int>(i);
     std::string caption = type == TMsgDlgType::mtCustom ? Application->Title() : Caption(type);
-    return BuildDialog(message, caption, list, defaultIndex, cancel, true);
+    return BuildDialog(message, caption, IconOf(type), list, defaultIndex, cancel, true);
 }
 
 int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons, int) {
@@ -143,6 +170,7 @@ int MessageBoxForm(const std::string& text, const std::string& caption, unsigned
     B cancel = hasCancel ? B::mbCancel : B::mbOK;
     bool escape = hasCancel || (flags & MB_TYPEMASK) == MB_OK;
     std::unique_ptr<TForm> dialog =
-        BuildDialog(text, caption.empty() ? Application->Title() : caption, buttons, defaultIndex, cancel, escape);
+        BuildDialog(text, caption.empty() ? Application->Title() : caption, DialogIconOfFlags(flags), buttons,
+                    defaultIndex, cancel, escape);
     return dialog->ShowModal();
 }

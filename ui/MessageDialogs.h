@@ -1,5 +1,6 @@
 #pragma once
-// Message boxes as our own modal forms: the text, a row of buttons, the
+// Message boxes as our own modal forms: the icon of the dialog type (or of
+// the MB_ICON* flag), the text, a row of buttons, the
 // default button answering Enter and the cancel button Escape.
 // MessageDlg and ShowMessage use the library's captions; MessageBoxForm
 // takes the system's MB_* flags and answers its ID* numbers (the same
@@ -29,7 +30,8 @@ constexpr unsigned MB_ABORTRETRYIGNORE = 0x2, MB_YESNOCANCEL = 0x3, MB_RETRYCANC
 constexpr int IDOK = 1, IDCANCEL = 2, IDABORT = 3, IDRETRY = 4, IDIGNORE = 5, IDYES = 6, IDNO = 7;
 
 // The dialog, not shown yet: the caller may change it before ShowModal.
-// Its buttons are named by their kind ("OK", "Cancel", "Yes"...).
+// Its buttons are named by their kind ("OK", "Cancel", "Yes"...), its text
+// "Message", its icon "Image".
 std::unique_ptr<TForm> CreateMessageDialog(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons);
 // The modal result of the button pressed (mrCancel when closed otherwise).
 int MessageDlg(const std::string& message, TMsgDlgType type, TMsgDlgButtons buttons, int helpContext = 0);

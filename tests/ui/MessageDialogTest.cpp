@@ -1,6 +1,8 @@
 #include "ControlFixture.h"
 
 #include "ui/Button.h"
+#include "ui/DialogIcons.h"
+#include "ui/Image.h"
 #include "ui/Label.h"
 #include "ui/MessageDialogs.h"
 #include "ui/Screen.h"
@@ -82,6 +84,53 @@ TEST(MessageDialogLayout, TheDialogHoldsTheTextAndNamedButtons) {
         EXPECT_LE(b->Left() + b->Width(), dialog->ClientWidth());
     }
     EXPECT_TRUE(dynamic_cast<TButton*>(dialog->FindComponent("Abort"))->Default());
+}
+
+}  // namespace
+
+namespace {
+
+TEST(MessageDialogLayout, TheIconOfTheTypeStandsLeftOfTheText) {
+    platform::testing::UseHeadlessDisplay();
+    const struct {
+        TMsgDlgType type;
+        TPoint at;      // a pixel of the icon
+        TColor colour;  // its colour there
+    } cases[] = {
+        {TMsgDlgType::mtError, {5, 16}, clRed},
+        {TMsgDlgType::mtWarning, {8, 25}, clYellow},
+        {TMsgDlgType::mtConfirmation, {5, 16}, clBlue},
+        {TMsgDlgType::mtInformation, {16, 20}, clWhite},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<TForm> dialog = CreateMessageDialog("Текст", c.type, {TMsgDlgBtn::mbOK});
+        auto* image = dynamic_cast<TImage*>(dialog->FindComponent("Image"));
+        ASSERT_NE(image, nullptr) << static_cast<int>(c.type);
+        TBitmap* icon = image->Picture()->Bitmap();
+        EXPECT_EQ(icon->Canvas()->Pixels(c.at.X, c.at.Y), c.colour) << static_cast<int>(c.type);
+        EXPECT_TRUE(image->Transparent());
+        EXPECT_EQ(icon->TransparentColor(), clFuchsia);
+        auto* label = dynamic_cast<TLabel*>(dialog->FindComponent("Message"));
+        EXPECT_GE(label->Left(), image->Left() + image->Width());
+        auto* ok = dynamic_cast<TButton*>(dialog->FindComponent("OK"));
+        EXPECT_GT(ok->Top(), image->Top() + image->Height());
+    }
+    std::unique_ptr<TForm> plain = CreateMessageDialog("Текст", TMsgDlgType::mtCustom, {TMsgDlgBtn::mbOK});
+    EXPECT_EQ(plain->FindComponent("Image"), nullptr);
+}
+
+TEST(MessageDialogLayout, IconFlagsOfMessageBoxes) {
+    const struct {
+        unsigned flags;
+        TDialogIcon icon;
+    } cases[] = {
+        {MB_OK, TDialogIcon::diNone},
+        {MB_YESNO | MB_ICONQUESTION, TDialogIcon::diQuestion},
+        {MB_OK | MB_ICONERROR, TDialogIcon::diError},
+        {MB_RETRYCANCEL | MB_ICONWARNING | MB_DEFBUTTON2, TDialogIcon::diWarning},
+        {MB_ICONINFORMATION, TDialogIcon::diInformation},
+    };
+    for (const auto& c : cases) EXPECT_EQ(DialogIconOfFlags(c.flags), c.icon) << c.flags;
 }
 
 }  // namespace
