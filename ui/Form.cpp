@@ -11,6 +11,7 @@
 #include "platform/MenuBar.h"
 #include "platform/Placement.h"
 #include "platform/WindowStyles.h"
+#include "platform/WindowTree.h"
 
 #include <vector>
 
@@ -249,10 +250,15 @@ TModalResult TCustomForm::ShowModal() {
     }
     modal_ = true;
     ModalResult = mrNone;
+    platform::HWND activeBefore = platform::GetActiveWindow();
     auto restore = [&] {
         modal_ = false;
-        Hide();
+        // The others are enabled first, so the window that was active
+        // before (a dialog under a nested question) has the keyboard again.
         for (TCustomForm* f : disabled) f->SetEnabled(true);
+        Hide();
+        if (activeBefore && platform::IsWindow(activeBefore) && platform::IsWindowVisible(activeBefore))
+            platform::SetActiveWindow(activeBefore);
     };
     try {
         Show();
