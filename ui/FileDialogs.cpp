@@ -63,7 +63,7 @@ std::vector<Entry> ListFolder(const fs::path& folder, const std::vector<std::str
 }
 
 template <class T>
-T* Put(TForm* form, const char* name, int left, int top, int width = 0, int height = 0) {
+T* Put(TForm* form, const std::string& name, int left, int top, int width = 0, int height = 0) {
     auto* c = new T(form);
     c->SetName(name);
     c->SetParent(form);

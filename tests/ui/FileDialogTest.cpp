@@ -1,10 +1,8 @@
-#include "ControlFixture.h"
+#include "ModalSteps.h"
 
 #include "ui/FileDialogs.h"
 #include "ui/ListBox.h"
-#include "ui/Screen.h"
 
-#include "platform/MessageQueue.h"
 #include "tests/support/TempFolder.h"
 
 #include <filesystem>
@@ -13,16 +11,8 @@ namespace fs = std::filesystem;
 
 namespace {
 
-// A step once the dialog shows: text typed into what has the focus, or a key.
-struct Step {
-    const char* text = nullptr;
-    platform::UINT key = 0;
-};
-Step Text(const char* t) { return {t, 0}; }
-Step Press(platform::UINT k) { return {nullptr, k}; }
-
 // A folder with flight1.log, notes.txt and the folder logs (with inner.log).
-struct FileDialogTest : ControlFixture {
+struct FileDialogTest : ModalDialogFixture {
     FileDialogTest() {
         temp.Write("flight1.log", "x");
         temp.Write("notes.txt", "x");
@@ -30,26 +20,14 @@ struct FileDialogTest : ControlFixture {
         std::ofstream(temp.Path() / "logs" / "inner.log") << "x";
         root = fs::canonical(temp.Path());
     }
-    // Once the dialog runs: notes its caption and listed entries, then takes the steps.
-    void AnswerWith(std::vector<Step> steps) {
-        ShowForm();
-        auto inner = form->WindowProc;
-        form->WindowProc = [this, inner, steps](TMessage& m) {
-            if (m.Msg != platform::WM_APP + 1) return inner(m);
-            TCustomForm* dialog = Screen->ActiveForm();
-            seenCaption = dialog ? dialog->Caption() : "";
+    // Notes the dialog's caption and listed entries before the steps.
+    void AnswerWith(std::vector<ModalStep> steps) {
+        ModalDialogFixture::AnswerWith(std::move(steps), [this](TCustomForm& dialog) {
+            seenCaption = dialog.Caption();
             seenEntries.clear();
-            if (auto* list = dialog ? dynamic_cast<TListBox*>(dialog->FindComponent("Files")) : nullptr)
+            if (auto* list = dynamic_cast<TListBox*>(dialog.FindComponent("Files")))
                 for (int i = 0; i < list->Items().Count(); ++i) seenEntries.push_back(list->Items().Item(i));
-            for (const Step& s : steps) {
-                if (s.text) platform::testing::TypeText(s.text);
-                if (s.key) {
-                    platform::testing::PressKey(s.key);
-                    platform::testing::ReleaseKey(s.key);
-                }
-            }
-        };
-        platform::PostMessage(form->Handle(), platform::WM_APP + 1, 0, 0);
+        });
     }
     TempFolder temp;
     fs::path root;
@@ -66,7 +44,7 @@ TEST_F(FileDialogTest, OpensAFileByItsTypedName) {
     int shown = 0, closed = 0;
     open.OnShow = [&](TObject*) { ++shown; };
     open.OnClose = [&](TObject*) { ++closed; };
-    AnswerWith({Text("flight1"), Press(platform::VK_RETURN)});
+    AnswerWith({TypeStep("flight1"), KeyStep(platform::VK_RETURN)});
     ASSERT_TRUE(open.Execute());
     EXPECT_EQ(seenCaption, "Open");
     // Folders first, then the files of the first filter.
@@ -87,7 +65,7 @@ TEST_F(FileDialogTest, EscapeLeavesTheFileNameAlone) {
     open.FilterIndex = 2;
     open.Filter = "Log file|*.log|Any file|*.*";
     open.Title = "Открыть журнал";
-    AnswerWith({Text("flight1.log"), Press(platform::VK_ESCAPE)});
+    AnswerWith({TypeStep("flight1.log"), KeyStep(platform::VK_ESCAPE)});
     EXPECT_FALSE(open.Execute());
     EXPECT_EQ(seenCaption, "Открыть журнал");
     // No InitialDir: the folder of FileName, listed by the second filter.
@@ -98,7 +76,7 @@ TEST_F(FileDialogTest, EscapeLeavesTheFileNameAlone) {
 TEST_F(FileDialogTest, AFolderTypedOpensAndTheNextNameIsInIt) {
     TOpenDialog open(nullptr);
     open.InitialDir = root.string();
-    AnswerWith({Text("logs"), Press(platform::VK_RETURN), Text("inner.log"), Press(platform::VK_RETURN)});
+    AnswerWith({TypeStep("logs"), KeyStep(platform::VK_RETURN), TypeStep("inner.log"), KeyStep(platform::VK_RETURN)});
     ASSERT_TRUE(open.Execute());
     EXPECT_EQ(open.FileName, (root / "logs" / "inner.log").string());
 }
@@ -125,8 +103,8 @@ TEST_F(FileDialogTest, QuestionsAndRefusalsKeepTheDialogOpen) {
             c.saving ? std::make_unique<TSaveDialog>(nullptr) : std::make_unique<TOpenDialog>(nullptr);
         dialog->InitialDir = root.string();
         dialog->Options = c.options;
-        std::vector<Step> steps{Text(c.typed)};
-        for (UINT k : c.keys) steps.push_back(Press(k));
+        std::vector<ModalStep> steps{TypeStep(c.typed)};
+        for (UINT k : c.keys) steps.push_back(KeyStep(k));
         AnswerWith(steps);
         EXPECT_EQ(dialog->Execute(), c.confirmed) << c.typed;
         EXPECT_EQ(seenCaption, c.saving ? "Save As" : "Open");
@@ -140,7 +118,7 @@ TEST_F(FileDialogTest, CanCloseMayRefuseTheChoice) {
     save.SetDefaultExt("kml");
     int asked = 0;
     save.OnCanClose = [&](TObject*, bool& canClose) { canClose = ++asked > 1; };
-    AnswerWith({Text("track"), Press(platform::VK_RETURN), Press(platform::VK_RETURN)});
+    AnswerWith({TypeStep("track"), KeyStep(platform::VK_RETURN), KeyStep(platform::VK_RETURN)});
     ASSERT_TRUE(save.Execute());
     EXPECT_EQ(asked, 2);
     EXPECT_EQ(save.FileName, (root / "track.kml").string());
