@@ -1,6 +1,7 @@
 #include "app/MainForm.h"
 
 #include "device/DeviceAnnouncements.h"
+#include "device/LogMemoLine.h"
 #include "device/FirmwareForm.h"
 #include "device/LogFilesForm.h"
 #include "ui/PublishedProperties.h"
@@ -33,7 +34,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     sMemo1->SetReadOnly(true);
     sMemo1->SetScrollBars(TScrollStyle::ssVertical);
     sMemo1->SetTabStop(false);
-    DeviceAnnouncements().MainLog = [this](const std::string& line) { sMemo1->Lines()->Add(line); };
+    DeviceAnnouncements().MainLog = [this](const std::string& line) { AddLogLine(*sMemo1, line); };
 
     OnClose = [this](TObject* s, TCloseAction& action) { FormClose(s, action); };
     HID = std::make_unique<TDeviceLink>();

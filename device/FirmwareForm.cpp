@@ -1,6 +1,7 @@
 #include "device/FirmwareForm.h"
 
 #include "device/DeviceAnnouncements.h"
+#include "device/LogMemoLine.h"
 #include "device/FirmwareImage.h"
 #include "device/MessageBoxText.h"
 #include "ui/MessageDialogs.h"
@@ -156,7 +157,7 @@ void TForm11::FormShow(TObject*) {
 
 void TForm11::FormClose(TObject*, TCloseAction&) { BootWindowClosed(); }
 
-void TForm11::AddMemoLine(const std::string& line) { Memo1->Lines()->Add(line); }
+void TForm11::AddMemoLine(const std::string& line) { AddLogLine(*Memo1, line); }
 
 void TForm11::SetStatus(const std::string& text) { LbStatus->SetCaption(text); }
 

@@ -1,6 +1,7 @@
 #include "device/LogFilesForm.h"
 
 #include "device/DeviceAnnouncements.h"
+#include "device/LogMemoLine.h"
 #include "ui/MessageDialogs.h"
 #include "ui/PublishedProperties.h"
 
@@ -113,7 +114,7 @@ std::vector<bool> TForm5::SelectedRows() const {
     return selected;
 }
 
-void TForm5::AddMemoLine(const std::string& line) { Memo1->Lines()->Add(line); }
+void TForm5::AddMemoLine(const std::string& line) { AddLogLine(*Memo1, line); }
 
 void TForm5::SetProgress(int percent) { ProgressBar1->SetPosition(percent); }
 

@@ -124,6 +124,7 @@ TEST_F(LogFilesWindow, TheListShowsTheFilesTheirSizesAndTheMemoryInUse) {
     EXPECT_EQ(Rows(), listedRows);
     EXPECT_EQ(form->Gauge1->Progress(), 25) << "2048 of 8192 bytes";
     EXPECT_EQ(Memo().back(), "File size: 1024");
+    EXPECT_GT(form->Memo1->TopLine(), 0) << "the log scrolls to its latest line";
     // Showing the window again empties it (the table stays for the download).
     form->Hide();
     form->Show();
