@@ -83,6 +83,9 @@ TForm11::TForm11(TComponent* owner) : TForm(owner), view_(static_cast<TBootView*
     Button3->SetCaption("Закрыть");
     Button3->OnClick = [this](TObject*) { Close(); };
 
+    OpenDialog1 = new TOpenDialog(this);
+    OpenDialog1->Filter = "Hex Files|*.hex";
+
     Timer1 = new TTimer(this);
     Timer1->SetInterval(1000);
     Timer1->OnTimer = [this](TObject* s) { Timer1Timer(s); };
@@ -114,8 +117,7 @@ TMenuItem* TForm11::AddItem(TMenuItem* parent, const std::string& caption, TNoti
 }
 
 void TForm11::N4Click(TObject*) {
-    if (!OpenDialog1) return;
-    if (std::optional<std::string> fileName = OpenDialog1()) OpenFirmware(*fileName);
+    if (OpenDialog1->Execute()) OpenFirmware(OpenDialog1->FileName);
 }
 
 void TForm11::OpenFirmware(const std::string& fileName) {

@@ -5,17 +5,16 @@
 
 #include "device/BootThread.h"
 #include "device/PlainSkinnedControls.h"
-#include "ui/CustomEdit.h"
 #include "ui/Button.h"
+#include "ui/CustomEdit.h"
+#include "ui/FileDialogs.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
 #include "ui/Menus.h"
 #include "ui/Panels.h"
 #include "ui/Timer.h"
 
-#include <functional>
 #include <memory>
-#include <optional>
 #include <string>
 
 class TForm11 : public TForm, public TBootView {
@@ -37,9 +36,7 @@ public:
     TPanel* panDevState3;
     TButton* Button3;
     TTimer* Timer1;
-    // The file dialog of "Открыть файл" ("Hex Files|*.hex"): the chosen
-    // file, or nothing when cancelled.
-    std::function<std::optional<std::string>()> OpenDialog1;
+    TOpenDialog* OpenDialog1;  // "Hex Files|*.hex"
 
     void N4Click(TObject* Sender);
     void N7Click(TObject* Sender);

@@ -74,11 +74,11 @@ void SelectStart(TTreeView& tree, const std::string& start) {
 }  // namespace
 
 const TClassInfo& TPathDialog::StaticClass() {
-    static const TClassInfo info = TPublished<TPathDialog>("TPathDialog", TComponent::StaticClass()).Build();
+    static const TClassInfo info = TPublished<TPathDialog>("TPathDialog", TCommonDialog::StaticClass()).Build();
     return info;
 }
 
-TPathDialog::TPathDialog(TComponent* owner) : TComponent(owner) {}
+TPathDialog::TPathDialog(TComponent* owner) : TCommonDialog(owner) {}
 
 bool TPathDialog::Execute() {
     auto form = std::make_unique<TForm>(nullptr);
@@ -119,7 +119,7 @@ bool TPathDialog::Execute() {
     SelectStart(*tree, Path);
     form->OnShow = [tree](TObject*) { tree->SetFocus(); };
 
-    if (form->ShowModal() != mrOk || !tree->Selected()) return false;
+    if (!RunModal(*form) || !tree->Selected()) return false;
     fs::path chosen = NodePath(tree->Selected());
     if (!IsFolder(chosen)) return false;
     Path = chosen.string();

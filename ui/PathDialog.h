@@ -3,11 +3,11 @@
 // folders, opened at Path when it names an existing folder. Execute is true
 // only when the user confirmed a folder that exists; Path then holds it.
 
-#include "ui/Component.h"
+#include "ui/CommonDialog.h"
 
 #include <string>
 
-class TPathDialog : public TComponent {
+class TPathDialog : public TCommonDialog {
     DECLARE_CLASS_INFO
 public:
     explicit TPathDialog(TComponent* owner);
@@ -21,5 +21,5 @@ public:
 
     // False on cancel, or when the chosen folder is gone by the time the
     // user confirms; Path is unchanged then.
-    bool Execute();
+    bool Execute() override;
 };

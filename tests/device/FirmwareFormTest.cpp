@@ -11,6 +11,8 @@
 #include "ui/Application.h"
 #include "ui/Button.h"
 
+#include <filesystem>
+
 using namespace std::chrono_literals;
 
 namespace {
@@ -36,7 +38,7 @@ struct FirmwareWindow : DeviceLinkFixture {
             return 1;
         });
         form = std::make_unique<TForm11>(nullptr);
-        form->OpenDialog1 = [this]() -> std::optional<std::string> { return chosen; };
+        form->OpenDialog1->InitialDir = folder.Path().string();
         form->Show();
         RunMessages();
     }
@@ -57,9 +59,12 @@ struct FirmwareWindow : DeviceLinkFixture {
         RunMessages();
         return ended;
     }
+    // "Открыть файл", the file's name typed into the dialog.
     void Open(const std::string& file) {
-        chosen = file;
+        std::string name = std::filesystem::path(file).filename().string();
+        ModalAnswer answer(form.get(), {platform::VK_RETURN}, [name] { platform::testing::TypeText(name.c_str()); });
         form->N4->Click();
+        EXPECT_EQ(answer.caption, "Open");
     }
     bool Update() {
         form->N8->Click();
@@ -80,7 +85,6 @@ struct FirmwareWindow : DeviceLinkFixture {
     TempFolder folder;
     std::string goodFile;
     std::vector<std::uint8_t> image;  // what the good file puts into the image
-    std::optional<std::string> chosen;
     int device = -1;
     std::unique_ptr<TForm11> form;
     std::vector<std::string> boxes;
@@ -93,7 +97,7 @@ TEST_F(FirmwareWindow, OpeningAFileShowsItsIdentitySizeAndChecksum) {
     EXPECT_EQ(form->LbStatus->Caption(), "- - -");
     EXPECT_EQ(form->ActiveControl(), form->Button3) << "\"Закрыть\" has the focus on show";
     Open(goodFile);
-    EXPECT_EQ(form->Edit1->Text(), goodFile);
+    EXPECT_EQ(form->Edit1->Text(), std::filesystem::canonical(goodFile).string());
     std::vector<std::string> memo = Memo();
     ASSERT_EQ(memo.size(), 7u);
     EXPECT_EQ(memo[0], "Marker: 0800");
@@ -102,10 +106,12 @@ TEST_F(FirmwareWindow, OpeningAFileShowsItsIdentitySizeAndChecksum) {
     EXPECT_EQ(memo[6], std::string(27, '-'));
     EXPECT_TRUE(FirmwareLoaded);
     // A cancelled dialog changes nothing.
-    chosen.reset();
-    form->N4->Click();
+    {
+        ModalAnswer cancel(form.get(), {platform::VK_ESCAPE});
+        form->N4->Click();
+    }
     EXPECT_EQ(Memo().size(), 7u);
-    EXPECT_EQ(form->Edit1->Text(), goodFile);
+    EXPECT_EQ(form->Edit1->Text(), std::filesystem::canonical(goodFile).string());
 }
 
 TEST_F(FirmwareWindow, AnUpdateInstallsTheImageAndTheTimerOffersToLeaveTheBootloader) {
