@@ -212,6 +212,10 @@ public:
     void ReleaseFunction();
     bool AllowSinglePoint() const { return allowSinglePoint_; }
 
+    // Variants a gallery offers, and setting one on a series (0 is the plain one).
+    virtual std::vector<std::string> ListSubGalleryStyles() const;
+    virtual void ApplySubGalleryStyle(int) {}
+
     // Sample points for previews: `count` 0 takes the class' sample count.
     // Raises ChartException for a negative count.
     void FillSampleValues(int count = 0);

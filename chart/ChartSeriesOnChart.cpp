@@ -26,6 +26,8 @@ int RandomBelow(int k) { return std::uniform_int_distribution<int>(0, k - 1)(Sam
 
 }  // namespace
 
+std::vector<std::string> TChartSeries::ListSubGalleryStyles() const { return {ChartConst::StyleNormal}; }
+
 bool TChartSeries::IsSameKind(const TChartSeries* a, const TChartSeries* b) {
     return a->ClassType().InheritsFrom(b->ClassType()) || b->ClassType().InheritsFrom(a->ClassType());
 }

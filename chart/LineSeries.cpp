@@ -3,6 +3,8 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartCanvas.h"
 #include "chart/CustomAxisPanel.h"
+#include "chart/ChartCanvas3D.h"
+#include "chart/ChartConst.h"
 #include "chart/ChartGeometry.h"
 #include "chart/PointHitTests.h"
 #include "chart/WallSolids.h"
@@ -54,6 +56,26 @@ void TLineSeries::Assign(const TPersistent* source) {
     TCustomSeries::Assign(source);
     if (source && !dynamic_cast<const TLineSeries*>(source)) pointer_.Hide();
     drawLine_ = true;
+}
+
+std::vector<std::string> TLineSeries::ListSubGalleryStyles() const {
+    return {ChartConst::StyleNormal, ChartConst::StyleStairs, ChartConst::StylePoints,  ChartConst::StyleHeight,
+            ChartConst::StyleHollow, ChartConst::StyleColors, ChartConst::StyleMarks,   ChartConst::StyleNoBorder,
+            ChartConst::StyleOutline};
+}
+
+void TLineSeries::ApplySubGalleryStyle(int style) {
+    switch (style) {
+        case 1: SetStairs(true); break;
+        case 2: pointer_.Show(); break;
+        case 3: SetLineHeight(5); break;
+        case 4: SetLineBrush(TBrushStyle::bsClear); break;
+        case 5: SetColorEachPoint(true); break;
+        case 6: marks_.SetVisible(true); break;
+        case 7: pen_.Hide(); break;
+        case 8: outLine_.Show(); break;
+        default: break;
+    }
 }
 
 void TCustomSeries::SetDark3D(bool value) {
@@ -372,6 +394,9 @@ bool TCustomSeries::SegmentContains(TPoint from, TPoint to, TPoint p) const {
 }
 
 int TCustomSeries::ClickedIndex(int x, int y) {
+    // the pixel as a point at the series' front depth
+    if (auto* canvas = parentChart_ ? dynamic_cast<TChartCanvas3D*>(parentChart_->Canvas()) : nullptr)
+        canvas->ScreenToChart(x, y, startZ_);
     if (firstVisible_ == -1 || lastVisible_ == -1) return -1;
     const int start = clickableLine_ ? std::max(0, firstVisible_ - 1) : firstVisible_;
     TPoint previous{0, 0};

@@ -44,6 +44,9 @@ public:
     TChartHiddenPen& OutLine() { return outLine_; }
     bool DrawLine() const { return drawLine_; }
     TSeriesPointer& Pointer() { return pointer_; }
+    // The style of the series' brush, which fills the faces in 3D.
+    TBrushStyle LineBrush() const { return brush_.Style(); }
+    void SetLineBrush(TBrushStyle value) { brush_.SetStyle(value); }
     bool Dark3D() const { return dark3D_; }
     void SetDark3D(bool value);
     // 3D: a face this many pixels tall hangs below the line.
@@ -108,4 +111,7 @@ class TLineSeries : public TCustomSeries {
 public:
     explicit TLineSeries(TComponent* owner = nullptr);
     void Assign(const TPersistent* source) override;
+    std::vector<std::string> ListSubGalleryStyles() const override;
+    // 1 stairs, 2 points, 3 height, 4 hollow, 5 colours, 6 marks, 7 no border, 8 outline.
+    void ApplySubGalleryStyle(int style) override;
 };

@@ -95,3 +95,29 @@ TEST(SeriesOnChart, MouseEntersAndLeavesTheLine) {
     s.SetParentChart(nullptr);  // leaving the chart gives the chart its own cursor back
     EXPECT_EQ(chart.Cursor(), crArrow);
 }
+
+TEST(SeriesOnChart, GalleryVariantsOfALineSeries) {
+    TLineSeries names;
+    EXPECT_EQ(names.ListSubGalleryStyles(),
+              (std::vector<std::string>{"Normal", "Stairs", "Points", "Height", "Hollow", "Colors", "Marks", "No Border",
+                                        "Outline"}));
+    const struct {
+        int style;
+        bool (*check)(TLineSeries&);
+    } cases[] = {
+        {1, [](TLineSeries& s) { return s.Stairs(); }},
+        {2, [](TLineSeries& s) { return s.Pointer().Visible(); }},
+        {3, [](TLineSeries& s) { return s.LineHeight() == 5; }},
+        {4, [](TLineSeries& s) { return s.LineBrush() == TBrushStyle::bsClear; }},
+        {5, [](TLineSeries& s) { return s.ColorEachPoint(); }},
+        {6, [](TLineSeries& s) { return s.Marks().Visible(); }},
+        {7, [](TLineSeries& s) { return !s.LinePen().Visible(); }},
+        {8, [](TLineSeries& s) { return s.OutLine().Visible(); }},
+    };
+    for (const auto& c : cases) {
+        TLineSeries s;
+        EXPECT_FALSE(c.check(s)) << c.style;
+        s.ApplySubGalleryStyle(c.style);
+        EXPECT_TRUE(c.check(s)) << c.style;
+    }
+}
