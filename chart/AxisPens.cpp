@@ -65,15 +65,15 @@ void TChartAxisTitle::SetVisible(bool value) {
 
 bool TChartAxisTitle::HitTest(int x, int y) const {
     if (!visible_ || caption_.empty()) return false;
-    if (angle_ == 0) return PointInsideRect(shapeBounds_, x, y);
+    if (angle_ == 0) return PointInsideRect(ShapeBounds(), x, y);
     // the box's corners turned about its centre by the angle
-    const double cx = (shapeBounds_.Left + shapeBounds_.Right) / 2.0;
-    const double cy = (shapeBounds_.Top + shapeBounds_.Bottom) / 2.0;
+    const double cx = (ShapeBounds().Left + ShapeBounds().Right) / 2.0;
+    const double cy = (ShapeBounds().Top + ShapeBounds().Bottom) / 2.0;
     const double a = angle_ * DegToRad;
     const double c = std::cos(a);
     const double s = std::sin(a);
-    const double xs[] = {static_cast<double>(shapeBounds_.Left), static_cast<double>(shapeBounds_.Right)};
-    const double ys[] = {static_cast<double>(shapeBounds_.Top), static_cast<double>(shapeBounds_.Bottom)};
+    const double xs[] = {static_cast<double>(ShapeBounds().Left), static_cast<double>(ShapeBounds().Right)};
+    const double ys[] = {static_cast<double>(ShapeBounds().Top), static_cast<double>(ShapeBounds().Bottom)};
     TPoint corners[4];
     const int order[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
     for (int k = 0; k < 4; ++k) {

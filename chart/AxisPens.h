@@ -39,7 +39,24 @@ private:
     bool centered_ = false;
 };
 
-class TChartAxisTitle : public TPersistent {
+// The box a label or title may be written in: its fill when not
+// transparent, and where it stood the last time it was written.
+class TAxisLabelBox {
+public:
+    bool Transparent() const { return transparent_; }
+    void SetTransparent(bool value) { transparent_ = value; }
+    TColor Color() const { return color_; }
+    void SetColor(TColor value) { color_ = value; }
+    const TRect& ShapeBounds() const { return shapeBounds_; }
+    void SetShapeBounds(const TRect& r) { shapeBounds_ = r; }
+
+private:
+    bool transparent_ = true;
+    TColor color_ = clWhite;
+    TRect shapeBounds_;
+};
+
+class TChartAxisTitle : public TPersistent, public TAxisLabelBox {
     DECLARE_CLASS_INFO
 public:
     explicit TChartAxisTitle(TChangeEvent onChange = nullptr) : onChange_(std::move(onChange)) {}
@@ -58,9 +75,6 @@ public:
     bool AngleStored() const { return angle_ != defaultAngle_; }
     bool Visible() const { return visible_; }
     void SetVisible(bool value);
-    // Where the title was written last.
-    const TRect& ShapeBounds() const { return shapeBounds_; }
-    void SetShapeBounds(const TRect& r) { shapeBounds_ = r; }
     bool HitTest(int x, int y) const;
 
 private:
@@ -72,5 +86,4 @@ private:
     int angle_ = 0;
     int defaultAngle_ = 0;
     bool visible_ = true;
-    TRect shapeBounds_;
 };

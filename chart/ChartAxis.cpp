@@ -16,7 +16,11 @@ TAxisItem& TAxisItems::AddValue(double value) { return AddText(value, std::strin
 
 TAxisItem& TAxisItems::AddText(double value, const std::string& text) {
     automatic_ = false;
-    items_.push_back(TAxisItem{value, text, true});
+    return Record(value, text);
+}
+
+TAxisItem& TAxisItems::Record(double value, const std::string& text) {
+    items_.emplace_back(value, text);
     return items_.back();
 }
 

@@ -33,10 +33,13 @@ struct TAxisLabelEntry {
     int Position = 0;  // pixel along the axis
     double Value = 0;
     std::string Text;
+    int Item = -1;  // the label item it comes from
 };
 
-// A label the user put on the axis by hand.
-struct TAxisItem {
+// A label the user put on the axis by hand, or (transparent) one the axis
+// made itself, kept with the box it was written in.
+struct TAxisItem : TAxisLabelBox {
+    TAxisItem(double value, const std::string& text) : Value(value), Text(text) {}
     double Value = 0;
     std::string Text;
     bool Visible = true;
@@ -47,6 +50,8 @@ public:
     bool Automatic() const { return automatic_; }
     TAxisItem& AddValue(double value);
     TAxisItem& AddText(double value, const std::string& text);
+    // A label the axis wrote itself; the items stay automatic.
+    TAxisItem& Record(double value, const std::string& text);
     void CopyFrom(const TAxisItems& other);
     void Clear();
     int Count() const { return static_cast<int>(items_.size()); }
@@ -225,8 +230,8 @@ public:
     void PaintAxis(bool calculatePosition);
     void PaintGridLines(int tickCount);
     void PaintGridLine(int position);
-    void PlaceLabel(int position, const std::string& text, const TAxisItem* item, double value);
-    void WriteText(int x, int y, int angle, const std::string& text, TChartAxisTitle* box, int z);
+    void PlaceLabel(int position, const std::string& text, TAxisItem* item, double value);
+    void WriteText(int x, int y, int angle, const std::string& text, TAxisLabelBox* box, int z);
     void WriteTitle(int x, int y);
     // Set by the chart around its second pass over the grid when walls stand
     // in front of the series: leave out the back-wall or the side parts.
@@ -261,7 +266,8 @@ protected:
     void DrawTextLabels(TAxisLabelStyle style);
     void DrawSeriesTitleLabels();
     void DrawItemLabels();
-    void AddLabel(int position, double value, const std::string& text);
+    void AddLabel(int position, double value, const std::string& text, int item = -1);
+    void DrawLabelBox(TAxisLabelBox& box, TRect r, int angle, int z);
     void RecordTick(int position, double value) {
         ticks_.push_back(position);
         tickValues_.push_back(value);

@@ -6,6 +6,7 @@
 #include "chart/ChartCanvas.h"
 #include "chart/ChartSeries.h"
 #include "chart/CustomAxisPanel.h"
+#include "chart/ChartGeometry.h"
 #include "chart/DateTimeSteps.h"
 #include "chart/WallSolids.h"
 #include "ui/Rounding.h"
@@ -178,7 +179,7 @@ void TChartAxis::ReserveBands(TRect& r, bool inflate) {
 
 // ---- writing labels and titles ----
 
-void TChartAxis::PlaceLabel(int position, const std::string& text, const TAxisItem*, double value) {
+void TChartAxis::PlaceLabel(int position, const std::string& text, TAxisItem* item, double value) {
     if (tickOnLabelsOnly_) RecordTick(position, value);
     TCanvas3D* canvas = chart_->Canvas();
     canvas->Brush().SetStyle(TBrushStyle::bsClear);
@@ -195,13 +196,15 @@ void TChartAxis::PlaceLabel(int position, const std::string& text, const TAxisIt
         alternateToggle_ = !alternateToggle_;
         if (alternateToggle_) band = horizontal_ ? Outward(band, chart_->FontHeight()) : Outward(band, WidestLabel());
     }
+    // an automatic label is kept as a transparent item of its own
+    if (!item && items_.Automatic()) item = &items_.Record(value, text);
     if (horizontal_)
-        WriteText(position, band, labelsAngle_, text, nullptr, iZPos_);
+        WriteText(position, band, labelsAngle_, text, item, iZPos_);
     else
-        WriteText(band, position, labelsAngle_, text, nullptr, iZPos_);
+        WriteText(band, position, labelsAngle_, text, item, iZPos_);
 }
 
-void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TChartAxisTitle* box, int z) {
+void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TAxisLabelBox* box, int z) {
     TCanvas3D* canvas = chart_->Canvas();
     const int fontHeight = chart_->FontHeight();
     const int hf = fontHeight / 2;
@@ -272,22 +275,57 @@ void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TCh
         int lines = 0;
         const int u = chart_->WidestLineWidth(text, lines);
         const int b = fontHeight * n;
-        const int w = canvas->TextWidth("W") / 2;
+        const int bigW = canvas->TextWidth("W");
+        const int w = bigW / 2;
+        const bool bottomFlag = (align & TA_BOTTOM) != 0;
+        const unsigned horizontalAlign = align & TA_CENTER;
         TRect r{x, y + h, 0, 0};
-        if (align & TA_BOTTOM) r.Top -= b;
+        if (bottomFlag) r.Top -= b;
+        if (a == 90) {
+            if (horizontalAlign == TA_CENTER) {
+                r.Left = otherSide_ ? x + b + w : x + b / 2;
+                r.Top = y - u / 2 + b + w;
+            } else if (horizontalAlign == TA_RIGHT) {
+                r.Left = x + u - bigW;
+                r.Top = y + b + bigW;
+            } else {
+                r.Left = x - b / 2 + w;
+                r.Top = y - 2 * b;
+            }
+        } else if (a == 180) {
+            if (horizontalAlign == TA_CENTER) {
+                r.Top = bottomFlag ? y - b : y - 2 * b;
+            } else if (horizontalAlign == TA_RIGHT) {
+                r.Left = x + u + w / 2;
+                r.Top = y - 2 * b;
+            } else {
+                r.Left = x - u;
+                r.Top = y - 2 * b;
+            }
+        } else if (a == 270) {
+            if (horizontalAlign == TA_CENTER) {
+                r.Left = otherSide_ ? x - b / 2 : x - u / 2;
+                r.Top = y - bigW;
+            } else if (horizontalAlign == TA_RIGHT) {
+                r.Top = y - u / 2 - bigW;
+            } else {
+                r.Left = x - u + bigW;
+                r.Top = y + b + bigW;
+            }
+        }
         r.Right = r.Left + u;
         r.Bottom = r.Top + b;
-        const unsigned horizontalAlign = align & TA_CENTER;
         if (horizontalAlign == TA_RIGHT) {
             r.Right = r.Left;
             r.Left -= u;
         } else if (horizontalAlign == TA_CENTER) {
-            r.Left -= u / 2;
-            r.Right -= u / 2;
+            const int half = (r.Right - r.Left) / 2;
+            r.Left -= half;
+            r.Right -= half;
         }
         r.Left -= w;
         r.Right += w;
-        box->SetShapeBounds(r);
+        DrawLabelBox(*box, r, a, z);
     }
 
     canvas->SetTextAlign(align);
@@ -317,6 +355,40 @@ void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TCh
         }
     }
     canvas->SetTextAlign(TA_LEFT | TA_TOP);
+}
+
+void TChartAxis::DrawLabelBox(TAxisLabelBox& box, TRect r, int angle, int z) {
+    TCanvas3D* canvas = chart_->Canvas();
+    if (z != 0) {
+        const TPoint a = canvas->ChartToScreen(r.Left, r.Top, z);
+        const TPoint b = canvas->ChartToScreen(r.Right, r.Bottom, z);
+        r = TRect{a.X, a.Y, b.X, b.Y};
+    }
+    box.SetShapeBounds(r);
+    if (box.Transparent()) return;
+    canvas->Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas->Brush().SetColor(box.Color());
+    if (angle == 0) {
+        canvas->Rectangle(r);
+    } else {
+        // the box turned with its text about its centre
+        const double cx = (r.Left + r.Right) / 2.0;
+        const double cy = (r.Top + r.Bottom) / 2.0;
+        const double c = std::cos(angle * DegToRad);
+        const double sn = std::sin(angle * DegToRad);
+        const double xs[4] = {static_cast<double>(r.Left), static_cast<double>(r.Right), static_cast<double>(r.Right),
+                              static_cast<double>(r.Left)};
+        const double ys[4] = {static_cast<double>(r.Top), static_cast<double>(r.Top), static_cast<double>(r.Bottom),
+                              static_cast<double>(r.Bottom)};
+        TPoint corners[4];
+        for (int k = 0; k < 4; ++k) {
+            const double dx = xs[k] - cx;
+            const double dy = ys[k] - cy;
+            corners[k] = TPoint{static_cast<int>(Round(cx + dx * c + dy * sn)), static_cast<int>(Round(cy - dx * sn + dy * c))};
+        }
+        canvas->Polygon(corners, 4);
+    }
+    canvas->Brush().SetStyle(TBrushStyle::bsClear);
 }
 
 void TChartAxis::WriteTitle(int x, int y) {
@@ -517,8 +589,10 @@ void TChartAxis::PaintAxis(bool calculatePosition) {
             WriteTitle(titlePosition_, iCenterPos_);
     }
 
+    if (items_.Automatic()) items_.Clear();
     ComputeLabels();
-    for (const TAxisLabelEntry& label : labelEntries_) PlaceLabel(label.Position, label.Text, nullptr, label.Value);
+    for (const TAxisLabelEntry& label : labelEntries_)
+        PlaceLabel(label.Position, label.Text, label.Item >= 0 ? &items_.GetItem(label.Item) : nullptr, label.Value);
 
     canvas->Brush().SetStyle(TBrushStyle::bsClear);
     wallSize_ = chart_->GetAxisWallSize(this);

@@ -195,8 +195,8 @@ void TChartAxis::IncrementValue(double& value, double amount, int stepIndex) con
 
 // ---- label loops ----
 
-void TChartAxis::AddLabel(int position, double value, const std::string& text) {
-    labelEntries_.push_back(TAxisLabelEntry{position, value, text});
+void TChartAxis::AddLabel(int position, double value, const std::string& text, int item) {
+    labelEntries_.push_back(TAxisLabelEntry{position, value, text, item});
 }
 
 void TChartAxis::ComputeLabels() {
@@ -398,6 +398,6 @@ void TChartAxis::DrawItemLabels() {
         if (item.Value < minimum_ || item.Value > maximum_) continue;
         const int p = ValueToScreen(item.Value);
         if (!tickOnLabelsOnly_) RecordTick(p, item.Value);
-        if (item.Visible) AddLabel(p, item.Value, item.Text.empty() ? ValueLabelText(item.Value) : item.Text);
+        if (item.Visible) AddLabel(p, item.Value, item.Text.empty() ? ValueLabelText(item.Value) : item.Text, i);
     }
 }

@@ -257,3 +257,33 @@ TEST(ChartAxisDrawing, TitleIsWrittenAndHit) {
     bottom.Title().SetVisible(false);
     EXPECT_FALSE(bottom.Title().HitTest(200, bottom.TitlePosition() + 5));
 }
+
+TEST(ChartAxisDrawing, LabelBoxesAroundTheirTexts) {
+    ChartTestPanel chart;
+    chart.SetPlotRect(TRect{0, 0, 400, 300});
+    TChartAxis& bottom = ValueAxis(chart, chart.BottomAxis(), 0, 4);
+    bottom.SetIncrement(1);
+    TRect r = chart.PlotRect();
+    bottom.ReserveBands(r, false);
+    bottom.PaintAxis(true);
+    // every automatic label is kept as a transparent item with where it stood
+    ASSERT_EQ(bottom.Items().Count(), 5);
+    EXPECT_TRUE(bottom.Items().Automatic());
+    EXPECT_TRUE(chart.canvas.rectangles.empty());
+    // "3" at 300 on the band at 307: 7 wide, 13 high, half a "W" (3) beside
+    EXPECT_EQ(bottom.Items().GetItem(1).ShapeBounds(), (TRect{300 - 3 - 3, 307, 300 + 4 + 3, 320}));
+
+    // a box that is not transparent is filled behind its text
+    bottom.Items().Clear();
+    TAxisItem& item = bottom.Items().AddText(2, "AB");
+    item.SetTransparent(false);
+    item.SetColor(0x00FFFF);
+    bottom.Items().AddText(3, "C");  // transparent: no box drawn
+    chart.canvas.texts.clear();
+    bottom.PaintAxis(true);
+    EXPECT_EQ(Texts(chart.canvas), (std::vector<std::string>{"AB", "C"}));
+    ASSERT_EQ(chart.canvas.rectangles.size(), 1u);
+    EXPECT_EQ(chart.canvas.rectangles[0].r, (TRect{200 - 7 - 3, 307, 200 + 7 + 3, 320}));
+    EXPECT_EQ(chart.canvas.rectangles[0].brush, 0x00FFFFu);
+    EXPECT_EQ(bottom.Items().GetItem(0).ShapeBounds(), chart.canvas.rectangles[0].r);
+}
