@@ -1,0 +1,56 @@
+// Shows the chart showcase on the display until its window is closed, or
+// with `--png FILE` draws the chart without a display and writes it as a
+// picture; for a person to look at the chart (and for screenshots).
+
+#include "ChartShowcase.h"
+
+#include "png/PngPicture.h"
+#include "ui/Application.h"
+#include "ui/Bitmap.h"
+
+#include "platform/Display.h"
+
+#include <cstdio>
+#include <cstdlib>
+#include <cstring>
+#include <exception>
+#include <string>
+
+namespace {
+
+int WritePicture(const std::string& fileName) {
+    setenv("VELZAR_DISPLAY", "headless", 1);  // no window shows
+    TChartShowcase show = BuildChartShowcase();
+    show.Chart->SetParent(nullptr);  // drawn alone, at its own size
+    show.Chart->SetAlign(TAlign::alNone);
+    show.Chart->SetBounds(0, 0, 800, 520);
+    std::unique_ptr<TBitmap> bitmap = show.Chart->CreateBitmap();
+    TPngPicture picture;
+    picture.Assign(bitmap.get());
+    picture.SaveToFile(fileName);
+    return 0;
+}
+
+}  // namespace
+
+int main(int argc, char** argv) {
+    try {
+        if (argc == 3 && std::strcmp(argv[1], "--png") == 0) return WritePicture(argv[2]);
+        if (argc != 1) {
+            std::fprintf(stderr, "usage: velzar-chartshow [--png FILE]\n");
+            return 2;
+        }
+        if (std::strcmp(platform::DisplayName(), "headless") == 0) {
+            std::fprintf(stderr, "velzar-chartshow: no display to show the chart on\n");
+            return 1;
+        }
+        TChartShowcase show = BuildChartShowcase();
+        show.Form->OnClose = [](TObject*, TCloseAction&) { Application->Terminate(); };
+        show.Form->Show();
+        while (!Application->Terminated()) Application->HandleMessage();
+        return 0;
+    } catch (const std::exception& e) {
+        std::fprintf(stderr, "velzar-chartshow: %s\n", e.what());
+        return 1;
+    }
+}
