@@ -32,6 +32,14 @@ TCustomChart::TCustomChart(TComponent* owner) : TCustomAxisPanel(owner) {}
 
 TCustomChart::~TCustomChart() { SetRepaintOnChange(false); }
 
+void TCustomChart::Assign(const TPersistent* source) {
+    if (auto* chart = dynamic_cast<const TCustomChart*>(source)) {
+        scrollMouseButton_ = chart->scrollMouseButton_;
+        walls_.Assign(chart->walls_);
+    }
+    TCustomAxisPanel::Assign(source);
+}
+
 // ---- zoom ----
 
 void TCustomChart::SaveAxisScales() {

@@ -40,6 +40,8 @@ class TCustomChart : public TCustomAxisPanel {
 public:
     explicit TCustomChart(TComponent* owner = nullptr);
     ~TCustomChart() override;
+    // From another chart its scroll button and walls, then the axis panel's settings.
+    void Assign(const TPersistent* source) override;
 
     // ---- zoom and scroll settings ----
     TChartZoom& Zoom() { return zoom_; }

@@ -80,6 +80,25 @@ void TChartCustomAxes::SetMaster(TChartAxis* axis, TChartAxis* master) {
         if (axes_[i].get() == axis) masters_[i] = master;
 }
 
+TChartAxis* TChartCustomAxes::Master(const TChartAxis* axis) const {
+    for (std::size_t i = 0; i < axes_.size(); ++i)
+        if (axes_[i].get() == axis) return masters_[i];
+    return nullptr;
+}
+
+void TChartCustomAxes::Assign(const TChartCustomAxes& source) {
+    Clear();
+    for (int i = 0; i < source.Count(); ++i) Add()->Assign(*source.GetAxis(i));
+    const auto& from = source.chart_->Axes();
+    const auto& to = chart_->Axes();
+    for (int i = 0; i < source.Count(); ++i) {
+        const TChartAxis* master = source.masters_[i];
+        const auto at = std::find(from.begin(), from.end(), master);
+        if (master && at != from.end() && static_cast<std::size_t>(at - from.begin()) < to.size())
+            masters_[i] = to[at - from.begin()];
+    }
+}
+
 void TChartCustomAxes::ApplyLinkedRange(TChartAxis* master) {
     for (std::size_t i = 0; i < axes_.size(); ++i)
         // an axis linked to itself would never stop following
@@ -121,6 +140,26 @@ TCustomAxisPanel::~TCustomAxisPanel() {
     while (!series_.empty()) series_.back()->SetParentChart(nullptr);
     customAxes_.Clear();
     standardAxes_.clear();
+}
+
+void TCustomAxisPanel::Assign(const TPersistent* source) {
+    if (auto* panel = dynamic_cast<const TCustomAxisPanel*>(source)) {
+        chart3DPercent_ = panel->chart3DPercent_;
+        axisBehind_ = panel->axisBehind_;
+        axisVisible_ = panel->axisVisible_;
+        bottomAxis_->Assign(*panel->bottomAxis_);
+        clipPoints_ = panel->clipPoints_;
+        PaletteColors = panel->PaletteColors;
+        customAxes_.Assign(panel->customAxes_);
+        leftAxis_->Assign(*panel->leftAxis_);
+        depthAxis_->Assign(*panel->depthAxis_);
+        depthTopAxis_->Assign(*panel->depthTopAxis_);
+        pages_.Assign(panel->pages_);
+        rightAxis_->Assign(*panel->rightAxis_);
+        topAxis_->Assign(*panel->topAxis_);
+        view3DWalls_ = panel->view3DWalls_;
+    }
+    TCustomChartPanel::Assign(source);
 }
 
 // ---- series ----

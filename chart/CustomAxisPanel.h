@@ -37,6 +37,10 @@ public:
     // Every custom axis whose master is `master` takes its limits.
     void ApplyLinkedRange(TChartAxis* master);
     void SetMaster(TChartAxis* axis, TChartAxis* master);
+    TChartAxis* Master(const TChartAxis* axis) const;
+    // As many axes as the source, with its settings; a master among the
+    // source's own axes becomes the same axis here.
+    void Assign(const TChartCustomAxes& source);
     void Clear() { axes_.clear(); masters_.clear(); }
 
 private:
@@ -96,6 +100,8 @@ class TCustomAxisPanel : public TCustomChartPanel {
 public:
     explicit TCustomAxisPanel(TComponent* owner = nullptr);
     ~TCustomAxisPanel() override;
+    // From another axis panel its axes, paging, palette and switches, then the panel's settings.
+    void Assign(const TPersistent* source) override;
     TCustomAxisPanel(const TCustomAxisPanel&) = delete;
     TCustomAxisPanel& operator=(const TCustomAxisPanel&) = delete;
 

@@ -349,3 +349,17 @@ TEST_F(ChartMouse, ToolsHearTheMouseFirstAndMayCancelIt) {
     EXPECT_EQ(heard.back(), "left");
     chart->Tools().clear();
 }
+
+TEST_F(ChartMouse, AnAnimatedZoomShowsEachStep) {
+    chart->Zoom().Animated = true;
+    chart->Zoom().AnimatedSteps = 4;
+    std::vector<double> shown;
+    chart->OnAfterDraw = [&shown, this](TCustomAxisPanel*) { shown.push_back(Bottom().Minimum()); };
+    Drag(Left, 120, 80, 320, 260);
+    // each step a third of what remains to 25, then 25 itself
+    ASSERT_EQ(shown.size(), 4u);
+    EXPECT_NEAR(shown[0], 25.0 / 3, 1e-9);
+    EXPECT_NEAR(shown[1], 25.0 / 3 + (25 - 25.0 / 3) / 3, 1e-9);
+    EXPECT_NEAR(shown[2], 25 - (25 - 25.0 / 3) * 4 / 9, 1e-9);
+    EXPECT_DOUBLE_EQ(shown[3], 25);
+}
