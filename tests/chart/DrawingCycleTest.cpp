@@ -50,6 +50,13 @@ TEST(DrawingCycle, StepsInTheirOrder) {
                                                      "titles after", "after draw"}));
 
     chart.steps.clear();
+    chart.DepthAxis()->SetInverted(true);  // the depth runs the other way: the last series first
+    chart.DrawContents(TRect{0, 0, 400, 300});
+    EXPECT_LT(std::find(chart.steps.begin(), chart.steps.end(), "values of b"),
+              std::find(chart.steps.begin(), chart.steps.end(), "values of a"));
+    chart.DepthAxis()->SetInverted(false);
+
+    chart.steps.clear();
     chart.SetAxisBehind(false);  // axes over the series
     chart.DrawContents(TRect{0, 0, 400, 300});
     EXPECT_EQ(chart.steps[5], "before series");

@@ -1,6 +1,7 @@
 // Shows the chart showcase on the display until its window is closed, or
 // with `--png FILE` draws the chart without a display and writes it as a
-// picture; for a person to look at the chart (and for screenshots).
+// picture (`--png3d FILE`: in 3D, with its walls); for a person to look at
+// the chart (and for screenshots).
 
 #include "ChartShowcase.h"
 
@@ -18,12 +19,19 @@
 
 namespace {
 
-int WritePicture(const std::string& fileName) {
+int WritePicture(const std::string& fileName, bool view3D) {
     setenv("VELZAR_DISPLAY", "headless", 1);  // no window shows
     TChartShowcase show = BuildChartShowcase();
     show.Chart->SetParent(nullptr);  // drawn alone, at its own size
     show.Chart->SetAlign(TAlign::alNone);
     show.Chart->SetBounds(0, 0, 800, 520);
+    if (view3D) {
+        show.Chart->SetView3D(true);
+        show.Chart->LeftWall().SetSize(6);
+        show.Chart->BottomWall().SetSize(6);
+        show.Chart->BackWall().SetTransparent(false);
+        show.Chart->BackWall().SetColor(clWhite);
+    }
     std::unique_ptr<TBitmap> bitmap = show.Chart->CreateBitmap();
     TPngPicture picture;
     picture.Assign(bitmap.get());
@@ -35,9 +43,10 @@ int WritePicture(const std::string& fileName) {
 
 int main(int argc, char** argv) {
     try {
-        if (argc == 3 && std::strcmp(argv[1], "--png") == 0) return WritePicture(argv[2]);
+        if (argc == 3 && std::strcmp(argv[1], "--png") == 0) return WritePicture(argv[2], false);
+        if (argc == 3 && std::strcmp(argv[1], "--png3d") == 0) return WritePicture(argv[2], true);
         if (argc != 1) {
-            std::fprintf(stderr, "usage: velzar-chartshow [--png FILE]\n");
+            std::fprintf(stderr, "usage: velzar-chartshow [--png FILE | --png3d FILE]\n");
             return 2;
         }
         if (std::strcmp(platform::DisplayName(), "headless") == 0) {
