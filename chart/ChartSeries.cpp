@@ -41,6 +41,12 @@ void TCustomChartElement::SetParentChart(TCustomAxisPanel* chart) {
     if (parentChart_ && series) parentChart_->AddSeries(series);
 }
 
+TComponent* TCustomChartElement::GetParentComponent() const { return parentChart_; }
+
+void TCustomChartElement::SetParentComponent(TComponent* parent) {
+    if (auto* chart = dynamic_cast<TCustomAxisPanel*>(parent)) SetParentChart(chart);
+}
+
 void TCustomChartElement::Repaint() {
     if (parentChart_) parentChart_->Invalidate();
 }

@@ -63,6 +63,11 @@ public:
     // Invalidates the parent chart, when there is one.
     void Repaint();
 
+    // In form data a chart element is a child of its chart.
+    bool HasParent() const override { return true; }
+    TComponent* GetParentComponent() const override;
+    void SetParentComponent(TComponent* parent) override;
+
     // The chart stores itself here as it takes the series in.
     void StoreParentChart(TCustomAxisPanel* chart) { parentChart_ = chart; }
 

@@ -155,3 +155,18 @@ TEST(SeriesStreaming, ACopiedFunctionFollowsTheSource) {
     EXPECT_EQ(to.FunctionType()->PeriodAlign(), paFirst);
     EXPECT_EQ(to.FunctionType()->ParentSeries(), &to);
 }
+
+TEST(SeriesStreaming, AChartIsTheSeriesParentInFormData) {
+    ChartTestPanel chart;
+    TLineSeries s;
+    EXPECT_TRUE(s.HasParent());
+    EXPECT_EQ(s.GetParentComponent(), nullptr);
+    TComponent notAChart(nullptr);
+    s.SetParentComponent(&notAChart);  // only a chart takes series
+    EXPECT_EQ(s.ParentChart(), nullptr);
+    s.SetParentComponent(&chart);
+    EXPECT_EQ(s.ParentChart(), &chart);
+    EXPECT_EQ(s.GetParentComponent(), &chart);
+    EXPECT_EQ(chart.SeriesCount(), 1);
+    s.SetParentChart(nullptr);
+}
