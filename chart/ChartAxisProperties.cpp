@@ -104,6 +104,28 @@ const TClassInfo& TChartAxis::StaticClass() {
     return info;
 }
 
+const TClassInfo& TChartDepthAxis::StaticClass() {
+    static const TClassInfo info = TPublished<TChartDepthAxis>("TChartDepthAxis", TChartAxis::StaticClass()).Build();
+    return info;
+}
+
+namespace {
+
+// Axes and their titles can be made by name from form data while the engine is loaded.
+struct AxisClassRegistration {
+    AxisClassRegistration() {
+        for (const TClassInfo* info : Classes()) RegisterClass(*info);
+    }
+    ~AxisClassRegistration() {
+        for (const TClassInfo* info : Classes()) UnRegisterClass(*info);
+    }
+    static std::vector<const TClassInfo*> Classes() {
+        return {&TChartAxisTitle::StaticClass(), &TChartAxis::StaticClass(), &TChartDepthAxis::StaticClass()};
+    }
+} registration;
+
+}  // namespace
+
 void TChartAxis::Assign(const TPersistent* source) {
     if (const auto* axis = dynamic_cast<const TChartAxis*>(source))
         Assign(*axis);

@@ -71,3 +71,12 @@ TEST(ChartAxisStorage, PublishedSettingsGoThroughTheSetters) {
     EXPECT_EQ(axis.Increment(), 0);
     EXPECT_EQ(GetStrProp(*GetObjectProp(axis, "Title"), "Caption"), "");
 }
+
+TEST(ChartAxisStorage, AxisClassesAreKnownByName) {
+    for (const char* name : {"TChartAxis", "TChartDepthAxis", "TChartAxisTitle"}) {
+        const TClassInfo* info = GetClass(name);
+        ASSERT_NE(info, nullptr) << name;
+        EXPECT_EQ(info->Name(), name);
+    }
+    EXPECT_TRUE(GetClass("TChartDepthAxis")->InheritsFrom(TChartAxis::StaticClass()));
+}
