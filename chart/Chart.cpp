@@ -34,7 +34,11 @@ TCustomChart::~TCustomChart() { SetRepaintOnChange(false); }
 
 void TCustomChart::Assign(const TPersistent* source) {
     if (auto* chart = dynamic_cast<const TCustomChart*>(source)) {
+        foot_.Assign(chart->foot_);
         scrollMouseButton_ = chart->scrollMouseButton_;
+        subFoot_.Assign(chart->subFoot_);
+        subTitle_.Assign(chart->subTitle_);
+        title_.Assign(chart->title_);
         walls_.Assign(chart->walls_);
     }
     TCustomAxisPanel::Assign(source);

@@ -3,6 +3,7 @@
 // of its window into zooming, scrolling and clicks on its parts. TChart is
 // the one the program's windows hold.
 
+#include "chart/ChartTitle.h"
 #include "chart/ChartWalls.h"
 #include "chart/ChartZoom.h"
 #include "chart/CustomAxisPanel.h"
@@ -30,6 +31,7 @@ using TChartClickSeries =
     std::function<void(TCustomChart*, TChartSeries*, int valueIndex, TMouseButton, TShiftState, int x, int y)>;
 using TChartClickAxis = std::function<void(TCustomChart*, TChartAxis*, TMouseButton, TShiftState, int x, int y)>;
 using TChartClick = std::function<void(TCustomChart*, TMouseButton, TShiftState, int x, int y)>;
+using TChartClickTitle = std::function<void(TCustomChart*, TChartTitle*, TMouseButton, TShiftState, int x, int y)>;
 
 // Scrolling by dragging needs these keys held (none: any state will do).
 extern TShiftState ChartScrollShift;
@@ -73,6 +75,12 @@ public:
     TColor BackgroundColor() override;
     void SetBackgroundColor(TColor color);
 
+    // ---- titles ----
+    TChartTitle& Title() { return title_; }
+    TChartTitle& SubTitle() { return subTitle_; }
+    TChartTitle& Foot() { return foot_; }
+    TChartTitle& SubFoot() { return subFoot_; }
+
     // ---- walls ----
     TChartWalls& Walls() { return walls_; }
     TChartWall& BackWall() { return walls_.Back; }
@@ -93,6 +101,7 @@ public:
     TChartClickSeries OnClickSeries;
     TChartClickAxis OnClickAxis;
     TChartClick OnClickBackground;
+    TChartClickTitle OnClickTitle;
 
 protected:
     // ---- the window's mouse ----
@@ -110,8 +119,11 @@ protected:
     void DrawZoomRectangleOnScreen();
 
     void ComputePlotRect3D() override;
-    // The titles' pass; after the series it draws the walls that stand in front of them.
+    // Before the series the titles the chart places, taking their room;
+    // after them the custom-positioned ones and the walls that stand in front.
     void DrawTitlesPass(bool beforeSeries) override;
+    void DrawTitles(bool customPositioned);
+    bool TitleClick(TChartTitle* title, TMouseButton button, TShiftState shift, int x, int y);
     void DrawAllWalls() override;
     // The walls that stand in front of the series, after them.
     void DrawFrontWalls();
@@ -139,6 +151,10 @@ private:
     bool firstZoom_ = true;
     std::vector<SavedScale> savedScales_;
     TChartWalls walls_{this};
+    TChartTitle title_{this, true};
+    TChartTitle subTitle_{this, true};
+    TChartTitle foot_{this, false};
+    TChartTitle subFoot_{this, false};
 };
 
 class TChart : public TCustomChart {

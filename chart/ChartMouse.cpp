@@ -102,6 +102,10 @@ TChartClickedPart TCustomChart::FindClickedPart(TPoint p, bool onlyClickable) {
         if (axis->HitTest(p.X, p.Y)) return {cpAxis, -1, nullptr, axis};
         if (axis->Title().HitTest(p.X, p.Y)) return {cpAxisTitle, -1, nullptr, axis};
     }
+    const std::pair<TChartTitle*, TChartClickedPartKind> titles[] = {
+        {&title_, cpTitle}, {&subTitle_, cpSubTitle}, {&foot_, cpFoot}, {&subFoot_, cpSubFoot}};
+    for (const auto& [title, kind] : titles)
+        if (title->HitAt(p.X, p.Y)) return {kind, -1, nullptr, nullptr};
     const TRect& r = PlotRect();
     if (ActiveSeriesCount() > 0 && p.X >= r.Left && p.X <= r.Right && p.Y >= r.Top && p.Y <= r.Bottom)
         return {cpChartRect, -1, nullptr, nullptr};
@@ -112,6 +116,13 @@ bool TCustomChart::BackgroundClick(TMouseButton button, TShiftState shift, int x
     if (!OnClickBackground) return false;
     MouseCancelled = true;
     OnClickBackground(this, button, shift, x, y);
+    return MouseCancelled;
+}
+
+bool TCustomChart::TitleClick(TChartTitle* title, TMouseButton button, TShiftState shift, int x, int y) {
+    if (!OnClickTitle) return false;
+    MouseCancelled = true;
+    OnClickTitle(this, title, button, shift, x, y);
     return MouseCancelled;
 }
 
@@ -165,6 +176,18 @@ void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int 
                 }
                 if (!handled) handled = StartDrag(button, shift, x, y);
                 break;
+            case cpTitle:
+            case cpSubTitle:
+            case cpFoot:
+            case cpSubFoot: {
+                TChartTitle* title = part.Part == cpTitle      ? &title_
+                                     : part.Part == cpSubTitle ? &subTitle_
+                                     : part.Part == cpFoot     ? &foot_
+                                                               : &subFoot_;
+                handled = TitleClick(title, button, shift, x, y);
+                if (!handled) handled = StartDrag(button, shift, x, y);
+                break;
+            }
             case cpChartRect:
                 handled = BackgroundClick(button, shift, x, y);
                 if (!handled) handled = StartDrag(button, shift, x, y);

@@ -2,6 +2,7 @@
 // zoom rectangles, undo, panning, the wheel, clicks and the tools.
 
 #include "chart/Chart.h"
+#include "chart/ChartCanvas.h"
 #include "chart/LineSeries.h"
 
 #include "ui/Form.h"
@@ -362,4 +363,44 @@ TEST_F(ChartMouse, AnAnimatedZoomShowsEachStep) {
     EXPECT_NEAR(shown[1], 25.0 / 3 + (25 - 25.0 / 3) / 3, 1e-9);
     EXPECT_NEAR(shown[2], 25 - (25 - 25.0 / 3) * 4 / 9, 1e-9);
     EXPECT_DOUBLE_EQ(shown[3], 25);
+}
+
+TEST_F(ChartMouse, TitlesTakeTheirRoomAndAnswerClicks) {
+    chart->Title().SetText({"Полёт", "№ 3"});
+    chart->Foot().SetText({"t, s"});
+    chart->SubTitle().SetText({});  // no lines: no room
+    Pump();
+    const int h = chart->Canvas()->FontLineHeight();
+    EXPECT_EQ(chart->PlotRect().Top, 20 + 2 * h + 5);
+    EXPECT_EQ(chart->PlotRect().Bottom, 320 - h - 5);
+    const TRect title = chart->Title().TitleRect();
+    EXPECT_EQ(title.Top, 20);
+    EXPECT_EQ(title.Bottom, 20 + 2 * h);
+    EXPECT_LT(title.Width(), 200);  // as wide as its text, centred
+    EXPECT_EQ((title.Left + title.Right) / 2, 220);
+
+    std::vector<TChartTitle*> clicked;
+    chart->OnClickTitle = [&clicked](TCustomChart*, TChartTitle* t, TMouseButton, TShiftState, int, int) {
+        clicked.push_back(t);
+    };
+    const TPoint onTitle{220, 20 + h / 2};
+    const TPoint onFoot{220, 320 - h / 2};
+    EXPECT_EQ(chart->FindClickedPart(onTitle, true).Part, cpTitle);
+    EXPECT_EQ(chart->FindClickedPart(onFoot, true).Part, cpFoot);
+    Press(Left, onTitle.X, onTitle.Y);
+    Release(Left, onTitle.X, onTitle.Y);
+    Press(Left, onFoot.X, onFoot.Y);
+    Release(Left, onFoot.X, onFoot.Y);
+    EXPECT_EQ(clicked, (std::vector<TChartTitle*>{&chart->Title(), &chart->Foot()}));
+
+    chart->Title().SetVisible(false);  // hidden: neither room nor clicks
+    Pump();
+    EXPECT_EQ(chart->PlotRect().Top, 20);
+    EXPECT_EQ(chart->FindClickedPart(onTitle, true).Part, cpChartRect);  // the plot is there now
+
+    chart->Foot().SetTop(100);  // placed by hand: over the series, the plot keeps its bottom
+    Pump();
+    EXPECT_TRUE(chart->Foot().CustomPosition());
+    EXPECT_EQ(chart->PlotRect().Bottom, 320);
+    EXPECT_EQ(chart->Foot().TitleRect().Top, 100);
 }

@@ -23,6 +23,7 @@ TChartShowcase BuildChartShowcase() {
     chart->SetMarginTop(10);
     chart->SetMarginRight(60);  // the custom axis' labels stand right of the plot
     chart->SetMarginBottom(10);
+    chart->Title().SetText({"Полёт № 3"});
     chart->BottomAxis()->Title().SetCaption("t, s");
     chart->LeftAxis()->Title().SetCaption("h, m / v, m/s / a, g");
 
