@@ -5,6 +5,7 @@
 #include "chart/ChartExceptions.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartSeries.h"
+#include "chart/ChartSeriesSource.h"
 #include "device/TextFormatting.h"
 #include "ui/Exceptions.h"
 #include "ui/Rounding.h"
@@ -240,8 +241,12 @@ void TCustomAxisPanel::CheckCircularSource(TChartSeries* destination, TChartSeri
 }
 
 void TCustomAxisPanel::RefreshSeriesData(TChartSeries* series) {
-    if (loading_) return;
-    if (!series->SourceSeries().empty()) series->AddAllFrom(series->SourceSeries().front());
+    if (series->IsLoading()) return;
+    TComponent* source = series->DataSource();
+    if (auto* feeder = dynamic_cast<TChartSeries*>(source))
+        series->AddAllFrom(feeder);
+    else if (auto* outside = dynamic_cast<TChartSeriesSource*>(source))
+        outside->Reload();
 }
 
 void TCustomAxisPanel::AnnounceSeriesEvent(TCustomChartSeries* series, std::uint8_t kind) {

@@ -1,6 +1,7 @@
 #include "ChartTestPanel.h"
 
 #include "chart/ChartExceptions.h"
+#include "chart/ChartSeriesSource.h"
 #include "chart/LineSeries.h"
 #include "ui/Exceptions.h"
 
@@ -304,4 +305,41 @@ TEST(DrawingCycle, DepthOfA3DView) {
     EXPECT_THROW(chart.SetChart3DPercent(0), Exception);
     EXPECT_THROW(chart.SetChart3DPercent(101), Exception);
     EXPECT_EQ(chart.Chart3DPercent(), 15);
+}
+
+namespace {
+
+// Puts one more point into its series each time it loads.
+class CountingSource : public TChartSeriesSource {
+public:
+    void LoadPoints() override {
+        ++loads;
+        Series()->AddPointXY(loads, loads);
+    }
+    int loads = 0;
+};
+
+}  // namespace
+
+TEST(DrawingCycle, RefreshingASeriesReloadsItsSource) {
+    ChartTestPanel chart;
+    TLineSeries fed;
+    fed.SetParentChart(&chart);
+    CountingSource outside;
+    outside.AttachSeries(&fed);
+    outside.SetActive(true);
+    ASSERT_EQ(outside.loads, 1);
+    fed.RefreshFromSource();
+    EXPECT_EQ(outside.loads, 2);
+
+    TLineSeries source, copy;
+    source.SetParentChart(&chart);
+    copy.SetParentChart(&chart);
+    source.AddPointXY(1, 10);
+    source.AddPointXY(2, 20);
+    copy.SetDataSource(&source);
+    copy.RefreshFromSource();
+    EXPECT_EQ(copy.Count(), 2);
+    EXPECT_EQ(copy.YValueAt(1), 20);
+    outside.AttachSeries(nullptr);
 }
