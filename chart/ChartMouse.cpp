@@ -263,7 +263,7 @@ void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y)
     if (zoom_.Dragging && button == zoom_.MouseButton) {
         DrawZoomRectangleOnScreen();  // gone from the window
         zoom_.Dragging = false;
-        zoom_.Pen().SetMode(TPenMode::pmCopy);
+        Canvas()->Pen().SetMode(TPenMode::pmCopy);
         if (zoom_.Direction != tzdVertical) zoom_.EndX = x;
         if (zoom_.Direction != tzdHorizontal) zoom_.EndY = y;
         const bool wide = zoom_.Direction == tzdVertical || std::abs(zoom_.EndX - zoom_.StartX) > zoom_.MinimumPixels;

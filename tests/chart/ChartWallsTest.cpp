@@ -99,6 +99,12 @@ TEST(ChartWalls, PartialWallsAndWallSizes) {
     // a new series would vanish into the wall
     EXPECT_FALSE(chart.SeriesColorIsFree(clWhite, true, nullptr));
     EXPECT_TRUE(chart.SeriesColorIsFree(clWhite, false, nullptr));
+
+    // behind a transparent back wall the chart's own colour shows
+    chart.SetColor(clSilver);
+    EXPECT_EQ(chart.BackgroundColor(), clSilver);
+    chart.BackWall().SetTransparent(false);
+    EXPECT_EQ(chart.BackgroundColor(), clWhite);
 }
 
 TEST(ChartWalls, ThreeDWallsTakeTheirRoomAndStandBehindTheSeries) {
