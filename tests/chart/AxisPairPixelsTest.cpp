@@ -94,6 +94,8 @@ TEST(AxisPairPixels, AxesInADepthView) {
     TChartCanvas3D canvas;
     AxisPairChart chart(canvas, true);
     chart.View3DOptions().SetOrthogonal(true);
+    chart.SetChart3DPercent(40);
+    chart.DepthAxis()->SetVisible(true);
     TCanvas onWindow;
     onWindow.SetHandle(window.Dc());
     chart.RenderTo(&onWindow, TRect{0, 0, 480, 320});
