@@ -170,3 +170,19 @@ TEST(SeriesStreaming, AChartIsTheSeriesParentInFormData) {
     EXPECT_EQ(chart.SeriesCount(), 1);
     s.SetParentChart(nullptr);
 }
+
+TEST(SeriesStreaming, ACustomAxisTheChartLacksLeavesTheStandardAxis) {
+    ChartTestPanel written, reading;
+    written.CustomAxes().Add();
+    TChartAxis* second = written.CustomAxes().Add();
+    reading.CustomAxes().Add();  // only one custom axis here
+    TLineSeries from, into;
+    from.SetParentChart(&written);
+    into.SetParentChart(&reading);
+    from.SetCustomVertAxis(second);
+    RoundTrip(from, into);
+    EXPECT_EQ(into.VertAxis(), aLeftAxis);
+    EXPECT_EQ(into.GetVertAxis(), reading.LeftAxis());
+    from.SetParentChart(nullptr);
+    into.SetParentChart(nullptr);
+}
