@@ -181,7 +181,7 @@ TEST(SeriesStreaming, ACustomAxisTheChartLacksLeavesTheStandardAxis) {
     into.SetParentChart(&reading);
     from.SetCustomVertAxis(second);
     RoundTrip(from, into);
-    EXPECT_EQ(into.VertAxis(), aLeftAxis);
+    EXPECT_EQ(into.CustomVertAxis(), nullptr);
     EXPECT_EQ(into.GetVertAxis(), reading.LeftAxis());
     from.SetParentChart(nullptr);
     into.SetParentChart(nullptr);
