@@ -16,6 +16,7 @@
 #include "platform/PaintState.h"
 #include "platform/Painting.h"
 #include "platform/Placement.h"
+#include "platform/ScrollBars.h"
 #include "platform/SystemMenu.h"
 #include "platform/WindowObject.h"
 #include "platform/WindowPrinting.h"
@@ -122,6 +123,10 @@ LRESULT NonClientPress(HWND window, LRESULT hit, LPARAM lParam) {
         case HTMENU:
         case HTSYSMENU:
             SendMessage(window, WM_SYSCOMMAND, SC_MOUSEMENU | static_cast<WPARAM>(hit), lParam);
+            return 0;
+        case HTVSCROLL:
+        case HTHSCROLL:
+            TrackScrollBar(window, hit == HTVSCROLL ? SB_VERT : SB_HORZ, POINT{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)});
             return 0;
         case HTCLOSE:
         case HTMINBUTTON:

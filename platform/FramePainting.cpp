@@ -9,6 +9,7 @@
 #include "platform/NonClient.h"
 #include "platform/Painting.h"
 #include "platform/RectFills.h"
+#include "platform/ScrollBars.h"
 #include "platform/SystemColors.h"
 #include "platform/SystemMetrics.h"
 #include "platform/WindowObject.h"
@@ -127,10 +128,23 @@ void PaintDefaultFrameInto(HWND window, HDC hdc) {
         InflateRect(&inner, -1, -1);
     }
     PaintMenuBarInto(window, hdc);
-    // Scroll-bar room and the box between the bars.
+    // The bars and the box between them.
     RECT client = object->client;
     if (style & WS_VSCROLL) Fill(hdc, RECT{client.right, client.top, inner.right, inner.bottom}, COLOR_BTNFACE);
     if (style & WS_HSCROLL) Fill(hdc, RECT{client.left, client.bottom, inner.right, inner.bottom}, COLOR_BTNFACE);
+    bool enabled = !(style & WS_DISABLED);
+    for (int bar : {SB_VERT, SB_HORZ}) {
+        const ScrollBarData& data = bar == SB_VERT ? object->vertBar : object->horzBar;
+        if (!(style & (bar == SB_VERT ? WS_VSCROLL : WS_HSCROLL))) continue;
+        SCROLLINFO info;
+        info.nMin = data.min;
+        info.nMax = data.max;
+        info.nPage = data.page;
+        info.nPos = data.pos;
+        bool arrowsOn = data.disabledArrows != ESB_DISABLE_BOTH;
+        DrawScrollBar(hdc, ScrollBarRect(window, bar), bar == SB_VERT, info, enabled && arrowsOn,
+                      PressedScrollBarPart(window, bar));
+    }
 }
 
 void PaintDefaultFrame(HWND window) {

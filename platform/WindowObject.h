@@ -10,6 +10,7 @@
 #include <vector>
 
 #include "platform/Region.h"
+#include "platform/ScrollBarData.h"
 #include "platform/WindowClasses.h"
 
 namespace platform {
@@ -70,6 +71,8 @@ struct Window {
     void* font = nullptr;
     HICON bigIcon = nullptr;
     HICON smallIcon = nullptr;
+    ScrollBarData horzBar;
+    ScrollBarData vertBar;
 
     Window();
     ~Window();
