@@ -272,6 +272,24 @@ BOOL EnableScrollBar(HWND window, int bar, UINT arrows) {
     return TRUE;
 }
 
+int ScrollPosAfter(const SCROLLINFO& given, WORD code, int lineStep, int pageStep, int thumbPos) {
+    SCROLLINFO info = given;
+    NormalizeScrollInfo(info);
+    int pos = info.nPos;
+    switch (code) {
+        case SB_LINEUP: pos -= lineStep; break;
+        case SB_LINEDOWN: pos += lineStep; break;
+        case SB_PAGEUP: pos -= pageStep; break;
+        case SB_PAGEDOWN: pos += pageStep; break;
+        case SB_THUMBPOSITION:
+        case SB_THUMBTRACK: pos = thumbPos; break;
+        case SB_TOP: pos = info.nMin; break;
+        case SB_BOTTOM: pos = MaxScrollPos(info); break;
+        default: break;
+    }
+    return std::clamp(pos, info.nMin, MaxScrollPos(info));
+}
+
 ScrollBarLayout LayoutScrollBar(const RECT& bar, bool vertical, const SCROLLINFO& given) {
     SCROLLINFO info = given;
     NormalizeScrollInfo(info);

@@ -86,6 +86,10 @@ void NormalizeScrollInfo(SCROLLINFO& info);
 // The highest position of a bar (where the last page starts).
 int MaxScrollPos(const SCROLLINFO& info);
 
+// Where a WM_HSCROLL / WM_VSCROLL code moves a bar: lines and pages by the
+// steps given, the thumb codes to `thumbPos`, the ends; kept in the range.
+int ScrollPosAfter(const SCROLLINFO& info, WORD code, int lineStep, int pageStep, int thumbPos);
+
 enum class ScrollBarPart { None, StartArrow, StartTrack, Thumb, EndTrack, EndArrow };
 
 struct ScrollBarLayout {
