@@ -1,0 +1,203 @@
+#include "ControlFixture.h"
+
+#include "ui/ListView.h"
+
+#include "platform/Placement.h"
+#include "platform/ScrollBars.h"
+#include "platform/WindowStyles.h"
+#include "platform/WindowTree.h"
+
+namespace {
+
+// A colour as the pixels hold it, 0x00RRGGBB.
+std::uint32_t Rgb(TColor color) {
+    std::uint32_t v = ColorToRGB(color);
+    return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+}
+
+class ListViewControl : public ControlFixture {
+protected:
+    // The download window's list: list style, several picked at once, one column 180 wide.
+    TListView* FileList(int files) {
+        auto* list = Add<TListView>(10, 10, 370, 120);
+        list->SetViewStyle(TViewStyle::vsList);
+        list->SetMultiSelect(true);
+        list->ReadOnly = true;
+        list->Columns().Add()->SetWidth(180);
+        for (int i = 0; i < files; ++i)
+            list->Items().Add()->SetCaption("LOG000" + std::to_string(i + 1) + ".log (" + std::to_string(256 * (i + 1)) +
+                                            ")       ");
+        list->OnSelectItem = [this](TObject*, TListItem* item, bool selected) {
+            notices.push_back((selected ? "+" : "-") + std::to_string(item->Index()));
+        };
+        return list;
+    }
+    static std::vector<int> SelectedIndexes(TListView* list) {
+        std::vector<int> out;
+        for (TListItem* i = list->Items().NextSelected(nullptr); i; i = list->Items().NextSelected(i))
+            out.push_back(i->Index());
+        return out;
+    }
+    void ClickItem(TListView* list, int index, platform::UINT modifier = 0) {
+        TRect r = list->ItemRect(index);
+        if (modifier) platform::testing::PressKey(modifier);
+        ClickAt(list, r.Left + 8, (r.Top + r.Bottom) / 2);
+        if (modifier) platform::testing::ReleaseKey(modifier);
+        Pump();
+    }
+    static bool HasBar(TWinControl* c, platform::DWORD bit) {
+        return (platform::GetWindowLongPtr(c->Handle(), platform::GWL_STYLE) & bit) != 0;
+    }
+    std::vector<std::string> notices;
+};
+
+TEST_F(ListViewControl, ListStyleFillsColumnsOfTheGivenWidthAndScrollsAcross) {
+    TListView* list = FileList(20);
+    ShowForm();
+    int perColumn = list->ClientHeight() / list->RowHeight();
+    ASSERT_GT(perColumn, 1);
+    ASSERT_LT(perColumn, 20);
+    EXPECT_EQ(list->ItemRect(1).Top, list->ItemRect(0).Bottom);
+    EXPECT_EQ(list->ItemRect(perColumn).Left, list->ItemRect(0).Left + 180);
+    EXPECT_EQ(list->ItemRect(perColumn).Top, list->ItemRect(0).Top);
+    EXPECT_EQ(list->GetItemAt(185, list->ItemRect(0).Top + 2), list->Items().Item(perColumn));
+    EXPECT_TRUE(HasBar(list, platform::WS_HSCROLL));
+    EXPECT_FALSE(HasBar(list, platform::WS_VSCROLL));
+    Focus(list);
+    Key(platform::VK_END);  // the last column comes into view
+    EXPECT_EQ(list->ItemFocused(), list->Items().Item(19));
+    TRect last = list->ItemRect(19);
+    EXPECT_GE(last.Left, 0);
+    EXPECT_LE(last.Right, list->ClientWidth());
+    EXPECT_EQ(platform::GetScrollPos(list->Handle(), platform::SB_HORZ), 19 / perColumn - 1);
+    list->Items().Clear();
+    Pump();
+    EXPECT_FALSE(HasBar(list, platform::WS_HSCROLL));
+    EXPECT_EQ(list->SelCount(), 0);
+    EXPECT_EQ(list->ItemFocused(), nullptr);
+}
+
+TEST_F(ListViewControl, ClicksWithCtrlAndShiftPickSeveralFiles) {
+    TListView* list = FileList(8);
+    ShowForm();
+    ClickItem(list, 0);
+    ClickItem(list, 2, platform::VK_CONTROL);
+    EXPECT_EQ(SelectedIndexes(list), (std::vector<int>{0, 2}));
+    ClickItem(list, 5, platform::VK_SHIFT);  // from the last Ctrl pick
+    EXPECT_EQ(SelectedIndexes(list), (std::vector<int>{2, 3, 4, 5}));
+    ClickItem(list, 3, platform::VK_CONTROL);
+    EXPECT_EQ(SelectedIndexes(list), (std::vector<int>{2, 4, 5}));
+    EXPECT_EQ(list->SelCount(), 3);
+    EXPECT_EQ(list->Selected(), list->Items().Item(2));
+    ClickItem(list, 7);
+    EXPECT_EQ(SelectedIndexes(list), (std::vector<int>{7}));
+    EXPECT_EQ(notices, (std::vector<std::string>{"+0", "+2", "-0", "+3", "+4", "+5", "-3", "-2", "-4", "-5", "+7"}));
+    TRect end = list->ItemRect(7);
+    ClickAt(list, end.Left + 8, list->ClientHeight() - 2);  // below the items of the last column
+    EXPECT_EQ(list->SelCount(), 0) << "a click on no item lets go of the selection";
+}
+
+TEST_F(ListViewControl, KeysMoveTheFocusAndExtendTheSelection) {
+    TListView* list = FileList(12);
+    ShowForm();
+    Focus(list);
+    int perColumn = list->ClientHeight() / list->RowHeight();
+    struct Step {
+        platform::UINT modifier, key;
+        int focus;
+        std::vector<int> selected;
+    } steps[] = {
+        {0, platform::VK_DOWN, 0, {0}},  // the first key lands on the first item
+        {0, platform::VK_DOWN, 1, {1}},
+        {0, platform::VK_RIGHT, 1 + perColumn, {1 + perColumn}},
+        {platform::VK_SHIFT, platform::VK_UP, perColumn, {perColumn, 1 + perColumn}},
+        {platform::VK_CONTROL, platform::VK_HOME, 0, {perColumn, 1 + perColumn}},  // Ctrl moves only the focus
+        {platform::VK_CONTROL, platform::VK_SPACE, 0, {0, perColumn, 1 + perColumn}},
+        {0, platform::VK_END, 11, {11}},
+        {0, platform::VK_DOWN, 11, {11}},
+        {platform::VK_CONTROL, 'A', 11, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+        {platform::VK_SHIFT, platform::VK_HOME, 0, {0, 1, 2, 3, 4, 5, 6, 7, 8, 9, 10, 11}},
+    };
+    for (const Step& s : steps) {
+        if (s.modifier)
+            KeyWith(s.modifier, s.key);
+        else
+            Key(s.key);
+        ASSERT_NE(list->ItemFocused(), nullptr);
+        EXPECT_EQ(list->ItemFocused()->Index(), s.focus) << s.key;
+        EXPECT_EQ(SelectedIndexes(list), s.selected) << s.key;
+    }
+}
+
+TEST_F(ListViewControl, ReportRowsShowSubitemsUnderTheirColumnsAndScrollDown) {
+    auto* list = Add<TListView>(10, 10, 300, 150);
+    list->SetViewStyle(TViewStyle::vsReport);
+    for (auto [caption, width] : {std::pair{"Файл", 120}, std::pair{"Размер", 80}}) {
+        TListColumn* column = list->Columns().Add();
+        column->SetCaption(caption);
+        column->SetWidth(width);
+    }
+    for (int i = 0; i < 30; ++i) {
+        TListItem* item = list->Items().Add();
+        item->SetCaption("f" + std::to_string(i));
+        item->SubItems().Add(std::to_string(i * 10));
+    }
+    std::vector<std::string> clicked;
+    list->OnColumnClick = [&](TObject*, TListColumn* c) { clicked.push_back(c->Caption()); };
+    std::vector<std::string> picks;
+    list->OnSelectItem = [&](TObject*, TListItem* item, bool on) {
+        picks.push_back((on ? "+" : "-") + item->Caption());
+    };
+    ShowForm();
+    EXPECT_EQ(list->Items().Item(3)->ColumnText(1), "30");
+    EXPECT_TRUE(HasBar(list, platform::WS_VSCROLL));
+    EXPECT_FALSE(HasBar(list, platform::WS_HSCROLL)) << "the columns fit";
+    int header = list->HeaderHeight();
+    ASSERT_GT(header, 0);
+    ClickAt(list, 150, header / 2);
+    EXPECT_EQ(clicked, std::vector<std::string>{"Размер"});
+    // A click in any column picks the row and lets go of the last pick; right of the columns is no row.
+    ClickAt(list, 150, header + list->RowHeight() / 2);
+    ClickAt(list, 20, header + list->RowHeight() * 2 + 1);
+    EXPECT_EQ(list->GetItemAt(250, header + 1), nullptr);
+    EXPECT_EQ(picks, (std::vector<std::string>{"+f0", "-f0", "+f2"}));
+    EXPECT_EQ(list->ItemIndex(), 2);
+    Key(platform::VK_NEXT);
+    int rows = list->VisibleRowCount();
+    EXPECT_EQ(list->ItemIndex(), 2 + rows);
+    EXPECT_EQ(list->TopItem()->Index(), 3) << "the focus shows in the last whole row";
+    platform::testing::MoveMouse(list->ClientToScreen({50, 60}).X, list->ClientToScreen({50, 60}).Y);
+    platform::testing::TurnWheel(-120);
+    Pump();
+    EXPECT_EQ(list->TopItem()->Index(), 3 + 3);
+    EXPECT_EQ(platform::GetScrollPos(list->Handle(), platform::SB_VERT), 6);
+}
+
+TEST_F(ListViewControl, ASelectionShowsOnlyWhileFocusedUnlessToldOtherwise) {
+    auto* list = Add<TListView>(10, 10, 200, 100);
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->Columns().Add()->SetWidth(150);
+    list->Items().Add()->SetCaption("WWWWWW");
+    auto* other = Add<TListView>(220, 10, 100, 50);
+    list->SetSelected(list->Items().Item(0));
+    ShowForm();
+    TRect r = list->ItemRect(0);
+    auto pixel = [&] {
+        TPoint inWindow = {r.Left + 3, (r.Top + r.Bottom) / 2};
+        platform::POINT p{inWindow.X, inWindow.Y};
+        platform::ClientToScreen(list->Handle(), &p);
+        platform::RECT w;
+        platform::GetWindowRect(list->Handle(), &w);
+        return platform::testing::WindowPixel(list->Handle(), p.x - w.left, p.y - w.top) & 0xFFFFFF;
+    };
+    Focus(list);
+    EXPECT_EQ(pixel(), Rgb(clHighlight));
+    Focus(other);
+    EXPECT_EQ(pixel(), Rgb(clWindow));
+    list->HideSelection = false;
+    list->Invalidate();
+    Pump();
+    EXPECT_EQ(pixel(), Rgb(clBtnFace));
+}
+
+}  // namespace

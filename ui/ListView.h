@@ -1,0 +1,131 @@
+#pragma once
+// The list view: the items of a TListItems shown as a report (a header of
+// columns, one row per item with its subitems), as a list (columns of
+// captions, filled top to bottom, as wide as column 0 says), or as icons.
+// Items are picked by the mouse (Ctrl toggles, Shift takes a range) and the
+// keyboard (arrows, pages, Home/End, Shift and Ctrl, Space, Ctrl+A); each
+// change of an item's selection runs OnSelectItem. Captions are not edited
+// in place. Scroll bars appear when the items do not fit.
+
+#include "ui/ComboBox.h"
+#include "ui/CustomEdit.h"
+#include "ui/ListViewItems.h"
+#include "ui/MeasureCanvas.h"
+
+enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
+enum class TCustomDrawStage { cdPrePaint, cdPostPaint, cdPreErase, cdPostErase };
+enum class TCustomDrawStateItem { cdsSelected, cdsGrayed, cdsDisabled, cdsChecked, cdsFocused, cdsDefault, cdsHot,
+                                  cdsMarked, cdsIndeterminate };
+using TCustomDrawState = TSet<TCustomDrawStateItem>;
+
+class TCustomListView;
+using TLVSelectItemEvent = std::function<void(TObject* Sender, TListItem* Item, bool Selected)>;
+using TLVColumnClickEvent = std::function<void(TObject* Sender, TListColumn* Column)>;
+// Owner drawing of a whole row in report view (OwnerDraw).
+using TLVDrawItemEvent = std::function<void(TCustomListView* Sender, TListItem* Item, TRect Rect, TOwnerDrawState State)>;
+// Runs before an item is drawn; clearing DefaultDraw leaves the item to the handler.
+using TLVAdvancedCustomDrawItemEvent = std::function<void(TCustomListView* Sender, TListItem* Item,
+                                                          TCustomDrawState State, TCustomDrawStage Stage,
+                                                          bool& DefaultDraw)>;
+
+class TCustomListView : public TCustomControl {
+    DECLARE_CLASS_INFO
+public:
+    explicit TCustomListView(TComponent* owner);
+
+    TListColumns& Columns() { return columns_; }
+    TListItems& Items() { return items_; }
+    TViewStyle ViewStyle() const { return viewStyle_; }
+    virtual void SetViewStyle(TViewStyle value);
+    bool MultiSelect() const { return items_.MultiSelect(); }
+    void SetMultiSelect(bool value);
+    TBorderStyle BorderStyle() const { return borderStyle_; }
+    void SetBorderStyle(TBorderStyle value);
+    // Captions are never edited in place here, whatever this says.
+    bool ReadOnly = false;
+    bool RowSelect = false;
+    bool GridLines = false;
+    bool HideSelection = true;
+    bool ShowColumnHeaders = true;
+    bool OwnerDraw = false;
+
+    TListItem* Selected() const { return items_.Selected(); }
+    // Selects only this item (none for nullptr) and makes it the focused one.
+    void SetSelected(TListItem* item);
+    int SelCount() const { return items_.SelCount(); }
+    int ItemIndex() const;
+    void SelectAll();
+    void ClearSelection() { items_.ClearSelection(); }
+    // The item the keyboard works on.
+    TListItem* ItemFocused() const;
+    void SetItemFocused(TListItem* item);
+
+    // An item's rectangle in client coordinates (it may lie outside the
+    // client area), and the item at a client point.
+    TRect ItemRect(int index) const;
+    TListItem* GetItemAt(int x, int y) const;
+    TListItem* TopItem() const;
+    // Items that fit in the client area at once (whole ones).
+    int VisibleRowCount() const;
+    void Scroll(int dx, int dy);
+    void MakeVisible(int index);
+    int HeaderHeight() const;
+    int RowHeight() const;
+    // A column's rectangle in the header, in client coordinates.
+    TRect ColumnHeaderRect(int column) const;
+
+    TLVSelectItemEvent OnSelectItem;
+    TLVColumnClickEvent OnColumnClick;
+    TLVDrawItemEvent OnDrawItem;
+    TLVAdvancedCustomDrawItemEvent OnAdvancedCustomDrawItem;
+
+    void Dispatch(TMessage& message) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
+    void CreateHandle() override;
+    bool DoKeyDown(platform::WORD& key, TShiftState shift) override;
+    bool DoMouseWheel(TShiftState shift, int delta, TPoint mousePos) override;
+    void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void Resize() override;
+    void Paint() override;
+    virtual void ColClick(TListColumn* column);
+    virtual void SelectItem(TListItem* item, bool selected);
+
+private:
+    // The grid the items sit in: a report row, a list column cell or an icon cell.
+    struct Cells {
+        int width, height;
+        int perLine;    // cells before the next line (rows in a list column, icons in a row)
+        bool columnWise;  // list view: cells go down, then to the next column
+    };
+    Cells Layout() const;
+    int ListColumnWidth() const;
+    int ReportWidth() const;
+    TRect ItemsArea() const;
+    void ItemsChanged();
+    void UpdateScrollBars();
+    void ScrollMessage(bool vertical, platform::WORD code);
+    // Moves the focus to `index` as the keyboard or a click does.
+    void MoveFocus(int index, TShiftState shift, bool toggle);
+    void SelectRange(int from, int to);
+    void PaintHeader(TCanvas& c);
+    void PaintItem(TCanvas& c, int index);
+
+    TListColumns columns_;
+    TListItems items_;
+    TViewStyle viewStyle_ = TViewStyle::vsIcon;
+    TBorderStyle borderStyle_ = TBorderStyle::bsSingle;
+    int focus_ = -1;
+    int anchor_ = -1;
+    int firstLine_ = 0;  // the first row (report, icons) or list column shown
+    int scrollX_ = 0;    // report view: pixels scrolled to the left
+    bool updatingBars_ = false;
+    mutable TMeasureCanvas measure_;
+};
+
+class TListView : public TCustomListView {
+    DECLARE_CLASS_INFO
+public:
+    using TCustomListView::TCustomListView;
+};
