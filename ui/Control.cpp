@@ -195,7 +195,8 @@ void TControl::SetVisible(bool value) {
     if (!value) Invalidate();
     visible_ = value;
     Perform(CM_VISIBLECHANGED, value);
-    if (parent_ && align_ != TAlign::alNone) parent_->AlignControls();
+    // The parent lays out again: aligned siblings move, a scrolling parent measures its range.
+    if (parent_) parent_->AlignControls();
 }
 
 void TControl::SetEnabled(bool value) {

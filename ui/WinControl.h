@@ -61,7 +61,7 @@ public:
     TPoint ClientOrigin() const override;
     void SetBounds(int left, int top, int width, int height) override;
     // Places the aligned children and moves the anchored ones.
-    void AlignControls();
+    virtual void AlignControls();
     void InvalidateRect(const TRect& r, bool erase);
     void Invalidate() override;
     void Update() override;
