@@ -326,7 +326,10 @@ void TCustomForm::DialogKey(TMessage& m) {
     auto key = static_cast<platform::WORD>(m.WParam);
     TShiftState shift = KeyboardShiftState();
     if (key == platform::VK_TAB) {
-        if (shift.Contains(TShiftStateItem::ssCtrl)) return;
+        if (shift.Contains(TShiftStateItem::ssCtrl)) {
+            TWinControl::Dispatch(m);  // Ctrl+Tab belongs to the page control holding the focus
+            return;
+        }
         SelectNext(activeControl_, !shift.Contains(TShiftStateItem::ssShift), true);
         m.Result = 1;
         return;
