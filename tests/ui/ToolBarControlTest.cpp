@@ -1,0 +1,104 @@
+#include "ControlFixture.h"
+
+#include "ui/ToolBar.h"
+
+namespace {
+
+class ToolBarControl : public ControlFixture {
+protected:
+    TToolButton* AddButton(TToolBar* bar, TToolButtonStyle style, const char* caption, bool grouped = false) {
+        auto* b = new TToolButton(form.get());
+        b->SetStyle(style);
+        b->SetCaption(caption);
+        b->Grouped = grouped;
+        b->SetParent(bar);
+        b->OnClick = [this, caption](TObject*) { clicks.push_back(caption); };
+        return b;
+    }
+    void ClickButton(TToolButton* b) { ClickAt(b, b->Width() / 2, b->Height() / 2); }
+    std::vector<std::string> clicks;
+};
+
+TEST_F(ToolBarControl, ButtonsLineUpAndWrapInTheirOrder) {
+    auto* bar = Add<TToolBar>(0, 0);
+    bar->SetWidth(100);
+    std::vector<TToolButton*> b;
+    b.push_back(AddButton(bar, TToolButtonStyle::tbsButton, "a"));
+    b.push_back(AddButton(bar, TToolButtonStyle::tbsSeparator, ""));
+    b.push_back(AddButton(bar, TToolButtonStyle::tbsButton, "b"));
+    b.push_back(AddButton(bar, TToolButtonStyle::tbsDropDown, "c"));
+    b.push_back(AddButton(bar, TToolButtonStyle::tbsButton, "d"));
+    EXPECT_EQ(bar->Width(), form->ClientWidth()) << "the bar lies along the top";
+    ShowForm();
+    EXPECT_EQ(bar->ButtonCount(), 5);
+    EXPECT_EQ(b[0]->BoundsRect(), TRect(0, 2, 23, 24));
+    EXPECT_EQ(b[1]->Left(), 23);
+    EXPECT_EQ(b[2]->Left(), 31);
+    EXPECT_EQ(b[3]->Left(), 54);
+    EXPECT_EQ(b[3]->Width(), 23 + 12) << "room for the drop-down arrow";
+    EXPECT_EQ(b[4]->Left(), 89);
+    EXPECT_EQ(bar->RowCount(), 1);
+    bar->SetAlign(TAlign::alNone);
+    bar->SetBounds(0, 0, 80, 60);
+    EXPECT_EQ(bar->RowCount(), 2);
+    EXPECT_EQ(b[3]->Left(), 0) << "the drop-down button no longer fits the first row";
+    EXPECT_EQ(b[3]->Top(), 24);
+    EXPECT_EQ(b[4]->Left(), 35);
+    bar->SetShowCaptions(true);
+    bar->SetButtonWidth(10);
+    EXPECT_GT(b[0]->Width(), 10) << "captions widen the buttons";
+}
+
+TEST_F(ToolBarControl, CheckButtonsStayDownAndAGroupKeepsOneDown) {
+    auto* bar = Add<TToolBar>(0, 0);
+    TToolButton* plain = AddButton(bar, TToolButtonStyle::tbsButton, "plain");
+    TToolButton* toggle = AddButton(bar, TToolButtonStyle::tbsCheck, "toggle");
+    AddButton(bar, TToolButtonStyle::tbsSeparator, "");
+    TToolButton* lines = AddButton(bar, TToolButtonStyle::tbsCheck, "lines", true);
+    TToolButton* points = AddButton(bar, TToolButtonStyle::tbsCheck, "points", true);
+    TToolButton* bars = AddButton(bar, TToolButtonStyle::tbsCheck, "bars", true);
+    lines->SetDown(true);
+    ShowForm();
+    struct Step {
+        TToolButton* clicked;
+        std::vector<bool> down;  // plain, toggle, lines, points, bars
+    } steps[] = {
+        {plain, {false, false, true, false, false}},
+        {toggle, {false, true, true, false, false}},
+        {points, {false, true, false, true, false}},
+        {points, {false, true, false, true, false}},  // the group's only down button stays down
+        {toggle, {false, false, false, true, false}},
+        {bars, {false, false, false, false, true}},
+    };
+    for (const Step& s : steps) {
+        ClickButton(s.clicked);
+        std::vector<bool> down{plain->Down(), toggle->Down(), lines->Down(), points->Down(), bars->Down()};
+        EXPECT_EQ(down, s.down) << s.clicked->Caption();
+    }
+    EXPECT_EQ(clicks, (std::vector<std::string>{"plain", "toggle", "points", "toggle", "bars"}));
+    bars->AllowAllUp = true;
+    ClickButton(bars);
+    EXPECT_FALSE(bars->Down());
+}
+
+TEST_F(ToolBarControl, AButtonClicksOnlyWhenReleasedOverIt) {
+    auto* bar = Add<TToolBar>(0, 0);
+    TToolButton* b = AddButton(bar, TToolButtonStyle::tbsButton, "b");
+    ShowForm();
+    TPoint centre = b->ClientToScreen({b->Width() / 2, b->Height() / 2});
+    platform::testing::MoveMouse(centre.X, centre.Y);
+    platform::testing::PressMouse(0);
+    Pump();
+    EXPECT_TRUE(b->Pressed());
+    platform::testing::MoveMouse(centre.X + 100, centre.Y + 100);
+    Pump();
+    EXPECT_FALSE(b->Pressed()) << "dragged off, it comes up";
+    platform::testing::ReleaseMouse(0);
+    Pump();
+    EXPECT_TRUE(clicks.empty());
+    b->SetEnabled(false);
+    ClickButton(b);
+    EXPECT_TRUE(clicks.empty());
+}
+
+}  // namespace
