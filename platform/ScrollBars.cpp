@@ -3,6 +3,8 @@
 #include <algorithm>
 #include <mutex>
 
+#include "platform/BitmapSurface.h"
+#include "platform/Bitmaps.h"
 #include "platform/DeviceContexts.h"
 #include "platform/Focus.h"
 #include "platform/FrameDrawing.h"
@@ -97,6 +99,23 @@ void Arrow(HDC hdc, RECT box, bool vertical, bool toEnd, bool enabled, bool pres
     SelectObject(hdc, oldPen);
     SelectObject(hdc, oldBrush);
     DeleteObject(pen);
+}
+
+// The track: the scroll-bar colour, or where that is the button face, a fine
+// checker of face and highlight so the track stands apart from the thumb.
+void FillTrack(HDC hdc, const RECT& r) {
+    if (GetSysColor(COLOR_SCROLLBAR) != GetSysColor(COLOR_BTNFACE)) {
+        FillRect(hdc, &r, GetSysColorBrush(COLOR_SCROLLBAR));
+        return;
+    }
+    Pixel bits[64];
+    for (int i = 0; i < 64; ++i)
+        bits[i] = PixelFromColor(GetSysColor((i / 8 + i % 8) % 2 ? COLOR_BTNHIGHLIGHT : COLOR_BTNFACE));
+    HBITMAP pattern = CreateBitmap(8, 8, 1, 32, bits);
+    HBRUSH brush = CreatePatternBrush(pattern);
+    FillRect(hdc, &r, brush);
+    DeleteObject(brush);
+    DeleteObject(pattern);
 }
 
 WORD CodeFor(ScrollBarPart part) {
@@ -348,7 +367,7 @@ void DrawScrollBar(HDC hdc, const RECT& bar, bool vertical, const SCROLLINFO& in
     bool active = enabled && layout.hasThumb;
     Arrow(hdc, layout.startArrow, vertical, false, active, pressed == ScrollBarPart::StartArrow);
     Arrow(hdc, layout.endArrow, vertical, true, active, pressed == ScrollBarPart::EndArrow);
-    FillRect(hdc, &layout.track, GetSysColorBrush(COLOR_SCROLLBAR));
+    FillTrack(hdc, layout.track);
     if (!active) return;
     if (pressed == ScrollBarPart::StartTrack) FillRect(hdc, &layout.startTrack, GetSysColorBrush(COLOR_3DDKSHADOW));
     if (pressed == ScrollBarPart::EndTrack) FillRect(hdc, &layout.endTrack, GetSysColorBrush(COLOR_3DDKSHADOW));

@@ -268,6 +268,7 @@ std::vector<std::string> TTabControl::TabCaptions() const {
 
 TTabSheet::TTabSheet(TComponent* owner) : TWinControl(owner) {
     SetVisible(false);
+    SetParentColor(true);  // a page is of its page control's colour
     ControlStyle.Include(TControlStyleItem::csAcceptsControls);
 }
 
