@@ -1,6 +1,7 @@
 #pragma once
 // Message numbers and styles of the standard control classes whose windows
-// the class library's controls make and answer: track bars and tab controls.
+// the class library's controls make and answer: track bars, tab controls and
+// tool bars.
 
 #include "platform/WindowMessages.h"
 
@@ -47,5 +48,13 @@ constexpr UINT TCM_GETCURSEL = TCM_FIRST + 11;
 constexpr UINT TCM_SETCURSEL = TCM_FIRST + 12;
 constexpr UINT TCM_ADJUSTRECT = TCM_FIRST + 40;
 constexpr UINT TCM_GETROWCOUNT = TCM_FIRST + 44;
+
+// Tool bars.
+constexpr DWORD TBSTYLE_WRAPABLE = 0x0200;
+constexpr DWORD TBSTYLE_FLAT = 0x0800;
+constexpr DWORD TBSTYLE_LIST = 0x1000;
+
+constexpr UINT TB_BUTTONCOUNT = WM_USER + 24;
+constexpr UINT TB_GETITEMRECT = WM_USER + 29;
 
 }  // namespace platform

@@ -3,6 +3,8 @@
 #include "ui/ControlFrames.h"
 #include "ui/PublishedProperties.h"
 
+#include "platform/ControlMessages.h"
+
 #include <algorithm>
 
 const TClassInfo& TToolButton::StaticClass() {
@@ -92,12 +94,41 @@ void TToolButton::Click() {
     TGraphicControl::Click();
 }
 
+void TToolButton::SetDropdownMenu(TPopupMenu* menu) {
+    if (dropdownMenu_) dropdownMenu_->RemoveFreeNotification(this);
+    dropdownMenu_ = menu;
+    if (menu) menu->FreeNotification(this);
+}
+
+void TToolButton::Notification(TComponent* component, TOperation operation) {
+    TGraphicControl::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == dropdownMenu_) dropdownMenu_ = nullptr;
+}
+
+bool TToolButton::CheckMenuDropdown() {
+    if (!dropdownMenu_) return false;
+    TPoint below = ClientToScreen({0, Height()});
+    dropdownMenu_->PopupComponent = this;
+    dropped_ = true;
+    Repaint();
+    dropdownMenu_->Popup(below.X, below.Y);
+    dropped_ = false;
+    Invalidate();
+    return true;
+}
+
 void TToolButton::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
-    if (button == TMouseButton::mbLeft && Enabled() && !IsSpacer()) {
-        pressed_ = true;
-        Invalidate();
-    }
     TGraphicControl::MouseDown(button, shift, x, y);
+    if (button != TMouseButton::mbLeft || !Enabled() || IsSpacer()) return;
+    bool onArrow = style_ == TToolButtonStyle::tbsDropDown && (x >= Width() - 12 || !OnClick);
+    if (onArrow && dropdownMenu_) {
+        // The menu takes the mouse from here: the press makes no click.
+        ControlState.Exclude(TControlStateItem::csClicked);
+        CheckMenuDropdown();
+        return;
+    }
+    pressed_ = true;
+    Invalidate();
 }
 
 void TToolButton::MouseMove(TShiftState shift, int x, int y) {
@@ -145,7 +176,7 @@ void TToolButton::Paint() {
         return;
     }
     bool flat = bar && bar->Flat();
-    bool sunk = pressed_ || down_;
+    bool sunk = pressed_ || down_ || dropped_;
     if (down_ && !pressed_) {
         // A button held down shows a lighter face.
         c.Brush()->SetStyle(TBrushStyle::bsSolid);
@@ -230,11 +261,13 @@ void TToolBar::SetShowCaptions(bool value) {
 
 void TToolBar::SetFlat(bool value) {
     flat_ = value;
+    if (HandleAllocated()) RecreateWnd();
     Invalidate();
 }
 
 void TToolBar::SetWrapable(bool value) {
     wrapable_ = value;
+    if (HandleAllocated()) RecreateWnd();
     ArrangeButtons();
 }
 
@@ -243,7 +276,25 @@ void TToolBar::SetIndent(int value) {
     ArrangeButtons();
 }
 
+void TToolBar::CreateParams(TCreateParams& params) {
+    TCustomControl::CreateParams(params);
+    if (wrapable_) params.Style |= platform::TBSTYLE_WRAPABLE;
+    if (flat_) params.Style |= platform::TBSTYLE_FLAT;
+}
+
 void TToolBar::Dispatch(TMessage& m) {
+    if (m.Msg == platform::TB_BUTTONCOUNT) {
+        m.Result = ButtonCount();
+        return;
+    }
+    if (m.Msg == platform::TB_GETITEMRECT) {
+        auto index = static_cast<int>(m.WParam);
+        auto* out = reinterpret_cast<platform::RECT*>(m.LParam);
+        if (index < 0 || index >= ButtonCount() || !out) return;
+        *out = Buttons(index)->BoundsRect();
+        m.Result = 1;
+        return;
+    }
     if (m.Msg == CM_CONTROLLISTCHANGE) {
         // A button leaving may be half destroyed already: only its address is used then.
         auto* control = reinterpret_cast<TControl*>(m.WParam);

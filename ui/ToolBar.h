@@ -6,11 +6,14 @@
 // image of the bar's Images and, with ShowCaptions, their caption. A button
 // is pressed by the mouse and clicks when released over it; a check button
 // stays down until clicked again, and in a group (neighbouring Grouped check
-// buttons) one down button lets the others up.
+// buttons) one down button lets the others up. A drop-down button's arrow
+// (or the whole button, when it has no OnClick) shows its DropdownMenu
+// below it.
 
 #include "ui/CustomControl.h"
 #include "ui/ImageList.h"
 #include "ui/MeasureCanvas.h"
+#include "ui/PopupMenu.h"
 
 enum class TToolButtonStyle { tbsButton, tbsCheck, tbsDropDown, tbsSeparator, tbsDivider };
 
@@ -35,6 +38,10 @@ public:
     void SetIndeterminate(bool value);
     // Starts a new row in a wrapping bar after this button.
     bool Wrap = false;
+    TPopupMenu* DropdownMenu() const { return dropdownMenu_; }
+    void SetDropdownMenu(TPopupMenu* menu);
+    // Shows DropdownMenu below the button, held down while it is open; false without one.
+    bool CheckMenuDropdown();
     TToolBar* ToolBar() const;
     // Held down by the mouse now.
     bool Pressed() const { return pressed_; }
@@ -46,6 +53,7 @@ protected:
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Dispatch(TMessage& message) override;
+    void Notification(TComponent* component, TOperation operation) override;
     void Paint() override;
 
 private:
@@ -57,6 +65,8 @@ private:
     bool down_ = false;
     bool indeterminate_ = false;
     int imageIndex_ = -1;
+    TPopupMenu* dropdownMenu_ = nullptr;
+    bool dropped_ = false;
     bool pressed_ = false;
     bool hot_ = false;
 };
@@ -86,6 +96,9 @@ public:
 
     void AlignControls() override;
     void Dispatch(TMessage& message) override;
+
+protected:
+    void CreateParams(TCreateParams& params) override;
 
 private:
     friend class TToolButton;

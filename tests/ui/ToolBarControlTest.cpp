@@ -2,6 +2,9 @@
 
 #include "ui/ToolBar.h"
 
+#include "platform/ControlMessages.h"
+#include "platform/MessageQueue.h"
+
 namespace {
 
 class ToolBarControl : public ControlFixture {
@@ -99,6 +102,39 @@ TEST_F(ToolBarControl, AButtonClicksOnlyWhenReleasedOverIt) {
     b->SetEnabled(false);
     ClickButton(b);
     EXPECT_TRUE(clicks.empty());
+}
+
+TEST_F(ToolBarControl, ADropDownButtonsArrowShowsItsMenuBelowIt) {
+    auto* bar = Add<TToolBar>(0, 0);
+    AddButton(bar, TToolButtonStyle::tbsButton, "plain");
+    TToolButton* more = AddButton(bar, TToolButtonStyle::tbsDropDown, "more");
+    TPopupMenu menu(form.get());
+    auto* item = new TMenuItem(form.get());
+    item->SetCaption("Печать");
+    menu.Items()->Add(item);
+    std::vector<TPoint> shownAt;
+    menu.OnPopup = [&](TObject*) {
+        shownAt.push_back(menu.PopupPoint());
+        EXPECT_EQ(menu.PopupComponent, more);
+    };
+    more->SetDropdownMenu(&menu);
+    ShowForm();
+    // The press on the arrow opens the menu; Escape, queued behind it, closes it again.
+    TPoint arrow = more->ClientToScreen({more->Width() - 4, more->Height() / 2});
+    platform::testing::Click(arrow.X, arrow.Y);
+    platform::testing::PressKey(platform::VK_ESCAPE);
+    platform::testing::ReleaseKey(platform::VK_ESCAPE);
+    Pump();
+    ASSERT_EQ(shownAt.size(), 1u);
+    EXPECT_EQ(shownAt[0], more->ClientToScreen({0, more->Height()}));
+    EXPECT_TRUE(clicks.empty()) << "the arrow is not a click";
+    ClickButton(more);  // the face is a plain click
+    EXPECT_EQ(clicks, std::vector<std::string>{"more"});
+    EXPECT_EQ(shownAt.size(), 1u);
+    platform::RECT r{};
+    EXPECT_EQ(platform::SendMessage(bar->Handle(), platform::TB_BUTTONCOUNT, 0, 0), 2);
+    platform::SendMessage(bar->Handle(), platform::TB_GETITEMRECT, 1, reinterpret_cast<platform::LPARAM>(&r));
+    EXPECT_EQ(r, platform::RECT(more->BoundsRect()));
 }
 
 }  // namespace
