@@ -34,7 +34,26 @@ TCustomListView::TCustomListView(TComponent* owner) : TCustomControl(owner), col
     items_.OnSelectItem = [this](TListItem* item, bool selected) { SelectItem(item, selected); };
     items_.OnChange = [this] { ItemsChanged(); };
     columns_.OnChange = [this](TObject*) { ItemsChanged(); };
+    smallImages_.OnChange = largeImages_.OnChange = [this](TObject*) { ItemsChanged(); };
 }
+
+void TCustomListView::SetSmallImages(TCustomImageList* images) {
+    if (smallImages_.Sender) smallImages_.Sender->UnRegisterChanges(&smallImages_);
+    if (images) images->RegisterChanges(&smallImages_);
+    ItemsChanged();
+}
+
+void TCustomListView::SetLargeImages(TCustomImageList* images) {
+    if (largeImages_.Sender) largeImages_.Sender->UnRegisterChanges(&largeImages_);
+    if (images) images->RegisterChanges(&largeImages_);
+    ItemsChanged();
+}
+
+TCustomImageList* TCustomListView::CurrentImages() const {
+    return viewStyle_ == TViewStyle::vsIcon ? LargeImages() : SmallImages();
+}
+
+int TCustomListView::IconHeight() const { return LargeImages() ? LargeImages()->Height() : IconSize; }
 
 void TCustomListView::CreateParams(TCreateParams& params) {
     TCustomControl::CreateParams(params);
@@ -80,7 +99,8 @@ void TCustomListView::ColClick(TListColumn* column) { FireEvent(OnColumnClick, t
 
 int TCustomListView::RowHeight() const {
     measure_.SetFont(const_cast<TCustomListView*>(this)->Font());
-    return measure_.TextHeight("Ay") + 3;
+    int text = measure_.TextHeight("Ay") + 3;
+    return SmallImages() ? std::max(text, SmallImages()->Height() + 1) : text;
 }
 
 int TCustomListView::HeaderHeight() const {
@@ -99,7 +119,7 @@ int TCustomListView::ListColumnWidth() const {
     measure_.SetFont(const_cast<TCustomListView*>(this)->Font());
     int widest = 0;
     for (int i = 0; i < items_.Count(); ++i) widest = std::max(widest, measure_.TextWidth(items_.Item(i)->Caption()));
-    return widest + 20;
+    return widest + 20 + (SmallImages() ? SmallImages()->Width() + 2 : 0);
 }
 
 TRect TCustomListView::ItemsArea() const {
@@ -121,7 +141,7 @@ TCustomListView::Cells TCustomListView::Layout() const {
         }
         case TViewStyle::vsIcon: break;
     }
-    return {IconCellWidth, IconSize + 6 + 2 * rowHeight, std::max(1, area.Width() / IconCellWidth), false};
+    return {IconCellWidth, IconHeight() + 6 + 2 * rowHeight, std::max(1, area.Width() / IconCellWidth), false};
 }
 
 TRect TCustomListView::ItemRect(int index) const {
@@ -424,6 +444,14 @@ void TCustomListView::Paint() {
     for (int i = first; i < last; ++i) PaintItem(c, i);
 }
 
+int TCustomListView::PaintSmallImage(TCanvas& c, const TListItem& item, const TRect& row) {
+    TCustomImageList* small = SmallImages();
+    if (!small) return 0;
+    if (item.ImageIndex >= 0)
+        small->Draw(&c, row.Left + 2, row.Top + (row.Height() - small->Height()) / 2, item.ImageIndex, Enabled());
+    return small->Width() + 2;
+}
+
 void TCustomListView::PaintHeader(TCanvas& c) {
     int right = ClientRect().Left - scrollX_;
     c.SetFont(Font());
@@ -490,7 +518,8 @@ void TCustomListView::PaintItem(TCanvas& c, int index) {
             x += width;
             std::string text = item->ColumnText(k);
             if (k == 0) {
-                firstLabel = RowSelect ? TRect{r.Left, r.Top, r.Right, r.Bottom} : label(cell.Left + 2, cell.Right, text);
+                cell.Left += PaintSmallImage(c, *item, cell);
+                firstLabel = RowSelect ? TRect{cell.Left, r.Top, r.Right, r.Bottom} : label(cell.Left + 2, cell.Right, text);
                 if (shown) {
                     c.Brush()->SetColor(highlight);
                     c.FillRect(firstLabel);
@@ -522,11 +551,16 @@ void TCustomListView::PaintItem(TCanvas& c, int index) {
         const std::string& text = item->Caption();
         TRect textRect;
         if (viewStyle_ == TViewStyle::vsIcon) {
+            TCustomImageList* large = LargeImages();
+            if (large && item->ImageIndex >= 0)
+                large->Draw(&c, r.Left + (r.Width() - large->Width()) / 2, r.Top + 2, item->ImageIndex, Enabled());
             int width = std::min(c.TextWidth(text) + 4, r.Width() - 2);
             int left = r.Left + (r.Width() - width) / 2;
-            textRect = {left, r.Top + IconSize + 4, left + width, r.Top + IconSize + 4 + textHeight + 2};
+            int top = r.Top + IconHeight() + 4;
+            textRect = {left, top, left + width, top + textHeight + 2};
         } else {
-            textRect = label(r.Left + 2, r.Right - 2, text);
+            int shift = PaintSmallImage(c, *item, r);
+            textRect = label(r.Left + shift + 2, r.Right - 2, text);
         }
         if (shown) {
             c.Brush()->SetColor(highlight);

@@ -4,11 +4,13 @@
 // captions, filled top to bottom, as wide as column 0 says), or as icons.
 // Items are picked by the mouse (Ctrl toggles, Shift takes a range) and the
 // keyboard (arrows, pages, Home/End, Shift and Ctrl, Space, Ctrl+A); each
-// change of an item's selection runs OnSelectItem. Captions are not edited
-// in place. Scroll bars appear when the items do not fit.
+// change of an item's selection runs OnSelectItem. Items show their image
+// from SmallImages (LargeImages in icon view) before the caption. Captions
+// are not edited in place. Scroll bars appear when the items do not fit.
 
 #include "ui/ComboBox.h"
 #include "ui/CustomEdit.h"
+#include "ui/ImageList.h"
 #include "ui/ListViewItems.h"
 #include "ui/MeasureCanvas.h"
 
@@ -48,6 +50,12 @@ public:
     bool HideSelection = true;
     bool ShowColumnHeaders = true;
     bool OwnerDraw = false;
+    TCustomImageList* SmallImages() const { return smallImages_.Sender; }
+    void SetSmallImages(TCustomImageList* images);
+    TCustomImageList* LargeImages() const { return largeImages_.Sender; }
+    void SetLargeImages(TCustomImageList* images);
+    // The list the current view draws from: LargeImages in icon view, SmallImages otherwise.
+    TCustomImageList* CurrentImages() const;
 
     TListItem* Selected() const { return items_.Selected(); }
     // Selects only this item (none for nullptr) and makes it the focused one.
@@ -111,6 +119,9 @@ private:
     void SelectRange(int from, int to);
     void PaintHeader(TCanvas& c);
     void PaintItem(TCanvas& c, int index);
+    // Draws the item's image at the left of a row; answers how far the caption moves right.
+    int PaintSmallImage(TCanvas& c, const TListItem& item, const TRect& row);
+    int IconHeight() const;
 
     TListColumns columns_;
     TListItems items_;
@@ -121,6 +132,7 @@ private:
     int firstLine_ = 0;  // the first row (report, icons) or list column shown
     int scrollX_ = 0;    // report view: pixels scrolled to the left
     bool updatingBars_ = false;
+    TChangeLink smallImages_, largeImages_;
     mutable TMeasureCanvas measure_;
 };
 

@@ -200,4 +200,35 @@ TEST_F(ListViewControl, ASelectionShowsOnlyWhileFocusedUnlessToldOtherwise) {
     EXPECT_EQ(pixel(), Rgb(clBtnFace));
 }
 
+TEST_F(ListViewControl, ItemsShowTheirImageBeforeTheCaption) {
+    TImageList images(form.get());
+    images.SetSize(16, 16);
+    images.AddPixels(TPixels(16 * 16, 0xFFFF0000));  // opaque red
+    auto* list = Add<TListView>(10, 10, 200, 100);
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->Columns().Add()->SetWidth(150);
+    list->SetSmallImages(&images);
+    for (int image : {0, -1}) list->Items().Add()->ImageIndex = image;
+    list->Items().Item(0)->SetCaption("WWWW");
+    list->Items().Item(1)->SetCaption("WWWW");
+    list->SetSelected(list->Items().Item(0));
+    ShowForm();
+    Focus(list);
+    EXPECT_GE(list->RowHeight(), 17);
+    auto pixel = [&](int x, int y) {
+        platform::POINT p{x, y};
+        platform::ClientToScreen(list->Handle(), &p);
+        platform::RECT w;
+        platform::GetWindowRect(list->Handle(), &w);
+        return platform::testing::WindowPixel(list->Handle(), p.x - w.left, p.y - w.top) & 0xFFFFFF;
+    };
+    TRect first = list->ItemRect(0), second = list->ItemRect(1);
+    int middle = (first.Top + first.Bottom) / 2;
+    EXPECT_EQ(pixel(first.Left + 2 + 8, middle), 0xFF0000u);
+    EXPECT_EQ(pixel(first.Left + 2 + 16 + 2 + 1, middle), Rgb(clHighlight)) << "the caption's highlight follows the image";
+    EXPECT_EQ(pixel(second.Left + 2 + 8, (second.Top + second.Bottom) / 2), Rgb(clWindow)) << "no image: room left empty";
+    list->SetSmallImages(nullptr);
+    EXPECT_EQ(list->CurrentImages(), nullptr);
+}
+
 }  // namespace
