@@ -6,6 +6,7 @@
 #include "ui/PublishedProperties.h"
 
 #include "platform/Input.h"
+#include "platform/ScrollBars.h"
 #include "ui/Exceptions.h"
 #include "platform/WindowStyles.h"
 
@@ -244,6 +245,15 @@ void TCustomEdit::MouseMove(TShiftState shift, int x, int y) {
     TCustomControl::MouseMove(shift, x, y);
 }
 
+int TCustomEdit::VisibleLines() { return std::max(1, FormattingRect().Height() / LineHeight()); }
+
+void TCustomEdit::SetTopLine(int line) {
+    int top = std::clamp(line, 0, std::max(0, editor_.LineCount() - VisibleLines()));
+    if (top == topLine_) return;
+    topLine_ = top;
+    Invalidate();
+}
+
 void TCustomEdit::ScrollCaretIntoView() {
     if (!HandleAllocated()) return;
     TRect area = FormattingRect();
@@ -340,6 +350,10 @@ void TCustomMemo::CreateParams(TCreateParams& params) {
 }
 
 void TCustomMemo::Dispatch(TMessage& m) {
+    if (m.Msg == platform::WM_VSCROLL && m.LParam == 0) {
+        ScrollMessage(platform::LOWORD(m.WParam));
+        return;
+    }
     if (m.Msg == platform::WM_GETDLGCODE) {
         m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS | DLGC_HASSETSEL;
         if (WantTabs) m.Result |= DLGC_WANTTAB;
@@ -347,6 +361,25 @@ void TCustomMemo::Dispatch(TMessage& m) {
         return;
     }
     TCustomEdit::Dispatch(m);
+}
+
+void TCustomMemo::Paint() {
+    TCustomEdit::Paint();
+    if (scrollBars_ != TScrollStyle::ssVertical && scrollBars_ != TScrollStyle::ssBoth) return;
+    platform::SCROLLINFO info;
+    info.fMask = platform::SIF_ALL | platform::SIF_DISABLENOSCROLL;
+    info.nMax = std::max(editor_.LineCount() - 1, 0);
+    info.nPage = static_cast<platform::UINT>(VisibleLines());
+    info.nPos = TopLine();
+    platform::SetScrollInfo(Handle(), platform::SB_VERT, &info, true);
+}
+
+void TCustomMemo::ScrollMessage(platform::WORD code) {
+    platform::SCROLLINFO info;
+    info.fMask = platform::SIF_ALL;
+    if (code == platform::SB_ENDSCROLL || !platform::GetScrollInfo(Handle(), platform::SB_VERT, &info)) return;
+    SetTopLine(platform::ScrollPosAfter(info, code, 1, VisibleLines(), info.nTrackPos));
+    platform::SetScrollPos(Handle(), platform::SB_VERT, TopLine(), true);
 }
 
 bool TCustomMemo::EditChar(char32_t c) {

@@ -77,6 +77,10 @@ protected:
     int CharAtPoint(int x, int y);
     void ScrollCaretIntoView();
     int LineHeight();
+    // Lines that fit whole in the formatting rectangle (at least one).
+    int VisibleLines();
+    // Scrolls a multiline edit so `line` is the first shown, as far as there is text below.
+    void SetTopLine(int line);
 
     TTextEditor editor_;
     // Measures outside painting.
@@ -133,8 +137,12 @@ protected:
     friend class TMemoLines;
     void CreateParams(TCreateParams& params) override;
     bool EditChar(char32_t c) override;
+    // Paints, then shows the lines' extent on the vertical scroll bar.
+    void Paint() override;
 
 private:
+    void ScrollMessage(platform::WORD code);
+
     TMemoLines lines_;
     TScrollStyle scrollBars_ = TScrollStyle::ssNone;
 };
