@@ -1,5 +1,7 @@
 #include "ControlFixture.h"
+#include "tests/support/PngDump.h"
 
+#include <cstdlib>
 #include <deque>
 
 #include "ui/CheckBox.h"
@@ -43,6 +45,29 @@ struct MenuFixture : ControlFixture {
     std::vector<std::string> clicks;
 };
 
+// A colour as the pixels hold it, 0x00RRGGBB.
+std::uint32_t Rgb(TColor color) {
+    std::uint32_t v = ColorToRGB(color);
+    return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+}
+
+std::uint32_t ScreenPixel(platform::HWND window, int x, int y) {
+    platform::RECT r{};
+    platform::GetWindowRect(window, &r);
+    return platform::testing::WindowPixel(window, x - r.left, y - r.top) & 0xFFFFFF;
+}
+
+// For a person to look at: VELZAR_DUMP_DIR=/some/folder.
+void Dump(platform::HWND window, const std::string& name) {
+    const char* dir = std::getenv("VELZAR_DUMP_DIR");
+    auto surface = dir ? platform::testing::WindowPixels(window) : nullptr;
+    if (!surface) return;
+    std::vector<std::uint32_t> rows;
+    for (int y = 0; y < surface->Height(); ++y)
+        for (int x = 0; x < surface->Width(); ++x) rows.push_back(surface->Get(x, y));
+    png_dump::WritePng(std::string(dir) + "/" + name, rows.data(), surface->Width(), surface->Height(), surface->Width());
+}
+
 // Records what the menu loop tells the popup list window, as a skin that
 // subclasses it would see; on its first idle turn it runs `idle`.
 struct PopupListSpy {
@@ -79,7 +104,8 @@ struct PopupListSpy {
     platform::HWND window;
     platform::WNDPROC previous;
     std::vector<platform::UINT> messages;
-    // One step for each idle turn of the loop.
+    // One step for each idle turn of the loop; a step that queues nothing
+    // ends the loop itself, as no further idle turn comes.
     std::deque<std::function<void()>> idle;
 };
 
@@ -304,6 +330,56 @@ TEST_F(MenuFixture, OwnerDrawnItemsAreMeasuredAndDrawnThroughTheirEvents) {
     EXPECT_FALSE(drawn.front().second.Contains(TOwnerDrawStateItem::odSelected));
     EXPECT_TRUE(drawn.back().second.Contains(TOwnerDrawStateItem::odSelected));
     EXPECT_EQ(clicks, (std::vector<std::string>{"&Открыть"}));
+}
+
+TEST_F(MenuFixture, TheSelectedItemIsHighlightedAndMarksAreDrawn) {
+    ShowForm();
+    TMainMenu menu(form.get());
+    FileMenu(menu);
+    menu.AttachToForm(form.get());
+    TPopupMenu popup(form.get());
+    FileMenu(popup);
+    TMenuItem* exit = popup.Items()->Items(3);
+    exit->SetChecked(true);
+    exit->SetEnabled(false);
+    Pump();
+    platform::RECT bar{};
+    ASSERT_TRUE(platform::GetMenuItemRect(form->Handle(), menu.Handle(), 0, &bar));
+    int barInk = 0;
+    for (int y = bar.top; y < bar.bottom; ++y)
+        for (int x = bar.left; x < bar.right; ++x)
+            if (ScreenPixel(form->Handle(), x, y) != Rgb(clMenu)) ++barInk;
+    EXPECT_GT(barInk, 10);  // the caption is written on the bar
+    Dump(form->Handle(), "menu-bar.png");
+
+    std::uint32_t selected = 0, plain = 0, line = 0;
+    int markInk = 0;
+    PopupListSpy spy;
+    spy.idle.push_back([] { Queue(platform::VK_DOWN); });
+    spy.idle.push_back([&] {
+        platform::RECT open{}, separator{}, exitRect{};
+        platform::GetMenuItemRect(nullptr, popup.Handle(), 0, &open);
+        platform::GetMenuItemRect(nullptr, popup.Handle(), 1, &separator);
+        platform::GetMenuItemRect(nullptr, popup.Handle(), 3, &exitRect);
+        platform::HWND window = platform::WindowFromPoint({open.left + 2, open.top + 2});
+        selected = ScreenPixel(window, open.right - 4, open.top + 2);
+        plain = ScreenPixel(window, exitRect.right - 4, exitRect.top + 2);
+        bool shadowLine = false;
+        for (int y = separator.top; y < separator.bottom; ++y)
+            shadowLine = shadowLine || ScreenPixel(window, separator.left + 10, y) == Rgb(clBtnShadow);
+        line = shadowLine;
+        for (int y = exitRect.top; y < exitRect.bottom; ++y)
+            for (int x = exitRect.left; x < exitRect.left + 20; ++x)
+                if (ScreenPixel(window, x, y) == Rgb(clGrayText)) ++markInk;
+        Dump(window, "menu-popup.png");
+        platform::EndMenu();
+    });
+    popup.Popup(form->Left() + 40, form->Top() + 60);
+    EXPECT_EQ(selected, Rgb(clHighlight));
+    EXPECT_EQ(plain, Rgb(clMenu));
+    EXPECT_EQ(line, 1u);
+    EXPECT_GT(markInk, 5);  // the check mark of a disabled item, in the grey of disabled text
+    menu.AttachToForm(nullptr);
 }
 
 TEST_F(MenuFixture, TheFormsSystemMenuByAltSpaceAndAltF4) {
