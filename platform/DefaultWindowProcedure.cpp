@@ -252,7 +252,18 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             if (wParam == VK_F4 && (GetKeyState(VK_MENU) & 0x8000))
                 SendMessage(GetAncestor(window, GA_ROOT), WM_SYSCOMMAND, SC_CLOSE, 0);
             return 0;
-        case WM_KEYDOWN: lastKeyDown = wParam; return 0;
+        case WM_KEYDOWN:
+            lastKeyDown = wParam;
+            // The menu key and Shift+F10 ask for the context menu at the focus.
+            if (wParam == VK_APPS || (wParam == VK_F10 && (GetKeyState(VK_SHIFT) & 0x8000)))
+                SendMessage(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), MakePointParam(-1, -1));
+            return 0;
+        case WM_RBUTTONUP: {
+            POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            ClientToScreen(window, &at);
+            SendMessage(window, WM_CONTEXTMENU, reinterpret_cast<WPARAM>(window), MakePointParam(at.x, at.y));
+            return 0;
+        }
         case WM_SYSKEYUP:
         case WM_KEYUP:
             if ((wParam == VK_MENU || wParam == VK_F10) && lastKeyDown == wParam) {
@@ -269,6 +280,7 @@ LRESULT DefWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) {
             if ((GetWindowLongPtr(window, GWL_STYLE) & WS_CHILD) && parent && parent != GetDesktopWindow())
                 return SendMessage(parent, message, wParam, lParam);
             POINT at{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
+            if (at.x == -1 && at.y == -1) return 0;
             LRESULT hit = DefaultHitTest(window, at);
             if (hit == HTCAPTION || hit == HTSYSMENU) TrackSystemMenu(window, at);
             return 0;

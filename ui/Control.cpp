@@ -2,6 +2,7 @@
 
 #include "ui/Exceptions.h"
 #include "ui/Form.h"
+#include "ui/PopupMenu.h"
 #include "ui/PublishedProperties.h"
 #include "ui/TextCase.h"
 #include "ui/Utf8.h"
@@ -347,11 +348,38 @@ void TControl::Dispatch(TMessage& m) {
             if (parent_) parent_->Perform(m.Msg, 0, m.LParam);
             break;
         }
+        case platform::WM_CONTEXTMENU:
+            if (ContextPopup(m.LParam)) {
+                m.Result = 1;
+                break;
+            }
+            DefaultHandler(m);
+            break;
         default: DefaultHandler(m); break;
     }
 }
 
 void TControl::DefaultHandler(TMessage&) {}
+
+void TControl::SetPopupMenu(TPopupMenu* menu) {
+    if (popupMenu_) popupMenu_->RemoveFreeNotification(this);
+    popupMenu_ = menu;
+    if (menu) menu->FreeNotification(this);
+}
+
+void TControl::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == popupMenu_) popupMenu_ = nullptr;
+}
+
+bool TControl::ContextPopup(platform::LPARAM at) {
+    if (!popupMenu_ || !popupMenu_->AutoPopup) return false;
+    TPoint p{platform::GET_X_LPARAM(at), platform::GET_Y_LPARAM(at)};
+    if (p.X == -1 && p.Y == -1) p = ClientToScreen({0, 0});  // from the keyboard
+    popupMenu_->PopupComponent = this;
+    popupMenu_->Popup(p.X, p.Y);
+    return true;
+}
 
 void TControl::Invalidate() {
     if (parent_ && visible_ && width_ > 0 && height_ > 0)

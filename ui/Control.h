@@ -63,6 +63,8 @@ public:
     void Changed() { FireEvent(OnChange, this); }
 };
 
+class TPopupMenu;
+
 class TControl : public TComponent {
     DECLARE_CLASS_INFO
 public:
@@ -121,6 +123,10 @@ public:
     void SetCaption(const std::string& text) { SetText(text); }
     const std::string& Hint() const { return hint_; }
     void SetHint(const std::string& hint) { hint_ = hint; }
+    // Shown on WM_CONTEXTMENU (a right click, the menu key) while its
+    // AutoPopup is set.
+    TPopupMenu* PopupMenu() const { return popupMenu_; }
+    void SetPopupMenu(TPopupMenu* menu);
     bool ShowHint() const { return showHint_; }
     void SetShowHint(bool value);
     bool ParentShowHint() const { return parentShowHint_; }
@@ -141,6 +147,9 @@ public:
     // Handles the messages a class knows and passes the rest to its parent
     // class, ending in DefaultHandler.
     virtual void Dispatch(TMessage& message);
+    void Notification(TComponent* component, TOperation operation) override;
+    // Shows the popup menu at a screen point (-1, -1: at the control); false without one.
+    bool ContextPopup(platform::LPARAM at);
     virtual void DefaultHandler(TMessage& message);
 
     virtual void Invalidate();
@@ -209,6 +218,7 @@ private:
     bool parentFont_ = true;
     std::string text_;
     std::string hint_;
+    TPopupMenu* popupMenu_ = nullptr;
     bool showHint_ = false;
     bool parentShowHint_ = true;
     TCursor cursor_ = crDefault;

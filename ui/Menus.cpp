@@ -4,6 +4,7 @@
 #include "ui/Canvas.h"
 #include "ui/Colors.h"
 #include "ui/Form.h"
+#include "ui/ImageList.h"
 #include "ui/MeasureCanvas.h"
 #include "ui/PublishedProperties.h"
 #include "ui/Screen.h"
@@ -173,6 +174,33 @@ TBitmap* TMenuItem::Bitmap() {
     return bitmap_.get();
 }
 
+void TMenuItem::SetImageIndex(int index) {
+    imageIndex_ = index;
+    Changed();
+}
+
+void TMenuItem::SetSubMenuImages(TCustomImageList* images) {
+    if (subMenuImages_) subMenuImages_->RemoveFreeNotification(this);
+    subMenuImages_ = images;
+    if (images) images->FreeNotification(this);
+    Changed();
+}
+
+void TMenuItem::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == subMenuImages_) {
+        subMenuImages_ = nullptr;
+        Changed();
+    }
+}
+
+TCustomImageList* TMenuItem::ImagesOf() const {
+    if (imageIndex_ < 0) return nullptr;
+    if (parent_ && parent_->subMenuImages_) return parent_->subMenuImages_;
+    TMenu* menu = Menu();
+    return menu ? menu->Images() : nullptr;
+}
+
 bool TMenuItem::HasBitmap() const { return bitmap_ && !bitmap_->Empty(); }
 
 int TMenuItem::IndexOf(const TMenuItem* item) const {
@@ -222,7 +250,7 @@ bool TMenuItem::CanBeChosen() const {
 
 bool TMenuItem::IsOwnerDraw() const {
     TMenu* menu = Menu();
-    return (menu && menu->OwnerDraw()) || OnDrawItem || OnAdvancedDrawItem;
+    return (menu && menu->OwnerDraw()) || OnDrawItem || OnAdvancedDrawItem || (ImagesOf() && !OnBar(this));
 }
 
 platform::HMENU TMenuItem::Handle() {
@@ -288,6 +316,10 @@ void TMenuItem::MeasureItem(TCanvas* canvas, int& width, int& height) {
             height = std::max(textHeight + 5, platform::GetSystemMetrics(platform::SM_CYMENUSIZE));
         }
         if (HasBitmap()) height = std::max(height, bitmap_->Height() + 2);
+        if (TCustomImageList* images = ImagesOf()) {
+            height = std::max(height, images->Height() + 4);
+            width += std::max(0, images->Width() + 4 - 20);
+        }
     }
     FireEvent(OnMeasureItem, this, canvas, width, height);
 }
@@ -320,7 +352,18 @@ void TMenuItem::DrawPlain(TCanvas* canvas, const TRect& rect, TOwnerDrawState st
     std::string text = Plain(caption_);
     int y = rect.Top + (rect.Height() - canvas->TextHeight(text.empty() ? "0" : text)) / 2;
     int left = topLevel ? rect.Left + 6 : rect.Left + 20;
-    if (HasBitmap()) {
+    TCustomImageList* images = ImagesOf();
+    if (images && imageIndex_ < images->Count()) {
+        if (state.Contains(TOwnerDrawStateItem::odChecked)) {
+            TRect frame(rect.Left + 1, rect.Top + (rect.Height() - images->Height()) / 2 - 1,
+                        rect.Left + images->Width() + 3, rect.Top + (rect.Height() + images->Height()) / 2 + 1);
+            canvas->Brush()->SetColor(clBtnShadow);
+            canvas->FrameRect(frame);
+            canvas->Brush()->SetStyle(TBrushStyle::bsClear);
+        }
+        images->Draw(canvas, rect.Left + 2, rect.Top + (rect.Height() - images->Height()) / 2, imageIndex_, !disabled);
+        left = std::max(left, rect.Left + images->Width() + 6);
+    } else if (HasBitmap()) {
         canvas->Draw(rect.Left + 2, rect.Top + (rect.Height() - bitmap_->Height()) / 2, bitmap_.get());
         left = std::max(left, rect.Left + bitmap_->Width() + 4);
     } else if (state.Contains(TOwnerDrawStateItem::odChecked)) {
@@ -341,6 +384,21 @@ TMenu::TMenu(TComponent* owner) : TComponent(owner), items_(new TMenuItem(nullpt
 TMenu::~TMenu() {
     items_->menu_ = nullptr;
     delete items_;
+}
+
+void TMenu::SetImages(TCustomImageList* images) {
+    if (images_) images_->RemoveFreeNotification(this);
+    images_ = images;
+    if (images) images->FreeNotification(this);
+    MenuChanged();
+}
+
+void TMenu::Notification(TComponent* component, TOperation operation) {
+    TComponent::Notification(component, operation);
+    if (operation == TOperation::opRemove && component == images_) {
+        images_ = nullptr;
+        MenuChanged();
+    }
 }
 
 void TMenu::SetOwnerDraw(bool value) {

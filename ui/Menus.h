@@ -23,6 +23,7 @@
 
 class TBitmap;
 class TCanvas;
+class TCustomImageList;
 class TCustomForm;
 class TMenu;
 class TMenuItem;
@@ -66,7 +67,14 @@ public:
     TShortCut ShortCut() const { return shortCut_; }
     void SetShortCut(TShortCut value);
     std::string Hint;
-    int ImageIndex = -1;
+    // Its glyph in the images of its menu (SubMenuImages of its parent first).
+    int ImageIndex() const { return imageIndex_; }
+    void SetImageIndex(int index);
+    // Glyphs of this item's own items, in place of the menu's Images.
+    TCustomImageList* SubMenuImages() const { return subMenuImages_; }
+    void SetSubMenuImages(TCustomImageList* images);
+    // The list its ImageIndex draws from, or nothing.
+    TCustomImageList* ImagesOf() const;
     int HelpContext = 0;
     // The glyph beside the caption; the item owns it.
     TBitmap* Bitmap();
@@ -110,6 +118,9 @@ public:
     // Told when the item or its items change (the menu is built again).
     TMenu* Menu() const;
 
+protected:
+    void Notification(TComponent* component, TOperation operation) override;
+
 private:
     friend class TMenu;
     void Changed();
@@ -126,6 +137,8 @@ private:
     TMenuBreak break_ = TMenuBreak::mbNone;
     TShortCut shortCut_ = scNone;
     std::unique_ptr<TBitmap> bitmap_;
+    int imageIndex_ = -1;
+    TCustomImageList* subMenuImages_ = nullptr;
     std::vector<TMenuItem*> items_;
     TMenuItem* parent_ = nullptr;
     TMenu* menu_ = nullptr;  // set on the root item
@@ -140,9 +153,12 @@ public:
     ~TMenu() override;
     TMenuItem* Items() const { return items_; }
     platform::HMENU Handle() const { return items_->Handle(); }
-    // Every item drawn by its owner (WM_MEASUREITEM/WM_DRAWITEM).
+    // Every item drawn by its owner (WM_MEASUREITEM/WM_DRAWITEM); items
+    // with a glyph from an image list are drawn so too.
     bool OwnerDraw() const { return ownerDraw_; }
     void SetOwnerDraw(bool value);
+    TCustomImageList* Images() const { return images_; }
+    void SetImages(TCustomImageList* images);
     // The window a popup was shown for, while it is shown.
     platform::HWND WindowHandle = nullptr;
     // The item a shortcut chooses, searched depth first; nothing when none can be chosen.
@@ -156,10 +172,12 @@ protected:
     // A main menu's items make a bar, a popup menu's a popup.
     virtual bool IsPopup() const { return true; }
     virtual void MenuChanged();
+    void Notification(TComponent* component, TOperation operation) override;
 
 private:
     TMenuItem* items_;
     bool ownerDraw_ = false;
+    TCustomImageList* images_ = nullptr;
 };
 
 // The main menu: the form whose Menu it is shows it as its bar.

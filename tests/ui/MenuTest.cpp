@@ -6,6 +6,7 @@
 
 #include "ui/CheckBox.h"
 #include "ui/CustomEdit.h"
+#include "ui/ImageList.h"
 #include "ui/Menus.h"
 #include "ui/PopupMenu.h"
 
@@ -114,9 +115,9 @@ TEST(ShortCutText, BothWays) {
         TShortCut shortCut;
         const char* text;
     } cases[] = {{static_cast<TShortCut>(scCtrl | 'O'), "Ctrl+O"},
-                 {static_cast<TShortCut>(scShift | scCtrl | platform::VK_F1 + 1), "Shift+Ctrl+F2"},
+                 {static_cast<TShortCut>(scShift | scCtrl | (platform::VK_F1 + 1)), "Shift+Ctrl+F2"},
                  {platform::VK_DELETE, "Del"},
-                 {static_cast<TShortCut>(scAlt | platform::VK_F1 + 3), "Alt+F4"}};
+                 {static_cast<TShortCut>(scAlt | (platform::VK_F1 + 3)), "Alt+F4"}};
     for (const auto& c : cases) {
         EXPECT_EQ(ShortCutToText(c.shortCut), c.text);
         EXPECT_EQ(TextToShortCut(c.text), c.shortCut) << c.text;
@@ -380,6 +381,74 @@ TEST_F(MenuFixture, TheSelectedItemIsHighlightedAndMarksAreDrawn) {
     EXPECT_EQ(line, 1u);
     EXPECT_GT(markInk, 5);  // the check mark of a disabled item, in the grey of disabled text
     menu.AttachToForm(nullptr);
+}
+
+TEST_F(MenuFixture, AControlsPopupMenuComesWithARightClickOrTheMenuKey) {
+    auto* edit = Add<TEdit>(10, 10, 150, 0);
+    auto* box = Add<TCheckBox>(10, 50);
+    TPopupMenu popup(form.get());
+    FileMenu(popup);
+    edit->SetPopupMenu(&popup);
+    ShowForm();
+    Focus(edit);
+    TPoint at = edit->ClientToScreen({20, 5});
+    platform::testing::Click(at.X, at.Y, 1);
+    for (platform::UINT key : {platform::VK_DOWN, platform::VK_RETURN}) Queue(key);
+    Pump();
+    EXPECT_EQ(clicks, (std::vector<std::string>{"&Открыть"}));
+    EXPECT_EQ(popup.PopupComponent, edit);
+    EXPECT_EQ(popup.PopupPoint(), at);
+
+    // From the keyboard it drops at the control.
+    Queue(platform::VK_APPS);
+    Queue(platform::VK_ESCAPE);
+    Pump();
+    EXPECT_EQ(popup.PopupPoint(), edit->ClientToScreen({0, 0}));
+
+    // Without AutoPopup, or on a control without one, nothing shows.
+    popup.AutoPopup = false;
+    int shown = 0;
+    popup.OnPopup = [&](TObject*) { ++shown; };
+    platform::testing::Click(at.X, at.Y, 1);
+    TPoint onBox = box->ClientToScreen({2, 2});
+    platform::testing::Click(onBox.X, onBox.Y, 1);
+    Pump();
+    EXPECT_EQ(shown, 0);
+}
+
+TEST_F(MenuFixture, GlyphsFromTheMenusImagesMakeItemsOwnerDrawn) {
+    TImageList images(form.get());
+    images.SetSize(16, 16);
+    TBitmap red;
+    red.SetPixelFormat(TPixelFormat::pf24bit);
+    red.SetSize(16, 16);
+    red.Canvas()->Brush()->SetColor(clRed);
+    red.Canvas()->FillRect({0, 0, 16, 16});
+    images.Add(&red, nullptr);
+    ShowForm();
+    TPopupMenu popup(form.get());
+    FileMenu(popup);
+    popup.SetImages(&images);
+    TMenuItem* open = popup.Items()->Items(0);
+    open->SetImageIndex(0);
+    platform::HMENU handle = popup.Handle();
+    EXPECT_NE(platform::GetMenuState(handle, 0, platform::MF_BYPOSITION) & platform::MF_OWNERDRAW, 0u);
+    EXPECT_EQ(platform::GetMenuState(handle, 3, platform::MF_BYPOSITION) & platform::MF_OWNERDRAW, 0u);
+    int red_ = 0;
+    PopupListSpy spy;
+    spy.idle.push_back([&] {
+        platform::RECT item{};
+        platform::GetMenuItemRect(nullptr, handle, 0, &item);
+        platform::HWND window = platform::WindowFromPoint({item.left + 2, item.top + 2});
+        for (int y = item.top; y < item.bottom; ++y)
+            for (int x = item.left; x < item.left + 24; ++x)
+                if (ScreenPixel(window, x, y) == Rgb(clRed)) ++red_;
+        platform::EndMenu();
+    });
+    popup.Popup(300, 300);
+    EXPECT_EQ(red_, 16 * 16);
+    popup.SetImages(nullptr);
+    EXPECT_EQ(platform::GetMenuState(handle, 0, platform::MF_BYPOSITION) & platform::MF_OWNERDRAW, 0u);
 }
 
 TEST_F(MenuFixture, TheFormsSystemMenuByAltSpaceAndAltF4) {
