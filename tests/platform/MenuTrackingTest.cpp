@@ -324,3 +324,46 @@ TEST_F(MenuLoop, AltSpaceDropsTheSystemMenuWhoseChoiceIsASystemCommand) {
     EXPECT_NE(GetMenuState(system, SC_MOVE, MF_BYCOMMAND) & MF_GRAYED, 0u);
     EXPECT_TRUE(IsZoomed(owner));
 }
+
+TEST_F(MenuLoop, ABarTooWideForItsWindowWrapsIntoRowsAndABreakStartsOne) {
+    HMENU bar = CreateMenu();
+    menus.push_back(bar);
+    for (const char* caption : {"&Контроллер", "&Настройки", "&Вид", "&Окна", "&Справка"})
+        AppendMenuA(bar, MF_STRING, 100, caption);
+    SetMenu(owner, bar);
+    int row = GetSystemMetrics(SM_CYMENU);
+    struct Case {
+        int width;
+        UINT breakAt;  // position given MF_MENUBREAK, or none
+        bool oneRow;
+    } cases[] = {{400, 99, true}, {140, 99, false}, {400, 2, false}};
+    for (const Case& c : cases) {
+        for (UINT i = 0; i < 5; ++i) {
+            MENUITEMINFOA info;
+            info.fMask = MIIM_FTYPE;
+            info.fType = i == c.breakAt ? MFT_MENUBREAK : MFT_STRING;
+            SetMenuItemInfoA(bar, i, TRUE, &info);
+        }
+        SetWindowPos(owner, nullptr, 0, 0, c.width, 300, SWP_NOMOVE | SWP_NOZORDER);
+        DrawMenuBar(owner);
+        RECT window, client;
+        GetWindowRect(owner, &window);
+        GetClientRect(owner, &client);
+        POINT origin{0, 0};
+        ClientToScreen(owner, &origin);
+        std::vector<RECT> items(5);
+        for (UINT i = 0; i < 5; ++i) GetMenuItemRect(owner, bar, i, &items[i]);
+        int rows = 1;
+        for (UINT i = 1; i < 5; ++i) {
+            if (items[i].top == items[i - 1].top) continue;
+            ++rows;
+            EXPECT_EQ(items[i].top, items[i - 1].bottom) << c.width;  // rows follow one another
+            EXPECT_EQ(items[i].left, items[0].left) << c.width;       // each starts at the left
+        }
+        EXPECT_EQ(rows == 1, c.oneRow) << c.width;
+        EXPECT_EQ(origin.y - items[0].top, rows * row) << c.width;  // the client area starts below the last row
+        for (const RECT& item : items) EXPECT_LE(item.right, window.right) << c.width;
+        if (c.breakAt < 5) EXPECT_EQ(items[c.breakAt].left, items[0].left);
+    }
+    SetMenu(owner, nullptr);
+}
