@@ -363,7 +363,9 @@ TEST_F(MenuLoop, ABarTooWideForItsWindowWrapsIntoRowsAndABreakStartsOne) {
         EXPECT_EQ(rows == 1, c.oneRow) << c.width;
         EXPECT_EQ(origin.y - items[0].top, rows * row) << c.width;  // the client area starts below the last row
         for (const RECT& item : items) EXPECT_LE(item.right, window.right) << c.width;
-        if (c.breakAt < 5) EXPECT_EQ(items[c.breakAt].left, items[0].left);
+        if (c.breakAt < 5) {
+            EXPECT_EQ(items[c.breakAt].left, items[0].left);
+        }
     }
     SetMenu(owner, nullptr);
 }
