@@ -229,6 +229,7 @@ SIZE LayoutPopup(Menu& menu, HWND owner) {
         x += width + (column.last < menu.items.size() ? 4 : 0);
     }
     total.cx = x;
+    menu.dirty = false;
     return total;
 }
 
@@ -260,6 +261,7 @@ int LayoutBar(Menu& menu, HWND owner, int left, int top, int width) {
         item.rect = RECT{x, y, x + sizes[i].cx, y + rowHeight};
         x += sizes[i].cx;
     }
+    menu.dirty = false;
     return y + rowHeight - top;
 }
 

@@ -28,6 +28,8 @@ struct Menu {
     std::vector<MenuItem> items;
     // The window that shows it now: the bar's window, or an open popup's.
     HWND window = nullptr;
+    // Changed since it was last laid out.
+    bool dirty = true;
 };
 
 Menu* FindMenuObject(HMENU menu);

@@ -3,6 +3,7 @@
 #include "platform/DefaultWindowProcedure.h"
 #include "platform/MenuLayout.h"
 #include "platform/Painting.h"
+#include "platform/Placement.h"
 #include "platform/SystemColors.h"
 #include "platform/WindowObject.h"
 #include "platform/WindowTree.h"
@@ -14,12 +15,21 @@ LRESULT MenuWindowProc(HWND window, UINT message, WPARAM wParam, LPARAM lParam) 
     switch (message) {
         case WM_MOUSEACTIVATE: return MA_NOACTIVATE;
         case WM_PAINT: {
-            PAINTSTRUCT paint;
-            HDC hdc = BeginPaint(window, &paint);
             HMENU handle = nullptr;
             int selected = -1;
             HWND owner = MenuLoopOwnerOf(window, &handle, &selected);
-            if (Menu* menu = owner ? FindMenuObject(handle) : nullptr)
+            Menu* menu = owner ? FindMenuObject(handle) : nullptr;
+            if (menu && menu->dirty) {
+                // Its items changed while it was open (a handler or a timer):
+                // laid out and sized again before painting.
+                SIZE items = LayoutPopup(*menu, owner);
+                SetWindowPos(window, nullptr, 0, 0, items.cx + 2 * PopupFrameWidth, items.cy + 2 * PopupFrameWidth,
+                             SWP_NOMOVE | SWP_NOZORDER | SWP_NOACTIVATE);
+                menu = FindMenuObject(handle);
+            }
+            PAINTSTRUCT paint;
+            HDC hdc = BeginPaint(window, &paint);
+            if (menu)
                 for (int i = 0; i < static_cast<int>(menu->items.size()); ++i)
                     PaintMenuItem(hdc, *menu, i, owner, i == selected, false);
             EndPaint(window, &paint);

@@ -7,6 +7,7 @@
 
 #include "platform/LastError.h"
 #include "platform/MenuObject.h"
+#include "platform/Painting.h"
 #include "platform/Utf8Text.h"
 
 namespace platform {
@@ -40,6 +41,14 @@ Menu* Found(HMENU menu) {
     Menu* object = FindMenuObject(menu);
     if (!object) SetLastError(ERROR_INVALID_MENU_HANDLE);
     return object;
+}
+
+// An open popup shows a change at once; the bar waits for DrawMenuBar.
+void Changed(HMENU menu) {
+    Menu* object = FindMenuObject(menu);
+    if (!object) return;
+    object->dirty = true;
+    if (object->popup && object->window) InvalidateRect(object->window, nullptr, TRUE);
 }
 
 // The item a call names, or null (with the error set).
@@ -185,6 +194,7 @@ BOOL AppendMenuA(HMENU menu, UINT flags, UINT_PTR newItem, const char* text) {
     Menu* object = Found(menu);
     if (!object) return FALSE;
     object->items.push_back(ItemFromFlags(flags, newItem, text));
+    Changed(menu);
     return TRUE;
 }
 
@@ -194,6 +204,7 @@ BOOL InsertMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR newItem, const 
     int at = Position(menu, position, flags);
     if (at < 0) at = static_cast<int>(object->items.size());
     object->items.insert(object->items.begin() + at, ItemFromFlags(flags, newItem, text));
+    Changed(menu);
     return TRUE;
 }
 
@@ -201,6 +212,7 @@ BOOL ModifyMenuA(HMENU menu, UINT position, UINT flags, UINT_PTR newItem, const 
     MenuItem* item = Item(menu, position, flags);
     if (!item) return FALSE;
     *item = ItemFromFlags(flags, newItem, text);
+    Changed(menu);
     return TRUE;
 }
 
@@ -212,6 +224,7 @@ BOOL InsertMenuItemA(HMENU menu, UINT item, BOOL byPosition, const MENUITEMINFOA
     MenuItem made;
     Apply(made, *info);
     object->items.insert(object->items.begin() + at, made);
+    Changed(menu);
     return TRUE;
 }
 
@@ -241,6 +254,7 @@ BOOL SetMenuItemInfoA(HMENU menu, UINT item, BOOL byPosition, const MENUITEMINFO
     MenuItem* found = info ? Item(menu, item, byPosition ? MF_BYPOSITION : MF_BYCOMMAND) : nullptr;
     if (!found) return FALSE;
     Apply(*found, *info);
+    Changed(menu);
     return TRUE;
 }
 
@@ -248,6 +262,7 @@ BOOL RemoveMenu(HMENU menu, UINT position, UINT flags) {
     if (!Item(menu, position, flags)) return FALSE;
     Menu* object = FindMenuObject(menu);
     object->items.erase(object->items.begin() + FindMenuItem(menu, position, flags));
+    Changed(menu);
     return TRUE;
 }
 
@@ -305,6 +320,7 @@ UINT EnableMenuItem(HMENU menu, UINT item, UINT enable) {
     if (!found) return static_cast<UINT>(-1);
     UINT previous = found->state & (MF_GRAYED | MF_DISABLED);
     found->state = (found->state & ~(MF_GRAYED | MF_DISABLED)) | (enable & (MF_GRAYED | MF_DISABLED));
+    Changed(menu);
     return previous;
 }
 
@@ -313,6 +329,7 @@ DWORD CheckMenuItem(HMENU menu, UINT item, UINT check) {
     if (!found) return static_cast<DWORD>(-1);
     DWORD previous = found->state & MF_CHECKED;
     found->state = (found->state & ~MF_CHECKED) | (check & MF_CHECKED);
+    Changed(menu);
     return previous;
 }
 
@@ -330,6 +347,7 @@ BOOL CheckMenuRadioItem(HMENU menu, UINT first, UINT last, UINT check, UINT flag
             item.state &= ~MF_CHECKED;
         }
     }
+    Changed(menu);
     return TRUE;
 }
 
@@ -343,6 +361,7 @@ BOOL SetMenuDefaultItem(HMENU menu, UINT item, UINT byPosition) {
             object->items[i].state |= MF_DEFAULT;
         else
             object->items[i].state &= ~MF_DEFAULT;
+    Changed(menu);
     return TRUE;
 }
 

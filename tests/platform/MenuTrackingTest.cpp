@@ -369,3 +369,27 @@ TEST_F(MenuLoop, ABarTooWideForItsWindowWrapsIntoRowsAndABreakStartsOne) {
     }
     SetMenu(owner, nullptr);
 }
+
+TEST_F(MenuLoop, AnOpenPopupWhoseItemsChangeIsLaidOutAgain) {
+    HMENU menu = FileMenu();
+    RECT before{}, after{};
+    steps.push_back([&] {
+        GetMenuItemRect(nullptr, menu, 0, &before);
+        // As a handler rebuilding the menu does: everything out, then in again, one more.
+        while (GetMenuItemCount(menu) > 0) RemoveMenu(menu, 0, MF_BYPOSITION);
+        AppendMenuA(menu, MF_STRING, 7, "&Новое");
+        AppendMenuA(menu, MF_STRING, 8, "&Другое");
+        AppendMenuA(menu, MF_STRING, 9, "&Третье");
+        AppendMenuA(menu, MF_STRING, 10, "&Четвёртое");
+        AppendMenuA(menu, MF_STRING, 11, "&Пятое");
+    });
+    steps.push_back([&] {
+        if (!GetMenuItemRect(nullptr, menu, 4, &after) || after.bottom <= after.top) {
+            EndMenu();  // never laid out: nothing to click
+            return;
+        }
+        platform::testing::Click(Centre(after).x, Centre(after).y);
+    });
+    EXPECT_EQ(Track(menu), 11u);
+    EXPECT_GT(after.top, before.top);
+}
