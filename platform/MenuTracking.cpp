@@ -8,6 +8,7 @@
 #include "platform/MenuLayout.h"
 #include "platform/MenuWindow.h"
 #include "platform/MessageQueue.h"
+#include "platform/NonClient.h"
 #include "platform/Painting.h"
 #include "platform/Placement.h"
 #include "platform/SystemMenu.h"
@@ -72,6 +73,12 @@ private:
 };
 
 Tracker* active = nullptr;
+
+struct IconPress {
+    bool ended = false;
+    DWORD time = 0;
+};
+IconPress lastIconPress;
 
 bool Selectable(const MenuItem* item) { return item && !IsSeparator(*item); }
 bool Choosable(const MenuItem* item) { return Selectable(item) && !IsDisabled(*item) && !item->submenu; }
@@ -235,7 +242,11 @@ void Tracker::Mouse(const MSG& message) {
     UINT kind = ClientMouse(message.message);
     if (found < 0) {
         // A press outside every part of the menu dismisses it.
-        if (kind == WM_LBUTTONDOWN || kind == WM_RBUTTONDOWN || kind == WM_MBUTTONDOWN) done_ = true;
+        if (kind == WM_LBUTTONDOWN || kind == WM_LBUTTONDBLCLK || kind == WM_RBUTTONDOWN || kind == WM_MBUTTONDOWN) {
+            done_ = true;
+            if (kind != WM_RBUTTONDOWN && kind != WM_MBUTTONDOWN && DefaultHitTest(owner_, message.pt) == HTSYSMENU)
+                lastIconPress = IconPress{true, message.time};
+        }
         return;
     }
     auto index = static_cast<std::size_t>(found);
@@ -373,6 +384,7 @@ void Tracker::StartBar(HMENU bar, int item, bool open, bool selectFirst) {
 }
 
 UINT Tracker::Run() {
+    lastIconPress = IconPress{};
     Tracker* outer = active;
     active = this;
     SetCapture(owner_);
@@ -419,6 +431,11 @@ HWND MenuLoopOwnerOf(HWND menuWindow, HMENU* menu, int* selected) {
     *menu = level->menu;
     *selected = level->selected;
     return active->Owner();
+}
+
+bool MenuLoopEndedOnSystemIcon(DWORD* time) {
+    *time = lastIconPress.time;
+    return lastIconPress.ended;
 }
 
 namespace {

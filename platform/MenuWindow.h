@@ -13,4 +13,9 @@ HWND CreateMenuWindow(HWND owner, int x, int y, int width, int height);
 // there and its selected item; null when the window is none of its popups.
 HWND MenuLoopOwnerOf(HWND menuWindow, HMENU* menu, int* selected);
 
+// Whether the last menu loop of the thread was dismissed by a press on its
+// owner's caption icon, and when (so that a second press there soon after
+// the first can close the window).
+bool MenuLoopEndedOnSystemIcon(DWORD* time);
+
 }  // namespace platform

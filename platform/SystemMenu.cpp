@@ -2,11 +2,14 @@
 
 #include <map>
 
+#include "platform/Clock.h"
 #include "platform/MenuTracking.h"
+#include "platform/MenuWindow.h"
 #include "platform/MessageQueue.h"
 #include "platform/MoveSizeLoop.h"
 #include "platform/NonClient.h"
 #include "platform/Placement.h"
+#include "platform/SystemMetrics.h"
 #include "platform/WindowObject.h"
 #include "platform/WindowTree.h"
 
@@ -92,8 +95,15 @@ void TrackSystemMenu(HWND window, POINT screenPoint) {
     HMENU menu = GetSystemMenu(window, FALSE);
     if (!menu) return;
     UpdateStates(window, menu);
+    DWORD opened = GetTickCount();
     UINT chosen = static_cast<UINT>(
         TrackPopupMenu(menu, TPM_RETURNCMD | TPM_RIGHTBUTTON, screenPoint.x, screenPoint.y, 0, window, nullptr));
+    // A second press on the caption icon soon after the one that dropped
+    // the menu is a double click there: the window closes.
+    DWORD pressed = 0;
+    if (!chosen && MenuLoopEndedOnSystemIcon(&pressed) && pressed - opened <= GetDoubleClickTime() &&
+        !(GetMenuState(menu, SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED))
+        chosen = SC_CLOSE;
     if (chosen && IsWindow(window)) PostMessage(window, WM_SYSCOMMAND, chosen, 0);
 }
 

@@ -393,3 +393,25 @@ TEST_F(MenuLoop, AnOpenPopupWhoseItemsChangeIsLaidOutAgain) {
     EXPECT_EQ(Track(menu), 11u);
     EXPECT_GT(after.top, before.top);
 }
+
+TEST_F(MenuLoop, TheCaptionIconDropsTheSystemMenuAndADoubleClickThereCloses) {
+    RECT window;
+    GetWindowRect(owner, &window);
+    RECT icon = LayoutCaption(owner).icon;
+    POINT at{window.left + Centre(icon).x, window.top + Centre(icon).y};
+    // One click: the menu drops below the icon; Escape leaves the window as it was.
+    platform::testing::Click(at.x, at.y);
+    int shown = 0;
+    steps.push_back([&] {
+        shown = OpenPopups();
+        Key(VK_ESCAPE);
+    });
+    platform::testing::PumpMessages();
+    EXPECT_EQ(shown, 1);
+    EXPECT_TRUE(IsWindow(owner));
+    // Two quick clicks: the second ends the menu and closes the window.
+    platform::testing::Click(at.x, at.y);
+    platform::testing::Click(at.x, at.y);
+    platform::testing::PumpMessages();
+    EXPECT_FALSE(IsWindow(owner));
+}
