@@ -5,6 +5,7 @@
 #include "chart/ChartCanvas.h"
 #include "chart/LineSeries.h"
 
+#include "ui/Colors.h"
 #include "ui/Form.h"
 
 #include "platform/Display.h"
@@ -175,6 +176,8 @@ TEST_F(ChartMouse, OneWayZoomsKeepTheOtherRange) {
 TEST_F(ChartMouse, TheZoomRectangleIsDrawnAndErasedOnTheWindow) {
     // pixels on the rectangles' edges (the right one a pixel inside), away from the series' line
     const platform::Pixel background = At(299, 150);
+    // the chart's colour is a system colour: drawn as the system shows it
+    ASSERT_EQ(background, platform::PixelFromColor(ColorToRGB(chart->Color())));
     ASSERT_EQ(At(349, 150), background);
     ASSERT_EQ(At(200, 100), background);
     Press(Left, 100, 100);
