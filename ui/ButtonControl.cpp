@@ -27,6 +27,14 @@ void TButtonControl::Dispatch(TMessage& m) {
         Invalidate();
     } else if (m.Msg == platform::WM_SETFOCUS) {
         Invalidate();
+    } else if (m.Msg == CM_DIALOGCHAR) {
+        // Alt and the letter the caption marks: focused and clicked.
+        if (IsAccel(static_cast<char32_t>(m.WParam), Caption()) && CanFocus()) {
+            SetFocus();
+            UserClick();
+            m.Result = 1;
+        }
+        return;
     }
     TCustomControl::Dispatch(m);
 }

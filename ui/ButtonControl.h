@@ -1,7 +1,7 @@
 #pragma once
 // What push buttons, check boxes and radio buttons share: a caption drawn
-// with its accelerator, a click by the mouse that counts only when pressed
-// and released inside, and by the space bar.
+// with its accelerator (Alt and the marked letter clicks), a click by the
+// mouse that counts only when pressed and released inside, and by the space bar.
 
 #include "ui/CheckState.h"
 #include "ui/CustomControl.h"

@@ -2,6 +2,7 @@
 
 #include "ui/Button.h"
 #include "ui/CheckBox.h"
+#include "ui/CustomEdit.h"
 
 namespace {
 
@@ -96,6 +97,26 @@ TEST_F(ButtonControls, EnterAndEscapeReachTheDefaultAndCancelButtons) {
     Focus(cancel);
     Key(platform::VK_RETURN);  // the focused button takes Enter
     EXPECT_EQ(clicks, (std::vector<std::string>{"ok", "cancel", "cancel"}));
+}
+
+TEST_F(ButtonControls, AltAndTheMarkedLetterFocusesAndClicks) {
+    auto* edit = Add<TEdit>(10, 100);
+    auto* save = Add<TButton>(10, 10);
+    save->SetCaption("&Save");
+    auto* collate = Add<TCheckBox>(10, 40);
+    collate->SetCaption("C&ollate");
+    int saves = 0;
+    save->OnClick = [&](TObject*) { ++saves; };
+    ShowForm();
+    Focus(edit);
+    KeyWith(platform::VK_MENU, 'O');
+    EXPECT_TRUE(collate->Checked());
+    EXPECT_TRUE(collate->Focused());
+    KeyWith(platform::VK_MENU, 'Q');  // no control marks it
+    EXPECT_TRUE(collate->Checked());
+    EXPECT_EQ(saves, 0);
+    KeyWith(platform::VK_MENU, 'S');
+    EXPECT_EQ(saves, 1);
 }
 
 }  // namespace

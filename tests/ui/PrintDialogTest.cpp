@@ -1,0 +1,98 @@
+#include "ModalSteps.h"
+
+#include "ui/CheckBox.h"
+#include "ui/PrintDialog.h"
+
+namespace {
+
+TEST(PageRange, WithinTheLimitsAndInOrder) {
+    const struct {
+        int from, to, min, max;
+        const char* error;  // a part of it; empty: none
+    } cases[] = {
+        {1, 10, 1, 10, ""},
+        {3, 3, 1, 10, ""},
+        {0, 5, 0, 10, "between 1 and 10"},  // page numbers start at 1
+        {2, 12, 1, 10, "between 1 and 10"},
+        {5, 3, 1, 10, "after the last"},
+        {7, 900, 1, 0, ""},  // no upper limit
+        {-1, 3, 1, 0, "at least 1"},
+        {4, 9, 5, 9, "between 5 and 9"},
+    };
+    for (const auto& c : cases) {
+        std::string error = PageRangeError(c.from, c.to, c.min, c.max);
+        if (*c.error == 0) EXPECT_EQ(error, "") << c.from << "-" << c.to;
+        else EXPECT_NE(error.find(c.error), std::string::npos) << c.from << "-" << c.to << ": " << error;
+    }
+}
+
+struct PrintDialogTest : ModalDialogFixture {
+    TPrintDialog dialog{nullptr};
+    bool pagesEnabled = false, toFileVisible = false;
+    void Answer(std::vector<ModalStep> steps) {
+        AnswerWith(std::move(steps), [this](TCustomForm& d) {
+            pagesEnabled = dynamic_cast<TControl*>(d.FindComponent("Pages"))->Enabled();
+            toFileVisible = dynamic_cast<TControl*>(d.FindComponent("PrintToFile"))->Visible();
+        });
+    }
+    // Alt and the letter of an edit's label, then its text replaced.
+    static void Replace(std::vector<ModalStep>& steps, char letter, const char* text) {
+        steps.push_back(AltStep(letter));
+        steps.push_back(KeyStep(platform::VK_END));
+        for (int i = 0; i < 6; ++i) steps.push_back(KeyStep(platform::VK_BACK));
+        steps.push_back(TypeStep(text));
+    }
+};
+
+TEST_F(PrintDialogTest, EnterConfirmsOneCopyOfAllPages) {
+    Answer({KeyStep(platform::VK_RETURN)});
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_FALSE(pagesEnabled);  // no page numbers asked for
+    EXPECT_FALSE(toFileVisible);
+    EXPECT_EQ(dialog.Copies, 1);
+    EXPECT_EQ(dialog.PrintRange, TPrintRange::prAllPages);
+    EXPECT_FALSE(dialog.Collate);
+}
+
+TEST_F(PrintDialogTest, APageRangeOutsideTheLimitsIsRefusedUntilFixed) {
+    dialog.Options = {TPrintDialogOption::poPageNums, TPrintDialogOption::poPrintToFile};
+    dialog.MinPage = 1;
+    dialog.MaxPage = 10;
+    dialog.FromPage = 1;
+    dialog.ToPage = 10;
+    std::vector<ModalStep> steps;
+    Replace(steps, 'F', "3");
+    Replace(steps, 'T', "12");
+    steps.push_back(KeyStep(platform::VK_RETURN));  // refused: the warning
+    steps.push_back(KeyStep(platform::VK_RETURN));  // its OK
+    Replace(steps, 'T', "5");
+    steps.push_back(KeyStep(platform::VK_RETURN));
+    Answer(steps);
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_TRUE(pagesEnabled);
+    EXPECT_TRUE(toFileVisible);
+    // Typing a page number chose the page range.
+    EXPECT_EQ(dialog.PrintRange, TPrintRange::prPageNums);
+    EXPECT_EQ(dialog.FromPage, 3);
+    EXPECT_EQ(dialog.ToPage, 5);
+}
+
+TEST_F(PrintDialogTest, CopiesStepWithTheArrowsAndCancelStoresNothing) {
+    dialog.Copies = 3;
+    Answer({AltStep('C'), KeyStep(platform::VK_UP), KeyStep(platform::VK_UP), AltStep('O'),
+            KeyStep(platform::VK_RETURN)});
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(dialog.Copies, 5);
+    EXPECT_TRUE(dialog.Collate);
+
+    std::vector<ModalStep> steps;
+    Replace(steps, 'C', "0");
+    steps.push_back(KeyStep(platform::VK_RETURN));  // no copies: refused
+    steps.push_back(KeyStep(platform::VK_RETURN));
+    steps.push_back(KeyStep(platform::VK_ESCAPE));
+    Answer(steps);
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(dialog.Copies, 5);
+}
+
+}  // namespace
