@@ -44,6 +44,14 @@ TEST_F(ControlGallery, EveryControlPaintsItsState) {
 
     // The bar under the caption, the status bar at the bottom of the client.
     EXPECT_EQ(g.Status->Top() + g.Status->Height(), form->ClientHeight());
+    // Every control fits in the client area, none under the status bar.
+    for (int i = 0; i < form->ControlCount(); ++i) {
+        TControl* c = form->Controls(i);
+        if (c == g.Status) continue;
+        EXPECT_GE(c->Left(), 0) << c->ClassName();
+        EXPECT_LE(c->Left() + c->Width(), form->ClientWidth()) << c->ClassName();
+        EXPECT_LE(c->Top() + c->Height(), g.Status->Top()) << c->ClassName();
+    }
     // Half the smooth bar is filled with the highlight.
     TRect filled = g.Progress->FilledRect();
     EXPECT_EQ(filled.Width(), (g.Progress->Width() - 4) / 2);

@@ -6,15 +6,23 @@
 #include "ui/CheckBox.h"
 #include "ui/ComboBox.h"
 #include "ui/CustomEdit.h"
+#include "ui/Grids.h"
 #include "ui/Image.h"
 #include "ui/ImageList.h"
 #include "ui/Label.h"
+#include "ui/ListView.h"
 #include "ui/MaskEdit.h"
 #include "ui/Menus.h"
+#include "ui/PopupMenu.h"
 #include "ui/ProgressBar.h"
+#include "ui/ScrollBar.h"
+#include "ui/ScrollBox.h"
 #include "ui/Shape.h"
 #include "ui/SpeedButton.h"
 #include "ui/StatusBar.h"
+#include "ui/TabControls.h"
+#include "ui/ToolBar.h"
+#include "ui/TrackBar.h"
 #include "ui/TreeView.h"
 #include "ui/UpDown.h"
 
@@ -65,7 +73,7 @@ TControlGallery BuildControlGallery() {
     TControlGallery g;
     g.Form = std::make_unique<TForm>(nullptr);
     TForm* form = g.Form.get();
-    form->SetBounds(100, 100, 720, 420);
+    form->SetBounds(60, 40, 960, 600);
     form->SetCaption("Элементы");
     form->SetColor(clBtnFace);
 
@@ -75,99 +83,189 @@ TControlGallery BuildControlGallery() {
         item->SetCaption(caption);
         g.Menu->Items()->Add(item);
     }
+    auto* popup = new TPopupMenu(form);
+    for (const char* caption : {"Открыть", "-", "Сохранить как..."}) {
+        auto* item = new TMenuItem(form);
+        item->SetCaption(caption);
+        popup->Items()->Add(item);
+    }
+
+    // An image list of alpha discs for the tool bar, the list view and the pictures.
+    g.Images = new TImageList(form);
+    g.Images->SetSize(16, 16);
+    for (std::uint32_t rgb : {0xD02020u, 0x20A020u, 0x2040D0u}) g.Images->AddPixels(Disc(16, rgb));
+
+    // The tool bar along the top; everything else below it.
+    auto* bar = new TToolBar(form);
+    bar->SetParent(form);
+    bar->SetImages(g.Images);
+    const struct {
+        TToolButtonStyle style;
+        int image;
+    } tools[] = {{TToolButtonStyle::tbsButton, 0}, {TToolButtonStyle::tbsButton, 1},
+                 {TToolButtonStyle::tbsSeparator, -1}, {TToolButtonStyle::tbsCheck, 2},
+                 {TToolButtonStyle::tbsDropDown, 0}};
+    for (const auto& t : tools) {
+        auto* b = new TToolButton(form);
+        b->SetStyle(t.style);
+        b->SetImageIndex(t.image);
+        b->SetParent(bar);
+        if (t.style == TToolButtonStyle::tbsCheck) b->SetDown(true);
+        if (t.style == TToolButtonStyle::tbsDropDown) b->SetDropdownMenu(popup);
+    }
+    const int t = 36;
 
     // The first column: editing.
-    auto* label = Add<TLabel>(form, 10, 10);
+    auto* label = Add<TLabel>(form, 10, t + 10);
     label->SetCaption("&Время:");
-    g.Time = Add<TMaskEdit>(form, 70, 8, 80);
+    g.Time = Add<TMaskEdit>(form, 70, t + 8, 80);
     g.Time->SetEditMask("##:##,##;1;_");
     g.Time->SetText("01:30,25");
     label->FocusControl = g.Time;
-    Add<TUpDown>(form, 150, 6, 16, 24);
-    auto* edit = Add<TEdit>(form, 10, 40, 160);
+    Add<TUpDown>(form, 150, t + 6, 16, 24);
+    auto* edit = Add<TEdit>(form, 10, t + 40, 160);
     edit->SetText("Ракета");
-    auto* memo = Add<TMemo>(form, 10, 70, 160, 80);
+    auto* memo = Add<TMemo>(form, 10, t + 70, 160, 80);
     for (const char* line : {"Подключение...", "Готово"}) memo->Lines()->Add(line);
 
     // The second column: choices and buttons.
-    g.Check = Add<TCheckBox>(form, 190, 10, 120);
+    g.Check = Add<TCheckBox>(form, 190, t + 10, 120);
     g.Check->SetCaption("Начало");
     g.Check->SetChecked(true);
-    auto* radio = Add<TRadioButton>(form, 190, 32, 120);
+    auto* radio = Add<TRadioButton>(form, 190, t + 32, 120);
     radio->SetCaption("Маркер 1");
     radio->SetChecked(true);
-    auto* combo = Add<TComboBox>(form, 190, 56, 150);
+    auto* combo = Add<TComboBox>(form, 190, t + 56, 150);
     combo->SetStyle(TComboBoxStyle::csDropDownList);
     for (const char* s : {"Высота", "Скорость"}) combo->AddItem(s);
     combo->SetItemIndex(1);
-    auto* ok = Add<TButton>(form, 190, 90);
+    auto* ok = Add<TButton>(form, 190, t + 90);
     ok->SetCaption("OK");
     ok->SetDefault(true);
 
     // The third column: the tree.
-    auto* tree = Add<TTreeView>(form, 350, 10, 150, 140);
+    auto* tree = Add<TTreeView>(form, 350, t + 10, 150, 140);
     TTreeNode* root = tree->Items().Add(nullptr, "Полёты");
     tree->Items().AddChild(root, "flight1.log");
     tree->Items().AddChild(root, "flight2.log");
     root->Expand();
 
-    g.Progress = Add<TProgressBar>(form, 10, 170, 330, 18);
+    // The fourth column: pictures in a bevel frame.
+    g.Frame = Add<TBevel>(form, 515, t + 8, 190, 142);
+    g.Frame->SetShape(TBevelShape::bsFrame);
+    g.Picture = Add<TImage>(form, 525, t + 18, 48, 48);
+    TBitmap disc;
+    WritePixels(disc, 48, 48, Disc(48, 0x2040D0u));
+    g.Picture->Picture()->Bitmap()->Assign(&disc);
+    g.Picture->SetStretch(true);
+    g.Circle = Add<TShape>(form, 585, t + 18, 48, 48);
+    g.Circle->SetShape(TShapeType::stCircle);
+    g.Circle->Brush()->SetColor(clYellow);
+    auto* rounded = Add<TShape>(form, 645, t + 18, 48, 48);
+    rounded->SetShape(TShapeType::stRoundRect);
+    rounded->Brush()->SetColor(clSkyBlue);
+    auto* line = Add<TBevel>(form, 525, t + 76, 170, 4);
+    line->SetShape(TBevelShape::bsTopLine);
+    auto* strip = Add<TImage>(form, 525, t + 86, 170, 30);
+    TBitmap* canvasOf = strip->Picture()->Bitmap();
+    canvasOf->SetSize(170, 30);
+    canvasOf->Canvas()->Brush()->SetColor(clBtnFace);
+    canvasOf->Canvas()->FillRect({0, 0, 170, 30});
+    for (int i = 0; i < g.Images->Count(); ++i) g.Images->Draw(canvasOf->Canvas(), i * 26, 7, i);
+    g.Images->Draw(canvasOf->Canvas(), 90, 7, 0, false);
+
+    // The fifth column: the list view as a report.
+    auto* list = Add<TListView>(form, 715, t + 8, 230, 142);
+    list->SetViewStyle(TViewStyle::vsReport);
+    list->SetSmallImages(g.Images);
+    for (auto [caption, width] : {std::pair{"Файл", 110}, std::pair{"Размер", 100}}) {
+        TListColumn* column = list->Columns().Add();
+        column->SetCaption(caption);
+        column->SetWidth(width);
+    }
+    for (int i = 0; i < 3; ++i) {
+        TListItem* item = list->Items().Add();
+        item->SetCaption("flight" + std::to_string(i + 1) + ".log");
+        item->SubItems().Add(std::to_string((i + 1) * 4096));
+        item->ImageIndex = i;
+    }
+    list->SetSelected(list->Items().Item(1));
+
+    // The second row: progress and track bars, speed and bit buttons, the grid.
+    g.Progress = Add<TProgressBar>(form, 10, t + 165, 330, 18);
     g.Progress->SetSmooth(true);
     g.Progress->SetPosition(50);
+    auto* track = Add<TTrackBar>(form, 350, t + 158, 160, 45);
+    track->SetMax(10);
+    track->SetPosition(3);
 
-    // Graphic controls: a group of speed buttons, a flat one, bit buttons.
     TBitmap arrow;
     ArrowGlyph(arrow);
     const char* speedCaptions[] = {"1", "2", "3"};
     for (int i = 0; i < 3; ++i) {
-        g.Speed[i] = Add<TSpeedButton>(form, 10 + i * 25, 200, 23, 22);
+        g.Speed[i] = Add<TSpeedButton>(form, 10 + i * 25, t + 195, 23, 22);
         g.Speed[i]->SetCaption(speedCaptions[i]);
         g.Speed[i]->SetGroupIndex(1);
     }
     g.Speed[1]->SetDown(true);
-    g.FlatSpeed = Add<TSpeedButton>(form, 90, 200, 23, 22);
+    g.FlatSpeed = Add<TSpeedButton>(form, 90, t + 195, 23, 22);
     g.FlatSpeed->SetFlat(true);
     g.FlatSpeed->SetGlyph(&arrow);
-    auto* glyphSpeed = Add<TSpeedButton>(form, 120, 200, 80, 22);
+    auto* glyphSpeed = Add<TSpeedButton>(form, 120, t + 195, 80, 22);
     glyphSpeed->SetGlyph(&arrow);
     glyphSpeed->SetCaption("Пуск");
-    auto* disabledSpeed = Add<TSpeedButton>(form, 205, 200, 23, 22);
+    auto* disabledSpeed = Add<TSpeedButton>(form, 205, t + 195, 23, 22);
     disabledSpeed->SetGlyph(&arrow);
     disabledSpeed->SetEnabled(false);
-    g.Ok = Add<TBitBtn>(form, 10, 232, 90, 26);
+    g.Ok = Add<TBitBtn>(form, 10, t + 226, 90, 26);
     g.Ok->SetKind(TBitBtnKind::bkOK);
-    g.Cancel = Add<TBitBtn>(form, 105, 232, 90, 26);
+    g.Cancel = Add<TBitBtn>(form, 105, t + 226, 90, 26);
     g.Cancel->SetKind(TBitBtnKind::bkCancel);
-    auto* help = Add<TBitBtn>(form, 200, 232, 90, 26);
+    auto* help = Add<TBitBtn>(form, 200, t + 226, 90, 26);
     help->SetKind(TBitBtnKind::bkHelp);
 
-    // Pictures: an image list of alpha discs, an image showing one of them
-    // stretched, shapes and bevels.
-    g.Images = new TImageList(form);
-    g.Images->SetSize(24, 24);
-    for (std::uint32_t rgb : {0xD02020u, 0x20A020u, 0x2040D0u}) g.Images->AddPixels(Disc(24, rgb));
-    g.Frame = Add<TBevel>(form, 520, 8, 180, 142);
-    g.Frame->SetShape(TBevelShape::bsFrame);
-    g.Picture = Add<TImage>(form, 530, 18, 48, 48);
-    TBitmap disc;
-    g.Images->GetBitmap(2, &disc);
-    g.Picture->Picture()->Bitmap()->Assign(&disc);
-    g.Picture->SetStretch(true);
-    g.Circle = Add<TShape>(form, 590, 18, 48, 48);
-    g.Circle->SetShape(TShapeType::stCircle);
-    g.Circle->Brush()->SetColor(clYellow);
-    auto* rounded = Add<TShape>(form, 645, 18, 48, 48);
-    rounded->SetShape(TShapeType::stRoundRect);
-    rounded->Brush()->SetColor(clSkyBlue);
-    auto* line = Add<TBevel>(form, 530, 76, 160, 4);
-    line->SetShape(TBevelShape::bsTopLine);
-    auto* strip = Add<TImage>(form, 530, 86, 160, 30);
-    TBitmap* canvasOf = strip->Picture()->Bitmap();
-    canvasOf->SetSize(160, 30);
-    canvasOf->Canvas()->Brush()->SetColor(clBtnFace);
-    canvasOf->Canvas()->FillRect({0, 0, 160, 30});
-    for (int i = 0; i < g.Images->Count(); ++i) g.Images->Draw(canvasOf->Canvas(), i * 30, 3, i);
-    g.Images->Draw(canvasOf->Canvas(), 100, 3, 0, false);
+    auto* grid = Add<TStringGrid>(form, 515, t + 160, 430, 110);
+    grid->SetColCount(3);
+    grid->SetRowCount(5);
+    grid->SetFixedCols(0);
+    grid->SetFixedRows(1);
+    grid->SetColWidths(0, 140);
+    grid->SetColWidths(1, 140);
+    grid->SetColWidths(2, 120);
+    const char* header[] = {"Время", "Высота, м", "Скорость, м/с"};
+    for (int c = 0; c < 3; ++c) grid->SetCells(c, 0, header[c]);
+    for (int r = 1; r < 5; ++r) {
+        grid->SetCells(0, r, "00:0" + std::to_string(r) + ",00");
+        grid->SetCells(1, r, std::to_string(r * r * 12));
+        grid->SetCells(2, r, std::to_string(r * 24));
+    }
+
+    // The third row: pages, one holding a scroll box, and scroll bars.
+    auto* pages = Add<TPageControl>(form, 10, t + 265, 490, 190);
+    for (const char* caption : {"Журнал", "Настройки", "Прошивка"}) {
+        auto* sheet = new TTabSheet(form);
+        sheet->SetCaption(caption);
+        sheet->SetPageControl(pages);
+    }
+    pages->SetActivePageIndex(0);
+    auto* scroll = new TScrollBox(form);
+    scroll->SetParent(pages->Pages(0));
+    scroll->SetBounds(8, 8, 300, 140);
+    for (int i = 0; i < 8; ++i) {
+        auto* row = new TCheckBox(form);
+        row->SetParent(scroll);
+        row->SetBounds(8, 8 + i * 24, 200, 20);
+        row->SetCaption("Канал " + std::to_string(i + 1));
+        row->SetChecked(i % 3 == 0);
+    }
+    auto* tabs = Add<TTabControl>(form, 515, t + 280, 300, 90);
+    for (const char* s : {"Высота", "Скорость", "Ускорение"}) tabs->Tabs().Add(s);
+    auto* horizontal = Add<TScrollBar>(form, 515, t + 385, 300, 0);
+    horizontal->SetParams(30, 0, 100);
+    auto* vertical = Add<TScrollBar>(form, 830, t + 280, 0, 0);
+    vertical->SetKind(TScrollBarKind::sbVertical);
+    vertical->SetBounds(830, t + 280, vertical->Width(), 160);
+    vertical->SetParams(70, 0, 100);
 
     g.Status = Add<TStatusBar>(form, 0, 0);
     g.Status->Panels()->Add()->SetWidth(150);
