@@ -27,6 +27,21 @@ public:
     void Polygon(const TPoint*, int) override {}
     void RoundRect(int, int, int, int, int, int) override {}
     void Polyline(const std::vector<TPoint>&) override {}
+    void Ellipse(int, int, int, int) override {}
+    void Arc(int, int, int, int, int, int, int, int) override {}
+    void Pie(int, int, int, int, int, int, int, int) override {}
+    void Draw(int, int, TGraphic*) override {}
+    void StretchDraw(const TRect&, TGraphic*) override {}
+    TColor GetPixel(int, int) override { return clWhite; }
+    void SetPixel(int, int, TColor) override {}
+    TColor QueryBackColor() override { return clWhite; }
+    void AssignBackColor(TColor) override {}
+    int QueryBackMode() override { return TRANSPARENT_MODE; }
+    void AssignBackMode(int) override {}
+    void FillGradient(const TRect&, TColor, TColor, TGradientDirection, int, int, int) override {}
+    void ClipToRoundRect(const TRect&, int) override {}
+    void ClipToEllipse(const TRect&, bool) override {}
+    void ClipToPolygon(const TPoint*, int, bool) override {}
     void ClipToRect(const TRect&) override {}
     void RemoveClip() override {}
     long long lines = 0;

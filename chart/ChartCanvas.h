@@ -7,11 +7,25 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartTypes.h"
 
+#include <memory>
 #include <string>
 #include <vector>
 
 class TCanvas;
+class TChartBlend;
+class TChartFont;
+class TCustomChartGradient;
+class TGraphic;
 class TView3DOptions;
+
+enum TGradientDirection {
+    gdTopBottom, gdBottomTop, gdLeftRight, gdRightLeft, gdFromCenter, gdFromTopLeft, gdFromBottomLeft, gdRadial,
+    gdDiagonalUp, gdDiagonalDown
+};
+
+// The system's background modes.
+constexpr int TRANSPARENT_MODE = 1;
+constexpr int OPAQUE_MODE = 2;
 
 class TChartCanvas {
 public:
@@ -48,9 +62,42 @@ public:
     virtual void RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) = 0;
     void RoundRect(const TRect& r, int x, int y) { RoundRect(r.Left, r.Top, r.Right, r.Bottom, x, y); }
     virtual void Polyline(const std::vector<TPoint>& points) = 0;
-    // Drawing stays inside the rectangle until RemoveClip (one level).
+    void Polygon(const std::vector<TPoint>& points) { Polygon(points.data(), static_cast<int>(points.size())); }
+    virtual void Ellipse(int x1, int y1, int x2, int y2) = 0;
+    void Ellipse(const TRect& r) { Ellipse(r.Left, r.Top, r.Right, r.Bottom); }
+    // Counter-clockwise from (x3, y3) to (x4, y4) on the ellipse in the box.
+    virtual void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
+    virtual void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) = 0;
+    // Angles in degrees, counter-clockwise from three o'clock.
+    void ArcAngles(int left, int top, int right, int bottom, double startAngle, double endAngle);
+    virtual void ClearRect(const TRect& rect) { FillRect(rect); }
+    // A graphic at its own size, or stretched; nothing for none or an empty one.
+    virtual void Draw(int x, int y, TGraphic* graphic) = 0;
+    virtual void StretchDraw(const TRect& rect, TGraphic* graphic) = 0;
+    virtual TColor GetPixel(int x, int y) = 0;
+    virtual void SetPixel(int x, int y, TColor color) = 0;
+    virtual TColor QueryBackColor() = 0;
+    virtual void AssignBackColor(TColor color) = 0;
+    // TRANSPARENT_MODE or OPAQUE_MODE.
+    virtual int QueryBackMode() = 0;
+    virtual void AssignBackMode(int mode) = 0;
+    // Colour bands from `startColor` to `endColor`.
+    virtual void FillGradient(const TRect& rect, TColor startColor, TColor endColor, TGradientDirection direction,
+                              int balance, int radialX, int radialY) = 0;
+    void FillPolygonGradient(const TPoint* points, int count, TCustomChartGradient& gradient);
+
+    // Drawing stays inside the shape until RemoveClip (one level).
     virtual void ClipToRect(const TRect& rect) = 0;
+    virtual void ClipToRoundRect(const TRect& rect, int size) = 0;
+    // Inverted: everything but the ellipse.
+    virtual void ClipToEllipse(const TRect& rect, bool inverted) = 0;
+    virtual void ClipToPolygon(const TPoint* points, int count, bool inverted) = 0;
     virtual void RemoveClip() = 0;
+
+    // Whatever is drawn between these two shows the background through by
+    // `transparency` per cent.
+    virtual std::unique_ptr<TChartBlend> StartTransparency(const TRect& rect, int transparency);
+    virtual void FinishTransparency(std::unique_ptr<TChartBlend> blend);
 
     // ---- composites ----
     void Line(int x0, int y0, int x1, int y1) {
@@ -84,11 +131,28 @@ public:
     // hatch lines (clNone: the background).
     void SelectBrushColor(const TChartBrush& brush, TColor color, TColor backColor);
     void SelectBrush(const TChartBrush& brush, TColor color) { SelectBrushColor(brush, color, brush.Color()); }
-    // Black solid pen of width 1, white solid brush, left-top text.
-    void SetDefaultTools();
+    // The canvas font copies `font` (scaled by FontScale) and text output
+    // takes its shadow, outline and fill.
+    virtual void SelectChartFont(TChartFont& font);
+    TChartFont* ChartFont() const { return chartFont_; }
+    TFont& Font() { return font_; }
+    // Percent applied to every selected font's size.
+    double FontScale = 100;
+    // The darker colour fills a solid brush, or shows between hatch lines.
+    void DarkenBrush(TColor color, int amount);
+    // Black solid pen of width 1, white solid brush, the default chart font
+    // without effects, transparent background, left-top text.
+    virtual void SetDefaultTools();
+
+protected:
+    // The extra pixels between characters, as the concrete canvas keeps them.
+    virtual void SetInterCharSize(int) {}
+    int blendTransparency_ = 0;
+    TChartFont* chartFont_ = nullptr;
 
 private:
     unsigned textAlign_ = 0;
+    TFont font_;
     TChartPen pen_;
     TChartBrush brush_;
     bool monochrome_ = false;
@@ -124,6 +188,34 @@ public:
     virtual void RotationOff() {}
     virtual void RotationOn() {}
     virtual TPoint ChartToScreen(int x, int y, int z) = 0;
+    TPoint ChartToScreen(TPoint p, int z) { return ChartToScreen(p.X, p.Y, z); }
+    // A screen point back to chart coordinates at depth z.
+    virtual void ScreenToChart(int&, int&, int) {}
+    // The rectangle between the projected top-left and bottom-right corners.
+    TRect ProjectRect(const TRect& rect, int z);
+    // Top-left, top-right, bottom-right, bottom-left.
+    std::vector<TPoint> ProjectRectCorners(const TRect& rect, int z);
+    // Bounds of the projected corners, right and bottom one larger.
+    TRect ProjectedBounds(const TRect& rect, int z);
+    void PolygonAtDepth(const TPoint* points, int count, int z);
+    void PolylineAtDepth(const TPoint* points, int count, int z);
+    TColor ReadPixelAtDepth(int x, int y, int z) {
+        const TPoint p = ChartToScreen(x, y, z);
+        return GetPixel(p.X, p.Y);
+    }
+    // Renderers that draw true 3D text scale it themselves.
+    virtual bool SupportsText3D() const { return false; }
+    // Named groups of output for renderers that keep them.
+    virtual void BeginGroup(const std::string&) {}
+    virtual void EndGroup() {}
+    bool SupportsItemIds = false;
+    int GradientDepth = 0;
+    // The monochrome switch and the 3D options of another canvas.
+    void Assign(TCanvas3D& source) {
+        SetMonochrome(source.Monochrome());
+        options_ = source.options_;
+    }
+    TView3DOptions* View3DOptions() const { return options_; }
     // The projection's centre once the plot rectangle and depth are known;
     // a canvas that draws flat has nothing to set up.
     virtual void SetupProjection(int, const TRect&) {}
@@ -159,6 +251,9 @@ public:
         const TPoint p = ChartToScreen(x, y, z);
         TextOutRotated(p.X, p.Y, text, angle);
     }
+
+protected:
+    TView3DOptions* options_ = nullptr;
 
 private:
     int rotationDisabled_ = 0;

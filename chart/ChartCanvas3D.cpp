@@ -14,7 +14,7 @@ int RoundToInt(double v) { return static_cast<int>(Round(v)); }
 
 void TChartCanvas3D::PrepareProjection(TView3DOptions* options, bool view3D) {
     options_ = options;
-    if (options_) fontScale_ = options_->FontZoom();
+    if (options_) FontScale = options_->FontZoom();
     active3D_ = view3D;
     obliqueMode_ = false;
     zoomFactor_ = 1;
@@ -90,7 +90,7 @@ TPoint TChartCanvas3D::ChartToScreen(int x, int y, int z) {
     return {RoundToInt(static_cast<double>(u * s)) + xOffset_, RoundToInt(static_cast<double>(v * s)) + yOffset_};
 }
 
-void TChartCanvas3D::ScreenToChart(int& x, int& y, int z) const {
+void TChartCanvas3D::ScreenToChart(int& x, int& y, int z) {
     if (zoomFactor_ == 0) return;
     const double f = 1 / zoomFactor_;
     if (obliqueMode_) {

@@ -4,12 +4,14 @@
 // perspective) and its reverse.
 
 #include "chart/ChartCanvas.h"
+#include "chart/ChartFont.h"
 #include "chart/View3DOptions.h"
 
 #include "ui/Bitmap.h"
 
 #include "platform/GdiTypes.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -49,8 +51,13 @@ public:
     // ---- primitives on the device context ----
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
+    // With the current chart font's shadow, outline, gradient or picture.
     void TextOut(int x, int y, const std::string& text) override;
+    // Counter-clockwise by `angle` degrees; angles above 360 come down by turns.
     void TextOutRotated(int x, int y, const std::string& text, int angle) override;
+    // Scaled with the 3D zoom when ZoomText is on.
+    void TextOutAtDepth(int x, int y, int z, const std::string& text) override;
+    // Including a visible shadow of the current chart font.
     int TextWidth(const std::string& text) override;
     int TextHeight(const std::string& text) override;
     void FillRect(const TRect& rect) override;
@@ -58,14 +65,29 @@ public:
     void Polygon(const TPoint* points, int count) override;
     void RoundRect(int x1, int y1, int x2, int y2, int x3, int y3) override;
     void Polyline(const std::vector<TPoint>& points) override;
+    void Ellipse(int x1, int y1, int x2, int y2) override;
+    void Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+    void Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) override;
+    void Draw(int x, int y, TGraphic* graphic) override;
+    void StretchDraw(const TRect& rect, TGraphic* graphic) override;
+    TColor GetPixel(int x, int y) override;
+    void SetPixel(int x, int y, TColor color) override;
+    TColor QueryBackColor() override;
+    void AssignBackColor(TColor color) override;
+    int QueryBackMode() override;
+    void AssignBackMode(int mode) override;
+    void SetTextAlign(unsigned align) override;
+    void FillGradient(const TRect& rect, TColor startColor, TColor endColor, TGradientDirection direction, int balance,
+                      int radialX, int radialY) override;
     void ClipToRect(const TRect& rect) override;
+    void ClipToRoundRect(const TRect& rect, int size) override;
+    void ClipToEllipse(const TRect& rect, bool inverted) override;
+    void ClipToPolygon(const TPoint* points, int count, bool inverted) override;
     void RemoveClip() override;
-
-    // ---- the canvas font ----
-    void SetFont(const std::string& name, int size, TColor color);
-    const std::string& FontName() const { return fontName_; }
-    int FontSize() const { return fontSize_; }
-    TColor FontColor() const { return fontColor_; }
+    void SelectChartFont(TChartFont& font) override;
+    void SetDefaultTools() override;
+    // The DC's text alignment as drawing left it.
+    unsigned QueryTextAlign();
 
     // Sets the projection up for a drawing: the view's options (or none) and
     // whether the chart is shown in 3D.
@@ -73,7 +95,7 @@ public:
     // The projection centre and zoom once the chart rectangle is known.
     void SetupProjection(int maxDepth, const TRect& rect) override;
     TPoint ChartToScreen(int x, int y, int z) override;
-    void ScreenToChart(int& x, int& y, int z) const;
+    void ScreenToChart(int& x, int& y, int z) override;
     // Titles and the legend are drawn flat inside a 3D view.
     void RotationOff() override;
     void RotationOn() override;
@@ -82,16 +104,28 @@ public:
     bool ObliqueMode() const { return obliqueMode_; }
     double ZoomFactor() const { return zoomFactor_; }
     bool ZoomText() const { return zoomText_; }
-    double FontScale() const { return fontScale_; }
-    TView3DOptions* View3DOptions() const { return options_; }
 
 protected:
     void RealizePen();
-    template <class Shape>
-    void WithTools(Shape shape);
-    void RealizeFont(platform::HDC dc, int escapement);
+    // Runs `shape` with the pen and the brush selected.
+    void WithTools(const std::function<void(platform::HDC)>& shape);
+    platform::HBRUSH MakeBrush(platform::HDC dc);
+    // The canvas font into `dc`: a copy turned by textEscapement_ tenths of a
+    // degree, or textHeight_ pixels high, while either is set.
+    void RealizeFont(platform::HDC dc);
     platform::HDC MeasureHandle();
     void ReleaseTools();
+    void SetInterCharSize(int size) override;
+    // The current clip region kept in the one saved region, `region`
+    // combined in, then deleted.
+    void SaveClipAndCombine(platform::HRGN region, int mode);
+    // Text with the chart font's outline, gradient or picture; false when it has none.
+    bool TextOutWithEffects(int x, int y, const std::string& text);
+    void PlainTextOut(int x, int y, const std::string& text);
+    // The text's box at (x, y) as the text alignment places it.
+    TRect TextRect(int x, int y, const std::string& text);
+    // The font's height zoomed for 3D, or 0 when it stays as it is.
+    int ZoomedFontHeight();
 
     TCanvas* target_ = nullptr;
     TRect canvasBounds_;
@@ -102,22 +136,19 @@ protected:
     bool bufferStale_ = true;
     platform::HPEN pen_ = nullptr;
     bool penDirty_ = true;
-    platform::HFONT font_ = nullptr;
-    int fontEscapement_ = -1;
-    std::string fontName_;
-    int fontSize_ = 8;
-    TColor fontColor_ = clBlack;
+    platform::HFONT font_ = nullptr;  // a turned or zoomed copy of the canvas font
+    platform::HFONT fontSource_ = nullptr;
+    int fontEscapement_ = 0;
+    int fontHeight_ = 0;
+    int textEscapement_ = 0;
+    int textHeight_ = 0;
     std::unique_ptr<TCanvas> measure_;
-    platform::HRGN savedClip_ = nullptr;
-    bool hasSavedClip_ = false;
-
-    TView3DOptions* options_ = nullptr;
+    int interCharSize_ = 0;
     bool active3D_ = false;
     bool active3DBeforeRotationOff_ = false;
     bool obliqueMode_ = false;
     bool zoomText_ = true;
     double zoomFactor_ = 1;
-    double fontScale_ = 100;
     bool perspective_ = false;
     double perspectiveFactor_ = 0;
     bool tilt_ = false;

@@ -3,11 +3,10 @@
 
 #include "chart/ChartCanvas3D.h"
 
-#include "chart/ChartConst.h"
 #include "chart/ChartGeometry.h"
 #include "ui/Colors.h"
 #include "ui/MeasureCanvas.h"
-#include "ui/NumberConversion.h"
+#include "ui/Picture.h"
 #include "ui/Rounding.h"
 
 #include "platform/Bitmaps.h"
@@ -45,15 +44,12 @@ int MixMode(TPenMode mode) {
 
 }  // namespace
 
-TChartCanvas3D::TChartCanvas3D()
-    : fontName_(ChartConst::DefaultFontName), fontSize_(StrToIntDef(ChartConst::DefaultFontSize, 8)) {
+TChartCanvas3D::TChartCanvas3D() {
     Pen().OnChange = [this](TObject*) { penDirty_ = true; };
+    FontScale = 100;
 }
 
-TChartCanvas3D::~TChartCanvas3D() {
-    ReleaseTools();
-    if (savedClip_) DeleteObject(savedClip_);
-}
+TChartCanvas3D::~TChartCanvas3D() { ReleaseTools(); }
 
 HDC TChartCanvas3D::Handle() {
     HDC dc = target_ ? target_->Handle() : nullptr;
@@ -86,7 +82,6 @@ void TChartCanvas3D::ReleaseTools() {
     pen_ = nullptr;
     font_ = nullptr;
     penDirty_ = true;
-    fontEscapement_ = -1;
 }
 
 void TChartCanvas3D::SetTargetCanvas(TCanvas* canvas) {
@@ -204,29 +199,42 @@ void TChartCanvas3D::LineTo(int x, int y) {
     platform::LineTo(dc, x, y);
 }
 
+// The brush of the canvas' brush: its picture as a pattern, a hatch on the
+// background colour, or solid; nothing when clear.
+HBRUSH TChartCanvas3D::MakeBrush(HDC dc) {
+    TChartBrush& b = Brush();
+    const TColor color = Monochrome() ? clWhite : b.Color() == clDefault ? clWhite : b.Color();
+    if (b.HasImage()) {
+        SetTextColor(dc, ColorToRGB(color));
+        SetBkMode(dc, OPAQUE);
+        SetBkColor(dc, ColorToRGB(b.BackColor() == clNone ? clWhite : b.BackColor()));
+        return CreatePatternBrush(b.Image()->Bitmap()->Handle());
+    }
+    if (b.Style() == TBrushStyle::bsClear) return nullptr;
+    if (b.Style() == TBrushStyle::bsSolid) return CreateSolidBrush(ColorToRGB(color));
+    if (b.BackColor() == clNone) {
+        SetBkMode(dc, TRANSPARENT);
+    } else {
+        SetBkMode(dc, OPAQUE);
+        SetBkColor(dc, ColorToRGB(b.BackColor()));
+    }
+    return CreateHatchBrush(static_cast<int>(b.Style()) - 2, ColorToRGB(color));
+}
+
 void TChartCanvas3D::FillRect(const TRect& rect) {
-    if (Brush().Style() == TBrushStyle::bsClear) return;
-    const TColor color = Brush().Color() == clDefault ? clWhite : Brush().Color();
-    HBRUSH brush = CreateSolidBrush(ToColorRef(color));
+    const HDC dc = Handle();
+    HBRUSH brush = MakeBrush(dc);
+    if (!brush) return;
     const RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
-    platform::FillRect(Handle(), &r, brush);
+    platform::FillRect(dc, &r, brush);
     DeleteObject(brush);
 }
 
-// Runs `shape` with the pen and a brush of the canvas' brush selected.
-template <class Shape>
-void TChartCanvas3D::WithTools(Shape shape) {
+void TChartCanvas3D::WithTools(const std::function<void(HDC)>& shape) {
     const HDC dc = Handle();
     RealizePen();
-    HBRUSH brush = nullptr;
-    HGDIOBJ old;
-    if (Brush().Style() == TBrushStyle::bsClear) {
-        old = SelectObject(dc, GetStockObject(NULL_BRUSH));
-    } else {
-        const TColor color = Brush().Color() == clDefault ? clWhite : Brush().Color();
-        brush = CreateSolidBrush(ToColorRef(Monochrome() ? clWhite : color));
-        old = SelectObject(dc, brush);
-    }
+    HBRUSH brush = MakeBrush(dc);
+    const HGDIOBJ old = SelectObject(dc, brush ? brush : GetStockObject(NULL_BRUSH));
     shape(dc);
     SelectObject(dc, old);
     if (brush) DeleteObject(brush);
@@ -254,92 +262,114 @@ void TChartCanvas3D::Polyline(const std::vector<TPoint>& points) {
     platform::Polyline(dc, p.data(), static_cast<int>(p.size()));
 }
 
-// ---- text ----
 
-void TChartCanvas3D::SetFont(const std::string& name, int size, TColor color) {
-    fontName_ = name;
-    fontSize_ = size;
-    fontColor_ = color;
-    fontEscapement_ = -1;
+void TChartCanvas3D::Ellipse(int x1, int y1, int x2, int y2) {
+    WithTools([&](HDC dc) { platform::Ellipse(dc, x1, y1, x2, y2); });
 }
 
-void TChartCanvas3D::RealizeFont(HDC dc, int escapement) {
-    if (!font_ || fontEscapement_ != escapement) {
-        LOGFONTA lf{};
-        const double size = fontSize_ * fontScale_ * 0.01;
-        const int scaled =
-            std::max(1, static_cast<int>(Round(zoomText_ && zoomFactor_ != 1 ? size * zoomFactor_ : size)));
-        lf.lfHeight = -MulDiv(scaled, 96, 72);
-        lf.lfEscapement = escapement;
-        lf.lfOrientation = escapement;
-        lf.lfWeight = 400;
-        lf.lfCharSet = 1;
-        if (escapement != 0) {
-            lf.lfOutPrecision = 7;  // OUT_TT_ONLY_PRECIS
-            lf.lfQuality = 4;       // antialiased
-        }
-        std::strncpy(lf.lfFaceName, fontName_.c_str(), sizeof lf.lfFaceName - 1);
-        HFONT made = CreateFontIndirectA(&lf);
-        SelectObject(dc, made);
-        if (font_) DeleteObject(font_);
-        font_ = made;
-        fontEscapement_ = escapement;
-        return;
-    }
-    SelectObject(dc, font_);
-}
-
-void TChartCanvas3D::TextOut(int x, int y, const std::string& text) {
+void TChartCanvas3D::Arc(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
     const HDC dc = Handle();
-    RealizeFont(dc, 0);
-    platform::SetTextAlign(dc, TextAlign());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(Monochrome() ? clBlack : fontColor_));
-    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+    RealizePen();
+    platform::Arc(dc, x1, y1, x2, y2, x3, y3, x4, y4);
 }
 
-void TChartCanvas3D::TextOutRotated(int x, int y, const std::string& text, int angle) {
-    while (angle > 360) angle -= 360;
-    Brush().SetStyle(TBrushStyle::bsClear);
-    const HDC dc = Handle();
-    RealizeFont(dc, static_cast<int>(Round(angle * 10.0)));
-    platform::SetTextAlign(dc, TextAlign());
-    SetBkMode(dc, TRANSPARENT);
-    SetTextColor(dc, ToColorRef(Monochrome() ? clBlack : fontColor_));
-    TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
+void TChartCanvas3D::Pie(int x1, int y1, int x2, int y2, int x3, int y3, int x4, int y4) {
+    WithTools([&](HDC dc) { platform::Pie(dc, x1, y1, x2, y2, x3, y3, x4, y4); });
 }
 
-int TChartCanvas3D::TextWidth(const std::string& text) {
-    const HDC dc = MeasureHandle();
-    RealizeFont(dc, 0);
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cx;
+void TChartCanvas3D::Draw(int x, int y, TGraphic* graphic) {
+    if (!graphic || graphic->Empty()) return;
+    Handle();
+    target_->Draw(x, y, graphic);
+    target_->Refresh();
 }
 
-int TChartCanvas3D::TextHeight(const std::string& text) {
-    const HDC dc = MeasureHandle();
-    RealizeFont(dc, 0);
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    return size.cy;
+void TChartCanvas3D::StretchDraw(const TRect& rect, TGraphic* graphic) {
+    if (!graphic) return;
+    Handle();
+    target_->StretchDraw(rect, graphic);
+    target_->Refresh();
+}
+
+TColor TChartCanvas3D::GetPixel(int x, int y) {
+    const COLORREF c = platform::GetPixel(Handle(), x, y);
+    return static_cast<TColor>(c & 0xFFFFFF);
+}
+
+void TChartCanvas3D::SetPixel(int x, int y, TColor color) { platform::SetPixel(Handle(), x, y, ColorToRGB(color)); }
+
+TColor TChartCanvas3D::QueryBackColor() { return static_cast<TColor>(GetBkColor(Handle()) & 0xFFFFFF); }
+
+void TChartCanvas3D::AssignBackColor(TColor color) { SetBkColor(Handle(), ColorToRGB(color)); }
+
+int TChartCanvas3D::QueryBackMode() { return GetBkMode(Handle()); }
+
+void TChartCanvas3D::AssignBackMode(int mode) { SetBkMode(Handle(), mode); }
+
+void TChartCanvas3D::SetTextAlign(unsigned align) {
+    TChartCanvas::SetTextAlign(align);
+    if (target_) platform::SetTextAlign(Handle(), align);
 }
 
 // ---- clipping ----
 
-void TChartCanvas3D::ClipToRect(const TRect& rect) {
-    Handle();
-    POINT corners[2] = {{rect.Left, rect.Top}, {rect.Right, rect.Bottom}};
-    LPtoDP(dc_, corners, 2);
-    if (!savedClip_) savedClip_ = CreateRectRgn(0, 0, 0, 0);
-    hasSavedClip_ = GetClipRgn(dc_, savedClip_) == 1;
-    HRGN region = CreateRectRgn(corners[0].x, corners[0].y, corners[1].x, corners[1].y);
-    ExtSelectClipRgn(dc_, region, RGN_AND);
+namespace {
+
+// The one saved clip region of every chart canvas: a clip is removed before
+// another canvas clips.
+struct SavedClip {
+    HRGN region = CreateRectRgn(0, 0, 0, 0);
+    bool held = false;
+    ~SavedClip() { DeleteObject(region); }
+};
+
+SavedClip& Saved() {
+    static SavedClip saved;
+    return saved;
+}
+
+}  // namespace
+
+void TChartCanvas3D::SaveClipAndCombine(HRGN region, int mode) {
+    const HDC dc = Handle();
+    Saved().held = GetClipRgn(dc, Saved().region) == 1;
+    ExtSelectClipRgn(dc, region, mode);
     DeleteObject(region);
 }
 
+void TChartCanvas3D::ClipToRect(const TRect& rect) {
+    POINT corners[2] = {{rect.Left, rect.Top}, {rect.Right, rect.Bottom}};
+    LPtoDP(Handle(), corners, 2);
+    SaveClipAndCombine(CreateRectRgn(corners[0].x, corners[0].y, corners[1].x, corners[1].y), RGN_AND);
+}
+
+void TChartCanvas3D::ClipToRoundRect(const TRect& rect, int size) {
+    POINT corners[2] = {{rect.Left, rect.Top}, {rect.Right, rect.Bottom}};
+    LPtoDP(Handle(), corners, 2);
+    SaveClipAndCombine(CreateRoundRectRgn(corners[0].x, corners[0].y, corners[1].x, corners[1].y, size, size), RGN_AND);
+}
+
+void TChartCanvas3D::ClipToEllipse(const TRect& rect, bool inverted) {
+    if (inverted) {
+        // combined straight in, without saving what was there
+        HRGN region = CreateEllipticRgn(rect.Left, rect.Top, rect.Right, rect.Bottom);
+        ExtSelectClipRgn(Handle(), region, RGN_XOR);
+        DeleteObject(region);
+        return;
+    }
+    POINT corners[2] = {{rect.Left, rect.Top}, {rect.Right, rect.Bottom}};
+    LPtoDP(Handle(), corners, 2);
+    SaveClipAndCombine(CreateEllipticRgn(corners[0].x, corners[0].y, corners[1].x, corners[1].y), RGN_AND);
+}
+
+void TChartCanvas3D::ClipToPolygon(const TPoint* points, int count, bool inverted) {
+    if (count <= 0) return;
+    std::vector<POINT> p(points, points + count);
+    LPtoDP(Handle(), p.data(), count);
+    SaveClipAndCombine(CreatePolygonRgn(p.data(), count, ALTERNATE), inverted ? RGN_DIFF : RGN_AND);
+}
+
 void TChartCanvas3D::RemoveClip() {
-    Handle();
-    SelectClipRgn(dc_, hasSavedClip_ ? savedClip_ : nullptr);
-    hasSavedClip_ = false;
+    SelectClipRgn(Handle(), Saved().held ? Saved().region : nullptr);
+    Saved().held = false;
 }

@@ -4,6 +4,8 @@
 
 #include "ui/Bitmap.h"
 #include "ui/Exceptions.h"
+#include "ui/Filer.h"
+#include "ui/Reader.h"
 #include "ui/Picture.h"
 
 #include "platform/Input.h"
@@ -140,6 +142,12 @@ void TCustomChartPanel::AssignTo(TPersistent* destination) const {
         return;
     }
     TCustomPanelNoCaption::AssignTo(destination);
+}
+
+void TCustomChartPanel::DefineProperties(TFiler& filer) {
+    TCustomPanelNoCaption::DefineProperties(filer);
+    filer.DefineProperty(
+        "BorderStyle", [this](TReader& r) { border_.SetVisible(r.ReadIdent() == "bsSingle"); }, nullptr, false);
 }
 
 void TCustomChartPanel::Loaded() {

@@ -74,6 +74,8 @@ public:
     // To a picture or a graphic: the chart drawn into a bitmap of the panel's size.
     void AssignTo(TPersistent* destination) const override;
     void Loaded() override;
+    // Older data's "BorderStyle" is read into the border, never written.
+    void DefineProperties(TFiler& filer) override;
 
     // ---- frame and margins ----
     TChartHiddenPen& Border() { return border_; }

@@ -1,5 +1,11 @@
 #include "chart/ChartShadow.h"
 
+#include "chart/ChartBlend.h"
+#include "chart/ChartCanvas.h"
+#include "chart/ChartGeometry.h"
+
+#include "ui/Rounding.h"
+
 namespace {
 
 template <class T>
@@ -50,4 +56,116 @@ void TChartShadow::SetTransparency(int v) {
 }
 void TChartShadow::SetVisible(bool v) {
     if (Store(visible_, v)) Changed();
+}
+
+TChartShadow::TChartShadow(TChangeEvent onChange) : OnChange(std::move(onChange)) {}
+
+TChartShadow::~TChartShadow() = default;
+
+bool TChartShadow::Prepare(TCanvas3D& canvas, const TRect& rect, int z) {
+    if (color_ == clNone || (horizSize_ == 0 && vertSize_ == 0)) return false;
+    canvas.Brush().SetImage(nullptr);
+    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+    canvas.Brush().SetColor(color_);
+    canvas.Pen().SetStyle(TPenStyle::psClear);
+    if (transparency_ > 0) {
+        const TRect moved{rect.Left + horizSize_, rect.Top + vertSize_, rect.Right + horizSize_,
+                          rect.Bottom + vertSize_};
+        blend_ = canvas.StartTransparency(canvas.ProjectedBounds(moved, z), transparency_);
+    }
+    return true;
+}
+
+void TChartShadow::Finish(TCanvas3D& canvas) {
+    if (blend_) canvas.FinishTransparency(std::move(blend_));
+}
+
+void TChartShadow::DrawRect(TCanvas3D& canvas, const TRect& rect, int roundSize, int z) {
+    if (!Prepare(canvas, rect, z)) return;
+    const TPenStyle style = canvas.Pen().Style();
+    const TColor colour = canvas.Pen().Color();
+    // The smooth shadow, blurred into the buffer, fades here in bands instead.
+    if (!smooth_ || Spread() == 0 || canvas.SupportsRotation3D() || roundSize >= 1)
+        DrawSolidRect(canvas, rect, roundSize, z);
+    else
+        DrawFadedRect(canvas, rect, z);
+    canvas.Pen().SetStyle(style);
+    canvas.Pen().SetColor(colour);
+    Finish(canvas);
+}
+
+void TChartShadow::DrawSolidRect(TCanvas3D& canvas, const TRect& r, int roundSize, int z) {
+    const int h = horizSize_, v = vertSize_;
+    if (roundSize > 0) {
+        canvas.RoundRect(r.Left + h, r.Top + v, r.Right + h, r.Bottom + v, roundSize, roundSize);
+        return;
+    }
+    if (canvas.RotationDisabled() == 0) {
+        const TPoint bottom[4] = {{r.Left + h, r.Bottom}, {r.Right + h, r.Bottom}, {r.Right + h, r.Bottom + v},
+                                  {r.Left + h, r.Bottom + v}};
+        const TPoint side[4] = {{r.Right, r.Top + v}, {r.Right + h, r.Top + v}, {r.Right + h, r.Bottom + v},
+                                {r.Right, r.Bottom + v}};
+        canvas.PolygonAtDepth(bottom, 4, z);
+        canvas.PolygonAtDepth(side, 4, z);
+        return;
+    }
+    if (v > 0)
+        canvas.Rectangle(r.Left + h, r.Bottom, r.Right + h, r.Bottom + 1 + v);
+    else if (v < 0)
+        canvas.Rectangle(r.Left + h, r.Top + 1, r.Right + h, r.Top + v);
+    if (h > 0)
+        canvas.Rectangle(r.Right, r.Top + v, r.Right + 1 + h, r.Bottom + v + 1);
+    else if (h < 0)
+        canvas.Rectangle(r.Left + 1, r.Top + v, r.Left + h, r.Bottom + v + 1);
+}
+
+void TChartShadow::DrawFadedRect(TCanvas3D& canvas, const TRect& r, int z) {
+    const int h = horizSize_, v = vertSize_;
+    const bool flat = canvas.RotationDisabled() != 0;
+    const std::uint32_t rgb = ColorToRGB(color_);
+    const int level = 255 - static_cast<int>(((rgb & 0xFF) + ((rgb >> 8) & 0xFF) + ((rgb >> 16) & 0xFF)) / 3);
+    canvas.Pen().SetStyle(TPenStyle::psSolid);
+    if (v != 0) {
+        TColor c = color_;
+        const int step = static_cast<int>(Round(static_cast<double>(level) / v));
+        for (int i = 1; i <= v; ++i) {
+            canvas.Pen().SetColor(c);
+            const int y = r.Bottom + i - 1;
+            if (flat)
+                canvas.HorizontalLine(r.Left + h, r.Right + h + i - v - 1, y);
+            else
+                canvas.HorizontalLine3D(r.Left + h, r.Right + h + i - v - 1, y, z);
+            c = LighterColor(c, step);
+        }
+    }
+    if (h != 0) {
+        TColor c = color_;
+        const int step = static_cast<int>(Round(static_cast<double>(level) / h));
+        for (int i = 1; i <= h; ++i) {
+            canvas.Pen().SetColor(c);
+            const int x = r.Right + i - 1;
+            if (flat)
+                canvas.VerticalLine(x, r.Top + v, r.Bottom + v + i - h - 1);
+            else
+                canvas.VerticalLine3D(x, r.Top + v, r.Bottom + v + i - h - 1, z);
+            canvas.SetPixel(r.Right + i - 2, r.Bottom + v + i - h - 2, c);
+            c = LighterColor(c, step);
+        }
+    }
+}
+
+void TChartShadow::DrawEllipse(TCanvas3D& canvas, const TRect& rect, int z) {
+    if (!Prepare(canvas, rect, z)) return;
+    const TRect moved = canvas.ProjectRect(
+        TRect{rect.Left + horizSize_, rect.Top + vertSize_, rect.Right + horizSize_, rect.Bottom + vertSize_}, z);
+    canvas.Ellipse(moved);
+    Finish(canvas);
+}
+
+void TChartShadow::DrawPolygon(TCanvas3D& canvas, const TPoint* points, int count) {
+    std::vector<TPoint> moved;
+    for (int i = 0; i < count; ++i) moved.push_back({points[i].X + horizSize_, points[i].Y + vertSize_});
+    if (!Prepare(canvas, PointsBounds(moved.data(), count - 1), 0)) return;
+    canvas.Polygon(moved.data(), count);
+    Finish(canvas);
 }

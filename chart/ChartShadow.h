@@ -7,10 +7,17 @@
 
 #include <algorithm>
 #include <cstdlib>
+#include <memory>
+
+class TCanvas3D;
+class TChartBlend;
 
 class TChartShadow {
 public:
-    explicit TChartShadow(TChangeEvent onChange = nullptr) : OnChange(std::move(onChange)) {}
+    explicit TChartShadow(TChangeEvent onChange = nullptr);
+    ~TChartShadow();
+    TChartShadow(const TChartShadow&) = delete;
+    TChartShadow& operator=(const TChartShadow&) = delete;
     // The owner's own defaults, without a change notification.
     void SetDefaults(TColor color, int size);
     // All but Clip and the defaults.
@@ -46,9 +53,24 @@ public:
     bool SizeStored() const { return horizSize_ != defaultSize_ || vertSize_ != defaultSize_; }
     bool VisibleStored() const { return visible_ != defaultVisible_; }
 
+    // Shadow of a rectangle (rounded when roundSize > 0) at depth z: solid,
+    // or fading towards white when smooth.
+    void DrawRect(TCanvas3D& canvas, const TRect& rect, int roundSize, int z);
+    void Draw(TCanvas3D& canvas, const TRect& rect) { DrawRect(canvas, rect, 0, 0); }
+    void DrawEllipse(TCanvas3D& canvas, const TRect& rect, int z);
+    void DrawPolygon(TCanvas3D& canvas, const TPoint* points, int count);
+
     TChangeEvent OnChange;
 
 private:
+    // The canvas tools for a solid shadow and the blend when transparent;
+    // false when nothing would show.
+    bool Prepare(TCanvas3D& canvas, const TRect& rect, int z);
+    void Finish(TCanvas3D& canvas);
+    void DrawSolidRect(TCanvas3D& canvas, const TRect& rect, int roundSize, int z);
+    void DrawFadedRect(TCanvas3D& canvas, const TRect& rect, int z);
+    std::unique_ptr<TChartBlend> blend_;
+
     void Changed() {
         if (OnChange) OnChange();
     }

@@ -11,29 +11,33 @@ void TChartZoom::Assign(const TChartZoom& source) {
     Allow = source.Allow;
     Animated = source.Animated;
     AnimatedSteps = source.AnimatedSteps;
+    SetBrush(source.brush_.get());
     Direction = source.Direction;
     KeyShift = source.KeyShift;
     MouseButton = source.MouseButton;
-    if (source.pen_) Pen().Assign(*source.pen_);
-    if (source.brush_)
-        Brush().Assign(*source.brush_);
-    else
-        brush_.reset();
+    SetPen(source.pen_.get());
 }
 
-TChartPen& TChartZoom::Pen() {
-    if (!pen_) {
-        pen_ = std::make_unique<TChartPen>();
-        pen_->SetColor(clWhite);
-    }
+TChartZoomPen& TChartZoom::Pen() {
+    if (!pen_) pen_ = std::make_unique<TChartZoomPen>();
     return *pen_;
 }
 
-TChartBrush& TChartZoom::Brush() {
-    if (!brush_) {
-        brush_ = std::make_unique<TChartBrush>();
-        brush_->SetColor(clWhite);
-        brush_->SetStyle(TBrushStyle::bsClear);
-    }
+TChartZoomBrush& TChartZoom::Brush() {
+    if (!brush_) brush_ = std::make_unique<TChartZoomBrush>();
     return *brush_;
+}
+
+void TChartZoom::SetPen(const TChartPen* pen) {
+    if (!pen)
+        pen_.reset();
+    else
+        Pen().Assign(static_cast<const TPersistent*>(pen));
+}
+
+void TChartZoom::SetBrush(const TChartBrush* brush) {
+    if (!brush)
+        brush_.reset();
+    else
+        Brush().Assign(static_cast<const TPersistent*>(brush));
 }

@@ -2,6 +2,7 @@
 // The mouse input a chart reacts to, and the state of a zoom or scroll drag.
 
 #include "chart/ChartPen.h"
+
 #include "ui/Messages.h"
 
 #include <memory>
@@ -25,6 +26,26 @@ public:
     int EndY = 0;
 };
 
+// The zoom rectangle's outline: white unless told otherwise.
+class TChartZoomPen : public TChartPen {
+public:
+    TChartZoomPen() {
+        Quietly([this] { SetColor(clWhite); });
+    }
+    bool ColorStored() const { return Color() != clWhite; }
+};
+
+// The zoom rectangle's fill: white and clear by default.
+class TChartZoomBrush : public TChartBrush {
+public:
+    TChartZoomBrush() {
+        auto keep = std::move(OnChange);
+        SetColor(clWhite);
+        SetStyle(TBrushStyle::bsClear);
+        OnChange = std::move(keep);
+    }
+};
+
 class TChartZoom : public TZoomPanning {
 public:
     TChartZoom() = default;
@@ -32,11 +53,13 @@ public:
     TChartZoom& operator=(const TChartZoom&) = delete;
     // Copies all but MinimumPixels and UpLeftZooms.
     void Assign(const TChartZoom& source);
-    // The zoom rectangle's outline and fill, made on first use (a white pen;
-    // a white clear brush); a rectangle without a brush is not filled.
-    TChartPen& Pen();
-    TChartBrush& Brush();
+    // Made when first asked for; nullptr drops them, anything else is copied.
+    TChartZoomPen& Pen();
+    TChartZoomBrush& Brush();
+    bool HasPen() const { return pen_ != nullptr; }
     bool HasBrush() const { return brush_ != nullptr; }
+    void SetPen(const TChartPen* pen);
+    void SetBrush(const TChartBrush* brush);
     void FreeBrush() { brush_.reset(); }
     bool Allow = true;
     bool Animated = false;
@@ -48,6 +71,6 @@ public:
     bool UpLeftZooms = false;
 
 private:
-    std::unique_ptr<TChartPen> pen_;
-    std::unique_ptr<TChartBrush> brush_;
+    std::unique_ptr<TChartZoomPen> pen_;
+    std::unique_ptr<TChartZoomBrush> brush_;
 };

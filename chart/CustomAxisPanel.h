@@ -4,7 +4,7 @@
 // the axis-label events.
 
 #include "chart/ChartAxis.h"
-#include "chart/ChartPanel.h"
+#include "chart/ChartPanelExtended.h"
 #include "chart/ChartTypes.h"
 #include "chart/ColorPalette.h"
 #include "ui/Messages.h"
@@ -96,7 +96,7 @@ private:
     bool scaleLastPage_ = true;
 };
 
-class TCustomAxisPanel : public TCustomChartPanel {
+class TCustomAxisPanel : public TCustomChartPanelExtended {
 public:
     explicit TCustomAxisPanel(TComponent* owner = nullptr);
     ~TCustomAxisPanel() override;
@@ -220,7 +220,6 @@ protected:
     void Dispatch(TMessage& message) override;
 
     // The parts the chart component supplies.
-    virtual void DrawPanelBackground(const TRect& rect) = 0;
     virtual void DrawTitlesPass(bool beforeSeries) = 0;
     virtual void ComputePlotRect3D() = 0;
     virtual void DrawAllWalls() = 0;

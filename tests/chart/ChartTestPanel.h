@@ -64,6 +64,23 @@ public:
         for (std::size_t i = 1; i < points.size(); ++i)
             segments.push_back({points[i - 1].X, points[i - 1].Y, points[i].X, points[i].Y, Pen().Color(), Pen().Width()});
     }
+    void Ellipse(int, int, int, int) override {}
+    void Arc(int, int, int, int, int, int, int, int) override {}
+    void Pie(int, int, int, int, int, int, int, int) override {}
+    void Draw(int, int, TGraphic*) override {}
+    void StretchDraw(const TRect&, TGraphic*) override {}
+    TColor GetPixel(int, int) override { return clWhite; }
+    void SetPixel(int, int, TColor) override {}
+    TColor QueryBackColor() override { return backColor; }
+    void AssignBackColor(TColor c) override { backColor = c; }
+    int QueryBackMode() override { return backMode; }
+    void AssignBackMode(int mode) override { backMode = mode; }
+    void FillGradient(const TRect& r, TColor, TColor, TGradientDirection, int, int, int) override { fills.push_back(r); }
+    void ClipToRoundRect(const TRect& r, int) override { clips.push_back(r); }
+    void ClipToEllipse(const TRect& r, bool) override { clips.push_back(r); }
+    void ClipToPolygon(const TPoint*, int, bool) override { clips.push_back(TRect{}); }
+    TColor backColor = clWhite;
+    int backMode = TRANSPARENT_MODE;
     int TextWidth(const std::string& text) override { return 7 * static_cast<int>(text.size()); }
     int TextHeight(const std::string&) override { return 13; }
 

@@ -1,0 +1,91 @@
+#include "chart/ChartFont.h"
+
+#include "chart/ChartConst.h"
+
+#include "ui/NumberConversion.h"
+#include "ui/Picture.h"
+
+TChartFontDefaults& DefaultChartFont() {
+    static TChartFontDefaults defaults{ChartConst::DefaultFontName, StrToIntDef(ChartConst::DefaultFontSize, 8)};
+    return defaults;
+}
+
+TChartFont::TChartFont(TChangeEvent onChange) : onChange_(std::move(onChange)) {
+    SetColor(clBlack);
+    SetCharset(1);
+    SetName(DefaultChartFont().Name);
+    if (Size() != DefaultChartFont().Size) SetSize(DefaultChartFont().Size);
+    OnChange = ChangeCallback(onChange_);
+}
+
+TChartFont::~TChartFont() = default;
+
+bool TChartFont::HeightStored() const { return Size() != DefaultChartFont().Size; }
+bool TChartFont::NameStored() const { return Name() != DefaultChartFont().Name; }
+
+void TChartFont::Assign(const TPersistent* source) {
+    if (auto* font = dynamic_cast<const TChartFont*>(source)) {
+        SetGradient(font->gradient_.get());
+        interCharSize_ = font->interCharSize_;
+        SetOutLine(font->outLine_.get());
+        SetShadow(font->shadow_.get());
+        SetPicture(font->picture_.get());
+    }
+    TFont::Assign(source);
+}
+
+void TChartFont::SetInterCharSize(int value) {
+    if (interCharSize_ == value) return;
+    interCharSize_ = value;
+    Changed();
+}
+
+TChartHiddenPen& TChartFont::OutLine() {
+    if (!outLine_) outLine_ = std::make_unique<TChartHiddenPen>(onChange_);
+    return *outLine_;
+}
+
+void TChartFont::SetOutLine(const TChartPen* pen) {
+    if (!pen)
+        outLine_.reset();
+    else
+        OutLine().Assign(static_cast<const TPersistent*>(pen));
+}
+
+TChartFontGradient& TChartFont::Gradient() {
+    if (!gradient_) gradient_ = std::make_unique<TChartFontGradient>([this] { Changed(); });
+    return *gradient_;
+}
+
+void TChartFont::SetGradient(const TChartFontGradient* gradient) {
+    if (!gradient)
+        gradient_.reset();
+    else
+        Gradient().Assign(*gradient);
+}
+
+TPicture& TChartFont::Picture() {
+    if (!picture_) picture_ = std::make_unique<TPicture>();
+    return *picture_;
+}
+
+bool TChartFont::HasPicture() const { return picture_ && picture_->Graphic(); }
+
+void TChartFont::SetPicture(const TPicture* picture) {
+    if (!picture)
+        picture_.reset();
+    else
+        Picture().Assign(picture);
+}
+
+TChartShadow& TChartFont::Shadow() {
+    if (!shadow_) shadow_ = std::make_unique<TChartShadow>(onChange_);
+    return *shadow_;
+}
+
+void TChartFont::SetShadow(const TChartShadow* shadow) {
+    if (!shadow)
+        shadow_.reset();
+    else
+        Shadow().Assign(*shadow);
+}
