@@ -31,9 +31,6 @@ using namespace platform;
 
 namespace {
 
-// System colours too, as the system shows them.
-COLORREF ToColorRef(TColor c) { return static_cast<COLORREF>(ColorToRGB(c)); }
-
 int SystemPenStyle(TPenStyle style) { return static_cast<int>(style); }
 
 // The system's mix mode (R2_ code) of each pen mode, in the modes' order.
@@ -161,7 +158,7 @@ void TChartCanvas3D::RealizePen() {
     if (!penDirty_ && pen_) return;
     Handle();
     const TChartPen& p = Pen();
-    const COLORREF color = ToColorRef(p.Color());
+    const COLORREF color = ColorToRGB(p.Color());
     HPEN made;
     if (p.SmallDots() && p.Style() != TPenStyle::psClear) {
         LOGBRUSH brush{};
