@@ -109,7 +109,7 @@ void TChartCustomAxes::ApplyLinkedRange(TChartAxis* master) {
 
 // ---- life ----
 
-TCustomAxisPanel::TCustomAxisPanel(TComponent* owner) : TCustomChartPanel(owner) {
+TCustomAxisPanel::TCustomAxisPanel(TComponent* owner) : TCustomChartPanelExtended(owner) {
     auto make = [this](bool depth) -> TChartAxis* {
         if (depth)
             standardAxes_.push_back(std::make_unique<TChartDepthAxis>(this));
@@ -340,7 +340,7 @@ bool TCustomAxisPanel::IsPlaneReversed(int z) {
 // ---- tools ----
 
 void TCustomAxisPanel::Dispatch(TMessage& message) {
-    TCustomChartPanel::Dispatch(message);
+    TCustomChartPanelExtended::Dispatch(message);
     if (message.Msg == CM_MOUSELEAVE) AnnounceToolEvent(cteMouseLeave);
 }
 
