@@ -1,0 +1,133 @@
+// Framed text boxes: what a box draws for its settings (a recording canvas)
+// and how it looks on pixels.
+
+#include "ChartTestPanel.h"
+
+#include "chart/ChartCanvas3D.h"
+#include "chart/ChartShape.h"
+
+#include "ui/Bitmap.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class TBoxPanel : public TCustomChartPanelExtended {
+public:
+    using TCustomChartPanelExtended::TCustomChartPanelExtended;
+    int repaints = 0;
+    void Invalidate() override {
+        ++repaints;
+        TCustomChartPanelExtended::Invalidate();
+    }
+};
+
+}  // namespace
+
+TEST(ChartShape, WhatABoxDrawsForItsSettings) {
+    const struct {
+        const char* what;
+        void (*set)(TChartShape&);
+        int rectangles;  // outline and shadow bands as the recording canvas sees them
+        int polygons;
+    } cases[] = {
+        {"plain box: the outline", [](TChartShape&) {}, 1, 0},
+        {"transparent: nothing at all", [](TChartShape& s) { s.SetTransparent(true); }, 0, 0},
+        {"no brush: no shadow", [](TChartShape& s) {
+             s.Shadow().SetSmooth(false);
+             s.Brush().SetStyle(TBrushStyle::bsClear);
+         }, 1, 0},
+        {"solid shadow: two bands then the box", [](TChartShape& s) { s.Shadow().SetSmooth(false); }, 3, 0},
+        {"shadow dropped", [](TChartShape& s) { s.SetShadow(nullptr); }, 1, 0},
+    };
+    for (const auto& c : cases) {
+        ChartTestPanel panel;
+        TChartShape shape(&panel);
+        shape.SetShadow(nullptr);
+        if (std::string(c.what).find("shadow") != std::string::npos && std::string(c.what) != "shadow dropped") {
+            shape.Shadow().SetDefaults(clBlack, 3);
+        }
+        c.set(shape);
+        shape.ShapeRect = TRect{10, 10, 60, 30};
+        panel.canvas.SuspendRotation();  // titles and legends are drawn flat
+        shape.DrawShape();
+        panel.canvas.ResumeRotation();
+        EXPECT_EQ(static_cast<int>(panel.canvas.rectangles.size()), c.rectangles) << c.what;
+    }
+}
+
+TEST(ChartShape, SizesCountBothEdges) {
+    TChartShape shape;
+    shape.ShapeRect = TRect{10, 10, 20, 20};
+    EXPECT_EQ(shape.ShapeWidth(), 11);
+    EXPECT_EQ(shape.ShapeHeight(), 11);
+    shape.SetShapeHeight(5);
+    EXPECT_EQ(shape.ShapeRect.Bottom, 14);
+    EXPECT_EQ(shape.Shadow().HorizSize(), 3);  // a box casts a black shadow of 3 by default
+    EXPECT_EQ(shape.Shadow().Color(), clBlack);
+    EXPECT_FALSE(shape.Shadow().SizeStored());
+}
+
+TEST(ChartShape, ARotatedBoxIsAPolygonWithoutBevel) {
+    const std::vector<TPoint> corners = RotatedCorners(TRect{0, 0, 20, 10}, 90);
+    // turned a quarter counter-clockwise about (10, 5)
+    EXPECT_EQ(corners[0], (TPoint{5, 15}));
+    EXPECT_EQ(corners[1], (TPoint{5, -5}));
+    EXPECT_EQ(corners[2], (TPoint{15, -5}));
+    EXPECT_EQ(corners[3], (TPoint{15, 15}));
+}
+
+TEST(ChartShape, SettersRepaintOnlyOnChange) {
+    TBoxPanel panel;
+    TChartShape shape(&panel);
+    panel.repaints = 0;
+    shape.SetColor(clWhite);
+    shape.SetRoundSize(16);
+    shape.SetVisible(true);
+    EXPECT_EQ(panel.repaints, 0);
+    shape.SetColor(clRed);
+    shape.SetRoundSize(4);
+    shape.Pen().SetWidth(3);
+    shape.Font().SetSize(14);
+    EXPECT_EQ(panel.repaints, 4);
+    TChartShape copy;
+    copy.Assign(shape);
+    EXPECT_EQ(copy.Color(), clRed);
+    EXPECT_EQ(copy.RoundSize(), 4);
+    EXPECT_EQ(copy.Pen().Width(), 3);
+    EXPECT_EQ(copy.Font().Size(), 14);
+}
+
+TEST(ChartShape, BoxesOnPixels) {
+    TBoxPanel panel;
+    panel.SetBounds(0, 0, 120, 80);
+    TBitmap bitmap(120, 80);
+    bitmap.Canvas()->Brush()->SetColor(clWhite);
+    bitmap.Canvas()->FillRect(TRect{0, 0, 120, 80});
+    auto* gdi = dynamic_cast<TChartCanvas3D*>(panel.Canvas());
+    gdi->SetBuffered(false);
+    gdi->PrepareDrawing(bitmap.Canvas(), nullptr, clWhite, false, TRect{0, 0, 120, 80});
+    TChartShape box(&panel);
+    box.Shadow().SetSmooth(false);
+    box.SetColor(clYellow);
+    box.Pen().SetColor(clBlue);
+    box.ShapeRect = TRect{10, 10, 50, 30};
+    gdi->SuspendRotation();
+    box.DrawShape();
+    TChartShape half(&panel);
+    half.SetShadow(nullptr);
+    half.SetColor(clBlack);
+    half.SetTransparency(50);
+    half.ShapeRect = TRect{70, 10, 110, 30};
+    half.DrawShape();
+    gdi->ResumeRotation();
+    TCanvas& c = *bitmap.Canvas();
+    EXPECT_EQ(c.Pixels(30, 20), clYellow);
+    EXPECT_EQ(c.Pixels(10, 20), clBlue);       // the outline
+    EXPECT_EQ(c.Pixels(51, 20), clBlack);      // the shadow beside it
+    EXPECT_EQ(c.Pixels(30, 31), clBlack);      // and below it
+    EXPECT_EQ(c.Pixels(55, 20), clWhite);
+    const TColor mixed = c.Pixels(90, 20);    // black over white, half transparent
+    EXPECT_GE(mixed & 0xFF, 0x70u);
+    EXPECT_LE(mixed & 0xFF, 0x90u);
+}
