@@ -1,5 +1,7 @@
 #include "chart/ChartGeometry.h"
 
+#include "ui/Bitmap.h"
+
 #include <algorithm>
 #include <utility>
 
@@ -82,4 +84,9 @@ TColor DarkerColor(TColor color, int amount) {
 TColor LighterColor(TColor color, int amount) {
     auto lighter = [amount](int channel) { return std::min(channel + amount, 255); };
     return MakeColor(lighter(color & 0xFF), lighter((color >> 8) & 0xFF), lighter((color >> 16) & 0xFF));
+}
+
+void SetBitmapSize(TBitmap& bitmap, int width, int height) {
+    bitmap.SetWidth(width);
+    bitmap.SetHeight(height);
 }

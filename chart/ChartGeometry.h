@@ -22,6 +22,9 @@ TRect PointsBounds(const TPoint* points, int high);
 TRect PolygonRect(const TPoint* points, int count);
 bool IsBackFace(TPoint p0, TPoint p1, TPoint p2);
 bool IsBackFace(const TPoint (&points)[3]);
+class TBitmap;
+// The width first, then the height.
+void SetBitmapSize(TBitmap& bitmap, int width, int height);
 void ExchangeIntegers(int& a, int& b);
 void ExchangeDoubles(double& a, double& b);
 

@@ -229,3 +229,30 @@ TEST(BitmapResampling, SizesAndLimits) {
     StretchFiltered(tiny, dest);  // one pixel wide: nothing happens
     EXPECT_EQ(dest.Canvas()->Pixels(3, 3), clRed);
 }
+
+TEST(ChartFont, StoredAgainstItsOwnersDefaults) {
+    TChartFont font;
+    EXPECT_EQ(font.Name(), "Arial");
+    EXPECT_EQ(font.Size(), 8);
+    EXPECT_FALSE(font.NameStored());
+    EXPECT_FALSE(font.HeightStored());
+    font.ColorDefault = clBlue;  // a title's own default
+    font.SetColor(clBlue);
+    EXPECT_FALSE(font.ColorStored());
+    font.SetColor(clBlack);
+    EXPECT_TRUE(font.ColorStored());
+
+    int changes = 0;
+    TChartFont watched([&] { ++changes; });
+    watched.SetInterCharSize(0);
+    EXPECT_EQ(changes, 0);
+    watched.SetInterCharSize(2);
+    watched.Shadow().SetHorizSize(4);
+    EXPECT_EQ(changes, 2);
+    TChartFont copy;
+    copy.Assign(watched);
+    EXPECT_EQ(copy.InterCharSize(), 2);
+    EXPECT_EQ(copy.Shadow().HorizSize(), 4);
+    watched.SetShadow(nullptr);
+    EXPECT_FALSE(watched.HasShadow());
+}

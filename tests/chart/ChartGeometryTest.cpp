@@ -1,5 +1,7 @@
 #include "chart/ChartGeometry.h"
 
+#include "ui/Bitmap.h"
+
 #include <gtest/gtest.h>
 
 TEST(ChartGeometry, RectangleRoutines) {
@@ -50,4 +52,13 @@ TEST(ChartGeometry, ColourRoutines) {
     double c = 1.5, d = 2.5;
     ExchangeDoubles(c, d);
     EXPECT_EQ(c, 2.5);
+}
+
+TEST(ChartGeometry, BitmapSizeKeepsThePixelsThatStillFit) {
+    TBitmap bitmap(4, 4);
+    bitmap.Canvas()->SetPixel(1, 1, clRed);
+    SetBitmapSize(bitmap, 10, 3);
+    EXPECT_EQ(bitmap.Width(), 10);
+    EXPECT_EQ(bitmap.Height(), 3);
+    EXPECT_EQ(bitmap.Canvas()->Pixels(1, 1), clRed);
 }
