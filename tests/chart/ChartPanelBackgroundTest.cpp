@@ -114,7 +114,9 @@ TEST(ChartPanelBackground, BackImageModes) {
         auto b = Picture(panel);
         const TColor p = At(*b, c.inside.X, c.inside.Y);
         EXPECT_TRUE(p == clRed || p == clBlue) << c.mode;
-        if (c.outside.X >= 0) EXPECT_EQ(At(*b, c.outside.X, c.outside.Y), clWhite) << c.mode;
+        if (c.outside.X >= 0) {
+            EXPECT_EQ(At(*b, c.outside.X, c.outside.Y), clWhite) << c.mode;
+        }
     }
     TBackgroundPanel plain;
     EXPECT_EQ(plain.BackImageMode(), pbmStretch);  // asking made an empty one
