@@ -98,6 +98,12 @@ void TSpeedButton::SetSpacing(int value) {
     Invalidate();
 }
 
+void TSpeedButton::SetState(TButtonState state) {
+    if (state == state_) return;
+    state_ = state;
+    Invalidate();
+}
+
 void TSpeedButton::UpdateExclusive() {
     if (groupIndex_ == 0 || !Parent()) return;
     TWinControl* parent = Parent();

@@ -46,6 +46,9 @@ public:
     void Dispatch(TMessage& message) override;
 
 protected:
+    // For descendants that hold the button pressed themselves (a drop-down
+    // button while its menu shows).
+    void SetState(TButtonState state);
     void Paint() override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
