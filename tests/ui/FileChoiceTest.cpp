@@ -82,7 +82,9 @@ TEST(FileChoice, WhatTheTypedNameLeadsTo) {
     for (const auto& c : cases) {
         TFileChoice choice = ResolveFileChoice(folder, c.typed, c.ext, c.options, c.saving);
         EXPECT_EQ(choice.Kind, c.kind) << "'" << c.typed << "' saving " << c.saving;
-        if (!c.path.empty()) EXPECT_EQ(choice.Path, c.path) << c.typed;
+        if (!c.path.empty()) {
+            EXPECT_EQ(choice.Path, c.path) << c.typed;
+        }
         EXPECT_NE(choice.Message.find(c.message), std::string::npos) << c.typed << ": " << choice.Message;
     }
     // An absolute name ignores the folder shown.

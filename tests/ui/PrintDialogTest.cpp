@@ -21,8 +21,11 @@ TEST(PageRange, WithinTheLimitsAndInOrder) {
     };
     for (const auto& c : cases) {
         std::string error = PageRangeError(c.from, c.to, c.min, c.max);
-        if (*c.error == 0) EXPECT_EQ(error, "") << c.from << "-" << c.to;
-        else EXPECT_NE(error.find(c.error), std::string::npos) << c.from << "-" << c.to << ": " << error;
+        if (*c.error == 0) {
+            EXPECT_EQ(error, "") << c.from << "-" << c.to;
+        } else {
+            EXPECT_NE(error.find(c.error), std::string::npos) << c.from << "-" << c.to << ": " << error;
+        }
     }
 }
 

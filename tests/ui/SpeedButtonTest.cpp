@@ -150,7 +150,9 @@ TEST_F(SpeedButtons, TheGlyphFrameFollowsTheState) {
         int x0 = 2 + 9 + (c.down ? 1 : 0), y0 = 2 + 9 + (c.down ? 1 : 0);
         EXPECT_EQ(Pixel(button, x0 + 4, y0 + 3), Rgb(c.expected));
         // The bottom-left colour is left out.
-        if (c.enabled) EXPECT_NE(Pixel(button, x0, y0 + 7), Rgb(clFuchsia));
+        if (c.enabled) {
+            EXPECT_NE(Pixel(button, x0, y0 + 7), Rgb(clFuchsia));
+        }
         delete button;
     }
 }
