@@ -154,13 +154,13 @@ bool TChartCanvas3D::TextOutWithEffects(int x, int y, const std::string& text) {
         TextOutA(dc, x, y, text.c_str(), static_cast<int>(text.size()));
         EndPath(dc);
     };
+    textPath();
     // The path as the clip region, over what was clipped before.
     auto clipToPath = [&] {
         HRGN none = CreateRectRgn(0, 0, 0, 0);
         SaveClipAndCombine(none, RGN_OR);
         SelectClipPath(dc, RGN_AND);
     };
-    textPath();
     if (gradient) {
         TChartFontGradient& g = f->Gradient();
         if (g.Outline()) {

@@ -256,3 +256,34 @@ TEST(ChartFont, StoredAgainstItsOwnersDefaults) {
     watched.SetShadow(nullptr);
     EXPECT_FALSE(watched.HasShadow());
 }
+
+TEST(ChartCanvasText, OutlinedAndGradientLettersShow) {
+    // Both work on the letters' path: filled and stroked, or the gradient
+    // drawn with the path as the clip.
+    const struct {
+        const char* what;
+        void (*set)(TChartFont&);
+    } cases[] = {
+        {"outline", [](TChartFont& f) {
+             f.OutLine().Show();
+             f.OutLine().SetColor(clBlue);
+         }},
+        {"gradient", [](TChartFont& f) {
+             f.Gradient().SetVisible(true);
+             f.Gradient().SetStartColor(clBlue);
+             f.Gradient().SetEndColor(clBlue);
+         }},
+    };
+    for (const auto& c : cases) {
+        Surface s(120, 50);
+        s.canvas.SetDefaultTools();
+        TChartFont font;
+        font.SetSize(24);
+        font.SetColor(clBlue);
+        c.set(font);
+        s.canvas.SelectChartFont(font);
+        s.canvas.TextOut(10, 5, "H");
+        const auto [left, right] = s.Columns(clBlue);
+        EXPECT_LT(left, right) << c.what;
+    }
+}
