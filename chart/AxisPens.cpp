@@ -38,6 +38,7 @@ void TAxisGridPen::SetCentered(bool value) {
 }
 
 void TChartAxisTitle::Assign(const TChartAxisTitle& source) {
+    font_.Assign(&source.font_);
     angle_ = source.angle_;
     caption_ = source.caption_;
     visible_ = source.visible_;

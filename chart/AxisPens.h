@@ -1,6 +1,7 @@
 #pragma once
 // The pens an axis draws with, and its title.
 
+#include "chart/ChartFont.h"
 #include "chart/ChartPen.h"
 #include "chart/ChartTypes.h"
 #include "ui/Persistent.h"
@@ -59,7 +60,8 @@ private:
 class TChartAxisTitle : public TPersistent, public TAxisLabelBox {
     DECLARE_CLASS_INFO
 public:
-    explicit TChartAxisTitle(TChangeEvent onChange = nullptr) : onChange_(std::move(onChange)) {}
+    explicit TChartAxisTitle(TChangeEvent onChange = nullptr) : onChange_(std::move(onChange)), font_(onChange_) {}
+    TChartFont& Font() { return font_; }
     void Assign(const TChartAxisTitle& source);
     void Assign(const TPersistent* source) override;
     const std::string& Caption() const { return caption_; }
@@ -82,6 +84,7 @@ private:
         if (onChange_) onChange_();
     }
     TChangeEvent onChange_;
+    TChartFont font_;
     std::string caption_;
     int angle_ = 0;
     int defaultAngle_ = 0;

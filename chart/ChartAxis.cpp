@@ -20,13 +20,14 @@ TAxisItem& TAxisItems::AddText(double value, const std::string& text) {
 }
 
 TAxisItem& TAxisItems::Record(double value, const std::string& text) {
-    items_.emplace_back(value, text);
-    return items_.back();
+    items_.push_back(std::make_unique<TAxisItem>(value, text));
+    return *items_.back();
 }
 
 void TAxisItems::CopyFrom(const TAxisItems& other) {
+    font_.Assign(&other.font_);
     items_.clear();
-    for (const TAxisItem& item : other.items_) AddText(item.Value, item.Text);
+    for (const auto& item : other.items_) AddText(item->Value, item->Text);
     automatic_ = other.automatic_;
 }
 

@@ -9,7 +9,7 @@
 #include "ui/Persistent.h"
 
 #include <functional>
-
+#include <memory>
 #include <string>
 #include <vector>
 
@@ -43,6 +43,7 @@ struct TAxisItem : TAxisLabelBox {
     double Value = 0;
     std::string Text;
     bool Visible = true;
+    TChartFont Font;
 };
 
 class TAxisItems {
@@ -55,12 +56,15 @@ public:
     void CopyFrom(const TAxisItems& other);
     void Clear();
     int Count() const { return static_cast<int>(items_.size()); }
-    TAxisItem& GetItem(int index) { return items_[index]; }
-    const TAxisItem& GetItem(int index) const { return items_[index]; }
+    TAxisItem& GetItem(int index) { return *items_[index]; }
+    const TAxisItem& GetItem(int index) const { return *items_[index]; }
+    // The font of the labels the axis makes itself.
+    TChartFont& Font() { return font_; }
 
 private:
     bool automatic_ = true;
-    std::vector<TAxisItem> items_;
+    std::vector<std::unique_ptr<TAxisItem>> items_;
+    TChartFont font_;
 };
 
 class TChartAxis : public TPersistent {
@@ -165,6 +169,7 @@ public:
     double ZPosition() const { return zPosition_; }
     void SetZPosition(double value);
     TAxisItems& Items() { return items_; }
+    TChartFont& LabelsFont() { return items_.Font(); }
     TChartAxisPen& Axis() { return axisPen_; }
     TAxisGridPen& Grid() { return grid_; }
     TChartHiddenPen& MinorGrid() { return minorGrid_; }
@@ -268,6 +273,9 @@ protected:
     void DrawItemLabels();
     void AddLabel(int position, double value, const std::string& text, int item = -1);
     void DrawLabelBox(TAxisLabelBox& box, TRect r, int angle, int z);
+    // One line at 0 degrees; with LabelsExponent a number's exponent is raised and smaller.
+    void WriteLine(int x, int y, int z, const std::string& text);
+    void SelectLabelsFont();
     void RecordTick(int position, double value) {
         ticks_.push_back(position);
         tickValues_.push_back(value);

@@ -71,13 +71,16 @@ int TChartAxis::WidestValueLabel() {
 int TChartAxis::WidestLabel() {
     if (!chart_ || !chart_->Canvas()) return 0;
     if (!items_.Automatic()) {
+        // each item in its own font
         int widest = 0;
         int lines = 0;
         for (int i = 0; i < items_.Count(); ++i) {
-            const TAxisItem& item = items_.GetItem(i);
+            TAxisItem& item = items_.GetItem(i);
+            chart_->Canvas()->SelectChartFont(item.Font);
             widest = std::max(widest,
                               chart_->WidestLineWidth(item.Text.empty() ? ValueLabelText(item.Value) : item.Text, lines));
         }
+        SelectLabelsFont();
         return widest;
     }
     switch (EffectiveLabelStyle()) {
@@ -98,8 +101,13 @@ int TChartAxis::WidestLabel() {
     }
 }
 
+void TChartAxis::SelectLabelsFont() {
+    if (chart_ && chart_->Canvas()) chart_->Canvas()->SelectChartFont(items_.Font());
+}
+
 int TChartAxis::LabelAreaSize() {
     if (labelsSize_ != 0) return labelsSize_;
+    SelectLabelsFont();
     int size = RunsAlongAxis(labelsAngle_) ? (chart_ ? chart_->FontHeight() : 0) : WidestLabel();
     if (labelsAlternate_) size *= 2;
     return size;
@@ -113,6 +121,7 @@ int TChartAxis::LineAndTicksSize() const {
 
 int TChartAxis::TitleTextSize() {
     if (titleSize_ != 0) return titleSize_;
+    chart_->Canvas()->SelectChartFont(title_.Font());
     int lines = 0;
     if (RunsAlongAxis(title_.Angle())) return chart_->FontHeight();
     return chart_->WidestLineWidth(title_.Caption(), lines);
@@ -196,7 +205,12 @@ void TChartAxis::PlaceLabel(int position, const std::string& text, TAxisItem* it
         alternateToggle_ = !alternateToggle_;
         if (alternateToggle_) band = horizontal_ ? Outward(band, chart_->FontHeight()) : Outward(band, WidestLabel());
     }
-    // an automatic label is kept as a transparent item of its own
+    // an item writes in its own font; an automatic label is kept as a
+    // transparent item of its own and keeps the labels font
+    if (item && !items_.Automatic())
+        canvas->SelectChartFont(item->Font);
+    else if (!items_.Automatic())
+        SelectLabelsFont();
     if (!item && items_.Automatic()) item = &items_.Record(value, text);
     if (horizontal_)
         WriteText(position, band, labelsAngle_, text, item, iZPos_);
@@ -344,7 +358,7 @@ void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TAx
             start = end + 1;
             if (a == 0) {
                 y += h;
-                canvas->TextOutAtDepth(x, y, z, part);
+                WriteLine(x, y, z, part);
             } else {
                 if (a == 90 || a == 270)
                     x += h;
@@ -355,6 +369,35 @@ void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TAx
         }
     }
     canvas->SetTextAlign(TA_LEFT | TA_TOP);
+}
+
+void TChartAxis::WriteLine(int x, int y, int z, const std::string& text) {
+    TCanvas3D* canvas = chart_->Canvas();
+    const std::size_t e = labelsExponent_ ? text.find_first_of("Ee") : std::string::npos;
+    if (e == std::string::npos) {
+        canvas->TextOutAtDepth(x, y, z, text);
+        return;
+    }
+    const std::string mantissa = text.substr(0, e);
+    const std::string exponent = text.substr(e + 1);
+    TFont& font = canvas->Font();
+    const int size = font.Size();
+    const int raised = y - (chart_->FontHeight() - 1) / 2 + 2;
+    const unsigned align = canvas->TextAlign();
+    if (align != (TA_LEFT | TA_TOP)) {
+        // the exponent first, so the mantissa can stand left of it
+        font.SetSize(size - size / 4);
+        const int width = canvas->TextWidth(exponent) + 1;
+        canvas->TextOutAtDepth(align == TA_CENTER ? x + width / 2 : x, raised, z, exponent);
+        font.SetSize(size);
+        canvas->TextOutAtDepth(x - width, y, z, mantissa);
+    } else {
+        canvas->TextOutAtDepth(x, y, z, mantissa);
+        const int width = canvas->TextWidth(mantissa);
+        font.SetSize(size - size / 4);
+        canvas->TextOutAtDepth(x + width + 1, raised, z, exponent);
+        font.SetSize(size);
+    }
 }
 
 void TChartAxis::DrawLabelBox(TAxisLabelBox& box, TRect r, int angle, int z) {
@@ -392,6 +435,7 @@ void TChartAxis::DrawLabelBox(TAxisLabelBox& box, TRect r, int angle, int z) {
 }
 
 void TChartAxis::WriteTitle(int x, int y) {
+    chart_->Canvas()->SelectChartFont(title_.Font());
     if (depth_) {
         TCanvas3D* canvas = chart_->Canvas();
         canvas->Brush().SetStyle(TBrushStyle::bsClear);
@@ -590,6 +634,7 @@ void TChartAxis::PaintAxis(bool calculatePosition) {
     }
 
     if (items_.Automatic()) items_.Clear();
+    SelectLabelsFont();
     ComputeLabels();
     for (const TAxisLabelEntry& label : labelEntries_)
         PlaceLabel(label.Position, label.Text, label.Item >= 0 ? &items_.GetItem(label.Item) : nullptr, label.Value);

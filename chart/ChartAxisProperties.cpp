@@ -28,6 +28,8 @@ const TClassInfo& TChartAxisTitle::StaticClass() {
         .Integer("Angle", &TChartAxisTitle::Angle, &TChartAxisTitle::SetAngle)
         .Stored(&TChartAxisTitle::AngleStored)
         .String("Caption", &TChartAxisTitle::Caption, &TChartAxisTitle::SetCaption)
+        .Object("Font", &TFont::StaticClass, [](const TChartAxisTitle& t) { return &const_cast<TChartAxisTitle&>(t).Font(); },
+                nullptr)
         .Stored([](const TChartAxisTitle& t) { return !t.Caption().empty(); })
         .Boolean("Visible", &TChartAxisTitle::Visible, &TChartAxisTitle::SetVisible, true)
         .Build();
@@ -65,6 +67,7 @@ const TClassInfo& TChartAxis::StaticClass() {
         .Boolean("LabelsAlternate", &A::LabelsAlternate, &A::SetLabelsAlternate, false)
         .Integer("LabelsAngle", &A::LabelsAngle, &A::SetLabelsAngle, 0)
         .Boolean("LabelsExponent", &A::LabelsExponent, &A::SetLabelsExponent, false)
+        .Object("LabelsFont", &TFont::StaticClass, [](const A& a) { return &const_cast<A&>(a).LabelsFont(); }, nullptr)
         .Boolean("LabelsMultiLine", &A::LabelsMultiLine, &A::SetLabelsMultiLine, false)
         .Boolean("LabelsOnAxis", &A::LabelsOnAxis, &A::SetLabelsOnAxis, true)
         .Integer("LabelsSeparation", &A::LabelsSeparation, &A::SetLabelsSeparation, 10)
