@@ -3,6 +3,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartCanvas.h"
 #include "chart/CustomAxisPanel.h"
+#include "chart/ChartBlend.h"
 #include "chart/ChartCanvas3D.h"
 #include "chart/ChartConst.h"
 #include "chart/ChartGeometry.h"
@@ -32,6 +33,8 @@ void TCustomSeries::Assign(const TPersistent* source) {
         drawLine_ = s->drawLine_;
         invertedStairs_ = s->invertedStairs_;
         lineHeight_ = s->lineHeight_;
+        transparency_ = s->transparency_;
+        shadow_.Assign(s->shadow_);
         pointer_.Assign(s->pointer_);
         stacked_ = s->stacked_;
         stairs_ = s->stairs_;
@@ -81,6 +84,13 @@ void TLineSeries::ApplySubGalleryStyle(int style) {
 void TCustomSeries::SetDark3D(bool value) {
     if (dark3D_ == value) return;
     dark3D_ = value;
+    Repaint();
+}
+
+void TCustomSeries::SetTransparency(int value) {
+    value = std::clamp(value, 0, 100);
+    if (transparency_ == value) return;
+    transparency_ = value;
     Repaint();
 }
 
@@ -231,6 +241,26 @@ int TCustomSeries::InterpolatedEdgeY(int j, double v) {
 }
 
 void TCustomSeries::DrawAllPoints() {
+    if (shadow_.Visible() && shadow_.Spread() != 0) {
+        const TColor stored = storedColor_;
+        const TColor automatic = automaticColor_;
+        const bool pointerShown = pointer_.Visible();
+        SetSeriesColor(shadow_.Color());
+        pointer_.Hide();
+        TChartAxis* h = effectiveHorizAxis_;
+        TChartAxis* v = effectiveVertAxis_;
+        const int h0 = h->StartPixel(), h1 = h->EndPixel(), v0 = v->StartPixel(), v1 = v->EndPixel();
+        h->SetPixelSpan(h0 + shadow_.HorizSize(), h1 + shadow_.HorizSize());
+        v->SetPixelSpan(v0 + shadow_.VertSize(), v1 + shadow_.VertSize());
+        TChartSeries::DrawAllPoints();
+        h->SetPixelSpan(h0, h1);
+        v->SetPixelSpan(v0, v1);
+        pointer_.SetVisible(pointerShown);
+        // the colour goes back as it was, automatic or stored
+        storedColor_ = stored;
+        automaticColor_ = automatic;
+        ColorChanged();
+    }
     if (outLine_.Visible()) {
         TChartPen saved;
         saved.Assign(pen_);
@@ -312,6 +342,13 @@ void TCustomSeries::DrawLineSegment(int i, int x, int y, TColor color, bool with
 void TCustomSeries::DrawSegment2D(int x, int y, TColor color) {
     TChartCanvas* canvas = parentChart_->Canvas();
     PrepareLinePen(!pointer_.Visible() || colorEachLine_ ? color : SeriesColor());
+    std::unique_ptr<TChartBlend> blend;
+    if (transparency_ > 0) {
+        const int w = pen_.Width();
+        blend = canvas->StartTransparency(TRect{std::min(previousX_, x) - w, std::min(previousY_, y) - w,
+                                                std::max(previousX_, x) + w, std::max(previousY_, y) + w},
+                                          transparency_);
+    }
     if (stairs_ && invertedStairs_) {
         canvas->VerticalLine(previousX_, previousY_, y);
         canvas->LineTo(x, y);
@@ -321,6 +358,19 @@ void TCustomSeries::DrawSegment2D(int x, int y, TColor color) {
     } else {
         canvas->Line(previousX_, previousY_, x, y);
     }
+    if (blend) canvas->FinishTransparency(std::move(blend));
+}
+
+void TCustomSeries::DrawFace(const TPoint* points, int count) {
+    TChartCanvas* canvas = parentChart_->Canvas();
+    std::unique_ptr<TChartBlend> blend;
+    if (transparency_ > 0) {
+        TRect r = PolygonRect(points, count);
+        const int w = pen_.Width();
+        blend = canvas->StartTransparency(TRect{r.Left - w, r.Top - w, r.Right + w, r.Bottom + w}, transparency_);
+    }
+    canvas->Polygon(points, count);
+    if (blend) canvas->FinishTransparency(std::move(blend));
 }
 
 void TCustomSeries::DrawSegment3D(int i, int x, int y, TColor color) {
@@ -351,7 +401,7 @@ void TCustomSeries::DrawSegment3D(int i, int x, int y, TColor color) {
         TPoint hung[4] = {canvas.ChartToScreen(x, y, startZ_), canvas.ChartToScreen(px, py, startZ_),
                           canvas.ChartToScreen(px, py + lineHeight_, startZ_),
                           canvas.ChartToScreen(x, y + lineHeight_, startZ_)};
-        canvas.Polygon(hung, 4);
+        DrawFace(hung, 4);
         if (LastInDrawOrder(i)) DepthRect3D(canvas, x, y, y + lineHeight_, startZ_, endZ_);
     }
     bool darkened = false;
@@ -363,7 +413,7 @@ void TCustomSeries::DrawSegment3D(int i, int x, int y, TColor color) {
     if (canvas.Monochrome()) canvas.Brush().SetColor(clWhite);
     TPoint plane[4] = {canvas.ChartToScreen(px, py, startZ_), canvas.ChartToScreen(x, y, startZ_),
                        canvas.ChartToScreen(x, y, endZ_), canvas.ChartToScreen(px, py, endZ_)};
-    canvas.Polygon(plane, 4);
+    DrawFace(plane, 4);
     if (darkened) canvas.Brush().SetColor(face);
 }
 

@@ -4,6 +4,7 @@
 // or segment under the mouse.
 
 #include "chart/ChartSeries.h"
+#include "chart/ChartShadow.h"
 #include "chart/SeriesPointer.h"
 
 #include <functional>
@@ -52,6 +53,11 @@ public:
     // 3D: a face this many pixels tall hangs below the line.
     int LineHeight() const { return lineHeight_; }
     void SetLineHeight(int value);
+    // Per cent of the background that shows through lines and faces.
+    int Transparency() const { return transparency_; }
+    void SetTransparency(int value);
+    // A copy of the whole line drawn first, moved by the shadow's sizes.
+    TChartShadow& Shadow() { return shadow_; }
     TSeriesClickPointerEvent OnClickPointer;
     TOnGetPointerStyle OnGetPointerStyle;
     bool HasClickEvents() const override;
@@ -81,6 +87,8 @@ protected:
     void DrawLineSegment(int index, int x, int y, TColor color, bool withPointer);
     void DrawSegment2D(int x, int y, TColor color);
     void DrawSegment3D(int index, int x, int y, TColor color);
+    // Draws `points` as a filled face, through the transparency when there is one.
+    void DrawFace(const TPoint* points, int count);
     virtual void DrawPointShape(int x, int y, int index, TColor color);
     void PrepareLinePen(TColor color);
     bool LastInDrawOrder(int index) const;
@@ -95,7 +103,9 @@ protected:
     bool stairs_ = false;
     bool dark3D_ = true;
     int lineHeight_ = 0;
+    int transparency_ = 0;
     TSeriesPointer pointer_{this, [this] { Repaint(); }};
+    TChartShadow shadow_{[this] { Repaint(); }};
 
     // drawing state of one pass
     int originPos_ = 0;

@@ -1,5 +1,6 @@
 #include "ChartTestPanel.h"
 
+#include "chart/ChartBlend.h"
 #include "chart/LineSeries.h"
 
 #include <gtest/gtest.h>
@@ -261,4 +262,56 @@ TEST(LineSeries, StackedSeriesShareOneDepth) {
     c.ComputeDepthPositions();
     EXPECT_EQ(c.EndZ(), 24);
     for (TLineSeries* s : {&a, &b, &c}) s->SetParentChart(nullptr);
+}
+
+TEST(LineSeries, AShadowPassDrawsTheLineOnceMoreBehind) {
+    LineChart line(0, 10, 0, 100);
+    line.series.AddPointXY(0, 0);
+    line.series.AddPointXY(10, 100);
+    const TColor own = line.series.SeriesColor();
+    EXPECT_EQ(line.Draw().size(), 1u);  // a shadow of size 0 draws nothing
+    line.series.Shadow().SetSpread(3);
+    line.series.Shadow().SetColor(0x404040);
+    const std::vector<Segment> drawn = line.Draw();
+    ASSERT_EQ(drawn.size(), 2u);
+    EXPECT_EQ(drawn[0], (Segment{3, 103, 103, 3}));  // moved by the shadow's sizes
+    EXPECT_EQ(drawn[0].color, 0x404040u);
+    EXPECT_EQ(drawn[1], (Segment{0, 100, 100, 0}));
+    EXPECT_EQ(drawn[1].color, own);
+    // the series keeps its automatic colour: nothing is stored by the pass
+    EXPECT_EQ(line.series.SeriesColor(), own);
+    EXPECT_FALSE(line.series.SeriesColorStored());
+    EXPECT_EQ(line.chart.BottomAxis()->StartPixel(), 0);
+}
+
+namespace {
+
+class BlendRecorder : public FixedPitchCanvas {
+public:
+    std::unique_ptr<TChartBlend> StartTransparency(const TRect& r, int percent) override {
+        blends.push_back({r, percent});
+        return FixedPitchCanvas::StartTransparency(r, percent);
+    }
+    std::vector<std::pair<TRect, int>> blends;
+};
+
+}  // namespace
+
+TEST(LineSeries, TransparentSegmentsBlendOverTheirBounds) {
+    LineChart line(0, 10, 0, 100);
+    BlendRecorder canvas;
+    line.chart.SetCanvas(&canvas);
+    line.series.AddPointXY(0, 0);
+    line.series.AddPointXY(5, 50);
+    line.series.LinePen().SetWidth(2);
+    line.series.SetTransparency(40);
+    line.chart.Layout(TRect{0, 0, 100, 100});
+    line.series.ComputeVisibleRange();
+    line.series.DrawAllPoints();
+    ASSERT_EQ(canvas.blends.size(), 1u);
+    EXPECT_EQ(canvas.blends[0].first, (TRect{-2, 48, 52, 102}));  // the segment's box widened by the pen
+    EXPECT_EQ(canvas.blends[0].second, 40);
+    line.series.SetTransparency(150);
+    EXPECT_EQ(line.series.Transparency(), 100);
+    line.chart.SetCanvas(&line.chart.canvas);
 }
