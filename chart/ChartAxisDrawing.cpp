@@ -624,13 +624,16 @@ void TChartAxis::PaintAxis(bool calculatePosition) {
     iAxisDateTime_ = ValuesAreDateTime();
     if (calculatePosition) axisPosition_ = WithPositionOffset(SideOf(chart_->PlotRect()), chart_->PlotRect());
 
+    canvas->BeginGroup("axis");
     if (title_.Visible() && !title_.Caption().empty()) {
+        canvas->BeginGroup("title");
         if (depth_)
             WriteTitle(titlePosition_, DepthLineRow());
         else if (horizontal_)
             WriteTitle(iCenterPos_, titlePosition_);
         else
             WriteTitle(titlePosition_, iCenterPos_);
+        canvas->EndGroup();
     }
 
     if (items_.Automatic()) items_.Clear();
@@ -660,6 +663,7 @@ void TChartAxis::PaintAxis(bool calculatePosition) {
         canvas->SelectPen(minorGrid_);
         DrawMinorMarks(true);
     }
+    canvas->EndGroup();
 }
 
 bool TChartAxis::HitTest(int x, int y) const {

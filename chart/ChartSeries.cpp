@@ -1,6 +1,7 @@
 #include "chart/ChartSeries.h"
 
 #include "chart/ChartAxis.h"
+#include "chart/ChartCanvas.h"
 #include "chart/ChartConst.h"
 #include "chart/ChartExceptions.h"
 #include "chart/ChartFunction.h"
@@ -547,10 +548,18 @@ bool TChartSeries::PointsDrawnForward() const {
 
 void TChartSeries::DrawAllPoints() {
     if (firstVisible_ < 0 || lastVisible_ < 0) return;
+    TCanvas3D* canvas = parentChart_ ? parentChart_->Canvas() : nullptr;
+    // a canvas that keeps what it draws per item hears each point's index
+    const bool grouped = canvas && canvas->SupportsItemIds;
+    auto draw = [&](int i) {
+        if (grouped) canvas->BeginGroup(std::to_string(i));
+        DrawOnePoint(i);
+        if (grouped) canvas->EndGroup();
+    };
     if (PointsDrawnForward())
-        for (int i = firstVisible_; i <= lastVisible_; ++i) DrawOnePoint(i);
+        for (int i = firstVisible_; i <= lastVisible_; ++i) draw(i);
     else
-        for (int i = lastVisible_; i >= firstVisible_; --i) DrawOnePoint(i);
+        for (int i = lastVisible_; i >= firstVisible_; --i) draw(i);
 }
 
 // ---- depth ----

@@ -8,7 +8,6 @@
 #include "chart/WallSolids.h"
 
 #include <algorithm>
-#include <cmath>
 #include <vector>
 
 TSeriesPointer::TSeriesPointer(TChartSeries* series, TChangeEvent onChange)
@@ -126,18 +125,12 @@ void TSeriesPointer::PaintShape(TCanvas3D& canvas, bool view3D, int x, int y, in
             else
                 canvas.Rectangle(left, top, right + 1, bottom + 1);
             break;
-        case psCircle: {
-            // the ellipse as a polygon fine enough that no corner shows at its size
-            const int n = std::max(8, 2 * (h + v));
-            std::vector<TPoint> points;
-            for (int i = 0; i < n; ++i) {
-                const double a = 2 * M_PI * i / n;
-                points.push_back({x + static_cast<int>(std::lround(h * std::cos(a))),
-                                  y + static_cast<int>(std::lround(v * std::sin(a)))});
-            }
-            polygon(points);
+        case psCircle:
+            if (view3D)
+                canvas.Ellipse(canvas.ProjectRect(TRect{left, top, right, bottom}, z));
+            else
+                canvas.Ellipse(left, top, right, bottom);
             break;
-        }
         case psTriangle: polygon({{left, y + v}, {right, y + v}, {x, y - v}}); break;
         case psDownTriangle: polygon({{left, y - v}, {right, y - v}, {x, y + v}}); break;
         case psCross: cross(); break;
@@ -149,7 +142,7 @@ void TSeriesPointer::PaintShape(TCanvas3D& canvas, bool view3D, int x, int y, in
         case psDiamond: polygon({{left, y}, {x, top}, {right, y}, {x, bottom}}); break;
         case psSmallDot: {
             const TPoint p = view3D ? canvas.ChartToScreen(x, y, MiddleZ()) : TPoint{x, y};
-            canvas.FillRect(TRect{p.X, p.Y, p.X + 1, p.Y + 1});
+            canvas.SetPixel(p.X, p.Y, canvas.Brush().Color());
             break;
         }
         case psNothing: break;

@@ -315,3 +315,37 @@ TEST(LineSeries, TransparentSegmentsBlendOverTheirBounds) {
     EXPECT_EQ(line.series.Transparency(), 100);
     line.chart.SetCanvas(&line.chart.canvas);
 }
+
+namespace {
+
+class GroupRecorder : public FixedPitchCanvas {
+public:
+    void BeginGroup(const std::string& name) override { groups.push_back(name); }
+    void EndGroup() override { groups.push_back("end"); }
+    std::vector<std::string> groups;
+};
+
+}  // namespace
+
+TEST(LineSeries, PointsAndAxesAreGroupedForCanvasesThatKeepGroups) {
+    LineChart line(0, 10, 0, 100);
+    GroupRecorder canvas;
+    line.chart.SetCanvas(&canvas);
+    for (int i = 0; i < 3; ++i) line.series.AddPointXY(i, i);
+    line.chart.Layout(TRect{0, 0, 100, 100});
+    line.series.ComputeVisibleRange();
+    line.series.DrawAllPoints();
+    EXPECT_TRUE(canvas.groups.empty());  // only a canvas that keeps item ids hears them
+    canvas.SupportsItemIds = true;
+    line.series.DrawAllPoints();
+    EXPECT_EQ(canvas.groups, (std::vector<std::string>{"0", "end", "1", "end", "2", "end"}));
+
+    canvas.groups.clear();
+    TChartAxis* bottom = line.chart.BottomAxis();
+    bottom->Title().SetCaption("Time");
+    TRect r{0, 0, 100, 100};
+    bottom->ReserveBands(r, false);
+    bottom->PaintAxis(true);
+    EXPECT_EQ(canvas.groups, (std::vector<std::string>{"axis", "title", "end", "end"}));
+    line.chart.SetCanvas(&line.chart.canvas);
+}
