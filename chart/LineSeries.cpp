@@ -35,6 +35,7 @@ void TCustomSeries::Assign(const TPersistent* source) {
         lineHeight_ = s->lineHeight_;
         transparency_ = s->transparency_;
         shadow_.Assign(s->shadow_);
+        gradient_.Assign(s->gradient_);
         pointer_.Assign(s->pointer_);
         stacked_ = s->stacked_;
         stairs_ = s->stairs_;
@@ -413,7 +414,19 @@ void TCustomSeries::DrawSegment3D(int i, int x, int y, TColor color) {
     if (canvas.Monochrome()) canvas.Brush().SetColor(clWhite);
     TPoint plane[4] = {canvas.ChartToScreen(px, py, startZ_), canvas.ChartToScreen(x, y, startZ_),
                        canvas.ChartToScreen(x, y, endZ_), canvas.ChartToScreen(px, py, endZ_)};
-    DrawFace(plane, 4);
+    if (gradient_.Visible()) {
+        // the face filled from the brush colour, then outlined
+        canvas.ClipToPolygon(plane, 4, false);
+        gradient_.SetStartColor(canvas.Brush().Color());
+        gradient_.Draw(canvas, PolygonRect(plane, 4));
+        canvas.RemoveClip();
+        if (canvas.Pen().Style() != TPenStyle::psClear) {
+            canvas.Brush().SetStyle(TBrushStyle::bsClear);
+            canvas.Polygon(plane, 4);
+        }
+    } else {
+        DrawFace(plane, 4);
+    }
     if (darkened) canvas.Brush().SetColor(face);
 }
 

@@ -3,6 +3,7 @@
 // one of three ways, optional stacking on other line series, and the point
 // or segment under the mouse.
 
+#include "chart/ChartGradient.h"
 #include "chart/ChartSeries.h"
 #include "chart/ChartShadow.h"
 #include "chart/SeriesPointer.h"
@@ -58,6 +59,8 @@ public:
     void SetTransparency(int value);
     // A copy of the whole line drawn first, moved by the shadow's sizes.
     TChartShadow& Shadow() { return shadow_; }
+    // Fills the faces of the line in 3D when visible.
+    TChartGradient& Gradient() { return gradient_; }
     TSeriesClickPointerEvent OnClickPointer;
     TOnGetPointerStyle OnGetPointerStyle;
     bool HasClickEvents() const override;
@@ -106,6 +109,7 @@ protected:
     int transparency_ = 0;
     TSeriesPointer pointer_{this, [this] { Repaint(); }};
     TChartShadow shadow_{[this] { Repaint(); }};
+    TChartGradient gradient_{[this] { Repaint(); }};
 
     // drawing state of one pass
     int originPos_ = 0;

@@ -349,3 +349,26 @@ TEST(LineSeries, PointsAndAxesAreGroupedForCanvasesThatKeepGroups) {
     EXPECT_EQ(canvas.groups, (std::vector<std::string>{"axis", "title", "end", "end"}));
     line.chart.SetCanvas(&line.chart.canvas);
 }
+
+TEST(LineSeries, AGradientFillsEachRibbonFace) {
+    DepthChart chart;
+    TLineSeries series;
+    series.SetParentChart(&chart);
+    series.SetSeriesColor(0xC0C0C0);
+    series.Gradient().SetVisible(true);
+    chart.BottomAxis()->SetLimits(0, 10);
+    chart.LeftAxis()->SetLimits(0, 100);
+    series.AddPointXY(0, 0);
+    series.AddPointXY(5, 20);
+    chart.Layout(TRect{0, 0, 100, 100});
+    int highest = -1;
+    series.ComputeZOrder(highest);
+    series.ComputeDepthPositions();
+    series.ComputeVisibleRange();
+    series.DrawAllPoints();
+    EXPECT_EQ(series.Gradient().StartColor(), 0xC0C0C0u);  // from the face's colour
+    ASSERT_EQ(chart.depthCanvas.polygons.size(), 1u);
+    EXPECT_EQ(chart.depthCanvas.polygons[0].brush, clNone);  // only outlined over the gradient
+    EXPECT_EQ(chart.depthCanvas.clips.back(), (TRect{-1, -1, -1, -1}));  // the clip is taken off again
+    series.SetParentChart(nullptr);
+}
