@@ -5,10 +5,6 @@
 
 #include "platform/DrawText.h"
 
-namespace {
-constexpr int BoxSize = 13;
-}
-
 const TClassInfo& TCustomCheckBox::StaticClass() {
     static const TClassInfo info =
         TPublished<TCustomCheckBox>("TCustomCheckBox", TButtonControl::StaticClass())
@@ -54,20 +50,7 @@ void TCustomCheckBox::Dispatch(TMessage& m) {
 }
 
 void TCustomCheckBox::PaintMark(const TRect& box) {
-    TCanvas& c = *Canvas();
-    TRect inside = box;
-    DrawSunkenFrame(c, inside);
-    c.Brush()->SetColor(Pushed() || !Enabled() ? clBtnFace : clWindow);
-    c.FillRect(inside);
-    if (state_ == TCheckBoxState::cbUnchecked) return;
-    // The tick: grey when grayed or disabled.
-    c.Pen()->SetColor(state_ == TCheckBoxState::cbGrayed || !Enabled() ? clBtnShadow : clWindowText);
-    int x = inside.Left + 1, y = inside.Top + 3;
-    for (int i = 0; i < 3; ++i) {
-        c.MoveTo(x, y + i);
-        c.LineTo(x + 2, y + 2 + i);
-        c.LineTo(x + 7, y - 3 + i);
-    }
+    DrawCheckBoxMark(*Canvas(), box, state_, Enabled(), Pushed());
 }
 
 void TCustomCheckBox::Paint() {
@@ -77,10 +60,10 @@ void TCustomCheckBox::Paint() {
     c.Brush()->SetColor(Color());
     c.FillRect(r);
     bool boxLeft = Alignment == TAlignment::taRightJustify;
-    int top = (r.Height() - BoxSize) / 2;
-    TRect box = boxLeft ? Bounds(0, top, BoxSize, BoxSize) : Bounds(r.Right - BoxSize, top, BoxSize, BoxSize);
+    int top = (r.Height() - CheckBoxSize) / 2;
+    TRect box = boxLeft ? Bounds(0, top, CheckBoxSize, CheckBoxSize) : Bounds(r.Right - CheckBoxSize, top, CheckBoxSize, CheckBoxSize);
     PaintMark(box);
-    TRect text = boxLeft ? TRect{BoxSize + 4, 0, r.Right, r.Bottom} : TRect{0, 0, r.Right - BoxSize - 4, r.Bottom};
+    TRect text = boxLeft ? TRect{CheckBoxSize + 4, 0, r.Right, r.Bottom} : TRect{0, 0, r.Right - CheckBoxSize - 4, r.Bottom};
     DrawCaption(text, platform::DT_LEFT | platform::DT_VCENTER | platform::DT_SINGLELINE);
     if (Focused()) {
         c.SetFont(Font());

@@ -34,3 +34,19 @@ void DrawRaisedFrame(TCanvas& canvas, TRect& r, bool pushed) {
     }
     r = Inset(r, 2);
 }
+
+void DrawCheckBoxMark(TCanvas& c, const TRect& box, TCheckBoxState state, bool enabled, bool pushed) {
+    TRect inside = box;
+    DrawSunkenFrame(c, inside);
+    c.Brush()->SetStyle(TBrushStyle::bsSolid);
+    c.Brush()->SetColor(pushed || !enabled ? clBtnFace : clWindow);
+    c.FillRect(inside);
+    if (state == TCheckBoxState::cbUnchecked) return;
+    c.Pen()->SetColor(state == TCheckBoxState::cbGrayed || !enabled ? clBtnShadow : clWindowText);
+    int x = inside.Left + 1, y = inside.Top + 3;
+    for (int i = 0; i < 3; ++i) {
+        c.MoveTo(x, y + i);
+        c.LineTo(x + 2, y + 2 + i);
+        c.LineTo(x + 7, y - 3 + i);
+    }
+}

@@ -3,11 +3,13 @@
 #include "ui/ControlFrames.h"
 #include "ui/PublishedProperties.h"
 
+#include "platform/Focus.h"
 #include "platform/Input.h"
 #include "platform/ScrollBars.h"
 #include "platform/WindowStyles.h"
 
 #include <algorithm>
+#include <utility>
 
 const TClassInfo& TCustomListView::StaticClass() {
     static const TClassInfo info = TPublished<TCustomListView>("TCustomListView", TCustomControl::StaticClass()).Build();
@@ -34,7 +36,19 @@ TCustomListView::TCustomListView(TComponent* owner) : TCustomControl(owner), col
     items_.OnSelectItem = [this](TListItem* item, bool selected) { SelectItem(item, selected); };
     items_.OnChange = [this] { ItemsChanged(); };
     columns_.OnChange = [this](TObject*) { ItemsChanged(); };
-    smallImages_.OnChange = largeImages_.OnChange = [this](TObject*) { ItemsChanged(); };
+    items_.OnCheck = [this](TListItem* item) { Change(item, TItemChange::ctState); };
+    smallImages_.OnChange = largeImages_.OnChange = stateImages_.OnChange = [this](TObject*) { ItemsChanged(); };
+}
+
+void TCustomListView::SetStateImages(TCustomImageList* images) {
+    if (stateImages_.Sender) stateImages_.Sender->UnRegisterChanges(&stateImages_);
+    if (images) images->RegisterChanges(&stateImages_);
+    ItemsChanged();
+}
+
+void TCustomListView::SetCheckboxes(bool value) {
+    checkboxes_ = value;
+    ItemsChanged();
 }
 
 void TCustomListView::SetSmallImages(TCustomImageList* images) {
@@ -95,6 +109,14 @@ void TCustomListView::SelectItem(TListItem* item, bool selected) { FireEvent(OnS
 
 void TCustomListView::ColClick(TListColumn* column) { FireEvent(OnColumnClick, this, column); }
 
+void TCustomListView::Change(TListItem* item, TItemChange change) { FireEvent(OnChange, this, item, change); }
+
+void TCustomListView::DoBeginColumnResize(int column, int width) { FireEvent(OnBeginColumnResize, this, column, width); }
+
+void TCustomListView::DoColumnResize(int column, int width) { FireEvent(OnColumnResize, this, column, width); }
+
+void TCustomListView::DoEndColumnResize(int column, int width) { FireEvent(OnEndColumnResize, this, column, width); }
+
 // Geometry
 
 int TCustomListView::RowHeight() const {
@@ -119,7 +141,7 @@ int TCustomListView::ListColumnWidth() const {
     measure_.SetFont(const_cast<TCustomListView*>(this)->Font());
     int widest = 0;
     for (int i = 0; i < items_.Count(); ++i) widest = std::max(widest, measure_.TextWidth(items_.Item(i)->Caption()));
-    return widest + 20 + (SmallImages() ? SmallImages()->Width() + 2 : 0);
+    return widest + 20 + (SmallImages() ? SmallImages()->Width() + 2 : 0) + StateWidth();
 }
 
 TRect TCustomListView::ItemsArea() const {
@@ -193,6 +215,29 @@ TRect TCustomListView::ColumnHeaderRect(int column) const {
     int x = ClientRect().Left - scrollX_;
     for (int k = 0; k < column; ++k) x += columns_.Items(k)->Width();
     return {x, 0, x + columns_.Items(column)->Width(), HeaderHeight()};
+}
+
+int TCustomListView::DividerAt(int x, int y) const {
+    if (y < 0 || y >= HeaderHeight()) return -1;
+    // From the right: a column dragged down to nothing can still be pulled open.
+    for (int k = columns_.Count() - 1; k >= 0; --k) {
+        int right = ColumnHeaderRect(k).Right;
+        if (x >= right - 4 && x <= right + 3) return k;
+    }
+    return -1;
+}
+
+int TCustomListView::StateWidth() const {
+    if (viewStyle_ == TViewStyle::vsIcon) return 0;
+    if (StateImages()) return StateImages()->Width() + 2;
+    return checkboxes_ ? CheckBoxSize + 2 : 0;
+}
+
+TRect TCustomListView::StateRect(int index) const {
+    int width = StateWidth();
+    if (width == 0 || index < 0 || index >= items_.Count()) return {};
+    TRect r = ItemRect(index);
+    return {r.Left + 2, r.Top, r.Left + 2 + width, r.Bottom};
 }
 
 // Scrolling
@@ -392,6 +437,10 @@ bool TCustomListView::DoKeyDown(platform::WORD& key, TShiftState shift) {
         case platform::VK_HOME: target = 0; break;
         case platform::VK_END: target = count - 1; break;
         case platform::VK_SPACE:
+            if (checkboxes_ && !StateImages() && focus_ >= 0 && focus_ < count) {
+                items_.Item(focus_)->SetChecked(!items_.Item(focus_)->Checked());
+                return true;
+            }
             if (focus_ >= 0 && focus_ < count) {
                 if (ctrl && MultiSelect())
                     items_.Item(focus_)->SetSelected(!items_.Item(focus_)->Selected());
@@ -417,17 +466,60 @@ void TCustomListView::MouseDown(TMouseButton button, TShiftState shift, int x, i
     if (button == TMouseButton::mbLeft) {
         if (CanFocus() && !Focused()) SetFocus();
         if (y < HeaderHeight()) {
-            for (int k = 0; k < columns_.Count(); ++k) {
-                TRect r = ColumnHeaderRect(k);
-                if (x >= r.Left && x < r.Right) ColClick(columns_.Items(k));
+            if (int divider = DividerAt(x, y); divider >= 0) {
+                resizing_ = divider;
+                resizeGrip_ = x - ColumnHeaderRect(divider).Right;
+                platform::SetCapture(Handle());
+                DoBeginColumnResize(divider, columns_.Items(divider)->Width());
+            } else if (ColumnClick && (pressedColumn_ = ColumnAt(x)) >= 0) {
+                platform::SetCapture(Handle());
+                Invalidate();
             }
         } else if (TListItem* item = GetItemAt(x, y)) {
-            MoveFocus(item->Index(), shift, true);
+            TRect box = StateRect(item->Index());
+            if (checkboxes_ && !StateImages() && x >= box.Left && x < box.Right)
+                item->SetChecked(!item->Checked());
+            else
+                MoveFocus(item->Index(), shift, true);
         } else if (!shift.Contains(TShiftStateItem::ssCtrl) && !shift.Contains(TShiftStateItem::ssShift)) {
             items_.ClearSelection();
         }
     }
     TCustomControl::MouseDown(button, shift, x, y);
+}
+
+int TCustomListView::ColumnAt(int x) const {
+    for (int k = 0; k < columns_.Count(); ++k) {
+        TRect r = ColumnHeaderRect(k);
+        if (x >= r.Left && x < r.Right) return k;
+    }
+    return -1;
+}
+
+void TCustomListView::MouseMove(TShiftState shift, int x, int y) {
+    if (resizing_ >= 0) {
+        int width = std::max(0, x - resizeGrip_ - ColumnHeaderRect(resizing_).Left);
+        TListColumn* column = columns_.Items(resizing_);
+        if (width != column->Width()) {
+            column->SetWidth(width);
+            DoColumnResize(resizing_, width);
+        }
+    }
+    TCustomControl::MouseMove(shift, x, y);
+}
+
+void TCustomListView::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
+    if (button == TMouseButton::mbLeft && (resizing_ >= 0 || pressedColumn_ >= 0)) {
+        int resized = std::exchange(resizing_, -1);
+        int pressed = std::exchange(pressedColumn_, -1);
+        if (platform::GetCapture() == Handle()) platform::ReleaseCapture();
+        Invalidate();
+        if (resized >= 0 && resized < columns_.Count())
+            DoEndColumnResize(resized, columns_.Items(resized)->Width());
+        // A click counts only when released over the column it pressed.
+        if (pressed >= 0 && y >= 0 && y < HeaderHeight() && ColumnAt(x) == pressed) ColClick(columns_.Items(pressed));
+    }
+    TCustomControl::MouseUp(button, shift, x, y);
 }
 
 // Painting
@@ -442,6 +534,22 @@ void TCustomListView::Paint() {
     int first = firstLine_ * cells.perLine;
     int last = std::min(items_.Count(), first + VisibleRowCount() + 2 * cells.perLine);
     for (int i = first; i < last; ++i) PaintItem(c, i);
+}
+
+int TCustomListView::PaintState(TCanvas& c, int index, const TRect& row) {
+    int width = StateWidth();
+    if (width == 0) return 0;
+    const TListItem& item = *items_.Item(index);
+    if (TCustomImageList* states = StateImages()) {
+        if (item.StateIndex >= 0 && item.StateIndex < states->Count())
+            states->Draw(&c, row.Left + 2, row.Top + (row.Height() - states->Height()) / 2, item.StateIndex, Enabled());
+    } else {
+        TRect box = Bounds(row.Left + 3 + (width - CheckBoxSize) / 2, row.Top + (row.Height() - CheckBoxSize) / 2,
+                           CheckBoxSize, CheckBoxSize);
+        DrawCheckBoxMark(c, box, item.Checked() ? TCheckBoxState::cbChecked : TCheckBoxState::cbUnchecked, Enabled(),
+                         false);
+    }
+    return width + 2;
 }
 
 int TCustomListView::PaintSmallImage(TCanvas& c, const TListItem& item, const TRect& row) {
@@ -463,7 +571,7 @@ void TCustomListView::PaintHeader(TCanvas& c) {
         c.Brush()->SetColor(clBtnFace);
         c.FillRect(r);
         TRect inside = r;
-        DrawRaisedFrame(c, inside, false);
+        DrawRaisedFrame(c, inside, k == pressedColumn_);
         if (k == columns_.Count()) continue;
         const TListColumn* column = columns_.Items(k);
         int textWidth = c.TextWidth(column->Caption());
@@ -518,6 +626,7 @@ void TCustomListView::PaintItem(TCanvas& c, int index) {
             x += width;
             std::string text = item->ColumnText(k);
             if (k == 0) {
+                cell.Left += PaintState(c, index, cell);
                 cell.Left += PaintSmallImage(c, *item, cell);
                 firstLabel = RowSelect ? TRect{cell.Left, r.Top, r.Right, r.Bottom} : label(cell.Left + 2, cell.Right, text);
                 if (shown) {
@@ -559,7 +668,9 @@ void TCustomListView::PaintItem(TCanvas& c, int index) {
             int top = r.Top + IconHeight() + 4;
             textRect = {left, top, left + width, top + textHeight + 2};
         } else {
-            int shift = PaintSmallImage(c, *item, r);
+            TRect row = r;
+            row.Left += PaintState(c, index, r);
+            int shift = row.Left - r.Left + PaintSmallImage(c, *item, row);
             textRect = label(r.Left + shift + 2, r.Right - 2, text);
         }
         if (shown) {

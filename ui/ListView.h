@@ -5,8 +5,10 @@
 // Items are picked by the mouse (Ctrl toggles, Shift takes a range) and the
 // keyboard (arrows, pages, Home/End, Shift and Ctrl, Space, Ctrl+A); each
 // change of an item's selection runs OnSelectItem. Items show their image
-// from SmallImages (LargeImages in icon view) before the caption. Captions
-// are not edited in place. Scroll bars appear when the items do not fit.
+// from SmallImages (LargeImages in icon view) before the caption, and before
+// that a check box (Checkboxes) or a state image (StateImages) outside icon
+// view. A header column is clicked (ColumnClick) or resized by dragging its
+// right divider. Scroll bars appear when the items do not fit.
 
 #include "ui/ComboBox.h"
 #include "ui/CustomEdit.h"
@@ -23,6 +25,10 @@ using TCustomDrawState = TSet<TCustomDrawStateItem>;
 class TCustomListView;
 using TLVSelectItemEvent = std::function<void(TObject* Sender, TListItem* Item, bool Selected)>;
 using TLVColumnClickEvent = std::function<void(TObject* Sender, TListColumn* Column)>;
+using TColumnResizeEvent = std::function<void(TCustomListView* Sender, int ColumnIndex, int ColumnWidth)>;
+enum class TItemChange { ctText, ctImage, ctState };
+// After an item changed: ctState when its check box was ticked or cleared.
+using TLVChangeEvent = std::function<void(TObject* Sender, TListItem* Item, TItemChange Change)>;
 // Owner drawing of a whole row in report view (OwnerDraw).
 using TLVDrawItemEvent = std::function<void(TCustomListView* Sender, TListItem* Item, TRect Rect, TOwnerDrawState State)>;
 // Runs before an item is drawn; clearing DefaultDraw leaves the item to the handler.
@@ -50,6 +56,13 @@ public:
     bool HideSelection = true;
     bool ShowColumnHeaders = true;
     bool OwnerDraw = false;
+    // Header clicks press the column and run OnColumnClick only with this.
+    bool ColumnClick = true;
+    bool Checkboxes() const { return checkboxes_; }
+    void SetCheckboxes(bool value);
+    // Drawn from each item's StateIndex; with them no check boxes are shown.
+    TCustomImageList* StateImages() const { return stateImages_.Sender; }
+    void SetStateImages(TCustomImageList* images);
     TCustomImageList* SmallImages() const { return smallImages_.Sender; }
     void SetSmallImages(TCustomImageList* images);
     TCustomImageList* LargeImages() const { return largeImages_.Sender; }
@@ -81,9 +94,19 @@ public:
     int RowHeight() const;
     // A column's rectangle in the header, in client coordinates.
     TRect ColumnHeaderRect(int column) const;
+    // The column whose right divider is under a client point, or -1.
+    int DividerAt(int x, int y) const;
+    // The column held down in the header, or -1.
+    int PressedColumn() const { return pressedColumn_; }
+    // Where an item's check box or state image sits (empty when it has none).
+    TRect StateRect(int index) const;
 
     TLVSelectItemEvent OnSelectItem;
     TLVColumnClickEvent OnColumnClick;
+    TColumnResizeEvent OnBeginColumnResize;
+    TColumnResizeEvent OnColumnResize;
+    TColumnResizeEvent OnEndColumnResize;
+    TLVChangeEvent OnChange;
     TLVDrawItemEvent OnDrawItem;
     TLVAdvancedCustomDrawItemEvent OnAdvancedCustomDrawItem;
 
@@ -95,10 +118,16 @@ protected:
     bool DoKeyDown(platform::WORD& key, TShiftState shift) override;
     bool DoMouseWheel(TShiftState shift, int delta, TPoint mousePos) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
+    void MouseMove(TShiftState shift, int x, int y) override;
+    void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
     void Resize() override;
     void Paint() override;
     virtual void ColClick(TListColumn* column);
     virtual void SelectItem(TListItem* item, bool selected);
+    virtual void Change(TListItem* item, TItemChange change);
+    virtual void DoBeginColumnResize(int column, int width);
+    virtual void DoColumnResize(int column, int width);
+    virtual void DoEndColumnResize(int column, int width);
 
 private:
     // The grid the items sit in: a report row, a list column cell or an icon cell.
@@ -109,6 +138,7 @@ private:
     };
     Cells Layout() const;
     int ListColumnWidth() const;
+    int ColumnAt(int x) const;
     int ReportWidth() const;
     TRect ItemsArea() const;
     void ItemsChanged();
@@ -121,6 +151,9 @@ private:
     void PaintItem(TCanvas& c, int index);
     // Draws the item's image at the left of a row; answers how far the caption moves right.
     int PaintSmallImage(TCanvas& c, const TListItem& item, const TRect& row);
+    // The check box or state image at the left of a row; answers its width.
+    int PaintState(TCanvas& c, int index, const TRect& row);
+    int StateWidth() const;
     int IconHeight() const;
 
     TListColumns columns_;
@@ -132,7 +165,11 @@ private:
     int firstLine_ = 0;  // the first row (report, icons) or list column shown
     int scrollX_ = 0;    // report view: pixels scrolled to the left
     bool updatingBars_ = false;
-    TChangeLink smallImages_, largeImages_;
+    TChangeLink smallImages_, largeImages_, stateImages_;
+    bool checkboxes_ = false;
+    int pressedColumn_ = -1;
+    int resizing_ = -1;   // the column whose divider is dragged
+    int resizeGrip_ = 0;  // the pointer's distance from that divider when caught
     mutable TMeasureCanvas measure_;
 };
 

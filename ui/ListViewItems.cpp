@@ -55,6 +55,13 @@ void TListItem::SetSelected(bool value) {
     owner_->SelectionChanging(this, value);
 }
 
+void TListItem::SetChecked(bool value) {
+    if (value == checked_) return;
+    checked_ = value;
+    if (owner_->OnCheck) owner_->OnCheck(this);
+    owner_->Changed();
+}
+
 std::string TListItem::ColumnText(int column) const {
     if (column == 0) return caption_;
     if (column - 1 < subItems_.Count()) return subItems_.Strings(column - 1);

@@ -53,7 +53,12 @@ public:
     TStringList& SubItems() { return subItems_; }
     const TStringList& SubItems() const { return subItems_; }
     int ImageIndex = -1;
+    // The image of the view's StateImages drawn before the item's own.
+    int StateIndex = -1;
     void* Data = nullptr;
+    // The item's check box, shown when the view has Checkboxes.
+    bool Checked() const { return checked_; }
+    void SetChecked(bool value);
     int Index() const;
     bool Selected() const { return selected_; }
     void SetSelected(bool value);
@@ -68,6 +73,7 @@ private:
     std::string caption_;
     TStringList subItems_;
     bool selected_ = false;
+    bool checked_ = false;
 };
 
 class TListItems {
@@ -94,6 +100,8 @@ public:
     // after any change of the items (the view repaints).
     std::function<void(TListItem*, bool selected)> OnSelectItem;
     std::function<void()> OnChange;
+    // Told when an item's check box changes, before OnChange.
+    std::function<void(TListItem*)> OnCheck;
 
 private:
     friend class TListItem;

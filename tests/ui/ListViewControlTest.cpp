@@ -1,5 +1,6 @@
 #include "ControlFixture.h"
 
+#include "ui/ControlFrames.h"
 #include "ui/ListView.h"
 
 #include "platform/Placement.h"
@@ -44,6 +45,39 @@ protected:
         ClickAt(list, r.Left + 8, (r.Top + r.Bottom) / 2);
         if (modifier) platform::testing::ReleaseKey(modifier);
         Pump();
+    }
+    // A report of two columns, "Файл" 120 wide and "Размер" 80, and `rows` files.
+    TListView* Report(int rows) {
+        auto* list = Add<TListView>(10, 10, 300, 150);
+        list->SetViewStyle(TViewStyle::vsReport);
+        for (auto [caption, width] : {std::pair{"Файл", 120}, std::pair{"Размер", 80}}) {
+            TListColumn* column = list->Columns().Add();
+            column->SetCaption(caption);
+            column->SetWidth(width);
+        }
+        for (int i = 0; i < rows; ++i) list->Items().Add()->SetCaption("f" + std::to_string(i));
+        return list;
+    }
+    // Presses the left button at one client point, moves through the others and lets go at the last.
+    static void Drag(TControl* c, std::initializer_list<TPoint> points) {
+        bool first = true;
+        for (TPoint p : points) {
+            TPoint s = c->ClientToScreen(p);
+            platform::testing::MoveMouse(s.X, s.Y);
+            Pump();
+            if (first) platform::testing::PressMouse(0);
+            first = false;
+            Pump();
+        }
+        platform::testing::ReleaseMouse(0);
+        Pump();
+    }
+    static std::uint32_t Pixel(TWinControl* c, int x, int y) {
+        platform::POINT p{x, y};
+        platform::ClientToScreen(c->Handle(), &p);
+        platform::RECT w;
+        platform::GetWindowRect(c->Handle(), &w);
+        return platform::testing::WindowPixel(c->Handle(), p.x - w.left, p.y - w.top) & 0xFFFFFF;
     }
     static bool HasBar(TWinControl* c, platform::DWORD bit) {
         return (platform::GetWindowLongPtr(c->Handle(), platform::GWL_STYLE) & bit) != 0;
@@ -229,6 +263,153 @@ TEST_F(ListViewControl, ItemsShowTheirImageBeforeTheCaption) {
     EXPECT_EQ(pixel(second.Left + 2 + 8, (second.Top + second.Bottom) / 2), Rgb(clWindow)) << "no image: room left empty";
     list->SetSmallImages(nullptr);
     EXPECT_EQ(list->CurrentImages(), nullptr);
+}
+
+TEST_F(ListViewControl, DraggingAHeaderDividerResizesItsColumn) {
+    TListView* list = Report(3);
+    std::vector<std::string> told;
+    auto tell = [&](const char* what) {
+        return [&told, what](TCustomListView*, int column, int width) {
+            told.push_back(std::string(what) + std::to_string(column) + ":" + std::to_string(width));
+        };
+    };
+    list->OnBeginColumnResize = tell("begin");
+    list->OnColumnResize = tell("");
+    list->OnEndColumnResize = tell("end");
+    int clicks = 0;
+    list->OnColumnClick = [&](TObject*, TListColumn*) { ++clicks; };
+    ShowForm();
+    int y = list->HeaderHeight() / 2;
+    EXPECT_EQ(list->DividerAt(121, y), 0);
+    EXPECT_EQ(list->DividerAt(60, y), -1);
+    EXPECT_EQ(list->DividerAt(121, list->HeaderHeight() + 2), -1) << "only the header has dividers";
+    // Caught a pixel right of the divider: the column keeps that grip while it grows.
+    Drag(list, {{121, y}, {141, y}, {161, y}});
+    EXPECT_EQ(list->Columns().Items(0)->Width(), 160);
+    EXPECT_EQ(list->ColumnHeaderRect(1).Left, 160);
+    EXPECT_EQ(told, (std::vector<std::string>{"begin0:120", "0:140", "0:160", "end0:160"}));
+    EXPECT_EQ(clicks, 0) << "a divider is no column click";
+    // Dragged past its left edge the column shrinks to nothing, and can be pulled open again.
+    told.clear();
+    Drag(list, {{160, y}, {-30, y}});
+    EXPECT_EQ(list->Columns().Items(0)->Width(), 0);
+    EXPECT_EQ(list->DividerAt(1, y), 0);
+    Drag(list, {{1, y}, {51, y}});
+    EXPECT_EQ(list->Columns().Items(0)->Width(), 50);
+    EXPECT_EQ(list->ItemRect(0).Width(), 50 + 80) << "rows follow the columns";
+    EXPECT_EQ(told.front(), "begin0:160");
+    EXPECT_EQ(told.back(), "end0:50");
+}
+
+TEST_F(ListViewControl, AColumnClickCountsWhenReleasedOverThePressedColumn) {
+    struct Case {
+        bool columnClick;
+        int pressX, releaseX;
+        std::vector<std::string> clicked;
+        int pressedWhileHeld;
+    };
+    const Case cases[] = {
+        {true, 40, 60, {"Файл"}, 0},
+        {true, 150, 170, {"Размер"}, 1},
+        {true, 40, 150, {}, 0},  // moved onto another column before letting go
+        {false, 40, 60, {}, -1},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(std::to_string(k.pressX) + " to " + std::to_string(k.releaseX) + (k.columnClick ? "" : " no clicks"));
+        SetUp();
+        TListView* list = Report(2);
+        list->ColumnClick = k.columnClick;
+        std::vector<std::string> clicked;
+        list->OnColumnClick = [&](TObject*, TListColumn* c) { clicked.push_back(c->Caption()); };
+        ShowForm();
+        int y = list->HeaderHeight() / 2;
+        TPoint s = list->ClientToScreen({k.pressX, y});
+        platform::testing::MoveMouse(s.X, s.Y);
+        platform::testing::PressMouse(0);
+        Pump();
+        EXPECT_EQ(list->PressedColumn(), k.pressedWhileHeld);
+        s = list->ClientToScreen({k.releaseX, y});
+        platform::testing::MoveMouse(s.X, s.Y);
+        platform::testing::ReleaseMouse(0);
+        Pump();
+        EXPECT_EQ(clicked, k.clicked);
+        EXPECT_EQ(list->PressedColumn(), -1);
+        EXPECT_EQ(list->SelCount(), 0) << "a header click picks no row";
+        TearDown();
+    }
+}
+
+TEST_F(ListViewControl, CheckBoxesToggleByTheBoxAndSpaceAndTellTheChange) {
+    for (TViewStyle style : {TViewStyle::vsReport, TViewStyle::vsList}) {
+        SCOPED_TRACE(style == TViewStyle::vsReport ? "report" : "list");
+        SetUp();
+        TListView* list = Report(3);
+        list->SetViewStyle(style);
+        list->SetCheckboxes(true);
+        std::vector<std::string> changes;
+        list->OnChange = [&](TObject*, TListItem* item, TItemChange change) {
+            if (change == TItemChange::ctState) changes.push_back(item->Caption() + (item->Checked() ? "+" : "-"));
+        };
+        ShowForm();
+        Focus(list);
+        // The box is the row's lead; dark tick pixels show inside it only while checked.
+        auto ticks = [&](int index) {
+            TRect box = list->StateRect(index);
+            int dark = 0;
+            for (int x = box.Left; x < box.Right; ++x)
+                for (int y = box.Top; y < box.Bottom; ++y) dark += Pixel(list, x, y) == Rgb(clWindowText);
+            return dark;
+        };
+        TRect box = list->StateRect(1);
+        ASSERT_EQ(box.Width(), CheckBoxSize + 2);
+        EXPECT_EQ(ticks(1), 0);
+        ClickAt(list, (box.Left + box.Right) / 2, (box.Top + box.Bottom) / 2);
+        EXPECT_TRUE(list->Items().Item(1)->Checked());
+        EXPECT_GT(ticks(1), 5);
+        EXPECT_EQ(list->SelCount(), 0) << "the box toggles without picking the row";
+        // A click on the caption picks the row and leaves its box alone; Space then toggles it.
+        ClickAt(list, box.Right + 8, (box.Top + box.Bottom) / 2);
+        EXPECT_EQ(list->ItemIndex(), 1);
+        Key(platform::VK_SPACE);
+        Key(platform::VK_DOWN);
+        Key(platform::VK_SPACE);
+        EXPECT_EQ(changes, (std::vector<std::string>{"f1+", "f1-", "f2+"}));
+        EXPECT_EQ(ticks(1), 0);
+        EXPECT_TRUE(list->Items().Item(2)->Selected());
+        list->Items().Item(0)->SetChecked(true);
+        list->Items().Item(0)->SetChecked(true);
+        EXPECT_EQ(changes.back(), "f0+") << "setting it in code tells too, once";
+        EXPECT_EQ(changes.size(), 4u);
+        TearDown();
+    }
+}
+
+TEST_F(ListViewControl, StateImagesTakeThePlaceOfCheckBoxes) {
+    TImageList states(form.get());
+    states.SetSize(10, 10);
+    states.AddPixels(TPixels(10 * 10, 0xFF00FF00));  // opaque green
+    TListView* list = Report(2);
+    list->SetCheckboxes(true);
+    list->SetStateImages(&states);
+    list->Items().Item(0)->StateIndex = 0;
+    list->Items().Item(1)->StateIndex = 5;  // no such image: nothing drawn
+    int changes = 0;
+    list->OnChange = [&](TObject*, TListItem*, TItemChange) { ++changes; };
+    ShowForm();
+    TRect first = list->StateRect(0), second = list->StateRect(1);
+    EXPECT_EQ(first.Width(), 10 + 2);
+    int middle = (first.Top + first.Bottom) / 2;
+    EXPECT_EQ(Pixel(list, first.Left + 5, middle), 0x00FF00u);
+    EXPECT_EQ(Pixel(list, second.Left + 5, (second.Top + second.Bottom) / 2), Rgb(clWindow));
+    // No box to tick: a click there picks the row, and Space picks as without boxes.
+    ClickAt(list, first.Left + 5, middle);
+    Focus(list);
+    Key(platform::VK_SPACE);
+    EXPECT_EQ(list->ItemIndex(), 0);
+    EXPECT_FALSE(list->Items().Item(0)->Checked());
+    EXPECT_EQ(changes, 0);
+    list->SetViewStyle(TViewStyle::vsIcon);
+    EXPECT_TRUE(list->StateRect(0).IsEmpty()) << "icon view shows no state";
 }
 
 }  // namespace
