@@ -264,6 +264,9 @@ private:
                 if (UINT key = VirtualKeyOf(event.key.keysym.sym)) ReportKey(key, event.type == SDL_KEYDOWN);
                 break;
             case SDL_TEXTINPUT: ReportText(event.text.text); break;
+            // A termination signal or the session ending: leave the message
+            // loop so the program closes the ordinary way.
+            case SDL_QUIT: PostQuitMessage(0); break;
             case SDL_WINDOWEVENT: {
                 auto found = handles_.find(event.window.windowID);
                 if (found == handles_.end()) break;
@@ -293,6 +296,11 @@ private:
 
 std::unique_ptr<DisplayBackend> MakeSdlDisplay() {
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return nullptr;
+    // Closing the last desktop window is the window system's business (the
+    // form may refuse to close), not a reason to quit.
+#ifdef SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE
+    SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
+#endif
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
     return std::make_unique<SdlDisplay>();
 }
