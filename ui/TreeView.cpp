@@ -4,8 +4,11 @@
 #include "ui/PublishedProperties.h"
 
 #include "platform/Input.h"
+#include "platform/SystemMetrics.h"
+#include "platform/Timers.h"
 
 #include <algorithm>
+#include <utility>
 
 const TClassInfo& TCustomTreeView::StaticClass() {
     static const TClassInfo info = TPublished<TCustomTreeView>("TCustomTreeView", TCustomControl::StaticClass()).Build();
@@ -16,6 +19,11 @@ const TClassInfo& TTreeView::StaticClass() {
     static const TClassInfo info = TPublished<TTreeView>("TTreeView", TCustomTreeView::StaticClass()).Build();
     return info;
 }
+
+namespace {
+// Waits out a double click before a second click on the selected node edits it.
+constexpr platform::UINT_PTR EditTimer = 1;
+}  // namespace
 
 TCustomTreeView::TCustomTreeView(TComponent* owner) : TCustomControl(owner) {
     SetBounds(Left(), Top(), 121, 97);
@@ -52,6 +60,7 @@ TCustomTreeView::TCustomTreeView(TComponent* owner) : TCustomControl(owner) {
     };
     nodes_.OnDeletion = [this](TTreeNode* n) {
         if (top_ == n) top_ = nullptr;
+        if (editing_ == n) EndEdit(false);
         FireEvent(OnDeletion, this, n);
         Invalidate();
     };
@@ -63,6 +72,47 @@ TCustomTreeView::~TCustomTreeView() {
 }
 
 void TCustomTreeView::SetSelected(TTreeNode* node) { nodes_.Select(node); }
+
+TRect TCustomTreeView::TextRect(const TTreeNode* node) const {
+    int row = 0;
+    for (TTreeNode* n = top_ ? top_ : nodes_.GetFirstNode(); n && n != node; n = n->GetNextVisible()) ++row;
+    measure_.SetFont(const_cast<TCustomTreeView*>(this)->Font());
+    int left = NodeLeft(node) + Indent;
+    int top = 2 + row * RowHeight();
+    return {left, top, left + measure_.TextWidth(node->Text()) + 4, top + RowHeight()};
+}
+
+void TCustomTreeView::EditText(TTreeNode* node) {
+    if (!node || ReadOnly || !HandleAllocated()) return;
+    EndEdit(true);
+    nodes_.Select(node);
+    ScrollIntoView(node);
+    if (!editor_) {
+        editor_ = new TLabelEditor(this);
+        editor_->SetParent(this);
+        editor_->OnDone = [this](bool keep) { EndEdit(keep); };
+    }
+    editing_ = node;
+    TRect r = TextRect(node);
+    // Room to type past the current text, within the view.
+    r.Right = std::max(r.Right + 20, std::min(r.Left + 80, ClientWidth() - 2));
+    r.Top -= 1;
+    r.Bottom += 2;
+    editor_->Start(r, node->Text());
+}
+
+void TCustomTreeView::EndEdit(bool keep) {
+    TTreeNode* node = std::exchange(editing_, nullptr);
+    if (!node) return;
+    std::string text = editor_->Text();
+    if (editor_->Visible()) editor_->SetVisible(false);
+    if (editor_->Focused()) SetFocus();
+    if (keep) {
+        FireEvent(OnEdited, this, node, text);
+        node->SetText(text);
+    }
+    Invalidate();
+}
 
 int TCustomTreeView::RowHeight() const {
     measure_.SetFont(const_cast<TCustomTreeView*>(this)->Font());
@@ -113,6 +163,7 @@ bool TCustomTreeView::DoKeyDown(platform::WORD& key, TShiftState shift) {
         case platform::VK_ADD: k = TTreeKey::Expand; break;
         case platform::VK_SUBTRACT: k = TTreeKey::Collapse; break;
         case platform::VK_MULTIPLY: k = TTreeKey::ExpandAll; break;
+        case platform::VK_F2: EditText(Selected()); return true;
         default: return false;
     }
     nodes_.Key(k);
@@ -125,6 +176,13 @@ void TCustomTreeView::Dispatch(TMessage& m) {
         case platform::WM_GETDLGCODE: m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
         case platform::WM_SETFOCUS:
         case platform::WM_KILLFOCUS: Invalidate(); break;
+        case platform::WM_TIMER:
+            if (m.WParam == EditTimer) {
+                platform::KillTimer(Handle(), EditTimer);
+                EditText(Selected());
+                return;
+            }
+            break;
         default: break;
     }
     TCustomControl::Dispatch(m);
@@ -136,8 +194,13 @@ void TCustomTreeView::MouseDown(TMouseButton button, TShiftState shift, int x, i
         if (TTreeNode* n = GetNodeAt(x, y)) {
             int left = NodeLeft(n);
             bool onButton = ShowButtons && n->HasChildren() && x >= left && x < left + Indent;
+            TRect text = TextRect(n);
+            bool again = n == Selected() && !shift.Contains(TShiftStateItem::ssDouble) && x >= text.Left &&
+                         x < text.Right;
             if (onButton) n->SetExpanded(!n->Expanded());
             else nodes_.Select(n);
+            if (again && !onButton && !ReadOnly)
+                platform::SetTimer(Handle(), EditTimer, platform::GetDoubleClickTime(), nullptr);
             Invalidate();
         }
     }
@@ -145,6 +208,7 @@ void TCustomTreeView::MouseDown(TMouseButton button, TShiftState shift, int x, i
 }
 
 void TCustomTreeView::DblClick() {
+    if (HandleAllocated()) platform::KillTimer(Handle(), EditTimer);
     if (TTreeNode* n = Selected()) n->SetExpanded(!n->Expanded());
     TCustomControl::DblClick();
 }

@@ -2,6 +2,11 @@
 
 #include "ui/TreeView.h"
 
+#include "platform/SystemMetrics.h"
+
+#include <chrono>
+#include <thread>
+
 namespace {
 
 struct TreeViewControl : ControlFixture {
@@ -57,6 +62,83 @@ TEST_F(TreeViewControl, TheMouseOpensByTheButtonAndSelectsByTheLabel) {
     ASSERT_NE(tree->Selected(), nullptr);
     EXPECT_EQ(tree->Selected()->Text(), "home/logs");
     EXPECT_EQ(tree->GetNodeAt(60, 2 + 3 * row + 1)->Text(), "locked");
+}
+
+// Longer than a double click takes, so the next click stands alone.
+void WaitOutDoubleClick() {
+    std::this_thread::sleep_for(std::chrono::milliseconds(platform::GetDoubleClickTime() + 60));
+}
+
+TEST_F(TreeViewControl, F2EditsTheSelectedTextEnterKeepsItEscapeDropsIt) {
+    struct Case {
+        const char* name;
+        bool readOnly;
+        platform::UINT closeKey;
+        const char* typed;
+        std::string expected;
+        std::vector<std::string> edited;
+    };
+    const Case cases[] = {
+        {"enter keeps the handler's text", false, platform::VK_RETURN, "archive", "archive (2)", {"archive"}},
+        {"escape drops it", false, platform::VK_ESCAPE, "archive", "home", {}},
+        {"read-only opens no edit", true, platform::VK_RETURN, "", "home", {}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        SetUp();
+        auto* tree = MakeTree();
+        tree->ReadOnly = k.readOnly;
+        std::vector<std::string> edited;
+        tree->OnEdited = [&](TObject*, TTreeNode*, std::string& text) {
+            edited.push_back(text);
+            text += " (2)";
+        };
+        ShowForm();
+        Focus(tree);
+        Key(platform::VK_DOWN);
+        Key(platform::VK_F2);
+        EXPECT_EQ(tree->IsEditing(), !k.readOnly);
+        if (!k.readOnly) {
+            EXPECT_EQ(tree->LabelEditor()->Text(), "home");
+            EXPECT_TRUE(tree->LabelEditor()->Focused());
+        }
+        Type(k.typed);  // replaces the whole text, which the edit opens selected
+        Key(k.closeKey);
+        EXPECT_FALSE(tree->IsEditing());
+        EXPECT_EQ(tree->Items().GetFirstNode()->Text(), k.expected);
+        EXPECT_EQ(edited, k.edited);
+        EXPECT_TRUE(tree->Focused()) << "the tree has the keys back";
+        TearDown();
+    }
+}
+
+TEST_F(TreeViewControl, ASlowSecondClickEditsAndLeavingTheEditKeepsIt) {
+    auto* tree = MakeTree();
+    auto* other = Add<TTreeView>(220, 10, 100, 100);
+    ShowForm();
+    int row = tree->RowHeight();
+    int second = 2 + row + row / 2;  // "locked"
+    ClickAt(tree, 30, second);
+    WaitOutDoubleClick();
+    Pump();
+    EXPECT_FALSE(tree->IsEditing()) << "the first click only selects";
+    ClickAt(tree, 30, second);
+    WaitOutDoubleClick();
+    Pump();
+    ASSERT_TRUE(tree->IsEditing());
+    Type("old");
+    Focus(other);
+    EXPECT_FALSE(tree->IsEditing());
+    EXPECT_EQ(tree->Items().GetFirstNode()->GetNextSibling()->Text(), "old");
+    // A double click on the selected node opens it instead of editing.
+    ClickAt(tree, 30, 2 + row / 2);
+    WaitOutDoubleClick();
+    ClickAt(tree, 30, 2 + row / 2);
+    ClickAt(tree, 30, 2 + row / 2);
+    WaitOutDoubleClick();
+    Pump();
+    EXPECT_FALSE(tree->IsEditing());
+    EXPECT_TRUE(tree->Items().GetFirstNode()->Expanded());
 }
 
 }  // namespace
