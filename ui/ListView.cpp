@@ -6,6 +6,8 @@
 #include "platform/Focus.h"
 #include "platform/Input.h"
 #include "platform/ScrollBars.h"
+#include "platform/SystemMetrics.h"
+#include "platform/Timers.h"
 #include "platform/WindowStyles.h"
 
 #include <algorithm>
@@ -25,6 +27,8 @@ namespace {
 constexpr int IconCellWidth = 75;
 constexpr int IconSize = 32;
 constexpr int WheelLines = 3;
+// Waits out a double click before a second click on the focused item edits it.
+constexpr platform::UINT_PTR EditTimer = 1;
 }  // namespace
 
 TCustomListView::TCustomListView(TComponent* owner) : TCustomControl(owner), columns_(this) {
@@ -99,6 +103,7 @@ void TCustomListView::SetBorderStyle(TBorderStyle value) {
 
 void TCustomListView::ItemsChanged() {
     int count = items_.Count();
+    if (editing_ && items_.IndexOf(editing_) < 0) EndEdit(false);
     if (focus_ >= count) focus_ = count - 1;
     if (anchor_ >= count) anchor_ = count - 1;
     UpdateScrollBars();
@@ -238,6 +243,54 @@ TRect TCustomListView::StateRect(int index) const {
     if (width == 0 || index < 0 || index >= items_.Count()) return {};
     TRect r = ItemRect(index);
     return {r.Left + 2, r.Top, r.Left + 2 + width, r.Bottom};
+}
+
+TRect TCustomListView::CaptionRect(int index) const {
+    TRect r = ItemRect(index);
+    if (viewStyle_ == TViewStyle::vsIcon) {
+        int top = r.Top + IconHeight() + 4;
+        return {r.Left, top, r.Right, top + RowHeight()};
+    }
+    int left = r.Left + (StateWidth() ? StateWidth() + 2 : 0) + (SmallImages() ? SmallImages()->Width() + 2 : 0);
+    int right = viewStyle_ == TViewStyle::vsReport && columns_.Count() ? r.Left + columns_.Items(0)->Width() : r.Right;
+    return {left, r.Top, std::max(left + 40, right), r.Bottom};
+}
+
+void TCustomListView::EditCaption(TListItem* item) {
+    if (!item || ReadOnly || !HandleAllocated() || items_.IndexOf(item) < 0) return;
+    EndEdit(true);
+    int index = item->Index();
+    SetSelected(item);
+    MakeVisible(index);
+    if (!editor_) {
+        editor_ = new TLabelEditor(this);
+        editor_->SetParent(this);
+        editor_->OnDone = [this](bool keep) { EndEdit(keep); };
+    }
+    editing_ = item;
+    TRect r = CaptionRect(index);
+    r.Top -= 1;
+    r.Bottom += 2;
+    editor_->Start(r, item->Caption());
+}
+
+void TCustomListView::EndEdit(bool keep) {
+    TListItem* item = std::exchange(editing_, nullptr);
+    if (!item) return;
+    std::string text = editor_->Text();
+    if (editor_->Visible()) editor_->SetVisible(false);
+    if (editor_->Focused()) SetFocus();
+    if (keep && items_.IndexOf(item) >= 0) {
+        FireEvent(OnEdited, this, item, text);
+        item->SetCaption(text);
+        Change(item, TItemChange::ctText);
+    }
+    Invalidate();
+}
+
+void TCustomListView::DblClick() {
+    if (HandleAllocated()) platform::KillTimer(Handle(), EditTimer);
+    TCustomControl::DblClick();
 }
 
 // Scrolling
@@ -395,6 +448,13 @@ void TCustomListView::Dispatch(TMessage& m) {
         case platform::WM_GETDLGCODE: m.Result = DLGC_WANTARROWS | DLGC_WANTCHARS; return;
         case platform::WM_SETFOCUS:
         case platform::WM_KILLFOCUS: Invalidate(); break;
+        case platform::WM_TIMER:
+            if (m.WParam == EditTimer) {
+                platform::KillTimer(Handle(), EditTimer);
+                EditCaption(ItemFocused());
+                return;
+            }
+            break;
         case platform::WM_VSCROLL:
         case platform::WM_HSCROLL:
             if (m.LParam == 0) {
@@ -448,6 +508,7 @@ bool TCustomListView::DoKeyDown(platform::WORD& key, TShiftState shift) {
                     items_.Item(focus_)->SetSelected(true);
             }
             return true;
+        case platform::VK_F2: EditCaption(ItemFocused()); return true;
         case 'A':
             if (!ctrl) return false;
             SelectAll();
@@ -479,8 +540,14 @@ void TCustomListView::MouseDown(TMouseButton button, TShiftState shift, int x, i
             TRect box = StateRect(item->Index());
             if (checkboxes_ && !StateImages() && x >= box.Left && x < box.Right)
                 item->SetChecked(!item->Checked());
-            else
+            else {
+                TRect caption = CaptionRect(item->Index());
+                bool again = item == ItemFocused() && item->Selected() && !ReadOnly &&
+                             !shift.Contains(TShiftStateItem::ssDouble) && !shift.Contains(TShiftStateItem::ssCtrl) &&
+                             !shift.Contains(TShiftStateItem::ssShift) && x >= caption.Left && x < caption.Right;
                 MoveFocus(item->Index(), shift, true);
+                if (again) platform::SetTimer(Handle(), EditTimer, platform::GetDoubleClickTime(), nullptr);
+            }
         } else if (!shift.Contains(TShiftStateItem::ssCtrl) && !shift.Contains(TShiftStateItem::ssShift)) {
             items_.ClearSelection();
         }

@@ -8,13 +8,16 @@
 // from SmallImages (LargeImages in icon view) before the caption, and before
 // that a check box (Checkboxes) or a state image (StateImages) outside icon
 // view. A header column is clicked (ColumnClick) or resized by dragging its
-// right divider. Scroll bars appear when the items do not fit.
+// right divider. Unless ReadOnly, F2 or a second, slow click on the focused
+// item opens an edit over its caption: Enter keeps the text (OnEdited may
+// change it), Escape drops it. Scroll bars appear when the items do not fit.
 
 #include "ui/ComboBox.h"
 #include "ui/CustomEdit.h"
 #include "ui/ImageList.h"
 #include "ui/ListViewItems.h"
 #include "ui/MeasureCanvas.h"
+#include "ui/TreeViewLabelEdit.h"
 
 enum class TViewStyle { vsIcon, vsSmallIcon, vsList, vsReport };
 enum class TCustomDrawStage { cdPrePaint, cdPostPaint, cdPreErase, cdPostErase };
@@ -29,6 +32,7 @@ using TColumnResizeEvent = std::function<void(TCustomListView* Sender, int Colum
 enum class TItemChange { ctText, ctImage, ctState };
 // After an item changed: ctState when its check box was ticked or cleared.
 using TLVChangeEvent = std::function<void(TObject* Sender, TListItem* Item, TItemChange Change)>;
+using TLVEditedEvent = std::function<void(TObject* Sender, TListItem* Item, std::string& S)>;
 // Owner drawing of a whole row in report view (OwnerDraw).
 using TLVDrawItemEvent = std::function<void(TCustomListView* Sender, TListItem* Item, TRect Rect, TOwnerDrawState State)>;
 // Runs before an item is drawn; clearing DefaultDraw leaves the item to the handler.
@@ -49,8 +53,13 @@ public:
     void SetMultiSelect(bool value);
     TBorderStyle BorderStyle() const { return borderStyle_; }
     void SetBorderStyle(TBorderStyle value);
-    // Captions are never edited in place here, whatever this says.
     bool ReadOnly = false;
+    // Opens the edit over the item's caption (the item is selected first).
+    void EditCaption(TListItem* item);
+    bool IsEditing() const { return editing_ != nullptr; }
+    // Closes an open edit, keeping its text or not.
+    void EndEdit(bool keep);
+    TLabelEditor* LabelEditor() const { return editor_; }
     bool RowSelect = false;
     bool GridLines = false;
     bool HideSelection = true;
@@ -107,6 +116,7 @@ public:
     TColumnResizeEvent OnColumnResize;
     TColumnResizeEvent OnEndColumnResize;
     TLVChangeEvent OnChange;
+    TLVEditedEvent OnEdited;
     TLVDrawItemEvent OnDrawItem;
     TLVAdvancedCustomDrawItemEvent OnAdvancedCustomDrawItem;
 
@@ -120,6 +130,7 @@ protected:
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void MouseMove(TShiftState shift, int x, int y) override;
     void MouseUp(TMouseButton button, TShiftState shift, int x, int y) override;
+    void DblClick() override;
     void Resize() override;
     void Paint() override;
     virtual void ColClick(TListColumn* column);
@@ -154,6 +165,8 @@ private:
     // The check box or state image at the left of a row; answers its width.
     int PaintState(TCanvas& c, int index, const TRect& row);
     int StateWidth() const;
+    // Where the caption is written in an item's row.
+    TRect CaptionRect(int index) const;
     int IconHeight() const;
 
     TListColumns columns_;
@@ -168,6 +181,8 @@ private:
     TChangeLink smallImages_, largeImages_, stateImages_;
     bool checkboxes_ = false;
     int pressedColumn_ = -1;
+    TListItem* editing_ = nullptr;
+    TLabelEditor* editor_ = nullptr;  // owned as a child component
     int resizing_ = -1;   // the column whose divider is dragged
     int resizeGrip_ = 0;  // the pointer's distance from that divider when caught
     mutable TMeasureCanvas measure_;

@@ -5,8 +5,12 @@
 
 #include "platform/Placement.h"
 #include "platform/ScrollBars.h"
+#include "platform/SystemMetrics.h"
 #include "platform/WindowStyles.h"
 #include "platform/WindowTree.h"
+
+#include <chrono>
+#include <thread>
 
 namespace {
 
@@ -410,6 +414,74 @@ TEST_F(ListViewControl, StateImagesTakeThePlaceOfCheckBoxes) {
     EXPECT_EQ(changes, 0);
     list->SetViewStyle(TViewStyle::vsIcon);
     EXPECT_TRUE(list->StateRect(0).IsEmpty()) << "icon view shows no state";
+}
+
+TEST_F(ListViewControl, CaptionsAreEditedInPlaceUnlessReadOnly) {
+    struct Case {
+        const char* name;
+        bool readOnly;
+        platform::UINT closeKey;
+        std::string expected;
+        std::vector<std::string> told;
+    };
+    const Case cases[] = {
+        {"enter keeps the handler's text", false, platform::VK_RETURN, "new.log", {"edited new", "text new.log"}},
+        {"escape drops it", false, platform::VK_ESCAPE, "f1", {}},
+        {"read-only opens no edit", true, platform::VK_RETURN, "f1", {}},
+    };
+    for (const Case& k : cases) {
+        SCOPED_TRACE(k.name);
+        SetUp();
+        TListView* list = Report(3);
+        list->ReadOnly = k.readOnly;
+        std::vector<std::string> told;
+        list->OnEdited = [&](TObject*, TListItem*, std::string& text) {
+            told.push_back("edited " + text);
+            text += ".log";
+        };
+        list->OnChange = [&](TObject*, TListItem* item, TItemChange change) {
+            if (change == TItemChange::ctText) told.push_back("text " + item->Caption());
+        };
+        ShowForm();
+        Focus(list);
+        Key(platform::VK_DOWN);
+        Key(platform::VK_DOWN);
+        Key(platform::VK_F2);
+        ASSERT_EQ(list->IsEditing(), !k.readOnly);
+        if (!k.readOnly) EXPECT_EQ(list->LabelEditor()->Text(), "f1");
+        Type("new");
+        Key(k.closeKey);
+        EXPECT_FALSE(list->IsEditing());
+        EXPECT_EQ(list->Items().Item(1)->Caption(), k.expected);
+        EXPECT_EQ(told, k.told);
+        EXPECT_TRUE(list->Focused());
+        TearDown();
+    }
+}
+
+TEST_F(ListViewControl, ASlowSecondClickOnTheFocusedItemEditsItsCaption) {
+    TListView* list = Report(3);
+    ShowForm();
+    auto waitOutDoubleClick = [] {
+        std::this_thread::sleep_for(std::chrono::milliseconds(platform::GetDoubleClickTime() + 60));
+        Pump();
+    };
+    TRect r = list->ItemRect(2);
+    int x = r.Left + 10, y = (r.Top + r.Bottom) / 2;
+    ClickAt(list, x, y);
+    waitOutDoubleClick();
+    EXPECT_FALSE(list->IsEditing()) << "the first click only picks";
+    ClickAt(list, x, y);
+    ClickAt(list, x, y);  // a double click opens no edit
+    waitOutDoubleClick();
+    EXPECT_FALSE(list->IsEditing());
+    ClickAt(list, x, y);
+    waitOutDoubleClick();
+    ASSERT_TRUE(list->IsEditing());
+    // Removing the item under the edit drops it.
+    list->Items().Delete(2);
+    EXPECT_FALSE(list->IsEditing());
+    EXPECT_FALSE(list->LabelEditor()->Visible());
 }
 
 }  // namespace
