@@ -1,5 +1,6 @@
 #include "ControlFixture.h"
 
+#include "ui/Button.h"
 #include "ui/TreeView.h"
 
 #include "platform/SystemMetrics.h"
@@ -139,6 +140,28 @@ TEST_F(TreeViewControl, ASlowSecondClickEditsAndLeavingTheEditKeepsIt) {
     Pump();
     EXPECT_FALSE(tree->IsEditing());
     EXPECT_TRUE(tree->Items().GetFirstNode()->Expanded());
+}
+
+TEST_F(TreeViewControl, EnterAndEscapeInTheEditPassTheFormsButtonsBy) {
+    auto* tree = MakeTree();
+    auto* ok = Add<TButton>(220, 10);
+    ok->SetDefault(true);
+    auto* cancel = Add<TButton>(220, 50);
+    cancel->Cancel = true;
+    int presses = 0;
+    ok->OnClick = cancel->OnClick = [&](TObject*) { ++presses; };
+    ShowForm();
+    Focus(tree);
+    Key(platform::VK_DOWN);
+    for (platform::UINT key : {platform::VK_ESCAPE, platform::VK_RETURN}) {
+        Key(platform::VK_F2);
+        ASSERT_TRUE(tree->IsEditing());
+        Key(key);
+        EXPECT_FALSE(tree->IsEditing());
+    }
+    EXPECT_EQ(presses, 0);
+    Key(platform::VK_RETURN);
+    EXPECT_EQ(presses, 1) << "outside the edit Enter is the form's again";
 }
 
 }  // namespace
