@@ -74,24 +74,24 @@ void TCustomChart::SaveScalesOnce() {
 }
 
 void TCustomChart::ZoomToRectangle() {
-    zoom_.Normalize();
-    ZoomToValues(TopAxis()->ScreenToValue(zoom_.StartX), TopAxis()->ScreenToValue(zoom_.EndX),
-                 BottomAxis()->ScreenToValue(zoom_.StartX), BottomAxis()->ScreenToValue(zoom_.EndX),
-                 LeftAxis()->ScreenToValue(zoom_.EndY), LeftAxis()->ScreenToValue(zoom_.StartY),
-                 RightAxis()->ScreenToValue(zoom_.EndY), RightAxis()->ScreenToValue(zoom_.StartY));
+    Zoom().Normalize();
+    ZoomToValues(TopAxis()->ScreenToValue(Zoom().StartX), TopAxis()->ScreenToValue(Zoom().EndX),
+                 BottomAxis()->ScreenToValue(Zoom().StartX), BottomAxis()->ScreenToValue(Zoom().EndX),
+                 LeftAxis()->ScreenToValue(Zoom().EndY), LeftAxis()->ScreenToValue(Zoom().StartY),
+                 RightAxis()->ScreenToValue(Zoom().EndY), RightAxis()->ScreenToValue(Zoom().StartY));
 }
 
 void TCustomChart::ZoomToValues(double topMin, double topMax, double bottomMin, double bottomMax, double leftMin,
                                 double leftMax, double rightMin, double rightMax) {
     SaveScalesOnce();
-    const bool vertical = zoom_.Direction != tzdHorizontal;
-    const bool horizontal = zoom_.Direction != tzdVertical;
-    if (zoom_.Animated) {
+    const bool vertical = Zoom().Direction != tzdHorizontal;
+    const bool horizontal = Zoom().Direction != tzdVertical;
+    if (Zoom().Animated) {
         auto step = [](TChartAxis* axis, double minimum, double maximum) {
             axis->SetLimits(axis->Minimum() + (minimum - axis->Minimum()) / AnimatedZoomFactor,
                             axis->Maximum() - (axis->Maximum() - maximum) / AnimatedZoomFactor);
         };
-        for (int i = 1; i < zoom_.AnimatedSteps; ++i) {
+        for (int i = 1; i < Zoom().AnimatedSteps; ++i) {
             if (vertical) {
                 step(LeftAxis(), leftMin, leftMax);
                 step(RightAxis(), rightMin, rightMax);
@@ -111,8 +111,8 @@ void TCustomChart::ZoomToValues(double topMin, double topMax, double bottomMin, 
         TopAxis()->SetLimits(topMin, topMax);
         BottomAxis()->SetLimits(bottomMin, bottomMax);
     }
-    zoomActive_ = true;
-    if (OnZoom) OnZoom(this);
+    ZoomActive = true;
+    FireEvent(OnZoom, this);
 }
 
 void TCustomChart::UndoZoom() {
@@ -121,9 +121,7 @@ void TCustomChart::UndoZoom() {
         savedScales_.clear();
         firstZoom_ = true;
     }
-    if (OnUndoZoom) OnUndoZoom(this);
-    Invalidate();
-    zoomActive_ = false;
+    TCustomChartPanelExtended::UndoZoom();
 }
 
 bool TCustomChart::HasAxisSeries() const {
@@ -154,14 +152,3 @@ void TCustomChart::SetBackgroundColor(TColor color) {
 
 // ---- background ----
 
-void TCustomChart::DrawPanelBackground(const TRect& rect) {
-    TCanvas3D& canvas = *Canvas();
-    canvas.SuspendRotation();
-    if (!IsPrinting && Color() != clNone) {
-        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-        canvas.Brush().SetColor(Color());
-        canvas.FillRect(rect);
-    }
-    DrawPanelFrame(rect);
-    canvas.ResumeRotation();
-}

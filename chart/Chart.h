@@ -25,7 +25,6 @@ struct TChartClickedPart {
     TChartAxis* AAxis = nullptr;
 };
 
-using TChartNotifyEvent = std::function<void(TCustomChart*)>;
 using TChartAllowScrollEvent = std::function<void(TChartAxis*, double& minimum, double& maximum, bool& allow)>;
 using TChartClickSeries =
     std::function<void(TCustomChart*, TChartSeries*, int valueIndex, TMouseButton, TShiftState, int x, int y)>;
@@ -45,24 +44,19 @@ public:
     // From another chart its scroll button and walls, then the axis panel's settings.
     void Assign(const TPersistent* source) override;
 
-    // ---- zoom and scroll settings ----
-    TChartZoom& Zoom() { return zoom_; }
-    TPanningMode AllowPanning() const { return allowPanning_; }
-    void SetAllowPanning(TPanningMode value) { allowPanning_ = value; }
+    // ---- scroll settings (the zoom settings are the panel's) ----
     TMouseButton ScrollMouseButton() const { return scrollMouseButton_; }
     void SetScrollMouseButton(TMouseButton value) { scrollMouseButton_ = value; }
-    bool ZoomActive() const { return zoomActive_; }
 
     // ---- zooming ----
     void ZoomToRectangle();
     void ZoomToValues(double topMin, double topMax, double bottomMin, double bottomMax, double leftMin, double leftMax,
                       double rightMin, double rightMax);
-    void UndoZoom();
+    // Puts the axes back as the first zoom or scroll found them, then the panel's undo.
+    void UndoZoom() override;
     void SaveAxisScales();
     void RestoreAxisScales();
     bool HasAxisSeries() const;
-    // The zoom rectangle in not-xor, relative to the background: drawn twice it is gone.
-    void PaintZoomRectangle();
 
     // ---- clicks ----
     TChartClickedPart FindClickedPart(TPoint p, bool onlyClickable);
@@ -94,9 +88,6 @@ public:
     bool IsLeftWallFront();
 
     // ---- events ----
-    TChartNotifyEvent OnZoom;
-    TChartNotifyEvent OnUndoZoom;
-    TChartNotifyEvent OnScroll;
     TChartAllowScrollEvent OnAllowScroll;
     TChartClickSeries OnClickSeries;
     TChartClickAxis OnClickAxis;
@@ -112,8 +103,6 @@ protected:
     void DoMouseWheelDown();
     void DoMouseWheelUp();
 
-    // The panel's colour, then the frame.
-    void DrawPanelBackground(const TRect& rect) override;
     void DrawZoomRectangleInCycle() override;
     // The zoom rectangle straight onto the window, outside a frame.
     void DrawZoomRectangleOnScreen();
@@ -144,10 +133,7 @@ private:
         bool automatic = false, automaticMinimum = false, automaticMaximum = false;
         double minimum = 0, maximum = 0;
     };
-    TChartZoom zoom_;
-    TPanningMode allowPanning_ = pmBoth;
     TMouseButton scrollMouseButton_ = TMouseButton::mbRight;
-    bool zoomActive_ = false;
     bool firstZoom_ = true;
     std::vector<SavedScale> savedScales_;
     TChartWalls walls_{this};

@@ -52,21 +52,8 @@ private:
 
 // ---- the zoom rectangle ----
 
-void TCustomChart::PaintZoomRectangle() {
-    TCanvas3D& canvas = *Canvas();
-    const TColor back = static_cast<TColor>(ColorToRGB(BackgroundColor()));
-    const TColor contrast = 0xFFFFFF - back;
-    if (zoom_.HasBrush())
-        SetContrastBrush(zoom_.Brush().Color() ^ contrast, zoom_.Brush(), back);
-    else
-        canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    zoom_.Pen().SetMode(TPenMode::pmNotXor);
-    canvas.SelectPenColor(zoom_.Pen(), zoom_.Pen().Color() ^ contrast);
-    canvas.Rectangle(zoom_.StartX, zoom_.StartY, zoom_.EndX, zoom_.EndY);
-}
-
 void TCustomChart::DrawZoomRectangleInCycle() {
-    if (zoom_.Dragging) PaintZoomRectangle();
+    if (Zoom().Dragging) PaintZoomRectangle();
 }
 
 void TCustomChart::DrawZoomRectangleOnScreen() {
@@ -130,16 +117,16 @@ bool TCustomChart::StartDrag(TMouseButton button, TShiftState shift, int x, int 
     if (!HasAxisSeries()) return false;
     bool started = false;
     const TRect& r = PlotRect();
-    if (zoom_.Allow && button == zoom_.MouseButton && Holds(shift, zoom_.KeyShift)) {
-        if (zoom_.Direction == tzdVertical) x = r.Left;
-        if (zoom_.Direction == tzdHorizontal) y = r.Top;
-        zoom_.Activate(x, y);
-        if (zoom_.Direction == tzdVertical) zoom_.EndX = r.Right;
-        if (zoom_.Direction == tzdHorizontal) zoom_.EndY = r.Bottom;
+    if (Zoom().Allow && button == Zoom().MouseButton && Holds(shift, Zoom().KeyShift)) {
+        if (Zoom().Direction == tzdVertical) x = r.Left;
+        if (Zoom().Direction == tzdHorizontal) y = r.Top;
+        Zoom().Activate(x, y);
+        if (Zoom().Direction == tzdVertical) Zoom().EndX = r.Right;
+        if (Zoom().Direction == tzdHorizontal) Zoom().EndY = r.Bottom;
         DrawZoomRectangleOnScreen();
         started = true;
     }
-    if (allowPanning_ != pmNone && button == scrollMouseButton_ && Holds(shift, ChartScrollShift)) {
+    if (AllowPanning != pmNone && button == scrollMouseButton_ && Holds(shift, ChartScrollShift)) {
         ScrollDrag().Activate(x, y);
         started = true;
     }
@@ -150,7 +137,7 @@ bool TCustomChart::StartDrag(TMouseButton button, TShiftState shift, int x, int 
 void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int y) {
     // the control's OnMouseDown runs here and may change the zoom or panning settings
     TCustomAxisPanel::MouseDown(button, shift, x, y);
-    if (MouseCancelled || zoom_.Dragging || ScrollDrag().Dragging) return;
+    if (MouseCancelled || Zoom().Dragging || ScrollDrag().Dragging) return;
     MouseCancelled = false;
     DispatchToolMouse(0, button, shift, x, y);
     if (!MouseCancelled) {
@@ -219,13 +206,13 @@ void TCustomChart::MouseMove(TShiftState shift, int x, int y) {
     if (MouseCancelled) return;
     const TRect& r = PlotRect();
     TZoomPanning& scroll = ScrollDrag();
-    if (zoom_.Dragging) {
-        if (zoom_.Direction == tzdVertical) x = r.Right;
-        if (zoom_.Direction == tzdHorizontal) y = r.Bottom;
-        if (x == zoom_.EndX && y == zoom_.EndY) return;
+    if (Zoom().Dragging) {
+        if (Zoom().Direction == tzdVertical) x = r.Right;
+        if (Zoom().Direction == tzdHorizontal) y = r.Bottom;
+        if (x == Zoom().EndX && y == Zoom().EndY) return;
         DrawZoomRectangleOnScreen();  // the old one goes
-        zoom_.EndX = x;
-        zoom_.EndY = y;
+        Zoom().EndX = x;
+        Zoom().EndY = y;
         DrawZoomRectangleOnScreen();
         return;
     }
@@ -237,18 +224,18 @@ void TCustomChart::MouseMove(TShiftState shift, int x, int y) {
         if (x == scroll.EndX && y == scroll.EndY) return;
         SaveScalesOnce();
         bool scrolled = false;
-        if (x != scroll.EndX && (allowPanning_ == pmHorizontal || allowPanning_ == pmBoth)) {
+        if (x != scroll.EndX && (AllowPanning == pmHorizontal || AllowPanning == pmBoth)) {
             ScrollPass(true, x, scroll.EndX);
             scrolled = true;
         }
-        if (y != scroll.EndY && (allowPanning_ == pmVertical || allowPanning_ == pmBoth)) {
+        if (y != scroll.EndY && (AllowPanning == pmVertical || AllowPanning == pmBoth)) {
             ScrollPass(false, y, scroll.EndY);
             scrolled = true;
         }
         scroll.EndX = x;
         scroll.EndY = y;
         if (scrolled) {
-            if (OnScroll) OnScroll(this);
+            FireEvent(OnScroll, this);
             Invalidate();
         }
         return;
@@ -260,18 +247,18 @@ void TCustomChart::MouseMove(TShiftState shift, int x, int y) {
 void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {
     MouseCancelled = false;
     TCustomAxisPanel::MouseUp(button, shift, x, y);
-    if (zoom_.Dragging && button == zoom_.MouseButton) {
+    if (Zoom().Dragging && button == Zoom().MouseButton) {
         DrawZoomRectangleOnScreen();  // gone from the window
-        zoom_.Dragging = false;
+        Zoom().Dragging = false;
         Canvas()->Pen().SetMode(TPenMode::pmCopy);
-        if (zoom_.Direction != tzdVertical) zoom_.EndX = x;
-        if (zoom_.Direction != tzdHorizontal) zoom_.EndY = y;
-        const bool wide = zoom_.Direction == tzdVertical || std::abs(zoom_.EndX - zoom_.StartX) > zoom_.MinimumPixels;
-        const bool tall = zoom_.Direction == tzdHorizontal || std::abs(zoom_.EndY - zoom_.StartY) > zoom_.MinimumPixels;
+        if (Zoom().Direction != tzdVertical) Zoom().EndX = x;
+        if (Zoom().Direction != tzdHorizontal) Zoom().EndY = y;
+        const bool wide = Zoom().Direction == tzdVertical || std::abs(Zoom().EndX - Zoom().StartX) > Zoom().MinimumPixels;
+        const bool tall = Zoom().Direction == tzdHorizontal || std::abs(Zoom().EndY - Zoom().StartY) > Zoom().MinimumPixels;
         if (wide && tall) {
             const bool forward =
-                zoom_.Direction == tzdVertical ? zoom_.EndY > zoom_.StartY : zoom_.EndX > zoom_.StartX;
-            if (zoom_.UpLeftZooms || forward)
+                Zoom().Direction == tzdVertical ? Zoom().EndY > Zoom().StartY : Zoom().EndX > Zoom().StartX;
+            if (Zoom().UpLeftZooms || forward)
                 ZoomToRectangle();
             else
                 UndoZoom();
@@ -298,7 +285,7 @@ bool TCustomChart::DoMouseWheel(TShiftState shift, int delta, TPoint mousePos) {
 }
 
 void TCustomChart::ScrollVerticalAxes(double sign) {
-    if (!ChartWheelScrolls || (allowPanning_ != pmVertical && allowPanning_ != pmBoth)) return;
+    if (!ChartWheelScrolls || (AllowPanning != pmVertical && AllowPanning != pmBoth)) return;
     for (TChartAxis* axis : Axes()) {
         if (axis->Horizontal()) continue;
         const double step = sign * (axis->Maximum() - axis->Minimum()) * 0.03;

@@ -205,7 +205,6 @@ public:
     TPanelNotifyEvent OnBeforeDrawChart;
     TPanelNotifyEvent OnBeforeDrawAxes;
     TPanelNotifyEvent OnBeforeDrawSeries;
-    TPanelNotifyEvent OnAfterDraw;
 
     // ---- events ----
     void AnnounceSeriesEvent(TCustomChartSeries* series, std::uint8_t kind);

@@ -58,7 +58,7 @@ void TCustomAxisPanel::DrawContents(const TRect& rect) {
     DrawZoomRectangleInCycle();
     AnnounceToolEvent(cteAfterDraw);
     if (canvas_) canvas_->SetDefaultTools();
-    if (OnAfterDraw) OnAfterDraw(this);
+    FireEvent(OnAfterDraw, this);
 }
 
 void TCustomAxisPanel::ComputeZOrders() {

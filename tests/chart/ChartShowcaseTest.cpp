@@ -89,7 +89,7 @@ TEST_F(ChartShowcase, AZoomLeavesTheCustomAxisAndAPanMovesIt) {
     const TPoint a{plot.Left + plot.Width() / 4, plot.Top + plot.Height() / 4};
     const TPoint b{plot.Left + plot.Width() / 2, plot.Top + plot.Height() / 2};
     Drag(0, a, b);
-    EXPECT_TRUE(chart.ZoomActive());
+    EXPECT_TRUE(chart.ZoomActive);
     EXPECT_NEAR(chart.BottomAxis()->Minimum(), 5, 0.1);
     EXPECT_NEAR(chart.BottomAxis()->Maximum(), 10, 0.1);
     EXPECT_DOUBLE_EQ(show.VoltageAxis->Maximum(), voltageMax);

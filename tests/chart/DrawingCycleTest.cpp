@@ -19,7 +19,7 @@ void Watch(ChartTestPanel& chart, std::vector<TChartSeries*> series) {
     chart.OnBeforeDrawChart = [&chart](TCustomAxisPanel*) { chart.steps.push_back("before chart"); };
     chart.OnBeforeDrawAxes = [&chart](TCustomAxisPanel*) { chart.steps.push_back("axes"); };
     chart.OnBeforeDrawSeries = [&chart](TCustomAxisPanel*) { chart.steps.push_back("before series"); };
-    chart.OnAfterDraw = [&chart](TCustomAxisPanel*) {
+    chart.OnAfterDraw = [&chart](TObject*) {
         chart.steps.push_back("after draw");
         EXPECT_EQ(chart.canvas.Pen().Color(), clBlack);  // the canvas is reset for the handler
         EXPECT_EQ(chart.canvas.Pen().Width(), 1);
