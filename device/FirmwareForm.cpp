@@ -43,7 +43,8 @@ TForm11::TForm11(TComponent* owner) : TForm(owner), view_(static_cast<TBootView*
     D1 = AddItem(firmware, "Перейти на основную программу", [this](TObject* s) { D1Click(s); });
     AddItem(MainMenu1->Items(), "Помощь");
     MainMenu1->AttachToForm(this);
-    SetClientSize(480, 390);  // below the menu bar
+    HandleNeeded();  // the frame knows its menu bar once the window exists
+    SetClientSize(480, 390);
 
     Edit1 = new TEdit(this);
     Edit1->SetParent(this);
