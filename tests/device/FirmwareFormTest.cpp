@@ -39,6 +39,8 @@ struct FirmwareWindow : DeviceLinkFixture {
         });
         form = std::make_unique<TForm11>(nullptr);
         form->OpenDialog1->InitialDir = folder.Path().string();
+        // The tests tick it themselves: a question of its own would wait for nobody.
+        form->Timer1->SetEnabled(false);
         form->Show();
         RunMessages();
     }
