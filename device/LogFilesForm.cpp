@@ -41,10 +41,14 @@ TForm5::TForm5(TComponent* owner) : TForm(owner), view_(static_cast<TLogFilesVie
     panDevState->SetColor(static_cast<TColor>(kDeviceDisconnectedColor));
     panDevState->SetCaption(kDeviceDisconnectedCaption);
 
-    ListView1 = new TListBox(this);
+    ListView1 = new TListView(this);
     ListView1->SetParent(this);
     ListView1->SetBounds(8, 38, 216, 240);
+    ListView1->SetViewStyle(TViewStyle::vsList);
     ListView1->SetMultiSelect(true);
+    ListView1->ReadOnly = true;
+    ListView1->HideSelection = false;
+    ListView1->Columns().Add();
 
     Button9 = AddButton(38, "Получить список файлов", [this](TObject* s) { Button9Click(s); });
     Button6 = AddButton(74, "Загрузить файлы", [this](TObject* s) { Button6Click(s); });
@@ -103,6 +107,7 @@ void TForm5::Button1Click(TObject*) {
 }
 
 void TForm5::FormShow(TObject*) {
+    ListView1->Columns().Items(0)->SetWidth(180);
     Gauge1->SetProgress(0);
     ClearList();
     Memo1->Lines()->Clear();
@@ -110,7 +115,7 @@ void TForm5::FormShow(TObject*) {
 
 std::vector<bool> TForm5::SelectedRows() const {
     std::vector<bool> selected;
-    for (int i = 0; i < ListView1->Items().Count(); ++i) selected.push_back(ListView1->Selected(i));
+    for (int i = 0; i < ListView1->Items().Count(); ++i) selected.push_back(ListView1->Items().Item(i)->Selected());
     return selected;
 }
 
@@ -120,12 +125,9 @@ void TForm5::SetProgress(int percent) { ProgressBar1->SetPosition(percent); }
 
 void TForm5::SetGauge(int percent) { Gauge1->SetProgress(percent); }
 
-void TForm5::ClearList() {
-    ListView1->Items().Clear();
-    ListView1->Invalidate();
-}
+void TForm5::ClearList() { ListView1->Items().Clear(); }
 
-void TForm5::AddListRow(const std::string& caption) { ListView1->AddItem(caption); }
+void TForm5::AddListRow(const std::string& caption) { ListView1->Items().Add()->SetCaption(caption); }
 
 void TForm5::RefreshGauge() { Gauge1->Refresh(); }
 

@@ -10,7 +10,7 @@
 #include "ui/CustomEdit.h"
 #include "ui/Form.h"
 #include "ui/Label.h"
-#include "ui/ListBox.h"
+#include "ui/ListView.h"
 #include "ui/Panels.h"
 
 #include <memory>
@@ -26,7 +26,7 @@ public:
     TLabel* Label1;  // "Занято:"
     TGauge* Gauge1;  // memory in use, per cent
     TPanel* panDevState;
-    TListBox* ListView1;
+    TListView* ListView1;  // list style, several rows chosen at once
     TProgressBar* ProgressBar1;
     TMemo* Memo1;
     TButton* Button9;  // "Получить список файлов"

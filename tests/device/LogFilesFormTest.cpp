@@ -71,7 +71,8 @@ struct LogFilesWindow : DeviceLinkFixture {
     }
     std::vector<std::string> Rows() const {
         std::vector<std::string> rows;
-        for (int i = 0; i < form->ListView1->Items().Count(); ++i) rows.push_back(form->ListView1->Items().Item(i));
+        for (int i = 0; i < form->ListView1->Items().Count(); ++i)
+            rows.push_back(form->ListView1->Items().Item(i)->Caption());
         return rows;
     }
     std::vector<std::string> Memo() const {
@@ -83,10 +84,20 @@ struct LogFilesWindow : DeviceLinkFixture {
         ClickOn(form->Button9);
         return Finish();
     }
+    // Clicks the first row and Ctrl+clicks the others.
+    void SelectRows(const std::vector<int>& rows) {
+        for (std::size_t i = 0; i < rows.size(); ++i) {
+            TRect r = form->ListView1->ItemRect(rows[i]);
+            TPoint p = form->ListView1->ClientToScreen({r.Left + 5, (r.Top + r.Bottom) / 2});
+            if (i > 0) platform::testing::PressKey(platform::VK_CONTROL);
+            platform::testing::Click(p.X, p.Y);
+            if (i > 0) platform::testing::ReleaseKey(platform::VK_CONTROL);
+            RunMessages();
+        }
+    }
     // Selects the rows, then confirms the folder dialog at the current folder.
     bool Download(std::vector<int> rows) {
-        form->ListView1->Items().ClearSelection();
-        for (int row : rows) form->ListView1->Items().SetSelected(row, true);
+        SelectRows(rows);
         ModalAnswer answer(form.get(), {platform::VK_RETURN});
         form->Button6->Click();
         EXPECT_EQ(answer.caption, "Выберите каталог для сохранения");
@@ -152,7 +163,7 @@ TEST_F(LogFilesWindow, ADownloadWithoutFilesOrAChoiceOrAFolderStartsNothing) {
     form->Memo1->Lines()->Clear();
     form->Button6->Click();
     EXPECT_EQ(Memo(), std::vector<std::string>{"Файлы не выбраны!"});
-    form->ListView1->Items().SetSelected(1, true);
+    SelectRows({1});
     {
         ModalAnswer answer(form.get(), {platform::VK_ESCAPE});
         form->Button6->Click();
@@ -204,7 +215,7 @@ TEST_F(LogFilesWindow, FailuresGiveTheirMessagesAndLeaveTheWindowUsable) {
         Emulator().WithDevice(device, [&](EmulatedDevice& d) { d.AddFault(FaultRule{c.kind, c.count, cmdLog, c.sub, 0}); });
         int before = Emulator().WithDevice(device, [](EmulatedDevice& d) { return d.RequestCount(); });
         if (c.sub == logData) {
-            form->ListView1->Items().SetSelected(0, true);
+            SelectRows({0});
             ModalAnswer answer(form.get(), {platform::VK_RETURN});
             form->Button6->Click();
         } else {
