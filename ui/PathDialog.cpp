@@ -95,6 +95,7 @@ bool TPathDialog::Execute() {
     tree->SetBounds(Margin, Margin, TreeWidth, TreeHeight);
     tree->ShowRoot = ShowRootBtns;
     tree->HideSelection = false;
+    tree->ReadOnly = true;  // folders are chosen here, not renamed
     tree->OnExpanding = [tree](TObject*, TTreeNode* node, bool&) { FillFolderNode(tree->Items(), node); };
 
     const int buttonTop = TreeHeight + 2 * Margin;
