@@ -448,7 +448,9 @@ TEST_F(ListViewControl, CaptionsAreEditedInPlaceUnlessReadOnly) {
         Key(platform::VK_DOWN);
         Key(platform::VK_F2);
         ASSERT_EQ(list->IsEditing(), !k.readOnly);
-        if (!k.readOnly) EXPECT_EQ(list->LabelEditor()->Text(), "f1");
+        if (!k.readOnly) {
+            EXPECT_EQ(list->LabelEditor()->Text(), "f1");
+        }
         Type("new");
         Key(k.closeKey);
         EXPECT_FALSE(list->IsEditing());
