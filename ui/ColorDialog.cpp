@@ -4,6 +4,7 @@
 #include "ui/ColorCells.h"
 #include "ui/CustomEdit.h"
 #include "ui/Form.h"
+#include "ui/PlaceControl.h"
 #include "ui/Label.h"
 #include "ui/PublishedProperties.h"
 #include "ui/Shape.h"
@@ -38,15 +39,6 @@ int Green(TColor c) { return (c >> 8) & 0xFF; }
 int Blue(TColor c) { return (c >> 16) & 0xFF; }
 TColor FromRgb(int r, int g, int b) { return r | (g << 8) | (b << 16); }
 
-template <class T>
-T* Put(TForm* form, const std::string& name, int left, int top, int width = 0, int height = 0) {
-    auto* c = new T(form);
-    c->SetName(name);
-    c->SetParent(form);
-    c->SetBounds(left, top, width ? width : c->Width(), height ? height : c->Height());
-    return c;
-}
-
 // The form and the editors kept in step with the current colour.
 class ColorPicker {
 public:
@@ -80,43 +72,43 @@ private:
         f->SetColor(clBtnFace);
         f->SetClientSize(420, 300);
 
-        auto* basicLabel = Put<TLabel>(f, "BasicLabel", Margin, Margin);
+        auto* basicLabel = PlaceControl<TLabel>(f, "BasicLabel", Margin, Margin);
         basicLabel->SetCaption("&Basic colors:");
-        basic_ = Put<TColorCells>(f, "Basic", Margin, 26, 224, 150);
+        basic_ = PlaceControl<TColorCells>(f, "Basic", Margin, 26, 224, 150);
         basicLabel->FocusControl = basic_;
         std::vector<TColor> colors;
         for (const char* hex : BasicColors) colors.push_back(*ColorFromHex(hex));
         basic_->SetColors(colors);
         basic_->OnChange = [this](TObject*) { Show(basic_->ColorAt(basic_->ItemIndex()), nullptr); };
-        auto* customLabel = Put<TLabel>(f, "CustomLabel", Margin, 184);
+        auto* customLabel = PlaceControl<TLabel>(f, "CustomLabel", Margin, 184);
         customLabel->SetCaption("&Custom colors:");
-        custom_ = Put<TColorCells>(f, "Custom", Margin, 202, 224, 54);
+        custom_ = PlaceControl<TColorCells>(f, "Custom", Margin, 202, 224, 54);
         customLabel->FocusControl = custom_;
         custom_->OnChange = [this](TObject*) { Show(custom_->ColorAt(custom_->ItemIndex()), nullptr); };
         basic_->OnDblClick = custom_->OnDblClick = [this](TObject*) { form_->ModalResult = mrOk; };
 
         const int x = 250;
-        swatch_ = Put<TShape>(f, "Swatch", x, 26, 160, 60);
+        swatch_ = PlaceControl<TShape>(f, "Swatch", x, 26, 160, 60);
         const char* names[] = {"&Red:", "&Green:", "Bl&ue:"};
         const char* editNames[] = {"Red", "Green", "Blue"};
         for (int i = 0; i < 3; ++i) {
-            auto* label = Put<TLabel>(f, std::string(editNames[i]) + "Label", x, 100 + 28 * i);
+            auto* label = PlaceControl<TLabel>(f, std::string(editNames[i]) + "Label", x, 100 + 28 * i);
             label->SetCaption(names[i]);
-            rgb_[i] = Put<TEdit>(f, editNames[i], x + 60, 97 + 28 * i, 50);
+            rgb_[i] = PlaceControl<TEdit>(f, editNames[i], x + 60, 97 + 28 * i, 50);
             rgb_[i]->SetNumbersOnly(true);
             rgb_[i]->SetMaxLength(3);
             label->FocusControl = rgb_[i];
             rgb_[i]->OnChange = [this](TObject*) { RgbEdited(); };
         }
-        auto* hexLabel = Put<TLabel>(f, "HexLabel", x, 184);
+        auto* hexLabel = PlaceControl<TLabel>(f, "HexLabel", x, 184);
         hexLabel->SetCaption("He&x:");
-        hex_ = Put<TEdit>(f, "Hex", x + 60, 181, 70);
+        hex_ = PlaceControl<TEdit>(f, "Hex", x + 60, 181, 70);
         hexLabel->FocusControl = hex_;
         hex_->SetMaxLength(6);
         hex_->OnChange = [this](TObject*) {
             if (std::optional<TColor> c = ColorFromHex(hex_->Text()); c && hex_->Text().size() == 6) Show(*c, hex_);
         };
-        auto* add = Put<TButton>(f, "AddCustom", x, 214, 160, 25);
+        auto* add = PlaceControl<TButton>(f, "AddCustom", x, 214, 160, 25);
         add->SetCaption("&Add to Custom Colors");
         add->OnClick = [this](TObject*) {
             custom_->SetColorAt(nextCustom_, current_);
@@ -124,15 +116,15 @@ private:
         };
 
         int buttonTop = 300 - Margin - 25;
-        auto* ok = Put<TButton>(f, "OK", Margin, buttonTop, 75, 25);
+        auto* ok = PlaceControl<TButton>(f, "OK", Margin, buttonTop, 75, 25);
         ok->SetCaption("OK");
         ok->SetDefault(true);
         ok->ModalResult = mrOk;
-        auto* cancel = Put<TButton>(f, "Cancel", Margin + 81, buttonTop, 75, 25);
+        auto* cancel = PlaceControl<TButton>(f, "Cancel", Margin + 81, buttonTop, 75, 25);
         cancel->SetCaption("Cancel");
         cancel->Cancel = true;
         cancel->ModalResult = mrCancel;
-        auto* help = Put<TButton>(f, "Help", Margin + 162, buttonTop, 75, 25);
+        auto* help = PlaceControl<TButton>(f, "Help", Margin + 162, buttonTop, 75, 25);
         help->SetCaption("&Help");
         help->SetVisible(dialog_.Options.Contains(TColorDialogOption::cdShowHelp));
         f->OnShow = [this](TObject*) { basic_->SetFocus(); };

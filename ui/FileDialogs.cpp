@@ -5,6 +5,7 @@
 #include "ui/CustomEdit.h"
 #include "ui/FileFilter.h"
 #include "ui/Form.h"
+#include "ui/PlaceControl.h"
 #include "ui/Label.h"
 #include "ui/ListBox.h"
 #include "ui/MessageDialogs.h"
@@ -62,15 +63,6 @@ std::vector<Entry> ListFolder(const fs::path& folder, const std::vector<std::str
     return folders;
 }
 
-template <class T>
-T* Put(TForm* form, const std::string& name, int left, int top, int width = 0, int height = 0) {
-    auto* c = new T(form);
-    c->SetName(name);
-    c->SetParent(form);
-    c->SetBounds(left, top, width ? width : c->Width(), height ? height : c->Height());
-    return c;
-}
-
 // The dialog's form and what it does; Run gives the accepted file, or nothing.
 class FileBrowser {
 public:
@@ -109,15 +101,15 @@ private:
         f->SetColor(clBtnFace);
         f->SetClientSize(ListWidth + 2 * Margin, ListHeight + 2 * ButtonHeight + 5 * Margin + 22);
 
-        Put<TLabel>(f, "LookIn", Margin, Margin + 3)->SetCaption("Look in:");
-        folderLabel_ = Put<TLabel>(f, "Folder", FieldLeft, Margin + 3);
+        PlaceControl<TLabel>(f, "LookIn", Margin, Margin + 3)->SetCaption("Look in:");
+        folderLabel_ = PlaceControl<TLabel>(f, "Folder", FieldLeft, Margin + 3);
         folderLabel_->SetShowAccelChar(false);
-        auto* up = Put<TSpeedButton>(f, "Up", Margin + ListWidth - 30, Margin, 30, 22);
+        auto* up = PlaceControl<TSpeedButton>(f, "Up", Margin + ListWidth - 30, Margin, 30, 22);
         up->SetCaption("..");
         up->OnClick = [this](TObject*) { GoUp(); };
 
         int listTop = Margin + 22 + Margin / 2;
-        list_ = Put<TListBox>(f, "Files", Margin, listTop, ListWidth, ListHeight);
+        list_ = PlaceControl<TListBox>(f, "Files", Margin, listTop, ListWidth, ListHeight);
         list_->OnClick = [this](TObject*) { Picked(); };
         list_->OnDblClick = [this](TObject*) { Confirm(true); };
         list_->OnKeyDown = [this](TObject*, platform::WORD& key, TShiftState) {
@@ -128,13 +120,13 @@ private:
         };
 
         int row1 = listTop + ListHeight + Margin, row2 = row1 + ButtonHeight + Margin / 2;
-        auto* nameLabel = Put<TLabel>(f, "NameLabel", Margin, row1 + 4);
+        auto* nameLabel = PlaceControl<TLabel>(f, "NameLabel", Margin, row1 + 4);
         nameLabel->SetCaption("File &name:");
-        name_ = Put<TEdit>(f, "FileName", FieldLeft, row1 + 1, FieldWidth);
+        name_ = PlaceControl<TEdit>(f, "FileName", FieldLeft, row1 + 1, FieldWidth);
         nameLabel->FocusControl = name_;
-        auto* typeLabel = Put<TLabel>(f, "TypeLabel", Margin, row2 + 4);
+        auto* typeLabel = PlaceControl<TLabel>(f, "TypeLabel", Margin, row2 + 4);
         typeLabel->SetCaption("Files of &type:");
-        types_ = Put<TComboBox>(f, "FileType", FieldLeft, row2 + 1, FieldWidth);
+        types_ = PlaceControl<TComboBox>(f, "FileType", FieldLeft, row2 + 1, FieldWidth);
         types_->SetStyle(TComboBoxStyle::csDropDownList);
         typeLabel->FocusControl = types_;
         for (const TFileFilterEntry& e : filters_) types_->AddItem(e.Description);
@@ -144,11 +136,11 @@ private:
             Open(folder_);
         };
 
-        auto* ok = Put<TButton>(f, "OK", Margin + ListWidth - ButtonWidth, row1, ButtonWidth, ButtonHeight);
+        auto* ok = PlaceControl<TButton>(f, "OK", Margin + ListWidth - ButtonWidth, row1, ButtonWidth, ButtonHeight);
         ok->SetCaption(saving_ ? "&Save" : "&Open");
         ok->SetDefault(true);
         ok->OnClick = [this](TObject*) { Confirm(false); };
-        auto* cancel = Put<TButton>(f, "Cancel", Margin + ListWidth - ButtonWidth, row2, ButtonWidth, ButtonHeight);
+        auto* cancel = PlaceControl<TButton>(f, "Cancel", Margin + ListWidth - ButtonWidth, row2, ButtonWidth, ButtonHeight);
         cancel->SetCaption("Cancel");
         cancel->Cancel = true;
         cancel->ModalResult = mrCancel;

@@ -4,6 +4,7 @@
 #include "ui/CheckBox.h"
 #include "ui/CustomEdit.h"
 #include "ui/Form.h"
+#include "ui/PlaceControl.h"
 #include "ui/Label.h"
 #include "ui/MessageDialogs.h"
 #include "ui/Panels.h"
@@ -27,16 +28,6 @@ const TEnumInfo& PrintDialogOptionInfo() {
 }
 
 constexpr int Margin = 8, MaxCopies = 9999;
-
-template <class T>
-T* Put(TWinControl* parent, TComponent* owner, const std::string& name, int left, int top, int width = 0,
-       int height = 0) {
-    auto* c = new T(owner);
-    c->SetName(name);
-    c->SetParent(parent);
-    c->SetBounds(left, top, width ? width : c->Width(), height ? height : c->Height());
-    return c;
-}
 
 // A number typed into an edit; -1 when there is none.
 int NumberIn(const TEdit* edit) {
@@ -77,28 +68,28 @@ private:
         f->SetColor(clBtnFace);
         f->SetClientSize(380, 210);
 
-        Put<TLabel>(f, f, "PrinterLabel", Margin, Margin + 2)->SetCaption("Printer:");
-        Put<TLabel>(f, f, "Printer", 70, Margin + 2)->SetCaption("(default)");
-        toFile_ = Put<TCheckBox>(f, f, "PrintToFile", 250, Margin, 120);
+        PlaceControl<TLabel>(f, f, "PrinterLabel", Margin, Margin + 2)->SetCaption("Printer:");
+        PlaceControl<TLabel>(f, f, "Printer", 70, Margin + 2)->SetCaption("(default)");
+        toFile_ = PlaceControl<TCheckBox>(f, f, "PrintToFile", 250, Margin, 120);
         toFile_->SetCaption("Print to fi&le");
         toFile_->SetVisible(o.Contains(TPrintDialogOption::poPrintToFile));
         toFile_->SetEnabled(!o.Contains(TPrintDialogOption::poDisablePrintToFile));
         toFile_->SetChecked(dialog_.PrintToFile);
 
-        auto* range = Put<TGroupBox>(f, f, "Range", Margin, 36, 180, 124);
+        auto* range = PlaceControl<TGroupBox>(f, f, "Range", Margin, 36, 180, 124);
         range->SetCaption("Print range");
-        all_ = Put<TRadioButton>(range, f, "All", 10, 22, 150);
+        all_ = PlaceControl<TRadioButton>(range, f, "All", 10, 22, 150);
         all_->SetCaption("&All");
-        pages_ = Put<TRadioButton>(range, f, "Pages", 10, 46, 150);
+        pages_ = PlaceControl<TRadioButton>(range, f, "Pages", 10, 46, 150);
         pages_->SetCaption("Pa&ges");
         pages_->SetEnabled(o.Contains(TPrintDialogOption::poPageNums));
-        auto* fromLabel = Put<TLabel>(range, f, "FromLabel", 28, 72);
+        auto* fromLabel = PlaceControl<TLabel>(range, f, "FromLabel", 28, 72);
         fromLabel->SetCaption("&from:");
-        from_ = Put<TEdit>(range, f, "From", 62, 69, 40);
+        from_ = PlaceControl<TEdit>(range, f, "From", 62, 69, 40);
         fromLabel->FocusControl = from_;
-        auto* toLabel = Put<TLabel>(range, f, "ToLabel", 108, 72);
+        auto* toLabel = PlaceControl<TLabel>(range, f, "ToLabel", 108, 72);
         toLabel->SetCaption("&to:");
-        to_ = Put<TEdit>(range, f, "To", 128, 69, 40);
+        to_ = PlaceControl<TEdit>(range, f, "To", 128, 69, 40);
         toLabel->FocusControl = to_;
         for (TEdit* e : {from_, to_}) {
             e->SetNumbersOnly(true);
@@ -109,37 +100,37 @@ private:
                 if (!refreshing_ && pages_->Enabled() && !pages_->Checked()) pages_->SetChecked(true);
             };
         }
-        selection_ = Put<TRadioButton>(range, f, "Selection", 10, 96, 150);
+        selection_ = PlaceControl<TRadioButton>(range, f, "Selection", 10, 96, 150);
         selection_->SetCaption("&Selection");
         selection_->SetEnabled(o.Contains(TPrintDialogOption::poSelection));
 
-        auto* copies = Put<TGroupBox>(f, f, "CopiesBox", 196, 36, 176, 124);
+        auto* copies = PlaceControl<TGroupBox>(f, f, "CopiesBox", 196, 36, 176, 124);
         copies->SetCaption("Copies");
-        auto* copiesLabel = Put<TLabel>(copies, f, "CopiesLabel", 10, 26);
+        auto* copiesLabel = PlaceControl<TLabel>(copies, f, "CopiesLabel", 10, 26);
         copiesLabel->SetCaption("Number of &copies:");
-        copies_ = Put<TEdit>(copies, f, "Copies", 118, 22, 36);
+        copies_ = PlaceControl<TEdit>(copies, f, "Copies", 118, 22, 36);
         copies_->SetNumbersOnly(true);
         copies_->SetMaxLength(4);
         copiesLabel->FocusControl = copies_;
-        auto* updown = Put<TUpDown>(copies, f, "CopiesUpDown", 154, 22, 16, 22);
+        auto* updown = PlaceControl<TUpDown>(copies, f, "CopiesUpDown", 154, 22, 16, 22);
         updown->SetMin(1);
         updown->SetMax(MaxCopies);
         updown->SetAssociate(copies_);
-        collate_ = Put<TCheckBox>(copies, f, "Collate", 10, 60, 150);
+        collate_ = PlaceControl<TCheckBox>(copies, f, "Collate", 10, 60, 150);
         collate_->SetCaption("C&ollate");
         collate_->SetChecked(dialog_.Collate);
 
         int buttonTop = 210 - Margin - 25;
-        auto* ok = Put<TButton>(f, f, "OK", 380 - 2 * (75 + Margin), buttonTop, 75, 25);
+        auto* ok = PlaceControl<TButton>(f, f, "OK", 380 - 2 * (75 + Margin), buttonTop, 75, 25);
         ok->SetCaption("OK");
         ok->SetDefault(true);
         ok->OnClick = [this](TObject*) { Confirm(); };
-        auto* cancel = Put<TButton>(f, f, "Cancel", 380 - 75 - Margin, buttonTop, 75, 25);
+        auto* cancel = PlaceControl<TButton>(f, f, "Cancel", 380 - 75 - Margin, buttonTop, 75, 25);
         cancel->SetCaption("Cancel");
         cancel->Cancel = true;
         cancel->ModalResult = mrCancel;
         if (o.Contains(TPrintDialogOption::poHelp)) {
-            auto* help = Put<TButton>(f, f, "Help", Margin, buttonTop, 75, 25);
+            auto* help = PlaceControl<TButton>(f, f, "Help", Margin, buttonTop, 75, 25);
             help->SetCaption("&Help");
         }
 
