@@ -8,6 +8,8 @@
 #include "chart/ChartSeriesSource.h"
 #include "device/TextFormatting.h"
 #include "ui/Exceptions.h"
+#include "ui/Filer.h"
+#include "ui/Reader.h"
 #include "ui/Rounding.h"
 
 #include <algorithm>
@@ -141,6 +143,29 @@ TCustomAxisPanel::~TCustomAxisPanel() {
     while (!series_.empty()) series_.back()->SetParentChart(nullptr);
     customAxes_.Clear();
     standardAxes_.clear();
+}
+
+void TCustomAxisPanel::DestroyAllSeries(const std::function<bool(const TChartSeries&)>& ofClass) {
+    for (std::size_t i = 0; i < series_.size();) {
+        TChartSeries* series = series_[i];
+        if (ofClass && !ofClass(*series)) {
+            ++i;
+            continue;
+        }
+        series->SetParentChart(nullptr);
+        delete series;
+    }
+}
+
+void TCustomAxisPanel::DefineProperties(TFiler& filer) {
+    TCustomChartPanelExtended::DefineProperties(filer);
+    filer.DefineProperty(
+        "MaxPointsPerPage", [this](TReader& r) { pages_.SetMaxPointsPerPage(static_cast<int>(r.ReadInteger())); },
+        nullptr, false);
+    filer.DefineProperty("Page", [this](TReader& r) { pages_.SetCurrent(static_cast<int>(r.ReadInteger())); }, nullptr,
+                         false);
+    filer.DefineProperty("ScaleLastPage", [this](TReader& r) { pages_.SetScaleLastPage(r.ReadBoolean()); }, nullptr,
+                         false);
 }
 
 void TCustomAxisPanel::Assign(const TPersistent* source) {

@@ -102,6 +102,8 @@ public:
     ~TCustomAxisPanel() override;
     // From another axis panel its axes, paging, palette and switches, then the panel's settings.
     void Assign(const TPersistent* source) override;
+    // Older chart data names the page settings on the chart itself.
+    void DefineProperties(TFiler& filer) override;
     TCustomAxisPanel(const TCustomAxisPanel&) = delete;
     TCustomAxisPanel& operator=(const TCustomAxisPanel&) = delete;
 
@@ -112,6 +114,9 @@ public:
     void AddSeries(TCustomChartSeries* series);
     void DeleteSeries(int index);
     void RemoveSeries(TCustomChartSeries* series);
+    // Frees the series `ofClass` accepts (every series without it), each
+    // leaving the chart first; the others stay.
+    void DestroyAllSeries(const std::function<bool(const TChartSeries&)>& ofClass = nullptr);
     int ActiveSeriesCount() const;
     int LargestPointCount() const;
     TChartSeries* SeriesOfLegendRow(int index, bool onlyActive) const;

@@ -1,0 +1,72 @@
+#include "ChartTestPanel.h"
+
+#include "chart/LineSeries.h"
+#include "ui/Filer.h"
+#include "ui/MemoryStream.h"
+#include "ui/Writer.h"
+
+#include <gtest/gtest.h>
+
+namespace {
+
+// A series of another class than the line series.
+class PlainSeries : public TChartSeries {
+public:
+    using TChartSeries::TChartSeries;
+};
+
+// Chart data of an older kind: the page settings under the chart's own names.
+class OlderChart : public ChartTestPanel {
+public:
+    void DefineProperties(TFiler& filer) override {
+        filer.DefineProperty("MaxPointsPerPage", nullptr, [](TWriter& w) { w.WriteInteger(25); }, true);
+        filer.DefineProperty("Page", nullptr, [](TWriter& w) { w.WriteInteger(3); }, true);
+        filer.DefineProperty("ScaleLastPage", nullptr, [](TWriter& w) { w.WriteBoolean(false); }, true);
+    }
+};
+
+}  // namespace
+
+TEST(AxisPanelSeriesList, DestroyAllSeriesFreesTheSeriesOfAClassOrAll) {
+    TComponent owner(nullptr);
+    ChartTestPanel chart;
+    auto* line1 = new TLineSeries(&owner);
+    auto* plain = new PlainSeries(&owner);
+    auto* line2 = new TLineSeries(&owner);
+    for (TChartSeries* s : {static_cast<TChartSeries*>(line1), static_cast<TChartSeries*>(plain),
+                            static_cast<TChartSeries*>(line2)})
+        s->SetParentChart(&chart);
+    ASSERT_EQ(owner.ComponentCount(), 3);
+
+    chart.DestroyAllSeries([](const TChartSeries& s) { return dynamic_cast<const TLineSeries*>(&s) != nullptr; });
+    ASSERT_EQ(chart.SeriesCount(), 1) << "both line series, side by side with another, are gone";
+    EXPECT_EQ(chart.SeriesAt(0), plain);
+    EXPECT_EQ(owner.ComponentCount(), 1) << "freed series leave their owner too";
+
+    chart.DestroyAllSeries();
+    EXPECT_EQ(chart.SeriesCount(), 0);
+    EXPECT_EQ(owner.ComponentCount(), 0);
+}
+
+TEST(AxisPanelSeriesList, OlderPageSettingsAreReadAndNeverWritten) {
+    OlderChart older;
+    TMemoryStream stream;
+    stream.WriteComponent(&older);
+    stream.SetPosition(0);
+
+    ChartTestPanel chart;
+    TLineSeries series;
+    for (int i = 0; i < 100; ++i) series.Add(i);
+    series.SetParentChart(&chart);
+    stream.ReadComponent(&chart);
+    EXPECT_EQ(chart.Pages().MaxPointsPerPage(), 25);
+    EXPECT_EQ(chart.Pages().Current(), 3);
+    EXPECT_FALSE(chart.Pages().ScaleLastPage());
+
+    TMemoryStream written;
+    written.WriteComponent(&chart);
+    const std::string bytes(written.Bytes());
+    for (const char* name : {"MaxPointsPerPage", "Page", "ScaleLastPage"})
+        EXPECT_EQ(bytes.find(name), std::string::npos) << name;
+    series.SetParentChart(nullptr);
+}
