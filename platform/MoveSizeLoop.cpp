@@ -4,6 +4,7 @@
 
 #include "platform/Focus.h"
 #include "platform/Input.h"
+#include "platform/CapturedMessages.h"
 #include "platform/MessageQueue.h"
 #include "platform/NonClient.h"
 #include "platform/Placement.h"
@@ -70,17 +71,8 @@ void RunMoveSizeLoop(HWND window, WPARAM command, const POINT* startPoint) {
     SendMessage(window, WM_ENTERSIZEMOVE, 0, 0);
     SetCapture(window);
     bool cancelled = false;
-    for (;;) {
-        if (!IsWindow(window) || GetCapture() != window) break;
-        MSG message;
-        if (!PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
-            WaitMessage();
-            continue;
-        }
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
+    MSG message;
+    while (NextCapturedMessage(window, message)) {
         if (IsMouseMove(message.message)) {
             RECT rect = Dragged(start, edge, moving, message.pt.x - anchor.x, message.pt.y - anchor.y, limits);
             SendMessage(window, moving ? WM_MOVING : WM_SIZING, moving ? 0 : edge, reinterpret_cast<LPARAM>(&rect));
@@ -111,17 +103,8 @@ void RunMoveSizeLoop(HWND window, WPARAM command, const POINT* startPoint) {
 bool TrackCaptionButton(HWND window, LRESULT hit) {
     SetCapture(window);
     bool over = true;
-    for (;;) {
-        if (!IsWindow(window) || GetCapture() != window) return false;
-        MSG message;
-        if (!PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
-            WaitMessage();
-            continue;
-        }
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
+    MSG message;
+    while (NextCapturedMessage(window, message)) {
         if (IsMouseMove(message.message) || IsLeftUp(message.message)) {
             over = DefaultHitTest(window, message.pt) == hit;
             if (IsLeftUp(message.message)) break;
@@ -134,8 +117,10 @@ bool TrackCaptionButton(HWND window, LRESULT hit) {
         TranslateMessage(&message);
         DispatchMessage(&message);
     }
-    if (GetCapture() == window) ReleaseCapture();
-    return over && IsWindow(window);
+    // the capture taken away ends the press without its action
+    if (!IsWindow(window) || GetCapture() != window) return false;
+    ReleaseCapture();
+    return over;
 }
 
 }  // namespace platform

@@ -12,6 +12,7 @@
 #include "platform/Geometry.h"
 #include "platform/Input.h"
 #include "platform/LinesShapes.h"
+#include "platform/CapturedMessages.h"
 #include "platform/MessageQueue.h"
 #include "platform/PaintState.h"
 #include "platform/Painting.h"
@@ -413,17 +414,8 @@ void TrackScrollBar(HWND window, int bar, POINT point) {
     SetHeld(window, bar, part);
     SetCapture(window);
     POINT pointer = point;
-    for (;;) {
-        if (!IsWindow(window) || GetCapture() != window) break;
-        MSG message;
-        if (!PeekMessage(&message, nullptr, 0, 0, PM_REMOVE)) {
-            WaitMessage();
-            continue;
-        }
-        if (message.message == WM_QUIT) {
-            PostQuitMessage(static_cast<int>(message.wParam));
-            break;
-        }
+    MSG message;
+    while (NextCapturedMessage(window, message)) {
         if (message.message == WM_LBUTTONUP || message.message == WM_NCLBUTTONUP) break;
         if (message.message == WM_CANCELMODE) break;
         if (message.message == WM_MOUSEMOVE || message.message == WM_NCMOUSEMOVE) {
