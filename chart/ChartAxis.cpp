@@ -5,6 +5,7 @@
 #include "chart/ChartSeries.h"
 #include "chart/CustomAxisPanel.h"
 #include "chart/DateTimeSteps.h"
+#include "chart/StoreIfChanged.h"
 #include "ui/Rounding.h"
 
 #include <algorithm>
@@ -120,17 +121,6 @@ void TChartAxis::StoreAndRepaint() {
 
 // ---- setters ----
 
-namespace {
-
-template <class T>
-bool Store(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
-}  // namespace
-
 void TChartAxis::SetAutomatic(bool value) {
     automatic_ = value;
     if (!chart_ || !chart_->Loading()) automaticMinimum_ = automaticMaximum_ = value;
@@ -156,61 +146,61 @@ void TChartAxis::SetAutomaticMinimum(bool value) {
 }
 
 void TChartAxis::SetAxisValuesFormat(const std::string& v) {
-    if (Store(axisValuesFormat_, v)) StoreAndRepaint();
+    if (StoreIfChanged(axisValuesFormat_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetDateTimeFormat(const std::string& v) {
-    if (Store(dateTimeFormat_, v)) StoreAndRepaint();
+    if (StoreIfChanged(dateTimeFormat_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetExactDateTime(bool v) {
-    if (Store(exactDateTime_, v)) StoreAndRepaint();
+    if (StoreIfChanged(exactDateTime_, v)) StoreAndRepaint();
 }
 
 void TChartAxis::SetIncrement(double value) {
     if (!(value >= 0)) throw AxisException(ChartConst::AxisIncrementNegative);
-    if (Store(increment_, value)) StoreAndRepaint();
+    if (StoreIfChanged(increment_, value)) StoreAndRepaint();
 }
 
 void TChartAxis::SetInverted(bool v) {
-    if (Store(inverted_, v)) StoreAndRepaint();
+    if (StoreIfChanged(inverted_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetHorizontal(bool v) {
-    if (Store(horizontal_, v)) StoreAndRepaint();
+    if (StoreIfChanged(horizontal_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetOtherSide(bool v) {
-    if (Store(otherSide_, v)) StoreAndRepaint();
+    if (StoreIfChanged(otherSide_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetLabels(bool v) {
-    if (Store(labels_, v)) StoreAndRepaint();
+    if (StoreIfChanged(labels_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetLabelsAlign(TAxisLabelAlign v) {
-    if (Store(labelsAlign_, v)) StoreAndRepaint();
+    if (StoreIfChanged(labelsAlign_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetLabelsAlternate(bool v) {
-    if (Store(labelsAlternate_, v)) StoreAndRepaint();
+    if (StoreIfChanged(labelsAlternate_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetLabelsAngle(int v) {
-    if (Store(labelsAngle_, v % 360)) StoreAndRepaint();
+    if (StoreIfChanged(labelsAngle_, v % 360)) StoreAndRepaint();
 }
 void TChartAxis::SetLabelsExponent(bool v) {
-    if (Store(labelsExponent_, v)) StoreAndRepaint();
+    if (StoreIfChanged(labelsExponent_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetLabelsMultiLine(bool v) {
-    if (Store(labelsMultiLine_, v)) StoreAndRepaint();
+    if (StoreIfChanged(labelsMultiLine_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetLabelsOnAxis(bool v) {
-    if (Store(labelsOnAxis_, v)) StoreAndRepaint();
+    if (StoreIfChanged(labelsOnAxis_, v)) StoreAndRepaint();
 }
 
 void TChartAxis::SetLabelsSeparation(int value) {
     if (value < 0) throw AxisException(ChartConst::LabelsSeparationNegative);
-    if (Store(labelsSeparation_, value)) StoreAndRepaint();
+    if (StoreIfChanged(labelsSeparation_, value)) StoreAndRepaint();
 }
 
 void TChartAxis::SetLabelsSize(int v) {
-    if (Store(labelsSize_, v)) StoreAndRepaint();
+    if (StoreIfChanged(labelsSize_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetLabelStyle(TAxisLabelStyle v) {
-    if (Store(labelStyle_, v)) StoreAndRepaint();
+    if (StoreIfChanged(labelStyle_, v)) StoreAndRepaint();
 }
 
 void TChartAxis::SetLogarithmic(bool value) {
@@ -219,76 +209,76 @@ void TChartAxis::SetLogarithmic(bool value) {
         ComputeEffectiveRange();
         if (iMinimum_ < 0 || iMaximum_ < 0) throw AxisException(ChartConst::LogarithmicAxisNegative);
     }
-    if (Store(logarithmic_, value)) StoreAndRepaint();
+    if (StoreIfChanged(logarithmic_, value)) StoreAndRepaint();
 }
 
 void TChartAxis::SetLogarithmicBase(double value) {
     if (value == 1 || !(value > 0)) throw AxisException(ChartConst::AxisLogarithmicBase);
-    if (Store(logarithmicBase_, value)) StoreAndRepaint();
+    if (StoreIfChanged(logarithmicBase_, value)) StoreAndRepaint();
 }
 
 void TChartAxis::SetMaximum(double value) {
     if ((!chart_ || !chart_->Reading()) && value < minimum_) throw AxisException(ChartConst::AxisMaximumBelowMinimum);
-    if (Store(maximum_, value)) StoreAndRepaint();
+    if (StoreIfChanged(maximum_, value)) StoreAndRepaint();
 }
 
 void TChartAxis::SetMinimum(double value) {
     if ((!chart_ || !chart_->Reading()) && value > maximum_) throw AxisException(ChartConst::AxisMinimumAboveMaximum);
-    if (Store(minimum_, value)) StoreAndRepaint();
+    if (StoreIfChanged(minimum_, value)) StoreAndRepaint();
 }
 
 void TChartAxis::SetMaximumOffset(int v) {
-    if (Store(maximumOffset_, v)) StoreAndRepaint();
+    if (StoreIfChanged(maximumOffset_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetMinimumOffset(int v) {
-    if (Store(minimumOffset_, v)) StoreAndRepaint();
+    if (StoreIfChanged(minimumOffset_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetMaximumRound(bool v) {
-    if (Store(maximumRound_, v)) StoreAndRepaint();
+    if (StoreIfChanged(maximumRound_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetMinimumRound(bool v) {
-    if (Store(minimumRound_, v)) StoreAndRepaint();
+    if (StoreIfChanged(minimumRound_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetMinorTickCount(int v) {
-    if (Store(minorTickCount_, v)) StoreAndRepaint();
+    if (StoreIfChanged(minorTickCount_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetMinorTickLength(int v) {
-    if (Store(minorTickLength_, v)) StoreAndRepaint();
+    if (StoreIfChanged(minorTickLength_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetStartPosition(double v) {
-    if (Store(startPosition_, v)) StoreAndRepaint();
+    if (StoreIfChanged(startPosition_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetEndPosition(double v) {
-    if (Store(endPosition_, v)) StoreAndRepaint();
+    if (StoreIfChanged(endPosition_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetPositionPercent(double v) {
-    if (Store(positionPercent_, v)) StoreAndRepaint();
+    if (StoreIfChanged(positionPercent_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetPositionUnits(TChartUnits v) {
-    if (Store(positionUnits_, v)) StoreAndRepaint();
+    if (StoreIfChanged(positionUnits_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetRoundFirstLabel(bool v) {
-    if (Store(roundFirstLabel_, v)) StoreAndRepaint();
+    if (StoreIfChanged(roundFirstLabel_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetTickInnerLength(int v) {
-    if (Store(tickInnerLength_, v)) StoreAndRepaint();
+    if (StoreIfChanged(tickInnerLength_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetTickLength(int v) {
-    if (Store(tickLength_, v)) StoreAndRepaint();
+    if (StoreIfChanged(tickLength_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetTickOnLabelsOnly(bool v) {
-    if (Store(tickOnLabelsOnly_, v)) StoreAndRepaint();
+    if (StoreIfChanged(tickOnLabelsOnly_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetTitleSize(int v) {
-    if (Store(titleSize_, v)) StoreAndRepaint();
+    if (StoreIfChanged(titleSize_, v)) StoreAndRepaint();
 }
 void TChartAxis::SetVisible(bool v) {
-    if (Store(visible_, v)) StoreAndRepaint();
+    if (StoreIfChanged(visible_, v)) StoreAndRepaint();
 }
 
 void TChartAxis::SetZPosition(double value) {
     if (value == 0) value = 0.01;
-    if (Store(zPosition_, value)) StoreAndRepaint();
+    if (StoreIfChanged(zPosition_, value)) StoreAndRepaint();
 }
 
 // ---- limits ----

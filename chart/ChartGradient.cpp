@@ -2,19 +2,13 @@
 
 #include "chart/ChartBlend.h"
 #include "chart/ChartGeometry.h"
+#include "chart/StoreIfChanged.h"
 
 #include "ui/Rounding.h"
 
 #include <cmath>
 
 namespace {
-
-template <class T>
-bool Store(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
 
 int Channel(TColor c, int shift) { return static_cast<int>((ColorToRGB(c) >> shift) & 0xFF); }
 
@@ -58,28 +52,28 @@ void TCustomChartGradient::Assign(const TCustomChartGradient& source) {
 }
 
 void TCustomChartGradient::SetAngle(int v) {
-    if (Store(angle_, v)) Changed();
+    if (StoreIfChanged(angle_, v)) Changed();
 }
 void TCustomChartGradient::SetBalance(int v) {
-    if (Store(balance_, v)) Changed();
+    if (StoreIfChanged(balance_, v)) Changed();
 }
 void TCustomChartGradient::SetDirection(TGradientDirection v) {
-    if (Store(direction_, v)) Changed();
+    if (StoreIfChanged(direction_, v)) Changed();
 }
 void TCustomChartGradient::SetStartColor(TColor v) {
-    if (Store(startColor_, v)) Changed();
+    if (StoreIfChanged(startColor_, v)) Changed();
 }
 void TCustomChartGradient::SetEndColor(TColor v) {
-    if (Store(endColor_, v)) Changed();
+    if (StoreIfChanged(endColor_, v)) Changed();
 }
 void TCustomChartGradient::SetRadialX(int v) {
-    if (Store(radialX_, v)) Changed();
+    if (StoreIfChanged(radialX_, v)) Changed();
 }
 void TCustomChartGradient::SetRadialY(int v) {
-    if (Store(radialY_, v)) Changed();
+    if (StoreIfChanged(radialY_, v)) Changed();
 }
 void TCustomChartGradient::SetVisible(bool v) {
-    if (Store(visible_, v)) Changed();
+    if (StoreIfChanged(visible_, v)) Changed();
 }
 
 void TCustomChartGradient::SetMidColor(TColor v) {
@@ -108,11 +102,11 @@ void TCustomChartGradient::SetSubGradient(const TSubGradient& value) {
 }
 
 void TSubGradient::SetTransparency(int v) {
-    if (Store(transparency_, v)) Changed();
+    if (StoreIfChanged(transparency_, v)) Changed();
 }
 
 void TChartFontGradient::SetOutline(bool v) {
-    if (Store(outline_, v)) Changed();
+    if (StoreIfChanged(outline_, v)) Changed();
 }
 
 void TCustomChartGradient::Draw(TCanvas3D& canvas, const TRect& rect, int roundSize) {

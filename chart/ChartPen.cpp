@@ -1,19 +1,9 @@
 #include "chart/ChartPen.h"
 
+#include "chart/StoreIfChanged.h"
 #include "ui/Picture.h"
 
 #include <utility>
-
-namespace {
-
-template <class T>
-bool Store(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
-}  // namespace
 
 TNotifyEvent ChangeCallback(TChangeEvent onChange) {
     if (!onChange) return nullptr;
@@ -33,16 +23,16 @@ void TChartPen::Assign(const TPersistent* source) {
 }
 
 void TChartPen::SetEndStyle(TPenEndStyle v) {
-    if (Store(endStyle_, v)) Changed();
+    if (StoreIfChanged(endStyle_, v)) Changed();
 }
 void TChartPen::SetSmallDots(bool v) {
-    if (Store(smallDots_, v)) Changed();
+    if (StoreIfChanged(smallDots_, v)) Changed();
 }
 void TChartPen::SetSmallSpace(int v) {
-    if (Store(smallSpace_, v)) Changed();
+    if (StoreIfChanged(smallSpace_, v)) Changed();
 }
 void TChartPen::SetVisible(bool v) {
-    if (Store(visible_, v)) Changed();
+    if (StoreIfChanged(visible_, v)) Changed();
 }
 
 TChartHiddenPen::TChartHiddenPen(TChangeEvent onChange) : TChartPen(std::move(onChange)) {
@@ -81,7 +71,7 @@ void TChartBrush::Assign(const TPersistent* source) {
 }
 
 void TChartBrush::SetBackColor(TColor v) {
-    if (Store(backColor_, v)) Changed();
+    if (StoreIfChanged(backColor_, v)) Changed();
 }
 
 TPicture* TChartBrush::Image() {

@@ -3,19 +3,9 @@
 #include "chart/ChartBlend.h"
 #include "chart/ChartCanvas.h"
 #include "chart/ChartGeometry.h"
+#include "chart/StoreIfChanged.h"
 
 #include "ui/Rounding.h"
-
-namespace {
-
-template <class T>
-bool Store(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
-}  // namespace
 
 void TChartShadow::SetDefaults(TColor color, int size) {
     color_ = defaultColor_ = color;
@@ -34,28 +24,28 @@ void TChartShadow::Assign(const TChartShadow& source) {
 }
 
 void TChartShadow::SetClip(bool v) {
-    if (Store(clip_, v)) Changed();
+    if (StoreIfChanged(clip_, v)) Changed();
 }
 void TChartShadow::SetColor(TColor v) {
-    if (Store(color_, v)) Changed();
+    if (StoreIfChanged(color_, v)) Changed();
 }
 void TChartShadow::SetHorizSize(int v) {
-    if (Store(horizSize_, v)) Changed();
+    if (StoreIfChanged(horizSize_, v)) Changed();
 }
 void TChartShadow::SetVertSize(int v) {
-    if (Store(vertSize_, v)) Changed();
+    if (StoreIfChanged(vertSize_, v)) Changed();
 }
 void TChartShadow::SetSmooth(bool v) {
-    if (Store(smooth_, v)) Changed();
+    if (StoreIfChanged(smooth_, v)) Changed();
 }
 void TChartShadow::SetSmoothBlur(int v) {
-    if (Store(smoothBlur_, v)) Changed();
+    if (StoreIfChanged(smoothBlur_, v)) Changed();
 }
 void TChartShadow::SetTransparency(int v) {
-    if (Store(transparency_, std::clamp(v, 0, 100))) Changed();
+    if (StoreIfChanged(transparency_, std::clamp(v, 0, 100))) Changed();
 }
 void TChartShadow::SetVisible(bool v) {
-    if (Store(visible_, v)) Changed();
+    if (StoreIfChanged(visible_, v)) Changed();
 }
 
 TChartShadow::TChartShadow(TChangeEvent onChange) : OnChange(std::move(onChange)) {}

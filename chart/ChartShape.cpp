@@ -4,23 +4,13 @@
 #include "chart/ChartCanvas.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartPanelExtended.h"
+#include "chart/StoreIfChanged.h"
 
 #include "ui/Rounding.h"
 
 #include <algorithm>
 #include <cmath>
 #include <numbers>
-
-namespace {
-
-template <class T>
-bool Store(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
-}  // namespace
 
 std::vector<TPoint> RotatedCorners(const TRect& r, int angle) {
     const int cx = (r.Left + r.Right) / 2;
@@ -83,22 +73,22 @@ void TChartCustomShape::Assign(const TChartCustomShape& source) {
 }
 
 void TChartCustomShape::SetBevel(TPanelBevel v) {
-    if (Store(bevel_, v)) RepaintParent();
+    if (StoreIfChanged(bevel_, v)) RepaintParent();
 }
 void TChartCustomShape::SetBevelWidth(int v) {
-    if (Store(bevelWidth_, v)) RepaintParent();
+    if (StoreIfChanged(bevelWidth_, v)) RepaintParent();
 }
 void TChartCustomShape::SetRoundSize(int v) {
-    if (Store(roundSize_, v)) RepaintParent();
+    if (StoreIfChanged(roundSize_, v)) RepaintParent();
 }
 void TChartCustomShape::SetShapeStyle(TChartObjectShapeStyle v) {
-    if (Store(shapeStyle_, v)) RepaintParent();
+    if (StoreIfChanged(shapeStyle_, v)) RepaintParent();
 }
 void TChartCustomShape::SetTextFormat(TTextFormat v) {
-    if (Store(textFormat_, v)) RepaintParent();
+    if (StoreIfChanged(textFormat_, v)) RepaintParent();
 }
 void TChartCustomShape::SetTransparency(int v) {
-    if (Store(transparency_, std::clamp(v, 0, 100))) RepaintParent();
+    if (StoreIfChanged(transparency_, std::clamp(v, 0, 100))) RepaintParent();
 }
 
 void TChartCustomShape::SetColor(TColor value) {

@@ -2,6 +2,7 @@
 
 #include "chart/ChartCanvas.h"
 #include "chart/CustomAxisPanel.h"
+#include "chart/StoreIfChanged.h"
 
 #include <algorithm>
 
@@ -11,34 +12,23 @@ void TChartTitle::Changed() {
     if (chart_) chart_->Invalidate();
 }
 
-namespace {
-
-template <class T>
-bool Store(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
-}  // namespace
-
 void TChartTitle::SetVisible(bool v) {
-    if (Store(visible_, v)) Changed();
+    if (StoreIfChanged(visible_, v)) Changed();
 }
 void TChartTitle::SetText(const std::vector<std::string>& v) {
-    if (Store(text_, v)) Changed();
+    if (StoreIfChanged(text_, v)) Changed();
 }
 void TChartTitle::SetAlignment(TAlignment v) {
-    if (Store(alignment_, v)) Changed();
+    if (StoreIfChanged(alignment_, v)) Changed();
 }
 void TChartTitle::SetAdjustFrame(bool v) {
-    if (Store(adjustFrame_, v)) Changed();
+    if (StoreIfChanged(adjustFrame_, v)) Changed();
 }
 void TChartTitle::SetVertMargin(int v) {
-    if (Store(vertMargin_, v)) Changed();
+    if (StoreIfChanged(vertMargin_, v)) Changed();
 }
 void TChartTitle::SetCustomPosition(bool v) {
-    if (Store(customPosition_, v)) Changed();
+    if (StoreIfChanged(customPosition_, v)) Changed();
 }
 
 void TChartTitle::SetLeft(int value) {

@@ -1,6 +1,7 @@
 #include "chart/ChartWalls.h"
 
 #include "chart/CustomAxisPanel.h"
+#include "chart/StoreIfChanged.h"
 #include "ui/Rounding.h"
 
 TChartWall::TChartWall(TCustomAxisPanel* chart, TColor defaultColor)
@@ -30,44 +31,37 @@ void TChartWall::Assign(const TChartWall& s) {
 
 namespace {
 
-template <class T>
-bool Store(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
 int RoundToInt(double v) { return static_cast<int>(Round(v)); }
 
 }  // namespace
 
 void TChartWall::SetAutoHide(bool v) {
-    if (Store(autoHide_, v)) Changed();
+    if (StoreIfChanged(autoHide_, v)) Changed();
 }
 void TChartWall::SetDark3D(bool v) {
-    if (Store(dark3D_, v)) Changed();
+    if (StoreIfChanged(dark3D_, v)) Changed();
 }
 void TChartWall::SetStartPosition(int v) {
-    if (Store(startPosition_, v)) Changed();
+    if (StoreIfChanged(startPosition_, v)) Changed();
 }
 void TChartWall::SetEndPosition(int v) {
-    if (Store(endPosition_, v)) Changed();
+    if (StoreIfChanged(endPosition_, v)) Changed();
 }
 void TChartWall::SetSize(int v) {
-    if (Store(size_, v)) Changed();
+    if (StoreIfChanged(size_, v)) Changed();
 }
 void TChartWall::SetColor(TColor v) {
-    if (Store(color_, v)) Changed();
+    if (StoreIfChanged(color_, v)) Changed();
 }
 void TChartWall::SetDefaultColor(TColor v) {
     defaultColor_ = v;
     SetColor(v);
 }
 void TChartWall::SetTransparent(bool v) {
-    if (Store(transparent_, v)) Changed();
+    if (StoreIfChanged(transparent_, v)) Changed();
 }
 void TChartWall::SetVisible(bool v) {
-    if (Store(visible_, v)) Changed();
+    if (StoreIfChanged(visible_, v)) Changed();
 }
 
 bool TChartWall::ShouldDraw() const { return chart_->View3DWalls() && visible_ && !autoHide_; }

@@ -5,6 +5,7 @@
 #include "chart/ChartExceptions.h"
 #include "chart/ChartSeries.h"
 #include "chart/CustomAxisPanel.h"
+#include "chart/StoreIfChanged.h"
 #include "chart/WallSolids.h"
 
 #include <algorithm>
@@ -26,42 +27,30 @@ void TSeriesPointer::Assign(const TSeriesPointer& source) {
     Changed();
 }
 
-namespace {
-
-// Stores a changed value; answers whether it changed.
-template <class T>
-bool Store(T& field, T value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
-}  // namespace
-
 void TSeriesPointer::SetDark3D(bool value) {
-    if (Store(dark3D_, value)) Changed();
+    if (StoreIfChanged(dark3D_, value)) Changed();
 }
 void TSeriesPointer::SetDraw3D(bool value) {
-    if (Store(draw3D_, value)) Changed();
+    if (StoreIfChanged(draw3D_, value)) Changed();
 }
 void TSeriesPointer::SetInflateMargins(bool value) {
-    if (Store(inflateMargins_, value)) Changed();
+    if (StoreIfChanged(inflateMargins_, value)) Changed();
 }
 void TSeriesPointer::SetStyle(TSeriesPointerStyle value) {
-    if (Store(style_, value)) Changed();
+    if (StoreIfChanged(style_, value)) Changed();
 }
 void TSeriesPointer::SetVisible(bool value) {
-    if (Store(visible_, value)) Changed();
+    if (StoreIfChanged(visible_, value)) Changed();
 }
 
 void TSeriesPointer::SetHorizSize(int value) {
     if (value <= 0) throw ChartException(ChartConst::PointerSizeNotPositive);
-    if (Store(horizSize_, value)) Changed();
+    if (StoreIfChanged(horizSize_, value)) Changed();
 }
 
 void TSeriesPointer::SetVertSize(int value) {
     if (value <= 0) throw ChartException(ChartConst::PointerSizeNotPositive);
-    if (Store(vertSize_, value)) Changed();
+    if (StoreIfChanged(vertSize_, value)) Changed();
 }
 
 void TSeriesPointer::WidenHorizMargins(int& left, int& right) const {

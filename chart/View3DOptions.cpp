@@ -1,20 +1,10 @@
 #include "chart/View3DOptions.h"
 
 #include "chart/ChartGeometry.h"
+#include "chart/StoreIfChanged.h"
 #include "ui/Rounding.h"
 
 #include <cmath>
-
-namespace {
-
-template <class T>
-bool Store(T& field, const T& value) {
-    if (field == value) return false;
-    field = value;
-    return true;
-}
-
-}  // namespace
 
 void TView3DOptions::Assign(const TView3DOptions& s) {
     elevation_ = s.elevation_;
@@ -35,13 +25,13 @@ int TView3DOptions::Rotation() const { return static_cast<int>(Round(rotation_))
 int TView3DOptions::Zoom() const { return static_cast<int>(Round(zoom_)); }
 
 void TView3DOptions::SetElevation(int v) {
-    if (Store(elevation_, static_cast<double>(v))) Repaint();
+    if (StoreIfChanged(elevation_, static_cast<double>(v))) Repaint();
 }
 void TView3DOptions::SetRotation(int v) {
-    if (Store(rotation_, static_cast<double>(v))) Repaint();
+    if (StoreIfChanged(rotation_, static_cast<double>(v))) Repaint();
 }
 void TView3DOptions::SetTilt(int v) {
-    if (Store(tilt_, v)) Repaint();
+    if (StoreIfChanged(tilt_, v)) Repaint();
 }
 
 void TView3DOptions::SetZoom(int v) {
@@ -52,32 +42,32 @@ void TView3DOptions::SetZoom(int v) {
 }
 
 void TView3DOptions::SetFontZoom(int v) {
-    if (Store(fontZoom_, v)) Repaint();
+    if (StoreIfChanged(fontZoom_, v)) Repaint();
 }
 void TView3DOptions::SetZoomText(bool v) {
-    if (Store(zoomText_, v)) Repaint();
+    if (StoreIfChanged(zoomText_, v)) Repaint();
 }
 
 void TView3DOptions::SetHorizOffset(int v) {
-    if (!Store(horizOffset_, v)) return;
+    if (!StoreIfChanged(horizOffset_, v)) return;
     Repaint();
     if (OnScrolled) OnScrolled(true);
 }
 
 void TView3DOptions::SetVertOffset(int v) {
-    if (!Store(vertOffset_, v)) return;
+    if (!StoreIfChanged(vertOffset_, v)) return;
     Repaint();
     if (OnScrolled) OnScrolled(false);
 }
 
 void TView3DOptions::SetOrthogonal(bool v) {
-    if (Store(orthogonal_, v)) Repaint();
+    if (StoreIfChanged(orthogonal_, v)) Repaint();
 }
 void TView3DOptions::SetOrthoAngle(int v) {
-    if (Store(orthoAngle_, v)) Repaint();
+    if (StoreIfChanged(orthoAngle_, v)) Repaint();
 }
 void TView3DOptions::SetPerspective(int v) {
-    if (Store(perspective_, v)) Repaint();
+    if (StoreIfChanged(perspective_, v)) Repaint();
 }
 
 double TView3DOptions::ObliqueSlope() const {
