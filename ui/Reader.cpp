@@ -189,14 +189,18 @@ void TReader::ResolveFixups() {
     fixups_.clear();
 }
 
-void TReader::ReadCollection(TCollection& collection) {
+void TReader::ReadCollection(TCollection& collection,
+                             const std::function<TCollectionItem*(TReader&)>& makeItem) {
     if (ReadValue() != TValueType::vaCollection) InvalidValue();
     collection.BeginUpdate();
     try {
         collection.Clear();
         while (!EndOfList()) {
+            TValueType next = NextValue();
+            if (next == TValueType::vaInt8 || next == TValueType::vaInt16 || next == TValueType::vaInt32)
+                ReadInteger();
             ReadListBegin();
-            TCollectionItem* item = collection.Add();
+            TCollectionItem* item = makeItem ? makeItem(*this) : collection.Add();
             while (!EndOfList()) ReadProperty(*item);
             ReadListEnd();
         }
@@ -207,6 +211,8 @@ void TReader::ReadCollection(TCollection& collection) {
     }
     collection.EndUpdate();
 }
+
+std::string TReader::ReadPropName() { return ReadShortString(); }
 
 void TReader::DefineProperty(const std::string& name, const TReaderProc& read, const TWriterProc&, bool) {
     if (pendingFound_ || pendingName_.empty() || !read || !AnsiSameText(name, pendingName_)) return;

@@ -6,10 +6,12 @@
 
 #include "ui/Filer.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
 class TCollection;
+class TCollectionItem;
 class TObject;
 class TPersistent;
 class TPropInfo;
@@ -35,7 +37,12 @@ public:
     void ReadListBegin();
     void ReadListEnd();
     bool EndOfList();
-    void ReadCollection(TCollection& collection);
+    // `makeItem`, when given, reads an item's leading properties and adds
+    // the item (items of different classes); otherwise Add makes it. An
+    // index written before an item is skipped.
+    void ReadCollection(TCollection& collection, const std::function<TCollectionItem*(TReader&)>& makeItem = nullptr);
+    // The name of the next property.
+    std::string ReadPropName();
 
     void DefineProperty(const std::string& name, const TReaderProc& read, const TWriterProc& write,
                         bool hasData) override;

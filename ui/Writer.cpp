@@ -117,12 +117,14 @@ std::string TWriter::ReferenceName(const TComponent& component) const {
     return {};
 }
 
-void TWriter::WriteCollection(const TCollection& collection) {
+void TWriter::WriteCollection(const TCollection& collection,
+                              const std::function<void(TWriter&, const TCollectionItem&)>& itemHeader) {
     WriteValue(TValueType::vaCollection);
     std::string saved = prefix_;
     prefix_.clear();
     for (int i = 0; i < collection.Count(); ++i) {
         WriteListBegin();
+        if (itemHeader) itemHeader(*this, *collection.Items(i));
         WriteProperties(*collection.Items(i));
         WriteListEnd();
     }

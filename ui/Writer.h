@@ -3,10 +3,12 @@
 
 #include "ui/Filer.h"
 
+#include <functional>
 #include <string>
 #include <string_view>
 
 class TCollection;
+class TCollectionItem;
 class TPersistent;
 class TPropInfo;
 
@@ -28,7 +30,10 @@ public:
     void WriteIdent(std::string_view value);
     void WriteListBegin();
     void WriteListEnd();
-    void WriteCollection(const TCollection& collection);
+    // `itemHeader`, when given, writes leading properties of each item (such
+    // as the class of items of different classes).
+    void WriteCollection(const TCollection& collection,
+                         const std::function<void(TWriter&, const TCollectionItem&)>& itemHeader = nullptr);
 
     void DefineProperty(const std::string& name, const TReaderProc& read, const TWriterProc& write,
                         bool hasData) override;
