@@ -1,10 +1,13 @@
 #include "chart/ChartShadow.h"
 
 #include "chart/ChartBlend.h"
-#include "chart/ChartCanvas.h"
+#include "chart/ChartCanvas3D.h"
 #include "chart/ChartGeometry.h"
+#include "chart/ChartGradient.h"
+#include "chart/ChartShadowBlur.h"
 #include "chart/StoreIfChanged.h"
 
+#include "ui/Bitmap.h"
 #include "ui/Rounding.h"
 
 void TChartShadow::SetDefaults(TColor color, int size) {
@@ -52,12 +55,21 @@ TChartShadow::TChartShadow(TChangeEvent onChange) : OnChange(std::move(onChange)
 
 TChartShadow::~TChartShadow() = default;
 
+bool TChartShadow::CanSmooth(TCanvas3D& canvas) {
+    auto* gdi = dynamic_cast<TChartCanvas3D*>(&canvas);
+    // a frame drawn elsewhere while a buffer is kept must not land in the buffer
+    return gdi && !gdi->MetafileOutput && gdi->BufferBitmap() && gdi->GetBuffered() &&
+           gdi->TargetCanvas() == gdi->BufferBitmap()->Canvas();
+}
+
 bool TChartShadow::Prepare(TCanvas3D& canvas, const TRect& rect, int z) {
     if (color_ == clNone || (horizSize_ == 0 && vertSize_ == 0)) return false;
-    canvas.Brush().SetImage(nullptr);
-    canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-    canvas.Brush().SetColor(color_);
-    canvas.Pen().SetStyle(TPenStyle::psClear);
+    if (!smooth_ || !CanSmooth(canvas)) {
+        canvas.Brush().SetImage(nullptr);
+        canvas.Brush().SetStyle(TBrushStyle::bsSolid);
+        canvas.Brush().SetColor(color_);
+        canvas.Pen().SetStyle(TPenStyle::psClear);
+    }
     if (transparency_ > 0) {
         const TRect moved{rect.Left + horizSize_, rect.Top + vertSize_, rect.Right + horizSize_,
                           rect.Bottom + vertSize_};
@@ -74,11 +86,20 @@ void TChartShadow::DrawRect(TCanvas3D& canvas, const TRect& rect, int roundSize,
     if (!Prepare(canvas, rect, z)) return;
     const TPenStyle style = canvas.Pen().Style();
     const TColor colour = canvas.Pen().Color();
-    // The smooth shadow, blurred into the buffer, fades here in bands instead.
-    if (!smooth_ || Spread() == 0 || canvas.SupportsRotation3D() || roundSize >= 1)
-        DrawSolidRect(canvas, rect, roundSize, z);
-    else
-        DrawFadedRect(canvas, rect, z);
+    try {
+        if (!smooth_ || Spread() == 0)
+            DrawSolidRect(canvas, rect, roundSize, z);
+        else if (CanSmooth(canvas))
+            DrawSmooth(static_cast<TChartCanvas3D&>(canvas), rect,
+                       roundSize > 0 ? TMaskShape::RoundRect : TMaskShape::Rectangle, roundSize);
+        else if (canvas.SupportsRotation3D() || roundSize >= 1)
+            DrawSolidRect(canvas, rect, roundSize, z);
+        else
+            DrawFadedRect(canvas, rect, z);
+    } catch (...) {
+        Finish(canvas);
+        throw;
+    }
     canvas.Pen().SetStyle(style);
     canvas.Pen().SetColor(colour);
     Finish(canvas);
@@ -138,7 +159,9 @@ void TChartShadow::DrawFadedRect(TCanvas3D& canvas, const TRect& r, int z) {
                 canvas.VerticalLine(x, r.Top + v, r.Bottom + v + i - h - 1);
             else
                 canvas.VerticalLine3D(x, r.Top + v, r.Bottom + v + i - h - 1, z);
-            canvas.SetPixel(r.Right + i - 2, r.Bottom + v + i - h - 2, c);
+            const int px = r.Right + i - 2, py = r.Bottom + v + i - h - 2;
+            const TPoint at = flat ? TPoint{px, py} : canvas.ChartToScreen(px, py, z);
+            canvas.SetPixel(at.X, at.Y, c);
             c = LighterColor(c, step);
         }
     }
@@ -146,16 +169,75 @@ void TChartShadow::DrawFadedRect(TCanvas3D& canvas, const TRect& r, int z) {
 
 void TChartShadow::DrawEllipse(TCanvas3D& canvas, const TRect& rect, int z) {
     if (!Prepare(canvas, rect, z)) return;
-    const TRect moved = canvas.ProjectRect(
-        TRect{rect.Left + horizSize_, rect.Top + vertSize_, rect.Right + horizSize_, rect.Bottom + vertSize_}, z);
-    canvas.Ellipse(moved);
+    const TRect moved{rect.Left + horizSize_, rect.Top + vertSize_, rect.Right + horizSize_,
+                      rect.Bottom + vertSize_};
+    try {
+        if (!smooth_) {
+            canvas.Ellipse(canvas.ProjectRect(moved, z));
+        } else {
+            const TRect projected = canvas.ProjectRect(moved, z);
+            if (CanSmooth(canvas)) {
+                DrawSmooth(static_cast<TChartCanvas3D&>(canvas), projected, TMaskShape::Ellipse, 0);
+            } else {
+                canvas.ClipToEllipse(projected, false);
+                TChartGradient fade;
+                fade.SetDirection(gdRadial);
+                fade.SetStartColor(DarkerColor(color_, 128));
+                fade.SetEndColor(LighterColor(color_, 32));
+                fade.Draw(canvas, projected);
+                canvas.RemoveClip();
+            }
+        }
+    } catch (...) {
+        Finish(canvas);
+        throw;
+    }
     Finish(canvas);
 }
 
 void TChartShadow::DrawPolygon(TCanvas3D& canvas, const TPoint* points, int count) {
+    if (count <= 0) return;
     std::vector<TPoint> moved;
     for (int i = 0; i < count; ++i) moved.push_back({points[i].X + horizSize_, points[i].Y + vertSize_});
-    if (!Prepare(canvas, PointsBounds(moved.data(), count - 1), 0)) return;
-    canvas.Polygon(moved.data(), count);
+    const TRect bounds = PointsBounds(moved.data(), count - 1);
+    if (!Prepare(canvas, bounds, 0)) return;
+    try {
+        if (smooth_ && CanSmooth(canvas)) {
+            for (TPoint& p : moved) p = {p.X - bounds.Left, p.Y - bounds.Top};
+            DrawSmooth(static_cast<TChartCanvas3D&>(canvas), bounds, TMaskShape::Polygon, 0, moved);
+        } else {
+            canvas.Polygon(moved.data(), count);
+        }
+    } catch (...) {
+        Finish(canvas);
+        throw;
+    }
     Finish(canvas);
+}
+
+void TChartShadow::DrawSmooth(TChartCanvas3D& canvas, const TRect& r, TMaskShape shape, int roundSize,
+                              const std::vector<TPoint>& points) {
+    const int h = std::abs(horizSize_), v = std::abs(vertSize_);
+    const int width = std::max(1, r.Right - r.Left + 2 * h + 1);
+    const int height = std::max(1, r.Bottom - r.Top + 2 * v + 1);
+    TBitmap mask(width, height, TPixelFormat::pf24bit);
+    TCanvas& paint = *mask.Canvas();
+    paint.Brush()->SetStyle(TBrushStyle::bsSolid);
+    paint.Brush()->SetColor(clWhite);
+    paint.FillRect(TRect{0, 0, width, height});
+    paint.Brush()->SetColor(color_);
+    paint.Pen()->SetStyle(TPenStyle::psClear);
+    switch (shape) {
+        case TMaskShape::Polygon: paint.Polygon(points); break;
+        case TMaskShape::Ellipse: paint.Ellipse(h, v, width - h, height - v); break;
+        case TMaskShape::RoundRect: paint.RoundRect(h, v, width - h, height - v, roundSize, roundSize); break;
+        case TMaskShape::Rectangle: paint.Rectangle(h, v, width - h, height - v); break;
+    }
+    TShadowBlur blur;
+    blur.HorizSize = horizSize_;
+    blur.VertSize = vertSize_;
+    blur.SmoothBlur = smoothBlur_;
+    blur.Whole = shape != TMaskShape::Rectangle || BlurWhole;
+    blur.ClipDc = clip_ ? canvas.Handle() : nullptr;
+    BlurShadowMask(mask, *canvas.BufferBitmap(), r.TopLeft(), blur);
 }

@@ -1,6 +1,7 @@
 #pragma once
 // The drop shadow a box, a font or the panel casts: the shape again in the
-// shadow colour, offset by HorizSize and VertSize pixels.
+// shadow colour, offset by HorizSize and VertSize pixels; solid, blurred
+// into the chart's buffer (smooth), or fading in bands without a buffer.
 
 #include "chart/ChartPen.h"
 #include "chart/ChartTypes.h"
@@ -8,9 +9,11 @@
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
+#include <vector>
 
 class TCanvas3D;
 class TChartBlend;
+class TChartCanvas3D;
 
 class TChartShadow {
 public:
@@ -53,12 +56,13 @@ public:
     bool SizeStored() const { return horizSize_ != defaultSize_ || vertSize_ != defaultSize_; }
     bool VisibleStored() const { return visible_ != defaultVisible_; }
 
-    // Shadow of a rectangle (rounded when roundSize > 0) at depth z: solid,
-    // or fading towards white when smooth.
+    // Shadow of a rectangle (rounded when roundSize > 0) at depth z.
     void DrawRect(TCanvas3D& canvas, const TRect& rect, int roundSize, int z);
     void Draw(TCanvas3D& canvas, const TRect& rect) { DrawRect(canvas, rect, 0, 0); }
     void DrawEllipse(TCanvas3D& canvas, const TRect& rect, int z);
     void DrawPolygon(TCanvas3D& canvas, const TPoint* points, int count);
+    // The smooth shadow needs a chart canvas drawing into its buffer bitmap.
+    static bool CanSmooth(TCanvas3D& canvas);
 
     TChangeEvent OnChange;
 
@@ -69,6 +73,11 @@ private:
     void Finish(TCanvas3D& canvas);
     void DrawSolidRect(TCanvas3D& canvas, const TRect& rect, int roundSize, int z);
     void DrawFadedRect(TCanvas3D& canvas, const TRect& rect, int z);
+    enum class TMaskShape { Rectangle, RoundRect, Ellipse, Polygon };
+    // The shape over `rect` blurred into the canvas' buffer; polygon points
+    // are relative to the rectangle.
+    void DrawSmooth(TChartCanvas3D& canvas, const TRect& rect, TMaskShape shape, int roundSize,
+                    const std::vector<TPoint>& points = {});
     std::unique_ptr<TChartBlend> blend_;
 
     void Changed() {
