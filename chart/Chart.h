@@ -111,6 +111,7 @@ protected:
     // Before the series the titles the chart places, taking their room;
     // after them the custom-positioned ones and the walls that stand in front.
     void DrawTitlesPass(bool beforeSeries) override;
+    // Title, SubTitle, Foot and SubFoot in turn, those placed by hand or those placed by the chart.
     void DrawTitles(bool customPositioned);
     bool TitleClick(TChartTitle* title, TMouseButton button, TShiftState shift, int x, int y);
     void DrawAllWalls() override;
@@ -137,10 +138,10 @@ private:
     bool firstZoom_ = true;
     std::vector<SavedScale> savedScales_;
     TChartWalls walls_{this};
-    TChartTitle title_{this, true};
-    TChartTitle subTitle_{this, true};
-    TChartTitle foot_{this, false};
-    TChartTitle subFoot_{this, false};
+    TChartTitle title_{this};
+    TChartTitle subTitle_{this};
+    TChartFootTitle foot_{this};
+    TChartFootTitle subFoot_{this};
 };
 
 class TChart : public TCustomChart {

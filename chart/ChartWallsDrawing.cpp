@@ -99,20 +99,6 @@ void TCustomChart::DrawAllWalls() {
     }
 }
 
-void TCustomChart::DrawTitles(bool customPositioned) {
-    for (TChartTitle* t : {&title_, &subTitle_, &foot_, &subFoot_})
-        if (t->CustomPosition() == customPositioned) t->Draw();
-}
-
-void TCustomChart::DrawTitlesPass(bool beforeSeries) {
-    if (Canvas()) {
-        Canvas()->SuspendRotation();
-        DrawTitles(!beforeSeries);
-        Canvas()->ResumeRotation();
-    }
-    if (!beforeSeries) DrawFrontWalls();
-}
-
 void TCustomChart::DrawFrontWalls() {
     if (!view3D_ || !HasAxisSeries() || !Canvas()) return;
     if (IsRightWallFront()) {

@@ -373,12 +373,18 @@ TEST_F(ChartMouse, TitlesTakeTheirRoomAndAnswerClicks) {
     chart->Foot().SetText({"t, s"});
     chart->SubTitle().SetText({});  // no lines: no room
     Pump();
-    const int h = chart->Canvas()->FontLineHeight();
-    EXPECT_EQ(chart->PlotRect().Top, 20 + 2 * h + 5);
-    EXPECT_EQ(chart->PlotRect().Bottom, 320 - h - 5);
+    auto lineHeight = [this](TChartTitle& t) {
+        chart->Canvas()->SelectChartFont(t.Font());
+        return chart->Canvas()->FontLineHeight();
+    };
+    const int h = lineHeight(chart->Title());
+    const int fh = lineHeight(chart->Foot());
+    // the default frame is one pixel wide: above the text, below it and before the margin
+    EXPECT_EQ(chart->PlotRect().Top, 20 + 3 + 2 * h + 5);
+    EXPECT_EQ(chart->PlotRect().Bottom, 320 - fh - 5);
     const TRect title = chart->Title().TitleRect();
     EXPECT_EQ(title.Top, 20);
-    EXPECT_EQ(title.Bottom, 20 + 2 * h);
+    EXPECT_EQ(title.Bottom, 20 + 2 + 2 * h);
     EXPECT_LT(title.Width(), 200);  // as wide as its text, centred
     EXPECT_EQ((title.Left + title.Right) / 2, 220);
 
@@ -387,7 +393,7 @@ TEST_F(ChartMouse, TitlesTakeTheirRoomAndAnswerClicks) {
         clicked.push_back(t);
     };
     const TPoint onTitle{220, 20 + h / 2};
-    const TPoint onFoot{220, 320 - h / 2};
+    const TPoint onFoot{220, 320 - fh / 2};
     EXPECT_EQ(chart->FindClickedPart(onTitle, true).Part, cpTitle);
     EXPECT_EQ(chart->FindClickedPart(onFoot, true).Part, cpFoot);
     Press(Left, onTitle.X, onTitle.Y);

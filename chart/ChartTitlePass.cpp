@@ -1,0 +1,28 @@
+// The title pass of the drawing cycle: before the series the titles the
+// chart places, each taking its room from the plot in turn; after the
+// series those placed by hand, over them, and the walls in front.
+
+#include "chart/Chart.h"
+
+#include "chart/ChartCanvas.h"
+
+void TCustomChart::DrawTitles(bool customPositioned) {
+    const std::pair<TChartTitle*, const char*> titles[] = {
+        {&title_, "title"}, {&subTitle_, "subtitle"}, {&foot_, "foot"}, {&subFoot_, "subfoot"}};
+    for (const auto& [title, group] : titles) {
+        if (title->CustomPosition() != customPositioned) continue;
+        Canvas()->BeginGroup(group);
+        title->Draw();
+        Canvas()->EndGroup();
+    }
+}
+
+void TCustomChart::DrawTitlesPass(bool beforeSeries) {
+    if (Canvas()) {
+        // titles are drawn flat
+        Canvas()->SuspendRotation();
+        DrawTitles(!beforeSeries);
+        Canvas()->ResumeRotation();
+    }
+    if (!beforeSeries) DrawFrontWalls();
+}
