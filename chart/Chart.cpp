@@ -40,6 +40,7 @@ void TCustomChart::Assign(const TPersistent* source) {
         subTitle_.Assign(chart->subTitle_);
         title_.Assign(chart->title_);
         walls_.Assign(chart->walls_);
+        legend_.Assign(chart->legend_);
     }
     TCustomAxisPanel::Assign(source);
 }

@@ -3,6 +3,7 @@
 // of its window into zooming, scrolling and clicks on its parts. TChart is
 // the one the program's windows hold.
 
+#include "chart/ChartLegend.h"
 #include "chart/ChartTitle.h"
 #include "chart/ChartWalls.h"
 #include "chart/ChartZoom.h"
@@ -31,6 +32,9 @@ using TChartClickSeries =
 using TChartClickAxis = std::function<void(TCustomChart*, TChartAxis*, TMouseButton, TShiftState, int x, int y)>;
 using TChartClick = std::function<void(TCustomChart*, TMouseButton, TShiftState, int x, int y)>;
 using TChartClickTitle = std::function<void(TCustomChart*, TChartTitle*, TMouseButton, TShiftState, int x, int y)>;
+using TOnGetLegendPos = std::function<void(TCustomChart*, int index, int& x, int& y, int& xColor)>;
+using TOnGetLegendRect = std::function<void(TCustomChart*, TRect&)>;
+using TOnGetLegendText = std::function<void(TCustomAxisPanel*, TLegendStyle, int index, std::string& text)>;
 
 // Scrolling by dragging needs these keys held (none: any state will do).
 extern TShiftState ChartScrollShift;
@@ -75,6 +79,15 @@ public:
     TChartTitle& Foot() { return foot_; }
     TChartTitle& SubFoot() { return subFoot_; }
 
+    // ---- legend ----
+    TChartLegend& Legend() { return legend_; }
+    void SetLegend(const TChartLegend& legend) { legend_.Assign(legend); }
+    // The row's text, as the legend's event may change it.
+    std::string GetLegendText(TCustomChartLegend* legend, int index);
+    // A point's text in the legend's text style, on one line.
+    std::string LegendValueText(TChartSeries* series, int index) override;
+    void DrawLegendSymbolRect(const TRect& rect) override;
+
     // ---- walls ----
     TChartWalls& Walls() { return walls_; }
     TChartWall& BackWall() { return walls_.Back; }
@@ -93,6 +106,10 @@ public:
     TChartClickAxis OnClickAxis;
     TChartClick OnClickBackground;
     TChartClickTitle OnClickTitle;
+    TChartClick OnClickLegend;
+    TOnGetLegendPos OnGetLegendPos;
+    TOnGetLegendRect OnGetLegendRect;
+    TOnGetLegendText OnGetLegendText;
 
 protected:
     // ---- the window's mouse ----
@@ -142,6 +159,7 @@ private:
     TChartTitle subTitle_{this};
     TChartFootTitle foot_{this};
     TChartFootTitle subFoot_{this};
+    TChartLegend legend_{this};
 };
 
 class TChart : public TCustomChart {

@@ -12,3 +12,8 @@ class AxisException : public Exception {
 public:
     using Exception::Exception;
 };
+
+class LegendException : public Exception {
+public:
+    using Exception::Exception;
+};

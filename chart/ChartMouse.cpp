@@ -78,6 +78,9 @@ void TCustomChart::DispatchToolWheel(int kind, int delta, int x, int y) {
 }
 
 TChartClickedPart TCustomChart::FindClickedPart(TPoint p, bool onlyClickable) {
+    // a legend placed by hand lies over the series; one beside the plot does not
+    const int customRow = legend_.Visible() && legend_.CustomPosition() ? legend_.HitAt(p.X, p.Y) : -1;
+    if (customRow != -1) return {cpLegend, customRow, nullptr, nullptr};
     for (int i = SeriesCount() - 1; i >= 0; --i) {
         TChartSeries* s = SeriesAt(i);
         if (!s->Active()) continue;
@@ -89,6 +92,8 @@ TChartClickedPart TCustomChart::FindClickedPart(TPoint p, bool onlyClickable) {
         if (axis->HitTest(p.X, p.Y)) return {cpAxis, -1, nullptr, axis};
         if (axis->Title().HitTest(p.X, p.Y)) return {cpAxisTitle, -1, nullptr, axis};
     }
+    const int row = legend_.Visible() && !legend_.CustomPosition() ? legend_.HitAt(p.X, p.Y) : -1;
+    if (row != -1) return {cpLegend, row, nullptr, nullptr};
     const std::pair<TChartTitle*, TChartClickedPartKind> titles[] = {
         {&title_, cpTitle}, {&subTitle_, cpSubTitle}, {&foot_, cpFoot}, {&subFoot_, cpSubFoot}};
     for (const auto& [title, kind] : titles)
@@ -175,6 +180,14 @@ void TCustomChart::MouseDown(TMouseButton button, TShiftState shift, int x, int 
                 if (!handled) handled = StartDrag(button, shift, x, y);
                 break;
             }
+            case cpLegend:
+                handled = legend_.ClickCheckBox(part.PointIndex);
+                if (OnClickLegend) {
+                    MouseCancelled = true;
+                    OnClickLegend(this, button, shift, x, y);
+                    handled = MouseCancelled;
+                }
+                break;
             case cpChartRect:
                 handled = BackgroundClick(button, shift, x, y);
                 if (!handled) handled = StartDrag(button, shift, x, y);

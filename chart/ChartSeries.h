@@ -364,7 +364,18 @@ public:
     std::function<void(TChartSeries*)> BeforeDrawValues;
     std::function<void(TChartSeries*)> AfterDrawValues;
 
+    // Legend rows of the series' points.
+    virtual int LegendItemCount() const { return Count(); }
+    virtual TColor LegendRowColor(int row) const { return PointColorAt(row); }
+    virtual int LegendRowToPoint(int row) const { return row; }
+    // The symbol of a legend row; item -1 stands for the whole series.
+    void DrawLegendSymbol(int item, const TRect& rect);
+
 protected:
+    // The symbol's shape in the canvas pen and brush.
+    virtual void PaintLegendShape(int item, const TRect& rect);
+    // A series may change the pen, back colour and brush style of its symbol.
+    virtual void SetupLegendCanvas(int, TColor&, TBrushStyle&) {}
     void ColorChanged();
     void InsertPointColor(int index, TColor color);
     void CheckNotFeeding(TChartSeries* source) const;

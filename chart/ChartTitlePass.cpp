@@ -21,7 +21,20 @@ void TCustomChart::DrawTitlesPass(bool beforeSeries) {
     if (Canvas()) {
         // titles are drawn flat
         Canvas()->SuspendRotation();
-        DrawTitles(!beforeSeries);
+        // the legend beside the plot takes its room in the same pass as the titles
+        const bool legendNow = legend_.ShouldDraw() && legend_.CustomPosition() != beforeSeries;
+        if (!legendNow) {
+            DrawTitles(!beforeSeries);
+        } else if (!beforeSeries) {
+            legend_.Draw();
+            DrawTitles(true);
+        } else if (legend_.IsVertical()) {
+            legend_.Draw();
+            DrawTitles(false);
+        } else {
+            DrawTitles(false);
+            legend_.Draw();
+        }
         Canvas()->ResumeRotation();
     }
     if (!beforeSeries) DrawFrontWalls();

@@ -7,6 +7,7 @@
 #include "chart/ChartPanelExtended.h"
 #include "chart/ChartTypes.h"
 #include "chart/ColorPalette.h"
+#include "chart/SeriesGroups.h"
 #include "ui/Messages.h"
 
 #include <cstdint>
@@ -122,6 +123,7 @@ public:
     TChartSeries* SeriesOfLegendRow(int index, bool onlyActive) const;
     TChartSeries* ActiveSeriesOfLegendRow(int index) const { return SeriesOfLegendRow(index, true); }
     TChartPage& Pages() { return pages_; }
+    TSeriesGroups& SeriesGroups() { return seriesGroups_; }
     // Raises ChartException when `destination` already feeds `source`.
     void CheckCircularSource(TChartSeries* destination, TChartSeries* source) const;
     std::string LegendSeriesTitle(int index, bool onlyActive) const;
@@ -178,6 +180,11 @@ public:
     int WidestLineWidth(const std::string& text, int& lineCount);
     // The legend's text of a point; the chart component gives the real one.
     virtual std::string LegendValueText(TChartSeries*, int) { return std::string(); }
+    // The legend's colour and symbol pen while it draws (nullptr: the series' own).
+    TColor LegendBackColor = clWhite;
+    TChartPen* LegendSymbolPen = nullptr;
+    // A legend symbol's rectangle with the canvas pen and brush.
+    virtual void DrawLegendSymbolRect(const TRect& rect);
     // The widest point label of every series.
     int WidestTextWidth();
     int FontHeight();
@@ -249,6 +256,7 @@ protected:
 
 private:
     TChartPage pages_{this};
+    TSeriesGroups seriesGroups_{this};
     std::vector<TChartSeries*> series_;
     std::vector<TChartAxis*> axes_;
     std::vector<std::unique_ptr<TChartAxis>> standardAxes_;

@@ -95,6 +95,10 @@ protected:
     virtual void DrawPointShape(int x, int y, int index, TColor color);
     void PrepareLinePen(TColor color);
     bool LastInDrawOrder(int index) const;
+    // Legend symbol: the pointer, a line, or the series' rectangle.
+    void PaintLegendShape(int item, const TRect& rect) override;
+    // A line across the symbol, or in 3D the symbol's rectangle.
+    void DrawLegendLine(TColor color, const TRect& rect, bool as3D);
     bool SegmentContains(TPoint from, TPoint to, TPoint p) const;
 
     bool clickableLine_ = true;
@@ -128,4 +132,7 @@ public:
     std::vector<std::string> ListSubGalleryStyles() const override;
     // 1 stairs, 2 points, 3 height, 4 hollow, 5 colours, 6 marks, 7 no border, 8 outline.
     void ApplySubGalleryStyle(int style) override;
+
+protected:
+    void SetupLegendCanvas(int item, TColor& backColor, TBrushStyle& brushStyle) override;
 };

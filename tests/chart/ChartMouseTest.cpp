@@ -61,6 +61,7 @@ protected:
         chart->SetParent(form.get());
         chart->SetBounds(0, 0, 440, 340);
         chart->SetView3D(false);
+        chart->Legend().SetVisible(false);
         chart->SetBevelOuter(TPanelBevel::bvNone);
         chart->SetMarginUnits(muPixels);
         for (int i = 0; i < 4; ++i) chart->SetMargin(i, 20);

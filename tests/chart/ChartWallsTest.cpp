@@ -22,6 +22,7 @@ class WallChart : public TCustomChart {
 public:
     WallChart() {
         SetView3D(false);
+        Legend().SetVisible(false);
         SetCanvas(&canvas);
         SetAxisVisible(false);
         SetBevelOuter(TPanelBevel::bvNone);

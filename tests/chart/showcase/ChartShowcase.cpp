@@ -18,6 +18,7 @@ TChartShowcase BuildChartShowcase() {
     chart->SetParent(show.Form.get());
     chart->SetAlign(TAlign::alClient);
     chart->SetView3D(false);
+    chart->Legend().SetVisible(false);  // as the viewer's chart
     chart->SetMarginUnits(muPixels);
     chart->SetMarginLeft(5);
     chart->SetMarginTop(10);
