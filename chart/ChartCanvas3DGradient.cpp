@@ -82,8 +82,11 @@ void TChartCanvas3D::FillGradient(const TRect& rect, TColor startColor, TColor e
         const int bottom = up ? r.Bottom : r.Bottom - 1;
         TPoint p{r.Left, up ? bottom : r.Top}, s = p;
         for (int b = 0; b < w + h; ++b) {
-            Pen().SetColor(step(b * n / (w + h), n));
+            const TColor colour = step(b * n / (w + h), n);
+            Pen().SetColor(colour);
             Line(p, s);
+            // a line leaves out its last pixel, which going down lies on the top row
+            if (!up && s.Y == r.Top && s.X < r.Right) SetPixel(s.X, s.Y, colour);
             if (up) {
                 if (s.X < r.Right) ++s.X; else if (s.Y > r.Top) --s.Y;
                 if (p.Y > r.Top) --p.Y; else ++p.X;

@@ -3,6 +3,8 @@
 // they are drawn: the base every filter derives from, with the optional part
 // of the picture it works on, and the 24-bit row table filters read through.
 
+#include "chart/ChartGeometry.h"
+
 #include "ui/Collection.h"
 #include "ui/Events.h"
 #include "ui/Types.h"
@@ -27,12 +29,7 @@ public:
     void Assign(const TPersistent* source) override;
 };
 
-// One pixel of a 24-bit bitmap as it lies in memory.
-struct TRGBTriple {
-    std::uint8_t Blue;
-    std::uint8_t Green;
-    std::uint8_t Red;
-};
+// A 24-bit bitmap's row: TRGBTriple pixels as they lie in memory.
 using TRGBArray = TRGBTriple*;
 
 // What a filter editor offers for a filter's fields; no window of the

@@ -1,12 +1,17 @@
 #include "chart/ChartGradient.h"
 
 #include "chart/ChartBlend.h"
+#include "chart/ChartCanvas3D.h"
 #include "chart/ChartGeometry.h"
+#include "chart/RotateFilter.h"
 #include "chart/StoreIfChanged.h"
 
+#include "ui/Bitmap.h"
+#include "ui/PublishedProperties.h"
 #include "ui/Rounding.h"
 
 #include <cmath>
+#include <cstdlib>
 
 namespace {
 
@@ -30,7 +35,85 @@ TColor GradientStepColor(TColor first, TColor last, int i, int n, int balance) {
     return static_cast<TColor>(out[0] | (out[1] << 8) | (out[2] << 16));
 }
 
+const TEnumInfo& GradientDirectionInfo() {
+    static const TEnumInfo info("TGradientDirection",
+                                {"gdTopBottom", "gdBottomTop", "gdLeftRight", "gdRightLeft", "gdFromCenter",
+                                 "gdFromTopLeft", "gdFromBottomLeft", "gdRadial", "gdDiagonalUp", "gdDiagonalDown"});
+    return info;
+}
+
+namespace {
+
+// The settings both published gradients share, in their published order.
+template <class G>
+TPublished<G>& PublishColours(TPublished<G>& p) {
+    return p.Integer("Angle", &G::Angle, &G::SetAngle, 0)
+        .Integer("Balance", &G::Balance, &G::SetBalance, 50)
+        .Enumeration("Direction", GradientDirectionInfo(), &G::Direction, &G::SetDirection, gdTopBottom)
+        .Integer("EndColor", &G::EndColor, &G::SetEndColor, clYellow)
+        .Integer("MidColor", &G::MidColor, &G::SetMidColor, clNone)
+        .Integer("RadialX", &G::RadialX, &G::SetRadialX, 0)
+        .Integer("RadialY", &G::RadialY, &G::SetRadialY, 0)
+        .Integer("StartColor", &G::StartColor, &G::SetStartColor, clWhite);
+}
+
+}  // namespace
+
+const TClassInfo& TCustomChartGradient::StaticClass() {
+    static const TClassInfo info =
+        TPublished<TCustomChartGradient>("TCustomChartGradient", TPersistent::StaticClass()).Build();
+    return info;
+}
+
+const TClassInfo& TChartGradient::StaticClass() {
+    static const TClassInfo info = [] {
+        TPublished<TChartGradient> p("TChartGradient", TCustomChartGradient::StaticClass());
+        PublishColours(p)
+            .Object("SubGradient", &TSubGradient::StaticClass,
+                    [](const TChartGradient& g) { return &const_cast<TChartGradient&>(g).SubGradient(); },
+                    [](TChartGradient& g, TObject* v) {
+                        if (auto* sub = dynamic_cast<TSubGradient*>(v)) g.SetSubGradient(*sub);
+                    })
+            .Boolean("Visible", &TChartGradient::Visible, &TChartGradient::SetVisible, false);
+        return p.Build();
+    }();
+    return info;
+}
+
+const TClassInfo& TSubGradient::StaticClass() {
+    static const TClassInfo info = [] {
+        TPublished<TSubGradient> p("TSubGradient", TCustomChartGradient::StaticClass());
+        PublishColours(p)
+            .Integer("Transparency", &TSubGradient::Transparency, &TSubGradient::SetTransparency, 50)
+            .Boolean("Visible", &TSubGradient::Visible, &TSubGradient::SetVisible, false);
+        return p.Build();
+    }();
+    return info;
+}
+
+const TClassInfo& TChartFontGradient::StaticClass() {
+    static const TClassInfo info = TPublished<TChartFontGradient>("TChartFontGradient", TChartGradient::StaticClass())
+                                       .Boolean("Outline", &TChartFontGradient::Outline,
+                                                &TChartFontGradient::SetOutline, false)
+                                       .Build();
+    return info;
+}
+
 TCustomChartGradient::TCustomChartGradient(TChangeEvent onChange) : OnChange(std::move(onChange)) {}
+
+void TCustomChartGradient::Assign(const TPersistent* source) {
+    if (auto* other = dynamic_cast<const TCustomChartGradient*>(source))
+        Assign(*other);
+    else
+        TPersistent::Assign(source);
+}
+
+void TChartFontGradient::Assign(const TPersistent* source) {
+    if (auto* other = dynamic_cast<const TChartFontGradient*>(source))
+        Assign(*other);
+    else
+        TCustomChartGradient::Assign(source);
+}
 
 TCustomChartGradient::~TCustomChartGradient() = default;
 
@@ -110,6 +193,10 @@ void TChartFontGradient::SetOutline(bool v) {
 }
 
 void TCustomChartGradient::Draw(TCanvas3D& canvas, const TRect& rect, int roundSize) {
+    if (angle_ != 0) {
+        DrawTurned(canvas, rect);
+        return;
+    }
     TColor mid = MidColor(), start = startColor_, end = endColor_;
     if (canvas.Monochrome()) {
         mid = hasMid_ ? Grey(mid) : mid;
@@ -180,4 +267,46 @@ void TCustomChartGradient::DrawRadial(TCanvas3D& canvas, const TRect& rect) {
     canvas.Brush().SetColor(brushColor);
     canvas.RemoveClip();
     DrawSubGradient(canvas, r, 0);
+}
+
+void TCustomChartGradient::DrawTurned(TCanvas3D& canvas, const TRect& rect) {
+    const int w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
+    const double theta = (360 - angle_) * DegToRad, c = std::cos(theta), s = std::sin(theta);
+    const double sign = s * c > 0 ? 1 : -1;
+    const int bw = static_cast<int>(std::abs(Round(w * c + sign * h * s))) + 2;
+    const int bh = static_cast<int>(std::abs(Round(w * s + sign * h * c))) + 2;
+    TBitmap bitmap(bw, bh);
+    {
+        TChartCanvas3D flat;
+        flat.SetBuffered(false);
+        flat.PrepareDrawing(bitmap.Canvas(), nullptr, clWhite, false, TRect{0, 0, bw, bh});
+        const int angle = angle_;
+        angle_ = 0;
+        try {
+            Draw(flat, TRect{0, 0, bw, bh}, 0);
+        } catch (...) {
+            angle_ = angle;
+            throw;
+        }
+        angle_ = angle;
+    }
+    TurnGradient(*this, bitmap);
+    canvas.ClipToRect(rect);
+    canvas.Draw(rect.Left - (bitmap.Width() - w) / 2, rect.Top - (bitmap.Height() - h) / 2, &bitmap);
+    const TBrushStyle style = canvas.Brush().Style();
+    canvas.Brush().SetStyle(TBrushStyle::bsClear);
+    canvas.Rectangle(rect);
+    canvas.Brush().SetStyle(style);
+    canvas.RemoveClip();
+}
+
+void TCustomChartGradient::DrawPolygon(TCanvas3D& canvas, const TPoint* points) {
+    canvas.Pen().SetStyle(TPenStyle::psClear);
+    canvas.FillPolygonGradient(points, 4, *this);
+}
+
+void TCustomChartGradient::Draw3D(TCanvas3D& canvas, const TPoint* points, int z) {
+    TPoint projected[4];
+    for (int i = 0; i < 4; ++i) projected[i] = canvas.ChartToScreen(points[i], z);
+    DrawPolygon(canvas, projected);
 }

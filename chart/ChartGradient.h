@@ -7,18 +7,21 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartTypes.h"
 
+#include "ui/Persistent.h"
+
 #include <memory>
 
+class TEnumInfo;
 class TSubGradient;
 
-class TCustomChartGradient {
+class TCustomChartGradient : public TPersistent {
+    DECLARE_CLASS_INFO
 public:
     explicit TCustomChartGradient(TChangeEvent onChange = nullptr);
-    virtual ~TCustomChartGradient();
-    TCustomChartGradient(const TCustomChartGradient&) = delete;
-    TCustomChartGradient& operator=(const TCustomChartGradient&) = delete;
+    ~TCustomChartGradient() override;
     // Everything but the sub-gradient's transparency, without a notification.
     void Assign(const TCustomChartGradient& source);
+    void Assign(const TPersistent* source) override;
 
     int Angle() const { return angle_; }
     void SetAngle(int value);
@@ -44,10 +47,14 @@ public:
     bool HasSubGradient() const { return sub_ != nullptr; }
     void SetSubGradient(const TSubGradient& value);
 
-    // Over `rect`, clipped to a rounded rectangle when roundSize > 0.
+    // Over `rect`, clipped to a rounded rectangle when roundSize > 0; turned
+    // by Angle when it is not 0.
     void Draw(TCanvas3D& canvas, const TRect& rect, int roundSize = 0);
     // Ellipses from the end colour outside to the start colour in the centre.
     void DrawRadial(TCanvas3D& canvas, const TRect& rect);
+    // Inside the four points, without outline; Draw3D projects them at depth z.
+    void DrawPolygon(TCanvas3D& canvas, const TPoint* points);
+    void Draw3D(TCanvas3D& canvas, const TPoint* points, int z);
 
     TChangeEvent OnChange;
 
@@ -58,6 +65,8 @@ protected:
     void DrawSubGradient(TCanvas3D& canvas, const TRect& rect, int roundSize);
 
 private:
+    void DrawTurned(TCanvas3D& canvas, const TRect& rect);
+
     int angle_ = 0;
     int balance_ = 50;
     TGradientDirection direction_ = gdTopBottom;
@@ -72,11 +81,13 @@ private:
 };
 
 class TChartGradient : public TCustomChartGradient {
+    DECLARE_CLASS_INFO
 public:
     using TCustomChartGradient::TCustomChartGradient;
 };
 
 class TSubGradient : public TCustomChartGradient {
+    DECLARE_CLASS_INFO
 public:
     using TCustomChartGradient::TCustomChartGradient;
     int Transparency() const { return transparency_; }
@@ -88,18 +99,23 @@ private:
 
 // Inside text; with Outline it fills the letters' outline instead of their body.
 class TChartFontGradient : public TChartGradient {
+    DECLARE_CLASS_INFO
 public:
     using TChartGradient::TChartGradient;
     bool Outline() const { return outline_; }
     void SetOutline(bool value);
+    using TCustomChartGradient::Assign;
     void Assign(const TChartFontGradient& source) {
         TCustomChartGradient::Assign(source);
         outline_ = source.outline_;
     }
+    void Assign(const TPersistent* source) override;
 
 private:
     bool outline_ = false;
 };
+
+const TEnumInfo& GradientDirectionInfo();
 
 // The colour of step `i` of `n` from `first` to `last`: linear at balance 50,
 // bent towards one end otherwise.

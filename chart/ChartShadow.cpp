@@ -8,7 +8,27 @@
 #include "chart/StoreIfChanged.h"
 
 #include "ui/Bitmap.h"
+#include "ui/PublishedProperties.h"
 #include "ui/Rounding.h"
+
+const TClassInfo& TChartShadow::StaticClass() {
+    using S = TChartShadow;
+    static const TClassInfo info = TPublished<S>("TChartShadow", TPersistent::StaticClass())
+                                       .Boolean("Clip", &S::Clip, &S::SetClip, false)
+                                       .Integer("Color", &S::Color, &S::SetColor)
+                                       .Stored(&S::ColorStored)
+                                       .Integer("HorizSize", &S::HorizSize, &S::SetHorizSize)
+                                       .Stored(&S::HorizSizeStored)
+                                       .Boolean("Smooth", &S::Smooth, &S::SetSmooth, true)
+                                       .Integer("SmoothBlur", &S::SmoothBlur, &S::SetSmoothBlur, 0)
+                                       .Integer("Transparency", &S::Transparency, &S::SetTransparency, 0)
+                                       .Integer("VertSize", &S::VertSize, &S::SetVertSize)
+                                       .Stored(&S::VertSizeStored)
+                                       .Boolean("Visible", &S::Visible, &S::SetVisible)
+                                       .Stored(&S::VisibleStored)
+                                       .Build();
+    return info;
+}
 
 void TChartShadow::SetDefaults(TColor color, int size) {
     color_ = defaultColor_ = color;
@@ -24,6 +44,13 @@ void TChartShadow::Assign(const TChartShadow& source) {
     vertSize_ = source.vertSize_;
     visible_ = source.visible_;
     Changed();
+}
+
+void TChartShadow::Assign(const TPersistent* source) {
+    if (auto* other = dynamic_cast<const TChartShadow*>(source))
+        Assign(*other);
+    else
+        TPersistent::Assign(source);
 }
 
 void TChartShadow::SetClip(bool v) {

@@ -6,6 +6,8 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartTypes.h"
 
+#include "ui/Persistent.h"
+
 #include <algorithm>
 #include <cstdlib>
 #include <memory>
@@ -15,16 +17,16 @@ class TCanvas3D;
 class TChartBlend;
 class TChartCanvas3D;
 
-class TChartShadow {
+class TChartShadow : public TPersistent {
+    DECLARE_CLASS_INFO
 public:
     explicit TChartShadow(TChangeEvent onChange = nullptr);
-    ~TChartShadow();
-    TChartShadow(const TChartShadow&) = delete;
-    TChartShadow& operator=(const TChartShadow&) = delete;
+    ~TChartShadow() override;
     // The owner's own defaults, without a change notification.
     void SetDefaults(TColor color, int size);
     // All but Clip and the defaults.
     void Assign(const TChartShadow& source);
+    void Assign(const TPersistent* source) override;
 
     bool Clip() const { return clip_; }
     void SetClip(bool value);
@@ -53,7 +55,9 @@ public:
 
     // What form data holds: what differs from the defaults.
     bool ColorStored() const { return color_ != defaultColor_; }
-    bool SizeStored() const { return horizSize_ != defaultSize_ || vertSize_ != defaultSize_; }
+    bool HorizSizeStored() const { return horizSize_ != defaultSize_; }
+    bool VertSizeStored() const { return vertSize_ != defaultSize_; }
+    bool SizeStored() const { return HorizSizeStored() || VertSizeStored(); }
     bool VisibleStored() const { return visible_ != defaultVisible_; }
 
     // Shadow of a rectangle (rounded when roundSize > 0) at depth z.

@@ -1,6 +1,8 @@
 #include "chart/FilterItems.h"
 
 #include "chart/BlurFilter.h"
+#include "chart/FlipFilter.h"
+#include "chart/RotateFilter.h"
 
 #include "ui/Exceptions.h"
 #include "ui/PublishedProperties.h"
@@ -15,7 +17,10 @@ constexpr const char* kItemClass = "ItemClass";
 // The filters this engine has, known by name before any list is read.
 void RegisterBuiltInFilters() {
     static const bool done = [] {
+        RegisterFilterClass(TFlipFilter::StaticClass());
+        RegisterFilterClass(TReverseFilter::StaticClass());
         RegisterFilterClass(TBlurFilter::StaticClass());
+        RegisterFilterClass(TRotateFilter::StaticClass());
         return true;
     }();
     (void)done;
