@@ -341,7 +341,14 @@ void TLegendPainter::Draw() {
             PlaceSymbolAndText(x);
         }
 
-        if (chart_.OnGetLegendRect) chart_.OnGetLegendRect(&chart_, r);
+        if (chart_.OnGetLegendRect) {
+            // the rows go where the handler moves the box (their tops follow its top)
+            const int left = r.Left;
+            chart_.OnGetLegendRect(&chart_, r);
+            k_.checkX += r.Left - left;
+            k_.symbolX += r.Left - left;
+            k_.textX += r.Left - left;
+        }
         l_.DrawShape();
 
         if (l_.drawTitle_) {
