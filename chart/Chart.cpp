@@ -23,6 +23,8 @@ const TClassInfo& TChart::StaticClass() {
             .Boolean("AxisVisible", &TChart::AxisVisible, &TChart::SetAxisVisible, true)
             .Integer("Chart3DPercent", &TChart::Chart3DPercent, &TChart::SetChart3DPercent, 15)
             .Boolean("ClipPoints", &TChart::ClipPoints, &TChart::SetClipPoints, true)
+            .Object("Legend", &TChartLegend::StaticClass,
+                    [](const TChart& c) { return &const_cast<TChart&>(c).Legend(); }, nullptr)
             .Boolean("View3DWalls", &TChart::View3DWalls, &TChart::SetView3DWalls, true)
             .Build();
     return info;

@@ -28,6 +28,13 @@ void TLegendSymbol::Changed() {
     if (legend_) legend_->RepaintParent();
 }
 
+void TLegendSymbol::Assign(const TPersistent* source) {
+    if (const auto* symbol = dynamic_cast<const TLegendSymbol*>(source))
+        Assign(*symbol);
+    else
+        TPersistent::Assign(source);
+}
+
 void TLegendSymbol::Assign(const TLegendSymbol& s) {
     continuous_ = s.continuous_;
     gradient_.Assign(s.gradient_);
@@ -147,6 +154,13 @@ TCustomChartLegend::TCustomChartLegend(TCustomChart* chart)
 }
 
 TCustomChartLegend::~TCustomChartLegend() = default;
+
+void TCustomChartLegend::Assign(const TPersistent* source) {
+    if (const auto* legend = dynamic_cast<const TCustomChartLegend*>(source))
+        Assign(*legend);
+    else
+        TChartCustomShapePosition::Assign(source);
+}
 
 void TCustomChartLegend::Assign(const TCustomChartLegend& s) {
     alignment_ = s.alignment_;

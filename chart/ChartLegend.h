@@ -11,6 +11,7 @@
 #include "chart/ChartShapePosition.h"
 #include "chart/SeriesMarks.h"
 
+#include "ui/Persistent.h"
 #include "ui/TextAlignment.h"
 
 #include <array>
@@ -22,6 +23,7 @@
 class TCustomChart;
 class TCustomChartLegend;
 class TChartSeries;
+class TEnumInfo;
 class TLegendSymbol;
 
 enum TLegendAlignment { laLeft, laRight, laTop, laBottom };
@@ -37,12 +39,21 @@ using TSymbolDrawEvent = std::function<void(TLegendSymbol*, TChartSeries*, int v
 // Lets a handler widen the legend while it is laid out.
 using TLegendSizeAdjust = std::function<void(TCustomChartLegend*, int& width)>;
 
+const TEnumInfo& LegendAlignmentInfo();
+const TEnumInfo& CheckBoxesStyleInfo();
+const TEnumInfo& LegendStyleInfo();
+const TEnumInfo& LegendTextStyleInfo();
+const TEnumInfo& LegendSymbolPositionInfo();
+const TEnumInfo& LegendSymbolSizeInfo();
+
 // The coloured mark of a legend row.
-class TLegendSymbol {
+class TLegendSymbol : public TPersistent {
+    DECLARE_CLASS_INFO
 public:
     explicit TLegendSymbol(TCustomChartLegend* legend);
     TLegendSymbol(const TLegendSymbol&) = delete;
     TLegendSymbol& operator=(const TLegendSymbol&) = delete;
+    void Assign(const TPersistent* source) override;
     void Assign(const TLegendSymbol& source);
 
     bool Continuous() const { return continuous_; }
@@ -165,7 +176,7 @@ public:
     ~TCustomChartLegend() override;
     TCustomChartLegend(const TCustomChartLegend&) = delete;
     TCustomChartLegend& operator=(const TCustomChartLegend&) = delete;
-    using TChartCustomShapePosition::Assign;
+    void Assign(const TPersistent* source) override;
     void Assign(const TCustomChartLegend& source);
     TCustomChart* Chart() const { return chart_; }
 
@@ -302,6 +313,7 @@ protected:
 };
 
 class TChartLegend : public TCustomChartLegend {
+    DECLARE_CLASS_INFO
 public:
     using TCustomChartLegend::TCustomChartLegend;
 };

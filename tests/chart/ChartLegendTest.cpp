@@ -5,6 +5,8 @@
 #include "chart/ChartExceptions.h"
 #include "chart/ChartLegend.h"
 #include "chart/LineSeries.h"
+#include "chart/SeriesGroups.h"
+#include "ui/MemoryStream.h"
 
 #include "tests/chart/ChartTestPanel.h"
 
@@ -352,4 +354,148 @@ TEST(ChartLegend, ACustomPositionKeepsItsPlaceAndLeavesThePlotAlone) {
     chart.SetBounds(0, 0, 500, 300);
     chart.Draw(500, 300);
     EXPECT_EQ(legend.Left(), 250);
+}
+
+TEST(ChartLegend, FormDataHoldsWhatDiffersAndReadsBack) {
+    auto bytes = [](TChart& chart) {
+        TMemoryStream stream;
+        stream.WriteComponent(&chart);
+        return std::string(stream.Memory(), static_cast<std::size_t>(stream.Size()));
+    };
+    TChart plain;
+    for (const char* name : {"Legend.Alignment", "Legend.ColorWidth", "Legend.TopPos", "Legend.Symbol.", "Legend.Visible",
+                             "Legend.CustomPosition", "Legend.DividingLines.Visible"})
+        EXPECT_EQ(bytes(plain).find(name), std::string::npos) << name;
+
+    // the legend as the viewer's form sets it
+    TChart chart;
+    TChartLegend& legend = chart.Legend();
+    legend.SetAlignment(laTop);
+    legend.SetColorWidth(25);
+    legend.Font().SetStyle(TFontStyles{TFontStyle::fsBold});
+    legend.SetHorizMargin(9);
+    legend.SetLeftPercent(6);
+    legend.SetLegendStyle(lsSeries);
+    legend.Symbol().SetWidthUnits(lcsPixels);
+    legend.SetTopPos(0);
+    legend.SetVertMargin(4);
+    legend.SetVisible(false);
+    TMemoryStream stream;
+    stream.WriteComponent(&chart);
+    const std::string written(stream.Memory(), static_cast<std::size_t>(stream.Size()));
+    EXPECT_NE(written.find("Legend.Symbol.WidthUnits"), std::string::npos);
+    EXPECT_EQ(written.find("Legend.MaxNumRows"), std::string::npos);
+
+    TChart read;
+    stream.SetPosition(0);
+    stream.ReadComponent(&read);
+    TChartLegend& back = read.Legend();
+    EXPECT_EQ(back.Alignment(), laTop);
+    EXPECT_EQ(back.Symbol().Width(), 25);
+    EXPECT_EQ(back.Symbol().WidthUnits(), lcsPixels);
+    EXPECT_TRUE(back.Font().Style().Contains(TFontStyle::fsBold));
+    EXPECT_EQ(back.HorizMargin(), 9);
+    EXPECT_EQ(back.LeftPercent(), 6);
+    EXPECT_EQ(back.LegendStyle(), lsSeries);
+    EXPECT_EQ(back.TopPos(), 0);
+    EXPECT_EQ(back.VertMargin(), 4);
+    EXPECT_FALSE(back.Visible());
+}
+
+TEST(ChartLegend, APagedValueLegendListsTheCurrentPage) {
+    LegendChart chart;
+    TLineSeries& s = chart.Add("only");
+    s.Clear();
+    for (int i = 0; i < 10; ++i) s.AddPointXY(i, 100 + i);
+    chart.Legend().SetTextStyle(ltsValue);
+    chart.Pages().SetMaxPointsPerPage(4);
+    chart.Pages().SetCurrent(2);
+    chart.Draw(500, 300);
+    EXPECT_EQ(chart.Legend().FirstValue(), 4);
+    EXPECT_EQ(chart.Written(), (Texts{"104", "105", "106", "107"}));
+
+    chart.Legend().SetCurrentPage(false);
+    chart.Draw(500, 300);
+    EXPECT_EQ(chart.Legend().FirstValue(), 0);
+    EXPECT_EQ(chart.Written().front(), "100");
+}
+
+TEST(ChartLegend, GroupRowsSwitchTheirGroups) {
+    LegendChart chart;
+    TLineSeries& a = chart.Add("a");
+    TLineSeries& b = chart.Add("b");
+    TLineSeries& c = chart.Add("c");
+    TSeriesGroup* first = chart.SeriesGroups().Add();
+    first->SetName("Motion");
+    first->Add(&a);
+    first->Add(&b);
+    TSeriesGroup* second = chart.SeriesGroups().Add();
+    second->SetName("Power");
+    second->Add(&c);
+    TChartLegend& legend = chart.Legend();
+    legend.SetLegendStyle(lsSeriesGroups);
+    legend.SetCheckBoxes(true);
+    chart.Draw(500, 300);
+    EXPECT_EQ(chart.Written(), (Texts{"Motion", "Power"}));
+    EXPECT_EQ(legend.SymbolWidth(), 0);  // group rows have no symbol
+
+    legend.ClickCheckBox(0);
+    EXPECT_FALSE(a.Active());
+    EXPECT_FALSE(b.Active());
+    legend.ClickCheckBox(0);
+    EXPECT_TRUE(a.Active());
+    legend.SetCheckBoxesStyle(cbsRadio);
+    legend.ClickCheckBox(1);
+    EXPECT_EQ(first->Active(), gaNo);
+    EXPECT_EQ(second->Active(), gaYes);
+}
+
+TEST(ChartLegend, SymbolWidthFollowsItsUnitsAndRowsTakeTheSeriesColour) {
+    LegendChart chart;
+    chart.Add("Alpha").SetSeriesColor(clRed);
+    chart.Add("Beta").SetSeriesColor(clGreen);
+    TChartLegend& legend = chart.Legend();
+    legend.SetFontSeriesColor(true);
+    std::vector<TColor> colours;
+    // the text colour of each row, as the canvas font holds it when written
+    legend.Symbol().OnDraw = [&](TLegendSymbol*, TChartSeries*, int, const TRect&) {
+        colours.push_back(chart.canvas.Font().Color());
+    };
+    chart.Draw(500, 300);
+    EXPECT_EQ(colours, (std::vector<TColor>{clRed, clGreen}));
+    EXPECT_EQ(legend.SymbolWidth(), 11);  // 20 % of the text width T + 12 = 53
+
+    legend.Symbol().SetWidthUnits(lcsPixels);
+    chart.Draw(500, 300);
+    EXPECT_EQ(legend.SymbolWidth(), 20);
+    legend.Symbol().SetSquared(true);
+    chart.Draw(500, 300);
+    EXPECT_EQ(legend.SymbolWidth(), 13 - 5);
+    const TRect symbol = legend.Items().GetItem(0).SymbolRect();
+    EXPECT_EQ(symbol.Right - symbol.Left, 8);
+    legend.Symbol().SetVisible(false);
+    chart.Draw(500, 300);
+    EXPECT_EQ(legend.SymbolWidth(), 0);
+}
+
+TEST(ChartLegend, DividingLinesRunBetweenRows) {
+    LegendChart chart;
+    chart.Add("Alpha");
+    chart.Add("Beta");
+    chart.Add("Gamma");
+    TChartLegend& legend = chart.Legend();
+    legend.DividingLines().SetVisible(true);
+    legend.DividingLines().SetColor(clFuchsia);
+    chart.Draw(500, 300);
+    std::vector<int> ys;
+    for (const auto& seg : chart.canvas.segments)
+        if (seg.color == clFuchsia) {
+            EXPECT_EQ(seg.y0, seg.y1);
+            EXPECT_EQ(seg.x0, legend.ShapeRect.Left + 1);
+            EXPECT_EQ(seg.x1, legend.ShapeRect.Right - 1);
+            ys.push_back(seg.y0);
+        }
+    // a line above the second and the third row; rows are one pixel taller for it
+    ASSERT_EQ(ys.size(), 2u);
+    EXPECT_EQ(ys[1] - ys[0], 14);
 }
