@@ -281,10 +281,9 @@ void TLegendPainter::Draw() {
             l_.rows_ = l_.totalItems_ / l_.columns_ + (l_.totalItems_ % l_.columns_ > 0 ? 1 : 0);
             l_.rows_ = std::min(l_.rows_, l_.maxNumRows_);
         }
+        // the texts stay collected for every item: an inverted legend finds
+        // the rows it shows at the end of the table
         l_.lastValue_ = l_.firstValue_ + std::min(l_.totalItems_, l_.columns_ * l_.rows_) - 1;
-        // fewer rows than collected: keep the table to the rows shown
-        if (static_cast<int>(k_.texts.size()) > l_.lastValue_ - l_.firstValue_ + 1 && !l_.inverted_)
-            k_.texts.resize(std::max(0, l_.lastValue_ - l_.firstValue_ + 1));
     }
 
     if (l_.lastValue_ >= l_.firstValue_) {
@@ -428,8 +427,7 @@ void TLegendPainter::DrawRow(int v, int p) {
         if (s) c_.Font().SetColor(point == -1 ? s->SeriesColor() : s->LegendRowColor(point));
     }
 
-    // the row's texts; a row beyond the table (an inverted horizontal legend
-    // that shows fewer rows than it has) writes nothing
+    // the row's texts
     const int at = !vertical && l_.inverted_ ? p + l_.totalItems_ - l_.lastValue_ - 1 : p;
     static const std::array<std::string, 2> none;
     const std::array<std::string, 2>& texts =

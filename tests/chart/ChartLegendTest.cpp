@@ -499,3 +499,65 @@ TEST(ChartLegend, DividingLinesRunBetweenRows) {
     ASSERT_EQ(ys.size(), 2u);
     EXPECT_EQ(ys[1] - ys[0], 14);
 }
+
+TEST(ChartLegend, AnInvertedRowLimitedLegendKeepsEachTextWithItsRow) {
+    LegendChart chart;
+    for (int i = 0; i < 7; ++i) chart.Add("S" + std::to_string(i));
+    TChartLegend& legend = chart.Legend();
+    legend.SetAlignment(laTop);
+    legend.SetMaxNumRows(2);
+    legend.SetInverted(true);
+    chart.Draw(120, 300);
+    EXPECT_EQ(chart.Written(), (Texts{"S5", "S4", "S3", "S2", "S1", "S0"}));
+    // each text stands where its row's item says
+    for (int v = 0; v <= 5; ++v) {
+        const FixedPitchCanvas::Text* t = chart.Find("S" + std::to_string(v));
+        ASSERT_NE(t, nullptr);
+        EXPECT_EQ(t->x, legend.Items().GetItem(v).Left()) << v;
+    }
+}
+
+TEST(ChartLegend, ATitleSitsAboveTheRowsAndWidensTheBox) {
+    LegendChart chart;
+    chart.Add("A");
+    chart.Add("B");
+    TChartLegend& legend = chart.Legend();
+    legend.Title().SetText({"Flight data"});
+    chart.Draw(500, 300);
+    EXPECT_TRUE(legend.DrawTitle());
+    const FixedPitchCanvas::Text* title = chart.Find("Flight data");
+    ASSERT_NE(title, nullptr);
+    const TRect& r = legend.ShapeRect;
+    // a transparent title one line high: rows start below it and 2 pixels
+    EXPECT_EQ(legend.TitleBottom(), r.Top + 13 + 2);
+    EXPECT_EQ(title->y, r.Top + 2 + 1);
+    EXPECT_EQ(title->x, r.Left + 2 + 7 / 2);
+    // the title is wider than the rows: the box takes its width ("W" and the line)
+    EXPECT_EQ(r.Right - r.Left, 11 * 7 + 7);
+    EXPECT_GT(chart.Find("A")->y, legend.TitleBottom());
+    EXPECT_EQ(r.Bottom - r.Top, 2 * 13 + 2 + 2 + 13 + 4);
+}
+
+TEST(ChartLegend, ASymbolInTheLegendColourIsOutlined) {
+    LegendChart chart;
+    // plain series draw their symbols as rectangles
+    TChartSeries white, navy;
+    white.SetSeriesColor(clWhite);
+    navy.SetSeriesColor(clNavy);
+    for (TChartSeries* s : {&white, &navy}) {
+        s->SetParentChart(&chart);
+        s->AddPointXY(0, 1);
+    }
+    TChartLegend& legend = chart.Legend();
+    legend.SetColor(clWhite);
+    chart.Draw(500, 300);
+    std::vector<std::pair<int, TColor>> symbols;  // row, fill (clNone: outline only)
+    for (int row = 0; row < 2; ++row) {
+        const TRect symbol = legend.Items().GetItem(row).SymbolRect();
+        for (const auto& r : chart.canvas.rectangles)
+            if (r.r == symbol) symbols.emplace_back(row, r.brush);
+    }
+    // the white one is drawn again without its fill so that it shows
+    EXPECT_EQ(symbols, (std::vector<std::pair<int, TColor>>{{0, clWhite}, {0, clNone}, {1, clNavy}}));
+    for (TChartSeries* s : {&white, &navy}) s->SetParentChart(nullptr);
+}
