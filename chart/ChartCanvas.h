@@ -35,6 +35,8 @@ public:
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
     virtual void TextOut(int x, int y, const std::string& text) = 0;
+    // With `allowHtml` the text's tags set fonts and lines (chart/HtmlText).
+    void TextOut(int x, int y, const std::string& text, bool allowHtml);
     // Counter-clockwise, in degrees, about (x, y).
     virtual void TextOutRotated(int x, int y, const std::string& text, int angle) = 0;
     // The system's text-alignment flags (TA_LEFT 0, TA_RIGHT 2, TA_CENTER 6,

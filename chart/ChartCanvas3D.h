@@ -53,6 +53,7 @@ public:
     void LineTo(int x, int y) override;
     // With the current chart font's shadow, outline, gradient or picture.
     void TextOut(int x, int y, const std::string& text) override;
+    using TChartCanvas::TextOut;
     // Counter-clockwise by `angle` degrees; angles above 360 come down by turns.
     void TextOutRotated(int x, int y, const std::string& text, int angle) override;
     // Scaled with the 3D zoom when ZoomText is on.
@@ -122,6 +123,8 @@ protected:
     // Text with the chart font's outline, gradient or picture; false when it has none.
     bool TextOutWithEffects(int x, int y, const std::string& text);
     void PlainTextOut(int x, int y, const std::string& text);
+    // A smooth text shadow at (sx, sy) blurred in the buffer `steps` times.
+    void BlurTextShadow(int sx, int sy, const std::string& text, int steps);
     // The text's box at (x, y) as the text alignment places it.
     TRect TextRect(int x, int y, const std::string& text);
     // The font's height zoomed for 3D, or 0 when it stays as it is.

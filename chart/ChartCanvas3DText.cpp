@@ -4,7 +4,9 @@
 
 #include "chart/ChartCanvas3D.h"
 
+#include "chart/BlurFilter.h"
 #include "chart/ChartBlend.h"
+#include "chart/HtmlText.h"
 
 #include "ui/Picture.h"
 #include "ui/Rounding.h"
@@ -124,11 +126,34 @@ void TChartCanvas3D::TextOut(int x, int y, const std::string& text) {
             if (shadow.Transparency() != 0) blend = StartTransparency(TextRect(sx, sy, text), shadow.Transparency());
             SetTextColor(dc, ColorToRGB(shadow.Color()));
             PlainTextOut(sx, sy, text);
+            if (shadow.Smooth() && shadow.SmoothBlur() > 0) BlurTextShadow(sx, sy, text, shadow.SmoothBlur());
             if (blend) FinishTransparency(std::move(blend));
         }
     }
     SetTextColor(Handle(), ColorToRGB(Monochrome() ? clBlack : Font().Color()));
     if (!TextOutWithEffects(x, y, text)) PlainTextOut(x, y, text);
+}
+
+void TChartCanvas3D::BlurTextShadow(int sx, int sy, const std::string& text, int steps) {
+    if (!buffer_ || target_ != buffer_->Canvas()) return;
+    SIZE size{};
+    GetTextExtentPoint32A(Handle(), text.c_str(), static_cast<int>(text.size()), &size);
+    unsigned align = TextAlign();
+    if (align >= 8) align -= 8;
+    if (align == ::TA_RIGHT) sx -= size.cx;
+    else if (align == ::TA_CENTER) sx -= size.cx / 2;
+    TBlurFilter blur;
+    blur.SetSteps(steps);
+    blur.Apply(*buffer_, TRect{std::max(0, sx - 1), std::max(0, sy), std::min(buffer_->Width() - 1, sx + size.cx),
+                               std::min(buffer_->Height() - 1, sy + size.cy - 1)});
+    SetBkMode(Handle(), TRANSPARENT);
+}
+
+void TChartCanvas::TextOut(int x, int y, const std::string& text, bool allowHtml) {
+    if (allowHtml)
+        DrawHtmlText(*this, x, y, text);
+    else
+        TextOut(x, y, text);
 }
 
 bool TChartCanvas3D::TextOutWithEffects(int x, int y, const std::string& text) {

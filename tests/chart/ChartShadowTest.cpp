@@ -2,6 +2,7 @@
 // smooth shadow blurred into the canvas' buffer.
 
 #include "chart/ChartCanvas3D.h"
+#include "chart/ChartFont.h"
 #include "chart/ChartShadow.h"
 #include "chart/ChartShadowBlur.h"
 
@@ -246,4 +247,25 @@ TEST(ChartShadow, CopiesAndDefaults) {
     owned.SetVertSize(-5);
     EXPECT_TRUE(owned.SizeStored());
     EXPECT_EQ(owned.Spread(), 5);
+}
+
+TEST(ChartShadow, TextShadowBlurredInTheBuffer) {
+    // the same red shadow of black text, crisp and blurred twice
+    int inked[2];
+    for (int blur = 0; blur < 2; ++blur) {
+        ShadowSurface s(80, 40, true);
+        s.canvas.SetDefaultTools();
+        TChartFont font;
+        font.SetSize(14);
+        font.Shadow().SetColor(clRed);
+        font.Shadow().SetSpread(3);
+        font.Shadow().SetSmoothBlur(blur * 2);
+        s.canvas.SelectChartFont(font);
+        s.canvas.TextOut(10, 5, "WW");
+        s.Dump(blur ? "text-shadow-blurred" : "text-shadow-crisp");
+        inked[blur] = 0;
+        for (int y = 0; y < 40; ++y)
+            for (int x = 0; x < 80; ++x) inked[blur] += s.At(x, y) != clWhite;
+    }
+    EXPECT_GT(inked[1], inked[0] + 20);
 }
