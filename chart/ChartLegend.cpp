@@ -117,6 +117,7 @@ void TLegendItems::Clear() {
 // ---- title and gradient ----
 
 TLegendTitle::TLegendTitle(TCustomChartPanel* panel) : TChartShape(panel) {
+    text_.OnChange = [this](TObject*) { RepaintParent(); };
     SetTransparent(true);
     TransparentDefault = true;
     Font().SetStyle(TFontStyles{TFontStyle::fsBold});
@@ -124,14 +125,27 @@ TLegendTitle::TLegendTitle(TCustomChartPanel* panel) : TChartShape(panel) {
     Shadow().SetDefaults(0xC0C0C0, 2);
 }
 
+void TLegendTitle::Assign(const TPersistent* source) {
+    if (const auto* title = dynamic_cast<const TLegendTitle*>(source))
+        Assign(*title);
+    else
+        TPersistent::Assign(source);
+}
+
 void TLegendTitle::Assign(const TLegendTitle& s) {
-    text_ = s.text_;
+    text_.Assign(&s.text_);
     textAlignment_ = s.textAlignment_;
     TChartShape::Assign(s);
 }
 
 void TLegendTitle::SetText(const std::vector<std::string>& lines) {
-    if (StoreIfChanged(text_, lines)) RepaintParent();
+    std::vector<std::string> now;
+    for (int i = 0; i < text_.Count(); ++i) now.push_back(text_.Strings(i));
+    if (now == lines) return;
+    text_.BeginUpdate();
+    text_.Clear();
+    for (const std::string& line : lines) text_.Add(line);
+    text_.EndUpdate();
 }
 
 void TLegendTitle::SetTextAlignment(TAlignment v) {

@@ -12,6 +12,7 @@
 #include "chart/SeriesMarks.h"
 
 #include "ui/Persistent.h"
+#include "ui/StringList.h"
 #include "ui/TextAlignment.h"
 
 #include <array>
@@ -150,17 +151,21 @@ private:
 };
 
 // A title inside the legend box.
-class TLegendTitle : public TChartShape {
+class TLegendTitle : public TPersistent, public TChartShape {
+    DECLARE_CLASS_INFO
 public:
     explicit TLegendTitle(TCustomChartPanel* panel = nullptr);
+    void Assign(const TPersistent* source) override;
     void Assign(const TLegendTitle& source);
-    const std::vector<std::string>& Text() const { return text_; }
+    // The lines; every change repaints the chart.
+    TStringList& Text() { return text_; }
+    const TStringList& Text() const { return text_; }
     void SetText(const std::vector<std::string>& lines);
     TAlignment TextAlignment() const { return textAlignment_; }
     void SetTextAlignment(TAlignment value);
 
 private:
-    std::vector<std::string> text_;
+    TStringList text_;
     TAlignment textAlignment_ = TAlignment::taLeftJustify;
 };
 

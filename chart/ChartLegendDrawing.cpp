@@ -168,7 +168,7 @@ int TLegendPainter::TitleWidth() {
     TLegendTitle& t = l_.title_;
     c_.SelectChartFont(t.Font());
     int widest = 0;
-    for (const std::string& line : t.Text()) widest = std::max(widest, c_.TextWidth(line));
+    for (int i = 0; i < t.Text().Count(); ++i) widest = std::max(widest, c_.TextWidth(t.Text().Strings(i)));
     int w = widest + c_.TextWidth("W");
     if (!t.Transparent()) {
         if (t.Pen().Visible()) w += 2 * t.Pen().Width();
@@ -224,11 +224,11 @@ void TLegendPainter::Draw() {
     const int h = k_.rowHeight = l_.RowHeight();
 
     TLegendTitle& title = l_.title_;
-    l_.drawTitle_ = title.Visible() && !title.Text().empty();
+    l_.drawTitle_ = title.Visible() && title.Text().Count() > 0;
     l_.titleHeight_ = 0;
     if (l_.drawTitle_) {
         c_.SelectChartFont(title.Font());
-        l_.titleHeight_ = static_cast<int>(title.Text().size()) * c_.FontLineHeight();
+        l_.titleHeight_ = title.Text().Count() * c_.FontLineHeight();
         if (!title.Transparent()) {
             l_.titleHeight_ += 2;
             if (title.Pen().Visible()) l_.titleHeight_ += 2 * title.Pen().Width();
@@ -384,14 +384,14 @@ void TLegendPainter::DrawTitle(TRect rect) {
     c_.AssignBackMode(TRANSPARENT_MODE);
     const int hw = c_.TextWidth("W");
     const int fh = c_.FontLineHeight();
-    const std::vector<std::string>& lines = t.Text();
-    for (std::size_t i = 0; i < lines.size(); ++i) {
-        const int y = rect.Top + 1 + static_cast<int>(i) * fh;
-        const int w = c_.TextWidth(lines[i]);
+    for (int i = 0; i < t.Text().Count(); ++i) {
+        const std::string line = t.Text().Strings(i);
+        const int y = rect.Top + 1 + i * fh;
+        const int w = c_.TextWidth(line);
         const int x = t.TextAlignment() == TAlignment::taLeftJustify    ? rect.Left + hw / 2
                       : t.TextAlignment() == TAlignment::taRightJustify ? rect.Right - w - hw / 2
                                                                         : (rect.Left + rect.Right) / 2 - w / 2;
-        c_.TextOut(x, y, lines[i]);
+        c_.TextOut(x, y, line);
     }
     c_.SelectChartFont(l_.Font());
 }

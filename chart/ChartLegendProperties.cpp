@@ -3,6 +3,7 @@
 #include "chart/ChartLegend.h"
 
 #include "chart/ChartAxis.h"
+#include "chart/ChartTitle.h"
 #include "ui/PublishedProperties.h"
 
 const TEnumInfo& LegendAlignmentInfo() {
@@ -58,6 +59,27 @@ const TClassInfo& TLegendSymbol::StaticClass() {
     return info;
 }
 
+const TClassInfo& TLegendTitle::StaticClass() {
+    using T = TLegendTitle;
+    auto mutableTitle = [](const T& t) -> T& { return const_cast<T&>(t); };
+    static const TClassInfo info =
+        TPublished<T>("TLegendTitle", TPersistent::StaticClass())
+            .Enumeration("Bevel", PanelBevelInfo(), &T::Bevel, &T::SetBevel, static_cast<int>(TPanelBevel::bvNone))
+            .Object("Brush", &TBrush::StaticClass, [=](const T& t) { return &mutableTitle(t).Brush(); }, nullptr)
+            .Integer("Color", &T::Color, &T::SetColor, static_cast<std::int64_t>(clWhite))
+            .Object("Font", &TFont::StaticClass, [=](const T& t) { return &mutableTitle(t).Font(); }, nullptr)
+            .Object("Frame", &TPen::StaticClass, [=](const T& t) { return &mutableTitle(t).Pen(); }, nullptr)
+            .Object("Text", &TStrings::StaticClass, [=](const T& t) { return &mutableTitle(t).Text(); }, nullptr)
+            .Stored([](const T& t) { return t.Text().Count() > 0; })
+            .Enumeration("TextAlignment", AlignmentInfo(), &T::TextAlignment, &T::SetTextAlignment,
+                         static_cast<int>(TAlignment::taLeftJustify))
+            .Boolean("Transparent", &T::Transparent, &T::SetTransparent)
+            .Stored(&T::TransparentStored)
+            .Boolean("Visible", &T::Visible, &T::SetVisible, true)
+            .Build();
+    return info;
+}
+
 const TClassInfo& TChartLegend::StaticClass() {
     using L = TChartLegend;
     auto mutableLegend = [](const L& l) -> L& { return const_cast<L&>(l); };
@@ -81,6 +103,8 @@ const TClassInfo& TChartLegend::StaticClass() {
             .Enumeration("PositionUnits", ChartUnitsInfo(), &L::PositionUnits, &L::SetPositionUnits, muPixels)
             .Boolean("ResizeChart", &L::ResizeChart, &L::SetResizeChart, true)
             .Object("Symbol", &TLegendSymbol::StaticClass, [=](const L& l) { return &mutableLegend(l).Symbol(); },
+                    nullptr)
+            .Object("Title", &TLegendTitle::StaticClass, [=](const L& l) { return &mutableLegend(l).Title(); },
                     nullptr)
             .Enumeration("TextStyle", LegendTextStyleInfo(), &L::TextStyle, &L::SetTextStyle, ltsLeftValue)
             .Integer("TopPos", &L::TopPos, &L::SetTopPos, 10)

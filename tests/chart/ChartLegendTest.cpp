@@ -364,7 +364,8 @@ TEST(ChartLegend, FormDataHoldsWhatDiffersAndReadsBack) {
     };
     TChart plain;
     for (const char* name : {"Legend.Alignment", "Legend.ColorWidth", "Legend.TopPos", "Legend.Symbol.", "Legend.Visible",
-                             "Legend.CustomPosition", "Legend.DividingLines.Visible"})
+                             "Legend.CustomPosition", "Legend.DividingLines.Visible", "Legend.Title.Text",
+                             "Legend.Title.Transparent", "Legend.Title.Visible"})
         EXPECT_EQ(bytes(plain).find(name), std::string::npos) << name;
 
     // the legend as the viewer's form sets it
@@ -380,6 +381,8 @@ TEST(ChartLegend, FormDataHoldsWhatDiffersAndReadsBack) {
     legend.SetTopPos(0);
     legend.SetVertMargin(4);
     legend.SetVisible(false);
+    legend.Title().SetText({"Curves"});
+    legend.Title().SetTextAlignment(TAlignment::taCenter);
     TMemoryStream stream;
     stream.WriteComponent(&chart);
     const std::string written(stream.Memory(), static_cast<std::size_t>(stream.Size()));
@@ -400,6 +403,10 @@ TEST(ChartLegend, FormDataHoldsWhatDiffersAndReadsBack) {
     EXPECT_EQ(back.TopPos(), 0);
     EXPECT_EQ(back.VertMargin(), 4);
     EXPECT_FALSE(back.Visible());
+    ASSERT_EQ(back.Title().Text().Count(), 1);
+    EXPECT_EQ(back.Title().Text().Strings(0), "Curves");
+    EXPECT_EQ(back.Title().TextAlignment(), TAlignment::taCenter);
+    EXPECT_TRUE(back.Title().Transparent());
 }
 
 TEST(ChartLegend, APagedValueLegendListsTheCurrentPage) {
