@@ -8,6 +8,7 @@
 #include "chart/ChartCanvas.h"
 #include "chart/ChartCanvas3D.h"
 #include "chart/ChartSeries.h"
+#include "chart/HtmlText.h"
 #include "chart/SeriesGroups.h"
 
 #include "ui/Rounding.h"
@@ -108,6 +109,8 @@ private:
     int FrameWidth();
     void CollectTexts();
     void MeasureColumns();
+    int TextExtent(const std::string& text);
+    void WriteText(int x, int y, const std::string& text, TColor fontColor);
     int TitleWidth();
     void PlaceSymbolAndText(int x);
     void DrawTitle(TRect rect);
@@ -154,7 +157,7 @@ void TLegendPainter::MeasureColumns() {
                 const std::size_t at = l_.inverted_ ? l_.lastValue_ - r : r - l_.firstValue_;
                 const std::string& text =
                     item ? (col == 0 ? item->Text() : item->Text2()) : k_.texts[at][col];
-                widest = std::max(widest, c_.TextWidth(text));
+                widest = std::max(widest, TextExtent(text));
             }
             l_.ColumnWidths[col] = widest;
         }
@@ -162,6 +165,23 @@ void TLegendPainter::MeasureColumns() {
     k_.textsWidth = 0;
     for (int w : l_.ColumnWidths)
         if (w > 0) k_.textsWidth += w + l_.blankWidth_ - 1;
+}
+
+int TLegendPainter::TextExtent(const std::string& text) {
+    if (l_.TextFormat() != ttfHtml) return c_.TextWidth(text);
+    const int width = MeasureHtmlText(c_, text).cx;
+    c_.SelectChartFont(l_.Font());  // tags leave the canvas font changed
+    return width;
+}
+
+void TLegendPainter::WriteText(int x, int y, const std::string& text, TColor fontColor) {
+    if (l_.TextFormat() != ttfHtml) {
+        c_.TextOut(x, y, text);
+        return;
+    }
+    DrawHtmlText(c_, x, y, text);
+    c_.SelectChartFont(l_.Font());
+    c_.Font().SetColor(fontColor);
 }
 
 int TLegendPainter::TitleWidth() {
@@ -384,6 +404,13 @@ void TLegendPainter::DrawTitle(TRect rect) {
     c_.AssignBackMode(TRANSPARENT_MODE);
     const int hw = c_.TextWidth("W");
     const int fh = c_.FontLineHeight();
+    if (l_.TextFormat() == ttfHtml && t.TextAlignment() == TAlignment::taLeftJustify) {
+        std::string whole;
+        for (int i = 0; i < t.Text().Count(); ++i) whole += (i ? "\r\n" : "") + t.Text().Strings(i);
+        DrawHtmlText(c_, rect.Left + hw / 2, rect.Top + 1, whole);
+        c_.SelectChartFont(l_.Font());
+        return;
+    }
     for (int i = 0; i < t.Text().Count(); ++i) {
         const std::string line = t.Text().Strings(i);
         const int y = rect.Top + 1 + i * fh;
@@ -462,7 +489,7 @@ void TLegendPainter::DrawRow(int v, int p) {
         if (!text.empty()) {
             const bool alignRight = align == TAlignment::taRightJustify;
             c_.SetTextAlign(alignRight ? TA_RIGHT : TA_LEFT);
-            c_.TextOut(alignRight ? colX + colWidth : colX, checkBoxes ? textY + 1 : textY, text);
+            WriteText(alignRight ? colX + colWidth : colX, checkBoxes ? textY + 1 : textY, text, c_.Font().Color());
         }
         x = colX + colWidth + l_.blankWidth_;
     }

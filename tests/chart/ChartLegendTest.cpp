@@ -568,3 +568,20 @@ TEST(ChartLegend, ASymbolInTheLegendColourIsOutlined) {
     EXPECT_EQ(symbols, (std::vector<std::pair<int, TColor>>{{0, clWhite}, {0, clNone}, {1, clNavy}}));
     for (TChartSeries* s : {&white, &navy}) s->SetParentChart(nullptr);
 }
+
+TEST(ChartLegend, HtmlRowsAreMeasuredAndWrittenWithoutTheirTags) {
+    LegendChart chart;
+    chart.Add("one");
+    chart.Add("two");
+    chart.OnGetLegendText = [](TCustomAxisPanel*, TLegendStyle, int index, std::string& text) {
+        if (index == 0) text = "<b>Alpha</b>";
+    };
+    TChartLegend& legend = chart.Legend();
+    legend.SetTextFormat(ttfHtml);
+    chart.Draw(500, 300);
+    const Texts written = chart.Written();
+    EXPECT_NE(std::find(written.begin(), written.end(), "Alpha"), written.end());
+    EXPECT_EQ(std::find(written.begin(), written.end(), "<b>Alpha</b>"), written.end());
+    // as wide as for the plain text: 5 letters, not the 12 with the tags
+    EXPECT_EQ(legend.ShapeRect.Right - legend.ShapeRect.Left, 41 + 12 + 11 + 2);
+}
