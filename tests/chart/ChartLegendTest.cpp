@@ -585,3 +585,36 @@ TEST(ChartLegend, HtmlRowsAreMeasuredAndWrittenWithoutTheirTags) {
     // as wide as for the plain text: 5 letters, not the 12 with the tags
     EXPECT_EQ(legend.ShapeRect.Right - legend.ShapeRect.Left, 41 + 12 + 11 + 2);
 }
+
+TEST(ChartLegend, ThePositionEventMovesARowAndContinuousSymbolsTouch) {
+    LegendChart chart;
+    chart.Add("one");
+    chart.Add("two");
+    chart.Add("three");
+    TChartLegend& legend = chart.Legend();
+    chart.OnGetLegendPos = [](TCustomChart*, int index, int& x, int& y, int& xColor) {
+        if (index != 1) return;
+        x += 100;
+        y += 50;
+        xColor += 100;
+    };
+    chart.Draw(500, 300);
+    const TLegendItem& first = legend.Items().GetItem(0);
+    const TLegendItem& second = legend.Items().GetItem(1);
+    EXPECT_EQ(second.Left(), first.Left() + 100);
+    EXPECT_EQ(second.Top(), first.Top() + 13 + 50);
+    EXPECT_EQ(second.SymbolRect().Left, first.SymbolRect().Left + 100);
+
+    chart.OnGetLegendPos = nullptr;
+    legend.Symbol().SetContinuous(true);
+    chart.Draw(500, 300);
+    const int y0 = legend.Items().GetItem(0).Top();
+    const TRect a = legend.Items().GetItem(0).SymbolRect();
+    const TRect b = legend.Items().GetItem(1).SymbolRect();
+    const TRect c = legend.Items().GetItem(2).SymbolRect();
+    EXPECT_EQ(a.Top, y0 + 2);          // the first starts as a plain one
+    EXPECT_EQ(a.Bottom, y0 + 13 + 1);  // and reaches the next row
+    EXPECT_EQ(b.Top, y0 + 13);
+    EXPECT_EQ(b.Bottom, c.Top + 1);
+    EXPECT_EQ(c.Bottom, y0 + 2 * 13 + 13 + 1 - 3);  // the last ends as a plain one
+}

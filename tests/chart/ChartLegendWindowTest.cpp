@@ -49,6 +49,7 @@ public:
         for (int side = 0; side < 4; ++side) SetMargin(side, 10);
         Title().SetText({"Flight"});
         AddFlightSeries(*this, series);
+        series[1]->Pointer().SetVisible(true);  // its symbol is a pointer over a line
     }
     ~PictureChart() override {
         for (auto& s : series) s->SetParentChart(nullptr);
