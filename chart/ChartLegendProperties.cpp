@@ -102,6 +102,8 @@ const TClassInfo& TChartLegend::StaticClass() {
             .Integer("MaxNumRows", &L::MaxNumRows, &L::SetMaxNumRows, 10)
             .Enumeration("PositionUnits", ChartUnitsInfo(), &L::PositionUnits, &L::SetPositionUnits, muPixels)
             .Boolean("ResizeChart", &L::ResizeChart, &L::SetResizeChart, true)
+            .Object("Shadow", &TChartShadow::StaticClass, [=](const L& l) { return &mutableLegend(l).Shadow(); },
+                    nullptr)
             .Object("Symbol", &TLegendSymbol::StaticClass, [=](const L& l) { return &mutableLegend(l).Symbol(); },
                     nullptr)
             .Object("Title", &TLegendTitle::StaticClass, [=](const L& l) { return &mutableLegend(l).Title(); },

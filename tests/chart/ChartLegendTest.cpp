@@ -365,7 +365,7 @@ TEST(ChartLegend, FormDataHoldsWhatDiffersAndReadsBack) {
     TChart plain;
     for (const char* name : {"Legend.Alignment", "Legend.ColorWidth", "Legend.TopPos", "Legend.Symbol.", "Legend.Visible",
                              "Legend.CustomPosition", "Legend.DividingLines.Visible", "Legend.Title.Text",
-                             "Legend.Title.Transparent", "Legend.Title.Visible"})
+                             "Legend.Title.Transparent", "Legend.Title.Visible", "Legend.Shadow."})
         EXPECT_EQ(bytes(plain).find(name), std::string::npos) << name;
 
     // the legend as the viewer's form sets it
@@ -382,6 +382,7 @@ TEST(ChartLegend, FormDataHoldsWhatDiffersAndReadsBack) {
     legend.SetVertMargin(4);
     legend.SetVisible(false);
     legend.Title().SetText({"Curves"});
+    legend.Shadow().SetSpread(0);
     legend.Title().SetTextAlignment(TAlignment::taCenter);
     TMemoryStream stream;
     stream.WriteComponent(&chart);
@@ -407,6 +408,7 @@ TEST(ChartLegend, FormDataHoldsWhatDiffersAndReadsBack) {
     EXPECT_EQ(back.Title().Text().Strings(0), "Curves");
     EXPECT_EQ(back.Title().TextAlignment(), TAlignment::taCenter);
     EXPECT_TRUE(back.Title().Transparent());
+    EXPECT_EQ(back.Shadow().Spread(), 0);
 }
 
 TEST(ChartLegend, APagedValueLegendListsTheCurrentPage) {
