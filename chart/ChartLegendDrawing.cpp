@@ -22,8 +22,7 @@ namespace {
 
 int RoundInt(double v) { return static_cast<int>(Round(v)); }
 
-bool ShadowShows(TChartShadow& shadow) { return shadow.Visible(); }
-
+// The box casts a shadow.
 bool ShapeShadowShows(TChartCustomShape& shape) { return shape.HasShadow() && shape.Shadow().Visible(); }
 
 // A column of value rows written against its right edge.
@@ -200,7 +199,7 @@ int TLegendPainter::TitleWidth() {
 
 void TLegendPainter::PlaceSymbolAndText(int x) {
     TLegendSymbol& s = l_.symbol_;
-    const bool shadow = ShadowShows(s.Shadow());
+    const bool shadow = s.Shadow().Visible();
     if (s.Visible() && s.Position() == spLeft) {
         k_.symbolX = x + 6;
         k_.textX = x + l_.symbolWidth_ + 12;
@@ -314,7 +313,7 @@ void TLegendPainter::Draw() {
             if (!title.Transparent() && ShapeShadowShows(title)) height += std::abs(title.Shadow().VertSize());
         }
         TLegendSymbol& symbol = l_.symbol_;
-        if (symbol.Visible() && ShadowShows(symbol.Shadow()) && symbol.Shadow().VertSize() > h / 6)
+        if (symbol.Visible() && symbol.Shadow().Visible() && symbol.Shadow().VertSize() > h / 6)
             height += symbol.Shadow().VertSize() - h / 6;
         if (l_.alignment_ == laBottom && !custom)
             r.Top = r.Bottom - height;
@@ -328,7 +327,7 @@ void TLegendPainter::Draw() {
             W += l_.symbolWidth_;
             if (symbol.Visible()) {
                 W += 2;
-                if (ShadowShows(symbol.Shadow())) W += std::abs(symbol.Shadow().HorizSize());
+                if (symbol.Shadow().Visible()) W += std::abs(symbol.Shadow().HorizSize());
             }
             if (l_.OnSizeAdjust) l_.OnSizeAdjust(&l_, W);
             if (l_.drawTitle_) W = std::max(W, TitleWidth());
