@@ -294,7 +294,7 @@ void TLegendPainter::Draw() {
         const int w = l_.symbolWidth_ + k_.textsWidth + 8 + (checkBoxes ? 27 : 0);
         l_.columns_ = plot.Right <= 8 || w <= 0 ? 0 : std::min((chart_.PlotWidth() - 2 * F - 8) / w, l_.totalItems_);
         l_.columns_ = std::max(l_.columns_, 0);
-        if (l_.columns_ == 0) {
+        if (l_.columns_ == 0 || h <= 0) {  // rows without height show nothing
             l_.rows_ = 0;
         } else {
             l_.rows_ = l_.totalItems_ / l_.columns_ + (l_.totalItems_ % l_.columns_ > 0 ? 1 : 0);

@@ -13,6 +13,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -619,4 +620,29 @@ TEST(ChartLegend, ThePositionEventMovesARowAndContinuousSymbolsTouch) {
     EXPECT_EQ(b.Top, y0 + 13);
     EXPECT_EQ(b.Bottom, c.Top + 1);
     EXPECT_EQ(c.Bottom, y0 + 2 * 13 + 13 + 1 - 3);  // the last ends as a plain one
+}
+
+TEST(ChartLegend, OddSettingsDrawNoRowsInsteadOfFailing) {
+    struct Case {
+        const char* what;
+        std::function<void(TChartLegend&)> set;
+        TLegendAlignment side;
+    } cases[] = {
+        {"rows with no height", [](TChartLegend& l) { l.SetVertSpacing(-20); }, laRight},
+        {"rows with no height across", [](TChartLegend& l) { l.SetVertSpacing(-20); }, laTop},
+        {"a negative row limit", [](TChartLegend& l) { l.SetMaxNumRows(-1); }, laBottom},
+        {"first row past the last", [](TChartLegend& l) { l.SetFirstValue(100); }, laLeft},
+    };
+    for (const Case& c : cases) {
+        LegendChart chart;
+        chart.Add("one");
+        chart.Add("two");
+        TChartLegend& legend = chart.Legend();
+        legend.SetAlignment(c.side);
+        c.set(legend);
+        chart.Draw(500, 300);
+        EXPECT_TRUE(chart.Written().empty()) << c.what;
+        EXPECT_EQ(chart.PlotRect(), (TRect{0, 0, 500, 300})) << c.what;
+        EXPECT_EQ(legend.HitAt(450, 40), -1) << c.what;
+    }
 }
