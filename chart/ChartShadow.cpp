@@ -227,7 +227,9 @@ void TChartShadow::DrawPolygon(TCanvas3D& canvas, const TPoint* points, int coun
     std::vector<TPoint> moved;
     for (int i = 0; i < count; ++i) moved.push_back({points[i].X + horizSize_, points[i].Y + vertSize_});
     const TRect bounds = PointsBounds(moved.data(), count - 1);
-    if (!Prepare(canvas, bounds, 0)) return;
+    // Prepare moves the rectangle by the shadow's offset itself: it gets the
+    // shape's own bounds, so that a blend covers the shadow and not beyond it
+    if (!Prepare(canvas, PointsBounds(points, count - 1), 0)) return;
     try {
         if (smooth_ && CanSmooth(canvas)) {
             for (TPoint& p : moved) p = {p.X - bounds.Left, p.Y - bounds.Top};

@@ -269,3 +269,20 @@ TEST(ChartShadow, TextShadowBlurredInTheBuffer) {
     }
     EXPECT_GT(inked[1], inked[0] + 20);
 }
+
+TEST(ChartShadow, TransparentPolygonBlendedAllOver) {
+    ShadowSurface s(60, 60, false);
+    TChartShadow shadow;
+    shadow.SetSmooth(false);
+    shadow.SetColor(clBlack);
+    shadow.SetSpread(6);
+    shadow.SetTransparency(50);
+    const TPoint square[4] = {{10, 10}, {40, 10}, {40, 40}, {10, 40}};
+    shadow.DrawPolygon(s.canvas, square, 4);
+    // the shadow covers (16, 16)..(46, 46): half black at both ends of it
+    for (TPoint p : {TPoint{17, 17}, TPoint{44, 44}}) {
+        EXPECT_GT(Red(s.At(p.X, p.Y)), 100) << p.X;
+        EXPECT_LT(Red(s.At(p.X, p.Y)), 160) << p.X;
+    }
+    EXPECT_EQ(s.At(12, 12), clWhite);
+}
