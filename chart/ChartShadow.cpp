@@ -110,9 +110,10 @@ void TChartShadow::Finish(TCanvas3D& canvas) {
 }
 
 void TChartShadow::DrawRect(TCanvas3D& canvas, const TRect& rect, int roundSize, int z) {
-    if (!Prepare(canvas, rect, z)) return;
+    // the owner's pen as it was before the shadow cleared it
     const TPenStyle style = canvas.Pen().Style();
     const TColor colour = canvas.Pen().Color();
+    if (!Prepare(canvas, rect, z)) return;
     try {
         if (!smooth_ || Spread() == 0)
             DrawSolidRect(canvas, rect, roundSize, z);

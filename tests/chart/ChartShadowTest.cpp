@@ -108,7 +108,12 @@ TEST(ChartShadow, SolidBands) {
         shadow.SetHorizSize(c.h);
         shadow.SetVertSize(c.v);
         if (c.rotationOff) s.canvas.SuspendRotation();
+        s.canvas.Pen().SetStyle(TPenStyle::psDot);
+        s.canvas.Pen().SetColor(clBlue);
         shadow.Draw(s.canvas, TRect{10, 10, 30, 20});
+        // the owner's pen comes back
+        EXPECT_EQ(s.canvas.Pen().Style(), TPenStyle::psDot);
+        EXPECT_EQ(s.canvas.Pen().Color(), clBlue);
         EXPECT_EQ(s.Marked(), c.expected) << c.h << "," << c.v << " " << c.rotationOff;
         // the box itself is not painted
         EXPECT_EQ(s.At(20, 15), clWhite);
