@@ -23,8 +23,10 @@ inline void RunMessages() {
     CheckSynchronize(5);
 }
 
+// Generous by default: plug and unplug notices arrive late on a loaded machine,
+// and a condition met early returns at once.
 template <class Condition>
-bool RunMessagesUntil(Condition condition, std::chrono::milliseconds within = std::chrono::milliseconds(5000)) {
+bool RunMessagesUntil(Condition condition, std::chrono::milliseconds within = std::chrono::milliseconds(30000)) {
     auto until = std::chrono::steady_clock::now() + within;
     for (;;) {
         RunMessages();

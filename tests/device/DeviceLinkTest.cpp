@@ -116,7 +116,7 @@ TEST_F(DeviceLinkFixture, TheBootloaderSwitchGoesThroughRemovalAndDetection) {
     ASSERT_TRUE(Connect(tmFlightController));
     recorder.heard.clear();
 
-    std::thread worker(SendEnterBootloader);
+    std::jthread worker(SendEnterBootloader);
     ASSERT_TRUE(RunMessagesUntil([&] { return TransferMode() == tmNone; }));
     worker.join();
     ASSERT_TRUE(Connect(tmBootloader));

@@ -30,7 +30,7 @@ DeviceRequest LogDataRequest(std::uint32_t offset) {
 template <class Job>
 void OnWorker(Job job) {
     std::atomic<bool> done{false};
-    std::thread worker([&] {
+    std::jthread worker([&] {
         job();
         done = true;
     });
@@ -192,7 +192,7 @@ TEST_F(TransferFixture, AFailedSendIsLoggedInTheMainWindowAndTheWaitTimesOut) {
     recorder.heard.clear();
     bool answered = true;
     // No messages run meanwhile: the removal is not handled, the device still current.
-    std::thread worker([&] {
+    std::jthread worker([&] {
         TDeviceTransaction transaction;
         transaction.SetRequest(LogInfoRequest());
         transaction.SendReport();
@@ -212,19 +212,19 @@ TEST_F(TransferFixture, ARemovalEndsAWaitAtOnceAndLaterTransactionsDoNothing) {
         Fault(FaultKind::NoAnswer);
         std::atomic<bool> waiting{false}, answered{true};
         auto started = std::chrono::steady_clock::now();
-        std::thread worker([&] {
+        std::jthread worker([&] {
             TDeviceTransaction transaction;
             transaction.SetRequest(LogInfoRequest());
             transaction.SendReport();
             waiting = true;
-            answered = transaction.WaitForReply(cmdLog, 5000);
+            answered = transaction.WaitForReply(cmdLog, 30000);
         });
         ASSERT_TRUE(RunMessagesUntil([&] { return waiting.load(); }));
         Emulator().Unplug(device);
         ASSERT_TRUE(Disconnected());
         worker.join();
         EXPECT_FALSE(answered);
-        EXPECT_LT(std::chrono::steady_clock::now() - started, 2500ms);
+        EXPECT_LT(std::chrono::steady_clock::now() - started, 15000ms);
         TDeviceTransaction later;
         EXPECT_EQ(later.Mode(), tmNone);
         EXPECT_FALSE(later.WaitForReply(cmdLog, 1000));
