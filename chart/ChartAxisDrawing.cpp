@@ -8,7 +8,6 @@
 #include "chart/CustomAxisPanel.h"
 #include "chart/ChartGeometry.h"
 #include "chart/DateTimeSteps.h"
-#include "chart/WallSolids.h"
 #include "ui/Rounding.h"
 
 #include <algorithm>
@@ -518,9 +517,9 @@ void TChartAxis::DrawAxisLine() {
     canvas->Brush().SetStyle(TBrushStyle::bsSolid);
     canvas->Brush().SetColor(axisPen_.Color());
     if (horizontal_)
-        Cube(*canvas, from, to, position - w, position + w, iZPos_ - w, iZPos_ + w, true);
+        canvas->Cube(from, to, position - w, position + w, iZPos_ - w, iZPos_ + w, true);
     else
-        Cube(*canvas, position - w, position + w, from, to, iZPos_ - w, iZPos_ + w, true);
+        canvas->Cube(position - w, position + w, from, to, iZPos_ - w, iZPos_ + w, true);
 }
 
 void TChartAxis::PaintGridLine(int p) {

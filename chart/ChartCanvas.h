@@ -167,6 +167,11 @@ constexpr unsigned TA_TOP = 0;
 constexpr unsigned TA_BOTTOM = 8;
 constexpr unsigned TA_BASELINE = 24;
 
+// A point in the chart's 3D space.
+struct TPoint3D {
+    int X = 0, Y = 0, Z = 0;
+};
+
 // The canvas of a chart that may show depth: chart coordinates at depth Z
 // (0 at the front) project to the screen.
 class TCanvas3D : public TChartCanvas {
@@ -191,6 +196,8 @@ public:
     virtual void RotationOn() {}
     virtual TPoint ChartToScreen(int x, int y, int z) = 0;
     TPoint ChartToScreen(TPoint p, int z) { return ChartToScreen(p.X, p.Y, z); }
+    // The same with fractional X and Y, for curved outlines.
+    virtual TPoint ChartToScreenFloat(double x, double y, int z);
     // A screen point back to chart coordinates at depth z.
     virtual void ScreenToChart(int&, int&, int) {}
     // The rectangle between the projected top-left and bottom-right corners.
@@ -254,7 +261,62 @@ public:
         TextOutRotated(p.X, p.Y, text, angle);
     }
 
+    // ---- solids (projected and drawn with the pen and brush; faces turned
+    // away from the viewer are left out; dark flags darken side faces) ----
+    // The pixel, or a dot of the pen's width, at the projected point.
+    virtual void WritePixelAtDepth(int x, int y, int z, TColor color);
+    virtual void Cube(int left, int right, int top, int bottom, int z0, int z1, bool darkSides);
+    void Cube(const TRect& r, int z0, int z1, bool darkSides) { Cube(r.Left, r.Right, r.Top, r.Bottom, z0, z1, darkSides); }
+    // Upright along Y from `bottom` (vertical) or lying along X from `left`;
+    // the far end's radii are `conePercent` of the base's.
+    virtual void Cone(bool vertical, int left, int top, int right, int bottom, int z0, int z1, bool dark3D,
+                      int conePercent);
+    virtual void Cylinder(bool vertical, int left, int top, int right, int bottom, int z0, int z1, bool dark3D) {
+        Cone(vertical, left, top, right, bottom, z0, z1, dark3D, 100);
+    }
+    // Apex at `top` (vertical) or `right`.
+    virtual void Pyramid(bool vertical, int left, int top, int right, int bottom, int z0, int z1, bool darkSides);
+    // Its top `truncX` wide either side of the middle and `truncZ` deep either side.
+    virtual void TruncatedPyramid(const TRect& rect, int startZ, int endZ, int truncX, int truncZ);
+    virtual void EllipseAtDepth(int x1, int y1, int x2, int y2, int z);
+    void EllipseAtDepth(const TRect& r, int z) { EllipseAtDepth(r.Left, r.Top, r.Right, r.Bottom, z); }
+    virtual void Sphere(int x, int y, int z, double radius);
+    // From `from` to `to` at depth z; the shaft of a filled arrow is
+    // `arrowPercent` of the head's width.
+    virtual void Arrow(bool filled, TPoint from, TPoint to, int headWidth, int headHeight, int z, int arrowPercent = 50);
+    // Drawing stays inside the projected box until RemoveClip.
+    virtual void ClipToBox(const TRect& rect, int minZ, int maxZ);
+
+    // ---- planes ----
+    virtual void RectangleAtDepth(const TRect& rect, int z);
+    void RectangleAtDepth(int left, int top, int right, int bottom, int z) { RectangleAtDepth(TRect{left, top, right, bottom}, z); }
+    // Horizontal at y, across the depth from z0 to z1.
+    virtual void HorizontalRect3D(int left, int y, int right, int z0, int z1);
+    // Upright at x, across the depth from z0 to z1.
+    virtual void DepthRect3D(int x, int top, int bottom, int z0, int z1);
+    // The band from p1 to p2 across the depth from z0 to z1.
+    virtual void Plane(TPoint p1, TPoint p2, int z0, int z1);
+    virtual void QuadAtDepth(TPoint p1, TPoint p2, TPoint p3, TPoint p4, int z);
+    void QuadAtDepth(const TPoint (&p)[4], int z) { QuadAtDepth(p[0], p[1], p[2], p[3], z); }
+    // The first two points at z0, the last two at z1.
+    virtual void QuadBetweenDepths(const TPoint (&points)[4], int z0, int z1);
+    virtual void PolygonOfPoints3D(const TPoint3D* points, int count);
+    // Filled in the first colour.
+    virtual void ColoredTriangle3D(const TPoint3D (&points)[3], const TColor (&colors)[3]);
+    virtual void TriangleAtDepth(TPoint p1, TPoint p2, TPoint p3, int z);
+    // The picture laid on the plane X = position (plane 0: columns along Z),
+    // Y = position (1: rows along Z) or Z = position (2), one quad a pixel.
+    void PictureOnPlane(const TRect& rect, TGraphic* graphic, int position, int plane);
+
 protected:
+    // The four-sided face of a solid, in screen points.
+    TPoint storedQuad_[4];
+    virtual void DrawStoredQuad() { Polygon(storedQuad_, 4); }
+    // Projects the four corners into the stored quad and draws it.
+    void DrawQuad(const TPoint3D (&corners)[4]);
+    // The face colour a solid starts from: the brush colour, or the colour
+    // between hatch lines.
+    TColor FaceColor();
     TView3DOptions* options_ = nullptr;
 
 private:

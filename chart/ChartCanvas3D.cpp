@@ -71,12 +71,12 @@ void TChartCanvas3D::SetupProjection(int maxDepth, const TRect& rect) {
             options_->Perspective() * zoomFactor_ * (1.0 / 150) / std::max(1, rect.Right - rect.Left);
 }
 
-TPoint TChartCanvas3D::ChartToScreen(int x, int y, int z) {
+TPoint TChartCanvas3D::ChartToScreenFloat(double x, double y, int z) {
     if (obliqueMode_) {
         return {RoundToInt(((x - centreX_) + z * obliqueX_) * zoomFactor_) + xOffset_,
                 RoundToInt(((y - centreY_) - z * obliqueY_) * zoomFactor_) + yOffset_};
     }
-    if (!active3D_) return {x, y};
+    if (!active3D_) return {RoundToInt(x), RoundToInt(y)};
     const long double dx = x - centreX_;
     const long double dy = y - centreY_;
     const long double dz = z - centreZ_;

@@ -95,11 +95,27 @@ public:
     void PrepareProjection(TView3DOptions* options, bool view3D);
     // The projection centre and zoom once the chart rectangle is known.
     void SetupProjection(int maxDepth, const TRect& rect) override;
-    TPoint ChartToScreen(int x, int y, int z) override;
+    TPoint ChartToScreen(int x, int y, int z) override { return ChartToScreenFloat(x, y, z); }
+    TPoint ChartToScreenFloat(double x, double y, int z) override;
     void ScreenToChart(int& x, int& y, int z) override;
     // Titles and the legend are drawn flat inside a 3D view.
     void RotationOff() override;
     void RotationOn() override;
+
+    // ---- solids that need the projection's mode or the device context ----
+    // Oblique: the platform ellipse between the projected corners; rotated:
+    // a fan of triangles; flat: one pixel larger to the right and bottom.
+    void EllipseAtDepth(int x1, int y1, int x2, int y2, int z) override;
+    using TCanvas3D::EllipseAtDepth;
+    void ClipToBox(const TRect& rect, int minZ, int maxZ) override;
+    // A flat ring sector; angles in radians, counter-clockwise from three o'clock.
+    void Donut(int centreX, int centreY, int xRadius, int yRadius, double startAngle, double endAngle,
+               double holePercent);
+    // A pie slice with depth (angles in radians); with `donutPercent` a ring
+    // sector, with `gradient` a gradient face.
+    void PieSliceAtDepth(int centreX, int centreY, int xRadius, int yRadius, int z0, int z1, double startAngle,
+                         double endAngle, bool darkSides, bool drawSides, int donutPercent,
+                         TCustomChartGradient* gradient);
 
     bool Active3D() const { return active3D_; }
     bool ObliqueMode() const { return obliqueMode_; }

@@ -6,7 +6,6 @@
 
 #include "chart/ChartCanvas.h"
 #include "chart/ChartGeometry.h"
-#include "chart/WallSolids.h"
 #include "ui/Rounding.h"
 
 #include <cstdlib>
@@ -132,9 +131,9 @@ void TCustomChart::DrawBackWall() {
     TRect r{plotRect_.Left, top, plotRect_.Right, bottom};
     if (wall.Size() > 0) r.Left -= GetAxisWallSize(LeftAxis());
     if (wall.Size() < 1)
-        RectangleWithZ(canvas, r, depth3DWidth_);
+        canvas.RectangleAtDepth(r, depth3DWidth_);
     else
-        Cube(canvas, r.Left, r.Right, r.Top, r.Bottom, depth3DWidth_, thickness + depth3DWidth_, wall.DarkSides());
+        canvas.Cube(r.Left, r.Right, r.Top, r.Bottom, depth3DWidth_, thickness + depth3DWidth_, wall.DarkSides());
 }
 
 void TCustomChart::DrawLeftWall() {
@@ -144,9 +143,9 @@ void TCustomChart::DrawLeftWall() {
     wall.ComputeVertRange(top, bottom);
     const int x = plotRect_.Left;
     if (wall.Size() <= 0)
-        DepthRect3D(*Canvas(), x, top, bottom, 0, depth3DWidth_);
+        Canvas()->DepthRect3D(x, top, bottom, 0, depth3DWidth_);
     else
-        Cube(*Canvas(), x - wall.Size(), x, top, bottom, 0, depth3DWidth_, wall.DarkSides());
+        Canvas()->Cube(x - wall.Size(), x, top, bottom, 0, depth3DWidth_, wall.DarkSides());
 }
 
 void TCustomChart::DrawRightWall() {
@@ -157,10 +156,10 @@ void TCustomChart::DrawRightWall() {
     wall.ComputeVertRange(top, bottom);
     const int x = plotRect_.Right;
     if (wall.Size() <= 0) {
-        DepthRect3D(*Canvas(), x, top, bottom, 0, depth3DWidth_ + 1);
+        Canvas()->DepthRect3D(x, top, bottom, 0, depth3DWidth_ + 1);
     } else {
         const int back = walls_.Back.Visible() ? walls_.Back.Size() : 0;
-        Cube(*Canvas(), x, x + wall.Size(), top, bottom, 0, depth3DWidth_ + back, wall.DarkSides());
+        Canvas()->Cube(x, x + wall.Size(), top, bottom, 0, depth3DWidth_ + back, wall.DarkSides());
     }
 }
 
@@ -177,7 +176,7 @@ void TCustomChart::DrawBottomWall() {
     if (left.Visible() && left.AutoHide() && IsLeftWallFront()) x0 -= GetAxisWallSize(LeftAxis());
     const int x1 = plotRect_.Right;
     if (wall.Size() < 1)
-        HorizontalRect3D(*Canvas(), x0, y, x1, z0, z1);
+        Canvas()->HorizontalRect3D(x0, y, x1, z0, z1);
     else
-        Cube(*Canvas(), x0, x1, y, y + wall.Size(), z0, z1, wall.DarkSides());
+        Canvas()->Cube(x0, x1, y, y + wall.Size(), z0, z1, wall.DarkSides());
 }

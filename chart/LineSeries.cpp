@@ -8,7 +8,6 @@
 #include "chart/ChartConst.h"
 #include "chart/ChartGeometry.h"
 #include "chart/PointHitTests.h"
-#include "chart/WallSolids.h"
 #include "ui/PublishedProperties.h"
 
 #include <algorithm>
@@ -387,13 +386,13 @@ void TCustomSeries::DrawSegment3D(int i, int x, int y, TColor color) {
         const TColor dark = dark3D_ ? DarkerColor(face, 64) : face;
         if (invertedStairs_) {
             canvas.Brush().SetColor(dark);
-            DepthRect3D(canvas, px, std::min(py, y), std::max(py, y), startZ_, endZ_);
+            canvas.DepthRect3D(px, std::min(py, y), std::max(py, y), startZ_, endZ_);
             canvas.Brush().SetColor(face);
-            HorizontalRect3D(canvas, px, y, x, startZ_, endZ_);
+            canvas.HorizontalRect3D(px, y, x, startZ_, endZ_);
         } else {
-            HorizontalRect3D(canvas, px, py, x, startZ_, endZ_);
+            canvas.HorizontalRect3D(px, py, x, startZ_, endZ_);
             canvas.Brush().SetColor(dark);
-            DepthRect3D(canvas, x, std::min(py, y), std::max(py, y), startZ_, endZ_);
+            canvas.DepthRect3D(x, std::min(py, y), std::max(py, y), startZ_, endZ_);
         }
         canvas.Brush().SetColor(face);
         return;
@@ -403,7 +402,7 @@ void TCustomSeries::DrawSegment3D(int i, int x, int y, TColor color) {
                           canvas.ChartToScreen(px, py + lineHeight_, startZ_),
                           canvas.ChartToScreen(x, y + lineHeight_, startZ_)};
         DrawFace(hung, 4);
-        if (LastInDrawOrder(i)) DepthRect3D(canvas, x, y, y + lineHeight_, startZ_, endZ_);
+        if (LastInDrawOrder(i)) canvas.DepthRect3D(x, y, y + lineHeight_, startZ_, endZ_);
     }
     bool darkened = false;
     if (dark3D_ && !canvas.SupportsRotation3D() && x != px && darkRatio_ != 0 &&

@@ -6,7 +6,6 @@
 #include "chart/ChartSeries.h"
 #include "chart/CustomAxisPanel.h"
 #include "chart/StoreIfChanged.h"
-#include "chart/WallSolids.h"
 
 #include <algorithm>
 #include <vector>
@@ -108,7 +107,7 @@ void TSeriesPointer::PaintShape(TCanvas3D& canvas, bool view3D, int x, int y, in
     switch (style) {
         case psRectangle:
             if (view3D && draw3D_)
-                Cube(canvas, left, right + 1, top, bottom + 1, StartZ(), EndZ(), dark3D_);
+                canvas.Cube(left, right + 1, top, bottom + 1, StartZ(), EndZ(), dark3D_);
             else if (view3D)
                 polygon({{left, top}, {right + 1, top}, {right + 1, bottom + 1}, {left, bottom + 1}});
             else

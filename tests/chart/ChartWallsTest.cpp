@@ -2,7 +2,6 @@
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
-#include "chart/WallSolids.h"
 
 #include <gtest/gtest.h>
 
@@ -172,10 +171,10 @@ TEST(ChartWalls, ThickWallsAreBoxesWithDarkerSides) {
 TEST(ChartWalls, ABoxWithAClearBrushShowsEveryCandidateFace) {
     ObliqueCanvas canvas;
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
-    Cube(canvas, 0, 10, 0, 10, 0, 5, true);
+    canvas.Cube(0, 10, 0, 10, 0, 5, true);
     EXPECT_EQ(canvas.polygons.size(), 5u);
     canvas.polygons.clear();
     canvas.Brush().SetStyle(TBrushStyle::bsSolid);
-    Cube(canvas, 0, 10, 0, 10, 0, 5, false);
+    canvas.Cube(0, 10, 0, 10, 0, 5, false);
     EXPECT_EQ(canvas.polygons.size(), 3u);  // front, right, top
 }
