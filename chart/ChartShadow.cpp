@@ -140,12 +140,8 @@ void TChartShadow::DrawSolidRect(TCanvas3D& canvas, const TRect& r, int roundSiz
         return;
     }
     if (canvas.RotationDisabled() == 0) {
-        const TPoint bottom[4] = {{r.Left + h, r.Bottom}, {r.Right + h, r.Bottom}, {r.Right + h, r.Bottom + v},
-                                  {r.Left + h, r.Bottom + v}};
-        const TPoint side[4] = {{r.Right, r.Top + v}, {r.Right + h, r.Top + v}, {r.Right + h, r.Bottom + v},
-                                {r.Right, r.Bottom + v}};
-        canvas.PolygonAtDepth(bottom, 4, z);
-        canvas.PolygonAtDepth(side, 4, z);
+        canvas.RectangleAtDepth(TRect{r.Left + h, r.Bottom, r.Right + h, r.Bottom + v}, z);
+        canvas.RectangleAtDepth(TRect{r.Right, r.Top + v, r.Right + h, r.Bottom + v}, z);
         return;
     }
     if (v > 0)
@@ -188,8 +184,10 @@ void TChartShadow::DrawFadedRect(TCanvas3D& canvas, const TRect& r, int z) {
             else
                 canvas.VerticalLine3D(x, r.Top + v, r.Bottom + v + i - h - 1, z);
             const int px = r.Right + i - 2, py = r.Bottom + v + i - h - 2;
-            const TPoint at = flat ? TPoint{px, py} : canvas.ChartToScreen(px, py, z);
-            canvas.SetPixel(at.X, at.Y, c);
+            if (flat)
+                canvas.SetPixel(px, py, c);
+            else
+                canvas.WritePixelAtDepth(px, py, z, c);
             c = LighterColor(c, step);
         }
     }
@@ -201,7 +199,7 @@ void TChartShadow::DrawEllipse(TCanvas3D& canvas, const TRect& rect, int z) {
                       rect.Bottom + vertSize_};
     try {
         if (!smooth_) {
-            canvas.Ellipse(canvas.ProjectRect(moved, z));
+            canvas.EllipseAtDepth(moved, z);
         } else {
             const TRect projected = canvas.ProjectRect(moved, z);
             if (CanSmooth(canvas)) {

@@ -291,3 +291,16 @@ TEST(ChartShadow, TransparentPolygonBlendedAllOver) {
     }
     EXPECT_EQ(s.At(12, 12), clWhite);
 }
+
+TEST(ChartShadow, SolidEllipseAtItsDepth) {
+    ShadowSurface s(50, 50, false);
+    TChartShadow shadow;
+    shadow.SetSmooth(false);
+    shadow.SetColor(clBlack);
+    shadow.SetSpread(3);
+    shadow.DrawEllipse(s.canvas, TRect{10, 10, 30, 30}, 0);
+    // flat, the ellipse at depth is one pixel larger to the right and bottom,
+    // which a fill without outline takes back
+    EXPECT_EQ(s.Marked(), (TRect{13, 13, 33, 33}));
+    EXPECT_EQ(s.At(23, 23), clBlack);
+}
