@@ -178,6 +178,14 @@ TEST(ChartShadow, SmoothIntoTheBuffer) {
     EXPECT_EQ(s.At(20, 30 + 2 * 4 + 2), clRed);
     // the screen is not touched until the buffer is shown
     EXPECT_EQ(s.screen.Canvas()->Pixels(42, 20), clWhite);
+
+    // owners of rounded shapes have the whole mask blurred, the part under the box too
+    ShadowSurface whole(70, 50, true);
+    whole.Fill(clRed);
+    shadow.BlurWhole = true;
+    shadow.Draw(whole.canvas, box);
+    EXPECT_EQ(Red(whole.At(25, 20)), 128);  // deep inside: the grey itself
+    EXPECT_EQ(Red(whole.At(42, 20)), 153);
 }
 
 TEST(ChartShadow, SmoothClippedAndCastUp) {
