@@ -256,7 +256,14 @@ void TChartShadow::DrawSmooth(TChartCanvas3D& canvas, const TRect& r, TMaskShape
     paint.Brush()->SetColor(color_);
     paint.Pen()->SetStyle(TPenStyle::psClear);
     switch (shape) {
-        case TMaskShape::Polygon: paint.Polygon(points); break;
+        case TMaskShape::Polygon: {
+            // a shadow cast left or up is placed 2h (2v) further back, as
+            // rectangles are: the polygon moves forward in its mask by as much
+            std::vector<TPoint> inMask = points;
+            for (TPoint& p : inMask) p = {p.X + (horizSize_ < 0 ? 2 * h : 0), p.Y + (vertSize_ < 0 ? 2 * v : 0)};
+            paint.Polygon(inMask);
+            break;
+        }
         case TMaskShape::Ellipse: paint.Ellipse(h, v, width - h, height - v); break;
         case TMaskShape::RoundRect: paint.RoundRect(h, v, width - h, height - v, roundSize, roundSize); break;
         case TMaskShape::Rectangle: paint.Rectangle(h, v, width - h, height - v); break;

@@ -312,3 +312,26 @@ TEST(ChartShadow, SolidEllipseAtItsDepth) {
     EXPECT_EQ(s.Marked(), (TRect{13, 13, 33, 33}));
     EXPECT_EQ(s.At(23, 23), clBlack);
 }
+
+TEST(ChartShadow, SmoothPolygonCastUpLiesBesideItsShape) {
+    // a square's shadow cast 4 up and left is the mirror image of the one
+    // cast 4 down and right: the blurred ink centres lie the same way apart
+    int centre[2][2];
+    for (int i = 0; i < 2; ++i) {
+        const int offset = i ? 4 : -4;
+        ShadowSurface s(80, 80, true);
+        TChartShadow shadow;
+        shadow.SetColor(clBlack);
+        shadow.SetSpread(offset);
+        const TPoint square[4] = {{30, 30}, {50, 30}, {50, 50}, {30, 50}};
+        shadow.DrawPolygon(s.canvas, square, 4);
+        s.Dump(offset < 0 ? "shadow-polygon-up" : "shadow-polygon-down");
+        const TRect ink = s.Marked();
+        centre[i][0] = ink.Left + ink.Right;
+        centre[i][1] = ink.Top + ink.Bottom;
+        EXPECT_EQ(s.At(40 + offset, 40 + offset), clBlack) << offset;
+    }
+    // (the mask's one extra column and row make one pixel of difference)
+    EXPECT_NEAR(centre[0][0] + centre[1][0], 2 * 80, 1);
+    EXPECT_NEAR(centre[0][1] + centre[1][1], 2 * 80, 1);
+}
