@@ -203,7 +203,8 @@ void TChartShadow::DrawEllipse(TCanvas3D& canvas, const TRect& rect, int z) {
         } else {
             const TRect projected = canvas.ProjectRect(moved, z);
             if (CanSmooth(canvas)) {
-                DrawSmooth(static_cast<TChartCanvas3D&>(canvas), projected, TMaskShape::Ellipse, 0);
+                // the mask puts the shape at the offset itself, as for rectangles
+                DrawSmooth(static_cast<TChartCanvas3D&>(canvas), canvas.ProjectRect(rect, z), TMaskShape::Ellipse, 0);
             } else {
                 canvas.ClipToEllipse(projected, false);
                 TChartGradient fade;

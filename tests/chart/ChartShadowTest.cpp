@@ -226,11 +226,22 @@ TEST(ChartShadow, EllipseAndPolygon) {
     EXPECT_LT(Red(flat.At(35, 35)), Red(flat.At(35, 52)));  // darker at the centre
     EXPECT_EQ(flat.At(16, 16), clWhite);                      // outside the ellipse
 
-    ShadowSurface smooth(60, 60, true);
-    shadow.DrawEllipse(smooth.canvas, TRect{10, 10, 50, 50}, 0);
-    smooth.Dump("shadow-ellipse-smooth");
-    EXPECT_LT(Red(smooth.At(40, 40)), 110);
-    EXPECT_EQ(smooth.At(14, 14), clWhite);
+    // in the buffer: blurred, and offset as far as a rectangle's shadow (the
+    // circle's centre moves from 35 to 40, or to 30), its blur reaching 5
+    // pixels beyond the offset circle
+    int sums[2];
+    for (int i = 0; i < 2; ++i) {
+        ShadowSurface smooth(70, 70, true);
+        shadow.SetSpread(i ? 5 : -5);
+        shadow.DrawEllipse(smooth.canvas, TRect{15, 15, 55, 55}, 0);
+        smooth.Dump(i ? "shadow-ellipse-smooth" : "shadow-ellipse-smooth-up");
+        const int centre = i ? 40 : 30;
+        EXPECT_EQ(smooth.At(centre, centre), GreyColour(100)) << i;
+        EXPECT_NE(i ? smooth.At(17, 40) : smooth.At(52, 30), clWhite) << i;
+        const TRect ink = smooth.Marked();
+        sums[i] = ink.Left + ink.Right;
+    }
+    EXPECT_NEAR(sums[0] + sums[1], 2 * 70, 1);
 
     ShadowSurface poly(60, 60, true);
     const TPoint triangle[3] = {{10, 40}, {30, 10}, {50, 40}};
