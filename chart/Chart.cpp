@@ -26,6 +26,8 @@ const TClassInfo& TChart::StaticClass() {
             .Object("Legend", &TChartLegend::StaticClass,
                     [](const TChart& c) { return &const_cast<TChart&>(c).Legend(); }, nullptr)
             .Boolean("View3DWalls", &TChart::View3DWalls, &TChart::SetView3DWalls, true)
+            .Object("SeriesGroups", &TCollection::StaticClass, [](const TChart& c) { return &const_cast<TChart&>(c).SeriesGroups(); }, nullptr)
+            .Stored([](const TChart& c) { return const_cast<TChart&>(c).SeriesGroups().Count() > 0; })
             .Build();
     return info;
 }

@@ -4,6 +4,7 @@
 #include "chart/ChartConst.h"
 #include "chart/ChartExceptions.h"
 #include "chart/ChartSeries.h"
+#include "chart/CustomAxisPanel.h"
 #include "chart/DateTimeSteps.h"
 #include "ui/Rounding.h"
 
@@ -145,4 +146,8 @@ void TChartFunction::ComputeByPeriod(TChartSeries* source, TChartValueList& list
         }
         if (holdsPoints) e = last + 1;
     }
+}
+
+void TChartFunction::PrepareGallery(TCustomAxisPanel& chart) {
+    for (int i = 0; i < chart.SeriesCount(); ++i) chart.SeriesAt(i)->SetupForGallery(true);
 }

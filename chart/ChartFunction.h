@@ -6,6 +6,7 @@
 #include <vector>
 
 class TChartSeries;
+class TCustomAxisPanel;
 class TChartValueList;
 
 enum TFunctionPeriodAlign { paFirst, paCenter, paLast };
@@ -46,6 +47,8 @@ public:
     // Where a concrete function computes its value; first = last = -1 is the whole source.
     virtual double ComputeRange(TChartSeries* source, int first, int last);
     virtual double ComputeFromSources(const std::vector<TChartSeries*>& sources, int index);
+    // Every series of the chart takes its gallery preview look.
+    virtual void PrepareGallery(TCustomAxisPanel& chart);
 
 protected:
     void Recalculate();

@@ -139,6 +139,7 @@ void TChartSeries::AttachedToChart() {
 void TChartSeries::DetachedFromChart() {
     if (parentChart_ && cursor_ != 0 && parentChart_->Cursor() == cursor_) parentChart_->SetCursor(parentChart_->SavedCursor);
     for (TChartSeries* source : SourceSeries()) std::erase(source->linkedSeries_, this);
+    if (parentChart_) parentChart_->SeriesGroups().RemoveSeries(this);
     parentChart_ = nullptr;
     UpdateEffectiveAxes();
 }

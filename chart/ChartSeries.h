@@ -220,6 +220,11 @@ public:
     // Variants a gallery offers, and setting one on a series (0 is the plain one).
     virtual std::vector<std::string> ListSubGalleryStyles() const;
     virtual void ApplySubGalleryStyle(int) {}
+    // The look of a gallery preview: a few sample points, no marks, and a
+    // colour of the palette (silver when the preview is disabled).
+    virtual void SetupForGallery(bool enabled);
+    // The preview's chart in 3D or flat.
+    void SetGallery3D(bool value);
 
     // Sample points for previews: `count` 0 takes the class' sample count.
     // Raises ChartException for a negative count.
@@ -273,12 +278,10 @@ public:
     // Pixels kept free at the ends of the axes for what the series draws there.
     virtual void ComputeHorizMargins(int& left, int& right) { left = right = 0; }
     virtual void ComputeVertMargins(int& top, int& bottom) { top = bottom = 0; }
-    void DoBeforeDrawValues() {
-        if (BeforeDrawValues) BeforeDrawValues(this);
-    }
-    void DoAfterDrawValues() {
-        if (AfterDrawValues) AfterDrawValues(this);
-    }
+    // Around the drawing of the points: the chart's tools of this series
+    // hear it, then the series' own event.
+    void DoBeforeDrawValues();
+    void DoAfterDrawValues();
     // Another active series of the chart sits at the same depth.
     bool SharesZOrder() const;
     // Active, and no earlier active series of the chart sits at its depth.
@@ -376,6 +379,7 @@ protected:
     virtual void PaintLegendShape(int item, const TRect& rect);
     // A series may change the pen, back colour and brush style of its symbol.
     virtual void SetupLegendCanvas(int, TColor&, TBrushStyle&) {}
+    void NotifySeriesTools(int event);
     void ColorChanged();
     void InsertPointColor(int index, TColor color);
     void CheckNotFeeding(TChartSeries* source) const;

@@ -67,30 +67,30 @@ private:
 };
 
 void WriteMarkPosition(Writer& w, const TSeriesMarkPosition& p) {
-    w.Int32(p.ArrowFrom.X);
-    w.Int32(p.ArrowFrom.Y);
-    w.Byte(p.ArrowFix ? 1 : 0);
-    w.Int32(p.ArrowTo.X);
-    w.Int32(p.ArrowTo.Y);
-    w.Byte(p.Custom ? 1 : 0);
-    w.Int32(p.Height);
-    w.Int32(p.LeftTop.X);
-    w.Int32(p.LeftTop.Y);
-    w.Int32(p.Width);
+    w.Int32(p.ArrowStart.X);
+    w.Int32(p.ArrowStart.Y);
+    w.Byte(p.ArrowAtPoint ? 1 : 0);
+    w.Int32(p.ArrowEnd.X);
+    w.Int32(p.ArrowEnd.Y);
+    w.Byte(p.IsCustom ? 1 : 0);
+    w.Int32(p.BoxHeight);
+    w.Int32(p.BoxTopLeft.X);
+    w.Int32(p.BoxTopLeft.Y);
+    w.Int32(p.BoxWidth);
 }
 
 TSeriesMarkPosition ReadMarkPosition(Reader& r) {
     TSeriesMarkPosition p;
-    p.ArrowFrom.X = r.Int32();
-    p.ArrowFrom.Y = r.Int32();
-    p.ArrowFix = r.Byte() != 0;
-    p.ArrowTo.X = r.Int32();
-    p.ArrowTo.Y = r.Int32();
-    p.Custom = r.Byte() != 0;
-    p.Height = r.Int32();
-    p.LeftTop.X = r.Int32();
-    p.LeftTop.Y = r.Int32();
-    p.Width = r.Int32();
+    p.ArrowStart.X = r.Int32();
+    p.ArrowStart.Y = r.Int32();
+    p.ArrowAtPoint = r.Byte() != 0;
+    p.ArrowEnd.X = r.Int32();
+    p.ArrowEnd.Y = r.Int32();
+    p.IsCustom = r.Byte() != 0;
+    p.BoxHeight = r.Int32();
+    p.BoxTopLeft.X = r.Int32();
+    p.BoxTopLeft.Y = r.Int32();
+    p.BoxWidth = r.Int32();
     return p;
 }
 
@@ -115,7 +115,7 @@ TSeriesDataFlags TChartSeries::DataFlags() const {
     for (int i = 0; i < labelsInspected && i < labels_.Count() && !flags.Labels; ++i)
         flags.Labels = !labels_.GetLabel(i).empty();
     flags.MarkPositions =
-        std::any_of(marks_.Positions().begin(), marks_.Positions().end(), [](const auto& p) { return p.Custom; });
+        std::any_of(marks_.Positions().begin(), marks_.Positions().end(), [](const auto& p) { return p.IsCustom; });
     return flags;
 }
 

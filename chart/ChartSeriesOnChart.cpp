@@ -6,6 +6,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartConst.h"
 #include "chart/ChartExceptions.h"
+#include "chart/ColorPalette.h"
 #include "chart/CustomAxisPanel.h"
 #include "ui/TypeInfo.h"
 
@@ -27,6 +28,22 @@ int RandomBelow(int k) { return std::uniform_int_distribution<int>(0, k - 1)(Sam
 }  // namespace
 
 std::vector<std::string> TChartSeries::ListSubGalleryStyles() const { return {ChartConst::StyleNormal}; }
+
+void TChartSeries::SetupForGallery(bool enabled) {
+    FillSampleValues(4);
+    marks_.SetVisible(false);
+    colorEachPoint_ = false;
+    if (!enabled)
+        SetSeriesColor(clSilver);
+    else if (parentChart_)
+        SetSeriesColor(parentChart_->GetPaletteColor(parentChart_->SeriesIndexOf(this) == 0 ? 0 : 3));
+    else
+        SetSeriesColor(DefaultColorAt(0));
+}
+
+void TChartSeries::SetGallery3D(bool value) {
+    if (parentChart_) parentChart_->SetView3D(value);
+}
 
 bool TChartSeries::IsSameKind(const TChartSeries* a, const TChartSeries* b) {
     return a->ClassType().InheritsFrom(b->ClassType()) || b->ClassType().InheritsFrom(a->ClassType());
@@ -51,6 +68,24 @@ bool TChartSeries::IsDrawingVisible() const {
         if (s->Active() && s->EffectiveZOrder() == EffectiveZOrder()) return false;
     }
     return true;
+}
+
+void TChartSeries::NotifySeriesTools(int event) {
+    if (!parentChart_) return;
+    // a tool may go inactive as it hears the event
+    const std::vector<TChartTool*> tools = parentChart_->Tools();
+    for (TChartTool* tool : tools)
+        if (tool->Active && tool->Series == this) tool->ChartEvent(event);
+}
+
+void TChartSeries::DoBeforeDrawValues() {
+    NotifySeriesTools(cteBeforeDrawSeries);
+    if (BeforeDrawValues) BeforeDrawValues(this);
+}
+
+void TChartSeries::DoAfterDrawValues() {
+    NotifySeriesTools(cteAfterDrawSeries);
+    if (AfterDrawValues) AfterDrawValues(this);
 }
 
 bool TChartSeries::CheckMouseOver(int x, int y) {

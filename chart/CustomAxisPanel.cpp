@@ -513,3 +513,8 @@ void TCustomAxisPanel::SetAxisShown(const TChartAxis* axis, bool shown) {
     shownAxes_.erase(std::remove(shownAxes_.begin(), shownAxes_.end(), axis), shownAxes_.end());
     if (shown) shownAxes_.push_back(axis);
 }
+
+void TCustomAxisPanel::Loaded() {
+    TCustomChartPanelExtended::Loaded();
+    seriesGroups_.ResolveNames(Owner());
+}

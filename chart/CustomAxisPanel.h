@@ -56,6 +56,8 @@ class TChartTool {
 public:
     virtual ~TChartTool() = default;
     bool Active = true;
+    // A series tool: told as its series' points are drawn.
+    TChartSeries* Series = nullptr;
     // The moments of the drawing cycle and of the mouse (TChartToolEvent).
     virtual void ChartEvent(int event) = 0;
     // Kind 0 down, 1 move, 2 up.
@@ -105,6 +107,8 @@ public:
     void Assign(const TPersistent* source) override;
     // Older chart data names the page settings on the chart itself.
     void DefineProperties(TFiler& filer) override;
+    // Every component of the form exists now: the series groups find their series.
+    void Loaded() override;
     TCustomAxisPanel(const TCustomAxisPanel&) = delete;
     TCustomAxisPanel& operator=(const TCustomAxisPanel&) = delete;
 
@@ -123,10 +127,12 @@ public:
     TChartSeries* SeriesOfLegendRow(int index, bool onlyActive) const;
     TChartSeries* ActiveSeriesOfLegendRow(int index) const { return SeriesOfLegendRow(index, true); }
     TChartPage& Pages() { return pages_; }
-    TSeriesGroups& SeriesGroups() { return seriesGroups_; }
     // Raises ChartException when `destination` already feeds `source`.
     void CheckCircularSource(TChartSeries* destination, TChartSeries* source) const;
     std::string LegendSeriesTitle(int index, bool onlyActive) const;
+    // Named groups of the series, shown or hidden together.
+    TSeriesGroups& SeriesGroups() { return seriesGroups_; }
+    void SetSeriesGroups(const TSeriesGroups& groups) { seriesGroups_.Assign(&groups); }
     virtual void RefreshSeriesData(TChartSeries* series);
 
     // ---- axes ----

@@ -100,6 +100,11 @@ void TCustomSeries::SetLineHeight(int value) {
     Repaint();
 }
 
+void TCustomSeries::SetParentChart(TCustomAxisPanel* chart) {
+    TCustomLineSeries::SetParentChart(chart);
+    pointer_.SetParentPanel(chart);
+}
+
 bool TCustomSeries::HasClickEvents() const {
     return TChartSeries::HasClickEvents() || (pointer_.Visible() && OnClickPointer);
 }
@@ -435,7 +440,7 @@ void TCustomSeries::DrawPointShape(int x, int y, int index, TColor color) {
     const TSeriesPointerStyle style = PointerStyleOf(index);
     // the handler may have changed the pointer
     if (OnGetPointerStyle) pointer_.SetUpCanvas(canvas, color);
-    pointer_.PaintAt(x, y, style);
+    pointer_.PaintAt(x, y, color, style);
 }
 
 // ---- hit test ----

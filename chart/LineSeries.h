@@ -67,6 +67,8 @@ public:
     TSeriesPointerStyle PointerStyleOf(int index);
     virtual bool PointerHit(int index, int px, int py, int x, int y);
     void ComputeZOrder(int& highestZOrder) override;
+    // The pointer repaints the new chart too.
+    void SetParentChart(TCustomAxisPanel* chart) override;
 
     // Positions and ranges with stacking and null points.
     int PointScreenY(int index) override;
@@ -111,7 +113,7 @@ protected:
     bool dark3D_ = true;
     int lineHeight_ = 0;
     int transparency_ = 0;
-    TSeriesPointer pointer_{this, [this] { Repaint(); }};
+    TSeriesPointer pointer_{this};
     TChartShadow shadow_{[this] { Repaint(); }};
     TChartGradient gradient_{[this] { Repaint(); }};
 

@@ -9,7 +9,7 @@
 
 void TCustomSeries::PaintLegendShape(int item, const TRect& rect) {
     TCanvas3D& c = *parentChart_->Canvas();
-    const TColor color = item == -1 ? SeriesColor() : LegendRowColor(item);
+    TColor color = item == -1 ? SeriesColor() : LegendRowColor(item);
     if (!pointer_.Visible()) {
         if (drawLine_)
             DrawLegendLine(color, rect, parentChart_->View3D());
@@ -18,7 +18,12 @@ void TCustomSeries::PaintLegendShape(int item, const TRect& rect) {
         return;
     }
     if (drawLine_) DrawLegendLine(color, rect, false);
-    const TSeriesPointerStyle style = item == -1 ? pointer_.Style() : PointerStyleOf(item);
+    TSeriesPointerStyle style = pointer_.Style();
+    if (item != -1 && OnGetPointerStyle) {
+        // a point's own style shows in the pointer's own colour
+        style = OnGetPointerStyle(this, item);
+        if (pointer_.Brush().Color() != clDefault) color = pointer_.Brush().Color();
+    }
     pointer_.SetUpCanvas(c, color);
     bool penVisible = pen_.Visible();
     if (const TChartPen* symbolPen = parentChart_->LegendSymbolPen) {
@@ -28,7 +33,7 @@ void TCustomSeries::PaintLegendShape(int item, const TRect& rect) {
     const int w = penVisible ? rect.Width() / 3 : rect.Width() / 2 + 1;
     const int h = penVisible ? rect.Height() / 3 : rect.Height() / 2 + 1;
     pointer_.PaintShape(c, false, (rect.Left + rect.Right) / 2, (rect.Top + rect.Bottom) / 2,
-                        std::min(pointer_.HorizSize(), w), std::min(pointer_.VertSize(), h), style);
+                        std::min(pointer_.HorizSize(), w), std::min(pointer_.VertSize(), h), color, style);
 }
 
 void TCustomSeries::DrawLegendLine(TColor color, const TRect& rect, bool as3D) {

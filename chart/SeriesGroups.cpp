@@ -1,7 +1,10 @@
 #include "chart/SeriesGroups.h"
 
 #include "chart/ChartSeries.h"
+#include "ui/Filer.h"
 #include "ui/PublishedProperties.h"
+#include "ui/Reader.h"
+#include "ui/Writer.h"
 
 #include <algorithm>
 
@@ -43,3 +46,41 @@ void TSeriesGroup::SetActive(TSeriesGroupActive value) {
 }
 
 TSeriesGroups::TSeriesGroups(TPersistent* owner) : TCollection(TSeriesGroup::StaticClass(), owner) {}
+
+void TSeriesGroup::Remove(TChartSeries* series) { std::erase(series_, series); }
+
+void TSeriesGroup::DefineProperties(TFiler& filer) {
+    TCollectionItem::DefineProperties(filer);
+    filer.DefineProperty(
+        "Series",
+        [this](TReader& r) {
+            pendingNames_.clear();
+            r.ReadListBegin();
+            while (!r.EndOfList()) pendingNames_.push_back(r.ReadString());
+            r.ReadListEnd();
+        },
+        [this](TWriter& w) {
+            w.WriteListBegin();
+            for (TChartSeries* series : series_) w.WriteString(series->Name());
+            w.WriteListEnd();
+        },
+        !series_.empty());
+}
+
+void TSeriesGroup::ResolveNames(TComponent* owner) {
+    if (pendingNames_.empty()) return;
+    series_.clear();
+    // a name that finds no series is dropped
+    for (const std::string& name : pendingNames_)
+        if (auto* series = owner ? dynamic_cast<TChartSeries*>(owner->FindComponent(name)) : nullptr)
+            series_.push_back(series);
+    pendingNames_.clear();
+}
+
+void TSeriesGroups::ResolveNames(TComponent* owner) {
+    for (int i = 0; i < Count(); ++i) Items(i)->ResolveNames(owner);
+}
+
+void TSeriesGroups::RemoveSeries(TChartSeries* series) {
+    for (int i = 0; i < Count(); ++i) Items(i)->Remove(series);
+}

@@ -2,6 +2,7 @@
 // Named groups of a chart's series that are shown or hidden together.
 
 #include "ui/Collection.h"
+#include "ui/Component.h"
 
 #include <string>
 #include <vector>
@@ -29,11 +30,18 @@ public:
     const std::vector<TChartSeries*>& Series() const { return series_; }
     void SetSeries(const std::vector<TChartSeries*>& value) { series_ = value; }
     void Add(TChartSeries* series) { series_.push_back(series); }
+    // A series that goes away leaves the group.
+    void Remove(TChartSeries* series);
     std::string DisplayName() const override { return name_; }
+    // "Series": the names of the group's series, when it has any.
+    void DefineProperties(TFiler& filer) override;
+    // The series read by name, once every component of `owner` exists.
+    void ResolveNames(TComponent* owner);
 
 private:
     std::string name_;
     std::vector<TChartSeries*> series_;
+    std::vector<std::string> pendingNames_;
 };
 
 class TSeriesGroups : public TCollection {
@@ -41,4 +49,6 @@ public:
     explicit TSeriesGroups(TPersistent* owner = nullptr);
     TSeriesGroup* Add() { return static_cast<TSeriesGroup*>(TCollection::Add()); }
     TSeriesGroup* Items(int index) const { return static_cast<TSeriesGroup*>(TCollection::Items(index)); }
+    void ResolveNames(TComponent* owner);
+    void RemoveSeries(TChartSeries* series);
 };

@@ -1,8 +1,10 @@
 #include "chart/SeriesPointer.h"
 
+#include "chart/ChartBlend.h"
 #include "chart/ChartCanvas.h"
 #include "chart/ChartConst.h"
 #include "chart/ChartExceptions.h"
+#include "chart/ChartGeometry.h"
 #include "chart/ChartSeries.h"
 #include "chart/CustomAxisPanel.h"
 #include "chart/StoreIfChanged.h"
@@ -10,19 +12,33 @@
 #include <algorithm>
 #include <vector>
 
-TSeriesPointer::TSeriesPointer(TChartSeries* series, TChangeEvent onChange)
-    : series_(series), onChange_(std::move(onChange)), brush_([this] { Changed(); }), pen_([this] { Changed(); }) {}
+namespace {
+
+TCustomChartPanel* ChartOf(TChartSeries* series) { return series ? series->ParentChart() : nullptr; }
+
+}  // namespace
+
+TSeriesPointer::TSeriesPointer(TChartSeries* series)
+    : TChartCustomShapeBrushPen(ChartOf(series)),
+      series_(series),
+      gradient_([this] { Changed(); }),
+      shadow_([this] { Changed(); }) {
+    // hidden and 3 pixels unless asked otherwise; neither is stored then
+    shadow_.SetDefaults(shadow_.Color(), 3);
+    shadow_.SetVisible(false);
+}
 
 void TSeriesPointer::Assign(const TSeriesPointer& source) {
     dark3D_ = source.dark3D_;
     draw3D_ = source.draw3D_;
+    gradient_.Assign(source.gradient_);
     horizSize_ = source.horizSize_;
-    vertSize_ = source.vertSize_;
     inflateMargins_ = source.inflateMargins_;
+    shadow_.Assign(source.shadow_);
     style_ = source.style_;
-    visible_ = source.visible_;
-    brush_.Assign(source.brush_);
-    pen_.Assign(source.pen_);
+    transparency_ = source.transparency_;
+    vertSize_ = source.vertSize_;
+    TChartCustomShapeBrushPen::Assign(source);
     Changed();
 }
 
@@ -38,8 +54,8 @@ void TSeriesPointer::SetInflateMargins(bool value) {
 void TSeriesPointer::SetStyle(TSeriesPointerStyle value) {
     if (StoreIfChanged(style_, value)) Changed();
 }
-void TSeriesPointer::SetVisible(bool value) {
-    if (StoreIfChanged(visible_, value)) Changed();
+void TSeriesPointer::SetTransparency(int value) {
+    if (StoreIfChanged(transparency_, std::clamp(value, 0, 100))) Changed();
 }
 
 void TSeriesPointer::SetHorizSize(int value) {
@@ -53,13 +69,13 @@ void TSeriesPointer::SetVertSize(int value) {
 }
 
 void TSeriesPointer::WidenHorizMargins(int& left, int& right) const {
-    if (!visible_ || !inflateMargins_) return;
+    if (!Visible() || !inflateMargins_) return;
     left = std::max(left, horizSize_ + 1);
     right = std::max(right, horizSize_ + 1);
 }
 
 void TSeriesPointer::WidenVertMargins(int& top, int& bottom) const {
-    if (!visible_ || !inflateMargins_) return;
+    if (!Visible() || !inflateMargins_) return;
     top = std::max(top, vertSize_ + 1);
     bottom = std::max(bottom, vertSize_ + 1);
 }
@@ -69,19 +85,72 @@ int TSeriesPointer::MiddleZ() const { return series_ ? series_->MiddleZ() : 0; }
 int TSeriesPointer::EndZ() const { return series_ ? series_->EndZ() : 0; }
 
 void TSeriesPointer::SetUpCanvas(TCanvas3D& canvas, TColor color) {
-    if (pen_.Visible())
-        canvas.SelectPenColor(pen_, pen_.Color() == clDefault ? color : pen_.Color());
+    TChartPen& pen = const_cast<TSeriesPointer*>(this)->Pen();
+    TChartBrush& brush = Brush();
+    if (pen.Visible())
+        canvas.SelectPenColor(pen, pen.Color() == clDefault ? color : pen.Color());
     else if (canvas.Pen().Style() != TPenStyle::psClear)
         canvas.Pen().SetStyle(TPenStyle::psClear);
-    TColor fill = brush_.Color();
-    if (fill == clDefault) fill = brush_.Style() == TBrushStyle::bsSolid ? color : brush_.BackColor();
-    canvas.Brush().SetStyle(brush_.Style());
-    canvas.Brush().SetColor(fill);
-    canvas.Brush().SetBackColor(color);
+    TColor fill = brush.Color();
+    if (fill == clDefault) fill = brush.Style() == TBrushStyle::bsSolid ? color : brush.BackColor();
+    canvas.SelectBrushColor(brush, fill, color);
 }
 
-void TSeriesPointer::PaintShape(TCanvas3D& canvas, bool view3D, int x, int y, int h, int v,
+void TSeriesPointer::PaintShape(TCanvas3D& canvas, bool view3D, int x, int y, int h, int v, TColor color,
                                 TSeriesPointerStyle style) {
+    const TRect r{x - h, y - v, x + h, y + v};
+    if (shadow_.Visible() && shadow_.Spread() > 0) {
+        // the shadow's own colours must not stay behind for the shape
+        const TColor brushColor = canvas.Brush().Color();
+        const TBrushStyle brushStyle = canvas.Brush().Style();
+        const TPenStyle penStyle = canvas.Pen().Style();
+        DrawShadow(canvas, view3D, r, x, y, v, style);
+        canvas.Brush().SetColor(brushColor);
+        canvas.Brush().SetStyle(brushStyle);
+        canvas.Pen().SetStyle(penStyle);
+    }
+    std::unique_ptr<TChartBlend> blend;
+    if (transparency_ > 0) blend = canvas.StartTransparency(TransparencyRect(canvas, view3D, r, style), transparency_);
+    DrawShape(canvas, view3D, x, y, h, v, style);
+    if (gradient_.Visible()) FillGradient(canvas, view3D, x, y, h, v, color, style);
+    if (blend) canvas.FinishTransparency(std::move(blend));
+}
+
+TRect TSeriesPointer::TransparencyRect(TCanvas3D& canvas, bool view3D, const TRect& r,
+                                       TSeriesPointerStyle style) const {
+    TRect area{r.Left, r.Top, r.Right + 1, r.Bottom + 1};
+    if (!view3D) return area;
+    area = canvas.ProjectRect(area, StartZ());
+    const TView3DOptions* options = canvas.View3DOptions();
+    if (style == psRectangle && draw3D_ && options && options->Orthogonal()) {
+        // the cube reaches back by the series' depth
+        const int depth = EndZ() - StartZ();
+        area.Right += depth;
+        area.Top -= depth;
+    }
+    return area;
+}
+
+void TSeriesPointer::DrawShadow(TCanvas3D& canvas, bool view3D, const TRect& r, int x, int y, int v,
+                                TSeriesPointerStyle style) {
+    const int z = StartZ();
+    switch (style) {
+        case psRectangle: shadow_.DrawRect(canvas, TRect{r.Left, r.Top, r.Right + 1, r.Bottom + 1}, 0, z); break;
+        case psCircle: shadow_.DrawEllipse(canvas, r, z); break;
+        case psHexagon: {
+            std::vector<TPoint> points = {{x, r.Top},          {r.Right, y - v / 2}, {r.Right, y + v / 2},
+                                          {x, r.Bottom},       {r.Left, y + v / 2},  {r.Left, y - v / 2}};
+            if (view3D)
+                for (TPoint& p : points) p = canvas.ChartToScreen(p, z);
+            shadow_.DrawPolygon(canvas, points.data(), static_cast<int>(points.size()));
+            break;
+        }
+        default: break;
+    }
+}
+
+void TSeriesPointer::DrawShape(TCanvas3D& canvas, bool view3D, int x, int y, int h, int v,
+                               TSeriesPointerStyle style) {
     const int left = x - h, right = x + h, top = y - v, bottom = y + v;
     const int z = view3D ? StartZ() : 0;
     // a flat shape, projected at the series' front depth in a 3D view
@@ -109,7 +178,7 @@ void TSeriesPointer::PaintShape(TCanvas3D& canvas, bool view3D, int x, int y, in
             if (view3D && draw3D_)
                 canvas.Cube(left, right + 1, top, bottom + 1, StartZ(), EndZ(), dark3D_);
             else if (view3D)
-                polygon({{left, top}, {right + 1, top}, {right + 1, bottom + 1}, {left, bottom + 1}});
+                RectangleWithZ(canvas, TRect{left, top, right + 1, bottom + 1}, z);
             else
                 canvas.Rectangle(left, top, right + 1, bottom + 1);
             break;
@@ -142,8 +211,153 @@ void TSeriesPointer::PaintShape(TCanvas3D& canvas, bool view3D, int x, int y, in
     }
 }
 
-void TSeriesPointer::PaintAt(int x, int y, TSeriesPointerStyle style) {
+void TSeriesPointer::FillGradient(TCanvas3D& canvas, bool view3D, int x, int y, int h, int v, TColor color,
+                                  TSeriesPointerStyle style) {
+    if (!fullGradient_) {
+        // the point's colour ends the gradient; that is no change to repaint for
+        TCustomChartPanel* chart = ParentPanel();
+        const bool repaint = chart && chart->RepaintOnChange();
+        if (chart) chart->SetRepaintOnChange(false);
+        gradient_.SetEndColor(color);
+        if (chart) chart->SetRepaintOnChange(repaint);
+    }
+    const int left = x - h, right = x + h, top = y - v, bottom = y + v;
+    const int penWidth = Pen().Visible() ? Pen().Width() : 0;
+    TRect r{left + penWidth, top + penWidth, right, bottom};
+    const int z = StartZ();
+    const TView3DOptions* options = canvas.View3DOptions();
+    if (style == psRectangle && view3D && options && !options->Orthogonal()) {
+        r.Right -= penWidth;
+        r.Bottom -= penWidth;
+        const std::vector<TPoint> corners = canvas.ProjectRectCorners(r, z);
+        canvas.FillPolygonGradient(corners.data(), static_cast<int>(corners.size()), gradient_);
+        return;
+    }
+    auto projected = [&](std::vector<TPoint> points) {
+        if (view3D)
+            for (TPoint& p : points) p = canvas.ChartToScreen(p, z);
+        return points;
+    };
+    if (view3D) r = canvas.ProjectRect(r, z);
+    // clipped to a polygon whose bounds the gradient fills
+    auto clipToPolygon = [&](const std::vector<TPoint>& points, bool ownBounds) {
+        canvas.ClipToPolygon(points.data(), static_cast<int>(points.size()), false);
+        if (ownBounds) r = PolygonRect(points.data(), static_cast<int>(points.size()));
+    };
+    const bool pyramid = view3D && draw3D_;
+    switch (style) {
+        case psRectangle: canvas.ClipToRect(r); break;
+        case psCircle: canvas.ClipToEllipse(r, false); break;
+        case psHexagon:
+            clipToPolygon(projected({{x, top}, {right, y - v / 2}, {right, y + v / 2}, {x, bottom}, {left, y + v / 2},
+                                     {left, y - v / 2}}),
+                          false);
+            break;
+        case psTriangle:
+            if (pyramid) return;
+            clipToPolygon(projected({{left, y + v}, {right, y + v}, {x, y - v}}), true);
+            break;
+        case psDownTriangle:
+            if (pyramid) return;
+            clipToPolygon(projected({{left, y - v}, {right, y - v}, {x, y + v}}), true);
+            break;
+        case psLeftTriangle: clipToPolygon(projected({{left, y}, {right, bottom}, {right, top}}), true); break;
+        case psRightTriangle: clipToPolygon(projected({{right, y}, {left, bottom}, {left, top}}), true); break;
+        case psDiamond: {
+            const std::vector<TPoint> diamond = projected({{left, y}, {x, top}, {right, y}, {x, bottom}});
+            canvas.FillPolygonGradient(diamond.data(), static_cast<int>(diamond.size()), gradient_);
+            return;
+        }
+        default: return;
+    }
+    gradient_.Draw(canvas, r);
+    canvas.RemoveClip();
+}
+
+void TSeriesPointer::PaintAt(int x, int y, TColor color, TSeriesPointerStyle style) {
     TCustomAxisPanel* chart = series_ ? series_->ParentChart() : nullptr;
     if (!chart || !chart->Canvas()) return;
-    PaintShape(*chart->Canvas(), chart->View3D(), x, y, horizSize_, vertSize_, style);
+    PaintShape(*chart->Canvas(), chart->View3D(), x, y, horizSize_, vertSize_, color, style);
 }
+
+// ---- callouts ----
+
+TCallout::TCallout(TChartSeries* series) : TSeriesPointer(series), arrow_([this] { Changed(); }) {
+    fullGradient_ = true;
+    SetDraw3D(false);
+    Brush().SetColor(clBlack);
+}
+
+void TCallout::Assign(const TCallout& source) {
+    distance_ = source.distance_;
+    arrow_.Assign(&source.arrow_);
+    arrowHead_ = source.arrowHead_;
+    arrowHeadSize_ = source.arrowHeadSize_;
+    TSeriesPointer::Assign(source);
+}
+
+void TCallout::SetArrowHead(TArrowHeadStyle value) {
+    if (StoreIfChanged(arrowHead_, value)) Changed();
+}
+void TCallout::SetArrowHeadSize(int value) {
+    if (StoreIfChanged(arrowHeadSize_, value)) Changed();
+}
+void TCallout::SetDistance(int value) {
+    if (StoreIfChanged(distance_, value)) Changed();
+}
+
+void TCallout::PaintCallout(TColor color, TPoint start, int z, TPoint end) {
+    TCustomAxisPanel* chart = Series() ? Series()->ParentChart() : nullptr;
+    if (!chart || !chart->Canvas()) return;
+    TCanvas3D& canvas = *chart->Canvas();
+    const bool view3D = chart->View3D();
+    if (arrow_.Visible()) {
+        canvas.Brush().SetColor(Brush().Color());
+        canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        canvas.SelectPen(arrow_);
+        switch (arrowHead_) {
+            case ahLine: canvas.Arrow(false, end, start, arrowHeadSize_, arrowHeadSize_, z); break;
+            case ahSolid: canvas.Arrow(true, end, start, arrowHeadSize_, arrowHeadSize_, z); break;
+            case ahNone:
+                if (view3D)
+                    canvas.LineAtDepth(start.X, start.Y, end.X, end.Y, z);
+                else
+                    canvas.Line(start, end);
+                break;
+        }
+    }
+    if (arrowHead_ == ahNone && Visible()) {
+        SetUpCanvas(canvas, color);
+        const TPoint at = view3D ? canvas.ChartToScreen(start, z) : start;
+        PaintShape(canvas, false, at.X, at.Y, HorizSize(), VertSize(), Brush().Color(), Style());
+    }
+}
+
+TMarksCallout::TMarksCallout(TChartSeries* series) : TCallout(series) {
+    Hide();
+    Arrow().SetColor(clWhite);
+}
+
+void TMarksCallout::Assign(const TMarksCallout& source) {
+    length_ = source.length_;
+    TCallout::Assign(source);
+}
+
+void TMarksCallout::SetLength(int value) {
+    if (StoreIfChanged(length_, value)) Changed();
+}
+
+void TMarksCallout::ApplyLength(TSeriesMarkPosition& position) const {
+    const int lift = length_ + Distance();
+    position.BoxTopLeft.Y -= lift;
+    position.ArrowEnd.Y -= lift;
+    position.ArrowStart.Y -= Distance();
+}
+
+TSeriesMarksSymbol::TSeriesMarksSymbol(TCustomChartPanel* panel) : TChartCustomShape(panel) {
+    SetVisible(false);
+    SetTransparent(false);
+    Shadow().SetDefaults(Shadow().Color(), 1);
+}
+
+void CopyMarkPosition(TSeriesMarkPosition& destination, const TSeriesMarkPosition& source) { destination = source; }

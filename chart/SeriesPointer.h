@@ -1,8 +1,14 @@
 #pragma once
-// The small shape a series may draw at each of its points.
+// The small shape a series may draw at each of its points, and the callouts
+// built on it: a line (or arrow) from a point to something placed away from
+// it, as the marks of a series use.
 
+#include "chart/ChartGradient.h"
 #include "chart/ChartPen.h"
+#include "chart/ChartShadow.h"
+#include "chart/ChartShape.h"
 #include "chart/ChartTypes.h"
+#include "chart/SeriesMarkPosition.h"
 
 class TCanvas3D;
 class TChartSeries;
@@ -12,18 +18,21 @@ enum TSeriesPointerStyle {
     psLeftTriangle, psRightTriangle, psHexagon
 };
 
-class TSeriesPointer {
+class TSeriesPointer : public TChartCustomShapeBrushPen {
 public:
-    // `series` may be nullptr: the shape then draws at depth 0.
-    TSeriesPointer(TChartSeries* series, TChangeEvent onChange);
+    // `series` may be nullptr: the shape then draws at depth 0. With a
+    // series the pointer repaints the series' chart.
+    explicit TSeriesPointer(TChartSeries* series);
     void Assign(const TSeriesPointer& source);
 
-    TChartBrush& Brush() { return brush_; }
-    TChartPen& Pen() { return pen_; }
     bool Dark3D() const { return dark3D_; }
     void SetDark3D(bool value);
     bool Draw3D() const { return draw3D_; }
     void SetDraw3D(bool value);
+    // Fills the shape when visible (its end colour becomes the point's
+    // colour unless the shape keeps the gradient whole).
+    TChartGradient& Gradient() { return gradient_; }
+    void SetGradient(const TChartGradient& value) { gradient_.Assign(value); }
     int HorizSize() const { return horizSize_; }
     // Raises ChartException for a size of 0 or below.
     void SetHorizSize(int value);
@@ -31,41 +40,112 @@ public:
     void SetVertSize(int value);
     bool InflateMargins() const { return inflateMargins_; }
     void SetInflateMargins(bool value);
+    // Hidden unless asked for; drawn under the shape.
+    TChartShadow& Shadow() { return shadow_; }
+    void SetShadow(const TChartShadow& value) { shadow_.Assign(value); }
     TSeriesPointerStyle Style() const { return style_; }
     void SetStyle(TSeriesPointerStyle value);
-    bool Visible() const { return visible_; }
-    void SetVisible(bool value);
-    void Hide() { SetVisible(false); }
+    // Per cent of the background that shows through the shape.
+    int Transparency() const { return transparency_; }
+    void SetTransparency(int value);
     void Show() { SetVisible(true); }
+    TChartSeries* Series() const { return series_; }
 
     // Room the shapes need at the ends of the axes.
     void WidenHorizMargins(int& left, int& right) const;
     void WidenVertMargins(int& top, int& bottom) const;
     // The canvas pen and brush for a point of colour `color`.
     void SetUpCanvas(TCanvas3D& canvas, TColor color);
-    // One shape centred on (x, y), `h` and `v` pixels to either side.
-    // Draws with the canvas pen and brush (SetUpCanvas gives them the point's colour).
-    void PaintShape(TCanvas3D& canvas, bool view3D, int x, int y, int h, int v, TSeriesPointerStyle style);
+    // One shape centred on (x, y), `h` and `v` pixels to either side, in the
+    // canvas pen and brush (SetUpCanvas gives them the point's colour), with
+    // its shadow, transparency and gradient.
+    void PaintShape(TCanvas3D& canvas, bool view3D, int x, int y, int h, int v, TColor color,
+                    TSeriesPointerStyle style);
     // PaintShape on the series' chart, at the pointer's sizes.
-    void PaintAt(int x, int y, TSeriesPointerStyle style);
+    void PaintAt(int x, int y, TColor color, TSeriesPointerStyle style);
 
-private:
-    void Changed() {
-        if (onChange_) onChange_();
-    }
+    // The owning series' depths; 0 without a series.
     int StartZ() const;
     int MiddleZ() const;
     int EndZ() const;
 
+protected:
+    void Changed() { RepaintParent(); }
+    // Callouts keep their gradient's colours whole.
+    bool fullGradient_ = false;
+
+private:
+    void DrawShape(TCanvas3D& canvas, bool view3D, int x, int y, int h, int v, TSeriesPointerStyle style);
+    void DrawShadow(TCanvas3D& canvas, bool view3D, const TRect& r, int x, int y, int v, TSeriesPointerStyle style);
+    void FillGradient(TCanvas3D& canvas, bool view3D, int x, int y, int h, int v, TColor color,
+                      TSeriesPointerStyle style);
+    TRect TransparencyRect(TCanvas3D& canvas, bool view3D, const TRect& r, TSeriesPointerStyle style) const;
+
     TChartSeries* series_;
-    TChangeEvent onChange_;
-    TChartBrush brush_;
-    TChartPen pen_;
     bool dark3D_ = true;
     bool draw3D_ = true;
+    TChartGradient gradient_;
     int horizSize_ = 4;
     int vertSize_ = 4;
     bool inflateMargins_ = true;
+    TChartShadow shadow_;
     TSeriesPointerStyle style_ = psRectangle;
-    bool visible_ = true;
+    int transparency_ = 0;
 };
+
+enum TArrowHeadStyle { ahNone, ahLine, ahSolid };
+
+// A pointer at a data point and a line from it to something placed away.
+class TCallout : public TSeriesPointer {
+public:
+    explicit TCallout(TChartSeries* series);
+    void Assign(const TCallout& source);
+
+    TWhitePen& Arrow() { return arrow_; }
+    void SetArrow(const TChartPen& pen) { arrow_.Assign(&pen); }
+    TArrowHeadStyle ArrowHead() const { return arrowHead_; }
+    void SetArrowHead(TArrowHeadStyle value);
+    int ArrowHeadSize() const { return arrowHeadSize_; }
+    void SetArrowHeadSize(int value);
+    // Pixels between the point and where the line starts.
+    int Distance() const { return distance_; }
+    void SetDistance(int value);
+
+    // The line from `start` (the data point) to `end`, at depth z; without
+    // an arrow head, the pointer at the start.
+    void PaintCallout(TColor color, TPoint start, int z, TPoint end);
+
+private:
+    TWhitePen arrow_;
+    TArrowHeadStyle arrowHead_ = ahNone;
+    int arrowHeadSize_ = 8;
+    int distance_ = 0;
+};
+
+// The callout of a series' marks: lifts the mark box above its point.
+class TMarksCallout : public TCallout {
+public:
+    explicit TMarksCallout(TChartSeries* series);
+    void Assign(const TMarksCallout& source);
+    int Length() const { return length_; }
+    void SetLength(int value);
+    bool LengthStored() const { return length_ != 8; }
+    // The box and the line's end move up by Length + Distance, the line's
+    // start by Distance.
+    void ApplyLength(TSeriesMarkPosition& position) const;
+
+private:
+    int length_ = 8;
+};
+
+// The small framed colour square a mark box may show.
+class TSeriesMarksSymbol : public TChartCustomShape {
+public:
+    explicit TSeriesMarksSymbol(TCustomChartPanel* panel = nullptr);
+    void Assign(const TSeriesMarksSymbol& source) { TChartCustomShape::Assign(source); }
+    // Visible and not transparent.
+    bool ShouldDraw() const { return Visible() && !Transparent(); }
+};
+
+// Every field of `source` into `destination`.
+void CopyMarkPosition(TSeriesMarkPosition& destination, const TSeriesMarkPosition& source);

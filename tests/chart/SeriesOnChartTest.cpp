@@ -1,10 +1,12 @@
 #include "ChartTestPanel.h"
 
 #include "chart/ChartExceptions.h"
+#include "chart/ChartFunction.h"
 #include "chart/LineSeries.h"
 
 #include <gtest/gtest.h>
 
+#include <string>
 #include <utility>
 #include <vector>
 
@@ -120,4 +122,59 @@ TEST(SeriesOnChart, GalleryVariantsOfALineSeries) {
         s.ApplySubGalleryStyle(c.style);
         EXPECT_TRUE(c.check(s)) << c.style;
     }
+}
+
+TEST(SeriesOnChart, GalleryPreviewLook) {
+    ChartTestPanel chart;
+    chart.PaletteColors = {0x000001, 0x000002, 0x000003, 0x000004};
+    TLineSeries first, second;
+    first.SetParentChart(&chart);
+    second.SetParentChart(&chart);
+    first.SetColorEachPoint(true);
+    first.Marks().SetVisible(true);
+    TChartFunction function;
+    function.PrepareGallery(chart);
+    EXPECT_EQ(first.Count(), 4);
+    EXPECT_EQ(second.Count(), 4);
+    EXPECT_FALSE(first.Marks().Visible());
+    EXPECT_FALSE(first.ColorEachPoint());
+    EXPECT_EQ(first.SeriesColor(), 0x000001);   // palette colour 0 for the first series
+    EXPECT_EQ(second.SeriesColor(), 0x000004);  // and 3 for the others
+    second.SetupForGallery(false);
+    EXPECT_EQ(second.SeriesColor(), clSilver);
+    first.SetGallery3D(true);
+    EXPECT_TRUE(chart.View3D());
+    first.SetParentChart(nullptr);
+    second.SetParentChart(nullptr);
+}
+
+TEST(SeriesOnChart, ToolsOfTheSeriesHearItsPointsDrawn) {
+    struct Recorder : TChartTool {
+        std::vector<int> heard;
+        void ChartEvent(int event) override { heard.push_back(event); }
+        void ChartMouseEvent(int, TMouseButton, TShiftState, int, int) override {}
+        void ChartWheelEvent(int, int, int, int) override {}
+    };
+    ChartTestPanel chart;
+    TLineSeries mine, other;
+    mine.SetParentChart(&chart);
+    other.SetParentChart(&chart);
+    Recorder own, foreign, idle, chartWide;
+    own.Series = &mine;
+    foreign.Series = &other;
+    idle.Series = &mine;
+    idle.Active = false;
+    for (Recorder* t : {&own, &foreign, &idle, &chartWide}) chart.Tools().push_back(t);
+    std::vector<std::string> order;
+    mine.BeforeDrawValues = [&](TChartSeries*) { order.push_back(own.heard.size() == 1 ? "tool first" : "event first"); };
+    mine.DoBeforeDrawValues();
+    mine.DoAfterDrawValues();
+    EXPECT_EQ(own.heard, (std::vector<int>{cteBeforeDrawSeries, cteAfterDrawSeries}));
+    EXPECT_TRUE(foreign.heard.empty());
+    EXPECT_TRUE(idle.heard.empty());
+    EXPECT_TRUE(chartWide.heard.empty());
+    EXPECT_EQ(order, (std::vector<std::string>{"tool first"}));
+    chart.Tools().clear();
+    mine.SetParentChart(nullptr);
+    other.SetParentChart(nullptr);
 }

@@ -1,3 +1,4 @@
+#include "ChartPixelSurface.h"
 #include "ChartTestPanel.h"
 
 #include "chart/ChartExceptions.h"
@@ -5,6 +6,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -17,8 +19,8 @@ std::vector<TPoint> Corners(const FixedPitchCanvas& canvas) {
 
 TEST(SeriesPointer, ShapesAroundThePoint) {
     FixedPitchCanvas canvas;
-    TSeriesPointer pointer(nullptr, nullptr);
-    pointer.PaintShape(canvas, false, 100, 50, 4, 4, psRectangle);
+    TSeriesPointer pointer(nullptr);
+    pointer.PaintShape(canvas, false, 100, 50, 4, 4, clRed, psRectangle);
     ASSERT_EQ(canvas.rectangles.size(), 1u);
     EXPECT_EQ(canvas.rectangles[0].r, (TRect{96, 46, 105, 55}));  // 96..104 across, 46..54 down
     const struct {
@@ -32,19 +34,19 @@ TEST(SeriesPointer, ShapesAroundThePoint) {
         {psHexagon, {{100, 46}, {104, 48}, {104, 52}, {100, 54}, {96, 52}, {96, 48}}},
     };
     for (const auto& p : polygons) {
-        pointer.PaintShape(canvas, false, 100, 50, 4, 4, p.style);
+        pointer.PaintShape(canvas, false, 100, 50, 4, 4, clRed, p.style);
         EXPECT_EQ(Corners(canvas), p.corners) << p.style;
     }
     canvas.segments.clear();
-    pointer.PaintShape(canvas, false, 100, 50, 4, 4, psStar);
+    pointer.PaintShape(canvas, false, 100, 50, 4, 4, clRed, psStar);
     EXPECT_EQ(canvas.segments.size(), 4u);
     const std::size_t before = canvas.polygons.size() + canvas.rectangles.size() + canvas.segments.size();
-    pointer.PaintShape(canvas, false, 100, 50, 4, 4, psNothing);
+    pointer.PaintShape(canvas, false, 100, 50, 4, 4, clRed, psNothing);
     EXPECT_EQ(canvas.polygons.size() + canvas.rectangles.size() + canvas.segments.size(), before);
 }
 
 TEST(SeriesPointer, SizesAndMargins) {
-    TSeriesPointer pointer(nullptr, nullptr);
+    TSeriesPointer pointer(nullptr);
     for (int bad : {0, -3}) {
         EXPECT_THROW(pointer.SetHorizSize(bad), ChartException);
         EXPECT_THROW(pointer.SetVertSize(bad), ChartException);
@@ -92,4 +94,115 @@ TEST(SeriesPointer, LineSeriesMarksEveryVisiblePointOnce) {
     EXPECT_EQ(series.ClickedIndex(43, 60), -1);  // nothing there to hit
     EXPECT_EQ(series.ClickedIndex(40, 60), 4);   // the point itself still is
     series.SetParentChart(nullptr);
+}
+
+TEST(SeriesPointer, ShadowTransparencyAndGradientOnPixels) {
+    // a red square at (50, 50), 4 pixels either side
+    auto paint = [](TSeriesPointer& pointer, ChartPixelSurface& s, TSeriesPointerStyle style) {
+        pointer.SetUpCanvas(s.canvas, clRed);
+        pointer.PaintShape(s.canvas, false, 50, 50, 4, 4, clRed, style);
+    };
+    {
+        ChartPixelSurface s(100, 100);
+        TSeriesPointer pointer(nullptr);
+        pointer.Pen().Hide();
+        pointer.Shadow().SetVisible(true);
+        pointer.Shadow().SetColor(clBlue);
+        pointer.Shadow().SetSmooth(false);
+        paint(pointer, s, psRectangle);
+        EXPECT_EQ(s.At(50, 50), clRed);
+        EXPECT_EQ(s.At(56, 56), clBlue);  // 3 pixels down and right, under the shape
+        EXPECT_EQ(s.At(45, 45), clWhite);
+    }
+    {
+        ChartPixelSurface s(100, 100);
+        TSeriesPointer pointer(nullptr);
+        pointer.Pen().Hide();
+        pointer.SetTransparency(50);
+        paint(pointer, s, psRectangle);
+        const TColor mixed = s.At(50, 50);
+        EXPECT_NEAR(mixed & 0xFF, 255, 2);
+        EXPECT_NEAR((mixed >> 8) & 0xFF, 127, 3);
+        EXPECT_NEAR((mixed >> 16) & 0xFF, 127, 3);
+    }
+    {
+        // the gradient ends in the point's colour and stays inside the circle
+        ChartPixelSurface s(100, 100);
+        TSeriesPointer pointer(nullptr);
+        pointer.Pen().Hide();
+        pointer.Gradient().SetVisible(true);
+        pointer.Gradient().SetStartColor(clYellow);
+        pointer.Gradient().SetEndColor(clGreen);
+        pointer.SetHorizSize(20);
+        pointer.SetVertSize(20);
+        pointer.SetUpCanvas(s.canvas, clRed);
+        pointer.PaintShape(s.canvas, false, 50, 50, 20, 20, clRed, psCircle);
+        EXPECT_EQ(pointer.Gradient().EndColor(), clRed);
+        EXPECT_EQ(s.At(32, 32), clWhite);  // the box's corner, outside the circle
+        EXPECT_NE(s.At(50, 50), clWhite);
+        EXPECT_NE(s.At(50, 50), clRed);  // a blend, not the flat fill
+    }
+}
+
+TEST(SeriesPointer, CalloutsLineAndPointerAndLift) {
+    ChartTestPanel chart;
+    TLineSeries series;
+    series.SetParentChart(&chart);
+    TMarksCallout callout(&series);
+    EXPECT_FALSE(callout.Visible());
+    EXPECT_EQ(callout.Arrow().Color(), clWhite);
+    EXPECT_EQ(callout.Length(), 8);
+    EXPECT_FALSE(callout.LengthStored());
+
+    TSeriesMarkPosition position;
+    position.ArrowStart = {100, 100};
+    position.ArrowEnd = {100, 80};
+    position.BoxTopLeft = {90, 60};
+    callout.SetDistance(2);
+    callout.ApplyLength(position);
+    EXPECT_EQ(position.ArrowStart, (TPoint{100, 98}));
+    EXPECT_EQ(position.ArrowEnd, (TPoint{100, 70}));
+    EXPECT_EQ(position.BoxTopLeft, (TPoint{90, 50}));
+    TSeriesMarkPosition copy;
+    CopyMarkPosition(copy, position);
+    EXPECT_EQ(copy, position);
+
+    // without an arrow head: the line, then the pointer at the data point
+    TCallout plain(&series);
+    plain.Arrow().SetColor(clBlue);
+    plain.PaintCallout(clRed, TPoint{10, 90}, 0, TPoint{10, 40});
+    ASSERT_FALSE(chart.canvas.segments.empty());
+    EXPECT_EQ(chart.canvas.segments[0], (FixedPitchCanvas::Segment{10, 90, 10, 40}));
+    EXPECT_EQ(chart.canvas.segments[0].color, clBlue);
+    ASSERT_EQ(chart.canvas.rectangles.size(), 1u);
+    EXPECT_EQ(chart.canvas.rectangles[0].r, (TRect{6, 86, 15, 95}));
+    EXPECT_EQ(chart.canvas.rectangles[0].brush, clBlack);  // the callout's own brush
+
+    // a solid head sits at the data point and no pointer is drawn
+    chart.canvas.rectangles.clear();
+    chart.canvas.polygons.clear();
+    plain.SetArrowHead(ahSolid);
+    plain.PaintCallout(clRed, TPoint{10, 90}, 0, TPoint{10, 40});
+    EXPECT_TRUE(chart.canvas.rectangles.empty());
+    ASSERT_EQ(chart.canvas.polygons.size(), 1u);
+    const auto& head = chart.canvas.polygons[0].points;
+    EXPECT_NE(std::find(head.begin(), head.end(), TPoint{10, 90}), head.end());
+
+    TCallout hidden(&series);
+    hidden.Arrow().Hide();
+    hidden.Hide();
+    chart.canvas.segments.clear();
+    hidden.PaintCallout(clRed, TPoint{10, 90}, 0, TPoint{10, 40});
+    EXPECT_TRUE(chart.canvas.segments.empty());
+    series.SetParentChart(nullptr);
+}
+
+TEST(SeriesPointer, MarksSymbolDrawsOnlyWhenShownAndOpaque) {
+    TSeriesMarksSymbol symbol;
+    EXPECT_FALSE(symbol.ShouldDraw());
+    symbol.SetVisible(true);
+    EXPECT_TRUE(symbol.ShouldDraw());
+    symbol.SetTransparent(true);
+    EXPECT_FALSE(symbol.ShouldDraw());
+    EXPECT_FALSE(symbol.Shadow().SizeStored());  // size 1 is its own default
 }
