@@ -88,6 +88,15 @@ public:
     std::string LegendValueText(TChartSeries* series, int index) override;
     void DrawLegendSymbolRect(const TRect& rect) override;
 
+    // ---- colour palette (the palettes are in ChartRegistries) ----
+    int ColorPaletteIndex() const { return colorPaletteIndex_; }
+    // A different index applies that palette.
+    void SetColorPaletteIndex(int value);
+    // The index of the palette just applied.
+    void StoreColorPaletteIndex(int value) { colorPaletteIndex_ = value; }
+    // "ColorPaletteIndex", written when a palette is chosen.
+    void DefineProperties(TFiler& filer) override;
+
     // ---- walls ----
     TChartWalls& Walls() { return walls_; }
     TChartWall& BackWall() { return walls_.Back; }
@@ -160,6 +169,7 @@ private:
     TChartFootTitle foot_{this};
     TChartFootTitle subFoot_{this};
     TChartLegend legend_{this};
+    int colorPaletteIndex_ = 0;
 };
 
 class TChart : public TCustomChart {

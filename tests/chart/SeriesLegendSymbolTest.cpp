@@ -81,3 +81,18 @@ TEST_F(SeriesLegendRows, TheLegendsOwnPenReplacesTheSeriesPen) {
     EXPECT_EQ(chart.canvas.segments[0].color, clGreen);
     EXPECT_EQ(chart.canvas.segments[0].width, 3);
 }
+
+TEST_F(SeriesLegendRows, APointsOwnPointerStyleShowsInItsRow) {
+    series.Pointer().Show();
+    series.LinePen().Hide();
+    series.Pointer().Brush().SetColor(clAqua);
+    series.AddPointY(1, "", clBlue);
+    series.OnGetPointerStyle = [](TChartSeries*, int) { return psDiamond; };
+    series.DrawLegendSymbol(0, row);
+    ASSERT_EQ(chart.canvas.polygons.size(), 1u);
+    EXPECT_EQ(chart.canvas.polygons[0].brush, clAqua);
+    // the series' own row keeps the pointer's style
+    series.DrawLegendSymbol(-1, row);
+    ASSERT_EQ(chart.canvas.rectangles.size(), 1u);
+    EXPECT_EQ(chart.canvas.polygons.size(), 1u);
+}
