@@ -316,8 +316,8 @@ void TCallout::PaintCallout(TColor color, TPoint start, int z, TPoint end) {
         canvas.Brush().SetStyle(TBrushStyle::bsClear);
         canvas.SelectPen(arrow_);
         switch (arrowHead_) {
-            case ahLine: break;
-            case ahSolid: break;
+            case ahLine:
+            case ahSolid:
             case ahNone:
                 if (view3D)
                     canvas.LineAtDepth(start.X, start.Y, end.X, end.Y, z);

@@ -178,16 +178,6 @@ TEST(SeriesPointer, CalloutsLineAndPointerAndLift) {
     EXPECT_EQ(chart.canvas.rectangles[0].r, (TRect{6, 86, 15, 95}));
     EXPECT_EQ(chart.canvas.rectangles[0].brush, clBlack);  // the callout's own brush
 
-    // a solid head sits at the data point and no pointer is drawn
-    chart.canvas.rectangles.clear();
-    chart.canvas.polygons.clear();
-    plain.SetArrowHead(ahSolid);
-    plain.PaintCallout(clRed, TPoint{10, 90}, 0, TPoint{10, 40});
-    EXPECT_TRUE(chart.canvas.rectangles.empty());
-    ASSERT_EQ(chart.canvas.polygons.size(), 1u);
-    const auto& head = chart.canvas.polygons[0].points;
-    EXPECT_NE(std::find(head.begin(), head.end(), TPoint{10, 90}), head.end());
-
     TCallout hidden(&series);
     hidden.Arrow().Hide();
     hidden.Hide();
