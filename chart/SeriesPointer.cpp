@@ -178,18 +178,31 @@ void TSeriesPointer::DrawShape(TCanvas3D& canvas, bool view3D, int x, int y, int
             if (view3D && draw3D_)
                 canvas.Cube(left, right + 1, top, bottom + 1, StartZ(), EndZ(), dark3D_);
             else if (view3D)
-                RectangleWithZ(canvas, TRect{left, top, right + 1, bottom + 1}, z);
+                canvas.RectangleAtDepth(left, top, right + 1, bottom + 1, z);
             else
                 canvas.Rectangle(left, top, right + 1, bottom + 1);
             break;
         case psCircle:
-            if (view3D)
-                canvas.Ellipse(canvas.ProjectRect(TRect{left, top, right, bottom}, z));
+            if (view3D && draw3D_ && canvas.SupportsRotation3D())
+                canvas.Sphere(x, y, MiddleZ(), h);
+            else if (view3D)
+                canvas.EllipseAtDepth(left, top, right, bottom, z);
             else
                 canvas.Ellipse(left, top, right, bottom);
             break;
-        case psTriangle: polygon({{left, y + v}, {right, y + v}, {x, y - v}}); break;
-        case psDownTriangle: polygon({{left, y - v}, {right, y - v}, {x, y + v}}); break;
+        case psTriangle:
+            if (view3D && draw3D_)
+                canvas.Pyramid(true, left, top, right, bottom, StartZ(), EndZ(), dark3D_);
+            else
+                polygon({{left, y + v}, {right, y + v}, {x, y - v}});
+            break;
+        case psDownTriangle:
+            // the apex below the base
+            if (view3D && draw3D_)
+                canvas.Pyramid(true, left, bottom, right, top, StartZ(), EndZ(), dark3D_);
+            else
+                polygon({{left, y - v}, {right, y - v}, {x, y + v}});
+            break;
         case psCross: cross(); break;
         case psDiagCross: diagonalCross(); break;
         case psStar:
@@ -197,11 +210,12 @@ void TSeriesPointer::DrawShape(TCanvas3D& canvas, bool view3D, int x, int y, int
             diagonalCross();
             break;
         case psDiamond: polygon({{left, y}, {x, top}, {right, y}, {x, bottom}}); break;
-        case psSmallDot: {
-            const TPoint p = view3D ? canvas.ChartToScreen(x, y, MiddleZ()) : TPoint{x, y};
-            canvas.SetPixel(p.X, p.Y, canvas.Brush().Color());
+        case psSmallDot:
+            if (view3D)
+                canvas.WritePixelAtDepth(x, y, MiddleZ(), canvas.Brush().Color());
+            else
+                canvas.SetPixel(x, y, canvas.Brush().Color());
             break;
-        }
         case psNothing: break;
         case psLeftTriangle: polygon({{left, y}, {right, bottom}, {right, top}}); break;
         case psRightTriangle: polygon({{right, y}, {left, bottom}, {left, top}}); break;
@@ -316,8 +330,8 @@ void TCallout::PaintCallout(TColor color, TPoint start, int z, TPoint end) {
         canvas.Brush().SetStyle(TBrushStyle::bsClear);
         canvas.SelectPen(arrow_);
         switch (arrowHead_) {
-            case ahLine:
-            case ahSolid:
+            case ahLine: canvas.Arrow(false, end, start, arrowHeadSize_, arrowHeadSize_, z); break;
+            case ahSolid: canvas.Arrow(true, end, start, arrowHeadSize_, arrowHeadSize_, z); break;
             case ahNone:
                 if (view3D)
                     canvas.LineAtDepth(start.X, start.Y, end.X, end.Y, z);

@@ -178,6 +178,16 @@ TEST(SeriesPointer, CalloutsLineAndPointerAndLift) {
     EXPECT_EQ(chart.canvas.rectangles[0].r, (TRect{6, 86, 15, 95}));
     EXPECT_EQ(chart.canvas.rectangles[0].brush, clBlack);  // the callout's own brush
 
+    // a solid head sits at the data point and no pointer is drawn
+    chart.canvas.rectangles.clear();
+    chart.canvas.polygons.clear();
+    plain.SetArrowHead(ahSolid);
+    plain.PaintCallout(clRed, TPoint{10, 90}, 0, TPoint{10, 40});
+    EXPECT_TRUE(chart.canvas.rectangles.empty());
+    ASSERT_EQ(chart.canvas.polygons.size(), 1u);
+    const auto& head = chart.canvas.polygons[0].points;
+    EXPECT_NE(std::find(head.begin(), head.end(), TPoint{10, 90}), head.end());
+
     TCallout hidden(&series);
     hidden.Arrow().Hide();
     hidden.Hide();
@@ -195,4 +205,22 @@ TEST(SeriesPointer, MarksSymbolDrawsOnlyWhenShownAndOpaque) {
     symbol.SetTransparent(true);
     EXPECT_FALSE(symbol.ShouldDraw());
     EXPECT_FALSE(symbol.Shadow().SizeStored());  // size 1 is its own default
+}
+
+TEST(SeriesPointer, TrianglesInThreeDimensionsArePyramids) {
+    FixedPitchCanvas canvas;
+    TSeriesPointer pointer(nullptr);
+    pointer.PaintShape(canvas, true, 100, 50, 4, 4, clRed, psTriangle);
+    ASSERT_GT(canvas.polygons.size(), 1u);  // the faces of a solid
+    EXPECT_EQ(canvas.polygons[0].points, (std::vector<TPoint>{{96, 54}, {100, 46}, {104, 54}}));  // front, apex up
+    canvas.polygons.clear();
+    pointer.PaintShape(canvas, true, 100, 50, 4, 4, clRed, psDownTriangle);
+    ASSERT_GT(canvas.polygons.size(), 1u);
+    EXPECT_EQ(canvas.polygons[0].points, (std::vector<TPoint>{{96, 46}, {100, 54}, {104, 46}}));  // apex down
+    // flat at the series' front without Draw3D
+    canvas.polygons.clear();
+    pointer.SetDraw3D(false);
+    pointer.PaintShape(canvas, true, 100, 50, 4, 4, clRed, psTriangle);
+    ASSERT_EQ(canvas.polygons.size(), 1u);
+    EXPECT_EQ(canvas.polygons[0].points, (std::vector<TPoint>{{96, 54}, {104, 54}, {100, 46}}));
 }
