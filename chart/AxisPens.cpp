@@ -37,50 +37,34 @@ void TAxisGridPen::SetCentered(bool value) {
     Changed();
 }
 
+TChartAxisTitle::TChartAxisTitle(TCustomChartPanel* panel) : TChartCustomShape(panel) {
+    SetTransparent(true);
+    TransparentDefault = true;
+}
+
 void TChartAxisTitle::Assign(const TChartAxisTitle& source) {
-    font_.Assign(&source.font_);
     angle_ = source.angle_;
     caption_ = source.caption_;
-    visible_ = source.visible_;
-    Changed();
+    TChartCustomShape::Assign(source);
+    RepaintParent();
 }
 
 void TChartAxisTitle::SetCaption(const std::string& value) {
     if (caption_ == value) return;
     caption_ = value;
-    Changed();
+    RepaintParent();
 }
 
 void TChartAxisTitle::SetAngle(int value) {
     value %= 360;
     if (angle_ == value) return;
     angle_ = value;
-    Changed();
-}
-
-void TChartAxisTitle::SetVisible(bool value) {
-    if (visible_ == value) return;
-    visible_ = value;
-    Changed();
+    RepaintParent();
 }
 
 bool TChartAxisTitle::HitTest(int x, int y) const {
-    if (!visible_ || caption_.empty()) return false;
-    if (angle_ == 0) return PointInsideRect(ShapeBounds(), x, y);
-    // the box's corners turned about its centre by the angle
-    const double cx = (ShapeBounds().Left + ShapeBounds().Right) / 2.0;
-    const double cy = (ShapeBounds().Top + ShapeBounds().Bottom) / 2.0;
-    const double a = angle_ * DegToRad;
-    const double c = std::cos(a);
-    const double s = std::sin(a);
-    const double xs[] = {static_cast<double>(ShapeBounds().Left), static_cast<double>(ShapeBounds().Right)};
-    const double ys[] = {static_cast<double>(ShapeBounds().Top), static_cast<double>(ShapeBounds().Bottom)};
-    TPoint corners[4];
-    const int order[4][2] = {{0, 0}, {1, 0}, {1, 1}, {0, 1}};
-    for (int k = 0; k < 4; ++k) {
-        const double dx = xs[order[k][0]] - cx;
-        const double dy = ys[order[k][1]] - cy;
-        corners[k] = {static_cast<int>(Round(cx + dx * c + dy * s)), static_cast<int>(Round(cy - dx * s + dy * c))};
-    }
-    return PointInPolygon({x, y}, corners, 3);
+    if (!Visible() || caption_.empty()) return false;
+    if (angle_ == 0) return PointInsideRect(ShapeRect, x, y);
+    const std::vector<TPoint> corners = RotatedCorners(ShapeRect, angle_);
+    return PointInPolygon({x, y}, corners.data(), 3);
 }

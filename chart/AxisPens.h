@@ -3,6 +3,7 @@
 
 #include "chart/ChartFont.h"
 #include "chart/ChartPen.h"
+#include "chart/ChartShape.h"
 #include "chart/ChartTypes.h"
 #include "ui/Persistent.h"
 
@@ -40,28 +41,12 @@ private:
     bool centered_ = false;
 };
 
-// The box a label or title may be written in: its fill when not
-// transparent, and where it stood the last time it was written.
-class TAxisLabelBox {
-public:
-    bool Transparent() const { return transparent_; }
-    void SetTransparent(bool value) { transparent_ = value; }
-    TColor Color() const { return color_; }
-    void SetColor(TColor value) { color_ = value; }
-    const TRect& ShapeBounds() const { return shapeBounds_; }
-    void SetShapeBounds(const TRect& r) { shapeBounds_ = r; }
-
-private:
-    bool transparent_ = true;
-    TColor color_ = clWhite;
-    TRect shapeBounds_;
-};
-
-class TChartAxisTitle : public TPersistent, public TAxisLabelBox {
+// The axis title: a caption in a framed box, transparent unless asked.
+class TChartAxisTitle : public TPersistent, public TChartCustomShape {
     DECLARE_CLASS_INFO
 public:
-    explicit TChartAxisTitle(TChangeEvent onChange = nullptr) : onChange_(std::move(onChange)), font_(onChange_) {}
-    TChartFont& Font() { return font_; }
+    explicit TChartAxisTitle(TCustomChartPanel* panel = nullptr);
+    using TChartCustomShape::Font;
     void Assign(const TChartAxisTitle& source);
     void Assign(const TPersistent* source) override;
     const std::string& Caption() const { return caption_; }
@@ -75,18 +60,11 @@ public:
         defaultAngle_ = value;
     }
     bool AngleStored() const { return angle_ != defaultAngle_; }
-    bool Visible() const { return visible_; }
-    void SetVisible(bool value);
+    // Inside the box where the title was last written, turned with it.
     bool HitTest(int x, int y) const;
 
 private:
-    void Changed() {
-        if (onChange_) onChange_();
-    }
-    TChangeEvent onChange_;
-    TChartFont font_;
     std::string caption_;
     int angle_ = 0;
     int defaultAngle_ = 0;
-    bool visible_ = true;
 };

@@ -13,6 +13,24 @@
 
 // ---- label items ----
 
+TAxisItem::TAxisItem(TCustomChartPanel* panel, double value, const std::string& text)
+    : TChartCustomShape(panel), value_(value), text_(text) {
+    SetTransparent(true);
+    TransparentDefault = true;
+}
+
+void TAxisItem::SetValue(double value) {
+    if (value_ == value) return;
+    value_ = value;
+    RepaintParent();
+}
+
+void TAxisItem::SetText(const std::string& value) {
+    if (text_ == value) return;
+    text_ = value;
+    RepaintParent();
+}
+
 TAxisItem& TAxisItems::AddValue(double value) { return AddText(value, std::string()); }
 
 TAxisItem& TAxisItems::AddText(double value, const std::string& text) {
@@ -21,14 +39,14 @@ TAxisItem& TAxisItems::AddText(double value, const std::string& text) {
 }
 
 TAxisItem& TAxisItems::Record(double value, const std::string& text) {
-    items_.push_back(std::make_unique<TAxisItem>(value, text));
+    items_.push_back(std::make_unique<TAxisItem>(panel_, value, text));
     return *items_.back();
 }
 
 void TAxisItems::CopyFrom(const TAxisItems& other) {
     font_.Assign(&other.font_);
     items_.clear();
-    for (const auto& item : other.items_) AddText(item->Value, item->Text);
+    for (const auto& item : other.items_) AddText(item->Value(), item->Text());
     automatic_ = other.automatic_;
 }
 
@@ -40,13 +58,14 @@ TChartAxis::TChartAxis(TCustomAxisPanel* chart, bool depth)
     : chart_(chart),
       depth_(depth),
       axisValuesFormat_(ChartConst::DefaultValueFormat),
+      items_(chart),
       axisPen_([this] { StoreAndRepaint(); }),
       grid_([this] { StoreAndRepaint(); }),
       minorGrid_([this] { StoreAndRepaint(); }),
       ticksPen_([this] { StoreAndRepaint(); }),
       ticksInner_([this] { StoreAndRepaint(); }),
       minorTicks_([this] { StoreAndRepaint(); }),
-      title_([this] { StoreAndRepaint(); }) {
+      title_(chart) {
     if (chart_) chart_->Axes().push_back(this);
 }
 

@@ -37,17 +37,23 @@ struct TAxisLabelEntry {
 };
 
 // A label the user put on the axis by hand, or (transparent) one the axis
-// made itself, kept with the box it was written in.
-struct TAxisItem : TAxisLabelBox {
-    TAxisItem(double value, const std::string& text) : Value(value), Text(text) {}
-    double Value = 0;
-    std::string Text;
-    bool Visible = true;
-    TChartFont Font;
+// made itself, with the box it is written in.
+class TAxisItem : public TChartCustomShape {
+public:
+    TAxisItem(TCustomChartPanel* panel, double value, const std::string& text);
+    double Value() const { return value_; }
+    void SetValue(double value);
+    const std::string& Text() const { return text_; }
+    void SetText(const std::string& value);
+
+private:
+    double value_ = 0;
+    std::string text_;
 };
 
 class TAxisItems {
 public:
+    explicit TAxisItems(TCustomChartPanel* panel = nullptr) : panel_(panel) {}
     bool Automatic() const { return automatic_; }
     TAxisItem& AddValue(double value);
     TAxisItem& AddText(double value, const std::string& text);
@@ -62,6 +68,7 @@ public:
     TChartFont& Font() { return font_; }
 
 private:
+    TCustomChartPanel* panel_;
     bool automatic_ = true;
     std::vector<std::unique_ptr<TAxisItem>> items_;
     TChartFont font_;
@@ -236,7 +243,7 @@ public:
     void PaintGridLines(int tickCount);
     void PaintGridLine(int position);
     void PlaceLabel(int position, const std::string& text, TAxisItem* item, double value);
-    void WriteText(int x, int y, int angle, const std::string& text, TAxisLabelBox* box, int z);
+    void WriteText(int x, int y, int angle, const std::string& text, TChartCustomShape* box, int z);
     void WriteTitle(int x, int y);
     // Set by the chart around its second pass over the grid when walls stand
     // in front of the series: leave out the back-wall or the side parts.
@@ -272,7 +279,7 @@ protected:
     void DrawSeriesTitleLabels();
     void DrawItemLabels();
     void AddLabel(int position, double value, const std::string& text, int item = -1);
-    void DrawLabelBox(TAxisLabelBox& box, TRect r, int angle, int z);
+    void DrawLabelBox(TChartCustomShape& box, TRect r, int angle, int z);
     // One line at 0 degrees; with LabelsExponent a number's exponent is raised and smaller.
     void WriteLine(int x, int y, int z, const std::string& text);
     void SelectLabelsFont();

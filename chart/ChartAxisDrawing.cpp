@@ -75,9 +75,9 @@ int TChartAxis::WidestLabel() {
         int lines = 0;
         for (int i = 0; i < items_.Count(); ++i) {
             TAxisItem& item = items_.GetItem(i);
-            chart_->Canvas()->SelectChartFont(item.Font);
+            chart_->Canvas()->SelectChartFont(item.Font());
             widest = std::max(widest,
-                              chart_->WidestLineWidth(item.Text.empty() ? ValueLabelText(item.Value) : item.Text, lines));
+                              chart_->WidestLineWidth(item.Text().empty() ? ValueLabelText(item.Value()) : item.Text(), lines));
         }
         SelectLabelsFont();
         return widest;
@@ -207,7 +207,7 @@ void TChartAxis::PlaceLabel(int position, const std::string& text, TAxisItem* it
     // an item writes in its own font; an automatic label is kept as a
     // transparent item of its own and keeps the labels font
     if (item && !items_.Automatic())
-        canvas->SelectChartFont(item->Font);
+        canvas->SelectChartFont(item->Font());
     else if (!items_.Automatic())
         SelectLabelsFont();
     if (!item && items_.Automatic()) item = &items_.Record(value, text);
@@ -217,7 +217,7 @@ void TChartAxis::PlaceLabel(int position, const std::string& text, TAxisItem* it
         WriteText(band, position, labelsAngle_, text, item, iZPos_);
 }
 
-void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TAxisLabelBox* box, int z) {
+void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TChartCustomShape* box, int z) {
     TCanvas3D* canvas = chart_->Canvas();
     const int fontHeight = chart_->FontHeight();
     const int hf = fontHeight / 2;
@@ -399,37 +399,13 @@ void TChartAxis::WriteLine(int x, int y, int z, const std::string& text) {
     }
 }
 
-void TChartAxis::DrawLabelBox(TAxisLabelBox& box, TRect r, int angle, int z) {
+void TChartAxis::DrawLabelBox(TChartCustomShape& box, TRect r, int angle, int z) {
     TCanvas3D* canvas = chart_->Canvas();
-    if (z != 0) {
-        const TPoint a = canvas->ChartToScreen(r.Left, r.Top, z);
-        const TPoint b = canvas->ChartToScreen(r.Right, r.Bottom, z);
-        r = TRect{a.X, a.Y, b.X, b.Y};
-    }
-    box.SetShapeBounds(r);
+    if (z != 0) r = canvas->ProjectRect(r, z);
+    box.ShapeRect = r;
     if (box.Transparent()) return;
-    canvas->Brush().SetStyle(TBrushStyle::bsSolid);
-    canvas->Brush().SetColor(box.Color());
-    if (angle == 0) {
-        canvas->Rectangle(r);
-    } else {
-        // the box turned with its text about its centre
-        const double cx = (r.Left + r.Right) / 2.0;
-        const double cy = (r.Top + r.Bottom) / 2.0;
-        const double c = std::cos(angle * DegToRad);
-        const double sn = std::sin(angle * DegToRad);
-        const double xs[4] = {static_cast<double>(r.Left), static_cast<double>(r.Right), static_cast<double>(r.Right),
-                              static_cast<double>(r.Left)};
-        const double ys[4] = {static_cast<double>(r.Top), static_cast<double>(r.Top), static_cast<double>(r.Bottom),
-                              static_cast<double>(r.Bottom)};
-        TPoint corners[4];
-        for (int k = 0; k < 4; ++k) {
-            const double dx = xs[k] - cx;
-            const double dy = ys[k] - cy;
-            corners[k] = TPoint{static_cast<int>(Round(cx + dx * c + dy * sn)), static_cast<int>(Round(cy - dx * sn + dy * c))};
-        }
-        canvas->Polygon(corners, 4);
-    }
+    // already at its depth: drawn flat, or a turned box would be projected twice
+    box.DrawShapeOn(*chart_, r, angle, 0);
     canvas->Brush().SetStyle(TBrushStyle::bsClear);
 }
 
@@ -511,15 +487,16 @@ void TChartAxis::DrawAxisLine() {
             canvas->VerticalLine3D(position, from, to, iZPos_);
         return;
     }
-    // a solid bar around the line, the pen's width to either side and in depth
+    // a solid bar or rod around the line, the pen's width to either side and in depth
     const int w = axisPen_.Width();
     canvas->Pen().SetStyle(TPenStyle::psClear);
     canvas->Brush().SetStyle(TBrushStyle::bsSolid);
     canvas->Brush().SetColor(axisPen_.Color());
-    if (horizontal_)
-        canvas->Cube(from, to, position - w, position + w, iZPos_ - w, iZPos_ + w, true);
+    const TRect bar = horizontal_ ? TRect{from, position - w, to, position + w} : TRect{position - w, from, position + w, to};
+    if (axisPen_.LineMode() == lmCylinder)
+        canvas->Cylinder(!horizontal_, bar.Left, bar.Top, bar.Right, bar.Bottom, iZPos_ - w, iZPos_ + w, true);
     else
-        canvas->Cube(position - w, position + w, from, to, iZPos_ - w, iZPos_ + w, true);
+        canvas->Cube(bar, iZPos_ - w, iZPos_ + w, true);
 }
 
 void TChartAxis::PaintGridLine(int p) {

@@ -395,9 +395,9 @@ void TChartAxis::DrawSeriesTitleLabels() {
 void TChartAxis::DrawItemLabels() {
     for (int i = 0; i < items_.Count(); ++i) {
         const TAxisItem& item = items_.GetItem(i);
-        if (item.Value < minimum_ || item.Value > maximum_) continue;
-        const int p = ValueToScreen(item.Value);
-        if (!tickOnLabelsOnly_) RecordTick(p, item.Value);
-        if (item.Visible) AddLabel(p, item.Value, item.Text.empty() ? ValueLabelText(item.Value) : item.Text, i);
+        if (item.Value() < minimum_ || item.Value() > maximum_) continue;
+        const int p = ValueToScreen(item.Value());
+        if (!tickOnLabelsOnly_) RecordTick(p, item.Value());
+        if (item.Visible()) AddLabel(p, item.Value(), item.Text().empty() ? ValueLabelText(item.Value()) : item.Text(), i);
     }
 }

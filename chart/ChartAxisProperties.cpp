@@ -6,7 +6,10 @@
 
 #include "chart/ChartConst.h"
 #include "chart/CustomAxisPanel.h"
+#include "ui/Picture.h"
 #include "ui/PublishedProperties.h"
+
+#include <cstdint>
 
 const TEnumInfo& AxisLabelStyleInfo() {
     static const TEnumInfo info("TAxisLabelStyle", {"talAuto", "talNone", "talValue", "talMark", "talText"});
@@ -23,15 +26,42 @@ const TEnumInfo& ChartUnitsInfo() {
     return info;
 }
 
+namespace {
+
+const TEnumInfo& TitleBevelInfo() {
+    static const TEnumInfo info("TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"});
+    return info;
+}
+
+const TEnumInfo& TitleShapeStyleInfo() {
+    static const TEnumInfo info("TChartObjectShapeStyle", {"fosRectangle", "fosRoundRectangle", "fosEllipse"});
+    return info;
+}
+
+}  // namespace
+
 const TClassInfo& TChartAxisTitle::StaticClass() {
-    static const TClassInfo info = TPublished<TChartAxisTitle>("TChartAxisTitle", TPersistent::StaticClass())
-        .Integer("Angle", &TChartAxisTitle::Angle, &TChartAxisTitle::SetAngle)
-        .Stored(&TChartAxisTitle::AngleStored)
-        .String("Caption", &TChartAxisTitle::Caption, &TChartAxisTitle::SetCaption)
-        .Object("Font", &TFont::StaticClass, [](const TChartAxisTitle& t) { return &const_cast<TChartAxisTitle&>(t).Font(); },
-                nullptr)
-        .Stored([](const TChartAxisTitle& t) { return !t.Caption().empty(); })
-        .Boolean("Visible", &TChartAxisTitle::Visible, &TChartAxisTitle::SetVisible, true)
+    using T = TChartAxisTitle;
+    auto title = [](const T& t) -> T& { return const_cast<T&>(t); };
+    static const TClassInfo info = TPublished<T>("TChartAxisTitle", TPersistent::StaticClass())
+        .Integer("Angle", &T::Angle, &T::SetAngle)
+        .Stored(&T::AngleStored)
+        .String("Caption", &T::Caption, &T::SetCaption)
+        .Enumeration("Bevel", TitleBevelInfo(), &T::Bevel, &T::SetBevel, static_cast<int>(TPanelBevel::bvNone))
+        .Integer("BevelWidth", &T::BevelWidth, &T::SetBevelWidth, 2)
+        .Object("Brush", &TBrush::StaticClass, [=](const T& t) { return &title(t).Brush(); }, nullptr)
+        .Integer("Color", &T::Color, &T::SetColor, static_cast<std::int64_t>(clWhite))
+        .Object("Font", &TFont::StaticClass, [=](const T& t) { return &title(t).Font(); }, nullptr)
+        .Stored([](const T& t) { return !t.Caption().empty(); })
+        .Object("Pen", &TPen::StaticClass, [=](const T& t) { return &title(t).Pen(); }, nullptr)
+        .Object("Picture", &TPicture::StaticClass, [=](const T& t) { return &title(t).Picture(); }, nullptr)
+        .Stored([](const T& t) { return t.HasPicture(); })
+        .Integer("RoundSize", &T::RoundSize, &T::SetRoundSize, 16)
+        .Enumeration("ShapeStyle", TitleShapeStyleInfo(), &T::ShapeStyle, &T::SetShapeStyle, fosRectangle)
+        .Integer("Transparency", &T::Transparency, &T::SetTransparency, 0)
+        .Boolean("Transparent", &T::Transparent, &T::SetTransparent)
+        .Stored(&T::TransparentStored)
+        .Boolean("Visible", &T::Visible, &T::SetVisible, true)
         .Build();
     return info;
 }

@@ -206,19 +206,22 @@ void TChartCanvas3D::PieSliceAtDepth(int centreX, int centreY, int xRadius, int 
     else
         Polygon(facePoints.data(), static_cast<int>(facePoints.size()));
 
-    // The rim facing the viewer: where the points run to the right.
+    // The rim facing the viewer: where the points run to the right. Points
+    // rounded to the same column do not break a run, or near the rim's
+    // leftmost and rightmost points it would fall apart into slivers.
     auto rises = [&](std::size_t i) { return front[i + 1].X > front[i].X; };
+    auto holds = [&](std::size_t i) { return front[i + 1].X >= front[i].X; };
     std::size_t first = 0;
     while (first < last && !rises(first)) ++first;
     std::size_t end = first;
-    while (end < last && rises(end)) ++end;
+    while (end < last && holds(end)) ++end;
     if (first < last) {
         darken();
         wall(front, back, first, end, true);
     }
     if (end < last && rises(last - 1)) {
         std::size_t start = last;
-        while (rises(start - 1)) --start;
+        while (holds(start - 1)) --start;
         darken();
         wall(front, back, start, last, true);
     }

@@ -114,9 +114,10 @@ void TCanvas3D::Cone(bool vertical, int left, int top, int right, int bottom, in
     }
     if (side(ConeSides - 1, 0)) DrawStoredQuad();
 
+    // Lying, the end the view shows: the far one when a face looking to the
+    // right faces the viewer, else the base.
     const TPoint* cap = far;
-    if (!vertical && IsBackFace(ChartToScreen(0, 0, 0), ChartToScreen(0, 0, 10), ChartToScreen(0, 10, 10)))
-        cap = base;  // the view shows the base end
+    if (!vertical && !IsBackFace(ChartToScreen(0, 0, 0), ChartToScreen(0, 0, 10), ChartToScreen(0, 10, 10))) cap = base;
     if (dark3D) DarkenBrush(face, TopDarkening);
     Polygon(cap, ConeSides);
 }

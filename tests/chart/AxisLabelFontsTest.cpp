@@ -98,7 +98,7 @@ TEST(AxisLabelFonts, LabelsItemsAndTitleTakeTheirOwnFonts) {
     EXPECT_EQ(chart.sized.sizes, (std::vector<int>{14, 11, 11, 11}));
 
     axis.Items().Clear();
-    axis.Items().AddText(1, "one").Font.SetSize(20);
+    axis.Items().AddText(1, "one").Font().SetSize(20);
     axis.Items().AddText(3, "three");
     axis.Title().SetCaption("");
     chart.sized.texts.clear();

@@ -107,19 +107,28 @@ TEST(ChartAxis3D, WallsPushTheLineAndTicksOutward) {
     EXPECT_EQ(r.Bottom, 350 - 13 - 6 - 3 - 4);
 }
 
-TEST(ChartAxis3D, ASolidAxisLineIsABox) {
-    Chart3D chart;
-    TChartAxis* left = chart.LeftAxis();
-    left->Grid().Hide();
-    left->Ticks().Hide();
-    left->Axis().SetLineMode(lmRectangle);
-    left->Axis().SetColor(0x0000FF);
-    chart.Draw(left, 0, 4);
-    ASSERT_FALSE(chart.oblique.polygons.empty());
-    for (const auto& p : chart.oblique.polygons) {
-        EXPECT_NE(p.brush, clNone);  // filled in the pen's colour or a darker side of it
-        for (const TPoint& corner : p.points) EXPECT_NEAR(corner.X, 100, 2 + 2 + 2);
+TEST(ChartAxis3D, ASolidAxisLineIsABoxOrARod) {
+    const struct {
+        TPenLineMode mode;
+        bool round;  // a rod has a cap of many corners
+    } cases[] = {{lmRectangle, false}, {lmCylinder, true}};
+    for (const auto& c : cases) {
+        Chart3D chart;
+        TChartAxis* left = chart.LeftAxis();
+        left->Grid().Hide();
+        left->Ticks().Hide();
+        left->Axis().SetLineMode(c.mode);
+        left->Axis().SetColor(0x0000FF);
+        chart.Draw(left, 0, 4);
+        ASSERT_FALSE(chart.oblique.polygons.empty()) << c.mode;
+        std::size_t mostCorners = 0;
+        for (const auto& p : chart.oblique.polygons) {
+            EXPECT_NE(p.brush, clNone);  // filled in the pen's colour or a darker side of it
+            for (const TPoint& corner : p.points) EXPECT_NEAR(corner.X, 100, 2 + 2 + 2) << c.mode;
+            mostCorners = std::max(mostCorners, p.points.size());
+        }
+        EXPECT_EQ(mostCorners, c.round ? 16u : 4u) << c.mode;
+        // the plain line is not drawn as well
+        EXPECT_FALSE(chart.Drew({100, 50, 100, 350})) << c.mode;
     }
-    // the plain line is not drawn as well
-    EXPECT_FALSE(chart.Drew({100, 50, 100, 350}));
 }

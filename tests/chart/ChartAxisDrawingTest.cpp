@@ -258,6 +258,34 @@ TEST(ChartAxisDrawing, TitleIsWrittenAndHit) {
     EXPECT_FALSE(bottom.Title().HitTest(200, bottom.TitlePosition() + 5));
 }
 
+// The title's box is a framed shape: filled with its gradient, outlined with
+// its pen, and only when it is not transparent.
+TEST(ChartAxisDrawing, TheTitleBoxIsAFramedShape) {
+    for (bool transparent : {true, false}) {
+        ChartTestPanel chart;
+        chart.SetPlotRect(TRect{0, 0, 400, 300});
+        TChartAxis& bottom = ValueAxis(chart, chart.BottomAxis(), 0, 4);
+        bottom.SetIncrement(4);
+        TChartAxisTitle& title = bottom.Title();
+        title.SetCaption("Time");
+        title.SetTransparent(transparent);
+        title.Gradient().SetVisible(true);
+        title.Pen().SetColor(0x0000FF);
+        TRect r{0, 0, 400, 300};
+        bottom.ReserveBands(r, false);
+        bottom.PaintAxis(true);
+        // "Time" is 28 wide and 13 high, centred on 200, with half a "W" beside
+        EXPECT_EQ(title.ShapeRect, (TRect{200 - 14 - 3, bottom.TitlePosition(), 200 + 14 + 3,
+                                          bottom.TitlePosition() + 13})) << transparent;
+        const bool filled = std::count(chart.canvas.fills.begin(), chart.canvas.fills.end(), title.ShapeRect) > 0;
+        const bool outlined = std::any_of(chart.canvas.rectangles.begin(), chart.canvas.rectangles.end(),
+                                          [&](const auto& box) { return box.r == title.ShapeRect && box.pen == 0x0000FFu; });
+        EXPECT_EQ(filled, !transparent);
+        EXPECT_EQ(outlined, !transparent);
+        EXPECT_TRUE(title.HitTest(200, bottom.TitlePosition() + 5));
+    }
+}
+
 TEST(ChartAxisDrawing, LabelBoxesAroundTheirTexts) {
     ChartTestPanel chart;
     chart.SetPlotRect(TRect{0, 0, 400, 300});
@@ -271,7 +299,7 @@ TEST(ChartAxisDrawing, LabelBoxesAroundTheirTexts) {
     EXPECT_TRUE(bottom.Items().Automatic());
     EXPECT_TRUE(chart.canvas.rectangles.empty());
     // "3" at 300 on the band at 307: 7 wide, 13 high, half a "W" (3) beside
-    EXPECT_EQ(bottom.Items().GetItem(1).ShapeBounds(), (TRect{300 - 3 - 3, 307, 300 + 4 + 3, 320}));
+    EXPECT_EQ(bottom.Items().GetItem(1).ShapeRect, (TRect{300 - 3 - 3, 307, 300 + 4 + 3, 320}));
 
     // a box that is not transparent is filled behind its text
     bottom.Items().Clear();
@@ -285,5 +313,5 @@ TEST(ChartAxisDrawing, LabelBoxesAroundTheirTexts) {
     ASSERT_EQ(chart.canvas.rectangles.size(), 1u);
     EXPECT_EQ(chart.canvas.rectangles[0].r, (TRect{200 - 7 - 3, 307, 200 + 7 + 3, 320}));
     EXPECT_EQ(chart.canvas.rectangles[0].brush, 0x00FFFFu);
-    EXPECT_EQ(bottom.Items().GetItem(0).ShapeBounds(), chart.canvas.rectangles[0].r);
+    EXPECT_EQ(bottom.Items().GetItem(0).ShapeRect, chart.canvas.rectangles[0].r);
 }
