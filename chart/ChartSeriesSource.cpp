@@ -126,8 +126,7 @@ void TChartSeries::CheckNotFeeding(TChartSeries* source) const {
 int TChartSeries::BindDataSource(TComponent* component, bool clearFirst) {
     if (!component) return -1;
     if (parentChart_) {
-        auto* source = dynamic_cast<TChartSeriesSource*>(component);
-        if (!AcceptsSource(component) && !(source && source->IsAvailableFor(parentChart_))) {
+        if (!parentChart_->AcceptsDataSource(this, component)) {
             const std::string name = component->Name().empty() ? component->ClassType().Name() : component->Name();
             throw ChartException(FormatString(ChartConst::NoValidDataSource, {name}));
         }
@@ -180,11 +179,7 @@ void TChartSeries::SetDataSource(TComponent* component) {
 void TChartSeries::UnbindDataSource(TComponent* component) {
     if (IsDestroying()) return;
     if (!dynamic_cast<TChartSeries*>(component)) RemoveFreeNotification(component);
-    if (parentChart_ && DataSource()) {
-        // the chart detaches a source component that feeds this series
-        auto* source = dynamic_cast<TChartSeriesSource*>(component);
-        if (source && source == DataSource()) source->AttachSeries(nullptr);
-    }
+    if (parentChart_ && DataSource()) parentChart_->DataSourceRemoved(this, component);
     if (component == DataSource())
         dataSources_.Clear();
     else

@@ -3,18 +3,38 @@
 #include "chart/ChartCanvas.h"
 #include "chart/ChartConst.h"
 #include "chart/ChartExceptions.h"
+#include "chart/ChartFunction.h"
 #include "chart/ChartGeometry.h"
 #include "chart/ChartSeries.h"
 #include "chart/ChartSeriesSource.h"
 #include "device/TextFormatting.h"
 #include "ui/Exceptions.h"
 #include "ui/Filer.h"
+#include "ui/PublishedProperties.h"
 #include "ui/Reader.h"
 #include "ui/Rounding.h"
 
 #include <algorithm>
 
 // ---- paging ----
+
+const TClassInfo& TChartPage::StaticClass() {
+    using P = TChartPage;
+    static const TClassInfo info = TPublished<P>("TChartPage", TPersistent::StaticClass())
+        .Boolean("AutoScale", &P::AutoScale, &P::SetAutoScale, false)
+        .Integer("Current", &P::Current, &P::SetCurrent, 1)
+        .Integer("MaxPointsPerPage", &P::MaxPointsPerPage, &P::SetMaxPointsPerPage, 0)
+        .Boolean("ScaleLastPage", &P::ScaleLastPage, &P::SetScaleLastPage, true)
+        .Build();
+    return info;
+}
+
+void TChartPage::Assign(const TPersistent* source) {
+    if (const auto* page = dynamic_cast<const TChartPage*>(source))
+        Assign(*page);
+    else
+        TPersistent::Assign(source);
+}
 
 void TChartPage::Assign(const TChartPage& source) {
     autoScale_ = source.autoScale_;
@@ -60,7 +80,8 @@ void TChartPage::SetCurrent(int value) {
     if (value == current_) return;
     current_ = value;
     chart_->Invalidate();
-    if (OnPageChange) OnPageChange(this);
+    chart_->AnnounceEventClass<TChartChangePage>();
+    FireEvent(chart_->OnPageChange, this);
 }
 
 void TChartPage::SetMaxPointsPerPage(int value) {
@@ -68,6 +89,7 @@ void TChartPage::SetMaxPointsPerPage(int value) {
     maxPointsPerPage_ = value;
     chart_->Invalidate();
     if (Count() < current_) SetCurrent(Count());
+    chart_->AnnounceEventClass<TChartChangePage>();
 }
 
 // ---- custom axes ----
@@ -265,17 +287,53 @@ void TCustomAxisPanel::CheckCircularSource(TChartSeries* destination, TChartSeri
     }
 }
 
+namespace {
+
+// Ends a series' update also when its calculation fails.
+class SeriesUpdate {
+public:
+    explicit SeriesUpdate(TChartSeries& series) : series_(series) { series_.BeginUpdate(); }
+    ~SeriesUpdate() { series_.EndUpdate(); }
+    SeriesUpdate(const SeriesUpdate&) = delete;
+    SeriesUpdate& operator=(const SeriesUpdate&) = delete;
+
+private:
+    TChartSeries& series_;
+};
+
+}  // namespace
+
 void TCustomAxisPanel::RefreshSeriesData(TChartSeries* series) {
     if (series->IsLoading()) return;
     TComponent* source = series->DataSource();
-    if (auto* feeder = dynamic_cast<TChartSeries*>(source))
+    if (auto* feeder = dynamic_cast<TChartSeries*>(source)) {
         series->AddAllFrom(feeder);
-    else if (auto* outside = dynamic_cast<TChartSeriesSource*>(source))
+    } else if (auto* outside = dynamic_cast<TChartSeriesSource*>(source)) {
         outside->Reload();
+    } else if (TChartFunction* function = series->FunctionType(); !source && function && !function->Suspended()) {
+        // the engine's functions compute only from sources: without one the series stays empty
+        SeriesUpdate update(*series);
+        series->Clear();
+    }
+}
+
+bool TCustomAxisPanel::AcceptsDataSource(TChartSeries* series, TComponent* component) {
+    if (series->AcceptsSource(component)) return true;
+    auto* source = dynamic_cast<TChartSeriesSource*>(component);
+    return source && source->IsAvailableFor(this);
+}
+
+void TCustomAxisPanel::DataSourceRemoved(TChartSeries* series, TComponent* component) {
+    auto* source = dynamic_cast<TChartSeriesSource*>(component);
+    if (source && source == series->DataSource()) source->AttachSeries(nullptr);
 }
 
 void TCustomAxisPanel::AnnounceSeriesEvent(TCustomChartSeries* series, std::uint8_t kind) {
-    for (const auto& listener : SeriesEventListeners) listener(series, kind);
+    if (SuppressSeriesEvents) return;
+    TChartSeriesEvent event;
+    event.Event = kind;
+    event.Series = series;
+    AnnounceEvent(event);
 }
 
 // ---- axes and extremes ----

@@ -25,8 +25,15 @@ using TAxisOnGetLabel = std::function<void(TChartAxis*, TChartSeries*, int, std:
 using TAxisOnGetNextLabel = std::function<void(TChartAxis*, int, double&, bool&)>;
 using TSeriesNotifyEvent = std::function<void(TCustomChartSeries*)>;
 using TPanelNotifyEvent = std::function<void(TCustomAxisPanel*)>;
-// A series event as the panel's listeners receive it.
-using TSeriesEventListener = std::function<void(TCustomChartSeries*, std::uint8_t kind)>;
+
+// A series joined or left the chart, or changed (kinds in TChartSeriesEventKind).
+struct TChartSeriesEvent : TChartEvent {
+    std::uint8_t Event = 0;
+    TCustomChartSeries* Series = nullptr;
+};
+
+// The chart shows another page of points.
+struct TChartChangePage : TChartEvent {};
 
 // The user's axes; each may follow the range of a master axis.
 class TChartCustomAxes {
@@ -73,9 +80,12 @@ enum TChartToolEvent {
 };
 
 // Point paging: the chart shows MaxPointsPerPage points at a time.
-class TChartPage {
+class TChartPage : public TPersistent {
+    DECLARE_CLASS_INFO
 public:
     explicit TChartPage(TCustomAxisPanel* chart) : chart_(chart) {}
+    // The four settings, without a repaint.
+    void Assign(const TPersistent* source) override;
     void Assign(const TChartPage& source);
     bool AutoScale() const { return autoScale_; }
     void SetAutoScale(bool value);
@@ -89,7 +99,6 @@ public:
     void SetScaleLastPage(bool value);
     int Count() const;
     int FirstValueIndex() const { return (current_ - 1) * maxPointsPerPage_; }
-    std::function<void(TChartPage*)> OnPageChange;
 
 private:
     TCustomAxisPanel* chart_;
@@ -127,6 +136,10 @@ public:
     TChartSeries* SeriesOfLegendRow(int index, bool onlyActive) const;
     TChartSeries* ActiveSeriesOfLegendRow(int index) const { return SeriesOfLegendRow(index, true); }
     TChartPage& Pages() { return pages_; }
+    void SetPages(const TChartPage& pages) { pages_.Assign(pages); }
+    int PageCount() const { return pages_.Count(); }
+    int Page() const { return pages_.Current(); }
+    int MaxPointsPerPage() const { return pages_.MaxPointsPerPage(); }
     // Raises ChartException when `destination` already feeds `source`.
     void CheckCircularSource(TChartSeries* destination, TChartSeries* source) const;
     std::string LegendSeriesTitle(int index, bool onlyActive) const;
@@ -134,6 +147,10 @@ public:
     TSeriesGroups& SeriesGroups() { return seriesGroups_; }
     void SetSeriesGroups(const TSeriesGroups& groups) { seriesGroups_.Assign(&groups); }
     virtual void RefreshSeriesData(TChartSeries* series);
+    // Whether the series may take its points from the component.
+    virtual bool AcceptsDataSource(TChartSeries* series, TComponent* component);
+    // The component no longer feeds the series: a source component that fed it lets it go.
+    virtual void DataSourceRemoved(TChartSeries* series, TComponent* component);
 
     // ---- axes ----
     std::vector<TChartAxis*>& Axes() { return axes_; }
@@ -225,8 +242,17 @@ public:
     TPanelNotifyEvent OnBeforeDrawSeries;
 
     // ---- events ----
+    // Hands a new event of the kind to the panel's listeners.
+    template <class E>
+    void AnnounceEventClass() {
+        E event;
+        AnnounceEvent(event);
+    }
     void AnnounceSeriesEvent(TCustomChartSeries* series, std::uint8_t kind);
-    std::vector<TSeriesEventListener> SeriesEventListeners;
+    // No series event reaches the listeners while set.
+    bool SuppressSeriesEvents = false;
+    // Sender: the chart's TChartPage.
+    TNotifyEvent OnPageChange;
     TSeriesNotifyEvent OnAddSeries;
     TSeriesNotifyEvent OnRemoveSeries;
     TAxisOnGetLabel OnGetAxisLabel;

@@ -1,5 +1,8 @@
 #include "ChartTestPanel.h"
 
+#include "chart/ChartExceptions.h"
+#include "chart/ChartFunction.h"
+#include "chart/ChartSeriesSource.h"
 #include "chart/LineSeries.h"
 #include "ui/Filer.h"
 #include "ui/MemoryStream.h"
@@ -69,4 +72,78 @@ TEST(AxisPanelSeriesList, OlderPageSettingsAreReadAndNeverWritten) {
     for (const char* name : {"MaxPointsPerPage", "Page", "ScaleLastPage"})
         EXPECT_EQ(bytes.find(name), std::string::npos) << name;
     series.SetParentChart(nullptr);
+}
+
+namespace {
+
+// A chart that refuses one component by name and notes every source it is told has gone.
+class ChoosyChart : public ChartTestPanel {
+public:
+    bool AcceptsDataSource(TChartSeries* series, TComponent* component) override {
+        return component->Name() != "Refused" && ChartTestPanel::AcceptsDataSource(series, component);
+    }
+    void DataSourceRemoved(TChartSeries* series, TComponent* component) override {
+        removed.push_back(component);
+        ChartTestPanel::DataSourceRemoved(series, component);
+    }
+    std::vector<TComponent*> removed;
+};
+
+class OpenSource : public TChartSeriesSource {
+public:
+    using TChartSeriesSource::TChartSeriesSource;
+    void LoadPoints() override { Series()->AddPointY(7); }
+};
+
+}  // namespace
+
+TEST(AxisPanelSeriesList, TheChartDecidesOnDataSourcesAndLetsThemGo) {
+    ChoosyChart chart;
+    TLineSeries s, feeder;
+    s.SetParentChart(&chart);
+    feeder.SetName("Refused");
+    try {
+        s.SetDataSource(&feeder);
+        FAIL();
+    } catch (const ChartException& e) {
+        EXPECT_EQ(std::string(e.what()), "No valid DataSource: Refused");
+    }
+    feeder.SetName("Feeder");
+    s.SetDataSource(&feeder);
+    EXPECT_EQ(s.DataSource(), &feeder);
+
+    // a source component bound to the series is detached when the series drops it
+    OpenSource source(nullptr);
+    source.AttachSeries(&s);
+    ASSERT_EQ(s.DataSource(), &source);
+    s.SetDataSource(nullptr);
+    ASSERT_FALSE(chart.removed.empty());
+    EXPECT_EQ(chart.removed.front(), &source);
+    EXPECT_EQ(source.Series(), nullptr);
+    EXPECT_EQ(s.DataSource(), nullptr);
+    s.SetParentChart(nullptr);
+}
+
+TEST(AxisPanelSeriesList, AFunctionWithoutSourceEmptiesItsSeries) {
+    ChartTestPanel chart;
+    TLineSeries source, calculated;
+    source.SetParentChart(&chart);
+    calculated.SetParentChart(&chart);
+    for (double y : {1.0, 3.0, 5.0}) source.AddPointY(y);
+    calculated.SetDataSource(&source);
+    auto* function = new TChartFunction;
+    calculated.AttachFunction(function);
+    calculated.SetDataSource(nullptr);
+    calculated.AddPointY(9);  // left over from before
+    function->SetSuspended(true);
+    calculated.RefreshFromSource();
+    EXPECT_EQ(calculated.Count(), 1);  // a suspended function recalculates nothing
+    function->SetSuspended(false);
+    const int changes = chart.EventCount(seDataChanged);
+    calculated.RefreshFromSource();
+    EXPECT_EQ(calculated.Count(), 0);
+    EXPECT_EQ(chart.EventCount(seDataChanged), changes + 1);  // one update around the recalculation
+    chart.SuppressSeriesEvents = true;
+    calculated.RefreshFromSource();
+    EXPECT_EQ(chart.EventCount(seDataChanged), changes + 1);
 }

@@ -98,13 +98,17 @@ private:
     int y_ = 0;
 };
 
-class ChartTestPanel : public TCustomAxisPanel {
+class ChartTestPanel : public TCustomAxisPanel, private ITChartEventListener {
 public:
     ChartTestPanel() {
         SetView3D(false);  // flat, as the program shows its charts
         SetCanvas(&canvas);
-        SeriesEventListeners.push_back(
-            [this](TCustomChartSeries* s, std::uint8_t kind) { events.emplace_back(s, kind); });
+        EventListeners().push_back(this);
+    }
+    // The series events and page changes, in order.
+    void ChartEvent(TChartEvent& event) override {
+        if (auto* e = dynamic_cast<TChartSeriesEvent*>(&event)) events.emplace_back(e->Series, e->Event);
+        if (dynamic_cast<TChartChangePage*>(&event)) ++pageChanges;
     }
     bool SeriesColorIsFree(TColor color, bool, TChartSeries* except) override {
         for (int i = 0; i < SeriesCount(); ++i)
@@ -134,6 +138,7 @@ public:
 
     FixedPitchCanvas canvas;
     int repaints = 0;
+    int pageChanges = 0;
     std::vector<std::string> steps;
     std::vector<std::pair<TCustomChartSeries*, std::uint8_t>> events;
 };

@@ -143,14 +143,27 @@ TEST(DrawingCycle, AxisExtremesOverSeriesAndPages) {
     chart.Pages().SetAutoScale(true);
     EXPECT_EQ(chart.HighestY(chart.LeftAxis()), 66);
     EXPECT_EQ(chart.LowestY(chart.LeftAxis()), 60);
-    int changes = 0;
-    chart.Pages().OnPageChange = [&changes](TChartPage*) { ++changes; };
-    chart.Pages().SetCurrent(4);
-    EXPECT_EQ(changes, 0);
+    std::vector<TObject*> senders;
+    chart.OnPageChange = [&senders](TObject* sender) { senders.push_back(sender); };
+    const int announced = chart.pageChanges;
+    chart.Pages().SetCurrent(4);  // already there
+    EXPECT_TRUE(senders.empty());
+    EXPECT_EQ(chart.pageChanges, announced);
     chart.Pages().SetCurrent(2);
-    EXPECT_EQ(changes, 1);
+    EXPECT_EQ(senders, std::vector<TObject*>{&chart.Pages()});
+    EXPECT_EQ(chart.pageChanges, announced + 1);
     EXPECT_THROW(chart.Pages().SetMaxPointsPerPage(-1), ChartException);
     EXPECT_EQ(chart.Pages().MaxPointsPerPage(), 10);
+    EXPECT_EQ(chart.pageChanges, announced + 1);
+    // fewer pages than the current one: the last page, announced as a change of page and of the size
+    chart.Pages().SetMaxPointsPerPage(30);
+    EXPECT_EQ(chart.Pages().Current(), 2);
+    EXPECT_EQ(chart.PageCount(), 2);
+    EXPECT_EQ(senders.size(), 1u);
+    chart.Pages().SetMaxPointsPerPage(40);
+    EXPECT_EQ(chart.Page(), 1);
+    EXPECT_EQ(senders.size(), 2u);
+    EXPECT_EQ(chart.pageChanges, announced + 4);
 }
 
 TEST(DrawingCycle, SeriesListAndLegendRows) {
