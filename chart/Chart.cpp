@@ -49,6 +49,11 @@ void TCustomChart::Assign(const TPersistent* source) {
     TCustomAxisPanel::Assign(source);
 }
 
+void TCustomChart::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
+    TCustomAxisPanel::GetChildren(proc, root);
+    for (TChartTool* tool : Tools()) proc(tool);
+}
+
 // ---- zoom ----
 
 void TCustomChart::SaveAxisScales() {

@@ -47,6 +47,8 @@ public:
     ~TCustomChart() override;
     // From another chart its scroll button and walls, then the axis panel's settings.
     void Assign(const TPersistent* source) override;
+    // The series, then the tools.
+    void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
 
     // ---- scroll settings (the zoom settings are the panel's) ----
     TMouseButton ScrollMouseButton() const { return scrollMouseButton_; }

@@ -190,6 +190,11 @@ void TCustomAxisPanel::DefineProperties(TFiler& filer) {
                          false);
 }
 
+void TCustomAxisPanel::GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) {
+    TCustomChartPanelExtended::GetChildren(proc, root);
+    for (TChartSeries* s : series_) proc(s);
+}
+
 void TCustomAxisPanel::Assign(const TPersistent* source) {
     if (auto* panel = dynamic_cast<const TCustomAxisPanel*>(source)) {
         chart3DPercent_ = panel->chart3DPercent_;

@@ -59,9 +59,9 @@ private:
 
 // A chart tool: told of the moments of each drawing and of the mouse. The
 // program registers no tool class; the list is the hook for one.
-class TChartTool {
+class TChartTool : public TComponent {
 public:
-    virtual ~TChartTool() = default;
+    explicit TChartTool(TComponent* owner = nullptr) : TComponent(owner) {}
     bool Active = true;
     // A series tool: told as its series' points are drawn.
     TChartSeries* Series = nullptr;
@@ -118,6 +118,8 @@ public:
     void DefineProperties(TFiler& filer) override;
     // Every component of the form exists now: the series groups find their series.
     void Loaded() override;
+    // Form data holds the series as the chart's children, after its controls.
+    void GetChildren(const std::function<void(TComponent*)>& proc, TComponent* root) override;
     TCustomAxisPanel(const TCustomAxisPanel&) = delete;
     TCustomAxisPanel& operator=(const TCustomAxisPanel&) = delete;
 

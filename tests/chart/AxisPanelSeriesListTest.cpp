@@ -1,11 +1,13 @@
 #include "ChartTestPanel.h"
 
+#include "chart/Chart.h"
 #include "chart/ChartExceptions.h"
 #include "chart/ChartFunction.h"
 #include "chart/ChartSeriesSource.h"
 #include "chart/LineSeries.h"
 #include "ui/Filer.h"
 #include "ui/MemoryStream.h"
+#include "ui/TypeInfo.h"
 #include "ui/Writer.h"
 
 #include <gtest/gtest.h>
@@ -146,4 +148,31 @@ TEST(AxisPanelSeriesList, AFunctionWithoutSourceEmptiesItsSeries) {
     chart.SuppressSeriesEvents = true;
     calculated.RefreshFromSource();
     EXPECT_EQ(chart.EventCount(seDataChanged), changes + 1);
+}
+
+TEST(AxisPanelSeriesList, FormDataHoldsTheSeriesAsTheChartsChildren) {
+    RegisterClass(TLineSeries::StaticClass());
+    TChart written;
+    auto* altitude = new TLineSeries(&written);
+    altitude->SetName("Altitude");
+    auto* speed = new TLineSeries(&written);
+    speed->SetName("Speed");
+    for (TChartSeries* s : {static_cast<TChartSeries*>(altitude), static_cast<TChartSeries*>(speed)})
+        s->SetParentChart(&written);
+    altitude->AddPointXY(1, 120);
+    altitude->SetHasOwnData(true);  // points of its own are written with it
+    TMemoryStream stream;
+    stream.WriteComponent(&written);
+    stream.SetPosition(0);
+
+    TChart read;
+    stream.ReadComponent(&read);
+    ASSERT_EQ(read.SeriesCount(), 2);
+    EXPECT_EQ(read.SeriesAt(0)->Name(), "Altitude");
+    EXPECT_EQ(read.SeriesAt(1)->Name(), "Speed");
+    EXPECT_EQ(read.SeriesAt(0)->ParentChart(), &read);
+    EXPECT_EQ(read.SeriesAt(0)->Owner(), &read);
+    ASSERT_EQ(read.SeriesAt(0)->Count(), 1);
+    EXPECT_EQ(read.SeriesAt(0)->YValueAt(0), 120);
+    UnRegisterClass(TLineSeries::StaticClass());
 }
