@@ -24,6 +24,8 @@ public:
     ~TChartShadow() override;
     // The owner's own defaults, without a change notification.
     void SetDefaults(TColor color, int size);
+    // Shown or hidden by default, without a change notification.
+    void SetVisibleDefault(bool value) { visible_ = defaultVisible_ = value; }
     // All but Clip and the defaults.
     void Assign(const TChartShadow& source);
     void Assign(const TPersistent* source) override;

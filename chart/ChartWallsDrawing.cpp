@@ -4,6 +4,7 @@
 
 #include "chart/Chart.h"
 
+#include "chart/ChartBlend.h"
 #include "chart/ChartCanvas.h"
 #include "chart/ChartGeometry.h"
 #include "ui/Rounding.h"
@@ -18,10 +19,10 @@ int RoundToInt(double v) { return static_cast<int>(Round(v)); }
 
 int TCustomChart::GetAxisWallSize(const TChartAxis* axis) {
     if (!view3D_ || !view3DWalls_) return 0;
-    const TChartWall& wall = axis == LeftAxis()     ? walls_.Left
-                             : axis == BottomAxis() ? walls_.Bottom
-                             : axis == RightAxis()  ? walls_.Right
-                                                    : walls_.Back;
+    const TChartWall& wall = axis == LeftAxis()     ? static_cast<const TChartWall&>(walls_.Left)
+                             : axis == BottomAxis() ? static_cast<const TChartWall&>(walls_.Bottom)
+                             : axis == RightAxis()  ? static_cast<const TChartWall&>(walls_.Right)
+                                                    : static_cast<const TChartWall&>(walls_.Back);
     return wall.Visible() ? wall.Size() : 0;
 }
 
@@ -70,17 +71,10 @@ void TCustomChart::ComputePlotRect3D() {
 void TCustomChart::PrepareWallCanvas(TChartWall& wall) {
     TCanvas3D* canvas = Canvas();
     canvas->SelectPen(wall.Pen());
-    if (wall.Transparent()) {
+    if (wall.Transparent())
         canvas->Brush().SetStyle(TBrushStyle::bsClear);
-        return;
-    }
-    // a hatch in the colour of its own background would not show
-    TColor color = wall.Color();
-    const TColor back = wall.Brush().Color();
-    if (wall.Brush().Style() != TBrushStyle::bsSolid && color == back) color = back == clBlack ? clWhite : clBlack;
-    canvas->Brush().SetStyle(wall.Brush().Style());
-    canvas->Brush().SetColor(color);
-    canvas->Brush().SetBackColor(back);
+    else
+        SetContrastBrush(wall.Color(), wall.Brush(), wall.Brush().Color());
 }
 
 void TCustomChart::DrawAllWalls() {
@@ -119,21 +113,60 @@ void TCustomChart::DrawBackWall() {
     TChartWall& wall = walls_.Back;
     TCanvas3D& canvas = *Canvas();
     PrepareWallCanvas(wall);
+    std::unique_ptr<TChartBlend> blend;
     int top, bottom;
     wall.ComputeVertRange(top, bottom);
+    const bool shadow = wall.HasShadow() && wall.Shadow().Visible() && wall.Shadow().Spread() != 0;
+    const bool gradient = wall.HasGradient() && !wall.Transparent();
     if (!view3D_) {
         // the frame lies on the plot's edges, so it reaches one pixel further
-        canvas.Rectangle(plotRect_.Left, top, plotRect_.Right + 1, wall.EndPosition() == 100 ? bottom + 1 : bottom);
-        return;
+        const TRect r{plotRect_.Left, top, plotRect_.Right + 1, wall.EndPosition() == 100 ? bottom + 1 : bottom};
+        if (wall.Transparency() > 0) blend = canvas.StartTransparency(r, wall.Transparency());
+        if (shadow) wall.Shadow().DrawRect(canvas, r, 0, depth3DWidth_);
+        if (gradient) {
+            wall.Gradient().Draw(canvas, r);
+            canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        }
+        canvas.Rectangle(r);
+    } else if (view3DWalls_) {
+        const int thickness = depth3DWidth_ < 0 ? -wall.Size() : wall.Size();
+        TRect r{plotRect_.Left, top, plotRect_.Right, bottom};
+        if (wall.Size() > 0) r.Left -= GetAxisWallSize(LeftAxis());
+        const bool orthogonal = view3DOptions_.Orthogonal();
+        const std::vector<TPoint> corners = canvas.ProjectRectCorners(r, depth3DWidth_);
+        if (wall.Transparency() > 0)
+            blend = canvas.StartTransparency(PolygonRect(corners.data(), 4), wall.Transparency());
+        if (shadow) {
+            if (orthogonal)
+                wall.Shadow().DrawRect(canvas, canvas.ProjectRect(r, depth3DWidth_), 0, 0);
+            else
+                wall.Shadow().DrawPolygon(canvas, corners.data(), 4);
+        }
+        if (gradient) {
+            if (orthogonal)
+                wall.Gradient().Draw(canvas, canvas.ProjectRect(r, depth3DWidth_));
+            else
+                canvas.FillPolygonGradient(corners.data(), 4, wall.Gradient());
+            canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        }
+        canvas.SelectPen(wall.Pen());
+        if (wall.Size() < 1)
+            canvas.RectangleAtDepth(r, depth3DWidth_);
+        else
+            canvas.Cube(r.Left, r.Right, r.Top, r.Bottom, depth3DWidth_, thickness + depth3DWidth_, wall.DarkSides());
     }
-    if (!view3DWalls_) return;
-    const int thickness = depth3DWidth_ < 0 ? -wall.Size() : wall.Size();
-    TRect r{plotRect_.Left, top, plotRect_.Right, bottom};
-    if (wall.Size() > 0) r.Left -= GetAxisWallSize(LeftAxis());
-    if (wall.Size() < 1)
-        canvas.RectangleAtDepth(r, depth3DWidth_);
-    else
-        canvas.Cube(r.Left, r.Right, r.Top, r.Bottom, depth3DWidth_, thickness + depth3DWidth_, wall.DarkSides());
+    const TRect area{plotRect_.Left, top, plotRect_.Right, bottom};
+    if (wall.HasPicture()) {
+        DrawBackImage(wall.Picture(), area, depth3DWidth_);
+    } else if (HasBackImage() && BackImageInside() && BackImage().Graphic()) {
+        TRect inside = area;
+        if (wall.Pen().Visible()) {
+            ++inside.Left;
+            ++inside.Top;
+        }
+        DrawBackImage(BackImage(), inside, depth3DWidth_);
+    }
+    wall.EndBlend(std::move(blend));
 }
 
 void TCustomChart::DrawLeftWall() {
@@ -142,10 +175,12 @@ void TCustomChart::DrawLeftWall() {
     int top, bottom;
     wall.ComputeVertRange(top, bottom);
     const int x = plotRect_.Left;
+    std::unique_ptr<TChartBlend> blend = wall.BeginSideBlend(x, top, bottom);
     if (wall.Size() <= 0)
         Canvas()->DepthRect3D(x, top, bottom, 0, depth3DWidth_);
     else
         Canvas()->Cube(x - wall.Size(), x, top, bottom, 0, depth3DWidth_, wall.DarkSides());
+    wall.EndBlend(std::move(blend));
 }
 
 void TCustomChart::DrawRightWall() {
@@ -155,16 +190,19 @@ void TCustomChart::DrawRightWall() {
     int top, bottom;
     wall.ComputeVertRange(top, bottom);
     const int x = plotRect_.Right;
+    std::unique_ptr<TChartBlend> blend = wall.BeginSideBlend(x, top, bottom);
     if (wall.Size() <= 0) {
         Canvas()->DepthRect3D(x, top, bottom, 0, depth3DWidth_ + 1);
     } else {
         const int back = walls_.Back.Visible() ? walls_.Back.Size() : 0;
         Canvas()->Cube(x, x + wall.Size(), top, bottom, 0, depth3DWidth_ + back, wall.DarkSides());
     }
+    wall.EndBlend(std::move(blend));
 }
 
 void TCustomChart::DrawBottomWall() {
     TChartWall& wall = walls_.Bottom;
+    TCanvas3D& canvas = *Canvas();
     PrepareWallCanvas(wall);
     const int y = plotRect_.Bottom;
     const int z0 = wall.StartPosition() == 0 ? 0 : RoundToInt(wall.StartPosition() * depth3DWidth_ * 0.01);
@@ -175,8 +213,19 @@ void TCustomChart::DrawBottomWall() {
     const TChartWall& left = walls_.Left;
     if (left.Visible() && left.AutoHide() && IsLeftWallFront()) x0 -= GetAxisWallSize(LeftAxis());
     const int x1 = plotRect_.Right;
+    std::unique_ptr<TChartBlend> blend;
+    if (!wall.Transparent()) {
+        const TPoint corners[4] = {canvas.ChartToScreen(x0, y, z0), canvas.ChartToScreen(x0, y, z1),
+                                   canvas.ChartToScreen(x1, y, z1), canvas.ChartToScreen(x1, y, z0)};
+        if (wall.Transparency() > 0) blend = canvas.StartTransparency(PolygonRect(corners, 4), wall.Transparency());
+        if (wall.HasGradient()) {
+            canvas.FillPolygonGradient(corners, 4, wall.Gradient());
+            canvas.Brush().SetStyle(TBrushStyle::bsClear);
+        }
+    }
     if (wall.Size() < 1)
-        Canvas()->HorizontalRect3D(x0, y, x1, z0, z1);
+        canvas.HorizontalRect3D(x0, y, x1, z0, z1);
     else
-        Canvas()->Cube(x0, x1, y, y + wall.Size(), z0, z1, wall.DarkSides());
+        canvas.Cube(x0, x1, y, y + wall.Size(), z0, z1, wall.DarkSides());
+    wall.EndBlend(std::move(blend));
 }
