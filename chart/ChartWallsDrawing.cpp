@@ -180,6 +180,7 @@ void TCustomChart::DrawLeftWall() {
         Canvas()->DepthRect3D(x, top, bottom, 0, depth3DWidth_);
     else
         Canvas()->Cube(x - wall.Size(), x, top, bottom, 0, depth3DWidth_, wall.DarkSides());
+    if (wall.HasPicture()) Canvas()->PictureOnPlane({0, top, depth3DWidth_, bottom}, wall.Picture().Graphic(), x, 0);
     wall.EndBlend(std::move(blend));
 }
 
@@ -197,6 +198,7 @@ void TCustomChart::DrawRightWall() {
         const int back = walls_.Back.Visible() ? walls_.Back.Size() : 0;
         Canvas()->Cube(x, x + wall.Size(), top, bottom, 0, depth3DWidth_ + back, wall.DarkSides());
     }
+    if (wall.HasPicture()) Canvas()->PictureOnPlane({0, top, depth3DWidth_, bottom}, wall.Picture().Graphic(), x, 0);
     wall.EndBlend(std::move(blend));
 }
 
@@ -227,5 +229,6 @@ void TCustomChart::DrawBottomWall() {
         canvas.HorizontalRect3D(x0, y, x1, z0, z1);
     else
         canvas.Cube(x0, x1, y, y + wall.Size(), z0, z1, wall.DarkSides());
+    if (wall.HasPicture()) canvas.PictureOnPlane({x0, z0, x1, z1}, wall.Picture().Graphic(), y, 1);
     wall.EndBlend(std::move(blend));
 }
