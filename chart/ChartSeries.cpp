@@ -78,7 +78,11 @@ void TCustomChartSeries::SetTitle(const std::string& value) {
 
 const TClassInfo& TChartSeries::StaticClass() {
     static const TClassInfo info = TPublished<TChartSeries>("TChartSeries", TCustomChartSeries::StaticClass())
+        .Object("Brush", &TBrush::StaticClass, [](const TChartSeries& s) { return &const_cast<TChartSeries&>(s).Brush(); }, nullptr)
         .Boolean("ColorEachPoint", &TChartSeries::ColorEachPoint, &TChartSeries::SetColorEachPoint, false)
+        .String("ColorSource", &TChartSeries::ColorSource, &TChartSeries::SetColorSource)
+        .Stored([](const TChartSeries& s) { return !s.ColorSource().empty(); })
+        .Integer("Cursor", &TChartSeries::Cursor, &TChartSeries::SetCursor, 0)
         .Integer("Depth", &TChartSeries::Depth, &TChartSeries::SetDepth, -1)
         .Enumeration("HorizAxis", HorizAxisInfo(), &TChartSeries::HorizAxis, &TChartSeries::SetHorizAxis, aBottomAxis)
         .String("PercentFormat", &TChartSeries::PercentFormat, &TChartSeries::SetPercentFormat)
@@ -88,6 +92,8 @@ const TClassInfo& TChartSeries::StaticClass() {
         .String("ValueFormat", &TChartSeries::ValueFormat, &TChartSeries::SetValueFormat)
         .Stored([](const TChartSeries& s) { return s.ValueFormat() != ChartConst::DefaultValueFormat; })
         .Enumeration("VertAxis", VertAxisInfo(), &TChartSeries::VertAxis, &TChartSeries::SetVertAxis, aLeftAxis)
+        .String("XLabelsSource", &TChartSeries::XLabelsSource, &TChartSeries::SetXLabelsSource)
+        .Stored([](const TChartSeries& s) { return !s.XLabelsSource().empty(); })
         .Build();
     return info;
 }

@@ -44,8 +44,38 @@ void TCustomSeries::Assign(const TPersistent* source) {
     TCustomLineSeries::Assign(source);
 }
 
+const TEnumInfo& TreatNullsStyleInfo() {
+    static const TEnumInfo info("TTreatNullsStyle", {"tnDontPaint", "tnSkip", "tnIgnore"});
+    return info;
+}
+
+const TEnumInfo& CustomSeriesStackInfo() {
+    static const TEnumInfo info("TCustomSeriesStack", {"cssNone", "cssOverlap", "cssStack", "cssStack100"});
+    return info;
+}
+
 const TClassInfo& TLineSeries::StaticClass() {
-    static const TClassInfo info = TPublished<TLineSeries>("TLineSeries", TChartSeries::StaticClass()).Build();
+    using L = TLineSeries;
+    auto self = [](const L& s) -> L& { return const_cast<L&>(s); };
+    // the brush's own style names
+    static const TEnumInfo& brushStyles = *TBrush::StaticClass().FindProperty("Style")->EnumType;
+    static const TClassInfo info =
+        TPublished<L>("TLineSeries", TChartSeries::StaticClass())
+            .Boolean("ClickableLine", &L::ClickableLine, &L::SetClickableLine, true)
+            .Boolean("ColorEachLine", &L::ColorEachLine, &L::SetColorEachLine, true)
+            .Boolean("Dark3D", &L::Dark3D, &L::SetDark3D, true)
+            .Object("Gradient", &TChartGradient::StaticClass, [=](const L& s) { return &self(s).Gradient(); }, nullptr)
+            .Boolean("InvertedStairs", &L::InvertedStairs, &L::SetInvertedStairs, false)
+            .Enumeration("LineBrush", brushStyles, &L::LineBrush, &L::SetLineBrush, 0)
+            .Integer("LineHeight", &L::LineHeight, &L::SetLineHeight, 0)
+            .Object("LinePen", &TPen::StaticClass, [=](const L& s) { return &self(s).LinePen(); }, nullptr)
+            .Object("OutLine", &TPen::StaticClass, [=](const L& s) { return &self(s).OutLine(); }, nullptr)
+            .Object("Shadow", &TChartShadow::StaticClass, [=](const L& s) { return &self(s).Shadow(); }, nullptr)
+            .Enumeration("Stacked", CustomSeriesStackInfo(), &L::Stacked, &L::SetStacked, cssNone)
+            .Boolean("Stairs", &L::Stairs, &L::SetStairs, false)
+            .Integer("Transparency", &L::Transparency, &L::SetTransparency, 0)
+            .Enumeration("TreatNulls", TreatNullsStyleInfo(), &L::TreatNulls, &L::SetTreatNulls, tnDontPaint)
+            .Build();
     return info;
 }
 

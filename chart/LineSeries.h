@@ -12,6 +12,8 @@
 
 enum TTreatNullsStyle { tnDontPaint, tnSkip, tnIgnore };
 enum TCustomSeriesStack { cssNone, cssOverlap, cssStack, cssStack100 };
+const TEnumInfo& TreatNullsStyleInfo();
+const TEnumInfo& CustomSeriesStackInfo();
 
 class TCustomLineSeries : public TChartSeries {
 public:

@@ -186,3 +186,51 @@ TEST(SeriesStreaming, ACustomAxisTheChartLacksLeavesTheStandardAxis) {
     from.SetParentChart(nullptr);
     into.SetParentChart(nullptr);
 }
+
+TEST(SeriesStreaming, LineSeriesSettingsInFormData) {
+    TLineSeries from;
+    TMemoryStream plain;
+    plain.WriteComponent(&from);
+    for (const char* name : {"ClickableLine", "Stairs", "TreatNulls", "Stacked", "LineHeight", "Transparency",
+                             "LineBrush", "Cursor", "ColorSource", "XLabelsSource"})
+        EXPECT_EQ(std::string(plain.Bytes()).find(name), std::string::npos) << name;
+
+    from.Brush().SetColor(clYellow);  // a colour makes a clear brush solid: first
+    from.SetClickableLine(false);
+    from.SetColorEachLine(false);
+    from.SetDark3D(false);
+    from.SetInvertedStairs(true);
+    from.SetLineBrush(TBrushStyle::bsClear);
+    from.SetLineHeight(5);
+    from.LinePen().SetWidth(2);
+    from.OutLine().SetWidth(3);
+    from.Shadow().SetHorizSize(4);
+    from.Gradient().SetStartColor(clBlue);
+    from.SetStacked(cssStack100);
+    from.SetStairs(true);
+    from.SetTransparency(30);
+    from.SetTreatNulls(tnSkip);
+    from.SetCursor(crCross);
+    from.SetColorSource("Colour");
+    from.SetXLabelsSource("Text");
+    TLineSeries into;
+    RoundTrip(from, into);
+    EXPECT_FALSE(into.ClickableLine());
+    EXPECT_FALSE(into.ColorEachLine());
+    EXPECT_FALSE(into.Dark3D());
+    EXPECT_TRUE(into.InvertedStairs());
+    EXPECT_EQ(into.LineBrush(), TBrushStyle::bsClear);
+    EXPECT_EQ(into.LineHeight(), 5);
+    EXPECT_EQ(into.LinePen().Width(), 2);
+    EXPECT_EQ(into.OutLine().Width(), 3);
+    EXPECT_EQ(into.Shadow().HorizSize(), 4);
+    EXPECT_EQ(into.Gradient().StartColor(), clBlue);
+    EXPECT_EQ(into.Stacked(), cssStack100);
+    EXPECT_TRUE(into.Stairs());
+    EXPECT_EQ(into.Transparency(), 30);
+    EXPECT_EQ(into.TreatNulls(), tnSkip);
+    EXPECT_EQ(into.Cursor(), crCross);
+    EXPECT_EQ(into.ColorSource(), "Colour");
+    EXPECT_EQ(into.XLabelsSource(), "Text");
+    EXPECT_EQ(into.Brush().Color(), clYellow);
+}
