@@ -36,6 +36,8 @@ using TOnGetLegendPos = std::function<void(TCustomChart*, int index, int& x, int
 using TOnGetLegendRect = std::function<void(TCustomChart*, TRect&)>;
 using TOnGetLegendText = std::function<void(TCustomAxisPanel*, TLegendStyle, int index, std::string& text)>;
 
+const TEnumInfo& MouseButtonInfo();
+
 // Scrolling by dragging needs these keys held (none: any state will do).
 extern TShiftState ChartScrollShift;
 // The wheel scrolls the vertical axes.
@@ -96,8 +98,10 @@ public:
     void SetColorPaletteIndex(int value);
     // The index of the palette just applied.
     void StoreColorPaletteIndex(int value) { colorPaletteIndex_ = value; }
-    // "ColorPaletteIndex", written when a palette is chosen.
+    // "ColorPaletteIndex", written when a palette is chosen, and the
+    // background colour of older chart data, read and never written.
     void DefineProperties(TFiler& filer) override;
+    void DefineBackColor(TFiler& filer);
 
     // ---- walls ----
     TChartWalls& Walls() { return walls_; }

@@ -90,4 +90,5 @@ void TCustomChart::DefineProperties(TFiler& filer) {
     filer.DefineProperty(
         "ColorPaletteIndex", [this](TReader& r) { SetColorPaletteIndex(r.ReadInteger()); },
         [this](TWriter& w) { w.WriteInteger(colorPaletteIndex_); }, colorPaletteIndex_ > 0);
+    DefineBackColor(filer);
 }

@@ -33,7 +33,8 @@ TPublished<W> WallProperties(const char* name, const TClassInfo& parent) {
             .Integer("Transparency", &W::Transparency, &W::SetTransparency, 0)
             .Boolean("Transparent", &W::Transparent, &W::SetTransparent)
             .Stored(&W::TransparentStored)
-            .Boolean("Visible", &W::Visible, &W::SetVisible));
+            .Boolean("Visible", &W::Visible, &W::SetVisible)
+            .Stored(&W::VisibleStored));
 }
 
 template <class W>
@@ -133,7 +134,10 @@ TChartBackWall::TChartBackWall(TCustomAxisPanel* chart) : TChartWall(chart, 0xC0
     Shadow().SetVisibleDefault(false);
 }
 
-TChartRightWall::TChartRightWall(TCustomAxisPanel* chart) : TChartWall(chart, 0xC0C0C0) { SetVisible(false); }
+TChartRightWall::TChartRightWall(TCustomAxisPanel* chart) : TChartWall(chart, 0xC0C0C0) {
+    VisibleDefault = false;
+    SetVisible(false);
+}
 
 // ---- in the drawing ----
 

@@ -33,6 +33,8 @@ public:
     // Sets the colour and the default it is stored against.
     void SetDefaultColor(TColor value);
     bool ColorStored() const { return Color() != defaultColor_; }
+    bool VisibleDefault = true;
+    bool VisibleStored() const { return Visible() != VisibleDefault; }
 
 protected:
     TCustomAxisPanel* chart_;
