@@ -2,6 +2,7 @@
 
 #include "chart/ChartCanvas.h"
 #include "chart/CustomAxisPanel.h"
+#include "chart/HtmlText.h"
 #include "chart/StoreIfChanged.h"
 #include "ui/PublishedProperties.h"
 
@@ -146,6 +147,12 @@ void TChartTitle::DrawLines(TCanvas3D& canvas, int h, int f) {
     const TRect& r = ShapeRect;
     const int w = canvas.TextWidth("W");
     const int x0 = r.Left + w / 2;
+    if (TextFormat() == ttfHtml) {
+        std::string whole;
+        for (int i = 0; i < text_.Count(); ++i) whole += (i ? "\r\n" : "") + text_.Strings(i);
+        DrawHtmlText(canvas, x0, onTop_ ? r.Top + f : r.Bottom - h - f, whole);
+        return;
+    }
     for (int i = 0; i < text_.Count(); ++i) {
         const std::string line = text_.Strings(i);
         // a foot title's first line is its lowest
