@@ -122,7 +122,10 @@ void TCustomChart::DrawBackWall() {
         // the frame lies on the plot's edges, so it reaches one pixel further
         const TRect r{plotRect_.Left, top, plotRect_.Right + 1, wall.EndPosition() == 100 ? bottom + 1 : bottom};
         if (wall.Transparency() > 0) blend = canvas.StartTransparency(r, wall.Transparency());
-        if (shadow) wall.Shadow().DrawRect(canvas, r, 0, depth3DWidth_);
+        if (shadow) {
+            wall.Shadow().DrawRect(canvas, r, 0, depth3DWidth_);
+            PrepareWallCanvas(wall);  // the shadow leaves its own brush behind
+        }
         if (gradient) {
             wall.Gradient().Draw(canvas, r);
             canvas.Brush().SetStyle(TBrushStyle::bsClear);
@@ -141,6 +144,7 @@ void TCustomChart::DrawBackWall() {
                 wall.Shadow().DrawRect(canvas, canvas.ProjectRect(r, depth3DWidth_), 0, 0);
             else
                 wall.Shadow().DrawPolygon(canvas, corners.data(), 4);
+            PrepareWallCanvas(wall);
         }
         if (gradient) {
             if (orthogonal)
