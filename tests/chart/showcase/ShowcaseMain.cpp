@@ -31,6 +31,22 @@ int WritePicture(const std::string& fileName, bool view3D) {
         show.Chart->BottomWall().SetSize(6);
         show.Chart->BackWall().SetTransparent(false);
         show.Chart->BackWall().SetColor(clWhite);
+        show.Chart->BackWall().Gradient().SetVisible(true);
+        show.Chart->BackWall().Gradient().SetStartColor(clWhite);
+        show.Chart->BackWall().Gradient().SetEndColor(0xF0E0D0);
+        show.Chart->LeftWall().SetTransparency(40);
+        // a framed, filled foot with its shadow, and a bevelled subtitle placed by hand
+        TChartTitle& foot = show.Chart->Foot();
+        foot.SetText({"Двигатель: 2 с, парашют: 9 с"});
+        foot.SetTransparent(false);
+        foot.SetColor(0xE0FFFF);
+        foot.Shadow().SetVisible(true);
+        TChartTitle& sub = show.Chart->SubTitle();
+        sub.SetText({"Стенки"});
+        sub.SetTransparent(false);
+        sub.SetBevel(TPanelBevel::bvRaised);
+        sub.SetLeft(620);
+        sub.SetTop(60);
     }
     std::unique_ptr<TBitmap> bitmap = show.Chart->CreateBitmap();
     TPngPicture picture;
