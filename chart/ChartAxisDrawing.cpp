@@ -85,17 +85,7 @@ int TChartAxis::WidestLabel() {
     switch (EffectiveLabelStyle()) {
         case talValue: return WidestValueLabel();
         case talText: return chart_->WidestTextWidth();
-        case talMark: {
-            int widest = 0;
-            int lines = 0;
-            for (int k = 0; k < chart_->SeriesCount(); ++k) {
-                TChartSeries* s = chart_->SeriesAt(k);
-                if (!s->Active()) continue;
-                for (int i = 0; i < s->Count(); ++i)
-                    widest = std::max(widest, chart_->WidestLineWidth(s->GetMarkText(i), lines));
-            }
-            return widest;
-        }
+        case talMark: return chart_->WidestMarkWidth();
         default: return 0;
     }
 }

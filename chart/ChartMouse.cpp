@@ -87,6 +87,10 @@ TChartClickedPart TCustomChart::FindClickedPart(TPoint p, bool onlyClickable) {
         if (onlyClickable && !s->HasClickEvents() && !OnClickSeries) continue;
         const int index = s->ClickedIndex(p.X, p.Y);
         if (index != -1) return {cpSeries, index, s, nullptr};
+        if (s->Marks().Visible()) {
+            const int mark = s->Marks().MarksClicked(p.X, p.Y);
+            if (mark != -1) return {cpSeriesMarks, mark, s, nullptr};
+        }
     }
     for (TChartAxis* axis : Axes()) {
         if (axis->HitTest(p.X, p.Y)) return {cpAxis, -1, nullptr, axis};

@@ -139,6 +139,7 @@ void TChartSeries::AttachedToChart() {
         ColorChanged();
     }
     UpdateEffectiveAxes();
+    marks_.SetParentPanel(parentChart_);
     RefreshFromSource();
 }
 
@@ -147,6 +148,7 @@ void TChartSeries::DetachedFromChart() {
     for (TChartSeries* source : SourceSeries()) std::erase(source->linkedSeries_, this);
     if (parentChart_) parentChart_->SeriesGroups().RemoveSeries(this);
     parentChart_ = nullptr;
+    marks_.SetParentPanel(nullptr);
     UpdateEffectiveAxes();
 }
 
@@ -243,7 +245,7 @@ void TChartSeries::ClearLists() {
     for (int k = 0; k < valueLists_.Count(); ++k) valueLists_[k]->Clear();
     pointColors_.reset();
     labels_.Clear();
-    marks_.Positions().clear();
+    marks_.ClearMarkPositions();
 }
 
 void TChartSeries::Delete(int index) {
@@ -253,8 +255,7 @@ void TChartSeries::Delete(int index) {
     if (pointColors_ && index < static_cast<int>(pointColors_->size()))
         pointColors_->erase(pointColors_->begin() + index);
     labels_.DeleteLabel(index);
-    auto& positions = marks_.Positions();
-    if (index < static_cast<int>(positions.size())) positions.erase(positions.begin() + index);
+    marks_.PointDeleted(index);
     NotifyLinkedSeries(scDelete, index);
     if (active_) Repaint();
 }
@@ -273,7 +274,7 @@ void TChartSeries::DeleteRange(int first, int n, bool renumber) {
         if (pointColors_->empty()) pointColors_.reset();
     }
     labels_.DeleteRange(first, n);
-    eraseFrom(marks_.Positions());
+    marks_.PointsDeleted(first, n);
     NotifyLinkedSeries(scDelete, -1);
     if (active_) Repaint();
     if (renumber) notMandatory_->SetToIndexes();
@@ -595,4 +596,5 @@ void TChartSeries::ComputeDepthPositions() {
     startZ_ = width * internalZOrder_;
     endZ_ = startZ_ + (depth_ == -1 ? width : depth_);
     middleZ_ = (startZ_ + endZ_) / 2;
+    marks_.ZPosition = middleZ_;
 }

@@ -139,8 +139,14 @@ public:
     bool HasPointColors() const { return pointColors_ != nullptr; }
     virtual TColor PointColorAt(int index) const;
     bool PointIsNull(int index) const { return PointColorAt(index) == clNone; }
-    const std::vector<TSeriesMarkPosition>& MarkPositions() const { return marks_.Positions(); }
     TSeriesMarks& Marks() { return marks_; }
+    void SetMarks(const TSeriesMarks& marks) { marks_.Assign(marks); }
+    // The marks of the visible points, after the points.
+    void DrawAllMarks();
+    virtual void DrawPointMark(int index, const std::string& text, TSeriesMarkPosition& position);
+    // The widest line of point `index`'s mark text in the canvas' font.
+    int MarkTextWidth(int index);
+    int WidestMarkWidth();
 
     // Texts of a point.
     std::string GetMarkText(int index);
@@ -392,7 +398,7 @@ protected:
     TChartValueList* notMandatory_;
     TLabelsList labels_;
     std::unique_ptr<std::vector<TColor>> pointColors_;
-    TSeriesMarks marks_{[this] { Repaint(); }};
+    TSeriesMarks marks_{this};
     std::string valueFormat_;
     std::string percentFormat_;
     std::vector<TChartSeries*> linkedSeries_;

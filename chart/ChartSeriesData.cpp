@@ -114,8 +114,7 @@ TSeriesDataFlags TChartSeries::DataFlags() const {
     const int labelsInspected = std::min(100, count - 1) + 1;
     for (int i = 0; i < labelsInspected && i < labels_.Count() && !flags.Labels; ++i)
         flags.Labels = !labels_.GetLabel(i).empty();
-    flags.MarkPositions =
-        std::any_of(marks_.Positions().begin(), marks_.Positions().end(), [](const auto& p) { return p.IsCustom; });
+    flags.MarkPositions = marks_.Positions().ExistCustom();
     return flags;
 }
 
@@ -141,8 +140,10 @@ std::vector<std::uint8_t> TChartSeries::WriteData() const {
         }
         for (int k = 2; k < valueLists_.Count(); ++k) w.Double((*valueLists_[k])[i]);
         if (flags & HasMarkPositions)
-            WriteMarkPosition(w, i < static_cast<int>(marks_.Positions().size()) ? marks_.Positions()[i]
-                                                                              : TSeriesMarkPosition{});
+            if (const TSeriesMarkPosition* p = marks_.Positions().Get(i))
+                WriteMarkPosition(w, *p);
+            else
+                WriteMarkPosition(w, TSeriesMarkPosition{});
     }
     return out;
 }
@@ -166,7 +167,7 @@ void TChartSeries::ReadData(const std::vector<std::uint8_t>& data) {
                                  ((flags & HasMarkPositions) ? MarkPositionSize : 0);
     r.Need(smallest * static_cast<std::size_t>(count));
     std::vector<Point> points;
-    std::vector<TSeriesMarkPosition> positions;
+    TSeriesMarksPositions positions;
     points.reserve(count);
     for (int i = 0; i < count; ++i) {
         Point p;
@@ -175,7 +176,7 @@ void TChartSeries::ReadData(const std::vector<std::uint8_t>& data) {
         p.color = (flags & HasColors) ? r.Int32() : clDefault;
         if (flags & HasLabels) p.label = r.Bytes(r.Byte());
         for (int k = 0; k < furtherLists; ++k) p.further.push_back(r.Double());
-        if (flags & HasMarkPositions) positions.push_back(ReadMarkPosition(r));
+        if (flags & HasMarkPositions) positions.Append(ReadMarkPosition(r));
         points.push_back(std::move(p));
     }
 

@@ -106,7 +106,7 @@ void TChartCustomShape::SetTransparent(bool value) {
 }
 
 TChartGradient& TChartCustomShape::Gradient() {
-    if (!gradient_) gradient_ = std::make_unique<TChartGradient>([this] { RepaintParent(); });
+    if (!gradient_) gradient_ = NewGradient([this] { RepaintParent(); });
     return *gradient_;
 }
 

@@ -97,6 +97,10 @@ public:
     void DrawShapeOn(TCustomChartPanel& panel, const TRect& rect, int angle, int z);
 
 protected:
+    // The class of gradient the box is filled with, made on first use.
+    virtual std::unique_ptr<TChartGradient> NewGradient(TChangeEvent onChange) {
+        return std::make_unique<TChartGradient>(std::move(onChange));
+    }
     // The box's outline with the current pen and brush.
     void DrawOutline(TCanvas3D& canvas, const TRect& rect, int angle, int z);
 

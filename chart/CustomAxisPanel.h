@@ -212,6 +212,8 @@ public:
     virtual void DrawLegendSymbolRect(const TRect& rect);
     // The widest point label of every series.
     int WidestTextWidth();
+    // The widest mark text of the active series.
+    int WidestMarkWidth();
     int FontHeight();
     // Whether the axis was shown in the last drawing.
     bool AxisIsVisible(const TChartAxis* axis) const;
@@ -273,6 +275,8 @@ protected:
     void ApplySeriesMargins();
     void DrawAxes();
     void DrawSeries(TChartSeries* series);
+    // A series' marks after its points, clipped to the chart when they ask.
+    void DrawSeriesMarks(TChartSeries* series);
     void DrawAllSeries();
     // The zoom rectangle while it is being dragged; the chart component draws it.
     virtual void DrawZoomRectangleInCycle() {}

@@ -164,5 +164,6 @@ void TCustomAxisPanel::DrawSeries(TChartSeries* series) {
     if (clip) ClipToChart();
     series->DrawAllPoints();
     if (clip) canvas_->RemoveClip();
+    DrawSeriesMarks(series);
     series->DoAfterDrawValues();
 }

@@ -41,7 +41,25 @@ std::string TChartSeries::PercentText(int index, bool withTotal) {
     return text;
 }
 
+namespace {
+
+// An item's own lines, one mark line each.
+std::string ItemText(const TStrings& lines) {
+    std::string text;
+    for (int k = 0; k < lines.Count(); ++k) text += (k ? "\r" : "") + lines.Strings(k);
+    return text;
+}
+
+}  // namespace
+
 std::string TChartSeries::GetMarkText(int i) {
+    if (i < marks_.Items().Count()) {
+        if (const TStrings* lines = marks_.Items().Get(i).Text()) {
+            std::string text = ItemText(*lines);
+            if (OnGetMarkText) OnGetMarkText(this, i, text);
+            return text;
+        }
+    }
     const std::string sep = marks_.MultiLine() ? "\r" : " ";
     const std::string value = FormatFloat(valueFormat_, PointMarkValue(i));
     std::string label = PointLabel(i);

@@ -1,12 +1,21 @@
 #pragma once
-// The marks of a series: the text boxes that label its points. This holds
-// what decides a mark's text and the positions the user moved marks to.
+// The marks of a series: the text boxes that label its points, their
+// per-point overrides, and where each box stood when last drawn or where the
+// user moved it.
 
+#include "chart/ChartShape.h"
 #include "chart/SeriesMarkPosition.h"
+#include "chart/SeriesMarksMargins.h"
+#include "ui/Persistent.h"
+#include "ui/StringList.h"
+#include "ui/TextAlignment.h"
 
-#include <functional>
+#include <memory>
 #include <string>
 #include <vector>
+
+class TChartSeries;
+class TSeriesMarks;
 
 enum TSeriesMarksStyle {
     smsValue, smsPercent, smsLabel, smsLabelPercent, smsLabelValue, smsLegend, smsPercentTotal,
@@ -18,27 +27,130 @@ enum TLegendTextStyle {
     ltsXAndValue, ltsXAndPercent
 };
 
-class TSeriesMarks {
+const TEnumInfo& SeriesMarksStyleInfo();
+
+// Mark boxes fade from silver on the left to white on the right.
+class TSeriesMarksGradient : public TChartGradient {
 public:
-    explicit TSeriesMarks(std::function<void()> onChange = nullptr) : onChange_(std::move(onChange)) {}
-    // The settings, not the stored positions.
-    void Assign(const TSeriesMarks& source);
-    TSeriesMarksStyle Style() const { return style_; }
-    void SetStyle(TSeriesMarksStyle value);
-    bool MultiLine() const { return multiLine_; }
-    void SetMultiLine(bool value);
-    bool Visible() const { return visible_; }
-    void SetVisible(bool value);
-    std::vector<TSeriesMarkPosition>& Positions() { return positions_; }
-    const std::vector<TSeriesMarkPosition>& Positions() const { return positions_; }
+    explicit TSeriesMarksGradient(TChangeEvent onChange = nullptr);
+};
+
+// One point's own box look and text.
+class TMarksItem : public TPersistent, public TChartCustomShape {
+    DECLARE_CLASS_INFO
+public:
+    explicit TMarksItem(TCustomChartPanel* panel = nullptr);
+    void Assign(const TPersistent* source) override;
+    // nullptr until lines are set.
+    TStrings* Text() const { return text_.get(); }
+    TStrings& Lines();
+    // nullptr frees the lines.
+    void SetText(const TStrings* lines);
 
 private:
-    void Changed() {
-        if (onChange_) onChange_();
-    }
-    std::function<void()> onChange_;
-    TSeriesMarksStyle style_ = smsLabel;
+    std::unique_ptr<TStringList> text_;
+};
+
+// The items by point index; entries may be empty.
+class TMarksItems {
+public:
+    explicit TMarksItems(TSeriesMarks& marks) : marks_(marks) {}
+    int Count() const { return static_cast<int>(items_.size()); }
+    // nullptr for an empty entry or beyond the list.
+    TMarksItem* At(int index) const;
+    // Grows the list up to `index` and makes the item when missing.
+    TMarksItem& Get(int index);
+    void Clear();
+    void Delete(int index);
+    void DeleteRange(int first, int count);
+
+private:
+    TSeriesMarks& marks_;
+    std::vector<std::unique_ptr<TMarksItem>> items_;
+};
+
+class TSeriesMarks : public TPersistent, public TChartCustomShape {
+    DECLARE_CLASS_INFO
+public:
+    explicit TSeriesMarks(TChartSeries* series = nullptr);
+    ~TSeriesMarks() override;
+    void Assign(const TPersistent* source) override;
+    void Assign(const TSeriesMarks& source);
+    // The "Items" stream of per-point overrides.
+    void DefineProperties(TFiler& filer) override;
+    TPersistent* GetOwner() const override;
+
+    TChartSeries* Series() const { return series_; }
+    // The chart the boxes are drawn on and repaint.
+    void SetParentPanel(TCustomChartPanel* panel) override;
+
+    int Angle() const { return angle_; }
+    void SetAngle(int value);
+    TColor BackColor() const { return Color(); }
+    void SetBackColor(TColor value) { SetColor(value); }
+    bool Clip() const { return clip_; }
+    void SetClip(bool value);
+    int DrawEvery() const { return drawEvery_; }
+    void SetDrawEvery(int value);
+    TChartPen& Frame() { return Pen(); }
+    TMargins& Margins() { return margins_; }
+    void SetMargins(const TMargins& value) { margins_.Assign(&value); }
+    bool MultiLine() const { return multiLine_; }
+    void SetMultiLine(bool value);
+    TSeriesMarksStyle Style() const { return style_; }
+    void SetStyle(TSeriesMarksStyle value);
+    TAlignment TextAlign() const { return textAlign_; }
+    void SetTextAlign(TAlignment value);
+    // Set by the series before it draws its marks.
+    int ZPosition = 0;
+
+    // Per-point overrides.
+    TMarksItems& Items() { return items_; }
+    // The item of point `index` when the items reach it (made when its entry
+    // is empty), else the marks themselves.
+    TChartCustomShape& ItemFor(int index);
+    // Set while the items came from form data: then they outlive the points.
+    bool ItemsLoaded() const { return itemsLoaded_; }
+
+    // Where the boxes stand.
+    TSeriesMarksPositions& Positions() { return positions_; }
+    const TSeriesMarksPositions& Positions() const { return positions_; }
+    // Remembers the computed place in entry `index`, or, for a custom
+    // entry, puts the stored place into `position`.
+    void ApplyStoredPosition(int index, TSeriesMarkPosition& position);
+    // The positions go, and the items unless they came from form data.
+    void ClearMarkPositions();
+    // Point removal keeps positions and items with their points.
+    void PointDeleted(int index);
+    void PointsDeleted(int first, int count);
+
+    // Sizes the box of `text` in `item`'s look and stands it centred on
+    // (px, py) with its bottom edge there.
+    void PlaceMark(TChartCustomShape& item, const std::string& text, int px, int py, TSeriesMarkPosition& position);
+    // Draws point `index`'s mark in `color` at `position`.
+    void DrawMark(int index, TColor color, const std::string& text, TSeriesMarkPosition& position);
+    // The topmost drawn box under (x, y): its point index, or -1.
+    int MarksClicked(int x, int y);
+
+protected:
+    std::unique_ptr<TChartGradient> NewGradient(TChangeEvent onChange) override;
+
+private:
+    void SeriesChanged();
+    // The box's top-left corner where the 3D view shows its arrow end.
+    TPoint ZoomedMarkPos(const TSeriesMarkPosition& position);
+    TRect BoxRect(const TSeriesMarkPosition& position);
+    void WriteText(TChartCustomShape& item, const TRect& box, const std::string& text);
+
+    TChartSeries* series_;
+    int angle_ = 0;
+    bool clip_ = false;
+    int drawEvery_ = 1;
+    TMargins margins_{this, 20};
     bool multiLine_ = false;
-    bool visible_ = false;
-    std::vector<TSeriesMarkPosition> positions_;
+    TSeriesMarksStyle style_ = smsLabel;
+    TAlignment textAlign_ = TAlignment::taCenter;
+    TMarksItems items_{*this};
+    TSeriesMarksPositions positions_;
+    bool itemsLoaded_ = false;
 };

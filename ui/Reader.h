@@ -48,6 +48,8 @@ public:
                         bool hasData) override;
     void DefineBinaryProperty(const std::string& name, const TStreamProc& read, const TStreamProc& write,
                               bool hasData) override;
+    // One property of an object, as a collection item's are read.
+    void ReadProperty(TPersistent& instance);
 
 private:
     struct Fixup {
@@ -57,7 +59,6 @@ private:
     };
 
     TComponent* ReadComponent(TComponent* parent);
-    void ReadProperty(TPersistent& instance);
     void ReadPropValue(TPersistent& instance, const TPropInfo& property);
     void ResolveFixups();
     TValueType ReadValue();

@@ -39,9 +39,10 @@ public:
                         bool hasData) override;
     void DefineBinaryProperty(const std::string& name, const TStreamProc& read, const TStreamProc& write,
                               bool hasData) override;
+    // The published and defined properties of an object, as a collection item's are.
+    void WriteProperties(const TPersistent& instance);
 
 private:
-    void WriteProperties(const TPersistent& instance);
     void WriteProperty(const TPersistent& instance, const TPropInfo& property);
     void WritePropName(std::string_view name);
     void WriteValue(TValueType type);

@@ -93,5 +93,7 @@ TEST(SeriesMarkText, MarkLabelsOnAnAxis) {
     std::vector<std::string> texts;
     for (const auto& e : bottom.LabelEntries()) texts.push_back(e.Text);
     EXPECT_EQ(texts, (std::vector<std::string>{"0", "10", "20"}));
+    EXPECT_EQ(bottom.WidestLabel(), 0);  // hidden marks take no room
+    s.Marks().SetVisible(true);
     EXPECT_EQ(bottom.WidestLabel(), 14);
 }
