@@ -139,11 +139,11 @@ std::vector<std::uint8_t> TChartSeries::WriteData() const {
             w.Bytes(label.substr(0, length));
         }
         for (int k = 2; k < valueLists_.Count(); ++k) w.Double((*valueLists_[k])[i]);
-        if (flags & HasMarkPositions)
-            if (const TSeriesMarkPosition* p = marks_.Positions().Get(i))
-                WriteMarkPosition(w, *p);
-            else
-                WriteMarkPosition(w, TSeriesMarkPosition{});
+        if (flags & HasMarkPositions) {
+            // a point without a stored place writes an empty one
+            const TSeriesMarkPosition* p = marks_.Positions().Get(i);
+            WriteMarkPosition(w, p ? *p : TSeriesMarkPosition{});
+        }
     }
     return out;
 }
