@@ -237,6 +237,8 @@ public:
     void FillSampleValues(int count = 0);
     virtual void GenerateSamplePoints(int count, bool mandatoryOnly);
     virtual int SamplePointCount() const { return 25; }
+    // Only while designing does a series without data show sample points.
+    bool WantsSampleValues() const { return ComponentState().Contains(TComponentStateItem::csDesigning); }
     void SetSampleCount(int value) { sampleCount_ = value; }
 
     // The points of the chart's current page; both -1 without points.

@@ -319,6 +319,8 @@ void TCustomAxisPanel::RefreshSeriesData(TChartSeries* series) {
         // the engine's functions compute only from sources: without one the series stays empty
         SeriesUpdate update(*series);
         series->Clear();
+    } else if (!source && !function && !series->HasOwnData() && series->WantsSampleValues()) {
+        series->FillSampleValues(series->SamplePointCount());
     }
 }
 

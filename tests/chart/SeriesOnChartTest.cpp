@@ -178,3 +178,22 @@ TEST(SeriesOnChart, ToolsOfTheSeriesHearItsPointsDrawn) {
     mine.SetParentChart(nullptr);
     other.SetParentChart(nullptr);
 }
+
+TEST(SeriesOnChart, SamplePointsOnlyWhileDesigning) {
+    ChartTestPanel chart;
+    TLineSeries running, designed;
+    designed.SetComponentStateItem(TComponentStateItem::csDesigning, true);
+    EXPECT_FALSE(running.WantsSampleValues());
+    EXPECT_TRUE(designed.WantsSampleValues());
+    running.SetParentChart(&chart);
+    designed.SetParentChart(&chart);
+    EXPECT_EQ(running.Count(), 0);
+    EXPECT_EQ(designed.Count(), designed.SamplePointCount());
+    // points of its own are kept
+    designed.SetHasOwnData(true);
+    designed.Clear();
+    designed.RefreshFromSource();
+    EXPECT_EQ(designed.Count(), 0);
+    running.SetParentChart(nullptr);
+    designed.SetParentChart(nullptr);
+}
