@@ -277,6 +277,9 @@ protected:
     void DrawSeries(TChartSeries* series);
     // A series' marks after its points, clipped to the chart when they ask.
     void DrawSeriesMarks(TChartSeries* series);
+    // In 3D the series that share one depth draw point by point together.
+    void DrawSeriesGroup(TChartSeries* drawing);
+    bool ClipsSeries(const TChartSeries* series) const;
     void DrawAllSeries();
     // The zoom rectangle while it is being dragged; the chart component draws it.
     virtual void DrawZoomRectangleInCycle() {}

@@ -133,37 +133,81 @@ void TCustomAxisPanel::DrawAllSeries() {
     // a copy: a handler may take a series off the chart while it draws
     std::vector<TChartSeries*> order(series_);
     if (depthAxis_->Inverted() != IsPlaneReversed(depth3DWidth_)) std::reverse(order.begin(), order.end());
-    for (TChartSeries* s : order)
-        if (s->Active()) DrawSeries(s);
+    for (TChartSeries* s : order) {
+        if (!s->Active()) continue;
+        s->ComputeDepthPositions();
+        if (!view3D_ || !s->SharesZOrder())
+            DrawSeries(s);
+        else if (s->IsDrawingVisible())
+            DrawSeriesGroup(s);
+    }
 }
 
 void TCustomAxisPanel::ClipToChart() {
     // the box over the plot, one pixel more above and below, through the depth
     const TRect& r = plotRect_;
-    TPoint corners[8];
-    int n = 0;
-    for (int z : {0, depth3DWidth_})
-        for (int x : {r.Left, r.Right})
-            for (int y : {r.Top - 1, r.Bottom + 1}) corners[n++] = canvas_->ChartToScreen(x, y, z);
-    TRect box{corners[0].X, corners[0].Y, corners[0].X, corners[0].Y};
-    for (const TPoint& p : corners) {
-        box.Left = std::min(box.Left, p.X);
-        box.Top = std::min(box.Top, p.Y);
-        box.Right = std::max(box.Right, p.X);
-        box.Bottom = std::max(box.Bottom, p.Y);
-    }
-    canvas_->ClipToRect(box);
+    canvas_->ClipToBox(TRect{r.Left, r.Top - 1, r.Right, r.Bottom + 1}, 0, depth3DWidth_);
+}
+
+bool TCustomAxisPanel::ClipsSeries(const TChartSeries* series) const {
+    return series->UsesAxes() && clipPoints_ && canvas_ && ClipAllowed();
 }
 
 void TCustomAxisPanel::DrawSeries(TChartSeries* series) {
-    series->ComputeDepthPositions();
     series->ComputeVisibleRange();
     if (series->FirstVisibleIndex() == -1) return;
     series->DoBeforeDrawValues();
-    const bool clip = series->UsesAxes() && clipPoints_ && canvas_;
+    const bool clip = ClipsSeries(series);
     if (clip) ClipToChart();
     series->DrawAllPoints();
     if (clip) canvas_->RemoveClip();
     DrawSeriesMarks(series);
     series->DoAfterDrawValues();
+}
+
+void TCustomAxisPanel::DrawSeriesGroup(TChartSeries* drawing) {
+    // the active series from this one on that stand at the same depth, drawn point by point together
+    std::vector<TChartSeries*> group;
+    for (int i = SeriesIndexOf(drawing); i < SeriesCount(); ++i) {
+        TChartSeries* s = series_[i];
+        if (!s->Active() || s->EffectiveZOrder() != drawing->EffectiveZOrder()) continue;
+        s->ComputeDepthPositions();
+        group.push_back(s);
+    }
+    std::vector<TChartSeries*> shown;
+    int first = -1, last = -1;
+    bool clipped = false;
+    for (TChartSeries* s : group) {
+        s->ComputeVisibleRange();
+        if (s->FirstVisibleIndex() == -1) continue;
+        s->DoBeforeDrawValues();
+        shown.push_back(s);
+        first = std::max(first, s->FirstVisibleIndex());
+        last = std::max(last, s->LastVisibleIndex());
+        if (!clipped && ClipsSeries(s)) {
+            ClipToChart();
+            clipped = true;
+        }
+    }
+    auto drawPoint = [&](int i) {
+        const bool forward = !seriesDrawOrderFlag_ || i >= drawing->Count();
+        auto draw = [i](TChartSeries* s) {
+            if (i < s->Count()) s->DrawOnePoint(i);
+        };
+        if (forward)
+            std::for_each(group.begin(), group.end(), draw);
+        else
+            std::for_each(group.rbegin(), group.rend(), draw);
+    };
+    if (first != -1) {
+        if (drawing->PointsDrawnForward())
+            for (int i = first; i <= last; ++i) drawPoint(i);
+        else
+            for (int i = last; i >= first; --i) drawPoint(i);
+    }
+    if (clipped) canvas_->RemoveClip();
+    for (TChartSeries* s : shown) {
+        DrawSeriesMarks(s);
+        s->DoAfterDrawValues();
+    }
 }

@@ -54,6 +54,7 @@ public:
     };
     std::vector<Poly> polygons;
     void ClipToRect(const TRect& r) override { clips.push_back(r); }
+    void ClipToBox(const TRect& r, int, int) override { clips.push_back(r); }
     void RemoveClip() override { clips.push_back(TRect{-1, -1, -1, -1}); }
     std::vector<TRect> fills;
     std::vector<TRect> clips;  // (-1, -1, -1, -1) marks a removal

@@ -356,3 +356,44 @@ TEST(DrawingCycle, RefreshingASeriesReloadsItsSource) {
     EXPECT_EQ(copy.YValueAt(1), 20);
     outside.AttachSeries(nullptr);
 }
+
+namespace {
+
+// Notes each point it draws in a shared log.
+class PointLogSeries : public TChartSeries {
+public:
+    explicit PointLogSeries(std::vector<std::pair<const TChartSeries*, int>>& log) : log_(log) {}
+    void DrawOnePoint(int index) override { log_.emplace_back(this, index); }
+
+private:
+    std::vector<std::pair<const TChartSeries*, int>>& log_;
+};
+
+}  // namespace
+
+TEST(DrawingCycle, SeriesAtOneDepthDrawPointByPointTogetherIn3D) {
+    ChartTestPanel chart;
+    chart.SetView3D(true);
+    chart.SetPlotRect(TRect{0, 0, 400, 300});
+    std::vector<std::pair<const TChartSeries*, int>> log;
+    PointLogSeries a(log), b(log);
+    for (PointLogSeries* s : {&a, &b}) {
+        s->SetParentChart(&chart);
+        s->SetZOrder(0);
+    }
+    for (int i = 0; i < 3; ++i) a.AddPointXY(i, i);
+    for (int i = 0; i < 2; ++i) b.AddPointXY(i, 2 * i);
+    chart.DrawContents(TRect{0, 0, 400, 300});
+    using P = std::pair<const TChartSeries*, int>;
+    EXPECT_EQ(log, (std::vector<P>{{&a, 0}, {&b, 0}, {&a, 1}, {&b, 1}, {&a, 2}}));
+    // one clip around the whole group
+    EXPECT_EQ(chart.canvas.clips.size(), 2u);
+
+    log.clear();
+    chart.SetView3D(false);  // flat: each series on its own
+    chart.DrawContents(TRect{0, 0, 400, 300});
+    const auto firstOfB = std::find_if(log.begin(), log.end(), [&b](const P& p) { return p.first == &b; });
+    EXPECT_TRUE(std::all_of(log.begin(), firstOfB, [&a](const P& p) { return p.first == &a; }));
+    a.SetParentChart(nullptr);
+    b.SetParentChart(nullptr);
+}
