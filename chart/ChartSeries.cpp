@@ -85,6 +85,8 @@ const TClassInfo& TChartSeries::StaticClass() {
         .Integer("Cursor", &TChartSeries::Cursor, &TChartSeries::SetCursor, 0)
         .Integer("Depth", &TChartSeries::Depth, &TChartSeries::SetDepth, -1)
         .Enumeration("HorizAxis", HorizAxisInfo(), &TChartSeries::HorizAxis, &TChartSeries::SetHorizAxis, aBottomAxis)
+        .Object("Marks", &TSeriesMarks::StaticClass,
+                [](const TChartSeries& s) { return &const_cast<TChartSeries&>(s).Marks(); }, nullptr)
         .String("PercentFormat", &TChartSeries::PercentFormat, &TChartSeries::SetPercentFormat)
         .Stored([](const TChartSeries& s) { return s.PercentFormat() != ChartConst::DefaultPercentFormat; })
         .Integer("SeriesColor", &TChartSeries::SeriesColor, &TChartSeries::SetSeriesColor)

@@ -32,6 +32,9 @@ std::vector<std::string> TChartSeries::ListSubGalleryStyles() const { return {Ch
 void TChartSeries::SetupForGallery(bool enabled) {
     FillSampleValues(4);
     marks_.SetVisible(false);
+    marks_.Font().SetSize(7);
+    marks_.Callout().SetLength(4);
+    marks_.SetDrawEvery(2);
     colorEachPoint_ = false;
     if (!enabled)
         SetSeriesColor(clSilver);

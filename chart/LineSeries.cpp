@@ -540,5 +540,14 @@ void TCustomSeries::ComputeVertMargins(int& top, int& bottom) {
             bottom = std::max(bottom, outLine_.Width());
         }
     }
+    if (marks_.Visible()) top = std::max(top, MarksExtent());
     if (lineHeight_ > 0 && parentChart_ && parentChart_->View3D()) bottom = std::max(bottom, lineHeight_);
+}
+
+int TCustomSeries::MarksExtent() { return marks_.Callout().Length() + marks_.Callout().Distance(); }
+
+void TCustomSeries::DrawPointMark(int index, const std::string& text, TSeriesMarkPosition& position) {
+    marks_.ZPosition = startZ_;
+    if (marks_.HasCallout()) marks_.Callout().ApplyLength(position);
+    TChartSeries::DrawPointMark(index, text, position);
 }

@@ -89,6 +89,9 @@ public:
     int ClickedIndex(int x, int y) override;
     void ComputeHorizMargins(int& left, int& right) override;
     void ComputeVertMargins(int& top, int& bottom) override;
+    // The room the marks' callout lifts their boxes by.
+    virtual int MarksExtent();
+    void DrawPointMark(int index, const std::string& text, TSeriesMarkPosition& position) override;
 
 protected:
     void DrawLineSegment(int index, int x, int y, TColor color, bool withPointer);

@@ -86,8 +86,34 @@ std::unique_ptr<TChartGradient> TSeriesMarks::NewGradient(TChangeEvent onChange)
 
 TPersistent* TSeriesMarks::GetOwner() const { return series_; }
 
+TMarksCallout& TSeriesMarks::Callout() {
+    if (!callout_) callout_ = std::make_unique<TMarksCallout>(series_);
+    return *callout_;
+}
+
+void TSeriesMarks::SetCallout(const TMarksCallout* value) {
+    if (!value)
+        callout_.reset();
+    else
+        Callout().Assign(*value);
+}
+
+TSeriesMarksSymbol& TSeriesMarks::Symbol() {
+    if (!symbol_) symbol_ = std::make_unique<TSeriesMarksSymbol>(ParentPanel());
+    return *symbol_;
+}
+
+void TSeriesMarks::SetSymbol(const TSeriesMarksSymbol* value) {
+    if (!value)
+        symbol_.reset();
+    else
+        Symbol().Assign(*value);
+}
+
 void TSeriesMarks::SetParentPanel(TCustomChartPanel* panel) {
     TChartCustomShape::SetParentPanel(panel);
+    if (callout_) callout_->SetParentPanel(panel);
+    if (symbol_) symbol_->SetParentPanel(panel);
     for (int i = 0; i < items_.Count(); ++i)
         if (TMarksItem* item = items_.At(i)) item->SetParentPanel(panel);
 }
@@ -128,11 +154,13 @@ void TSeriesMarks::Assign(const TPersistent* source) {
 void TSeriesMarks::Assign(const TSeriesMarks& source) {
     if (&source == this) return;
     angle_ = source.angle_;
+    SetCallout(source.callout_.get());
     clip_ = source.clip_;
     drawEvery_ = source.drawEvery_;
     style_ = source.style_;
     margins_.Assign(&source.margins_);
     multiLine_ = source.multiLine_;
+    SetSymbol(source.symbol_.get());
     textAlign_ = source.textAlign_;
     items_.Clear();
     for (int i = 0; i < source.items_.Count(); ++i)

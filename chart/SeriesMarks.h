@@ -6,6 +6,7 @@
 #include "chart/ChartShape.h"
 #include "chart/SeriesMarkPosition.h"
 #include "chart/SeriesMarksMargins.h"
+#include "chart/SeriesPointer.h"
 #include "ui/Persistent.h"
 #include "ui/StringList.h"
 #include "ui/TextAlignment.h"
@@ -93,6 +94,19 @@ public:
     int DrawEvery() const { return drawEvery_; }
     void SetDrawEvery(int value);
     TChartPen& Frame() { return Pen(); }
+    // The callout from each point to its box and the colour symbol inside
+    // the box: made when first asked for; nullptr frees them.
+    TMarksCallout& Callout();
+    bool HasCallout() const { return callout_ != nullptr; }
+    void SetCallout(const TMarksCallout* value);
+    TSeriesMarksSymbol& Symbol();
+    bool HasSymbol() const { return symbol_ != nullptr; }
+    void SetSymbol(const TSeriesMarksSymbol* value);
+    // The callout's line pen and length.
+    TChartPen& Arrow() { return Callout().Arrow(); }
+    void SetArrow(const TChartPen& pen) { Callout().SetArrow(pen); }
+    int ArrowLength() { return Callout().Length(); }
+    void SetArrowLength(int value) { Callout().SetLength(value); }
     TMargins& Margins() { return margins_; }
     void SetMargins(const TMargins& value) { margins_.Assign(&value); }
     bool MultiLine() const { return multiLine_; }
@@ -142,7 +156,12 @@ private:
     TRect BoxRect(const TSeriesMarkPosition& position);
     void WriteText(TChartCustomShape& item, const TRect& box, const std::string& text);
 
+    // The symbol is drawn in this box.
+    bool SymbolShown() const { return symbol_ && symbol_->ShouldDraw(); }
+
     TChartSeries* series_;
+    std::unique_ptr<TMarksCallout> callout_;
+    std::unique_ptr<TSeriesMarksSymbol> symbol_;
     int angle_ = 0;
     bool clip_ = false;
     int drawEvery_ = 1;

@@ -47,6 +47,7 @@ void TSeriesMarks::PlaceMark(TChartCustomShape& item, const std::string& text, i
     const TRect m = margins_.ComputeMarginPixels(width, height, lineHeight);
     width += m.Left + m.Right;
     height += m.Top + m.Bottom;
+    if (SymbolShown()) width += lineHeight - 4;
     if (item.Pen().Visible()) {
         width += item.Pen().Width() - 1;
         height += item.Pen().Width() - 1;
@@ -59,6 +60,10 @@ void TSeriesMarks::PlaceMark(TChartCustomShape& item, const std::string& text, i
     position.ArrowEnd = {px, py};
     position.ArrowStart = position.ArrowEnd;
     position.BoxTopLeft = {px - width / 2, py - height + 1};
+    if (SymbolShown()) {
+        const int top = py - height + 3, left = position.BoxTopLeft.X + 2;
+        symbol_->ShapeRect = {left, top, left + lineHeight, top + lineHeight};
+    }
 }
 
 TPoint TSeriesMarks::ZoomedMarkPos(const TSeriesMarkPosition& p) {
@@ -79,11 +84,13 @@ TRect TSeriesMarks::BoxRect(const TSeriesMarkPosition& p) {
     return box;
 }
 
-void TSeriesMarks::DrawMark(int index, TColor /*color*/, const std::string& text, TSeriesMarkPosition& position) {
+void TSeriesMarks::DrawMark(int index, TColor color, const std::string& text, TSeriesMarkPosition& position) {
     TCustomAxisPanel* chart = series_ ? series_->ParentChart() : nullptr;
     if (!chart || !chart->Canvas()) return;
     TCanvas3D& canvas = *chart->Canvas();
     ApplyStoredPosition(index, position);
+    if (callout_ && (callout_->Visible() || callout_->Arrow().Visible()))
+        callout_->PaintCallout(color, position.ArrowStart, ZPosition, position.ArrowEnd);
 
     TChartCustomShape& item = ItemFor(index);
     if (item.Transparent()) {
@@ -97,10 +104,18 @@ void TSeriesMarks::DrawMark(int index, TColor /*color*/, const std::string& text
     position.BoxTopLeft = ZoomedMarkPos(position);
     TRect box = BoxRect(position);
     item.DrawShapeRect(box, angle_ % 360, ZPosition + 1);
+    if (SymbolShown()) {
+        symbol_->SetColor(color);
+        symbol_->SetTransparent(false);
+        const int f = canvas.FontLineHeight();
+        symbol_->ShapeRect = {box.Left + 4, box.Top + 3, box.Left + f - 1, box.Top + f - 2};
+        symbol_->DrawShapeRect(symbol_->ShapeRect, angle_ % 360, ZPosition + 1);
+    }
 
     canvas.Brush().SetStyle(TBrushStyle::bsClear);
     canvas.AssignBackMode(TRANSPARENT_MODE);
     box.Left += 2;
+    if (SymbolShown()) box.Left += symbol_->ShapeWidth() + 4;
     canvas.SelectChartFont(item.Font());
     WriteText(item, box, text);
 }

@@ -65,7 +65,11 @@ const TClassInfo& TMarksItem::StaticClass() {
 const TClassInfo& TSeriesMarks::StaticClass() {
     using M = TSeriesMarks;
     TPublished<M> p("TSeriesMarks", TPersistent::StaticClass());
-    p.Integer("Angle", &M::Angle, &M::SetAngle, 0).Integer("BackColor", &M::BackColor, &M::SetBackColor, clInfoBk);
+    p.Integer("Angle", &M::Angle, &M::SetAngle, 0)
+        .Object("Arrow", &TPen::StaticClass, [](const M& m) { return &const_cast<M&>(m).Arrow(); }, nullptr)
+        .Integer("ArrowLength", [](const M& m) { return const_cast<M&>(m).ArrowLength(); }, &M::SetArrowLength)
+        .Stored([](const M&) { return false; })
+        .Integer("BackColor", &M::BackColor, &M::SetBackColor, clInfoBk);
     static const TClassInfo info =
         ShapeLook(p)
             .Object("Brush", &TBrush::StaticClass, [](const M& m) { return &const_cast<M&>(m).Brush(); }, nullptr)

@@ -298,3 +298,23 @@ TEST(SeriesMarks, Defaults) {
     EXPECT_EQ(marks.Margins().Left(), 20);
     EXPECT_EQ(marks.Margins().Top(), 5);
 }
+
+TEST(SeriesMarks, SymbolWidensTheBoxAndPushesTheText) {
+    MarksChart m;
+    m.series.AddPointXY(5, 5, "ABCDE");  // at (100, 50)
+    m.series.Marks().Symbol().SetVisible(true);
+    m.Draw();
+    // one line height less four more room: 44 x 12 from (78, 39)
+    ASSERT_EQ(m.canvas.rectangles.size(), 2u);
+    EXPECT_EQ(m.canvas.rectangles[0].r, (TRect{78, 39, 122, 51}));
+    // the symbol in the point's colour at the box's left
+    EXPECT_EQ(m.canvas.rectangles[1].r, (TRect{82, 42, 87, 47}));
+    EXPECT_EQ(m.canvas.rectangles[1].brush, m.series.PointColorAt(0));
+    ASSERT_EQ(m.canvas.texts.size(), 1u);
+    EXPECT_EQ(m.canvas.texts[0].x, (78 + 2 + 6 + 4 + 4 + 122 - 4) / 2);
+    // a transparent symbol is not drawn and takes no room
+    m.series.Marks().Symbol().SetTransparent(true);
+    m.Draw();
+    ASSERT_EQ(m.canvas.rectangles.size(), 1u);
+    EXPECT_EQ(m.canvas.rectangles[0].r, (TRect{81, 39, 119, 51}));
+}
