@@ -154,6 +154,8 @@ private:
     // The box's top-left corner where the 3D view shows its arrow end.
     TPoint ZoomedMarkPos(const TSeriesMarkPosition& position);
     TRect BoxRect(const TSeriesMarkPosition& position);
+    // The extent of an HTML text; false for plain text or broken tags.
+    bool HtmlMeasured(TCanvas3D& canvas, const std::string& text, int& width, int& height);
     void WriteText(TChartCustomShape& item, const TRect& box, const std::string& text);
 
     // The symbol is drawn in this box.

@@ -7,6 +7,7 @@
 #include "chart/ChartGeometry.h"
 #include "chart/ChartSeries.h"
 #include "chart/CustomAxisPanel.h"
+#include "chart/HtmlText.h"
 #include "chart/PointHitTests.h"
 #include "ui/Rounding.h"
 
@@ -41,9 +42,12 @@ void TSeriesMarks::PlaceMark(TChartCustomShape& item, const std::string& text, i
         canvas.Font().SetSize(std::max(1, RoundToInt(canvas.Font().Size() * options.Zoom() / 100.0)));
 
     const int lineHeight = canvas.FontLineHeight();
-    int lineCount = 0;
-    int width = chart->WidestLineWidth(text, lineCount);
-    int height = lineCount * lineHeight;
+    int width = 0, height = 0;
+    if (!HtmlMeasured(canvas, text, width, height)) {
+        int lineCount = 0;
+        width = chart->WidestLineWidth(text, lineCount);
+        height = lineCount * lineHeight;
+    }
     const TRect m = margins_.ComputeMarginPixels(width, height, lineHeight);
     width += m.Left + m.Right;
     height += m.Top + m.Bottom;
@@ -63,6 +67,18 @@ void TSeriesMarks::PlaceMark(TChartCustomShape& item, const std::string& text, i
     if (SymbolShown()) {
         const int top = py - height + 3, left = position.BoxTopLeft.X + 2;
         symbol_->ShapeRect = {left, top, left + lineHeight, top + lineHeight};
+    }
+}
+
+bool TSeriesMarks::HtmlMeasured(TCanvas3D& canvas, const std::string& text, int& width, int& height) {
+    if (TextFormat() != ttfHtml) return false;
+    try {
+        const platform::SIZE size = MeasureHtmlText(canvas, text);
+        width = size.cx;
+        height = size.cy;
+        return true;
+    } catch (const HtmlParserException&) {
+        return false;  // measured as it will be written: plain
     }
 }
 
@@ -136,6 +152,14 @@ void TSeriesMarks::WriteText(TChartCustomShape& item, const TRect& box, const st
             canvas.SetTextAlign(TA_LEFT);
             x = box.Left + m.Left;
             break;
+    }
+    if (TextFormat() == ttfHtml) {
+        try {
+            DrawHtmlText(canvas, x, box.Top + m.Top, text);
+            return;
+        } catch (const HtmlParserException&) {
+            // a broken tag: the text goes out as it is
+        }
     }
     const int h = canvas.FontLineHeight();
     const int frame = item.Pen().Visible() ? (item.Pen().Width() - 1) / 2 : 0;

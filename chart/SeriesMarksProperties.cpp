@@ -51,8 +51,13 @@ const TClassInfo& TMarksItem::StaticClass() {
         ShapeLook(p)
             .Integer("Color", &I::Color, &I::SetColor, clInfoBk)
             .Object("Font", &TFont::StaticClass, [](const I& i) { return &const_cast<I&>(i).Font(); }, nullptr)
+            .Object("Gradient", &TChartGradient::StaticClass,
+                    [](const I& i) { return &const_cast<I&>(i).Gradient(); }, nullptr)
+            .Stored([](const I& i) { return i.HasGradient(); })
             .Object("Picture", &TPicture::StaticClass, [](const I& i) { return &const_cast<I&>(i).Picture(); }, nullptr)
             .Stored([](const I& i) { return i.HasPicture(); })
+            .Object("Shadow", &TChartShadow::StaticClass, [](const I& i) { return &const_cast<I&>(i).Shadow(); },
+                    nullptr)
             .Enumeration("ShapeStyle", ShapeStyleInfo(), &I::ShapeStyle, &I::SetShapeStyle, fosRectangle)
             .Object("Text", &TStrings::StaticClass, [](const I& i) { return &const_cast<I&>(i).Lines(); }, nullptr)
             .Stored([](const I& i) { return i.Text() != nullptr; })
@@ -78,11 +83,16 @@ const TClassInfo& TSeriesMarks::StaticClass() {
             .Integer("DrawEvery", &M::DrawEvery, &M::SetDrawEvery, 1)
             .Object("Font", &TFont::StaticClass, [](const M& m) { return &const_cast<M&>(m).Font(); }, nullptr)
             .Object("Frame", &TPen::StaticClass, [](const M& m) { return &const_cast<M&>(m).Frame(); }, nullptr)
+            .Object("Gradient", &TChartGradient::StaticClass,
+                    [](const M& m) { return &const_cast<M&>(m).Gradient(); }, nullptr)
+            .Stored([](const M& m) { return m.HasGradient(); })
             .Object("Margins", &TMargins::StaticClass, [](const M& m) { return &const_cast<M&>(m).Margins(); },
                     nullptr)
             .Boolean("MultiLine", &M::MultiLine, &M::SetMultiLine, false)
             .Object("Picture", &TPicture::StaticClass, [](const M& m) { return &const_cast<M&>(m).Picture(); }, nullptr)
             .Stored([](const M& m) { return m.HasPicture(); })
+            .Object("Shadow", &TChartShadow::StaticClass, [](const M& m) { return &const_cast<M&>(m).Shadow(); },
+                    nullptr)
             .Enumeration("ShapeStyle", ShapeStyleInfo(), &M::ShapeStyle, &M::SetShapeStyle, fosRectangle)
             .Enumeration("Style", SeriesMarksStyleInfo(), &M::Style, &M::SetStyle, smsLabel)
             .Enumeration("TextAlign", AlignmentInfo(), &M::TextAlign, &M::SetTextAlign,

@@ -44,6 +44,7 @@ TEST(SeriesMarksCallout, MarksAndTheirItemsInFormData) {
     marks.SetDrawEvery(3);
     marks.Margins().SetTop(9);
     marks.SetArrowLength(12);  // the callout's, stored there and not here
+    marks.Gradient().SetVisible(true);
     marks.Items().Get(2).Lines().Add("apogee");
     marks.Items().Get(2).SetColor(clRed);
     for (int i = 0; i < 3; ++i) from.AddPointY(i);
@@ -58,6 +59,9 @@ TEST(SeriesMarksCallout, MarksAndTheirItemsInFormData) {
     EXPECT_EQ(read.DrawEvery(), 3);
     EXPECT_EQ(read.Margins().Top(), 9);
     EXPECT_EQ(read.ArrowLength(), 8);
+    ASSERT_TRUE(read.HasGradient());
+    EXPECT_TRUE(read.Gradient().Visible());
+    EXPECT_EQ(read.Gradient().Direction(), gdRightLeft);
     // three entries, the first two empty ones made on reading
     ASSERT_EQ(read.Items().Count(), 3);
     ASSERT_NE(read.Items().At(2), nullptr);

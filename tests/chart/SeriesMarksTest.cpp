@@ -318,3 +318,24 @@ TEST(SeriesMarks, SymbolWidensTheBoxAndPushesTheText) {
     ASSERT_EQ(m.canvas.rectangles.size(), 1u);
     EXPECT_EQ(m.canvas.rectangles[0].r, (TRect{81, 39, 119, 51}));
 }
+
+TEST(SeriesMarks, HtmlTextIsMeasuredAndWrittenByItsTags) {
+    MarksChart m;
+    m.series.AddPointXY(5, 5, "<b>AB</b>CD");
+    m.series.Marks().SetTextFormat(ttfHtml);
+    m.Draw();
+    const TSeriesMarkPosition* p = m.series.Marks().Positions().Get(0);
+    ASSERT_NE(p, nullptr);
+    EXPECT_EQ(p->BoxWidth, 24 + 8);  // the tags take no room
+    EXPECT_EQ(p->BoxHeight, 10 + 2);
+    std::string written;
+    for (const std::string& t : m.DrawnTexts()) written += t;
+    EXPECT_EQ(written, "ABCD");
+
+    // a broken tag: the text is measured and written as it is
+    m.series.Delete(0);
+    m.series.AddPointXY(5, 5, "<bAB");
+    m.Draw();
+    EXPECT_EQ(m.series.Marks().Positions().Get(0)->BoxWidth, 24 + 8);
+    EXPECT_EQ(m.DrawnTexts(), (std::vector<std::string>{"<bAB"}));
+}
