@@ -339,3 +339,39 @@ TEST(SeriesMarks, HtmlTextIsMeasuredAndWrittenByItsTags) {
     EXPECT_EQ(m.series.Marks().Positions().Get(0)->BoxWidth, 24 + 8);
     EXPECT_EQ(m.DrawnTexts(), (std::vector<std::string>{"<bAB"}));
 }
+
+namespace {
+
+// Depth moves a point right and up by as many pixels.
+class DepthCanvas : public TenPixelCanvas {
+public:
+    TPoint ChartToScreen(int x, int y, int z) override { return {x + z, y - z}; }
+};
+
+}  // namespace
+
+TEST(SeriesMarks, InThreeDimensionsTheBoxFollowsItsPointIntoTheDepth) {
+    MarksChart m;
+    DepthCanvas canvas;
+    m.chart.SetCanvas(&canvas);
+    m.chart.SetView3D(true);
+    m.series.AddPointXY(5, 5, "ABCDE");  // at (100, 50)
+    m.chart.Layout(TRect{0, 0, 200, 100});
+    m.series.ComputeVisibleRange();
+    m.series.Marks().ZPosition = 6;
+    m.series.DrawAllMarks();
+    // the flat box (81, 39) moved with its arrow end to depth 6; the stored place stays flat
+    ASSERT_FALSE(canvas.rectangles.empty());
+    EXPECT_EQ(canvas.rectangles.back().r, (TRect{87, 33, 125, 45}));
+    EXPECT_EQ(m.series.Marks().Positions().Get(0)->BoxTopLeft, (TPoint{81, 39}));
+    EXPECT_EQ(m.series.Marks().MarksClicked(124, 34), 0);
+    EXPECT_EQ(m.series.Marks().MarksClicked(82, 50), -1);
+
+    // zoomed text: the font grows with the view while the box is sized
+    m.chart.View3DOptions().SetZoomText(true);
+    m.chart.View3DOptions().SetZoom(200);
+    TSeriesMarkPosition p;
+    m.series.Marks().PlaceMark(m.series.Marks(), "A", 0, 0, p);
+    EXPECT_EQ(canvas.Font().Size(), 2 * m.series.Marks().Font().Size());
+    m.chart.SetCanvas(&m.canvas);
+}
