@@ -96,7 +96,7 @@ std::string TChartSeries::GetMarkText(int i) {
 }
 
 std::string TChartSeries::LegendItemText(int item, TLegendTextStyle style) {
-    const int i = item;
+    const int i = LegendRowToPoint(item);
     const std::string label = PointLabel(i);
     if (style == ltsPlain) return label;
     const double v = PointMarkValue(i);
