@@ -257,8 +257,13 @@ void TCustomChart::MouseMove(TShiftState shift, int x, int y) {
         }
         return;
     }
-    // series under the mouse set no cursor of their own: the chart's comes back
-    SetCursor(SavedCursor);
+    // each series hears whether the mouse is over it; over none, the chart's cursor comes back
+    bool overSeries = false;
+    for (int i = SeriesCount() - 1; i >= 0; --i) {
+        TChartSeries* s = SeriesAt(i);
+        if (s->Active() && s->CheckMouseOver(x, y)) overSeries = true;
+    }
+    if (!overSeries) SetCursor(SavedCursor);
 }
 
 void TCustomChart::MouseUp(TMouseButton button, TShiftState shift, int x, int y) {

@@ -7,6 +7,7 @@
 #include "chart/ChartGeometry.h"
 #include "chart/ChartSeries.h"
 #include "chart/ChartSeriesSource.h"
+#include "chart/StoreIfChanged.h"
 #include "device/TextFormatting.h"
 #include "ui/Exceptions.h"
 #include "ui/Filer.h"
@@ -364,6 +365,10 @@ void TCustomAxisPanel::SetAxisVisible(bool value) {
     if (axisVisible_ == value) return;
     axisVisible_ = value;
     Invalidate();
+}
+
+void TCustomAxisPanel::SetClipPoints(bool value) {
+    if (StoreIfChanged(clipPoints_, value)) Invalidate();
 }
 
 void TCustomAxisPanel::SetAxisBehind(bool value) {

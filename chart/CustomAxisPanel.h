@@ -170,10 +170,7 @@ public:
     bool AxisVisible() const { return axisVisible_; }
     void SetAxisVisible(bool value);
     bool ClipPoints() const { return clipPoints_; }
-    void SetClipPoints(bool value) {
-        clipPoints_ = value;
-        Invalidate();
-    }
+    void SetClipPoints(bool value);
     bool AxisBehind() const { return axisBehind_; }
     void SetAxisBehind(bool value);
     bool View3DWalls() const { return view3DWalls_; }

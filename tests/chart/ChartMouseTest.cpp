@@ -414,3 +414,18 @@ TEST_F(ChartMouse, TitlesTakeTheirRoomAndAnswerClicks) {
     EXPECT_EQ(chart->PlotRect().Bottom, 320);
     EXPECT_EQ(chart->Foot().TitleRect().Top, 100);
 }
+
+TEST_F(ChartMouse, TheSeriesUnderTheMouseSetsItsCursorAndHearsItComeAndGo) {
+    std::vector<std::string> heard;
+    series->OnMouseEnter = [&heard](TChartSeries*) { heard.push_back("enter"); };
+    series->OnMouseLeave = [&heard](TChartSeries*) { heard.push_back("leave"); };
+    series->SetCursor(crHandPoint);
+    MoveTo(220, 170);  // on the line
+    EXPECT_EQ(heard, std::vector<std::string>{"enter"});
+    EXPECT_EQ(chart->Cursor(), crHandPoint);
+    MoveTo(260, 140);  // further along it: nothing new
+    EXPECT_EQ(heard.size(), 1u);
+    MoveTo(220, 60);  // off it: the chart's own cursor again
+    EXPECT_EQ(heard, (std::vector<std::string>{"enter", "leave"}));
+    EXPECT_EQ(chart->Cursor(), chart->SavedCursor);
+}
