@@ -94,17 +94,28 @@ void TCustomChart::DrawAllWalls() {
 
 void TCustomChart::DrawFrontWalls() {
     if (!view3D_ || !HasAxisSeries() || !Canvas()) return;
+    // an axis drawn again over its wall, without the grid on the back wall behind it
+    auto redrawOverWall = [this](TChartAxis* axis) {
+        if (!AxisIsVisible(axis)) return;
+        axis->SetHideBackGrid(true);
+        axis->PaintAxis(false);
+        axis->SetHideBackGrid(false);
+    };
     if (IsRightWallFront()) {
         if (walls_.Right.ShouldDraw()) DrawRightWall();
-        if (AxisIsVisible(RightAxis())) RightAxis()->PaintAxis(false);
+        redrawOverWall(RightAxis());
     }
     if (IsLeftWallFront()) {
         if (walls_.Left.ShouldDraw()) DrawLeftWall();
-        if (AxisIsVisible(LeftAxis())) LeftAxis()->PaintAxis(false);
+        redrawOverWall(LeftAxis());
     }
     if (IsPlaneReversed(depth3DWidth_)) {
-        for (TChartAxis* axis : {TopAxis(), BottomAxis()})
-            if (AxisIsVisible(axis)) axis->PaintGridLines(static_cast<int>(axis->TickPositions().size()));
+        for (TChartAxis* axis : {TopAxis(), BottomAxis()}) {
+            if (!AxisIsVisible(axis)) continue;
+            axis->SetHideSideGrid(true);
+            axis->PaintGridLines(static_cast<int>(axis->TickPositions().size()));
+            axis->SetHideSideGrid(false);
+        }
         if (walls_.Back.ShouldDraw()) DrawBackWall();
     }
 }
