@@ -6,6 +6,7 @@
 #include "chart/ChartGradient.h"
 
 #include "ui/Rounding.h"
+#include "ui/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -49,6 +50,20 @@ void TChartCanvas::SelectChartFont(TChartFont& font) {
     chartFont_ = &font;
     font.Canvas = this;
 }
+
+namespace {
+
+std::string WideToUtf8(const std::wstring& text) {
+    std::string out;
+    for (wchar_t c : text) AppendUtf8(out, static_cast<char32_t>(c));
+    return out;
+}
+
+}  // namespace
+
+int TChartCanvas::TextWidthW(const std::wstring& text) { return TextWidth(WideToUtf8(text)); }
+
+int TChartCanvas::TextHeightW(const std::wstring& text) { return TextHeight(WideToUtf8(text)); }
 
 void TChartCanvas::DarkenBrush(TColor color, int amount) {
     const TColor darker = DarkerColor(color, amount);

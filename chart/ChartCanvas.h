@@ -7,6 +7,8 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartTypes.h"
 
+#include "platform/GdiTypes.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -32,8 +34,12 @@ public:
     virtual ~TChartCanvas() = default;
 
     // ---- primitives ----
+    // The device context drawn on; none for a canvas that draws without one.
+    virtual platform::HDC Handle() { return nullptr; }
     virtual void MoveTo(int x, int y) = 0;
     virtual void LineTo(int x, int y) = 0;
+    void MoveTo(TPoint p) { MoveTo(p.X, p.Y); }
+    void LineTo(TPoint p) { LineTo(p.X, p.Y); }
     virtual void TextOut(int x, int y, const std::string& text) = 0;
     // With `allowHtml` the text's tags set fonts and lines (chart/HtmlText).
     void TextOut(int x, int y, const std::string& text, bool allowHtml);
@@ -45,6 +51,9 @@ public:
     unsigned TextAlign() const { return textAlign_; }
     virtual int TextWidth(const std::string& text) = 0;
     virtual int TextHeight(const std::string& text) = 0;
+    // The same for text of wide characters.
+    int TextWidthW(const std::wstring& text);
+    int TextHeightW(const std::wstring& text);
     virtual bool SupportsRotation3D() const { return false; }
     // The picture held is no longer current. A canvas without a buffer
     // draws straight onto its destination and holds no picture.
@@ -124,7 +133,7 @@ public:
     TChartPen& Pen() { return pen_; }
     TChartBrush& Brush() { return brush_; }
     bool Monochrome() const { return monochrome_; }
-    void SetMonochrome(bool value) { monochrome_ = value; }
+    virtual void SetMonochrome(bool value) { monochrome_ = value; }
     // The canvas pen takes the pen's settings in `color`; a hidden chart pen
     // clears the canvas pen so the next outline is invisible.
     void SelectPenColor(const TChartPen& pen, TColor color);
@@ -240,6 +249,7 @@ public:
         MoveToAtDepth(x0, y0, z);
         LineToAtDepth(x1, y1, z);
     }
+    void LineAtDepth(TPoint p0, TPoint p1, int z) { LineAtDepth(p0.X, p0.Y, p1.X, p1.Y, z); }
     void HorizontalLine3D(int left, int right, int y, int z) {
         MoveToAtDepth(left, y, z);
         LineToAtDepth(right, y, z);

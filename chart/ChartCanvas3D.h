@@ -43,14 +43,18 @@ public:
     // The rectangle the chart takes on its destination.
     const TRect& CanvasBounds() const { return canvasBounds_; }
     bool BufferStale() const { return bufferStale_; }
+    // The picture held is stale and the panel repaints.
+    void SetMonochrome(bool value) override;
     // The platform canvas drawn on now.
     TCanvas* TargetCanvas() const { return target_; }
     void SetTargetCanvas(TCanvas* canvas);
-    platform::HDC Handle();
+    platform::HDC Handle() override;
 
     // ---- primitives on the device context ----
     void MoveTo(int x, int y) override;
     void LineTo(int x, int y) override;
+    using TCanvas3D::LineTo;
+    using TCanvas3D::MoveTo;
     // With the current chart font's shadow, outline, gradient or picture.
     void TextOut(int x, int y, const std::string& text) override;
     using TChartCanvas::TextOut;
@@ -121,6 +125,10 @@ public:
     bool ObliqueMode() const { return obliqueMode_; }
     double ZoomFactor() const { return zoomFactor_; }
     bool ZoomText() const { return zoomText_; }
+    // The projection centre SetupProjection found.
+    int CentreX() const { return centreX_; }
+    int CentreY() const { return centreY_; }
+    int CentreZ() const { return centreZ_; }
 
 protected:
     void RealizePen();

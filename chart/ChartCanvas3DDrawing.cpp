@@ -95,6 +95,13 @@ void TChartCanvas3D::ReleaseBuffer() {
     ownBuffer_.reset();
 }
 
+void TChartCanvas3D::SetMonochrome(bool value) {
+    if (Monochrome() == value) return;
+    TCanvas3D::SetMonochrome(value);
+    bufferStale_ = true;
+    if (options_) options_->Repaint();
+}
+
 void TChartCanvas3D::SetBuffer(TBitmap* bitmap) { buffer_ = bitmap; }
 
 void TChartCanvas3D::SetBuffered(bool value) {

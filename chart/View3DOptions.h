@@ -39,10 +39,12 @@ public:
     std::function<void(bool horizontal)> OnScrolled;
     std::function<void(int oldZoom)> OnChangedZoom;
 
-private:
+    // Repaints the panel the options belong to.
     void Repaint() {
         if (repaint_) repaint_();
     }
+
+private:
     std::function<void()> repaint_;
     double elevation_ = 345;
     double rotation_ = 345;

@@ -129,3 +129,47 @@ TEST(ChartCanvas3D, ChartWithFourSeriesAndACustomAxis) {
     EXPECT_EQ(window.At(plot.Left, plot.Top + 1), RGB(0, 0, 0));  // the back wall's frame
     for (auto& c : curves) c.SetParentChart(nullptr);
 }
+
+TEST(ChartCanvas3D, MonochromeSwitchMakesTheBufferStaleAndRepaints) {
+    PixelCanvas window(20, 20);
+    TCanvas onWindow;
+    onWindow.SetHandle(window.Dc());
+    int repaints = 0;
+    TView3DOptions options([&] { ++repaints; });
+    TChartCanvas3D canvas;
+    canvas.PrepareDrawing(&onWindow, &options, clWhite, false, TRect{0, 0, 20, 20});
+    canvas.PresentBuffer(&onWindow, &onWindow, TRect{0, 0, 20, 20});
+    ASSERT_FALSE(canvas.BufferStale());
+    canvas.SetMonochrome(false);  // unchanged: nothing happens
+    EXPECT_FALSE(canvas.BufferStale());
+    EXPECT_EQ(repaints, 0);
+    canvas.SetMonochrome(true);
+    EXPECT_TRUE(canvas.BufferStale());
+    EXPECT_EQ(repaints, 1);
+    EXPECT_FALSE(canvas.RepaintFromBuffer());
+}
+
+TEST(ChartCanvas3D, WideTextMeasuresAsTheSameText) {
+    TChartCanvas3D canvas;
+    EXPECT_EQ(canvas.TextWidthW(L"Высота"), canvas.TextWidth("Высота"));
+    EXPECT_EQ(canvas.TextHeightW(L"W"), canvas.TextHeight("W"));
+    EXPECT_GT(canvas.TextWidthW(L"WW"), canvas.TextWidthW(L"W"));
+}
+
+TEST(ChartCanvas3D, PointOverloadsDrawTheSameLine) {
+    PixelCanvas target(20, 20);
+    TCanvas onTarget;
+    onTarget.SetHandle(target.Dc());
+    TChartCanvas3D canvas;
+    canvas.SetBuffered(false);
+    canvas.PrepareDrawing(&onTarget, nullptr, clWhite, false, TRect{0, 0, 20, 20});
+    canvas.SelectPenColor(TChartPen(), clBlack);
+    canvas.MoveTo(TPoint{2, 5});
+    canvas.LineTo(TPoint{12, 5});
+    canvas.LineAtDepth(TPoint{2, 9}, TPoint{12, 9}, 0);
+    EXPECT_EQ(target.At(2, 5), RGB(0, 0, 0));
+    EXPECT_EQ(target.At(11, 5), RGB(0, 0, 0));
+    EXPECT_EQ(target.At(12, 5), RGB(255, 255, 255));
+    EXPECT_EQ(target.At(11, 9), RGB(0, 0, 0));
+    EXPECT_EQ(canvas.Handle(), target.Dc());
+}
