@@ -1,5 +1,23 @@
 #include "chart/BackImage.h"
 
+#include "ui/PublishedProperties.h"
+
+const TEnumInfo& BackImageModeInfo() {
+    static const TEnumInfo info("TChartBackImageMode", {"pbmStretch", "pbmTile", "pbmCenter", "pbmCustom"});
+    return info;
+}
+
+const TClassInfo& TBackImage::StaticClass() {
+    using B = TBackImage;
+    static const TClassInfo info = TPublished<B>("TBackImage", TChartPicture::StaticClass())
+        .Boolean("Inside", &B::Inside, &B::SetInside, false)
+        .Integer("Left", &B::Left, &B::SetLeft, 0)
+        .Enumeration("Mode", BackImageModeInfo(), &B::Mode, &B::SetMode, pbmStretch)
+        .Integer("Top", &B::Top, &B::SetTop, 0)
+        .Build();
+    return info;
+}
+
 void TBackImage::Assign(const TPersistent* source) {
     if (auto* image = dynamic_cast<const TBackImage*>(source)) {
         inside_ = image->inside_;
@@ -7,7 +25,7 @@ void TBackImage::Assign(const TPersistent* source) {
         mode_ = image->mode_;
         top_ = image->top_;
     }
-    TPicture::Assign(source);
+    TChartPicture::Assign(source);
 }
 
 void TBackImage::SetInside(bool v) {

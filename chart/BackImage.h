@@ -1,12 +1,16 @@
 #pragma once
 // A picture behind a panel, a wall or a box: stretched, tiled, centred or
-// at a place of its own, outside or inside the walls.
+// at a place of its own, outside or inside the walls; drawn after its filters.
 
-#include "ui/Picture.h"
+#include "chart/ChartPicture.h"
+
+#include "ui/TypeInfo.h"
 
 enum TChartBackImageMode { pbmStretch, pbmTile, pbmCenter, pbmCustom };
+const TEnumInfo& BackImageModeInfo();
 
-class TBackImage : public TPicture {
+class TBackImage : public TChartPicture {
+    DECLARE_CLASS_INFO
 public:
     // Its placement first, then the picture.
     void Assign(const TPersistent* source) override;

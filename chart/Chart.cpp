@@ -20,17 +20,12 @@ constexpr double AnimatedZoomFactor = 3.0;
 
 }  // namespace
 
-const TEnumInfo& MouseButtonInfo() {
-    static const TEnumInfo info("TMouseButton", {"mbLeft", "mbRight", "mbMiddle"});
-    return info;
-}
-
 const TClassInfo& TChart::StaticClass() {
     using C = TChart;
     // the chart's parts are written in place; reading them fills the chart's own
     auto part = [](auto get) { return [get](const C& c) { return get(const_cast<C&>(c)); }; };
     static const TClassInfo info =
-        TPublished<C>("TChart", TCustomChartPanel::StaticClass())
+        TPublished<C>("TChart", TCustomChartPanelExtended::StaticClass())
             .Boolean("AxisBehind", &C::AxisBehind, &C::SetAxisBehind, true)
             .Boolean("AxisVisible", &C::AxisVisible, &C::SetAxisVisible, true)
             .Object("BackWall", &TChartBackWall::StaticClass, part([](C& c) { return &c.Walls().Back; }), nullptr)

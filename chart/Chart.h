@@ -36,8 +36,6 @@ using TOnGetLegendPos = std::function<void(TCustomChart*, int index, int& x, int
 using TOnGetLegendRect = std::function<void(TCustomChart*, TRect&)>;
 using TOnGetLegendText = std::function<void(TCustomAxisPanel*, TLegendStyle, int index, std::string& text)>;
 
-const TEnumInfo& MouseButtonInfo();
-
 // Scrolling by dragging needs these keys held (none: any state will do).
 extern TShiftState ChartScrollShift;
 // The wheel scrolls the vertical axes.

@@ -4,10 +4,31 @@
 
 #include "ui/NumberConversion.h"
 #include "ui/Picture.h"
+#include "ui/PublishedProperties.h"
 
 TChartFontDefaults& DefaultChartFont() {
     static TChartFontDefaults defaults{ChartConst::DefaultFontName, StrToIntDef(ChartConst::DefaultFontSize, 8)};
     return defaults;
+}
+
+// Colour and style are stored against the defaults the owner gave the font,
+// name and height against the engine's default font.
+const TClassInfo& TChartFont::StaticClass() {
+    using F = TChartFont;
+    static const TClassInfo info = TPublished<F>("TChartFont", TFont::StaticClass())
+        .Integer("Color", &F::Color, &F::SetColor)
+        .Stored(&F::ColorStored)
+        .Integer("Height", &F::Height, &F::SetHeight)
+        .Stored(&F::HeightStored)
+        .Integer("InterCharSize", &F::InterCharSize, &F::SetInterCharSize, 0)
+        .String("Name", &F::Name, &F::SetName)
+        .Stored(&F::NameStored)
+        .Object("OutLine", &TChartPen::StaticClass, [](const F& f) { return &const_cast<F&>(f).OutLine(); }, nullptr)
+        .Object("Picture", &TPicture::StaticClass, [](const F& f) { return &const_cast<F&>(f).Picture(); }, nullptr)
+        .Set("Style", *TFont::StaticClass().FindProperty("Style")->EnumType, &F::Style, &F::SetStyle)
+        .Stored(&F::StyleStored)
+        .Build();
+    return info;
 }
 
 TChartFont::TChartFont(TChangeEvent onChange) : onChange_(std::move(onChange)) {

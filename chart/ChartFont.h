@@ -15,6 +15,7 @@ class TChartCanvas;
 class TPicture;
 
 class TChartFont : public TFont {
+    DECLARE_CLASS_INFO
 public:
     explicit TChartFont(TChangeEvent onChange = nullptr);
     ~TChartFont() override;

@@ -28,6 +28,7 @@ void SetBitmapSize(TBitmap& bitmap, int width, int height);
 void ExchangeIntegers(int& a, int& b);
 void ExchangeDoubles(double& a, double& b);
 
+// One pixel of a 24-bit bitmap as it lies in memory.
 struct TRGBTriple {
     std::uint8_t Blue;
     std::uint8_t Green;

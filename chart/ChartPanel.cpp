@@ -1,5 +1,6 @@
 #include "chart/ChartPanel.h"
 
+#include "chart/ChartAxis.h"
 #include "chart/ChartCanvas3D.h"
 
 #include "ui/Bitmap.h"
@@ -7,6 +8,7 @@
 #include "ui/Filer.h"
 #include "ui/Reader.h"
 #include "ui/Picture.h"
+#include "ui/PublishedProperties.h"
 
 #include "platform/Input.h"
 #include "platform/Regions.h"
@@ -18,6 +20,33 @@
 
 TCustomPanelNoCaption::TCustomPanelNoCaption(TComponent* owner) : TCustomPanel(owner) {
     ControlStyle.Exclude(TControlStyleItem::csSetCaption);
+}
+
+const TEnumInfo& PanelBevelInfo() {
+    static const TEnumInfo info("TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"});
+    return info;
+}
+
+const TClassInfo& TCustomChartPanel::StaticClass() {
+    using P = TCustomChartPanel;
+    static const TClassInfo info = TPublished<P>("TCustomChartPanel", TCustomPanel::StaticClass())
+        .Enumeration("BevelInner", PanelBevelInfo(), &P::BevelInner, &P::SetBevelInner, 0)
+        .Enumeration("BevelOuter", PanelBevelInfo(), &P::BevelOuter, &P::SetBevelOuter, 2)
+        .Integer("BevelWidth", &P::BevelWidth, &P::SetBevelWidth, 1)
+        .Object("Border", &TChartPen::StaticClass, [](const P& p) { return &p.border_; }, nullptr)
+        .Integer("BorderRound", &P::BorderRound, &P::SetBorderRound, 0)
+        .Integer("BorderWidth", &P::BorderWidth, &P::SetBorderWidth, 0)
+        .Integer("MarginBottom", &P::MarginBottom, &P::SetMarginBottom, 4)
+        .Integer("MarginLeft", &P::MarginLeft, &P::SetMarginLeft, 3)
+        .Integer("MarginRight", &P::MarginRight, &P::SetMarginRight, 3)
+        .Integer("MarginTop", &P::MarginTop, &P::SetMarginTop, 4)
+        .Enumeration("MarginUnits", ChartUnitsInfo(), &P::MarginUnits, &P::SetMarginUnits, muPercent)
+        .Boolean("Monochrome", &P::Monochrome, &P::SetMonochrome, false)
+        .Boolean("PrintProportional", &P::PrintProportional, &P::PrintProportional, true)
+        .Boolean("View3D", &P::View3D, &P::SetView3D, true)
+        .Object("View3DOptions", &TView3DOptions::StaticClass, [](const P& p) { return &p.view3DOptions_; }, nullptr)
+        .Build();
+    return info;
 }
 
 TCustomChartPanel::TCustomChartPanel(TComponent* owner)

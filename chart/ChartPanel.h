@@ -22,6 +22,8 @@ class TChartCanvas3D;
 class TBitmap;
 
 enum TChartUnits { muPercent, muPixels };
+// The panel's bevel kinds by name.
+const TEnumInfo& PanelBevelInfo();
 
 // Printing and metafiles follow the screen: clipping stays allowed; a printed
 // chart has no background fill nor bevels; the window background is never erased.
@@ -64,6 +66,7 @@ public:
 using TChartEventListeners = std::vector<ITChartEventListener*>;
 
 class TCustomChartPanel : public TCustomPanelNoCaption {
+    DECLARE_CLASS_INFO
 public:
     explicit TCustomChartPanel(TComponent* owner = nullptr);
     ~TCustomChartPanel() override;

@@ -4,10 +4,26 @@
 
 #include "ui/Filer.h"
 #include "ui/Graphic.h"
+#include "ui/PublishedProperties.h"
 #include "ui/Reader.h"
 #include "ui/Writer.h"
 
 #include <cstdlib>
+
+const TClassInfo& TCustomChartPanelExtended::StaticClass() {
+    using P = TCustomChartPanelExtended;
+    static const TClassInfo info = TPublished<P>("TCustomChartPanelExtended", TCustomChartPanel::StaticClass())
+        .Enumeration("AllowPanning", PanningModeInfo(), &P::AllowPanning, &P::AllowPanning, pmBoth)
+        .Object("BackImage", &TBackImage::StaticClass, [](const P& p) { return &const_cast<P&>(p).BackImage(); },
+                nullptr)
+        .Boolean("BackImageInside", &P::BackImageInside, &P::SetBackImageInside, false)
+        .Enumeration("BackImageMode", BackImageModeInfo(), [](const P& p) { return const_cast<P&>(p).BackImageMode(); },
+                     &P::SetBackImageMode, pbmStretch)
+        .Boolean("BackImageTransp", &P::BackImageTransp, &P::SetBackImageTransp, false)
+        .Object("Zoom", &TChartZoom::StaticClass, [](const P& p) { return &p.zoom_; }, nullptr)
+        .Build();
+    return info;
+}
 
 TCustomChartPanelExtended::TCustomChartPanelExtended(TComponent* owner) : TCustomChartPanel(owner) {}
 
@@ -148,8 +164,8 @@ void TCustomChartPanelExtended::FillPanelRect(const TRect& rect, TColor color, i
 }
 
 void TCustomChartPanelExtended::DrawBackImage(TBackImage& image, TRect r, int z) {
-    TGraphic* g = image.Graphic();
-    if (!g) return;
+    if (!image.Graphic()) return;
+    TGraphic* g = image.FilteredGraphic();
     TCanvas3D& c = *Canvas();
     const bool orthogonal = View3DOptions().Orthogonal();
     auto project = [&] {

@@ -11,6 +11,7 @@
 #include <memory>
 
 class TCustomChartPanelExtended : public TCustomChartPanel {
+    DECLARE_CLASS_INFO
 public:
     explicit TCustomChartPanelExtended(TComponent* owner = nullptr);
     ~TCustomChartPanelExtended() override;

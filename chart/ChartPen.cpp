@@ -2,12 +2,59 @@
 
 #include "chart/StoreIfChanged.h"
 #include "ui/Picture.h"
+#include "ui/PublishedProperties.h"
 
 #include <utility>
 
 TNotifyEvent ChangeCallback(TChangeEvent onChange) {
     if (!onChange) return nullptr;
     return [f = std::move(onChange)](TObject*) { f(); };
+}
+
+namespace {
+
+const TEnumInfo& PenEndStyleInfo() {
+    static const TEnumInfo info("TPenEndStyle", {"esRound", "esSquare", "esFlat"});
+    return info;
+}
+
+// The enumeration a property of the class library's class is published with.
+const TEnumInfo& EnumOf(const TClassInfo& type, const char* property) { return *type.FindProperty(property)->EnumType; }
+
+}  // namespace
+
+// Colour, style and width are stored against the pen's own defaults, which
+// the pen classes (and owners such as the axis and the zoom) set.
+const TClassInfo& TChartPen::StaticClass() {
+    using P = TChartPen;
+    static const TClassInfo info = TPublished<P>("TChartPen", TPen::StaticClass())
+        .Integer("Color", &P::Color, &P::SetColor)
+        .Stored(&P::ColorStored)
+        .Enumeration("Style", EnumOf(TPen::StaticClass(), "Style"), &P::Style, &P::SetStyle)
+        .Stored(&P::StyleStored)
+        .Integer("Width", &P::Width, &P::SetWidth)
+        .Stored(&P::WidthStored)
+        .Enumeration("EndStyle", PenEndStyleInfo(), &P::EndStyle, &P::SetEndStyle)
+        .Stored(&P::EndStyleStored)
+        .Boolean("SmallDots", &P::SmallDots, &P::SetSmallDots, false)
+        .Integer("SmallSpace", &P::SmallSpace, &P::SetSmallSpace, 0)
+        .Boolean("Visible", &P::Visible, &P::SetVisible)
+        .Stored(&P::VisibleStored)
+        .Build();
+    return info;
+}
+
+const TClassInfo& TChartBrush::StaticClass() {
+    using B = TChartBrush;
+    static const TClassInfo info = TPublished<B>("TChartBrush", TBrush::StaticClass())
+        .Integer("BackColor", &B::BackColor, &B::SetBackColor, clNone)
+        .Integer("Color", &B::Color, &B::SetColor)
+        .Stored(&B::ColorStored)
+        .Object("Image", &TPicture::StaticClass, [](const B& b) { return const_cast<B&>(b).Image(); }, nullptr)
+        .Enumeration("Style", EnumOf(TBrush::StaticClass(), "Style"), &B::Style, &B::SetStyle)
+        .Stored(&B::StyleStored)
+        .Build();
+    return info;
 }
 
 TChartPen::TChartPen(TChangeEvent onChange) { OnChange = ChangeCallback(std::move(onChange)); }
@@ -56,7 +103,7 @@ TWhitePen::TWhitePen(TChangeEvent onChange) : TChartPen(std::move(onChange)) {
 }
 
 TChartBrush::TChartBrush(TChangeEvent onChange) {
-    SetColor(clDefault);
+    Quietly([this] { SetColor(clDefault); });
     OnChange = ChangeCallback(std::move(onChange));
 }
 

@@ -17,6 +17,7 @@ enum TPenEndStyle { esRound, esSquare, esFlat };
 using TChangeEvent = std::function<void()>;
 
 class TChartPen : public TPen {
+    DECLARE_CLASS_INFO
 public:
     explicit TChartPen(TChangeEvent onChange = nullptr);
     // From another chart pen its own settings first; from any pen what a
@@ -37,17 +38,24 @@ public:
 
     // An owner's own default end style (the panel's border is flat).
     void SetDefaultEndStyle(TPenEndStyle value) { endStyle_ = defaultEndStyle_ = value; }
-    // What the form data holds: only what differs from the class's defaults.
+    // What the form data holds: only what differs from the pen's own defaults.
     virtual bool VisibleStored() const { return visible_ != defaultVisible_; }
     bool EndStyleStored() const { return endStyle_ != defaultEndStyle_; }
+    bool ColorStored() const { return Color() != defaultColor_; }
+    bool StyleStored() const { return Style() != defaultStyle_; }
+    bool WidthStored() const { return Width() != defaultWidth_; }
 
 protected:
-    // Settings a constructor makes, without telling anybody.
+    // Settings a constructor makes, without telling anybody; they become
+    // the pen's defaults.
     template <class F>
     void Quietly(F set) {
         auto keep = std::move(OnChange);
         set();
         OnChange = std::move(keep);
+        defaultColor_ = Color();
+        defaultStyle_ = Style();
+        defaultWidth_ = Width();
     }
 
     TPenEndStyle endStyle_ = esRound;
@@ -56,6 +64,9 @@ protected:
     bool visible_ = true;
     bool defaultVisible_ = true;
     TPenEndStyle defaultEndStyle_ = esRound;
+    TColor defaultColor_ = clBlack;
+    TPenStyle defaultStyle_ = TPenStyle::psSolid;
+    int defaultWidth_ = 1;
 };
 
 class TChartHiddenPen : public TChartPen {
@@ -80,6 +91,7 @@ public:
 };
 
 class TChartBrush : public TBrush {
+    DECLARE_CLASS_INFO
 public:
     explicit TChartBrush(TChangeEvent onChange = nullptr);
     ~TChartBrush() override;
@@ -97,7 +109,25 @@ public:
     // Nothing drops the picture; anything else is copied.
     void SetImage(const TPicture* picture);
 
+    // What the form data holds: only what differs from the brush's own defaults.
+    bool ColorStored() const { return Color() != defaultColor_; }
+    bool StyleStored() const { return Style() != defaultStyle_; }
+
+protected:
+    // Settings a constructor makes, without telling anybody; they become
+    // the brush's defaults.
+    template <class F>
+    void Quietly(F set) {
+        auto keep = std::move(OnChange);
+        set();
+        OnChange = std::move(keep);
+        defaultColor_ = Color();
+        defaultStyle_ = Style();
+    }
+
 private:
+    TColor defaultColor_ = clDefault;
+    TBrushStyle defaultStyle_ = TBrushStyle::bsSolid;
     TColor backColor_ = clNone;
     std::unique_ptr<TPicture> image_;
 };

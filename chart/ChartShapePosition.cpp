@@ -6,11 +6,6 @@
 #include "ui/Picture.h"
 #include "ui/PublishedProperties.h"
 
-const TEnumInfo& PanelBevelInfo() {
-    static const TEnumInfo info("TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"});
-    return info;
-}
-
 const TEnumInfo& ChartObjectShapeStyleInfo() {
     static const TEnumInfo info("TChartObjectShapeStyle", {"fosRectangle", "fosRoundRectangle", "fosEllipse"});
     return info;

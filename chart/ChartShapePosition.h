@@ -9,7 +9,6 @@
 
 class TEnumInfo;
 
-const TEnumInfo& PanelBevelInfo();
 const TEnumInfo& ChartObjectShapeStyleInfo();
 const TEnumInfo& TextFormatInfo();
 

@@ -1,6 +1,54 @@
 #include "chart/ChartZoom.h"
 
+#include "ui/PublishedProperties.h"
+
 #include <utility>
+
+namespace {
+
+const TEnumInfo& ZoomDirectionInfo() {
+    static const TEnumInfo info("TChartZoomDirection", {"tzdHorizontal", "tzdVertical", "tzdBoth"});
+    return info;
+}
+
+const TEnumInfo& ShiftStateInfo() {
+    static const TEnumInfo info("TShiftStateItem", {"ssShift", "ssAlt", "ssCtrl", "ssLeft", "ssRight", "ssMiddle",
+                                                    "ssDouble"});
+    return info;
+}
+
+}  // namespace
+
+const TEnumInfo& MouseButtonInfo() {
+    static const TEnumInfo info("TMouseButton", {"mbLeft", "mbRight", "mbMiddle"});
+    return info;
+}
+
+const TEnumInfo& PanningModeInfo() {
+    static const TEnumInfo info("TPanningMode", {"pmNone", "pmHorizontal", "pmVertical", "pmBoth"});
+    return info;
+}
+
+const TClassInfo& TChartZoom::StaticClass() {
+    using Z = TChartZoom;
+    static const TClassInfo info = TPublished<Z>("TChartZoom", TPersistent::StaticClass())
+        .Boolean("Allow", &Z::Allow, &Z::Allow, true)
+        .Boolean("Animated", &Z::Animated, &Z::Animated, false)
+        .Integer("AnimatedSteps", &Z::AnimatedSteps, &Z::AnimatedSteps, 8)
+        .Object("Brush", &TChartBrush::StaticClass, [](const Z& z) { return &const_cast<Z&>(z).Brush(); }, nullptr)
+        .Enumeration("Direction", ZoomDirectionInfo(), &Z::Direction, &Z::Direction, tzdBoth)
+        .Set("KeyShift", ShiftStateInfo(), &Z::KeyShift, &Z::KeyShift, 0)
+        .Integer("MinimumPixels", &Z::MinimumPixels, &Z::MinimumPixels, 16)
+        .Enumeration("MouseButton", MouseButtonInfo(), &Z::MouseButton, &Z::MouseButton, 0)
+        .Object("Pen", &TChartPen::StaticClass, [](const Z& z) { return &const_cast<Z&>(z).Pen(); }, nullptr)
+        .Boolean("UpLeftZooms", &Z::UpLeftZooms, &Z::UpLeftZooms, false)
+        .Build();
+    return info;
+}
+
+void TChartZoom::Assign(const TPersistent* source) {
+    if (auto* zoom = dynamic_cast<const TChartZoom*>(source)) Assign(*zoom);
+}
 
 void TZoomPanning::Normalize() {
     if (EndX < StartX) std::swap(StartX, EndX);

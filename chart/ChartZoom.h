@@ -4,14 +4,18 @@
 #include "chart/ChartPen.h"
 
 #include "ui/Messages.h"
+#include "ui/Persistent.h"
+#include "ui/TypeInfo.h"
 
 #include <memory>
 
 enum TChartZoomDirection { tzdHorizontal, tzdVertical, tzdBoth };
 enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
+const TEnumInfo& PanningModeInfo();
+const TEnumInfo& MouseButtonInfo();
 
 // One mouse drag: where it started and where it is now.
-class TZoomPanning {
+class TZoomPanning : public TPersistent {
 public:
     void Activate(int x, int y) {
         StartX = EndX = x;
@@ -32,27 +36,29 @@ public:
     TChartZoomPen() {
         Quietly([this] { SetColor(clWhite); });
     }
-    bool ColorStored() const { return Color() != clWhite; }
 };
 
 // The zoom rectangle's fill: white and clear by default.
 class TChartZoomBrush : public TChartBrush {
 public:
     TChartZoomBrush() {
-        auto keep = std::move(OnChange);
-        SetColor(clWhite);
-        SetStyle(TBrushStyle::bsClear);
-        OnChange = std::move(keep);
+        Quietly([this] {
+            SetColor(clWhite);
+            SetStyle(TBrushStyle::bsClear);
+        });
     }
 };
 
 class TChartZoom : public TZoomPanning {
+    DECLARE_CLASS_INFO
 public:
     TChartZoom() = default;
     TChartZoom(const TChartZoom&) = delete;
     TChartZoom& operator=(const TChartZoom&) = delete;
     // Copies all but MinimumPixels and UpLeftZooms.
     void Assign(const TChartZoom& source);
+    // Any other source is ignored.
+    void Assign(const TPersistent* source) override;
     // Made when first asked for; nullptr drops them, anything else is copied.
     TChartZoomPen& Pen();
     TChartZoomBrush& Brush();

@@ -2,9 +2,32 @@
 
 #include "chart/ChartGeometry.h"
 #include "chart/StoreIfChanged.h"
+#include "ui/PublishedProperties.h"
 #include "ui/Rounding.h"
 
 #include <cmath>
+
+const TClassInfo& TView3DOptions::StaticClass() {
+    using V = TView3DOptions;
+    static const TClassInfo info = TPublished<V>("TView3DOptions", TPersistent::StaticClass())
+        .Integer("Elevation", &V::Elevation, &V::SetElevation, 345)
+        .Integer("FontZoom", &V::FontZoom, &V::SetFontZoom, 100)
+        .Integer("HorizOffset", &V::HorizOffset, &V::SetHorizOffset, 0)
+        .Integer("OrthoAngle", &V::OrthoAngle, &V::SetOrthoAngle, 45)
+        .Boolean("Orthogonal", &V::Orthogonal, &V::SetOrthogonal, true)
+        .Integer("Perspective", &V::Perspective, &V::SetPerspective, 100)
+        .Integer("Rotation", &V::Rotation, &V::SetRotation, 345)
+        .Integer("Tilt", &V::Tilt, &V::SetTilt, 0)
+        .Integer("VertOffset", &V::VertOffset, &V::SetVertOffset, 0)
+        .Integer("Zoom", &V::Zoom, &V::SetZoom, 100)
+        .Boolean("ZoomText", &V::ZoomText, &V::SetZoomText, true)
+        .Build();
+    return info;
+}
+
+void TView3DOptions::Assign(const TPersistent* source) {
+    if (auto* options = dynamic_cast<const TView3DOptions*>(source)) Assign(*options);
+}
 
 void TView3DOptions::Assign(const TView3DOptions& s) {
     elevation_ = s.elevation_;

@@ -2,14 +2,19 @@
 // How the chart panel shows its scene in 3D: angles, zoom, offsets and the
 // oblique or rotated projection. Every change repaints the panel.
 
+#include "ui/Persistent.h"
+
 #include <functional>
 
-class TView3DOptions {
+class TView3DOptions : public TPersistent {
+    DECLARE_CLASS_INFO
 public:
     // `repaint` is the panel's repaint request.
     explicit TView3DOptions(std::function<void()> repaint = nullptr) : repaint_(std::move(repaint)) {}
     // Copies the eleven settings, without repainting.
     void Assign(const TView3DOptions& source);
+    // Any other source is ignored.
+    void Assign(const TPersistent* source) override;
 
     int Elevation() const;
     void SetElevation(int value);
