@@ -70,6 +70,7 @@ const TClassInfo& TLineSeries::StaticClass() {
             .Integer("LineHeight", &L::LineHeight, &L::SetLineHeight, 0)
             .Object("LinePen", &TPen::StaticClass, [=](const L& s) { return &self(s).LinePen(); }, nullptr)
             .Object("OutLine", &TPen::StaticClass, [=](const L& s) { return &self(s).OutLine(); }, nullptr)
+            .Object("Pointer", &TSeriesPointer::StaticClass, [=](const L& s) { return &self(s).Pointer(); }, nullptr)
             .Object("Shadow", &TChartShadow::StaticClass, [=](const L& s) { return &self(s).Shadow(); }, nullptr)
             .Enumeration("Stacked", CustomSeriesStackInfo(), &L::Stacked, &L::SetStacked, cssNone)
             .Boolean("Stairs", &L::Stairs, &L::SetStairs, false)

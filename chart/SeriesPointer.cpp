@@ -25,10 +25,17 @@ TSeriesPointer::TSeriesPointer(TChartSeries* series)
       shadow_([this] { Changed(); }) {
     // hidden and 3 pixels unless asked otherwise; neither is stored then
     shadow_.SetDefaults(shadow_.Color(), 3);
-    shadow_.SetVisible(false);
+    shadow_.SetVisibleDefault(false);
 }
 
-void TSeriesPointer::Assign(const TSeriesPointer& source) {
+void TSeriesPointer::Assign(const TPersistent* source) {
+    if (const auto* pointer = dynamic_cast<const TSeriesPointer*>(source))
+        CopyFrom(*pointer);
+    else
+        TPersistent::Assign(source);
+}
+
+void TSeriesPointer::CopyFrom(const TSeriesPointer& source) {
     dark3D_ = source.dark3D_;
     draw3D_ = source.draw3D_;
     gradient_.Assign(source.gradient_);
@@ -302,12 +309,14 @@ TCallout::TCallout(TChartSeries* series) : TSeriesPointer(series), arrow_([this]
     Brush().SetColor(clBlack);
 }
 
-void TCallout::Assign(const TCallout& source) {
-    distance_ = source.distance_;
-    arrow_.Assign(&source.arrow_);
-    arrowHead_ = source.arrowHead_;
-    arrowHeadSize_ = source.arrowHeadSize_;
-    TSeriesPointer::Assign(source);
+void TCallout::CopyFrom(const TSeriesPointer& source) {
+    if (const auto* callout = dynamic_cast<const TCallout*>(&source)) {
+        distance_ = callout->distance_;
+        arrow_.Assign(&callout->arrow_);
+        arrowHead_ = callout->arrowHead_;
+        arrowHeadSize_ = callout->arrowHeadSize_;
+    }
+    TSeriesPointer::CopyFrom(source);
 }
 
 void TCallout::SetArrowHead(TArrowHeadStyle value) {
@@ -352,9 +361,9 @@ TMarksCallout::TMarksCallout(TChartSeries* series) : TCallout(series) {
     Arrow().SetColor(clWhite);
 }
 
-void TMarksCallout::Assign(const TMarksCallout& source) {
-    length_ = source.length_;
-    TCallout::Assign(source);
+void TMarksCallout::CopyFrom(const TSeriesPointer& source) {
+    if (const auto* callout = dynamic_cast<const TMarksCallout*>(&source)) length_ = callout->length_;
+    TCallout::CopyFrom(source);
 }
 
 void TMarksCallout::SetLength(int value) {
@@ -372,6 +381,13 @@ TSeriesMarksSymbol::TSeriesMarksSymbol(TCustomChartPanel* panel) : TChartCustomS
     SetVisible(false);
     SetTransparent(false);
     Shadow().SetDefaults(Shadow().Color(), 1);
+}
+
+void TSeriesMarksSymbol::Assign(const TPersistent* source) {
+    if (const auto* symbol = dynamic_cast<const TSeriesMarksSymbol*>(source))
+        TChartCustomShape::Assign(*symbol);
+    else
+        TPersistent::Assign(source);
 }
 
 void CopyMarkPosition(TSeriesMarkPosition& destination, const TSeriesMarkPosition& source) { destination = source; }

@@ -9,21 +9,27 @@
 #include "chart/ChartShape.h"
 #include "chart/ChartTypes.h"
 #include "chart/SeriesMarkPosition.h"
+#include "ui/Persistent.h"
 
 class TCanvas3D;
+class TEnumInfo;
 class TChartSeries;
 
 enum TSeriesPointerStyle {
     psRectangle, psCircle, psTriangle, psDownTriangle, psCross, psDiagCross, psStar, psDiamond, psSmallDot, psNothing,
     psLeftTriangle, psRightTriangle, psHexagon
 };
+const TEnumInfo& SeriesPointerStyleInfo();
 
-class TSeriesPointer : public TChartCustomShapeBrushPen {
+class TSeriesPointer : public TPersistent, public TChartCustomShapeBrushPen {
+    DECLARE_CLASS_INFO
 public:
     // `series` may be nullptr: the shape then draws at depth 0. With a
     // series the pointer repaints the series' chart.
     explicit TSeriesPointer(TChartSeries* series);
-    void Assign(const TSeriesPointer& source);
+    // From another pointer (or callout) what both kinds have.
+    void Assign(const TPersistent* source) override;
+    void Assign(const TSeriesPointer& source) { CopyFrom(source); }
 
     bool Dark3D() const { return dark3D_; }
     void SetDark3D(bool value);
@@ -70,6 +76,7 @@ public:
     int EndZ() const;
 
 protected:
+    virtual void CopyFrom(const TSeriesPointer& source);
     void Changed() { RepaintParent(); }
     // Callouts keep their gradient's colours whole.
     bool fullGradient_ = false;
@@ -94,12 +101,14 @@ private:
 };
 
 enum TArrowHeadStyle { ahNone, ahLine, ahSolid };
+const TEnumInfo& ArrowHeadStyleInfo();
 
 // A pointer at a data point and a line from it to something placed away.
 class TCallout : public TSeriesPointer {
+    DECLARE_CLASS_INFO
 public:
     explicit TCallout(TChartSeries* series);
-    void Assign(const TCallout& source);
+    using TSeriesPointer::Assign;
 
     TWhitePen& Arrow() { return arrow_; }
     void SetArrow(const TChartPen& pen) { arrow_.Assign(&pen); }
@@ -115,6 +124,9 @@ public:
     // an arrow head, the pointer at the start.
     void PaintCallout(TColor color, TPoint start, int z, TPoint end);
 
+protected:
+    void CopyFrom(const TSeriesPointer& source) override;
+
 private:
     TWhitePen arrow_;
     TArrowHeadStyle arrowHead_ = ahNone;
@@ -124,9 +136,10 @@ private:
 
 // The callout of a series' marks: lifts the mark box above its point.
 class TMarksCallout : public TCallout {
+    DECLARE_CLASS_INFO
 public:
     explicit TMarksCallout(TChartSeries* series);
-    void Assign(const TMarksCallout& source);
+    using TCallout::Assign;
     int Length() const { return length_; }
     void SetLength(int value);
     bool LengthStored() const { return length_ != 8; }
@@ -134,14 +147,19 @@ public:
     // start by Distance.
     void ApplyLength(TSeriesMarkPosition& position) const;
 
+protected:
+    void CopyFrom(const TSeriesPointer& source) override;
+
 private:
     int length_ = 8;
 };
 
 // The small framed colour square a mark box may show.
-class TSeriesMarksSymbol : public TChartCustomShape {
+class TSeriesMarksSymbol : public TPersistent, public TChartCustomShape {
+    DECLARE_CLASS_INFO
 public:
     explicit TSeriesMarksSymbol(TCustomChartPanel* panel = nullptr);
+    void Assign(const TPersistent* source) override;
     void Assign(const TSeriesMarksSymbol& source) { TChartCustomShape::Assign(source); }
     // Visible and not transparent.
     bool ShouldDraw() const { return Visible() && !Transparent(); }

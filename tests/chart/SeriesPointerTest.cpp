@@ -224,3 +224,12 @@ TEST(SeriesPointer, TrianglesInThreeDimensionsArePyramids) {
     ASSERT_EQ(canvas.polygons.size(), 1u);
     EXPECT_EQ(canvas.polygons[0].points, (std::vector<TPoint>{{96, 54}, {104, 54}, {100, 46}}));
 }
+
+TEST(SeriesPointer, ItsHiddenShadowIsItsOwnDefault) {
+    TSeriesPointer pointer(nullptr);
+    EXPECT_FALSE(pointer.Shadow().Visible());
+    EXPECT_FALSE(pointer.Shadow().VisibleStored());
+    EXPECT_FALSE(pointer.Shadow().SizeStored());
+    pointer.Shadow().SetVisible(true);
+    EXPECT_TRUE(pointer.Shadow().VisibleStored());
+}

@@ -19,10 +19,12 @@ void RoundTrip(TChartSeries& from, TChartSeries& into) {
     stream.ReadComponent(&into);
 }
 
+// Whether property `name` itself (not one ending in it) is in the form data,
+// where each name follows its length.
 bool Written(TChartSeries& s, const std::string& name) {
     TMemoryStream stream;
     stream.WriteComponent(&s);
-    return std::string(stream.Bytes()).find(name) != std::string::npos;
+    return std::string(stream.Bytes()).find(static_cast<char>(name.size()) + name) != std::string::npos;
 }
 
 }  // namespace
@@ -233,4 +235,40 @@ TEST(SeriesStreaming, LineSeriesSettingsInFormData) {
     EXPECT_EQ(into.ColorSource(), "Colour");
     EXPECT_EQ(into.XLabelsSource(), "Text");
     EXPECT_EQ(into.Brush().Color(), clYellow);
+}
+
+TEST(SeriesStreaming, PointerSettingsInFormData) {
+    TLineSeries from;
+    from.Pointer().Show();
+    from.Pointer().SetStyle(psDiamond);
+    from.Pointer().SetHorizSize(6);
+    from.Pointer().SetDraw3D(false);
+    from.Pointer().SetTransparency(40);
+    from.Pointer().Shadow().SetVisible(true);
+    from.Pointer().Gradient().SetVisible(true);
+    from.Pointer().Brush().SetColor(clLime);
+    TLineSeries into;
+    EXPECT_FALSE(into.Pointer().Visible());
+    RoundTrip(from, into);
+    EXPECT_TRUE(into.Pointer().Visible());
+    EXPECT_EQ(into.Pointer().Style(), psDiamond);
+    EXPECT_EQ(into.Pointer().HorizSize(), 6);
+    EXPECT_EQ(into.Pointer().VertSize(), 4);
+    EXPECT_FALSE(into.Pointer().Draw3D());
+    EXPECT_EQ(into.Pointer().Transparency(), 40);
+    EXPECT_TRUE(into.Pointer().Shadow().Visible());
+    EXPECT_TRUE(into.Pointer().Gradient().Visible());
+    EXPECT_EQ(into.Pointer().Brush().Color(), clLime);
+
+    // a copy takes a callout's own settings with the pointer's
+    TMarksCallout a(nullptr), b(nullptr);
+    a.SetLength(12);
+    a.SetDistance(3);
+    a.SetArrowHead(ahLine);
+    a.SetStyle(psCircle);
+    b.Assign(static_cast<const TPersistent*>(&a));
+    EXPECT_EQ(b.Length(), 12);
+    EXPECT_EQ(b.Distance(), 3);
+    EXPECT_EQ(b.ArrowHead(), ahLine);
+    EXPECT_EQ(b.Style(), psCircle);
 }
