@@ -2,6 +2,7 @@
 
 #include "chart/SeriesPointer.h"
 
+#include "chart/ChartPanel.h"
 #include "chart/ChartShapePosition.h"
 #include "ui/Picture.h"
 #include "ui/PublishedProperties.h"
