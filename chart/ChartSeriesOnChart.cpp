@@ -35,6 +35,9 @@ void TChartSeries::SetupForGallery(bool enabled) {
     marks_.Font().SetSize(7);
     marks_.Callout().SetLength(4);
     marks_.SetDrawEvery(2);
+    marks_.Font().SetSize(7);
+    marks_.Callout().SetLength(4);
+    marks_.SetDrawEvery(2);
     colorEachPoint_ = false;
     if (!enabled)
         SetSeriesColor(clSilver);

@@ -137,6 +137,9 @@ TEST(SeriesOnChart, GalleryPreviewLook) {
     EXPECT_EQ(first.Count(), 4);
     EXPECT_EQ(second.Count(), 4);
     EXPECT_FALSE(first.Marks().Visible());
+    EXPECT_EQ(first.Marks().Font().Size(), 7);
+    EXPECT_EQ(first.Marks().Callout().Length(), 4);
+    EXPECT_EQ(first.Marks().DrawEvery(), 2);
     EXPECT_FALSE(first.ColorEachPoint());
     EXPECT_EQ(first.SeriesColor(), 0x000001);   // palette colour 0 for the first series
     EXPECT_EQ(second.SeriesColor(), 0x000004);  // and 3 for the others
