@@ -18,6 +18,8 @@ public:
     void MixBack(int transparency);
     bool Valid() const { return valid_; }
     const TRect& Rect() const { return rect_; }
+    // What was there before drawing; none when the snapshot is not valid.
+    TBitmap* Snapshot() const { return snapshot_.get(); }
 
 private:
     TChartCanvas& canvas_;

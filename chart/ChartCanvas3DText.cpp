@@ -5,6 +5,7 @@
 #include "chart/ChartCanvas3D.h"
 
 #include "chart/BlurFilter.h"
+#include "chart/ChartPicture.h"
 #include "chart/ChartBlend.h"
 #include "chart/HtmlText.h"
 
@@ -202,7 +203,7 @@ bool TChartCanvas3D::TextOutWithEffects(int x, int y, const std::string& text) {
         }
     } else if (picture) {
         clipToPath();
-        StretchDraw(TextRect(x, y, text), f->Picture().Graphic());
+        StretchDraw(TextRect(x, y, text), f->Picture().FilteredGraphic());
         RemoveClip();
         if (outline) {
             textPath();

@@ -1,6 +1,7 @@
 #include "chart/ChartFont.h"
 
 #include "chart/ChartConst.h"
+#include "chart/ChartPicture.h"
 
 #include "ui/NumberConversion.h"
 #include "ui/Picture.h"
@@ -18,13 +19,16 @@ const TClassInfo& TChartFont::StaticClass() {
     static const TClassInfo info = TPublished<F>("TChartFont", TFont::StaticClass())
         .Integer("Color", &F::Color, &F::SetColor)
         .Stored(&F::ColorStored)
+        .Object("Gradient", &TChartFontGradient::StaticClass, [](const F& f) { return &const_cast<F&>(f).Gradient(); },
+                nullptr)
         .Integer("Height", &F::Height, &F::SetHeight)
         .Stored(&F::HeightStored)
         .Integer("InterCharSize", &F::InterCharSize, &F::SetInterCharSize, 0)
         .String("Name", &F::Name, &F::SetName)
         .Stored(&F::NameStored)
         .Object("OutLine", &TChartPen::StaticClass, [](const F& f) { return &const_cast<F&>(f).OutLine(); }, nullptr)
-        .Object("Picture", &TPicture::StaticClass, [](const F& f) { return &const_cast<F&>(f).Picture(); }, nullptr)
+        .Object("Picture", &TChartPicture::StaticClass, [](const F& f) { return &const_cast<F&>(f).Picture(); }, nullptr)
+        .Object("Shadow", &TChartShadow::StaticClass, [](const F& f) { return &const_cast<F&>(f).Shadow(); }, nullptr)
         .Set("Style", *TFont::StaticClass().FindProperty("Style")->EnumType, &F::Style, &F::SetStyle)
         .Stored(&F::StyleStored)
         .Build();
@@ -85,8 +89,8 @@ void TChartFont::SetGradient(const TChartFontGradient* gradient) {
         Gradient().Assign(*gradient);
 }
 
-TPicture& TChartFont::Picture() {
-    if (!picture_) picture_ = std::make_unique<TPicture>();
+TChartPicture& TChartFont::Picture() {
+    if (!picture_) picture_ = std::make_unique<TChartPicture>();
     return *picture_;
 }
 

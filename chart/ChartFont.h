@@ -12,7 +12,7 @@
 #include <memory>
 
 class TChartCanvas;
-class TPicture;
+class TChartPicture;
 
 class TChartFont : public TFont {
     DECLARE_CLASS_INFO
@@ -32,7 +32,8 @@ public:
     TChartFontGradient& Gradient();
     bool HasGradient() const { return gradient_ != nullptr; }
     void SetGradient(const TChartFontGradient* gradient);
-    TPicture& Picture();
+    // Drawn after its filters.
+    TChartPicture& Picture();
     bool HasPicture() const;
     void SetPicture(const TPicture* picture);
     TChartShadow& Shadow();
@@ -58,7 +59,7 @@ private:
     int interCharSize_ = 0;
     std::unique_ptr<TChartHiddenPen> outLine_;
     std::unique_ptr<TChartFontGradient> gradient_;
-    std::unique_ptr<TPicture> picture_;
+    std::unique_ptr<TChartPicture> picture_;
     std::unique_ptr<TChartShadow> shadow_;
 };
 

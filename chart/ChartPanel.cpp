@@ -43,6 +43,7 @@ const TClassInfo& TCustomChartPanel::StaticClass() {
         .Enumeration("MarginUnits", ChartUnitsInfo(), &P::MarginUnits, &P::SetMarginUnits, muPercent)
         .Boolean("Monochrome", &P::Monochrome, &P::SetMonochrome, false)
         .Boolean("PrintProportional", &P::PrintProportional, &P::PrintProportional, true)
+        .Object("Shadow", &TChartShadow::StaticClass, [](const P& p) { return &p.shadow_; }, nullptr)
         .Boolean("View3D", &P::View3D, &P::SetView3D, true)
         .Object("View3DOptions", &TView3DOptions::StaticClass, [](const P& p) { return &p.view3DOptions_; }, nullptr)
         .Build();

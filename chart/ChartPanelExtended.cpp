@@ -20,6 +20,8 @@ const TClassInfo& TCustomChartPanelExtended::StaticClass() {
         .Enumeration("BackImageMode", BackImageModeInfo(), [](const P& p) { return const_cast<P&>(p).BackImageMode(); },
                      &P::SetBackImageMode, pbmStretch)
         .Boolean("BackImageTransp", &P::BackImageTransp, &P::SetBackImageTransp, false)
+        .Object("Gradient", &TChartGradient::StaticClass, [](const P& p) { return &const_cast<P&>(p).Gradient(); },
+                nullptr)
         .Object("Zoom", &TChartZoom::StaticClass, [](const P& p) { return &p.zoom_; }, nullptr)
         .Build();
     return info;
@@ -172,20 +174,39 @@ void TCustomChartPanelExtended::DrawBackImage(TBackImage& image, TRect r, int z)
         r = c.ProjectRect(r, z);
         if (!View3D()) ++r.Top;
     };
+    // a picture at depth in a rotated view lies on the plane at that depth
+    constexpr int DepthPlane = 2;
     if (image.Mode() == pbmStretch) {
-        if (z >= 1) project();
-        c.StretchDraw(r, g);
+        if (z < 1) {
+            c.StretchDraw(r, g);
+        } else if (orthogonal) {
+            project();
+            c.StretchDraw(r, g);
+        } else {
+            c.PictureOnPlane(r, g, z, DepthPlane);
+        }
         return;
     }
     const bool clip = ClipAllowed();
-    if (clip) c.ClipToRect(z != 0 ? c.ProjectedBounds(r, z) : r);
+    if (clip) {
+        if (z != 0)
+            c.ClipToBox(r, 0, Depth3DWidth());
+        else
+            c.ClipToRect(r);
+    }
     if (z > 0 && orthogonal) project();
     const int w = r.Width(), h = r.Height();
     const int pw = g->Width(), ph = g->Height();
     if (image.Mode() == pbmTile) {
         if (pw > 0 && ph > 0)
             for (int y = 0; y < h; y += ph)
-                for (int x = 0; x < w; x += pw) c.Draw(r.Left + x, r.Top + y, g);
+                for (int x = 0; x < w; x += pw) {
+                    if (z > 0 && !orthogonal)
+                        c.PictureOnPlane(TRect{r.Left + x, r.Top + y, r.Left + x + pw, r.Top + y + ph}, g, z,
+                                         DepthPlane);
+                    else
+                        c.Draw(r.Left + x, r.Top + y, g);
+                }
     } else {
         FillPanel(r);
         if (image.Mode() == pbmCustom) {
@@ -197,7 +218,10 @@ void TCustomChartPanelExtended::DrawBackImage(TBackImage& image, TRect r, int z)
             const int dx = (w - pw) / 2, dy = (h - ph) / 2;
             r = TRect{r.Left + dx, r.Top + dy, r.Right - dx, r.Bottom - dy};
         }
-        c.Draw(r.Left, r.Top, g);
+        if (z < 1 || orthogonal)
+            c.Draw(r.Left, r.Top, g);
+        else
+            c.PictureOnPlane(r, g, z, DepthPlane);
     }
     if (clip) c.RemoveClip();
 }

@@ -156,12 +156,10 @@ void TChartCustomShape::DrawOutline(TCanvas3D& c, const TRect& r, int angle, int
         const std::vector<TPoint> corners = RotatedCorners(r, angle);
         c.PolygonAtDepth(corners.data(), 4, z);
     } else if (c.SupportsRotation3D()) {
-        if (shapeStyle_ == fosEllipse) {
-            c.Ellipse(c.ProjectRect(r, z));
-        } else {
-            const std::vector<TPoint> corners = c.ProjectRectCorners(r, z);
-            c.Polygon(corners.data(), 4);
-        }
+        if (shapeStyle_ == fosEllipse)
+            c.EllipseAtDepth(r, z);
+        else
+            c.RectangleAtDepth(r, z);
     } else if (shapeStyle_ == fosRectangle) {
         c.Rectangle(r);
     } else if (shapeStyle_ == fosEllipse) {
@@ -234,5 +232,11 @@ void TChartCustomShape::DrawShapeOn(TCustomChartPanel& panel, const TRect& rect,
         TRect bevelled = rect;
         panel.DrawBevel(c, bevel_, bevelled, 0, bevelWidth_);
     }
-    if (blend) c.FinishTransparency(std::move(blend));
+    if (blend) {
+        // filters without a picture work on the background seen through the box
+        TBackImage& picture = Picture();
+        if (!picture.Graphic() && picture.HasFilters() && blend->Snapshot())
+            picture.Filters().ApplyToBitmap(*blend->Snapshot());
+        c.FinishTransparency(std::move(blend));
+    }
 }

@@ -5,6 +5,7 @@
 
 #include "chart/ChartCanvas3D.h"
 #include "chart/ChartShape.h"
+#include "chart/FlipFilter.h"
 
 #include "ui/Bitmap.h"
 
@@ -126,4 +127,29 @@ TEST(ChartShape, BoxesOnPixels) {
     const TColor mixed = c.Pixels(90, 20);    // black over white, half transparent
     EXPECT_GE(mixed & 0xFF, 0x70u);
     EXPECT_LE(mixed & 0xFF, 0x90u);
+}
+
+TEST(ChartShape, FiltersWithoutAPictureWorkOnTheBackgroundSeenThrough) {
+    TBoxPanel panel;
+    panel.SetBounds(0, 0, 60, 40);
+    TBitmap bitmap(60, 40);
+    TCanvas& c = *bitmap.Canvas();
+    c.Brush()->SetColor(clWhite);
+    c.FillRect(TRect{0, 0, 60, 40});
+    c.Brush()->SetColor(clRed);
+    c.FillRect(TRect{0, 0, 60, 20});
+    auto* gdi = dynamic_cast<TChartCanvas3D*>(panel.Canvas());
+    gdi->SetBuffered(false);
+    gdi->PrepareDrawing(&c, nullptr, clWhite, false, TRect{0, 0, 60, 40});
+    TChartShape box(&panel);
+    box.SetShadow(nullptr);
+    box.Pen().Hide();
+    box.SetTransparency(100);  // only the background shows
+    box.Picture().Filters().Add(TFlipFilter::StaticClass());
+    box.ShapeRect = TRect{10, 10, 50, 30};
+    box.DrawShape();
+    EXPECT_EQ(c.Pixels(30, 12), clWhite) << "the box's top shows the bottom of what is behind it";
+    EXPECT_EQ(c.Pixels(30, 27), clRed);
+    EXPECT_EQ(c.Pixels(5, 5), clRed) << "outside the box nothing changes";
+    EXPECT_EQ(c.Pixels(5, 35), clWhite);
 }

@@ -185,3 +185,28 @@ TEST(PublishedAttributes, PanelSettingsAreWrittenOnlyWhenChanged) {
     EXPECT_EQ(back.BackImageMode(), pbmTile);
     EXPECT_EQ(back.Zoom().MinimumPixels, 30);
 }
+
+TEST(PublishedAttributes, ShadowsAndGradientsOfFontsAndPanelsTravelWithThem) {
+    AttributeHolder holder;
+    EXPECT_FALSE(Written(Write(holder), "Font.Shadow.HorizSize"));
+    holder.font.Shadow().SetHorizSize(2);
+    holder.font.Gradient().SetVisible(true);
+    const std::string data = Write(holder);
+    EXPECT_TRUE(Written(data, "Font.Shadow.HorizSize"));
+    EXPECT_TRUE(Written(data, "Font.Gradient.Visible"));
+    AttributeHolder back;
+    Read(data, back);
+    EXPECT_EQ(back.font.Shadow().HorizSize(), 2);
+    EXPECT_TRUE(back.font.Gradient().Visible());
+
+    ChartTestPanel chart;
+    chart.Shadow().SetHorizSize(4);
+    chart.Gradient().SetVisible(true);
+    const std::string panel = Write(chart);
+    EXPECT_TRUE(Written(panel, "Shadow.HorizSize"));
+    EXPECT_TRUE(Written(panel, "Gradient.Visible"));
+    ChartTestPanel panelBack;
+    Read(panel, panelBack);
+    EXPECT_EQ(panelBack.Shadow().HorizSize(), 4);
+    EXPECT_TRUE(panelBack.HasGradient() && panelBack.Gradient().Visible());
+}
