@@ -2,6 +2,7 @@
 
 #include "chart/ChartGeometry.h"
 #include "chart/PointHitTests.h"
+#include "ui/PublishedProperties.h"
 #include "ui/Rounding.h"
 
 #include <cmath>
@@ -12,10 +13,40 @@ void TChartAxisPen::SetLineMode(TPenLineMode value) {
     Changed();
 }
 
-void TAxisGridPen::Assign(const TAxisGridPen& source) {
-    centered_ = source.centered_;
-    drawEvery_ = source.drawEvery_;
-    zPosition_ = source.zPosition_;
+const TEnumInfo& PenLineModeInfo() {
+    static const TEnumInfo info("TPenLineMode", {"lmLine", "lmCylinder", "lmRectangle"});
+    return info;
+}
+
+const TClassInfo& TChartAxisPen::StaticClass() {
+    static const TClassInfo info = TPublished<TChartAxisPen>("TChartAxisPen", TChartPen::StaticClass())
+        .Enumeration("LineMode", PenLineModeInfo(), &TChartAxisPen::LineMode, &TChartAxisPen::SetLineMode, lmLine)
+        .Build();
+    return info;
+}
+
+const TClassInfo& TAxisGridPen::StaticClass() {
+    static const TClassInfo info = TPublished<TAxisGridPen>("TAxisGridPen", TChartPen::StaticClass())
+        .Integer("DrawEvery", &TAxisGridPen::DrawEvery, &TAxisGridPen::SetDrawEvery, 1)
+        .Float("ZPosition", &TAxisGridPen::ZPosition, &TAxisGridPen::SetZPosition)
+        .Stored(&TAxisGridPen::ZPositionStored)
+        .Build();
+    return info;
+}
+
+void TChartAxisPen::Assign(const TPersistent* source) {
+    if (const auto* pen = dynamic_cast<const TChartAxisPen*>(source)) lineMode_ = pen->lineMode_;
+    TChartPen::Assign(source);
+}
+
+void TAxisGridPen::Assign(const TAxisGridPen& source) { Assign(static_cast<const TPersistent*>(&source)); }
+
+void TAxisGridPen::Assign(const TPersistent* source) {
+    if (const auto* pen = dynamic_cast<const TAxisGridPen*>(source)) {
+        centered_ = pen->centered_;
+        drawEvery_ = pen->drawEvery_;
+        zPosition_ = pen->zPosition_;
+    }
     TChartPen::Assign(source);
 }
 

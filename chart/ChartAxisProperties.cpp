@@ -79,11 +79,13 @@ const TClassInfo& TChartAxis::StaticClass() {
         .Boolean("Automatic", &A::Automatic, &A::SetAutomatic, true)
         .Boolean("AutomaticMaximum", &A::AutomaticMaximum, &A::SetAutomaticMaximum, true)
         .Boolean("AutomaticMinimum", &A::AutomaticMinimum, &A::SetAutomaticMinimum, true)
+        .Object("Axis", &TChartAxisPen::StaticClass, [](const A& a) { return &a.axisPen_; }, nullptr)
         .String("AxisValuesFormat", &A::AxisValuesFormat, &A::SetAxisValuesFormat)
         .Stored([](const A& a) { return a.AxisValuesFormat() != ChartConst::DefaultValueFormat; })
         .String("DateTimeFormat", &A::DateTimeFormat, &A::SetDateTimeFormat)
         .Stored([](const A& a) { return !a.DateTimeFormat().empty(); })
         .Boolean("ExactDateTime", &A::ExactDateTime, &A::SetExactDateTime, true)
+        .Object("Grid", &TAxisGridPen::StaticClass, [](const A& a) { return &a.grid_; }, nullptr)
         .Boolean("GridCentered", &A::GridCentered, &A::SetGridCentered, false)
         .Float("Increment", &A::Increment, &A::SetIncrement)
         .Stored([](const A& a) { return a.Increment() != 0; })
@@ -114,8 +116,10 @@ const TClassInfo& TChartAxis::StaticClass() {
         .Stored([](const A& a) { return !a.Automatic() && !a.AutomaticMinimum(); })
         .Integer("MinimumOffset", &A::MinimumOffset, &A::SetMinimumOffset, 0)
         .Boolean("MinimumRound", &A::MinimumRound, &A::SetMinimumRound, false)
+        .Object("MinorGrid", &TChartPen::StaticClass, [](const A& a) { return &a.minorGrid_; }, nullptr)
         .Integer("MinorTickCount", &A::MinorTickCount, &A::SetMinorTickCount, 3)
         .Integer("MinorTickLength", &A::MinorTickLength, &A::SetMinorTickLength, 2)
+        .Object("MinorTicks", &TChartPen::StaticClass, [](const A& a) { return &a.minorTicks_; }, nullptr)
         .Float("StartPosition", &A::StartPosition, &A::SetStartPosition)
         .Stored([](const A& a) { return a.StartPosition() != 0; })
         .Float("EndPosition", &A::EndPosition, &A::SetEndPosition)
@@ -126,6 +130,8 @@ const TClassInfo& TChartAxis::StaticClass() {
         .Boolean("RoundFirstLabel", &A::RoundFirstLabel, &A::SetRoundFirstLabel, true)
         .Integer("TickInnerLength", &A::TickInnerLength, &A::SetTickInnerLength, 0)
         .Integer("TickLength", &A::TickLength, &A::SetTickLength, 4)
+        .Object("Ticks", &TChartPen::StaticClass, [](const A& a) { return &a.ticksPen_; }, nullptr)
+        .Object("TicksInner", &TChartPen::StaticClass, [](const A& a) { return &a.ticksInner_; }, nullptr)
         .Boolean("TickOnLabelsOnly", &A::TickOnLabelsOnly, &A::SetTickOnLabelsOnly, true)
         .Object("Title", &TChartAxisTitle::StaticClass, [](const A& a) { return &a.title_; }, nullptr)
         .Integer("TitleSize", &A::TitleSize, &A::SetTitleSize, 0)
@@ -153,7 +159,8 @@ struct AxisClassRegistration {
         for (const TClassInfo* info : Classes()) UnRegisterClass(*info);
     }
     static std::vector<const TClassInfo*> Classes() {
-        return {&TChartAxisTitle::StaticClass(), &TChartAxis::StaticClass(), &TChartDepthAxis::StaticClass()};
+        return {&TChartAxisTitle::StaticClass(), &TChartAxis::StaticClass(), &TChartDepthAxis::StaticClass(),
+                &TChartAxisPen::StaticClass(), &TAxisGridPen::StaticClass()};
     }
 } registration;
 

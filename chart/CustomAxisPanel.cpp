@@ -148,14 +148,14 @@ TCustomAxisPanel::TCustomAxisPanel(TComponent* owner) : TCustomChartPanelExtende
     topAxis_->SetHorizontal(true);
     topAxis_->SetOtherSide(true);
     topAxis_->SetZPosition(100);
-    topAxis_->Grid().SetZPosition(100);
+    topAxis_->Grid().SetDefaultZPosition(100);
     leftAxis_ = make(false);
     leftAxis_->Title().SetDefaultAngle(90);
     rightAxis_ = make(false);
     rightAxis_->Title().SetDefaultAngle(270);
     rightAxis_->SetOtherSide(true);
     rightAxis_->SetZPosition(100);
-    rightAxis_->Grid().SetZPosition(100);
+    rightAxis_->Grid().SetDefaultZPosition(100);
     depthAxis_ = make(true);
     depthAxis_->SetOtherSide(true);
     depthTopAxis_ = make(true);

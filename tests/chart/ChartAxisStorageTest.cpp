@@ -3,6 +3,7 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartExceptions.h"
 #include "ui/MemoryStream.h"
+#include "ui/PublishedProperties.h"
 #include "ui/TypeInfo.h"
 
 #include <gtest/gtest.h>
@@ -79,4 +80,65 @@ TEST(ChartAxisStorage, AxisClassesAreKnownByName) {
         EXPECT_EQ(info->Name(), name);
     }
     EXPECT_TRUE(GetClass("TChartDepthAxis")->InheritsFrom(TChartAxis::StaticClass()));
+}
+
+namespace {
+
+// Form data of one chart's axes: the top and the bottom one.
+class AxesHolder : public TComponent {
+    DECLARE_CLASS_INFO
+public:
+    AxesHolder() : TComponent(nullptr) {}
+    ChartTestPanel Chart;
+};
+
+const TClassInfo& AxesHolder::StaticClass() {
+    static const TClassInfo info =
+        TPublished<AxesHolder>("AxesHolder", TComponent::StaticClass())
+            .Object("Top", &TChartAxis::StaticClass, [](const AxesHolder& h) { return const_cast<AxesHolder&>(h).Chart.TopAxis(); }, nullptr)
+            .Object("Bottom", &TChartAxis::StaticClass,
+                    [](const AxesHolder& h) { return const_cast<AxesHolder&>(h).Chart.BottomAxis(); }, nullptr)
+            .Build();
+    return info;
+}
+
+std::string Written(TComponent& component) {
+    TMemoryStream stream;
+    stream.WriteComponent(&component);
+    return std::string(static_cast<const char*>(stream.Memory()), static_cast<std::size_t>(stream.Size()));
+}
+
+}  // namespace
+
+// The axis pens are in form data with only what differs from each pen's own
+// defaults: the grid of the top axis starts at the back, the axis line is 2 wide.
+TEST(ChartAxisStorage, AxisPensAreWrittenAndReadBack) {
+    AxesHolder fresh;
+    const std::string plain = Written(fresh);
+    for (const char* name : {"ZPosition", "LineMode", "DrawEvery", "Width"})
+        EXPECT_EQ(plain.find(name), std::string::npos) << name;
+
+    AxesHolder written;
+    TChartAxis& bottom = *written.Chart.BottomAxis();
+    bottom.Axis().SetLineMode(lmCylinder);
+    bottom.Axis().SetWidth(5);
+    bottom.Grid().SetZPosition(40);
+    bottom.Grid().SetDrawEvery(3);
+    bottom.Ticks().SetColor(clRed);
+    bottom.MinorGrid().Show();
+    written.Chart.TopAxis()->Grid().SetZPosition(30);
+    TMemoryStream stream;
+    stream.WriteComponent(&written);
+    stream.SetPosition(0);
+
+    AxesHolder read;
+    stream.ReadComponent(&read);
+    TChartAxis& b = *read.Chart.BottomAxis();
+    EXPECT_EQ(b.Axis().LineMode(), lmCylinder);
+    EXPECT_EQ(b.Axis().Width(), 5);
+    EXPECT_EQ(b.Grid().ZPosition(), 40);
+    EXPECT_EQ(b.Grid().DrawEvery(), 3);
+    EXPECT_EQ(b.Ticks().Color(), clRed);
+    EXPECT_TRUE(b.MinorGrid().Visible());
+    EXPECT_EQ(read.Chart.TopAxis()->Grid().ZPosition(), 30);
 }
