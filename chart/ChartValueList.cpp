@@ -1,5 +1,7 @@
 #include "chart/ChartValueList.h"
 
+#include "ui/PublishedProperties.h"
+
 #include "chart/ChartSeries.h"
 #include "chart/SortRange.h"
 
@@ -12,6 +14,30 @@ TChartValueList::TChartValueList(TChartSeries* owner, const std::string& name) :
 }
 
 TChartValueList::~TChartValueList() = default;
+
+const TEnumInfo& ChartListOrderInfo() {
+    static const TEnumInfo info("TChartListOrder", {"loNone", "loAscending", "loDescending"});
+    return info;
+}
+
+const TClassInfo& TChartValueList::StaticClass() {
+    using L = TChartValueList;
+    static const TClassInfo info = TPublished<L>("TChartValueList", TPersistent::StaticClass())
+        .Boolean("DateTime", &L::DateTime, &L::SetDateTime)
+        .Stored(&L::DateTimeStored)
+        .String("Name", &L::Name, [](L& list, const std::string& name) { list.name_ = name; })
+        .Enumeration("Order", ChartListOrderInfo(), &L::Order, &L::SetOrder)
+        .String("ValueSource", &L::ValueSource, &L::SetValueSource)
+        .Build();
+    return info;
+}
+
+void TChartValueList::Assign(const TPersistent* source) {
+    if (auto* list = dynamic_cast<const TChartValueList*>(source))
+        Assign(*list);
+    else
+        TPersistent::Assign(source);
+}
 
 void TChartValueList::Assign(const TChartValueList& source) {
     order_ = source.order_;

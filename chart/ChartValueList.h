@@ -2,6 +2,9 @@
 // One dimension of a series' points: a growable array of doubles with its
 // order, date-time flag, name and lazily kept statistics.
 
+#include "ui/Persistent.h"
+#include "ui/TypeInfo.h"
+
 #include <memory>
 #include <string>
 #include <vector>
@@ -9,8 +12,10 @@
 class TChartSeries;
 
 enum TChartListOrder { loNone, loAscending, loDescending };
+const TEnumInfo& ChartListOrderInfo();
 
-class TChartValueList {
+class TChartValueList : public TPersistent {
+    DECLARE_CLASS_INFO
 public:
     // Joins the owner's list of value lists when an owner is given.
     TChartValueList(TChartSeries* owner, const std::string& name);
@@ -20,6 +25,8 @@ public:
 
     // Copies the settings (order, date-time flag, value source), not the values or the name.
     virtual void Assign(const TChartValueList& source);
+    // Another value list's settings; any other source as every persistent takes it.
+    void Assign(const TPersistent* source) override;
 
     virtual int AddValue(double value);
     int AddPendingValue();

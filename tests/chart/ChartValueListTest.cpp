@@ -1,6 +1,8 @@
 #include "chart/ChartSeries.h"
 #include "chart/ChartValueList.h"
 
+#include "ui/TypeInfo.h"
+
 #include <gtest/gtest.h>
 
 #include <vector>
@@ -146,4 +148,24 @@ TEST(ChartValueList, SortPointsSortsEveryListOfTheSeries) {
     }
     EXPECT_EQ(series.PointLabel(0), "g");  // x = 0 came in seventh
     EXPECT_EQ(series.PointLabel(7), "f");  // x = 9 sixth
+}
+
+TEST(ChartValueList, PublishedSettingsAndTheirStorage) {
+    TChartValueList list(nullptr, "Y");
+    EXPECT_FALSE(PropInfoOf(list, "DateTime").IsStored(list));
+    list.SetDateTime(true);
+    EXPECT_TRUE(PropInfoOf(list, "DateTime").IsStored(list));
+    EXPECT_EQ(GetStrProp(list, "Name"), "Y");
+    SetEnumProp(list, "Order", "loDescending");
+    EXPECT_EQ(list.Order(), loDescending);
+    SetStrProp(list, "ValueSource", "Altitude");
+
+    TChartValueList copy(nullptr, "X");
+    copy.AddValue(5);
+    copy.Assign(static_cast<const TPersistent*>(&list));
+    EXPECT_EQ(copy.Order(), loDescending);
+    EXPECT_TRUE(copy.DateTime());
+    EXPECT_EQ(copy.ValueSource(), "Altitude");
+    EXPECT_EQ(copy.Name(), "X") << "neither the name";
+    EXPECT_EQ(copy.Count(), 1) << "nor the values are copied";
 }
