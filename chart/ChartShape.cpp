@@ -6,6 +6,9 @@
 #include "chart/ChartPanelExtended.h"
 #include "chart/StoreIfChanged.h"
 
+#include "ui/Colors.h"
+#include "ui/Filer.h"
+#include "ui/Reader.h"
 #include "ui/Rounding.h"
 
 #include <algorithm>
@@ -143,6 +146,29 @@ void TChartCustomShape::SetShadow(const TChartShadow* shadow) {
         shadow_.reset();
     else
         Shadow().Assign(*shadow);
+}
+
+void TChartCustomShape::DefineShapeProperties(TFiler& filer) {
+    filer.DefineProperty(
+        "ShadowColor",
+        [this](TReader& reader) {
+            TColor color = clBlack;
+            if (reader.NextValue() == TValueType::vaIdent) {
+                if (!IdentToColor(reader.ReadIdent(), color)) color = clBlack;
+            } else {
+                color = static_cast<TColor>(reader.ReadInteger());
+            }
+            Shadow().SetColor(color);
+        },
+        nullptr, false);
+    filer.DefineProperty(
+        "ShadowSize",
+        [this](TReader& reader) {
+            const int size = static_cast<int>(reader.ReadInteger());
+            Shadow().SetHorizSize(size);
+            Shadow().SetVertSize(size);
+        },
+        nullptr, false);
 }
 
 // ---- drawing ----

@@ -15,6 +15,7 @@
 #include <memory>
 
 class TCustomChartPanel;
+class TFiler;
 
 enum TChartObjectShapeStyle { fosRectangle, fosRoundRectangle, fosEllipse };
 enum TTextFormat { ttfNormal, ttfHtml };
@@ -90,6 +91,11 @@ public:
     int ShapeWidth() const { return ShapeRect.Right - ShapeRect.Left + 1; }
     int ShapeHeight() const { return ShapeRect.Bottom - ShapeRect.Top + 1; }
     void SetShapeHeight(int height) { ShapeRect.Bottom = ShapeRect.Top + height - 1; }
+
+    // Older data's "ShadowColor" (a colour name or number) and "ShadowSize",
+    // read into the shadow and never written; persistent boxes call it from
+    // their DefineProperties.
+    void DefineShapeProperties(TFiler& filer);
 
     void DrawShape() { DrawShapeRect(ShapeRect, 0, 0); }
     void DrawShapeRect(const TRect& rect, int angle, int z);

@@ -87,3 +87,8 @@ void TChartCustomShapePosition::SetTop(int value) {
     ShapeRect.Bottom = value + height;
     RepaintParent();
 }
+
+void TChartCustomShapePosition::DefineProperties(TFiler& filer) {
+    TPersistent::DefineProperties(filer);
+    DefineShapeProperties(filer);
+}

@@ -19,6 +19,7 @@ public:
     // The place when it is custom, then the box's settings.
     void Assign(const TPersistent* source) override;
     void Assign(const TChartCustomShapePosition& source);
+    void DefineProperties(TFiler& filer) override;
 
     bool CustomPosition() const { return customPosition_; }
     void SetCustomPosition(bool value);

@@ -106,6 +106,7 @@ const TClassInfo& TSeriesMarks::StaticClass() {
 
 void TSeriesMarks::DefineProperties(TFiler& filer) {
     TPersistent::DefineProperties(filer);
+    DefineShapeProperties(filer);
     filer.DefineBinaryProperty(
         "Items",
         [this](TStream& stream) {

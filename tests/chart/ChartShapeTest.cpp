@@ -5,7 +5,12 @@
 
 #include "chart/ChartCanvas3D.h"
 #include "chart/ChartShape.h"
+#include "chart/ChartShapePosition.h"
 #include "chart/FlipFilter.h"
+#include "ui/Filer.h"
+#include "ui/MemoryStream.h"
+#include "ui/PublishedProperties.h"
+#include "ui/Writer.h"
 
 #include "ui/Bitmap.h"
 
@@ -152,4 +157,55 @@ TEST(ChartShape, FiltersWithoutAPictureWorkOnTheBackgroundSeenThrough) {
     EXPECT_EQ(c.Pixels(30, 27), clRed);
     EXPECT_EQ(c.Pixels(5, 5), clRed) << "outside the box nothing changes";
     EXPECT_EQ(c.Pixels(5, 35), clWhite);
+}
+
+namespace {
+
+// Older form data that gives boxes their shadow under the old names.
+class OlderBoxes : public TComponent {
+    DECLARE_CLASS_INFO
+public:
+    explicit OlderBoxes(TComponent* owner = nullptr) : TComponent(owner) {}
+    TChartCustomShapePosition named, numbered;
+    bool older = false;
+    void DefineProperties(TFiler& filer) override {
+        TComponent::DefineProperties(filer);
+        if (!older) return;
+        filer.DefineProperty("Named.ShadowColor", nullptr, [](TWriter& w) { w.WriteIdent("clRed"); }, true);
+        filer.DefineProperty("Named.ShadowSize", nullptr, [](TWriter& w) { w.WriteInteger(5); }, true);
+        filer.DefineProperty("Numbered.ShadowColor", nullptr, [](TWriter& w) { w.WriteInteger(0x00FF00); }, true);
+    }
+};
+
+const TClassInfo& OlderBoxes::StaticClass() {
+    using O = OlderBoxes;
+    static const TClassInfo info =
+        TPublished<O>("OlderBoxes", TComponent::StaticClass())
+            .Object("Named", &TChartCustomShapePosition::StaticClass, [](const O& o) { return &o.named; }, nullptr)
+            .Object("Numbered", &TChartCustomShapePosition::StaticClass, [](const O& o) { return &o.numbered; },
+                    nullptr)
+            .Build();
+    return info;
+}
+
+}  // namespace
+
+TEST(ChartShape, OlderShadowSettingsAreReadAndNeverWritten) {
+    OlderBoxes older;
+    older.older = true;
+    TMemoryStream stream;
+    stream.WriteComponent(&older);
+    stream.SetPosition(0);
+    OlderBoxes boxes;
+    stream.ReadComponent(&boxes);
+    EXPECT_EQ(boxes.named.Shadow().Color(), clRed);
+    EXPECT_EQ(boxes.named.Shadow().HorizSize(), 5);
+    EXPECT_EQ(boxes.named.Shadow().VertSize(), 5);
+    EXPECT_EQ(boxes.numbered.Shadow().Color(), static_cast<TColor>(0x00FF00));
+
+    TMemoryStream written;
+    written.WriteComponent(&boxes);
+    const std::string bytes(written.Bytes());
+    EXPECT_EQ(bytes.find("ShadowColor"), std::string::npos);
+    EXPECT_EQ(bytes.find("ShadowSize"), std::string::npos);
 }
