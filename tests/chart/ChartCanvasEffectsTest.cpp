@@ -1,6 +1,8 @@
 // The canvas on pixels: text alignment, clipping shapes, gradient bands,
 // blending, resampling, and the chart font's shadow.
 
+#include "ChartPixelSurface.h"
+
 #include "chart/BitmapResampling.h"
 #include "chart/ChartBlend.h"
 #include "chart/ChartCanvas3D.h"
@@ -17,15 +19,9 @@
 
 namespace {
 
-// A white bitmap with an unbuffered chart canvas drawing on it.
-struct Surface {
-    explicit Surface(int w, int h) : bitmap(w, h) {
-        bitmap.Canvas()->Brush()->SetColor(clWhite);
-        bitmap.Canvas()->FillRect(TRect{0, 0, w, h});
-        canvas.SetBuffered(false);
-        canvas.PrepareDrawing(bitmap.Canvas(), nullptr, clWhite, false, TRect{0, 0, w, h});
-    }
-    TColor At(int x, int y) { return bitmap.Canvas()->Pixels(x, y); }
+// The shared pixel surface, plus where a colour lies across it.
+struct Surface : ChartPixelSurface {
+    using ChartPixelSurface::ChartPixelSurface;
     // Leftmost and rightmost columns holding a pixel of `colour`.
     std::pair<int, int> Columns(TColor colour) {
         int left = bitmap.Width(), right = -1;
@@ -37,8 +33,6 @@ struct Surface {
                 }
         return {left, right};
     }
-    TBitmap bitmap;
-    TChartCanvas3D canvas;
 };
 
 }  // namespace
