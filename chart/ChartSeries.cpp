@@ -83,6 +83,7 @@ const TClassInfo& TChartSeries::StaticClass() {
         .String("ColorSource", &TChartSeries::ColorSource, &TChartSeries::SetColorSource)
         .Stored([](const TChartSeries& s) { return !s.ColorSource().empty(); })
         .Integer("Cursor", &TChartSeries::Cursor, &TChartSeries::SetCursor, 0)
+        .Object("DataSource", &TComponent::StaticClass, &TChartSeries::DataSource, &TChartSeries::SetDataSource)
         .Integer("Depth", &TChartSeries::Depth, &TChartSeries::SetDepth, -1)
         .Enumeration("HorizAxis", HorizAxisInfo(), &TChartSeries::HorizAxis, &TChartSeries::SetHorizAxis, aBottomAxis)
         .Object("Marks", &TSeriesMarks::StaticClass,
@@ -96,6 +97,10 @@ const TClassInfo& TChartSeries::StaticClass() {
         .Enumeration("VertAxis", VertAxisInfo(), &TChartSeries::VertAxis, &TChartSeries::SetVertAxis, aLeftAxis)
         .String("XLabelsSource", &TChartSeries::XLabelsSource, &TChartSeries::SetXLabelsSource)
         .Stored([](const TChartSeries& s) { return !s.XLabelsSource().empty(); })
+        .Object("XValues", &TChartValueList::StaticClass,
+                [](const TChartSeries& s) { return &const_cast<TChartSeries&>(s).XValues(); }, nullptr)
+        .Object("YValues", &TChartValueList::StaticClass,
+                [](const TChartSeries& s) { return &const_cast<TChartSeries&>(s).YValues(); }, nullptr)
         .Build();
     return info;
 }

@@ -1,8 +1,11 @@
 #include "chart/ChartValueList.h"
 
 #include "ui/PublishedProperties.h"
+#include "ui/Reader.h"
 
+#include "chart/ChartConst.h"
 #include "chart/ChartSeries.h"
+#include "chart/EngineError.h"
 #include "chart/SortRange.h"
 
 #include <algorithm>
@@ -30,6 +33,18 @@ const TClassInfo& TChartValueList::StaticClass() {
         .String("ValueSource", &L::ValueSource, &L::SetValueSource)
         .Build();
     return info;
+}
+
+void TChartValueList::DefineProperties(TFiler& filer) {
+    TPersistent::DefineProperties(filer);
+    filer.DefineProperty(
+        "Multiplier",
+        [](TReader& reader) {
+            // Scaled values are no longer kept: the loaded chart would show other numbers.
+            if (reader.ReadFloat() != 1)
+                ShowEngineError(ChartConst::MultiplierObsolete + '\r' + ChartConst::MultiplierObsoleteHelp);
+        },
+        nullptr, false);
 }
 
 void TChartValueList::Assign(const TPersistent* source) {

@@ -27,6 +27,8 @@ public:
     virtual void Assign(const TChartValueList& source);
     // Another value list's settings; any other source as every persistent takes it.
     void Assign(const TPersistent* source) override;
+    // Older data's "Multiplier": read, a value other than 1 reported, never written.
+    void DefineProperties(TFiler& filer) override;
 
     virtual int AddValue(double value);
     int AddPendingValue();

@@ -2,12 +2,16 @@
 
 #include "chart/ChartFunction.h"
 #include "chart/LineSeries.h"
+#include "ui/Application.h"
+#include "ui/Filer.h"
 #include "ui/MemoryStream.h"
 #include "ui/TypeInfo.h"
+#include "ui/Writer.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
+#include <vector>
 
 namespace {
 
@@ -271,4 +275,65 @@ TEST(SeriesStreaming, PointerSettingsInFormData) {
     EXPECT_EQ(b.Distance(), 3);
     EXPECT_EQ(b.ArrowHead(), ahLine);
     EXPECT_EQ(b.Style(), psCircle);
+}
+
+TEST(SeriesStreaming, ValueListsAndTheDataSourceArePublished) {
+    TComponent form(nullptr);
+    auto* source = new TChartSeries(&form);
+    auto* from = new TLineSeries(&form);
+    EXPECT_EQ(GetObjectProp(*from, "DataSource"), nullptr);
+    SetObjectProp(*from, "DataSource", source);
+    EXPECT_EQ(from->DataSource(), source);
+    EXPECT_EQ(GetObjectProp(*from, "DataSource"), source);
+
+    from->XValues().SetDateTime(true);
+    from->YValues().SetValueSource("Altitude");
+    auto* into = new TLineSeries(&form);
+    RoundTrip(*from, *into);
+    EXPECT_TRUE(into->XValues().DateTime());
+    EXPECT_FALSE(into->YValues().DateTime());
+    EXPECT_EQ(into->YValues().ValueSource(), "Altitude");
+    EXPECT_EQ(into->XValues().Name(), "X");
+    EXPECT_EQ(into->XValues().Order(), loAscending);
+}
+
+namespace {
+
+// Series data of an older kind, whose Y values carried a multiplier.
+class OlderSeries : public TLineSeries {
+public:
+    using TLineSeries::TLineSeries;
+    double multiplier = 1;
+    void DefineProperties(TFiler& filer) override {
+        TLineSeries::DefineProperties(filer);
+        filer.DefineProperty(
+            "YValues.Multiplier", nullptr, [this](TWriter& w) { w.WriteFloat(multiplier); }, true);
+    }
+};
+
+}  // namespace
+
+TEST(SeriesStreaming, AnOlderMultiplierIsReportedUnlessOneAndNeverWritten) {
+    for (double multiplier : {1.0, 2.5}) {
+        SCOPED_TRACE(multiplier);
+        OlderSeries older;
+        older.multiplier = multiplier;
+        std::vector<std::string> shown;
+        Application->SetMessageBoxFunction([&](const std::string& text, const std::string& caption, unsigned) {
+            EXPECT_EQ(caption, "");
+            shown.push_back(text);
+            return 0;
+        });
+        TLineSeries loaded;
+        RoundTrip(older, loaded);
+        Application->SetMessageBoxFunction(nullptr);
+        if (multiplier == 1) {
+            EXPECT_TRUE(shown.empty());
+        } else {
+            ASSERT_EQ(shown.size(), 1u);
+            EXPECT_EQ(shown[0], "Error: Multiplier property is obsolete.\rModify the chart definitions (enable "
+                                "Multiplier) and recompile.");
+        }
+        EXPECT_FALSE(Written(loaded, "Multiplier"));
+    }
 }
