@@ -2,6 +2,8 @@
 // colour's halves, radial rings, the second layer, turned gradients and
 // polygons; and what form data keeps of gradients and shadows.
 
+#include "ChartPixelSurface.h"
+
 #include "chart/ChartCanvas3D.h"
 #include "chart/ChartGradient.h"
 #include "chart/ChartShadow.h"
@@ -10,8 +12,6 @@
 #include "ui/Component.h"
 #include "ui/MemoryStream.h"
 #include "ui/PublishedProperties.h"
-
-#include "tests/support/PngDump.h"
 
 #include <gtest/gtest.h>
 
@@ -30,16 +30,7 @@ struct GradientSurface {
     }
     TColor At(int x, int y) { return bitmap.Canvas()->Pixels(x, y); }
     void Dump(const std::string& name) {
-        const char* dir = std::getenv("VELZAR_DUMP_DIR");
-        if (!dir) return;
-        std::vector<std::uint32_t> pixels;
-        for (int y = 0; y < bitmap.Height(); ++y)
-            for (int x = 0; x < bitmap.Width(); ++x) {
-                const std::uint32_t c = ColorToRGB(At(x, y));
-                pixels.push_back(((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
-            }
-        png_dump::WritePng(std::string(dir) + "/" + name + ".png", pixels.data(), bitmap.Width(), bitmap.Height(),
-                           bitmap.Width());
+        DumpChartPixels(name, bitmap.Width(), bitmap.Height(), [this](int x, int y) { return At(x, y); });
     }
     TBitmap bitmap;
     TChartCanvas3D canvas;

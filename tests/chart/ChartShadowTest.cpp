@@ -1,14 +1,14 @@
 // Shadows on pixels: solid bands, fading bands without a buffer, and the
 // smooth shadow blurred into the canvas' buffer.
 
+#include "ChartPixelSurface.h"
+
 #include "chart/ChartCanvas3D.h"
 #include "chart/ChartFont.h"
 #include "chart/ChartShadow.h"
 #include "chart/ChartShadowBlur.h"
 
 #include "ui/Bitmap.h"
-
-#include "tests/support/PngDump.h"
 
 #include <gtest/gtest.h>
 
@@ -37,28 +37,11 @@ struct ShadowSurface {
     TColor At(int x, int y) { return canvas.GetPixel(x, y); }
     // The bounding box of the pixels that are not white.
     TRect Marked() {
-        TRect r{screen.Width(), screen.Height(), -1, -1};
-        for (int y = 0; y < screen.Height(); ++y)
-            for (int x = 0; x < screen.Width(); ++x)
-                if (At(x, y) != clWhite) {
-                    r.Left = std::min(r.Left, x);
-                    r.Top = std::min(r.Top, y);
-                    r.Right = std::max(r.Right, x + 1);
-                    r.Bottom = std::max(r.Bottom, y + 1);
-                }
-        return r;
+        return InkBounds(screen.Width(), screen.Height(), [this](int x, int y) { return At(x, y); },
+                         [](TColor c) { return c != clWhite; });
     }
     void Dump(const std::string& name) {
-        const char* dir = std::getenv("VELZAR_DUMP_DIR");
-        if (!dir) return;
-        std::vector<std::uint32_t> pixels;
-        for (int y = 0; y < screen.Height(); ++y)
-            for (int x = 0; x < screen.Width(); ++x) {
-                const std::uint32_t c = ColorToRGB(At(x, y));
-                pixels.push_back(((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
-            }
-        png_dump::WritePng(std::string(dir) + "/" + name + ".png", pixels.data(), screen.Width(), screen.Height(),
-                           screen.Width());
+        DumpChartPixels(name, screen.Width(), screen.Height(), [this](int x, int y) { return At(x, y); });
     }
     TBitmap screen;
     TChartCanvas3D canvas;

@@ -1,14 +1,14 @@
 // The chart's HTML text: tokens, tags and their effect on font and pen
 // position, measured extents, drawn pixels, images and errors.
 
+#include "ChartPixelSurface.h"
+
 #include "chart/ChartCanvas3D.h"
 #include "chart/HtmlTags.h"
 #include "chart/HtmlText.h"
 
 #include "ui/Bitmap.h"
 #include "ui/MemoryStream.h"
-
-#include "tests/support/PngDump.h"
 
 #include <gtest/gtest.h>
 
@@ -21,15 +21,8 @@ namespace {
 constexpr TColor kRed = 0x0000FF;
 
 // A white bitmap with a chart canvas writing black 8-point text on it.
-struct TextSurface {
-    TextSurface(int w, int h) : bitmap(w, h) {
-        bitmap.Canvas()->Brush()->SetColor(clWhite);
-        bitmap.Canvas()->FillRect(TRect{0, 0, w, h});
-        canvas.SetBuffered(false);
-        canvas.PrepareDrawing(bitmap.Canvas(), nullptr, clWhite, false, TRect{0, 0, w, h});
-        canvas.SetDefaultTools();
-    }
-    TColor At(int x, int y) { return bitmap.Canvas()->Pixels(x, y); }
+struct TextSurface : ChartPixelSurface {
+    using ChartPixelSurface::ChartPixelSurface;
     // The bounding box of the pixels of `colour` (of anything but white by default).
     TRect Ink(TColor colour = clNone) {
         return InkWhere([&](TColor c) { return colour == clNone ? c != clWhite : c == colour; });
@@ -41,31 +34,6 @@ struct TextSurface {
             return (rgb & 0xFF) > 200 && ((rgb >> 8) & 0xFF) < 120 && ((rgb >> 16) & 0xFF) < 120;
         });
     }
-    template <class P>
-    TRect InkWhere(P inked) {
-        TRect r{bitmap.Width(), bitmap.Height(), -1, -1};
-        for (int y = 0; y < bitmap.Height(); ++y)
-            for (int x = 0; x < bitmap.Width(); ++x) {
-                if (!inked(At(x, y))) continue;
-                r.Left = std::min(r.Left, x);
-                r.Top = std::min(r.Top, y);
-                r.Right = std::max(r.Right, x + 1);
-                r.Bottom = std::max(r.Bottom, y + 1);
-            }
-        return r;
-    }
-    void Dump(const std::string& name) {
-        const char* dir = std::getenv("VELZAR_DUMP_DIR");
-        if (!dir) return;
-        std::vector<std::uint32_t> pixels;
-        for (int y = 0; y < bitmap.Height(); ++y)
-            for (int x = 0; x < bitmap.Width(); ++x) {
-                const std::uint32_t c = ColorToRGB(At(x, y));
-                pixels.push_back(((c & 0xFF) << 16) | (c & 0xFF00) | ((c >> 16) & 0xFF));
-            }
-        png_dump::WritePng(std::string(dir) + "/" + name + ".png", pixels.data(), bitmap.Width(), bitmap.Height(),
-                           bitmap.Width());
-    }
     // Width of `text` in the canvas font with `styles` added.
     int Width(const std::string& text, TFontStyles styles = {}) {
         const TFontStyles saved = canvas.Font().Style();
@@ -74,8 +42,6 @@ struct TextSurface {
         canvas.Font().SetStyle(saved);
         return w;
     }
-    TBitmap bitmap;
-    TChartCanvas3D canvas;
 };
 
 }  // namespace
