@@ -139,13 +139,7 @@ void TLegendTitle::Assign(const TLegendTitle& s) {
 }
 
 void TLegendTitle::SetText(const std::vector<std::string>& lines) {
-    std::vector<std::string> now;
-    for (int i = 0; i < text_.Count(); ++i) now.push_back(text_.Strings(i));
-    if (now == lines) return;
-    text_.BeginUpdate();
-    text_.Clear();
-    for (const std::string& line : lines) text_.Add(line);
-    text_.EndUpdate();
+    ReplaceLines(text_, lines);
 }
 
 void TLegendTitle::SetTextAlignment(TAlignment v) {

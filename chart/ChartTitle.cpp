@@ -4,6 +4,7 @@
 #include "chart/CustomAxisPanel.h"
 #include "chart/HtmlText.h"
 #include "chart/StoreIfChanged.h"
+#include "chart/TextRoutines.h"
 #include "ui/PublishedProperties.h"
 
 #include <algorithm>
@@ -60,13 +61,7 @@ void TChartTitle::Assign(const TPersistent* source) {
 }
 
 void TChartTitle::SetText(const std::vector<std::string>& lines) {
-    std::vector<std::string> now;
-    for (int i = 0; i < text_.Count(); ++i) now.push_back(text_.Strings(i));
-    if (now == lines) return;
-    text_.BeginUpdate();
-    text_.Clear();
-    for (const std::string& line : lines) text_.Add(line);
-    text_.EndUpdate();
+    ReplaceLines(text_, lines);
 }
 
 void TChartTitle::SetAlignment(TAlignment v) {

@@ -1,5 +1,7 @@
 #include "chart/TextRoutines.h"
 
+#include "ui/StringList.h"
+
 std::string ReplaceChar(const std::string& text, char from, char to) {
     std::string result;
     result.reserve(text.size());
@@ -13,3 +15,13 @@ std::string ReplaceChar(const std::string& text, char from, char to) {
 }
 
 std::string IntToText(long long n) { return std::to_string(n); }
+
+void ReplaceLines(TStrings& text, const std::vector<std::string>& lines) {
+    std::vector<std::string> now;
+    for (int i = 0; i < text.Count(); ++i) now.push_back(text.Strings(i));
+    if (now == lines) return;
+    text.BeginUpdate();
+    text.Clear();
+    for (const std::string& line : lines) text.Add(line);
+    text.EndUpdate();
+}
