@@ -3,12 +3,28 @@
 #include "chart/ChartConst.h"
 #include "chart/ChartPicture.h"
 
+#include "platform/Fonts.h"
+#include "platform/GdiObjects.h"
+#include "platform/Languages.h"
+#include "platform/Mapping.h"
+
 #include "ui/NumberConversion.h"
 #include "ui/Picture.h"
 #include "ui/PublishedProperties.h"
+#include "ui/Screen.h"
+
+TChartFontDefaults ChartFontDefaultsFor(unsigned short language) {
+    TChartFontDefaults defaults{ChartConst::DefaultFontName, StrToIntDef(ChartConst::DefaultFontSize, 8)};
+    if (platform::PRIMARYLANGID(language) == platform::LANG_JAPANESE && defaults.Size == 8) {
+        const platform::LOGFONTA system = platform::StockLogFont(platform::DEFAULT_GUI_FONT);
+        defaults.Size = -platform::MulDiv(system.lfHeight, 72, Screen->PixelsPerInch);
+        defaults.Name = system.lfFaceName;
+    }
+    return defaults;
+}
 
 TChartFontDefaults& DefaultChartFont() {
-    static TChartFontDefaults defaults{ChartConst::DefaultFontName, StrToIntDef(ChartConst::DefaultFontSize, 8)};
+    static TChartFontDefaults defaults = ChartFontDefaultsFor(platform::GetSystemDefaultLangID());
     return defaults;
 }
 

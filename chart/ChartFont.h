@@ -69,3 +69,7 @@ struct TChartFontDefaults {
     int Size = 8;
 };
 TChartFontDefaults& DefaultChartFont();
+// The defaults for a system of `language` (a platform language identifier):
+// on a Japanese system the 8-point size and the name give way to the
+// system's own font, whose letters the usual default cannot show.
+TChartFontDefaults ChartFontDefaultsFor(unsigned short language);

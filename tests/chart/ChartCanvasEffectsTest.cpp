@@ -9,7 +9,12 @@
 #include "chart/ChartFont.h"
 #include "chart/ChartGradient.h"
 
+#include "platform/Fonts.h"
+#include "platform/GdiObjects.h"
+#include "platform/Languages.h"
+
 #include "ui/Bitmap.h"
+#include "ui/Screen.h"
 
 #include <gtest/gtest.h>
 
@@ -249,6 +254,20 @@ TEST(ChartFont, StoredAgainstItsOwnersDefaults) {
     EXPECT_EQ(copy.Shadow().HorizSize(), 4);
     watched.SetShadow(nullptr);
     EXPECT_FALSE(watched.HasShadow());
+}
+
+TEST(ChartFont, AJapaneseSystemTakesItsOwnDefaultFont) {
+    const platform::LOGFONTA system = platform::StockLogFont(platform::DEFAULT_GUI_FONT);
+    const int savedPpi = Screen->PixelsPerInch;
+    Screen->PixelsPerInch = 72;  // one pixel a point: the size is the system font's own height
+    const TChartFontDefaults russian = ChartFontDefaultsFor(platform::MAKELANGID(platform::LANG_RUSSIAN, 1));
+    const TChartFontDefaults japanese = ChartFontDefaultsFor(platform::MAKELANGID(platform::LANG_JAPANESE, 1));
+    Screen->PixelsPerInch = savedPpi;
+    EXPECT_EQ(russian.Name, "Arial");
+    EXPECT_EQ(russian.Size, 8);
+    EXPECT_EQ(japanese.Name, system.lfFaceName);
+    EXPECT_EQ(japanese.Size, -system.lfHeight);
+    EXPECT_NE(japanese.Size, 8);
 }
 
 TEST(ChartCanvasText, OutlinedAndGradientLettersShow) {
