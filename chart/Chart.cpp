@@ -34,6 +34,8 @@ const TClassInfo& TChart::StaticClass() {
                     nullptr)
             .Integer("Chart3DPercent", &C::Chart3DPercent, &C::SetChart3DPercent, 15)
             .Boolean("ClipPoints", &C::ClipPoints, &C::SetClipPoints, true)
+            .Object("CustomAxes", &TCollection::StaticClass, part([](C& c) { return &c.CustomAxes(); }), nullptr)
+            .Stored([](const C& c) { return const_cast<C&>(c).CustomAxes().Count() > 0; })
             .Object("DepthAxis", &TChartDepthAxis::StaticClass, part([](C& c) { return c.DepthAxis(); }), nullptr)
             .Object("DepthTopAxis", &TChartDepthAxis::StaticClass, part([](C& c) { return c.DepthTopAxis(); }),
                     nullptr)

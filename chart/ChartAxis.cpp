@@ -55,7 +55,8 @@ void TAxisItems::Clear() { items_.clear(); }
 // ---- life ----
 
 TChartAxis::TChartAxis(TCustomAxisPanel* chart, bool depth)
-    : chart_(chart),
+    : TCollectionItem(nullptr),
+      chart_(chart),
       depth_(depth),
       axisValuesFormat_(ChartConst::DefaultValueFormat),
       items_(chart),
@@ -69,8 +70,20 @@ TChartAxis::TChartAxis(TCustomAxisPanel* chart, bool depth)
     if (chart_) chart_->Axes().push_back(this);
 }
 
+namespace {
+TCustomAxisPanel* ChartOwning(TCollection* collection) {
+    return collection ? dynamic_cast<TCustomAxisPanel*>(collection->GetOwner()) : nullptr;
+}
+}  // namespace
+
+TChartAxis::TChartAxis(TCollection* collection) : TChartAxis(ChartOwning(collection)) {
+    // this axis is in the chart's list already: six before it are the standard ones
+    if (collection && chart_ && chart_->Axes().size() > 6) SetCollection(collection);
+}
+
 TChartAxis::~TChartAxis() {
     if (!chart_) return;
+    chart_->CustomAxes().ForgetMaster(this);
     for (int i = 0; i < chart_->SeriesCount(); ++i) {
         TChartSeries* series = chart_->SeriesAt(i);
         if (series->CustomHorizAxis() == this) series->SetCustomHorizAxis(nullptr);

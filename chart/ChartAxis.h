@@ -6,6 +6,7 @@
 #include "chart/AxisPens.h"
 #include "chart/ChartPanel.h"
 #include "chart/ChartTypes.h"
+#include "ui/Collection.h"
 #include "ui/Persistent.h"
 
 #include <functional>
@@ -74,11 +75,15 @@ private:
     TChartFont font_;
 };
 
-class TChartAxis : public TPersistent {
+class TChartAxis : public TCollectionItem {
     DECLARE_CLASS_INFO
 public:
     // Joins the chart's list of axes; `depth` marks the chart's two depth axes.
     explicit TChartAxis(TCustomAxisPanel* chart, bool depth = false);
+    // Made by the chart's custom-axes collection (reading form data, Add): the
+    // chart is the collection's owner; the axis joins the collection only when
+    // the chart's six standard axes exist already.
+    explicit TChartAxis(TCollection* collection);
     ~TChartAxis() override;
     TChartAxis(const TChartAxis&) = delete;
     TChartAxis& operator=(const TChartAxis&) = delete;

@@ -75,7 +75,7 @@ void TChartAxisTitle::Assign(const TPersistent* source) {
 
 const TClassInfo& TChartAxis::StaticClass() {
     using A = TChartAxis;
-    static const TClassInfo info = TPublished<A>("TChartAxis", TPersistent::StaticClass())
+    static const TClassInfo info = TPublished<A>("TChartAxis", TCollectionItem::StaticClass())
         .Boolean("Automatic", &A::Automatic, &A::SetAutomatic, true)
         .Boolean("AutomaticMaximum", &A::AutomaticMaximum, &A::SetAutomaticMaximum, true)
         .Boolean("AutomaticMinimum", &A::AutomaticMinimum, &A::SetAutomaticMinimum, true)

@@ -95,21 +95,31 @@ void TChartPage::SetMaxPointsPerPage(int value) {
 
 // ---- custom axes ----
 
-TChartAxis* TChartCustomAxes::Add() {
-    axes_.push_back(std::make_unique<TChartAxis>(chart_));
-    masters_.push_back(nullptr);
-    return axes_.back().get();
-}
+TChartCustomAxes::TChartCustomAxes(TCustomAxisPanel* chart)
+    : TCollection(TChartAxis::StaticClass(), chart), chart_(chart) {}
 
 void TChartCustomAxes::SetMaster(TChartAxis* axis, TChartAxis* master) {
-    for (std::size_t i = 0; i < axes_.size(); ++i)
-        if (axes_[i].get() == axis) masters_[i] = master;
+    for (auto& [follower, itsMaster] : masters_)
+        if (follower == axis) {
+            itsMaster = master;
+            return;
+        }
+    masters_.emplace_back(axis, master);
 }
 
 TChartAxis* TChartCustomAxes::Master(const TChartAxis* axis) const {
-    for (std::size_t i = 0; i < axes_.size(); ++i)
-        if (axes_[i].get() == axis) return masters_[i];
+    for (const auto& [follower, master] : masters_)
+        if (follower == axis) return master;
     return nullptr;
+}
+
+void TChartCustomAxes::ForgetMaster(const TChartAxis* axis) {
+    std::erase_if(masters_, [axis](const auto& link) { return link.first == axis || link.second == axis; });
+}
+
+void TChartCustomAxes::Clear() {
+    TCollection::Clear();
+    masters_.clear();
 }
 
 void TChartCustomAxes::Assign(const TChartCustomAxes& source) {
@@ -118,18 +128,19 @@ void TChartCustomAxes::Assign(const TChartCustomAxes& source) {
     const auto& from = source.chart_->Axes();
     const auto& to = chart_->Axes();
     for (int i = 0; i < source.Count(); ++i) {
-        const TChartAxis* master = source.masters_[i];
+        const TChartAxis* master = source.Master(source.GetAxis(i));
         const auto at = std::find(from.begin(), from.end(), master);
         if (master && at != from.end() && static_cast<std::size_t>(at - from.begin()) < to.size())
-            masters_[i] = to[at - from.begin()];
+            SetMaster(GetAxis(i), to[at - from.begin()]);
     }
 }
 
 void TChartCustomAxes::ApplyLinkedRange(TChartAxis* master) {
-    for (std::size_t i = 0; i < axes_.size(); ++i)
+    for (int i = 0; i < Count(); ++i) {
+        TChartAxis* axis = GetAxis(i);
         // an axis linked to itself would never stop following
-        if (masters_[i] == master && axes_[i].get() != master)
-            axes_[i]->SetLimits(master->Minimum(), master->Maximum());
+        if (Master(axis) == master && axis != master) axis->SetLimits(master->Minimum(), master->Maximum());
+    }
 }
 
 // ---- life ----

@@ -35,26 +35,27 @@ struct TChartSeriesEvent : TChartEvent {
 // The chart shows another page of points.
 struct TChartChangePage : TChartEvent {};
 
-// The user's axes; each may follow the range of a master axis.
-class TChartCustomAxes {
+// The user's axes, a collection the chart owns; each may follow the range
+// of a master axis.
+class TChartCustomAxes : public TCollection {
 public:
-    explicit TChartCustomAxes(TCustomAxisPanel* chart) : chart_(chart) {}
-    TChartAxis* Add();
-    int Count() const { return static_cast<int>(axes_.size()); }
-    TChartAxis* GetAxis(int index) const { return axes_[index].get(); }
+    explicit TChartCustomAxes(TCustomAxisPanel* chart);
+    TChartAxis* Add() { return static_cast<TChartAxis*>(TCollection::Add()); }
+    TChartAxis* GetAxis(int index) const { return static_cast<TChartAxis*>(Items(index)); }
     // Every custom axis whose master is `master` takes its limits.
     void ApplyLinkedRange(TChartAxis* master);
     void SetMaster(TChartAxis* axis, TChartAxis* master);
     TChartAxis* Master(const TChartAxis* axis) const;
+    // An axis being freed follows nothing and is followed by nothing.
+    void ForgetMaster(const TChartAxis* axis);
     // As many axes as the source, with its settings; a master among the
     // source's own axes becomes the same axis here.
     void Assign(const TChartCustomAxes& source);
-    void Clear() { axes_.clear(); masters_.clear(); }
+    void Clear();
 
 private:
     TCustomAxisPanel* chart_;
-    std::vector<std::unique_ptr<TChartAxis>> axes_;
-    std::vector<TChartAxis*> masters_;
+    std::vector<std::pair<const TChartAxis*, TChartAxis*>> masters_;  // axis, its master
 };
 
 // A chart tool: told of the moments of each drawing and of the mouse. The

@@ -112,3 +112,52 @@ TEST(ChartFormData, OlderBackgroundColourIsReadNeverWritten) {
         EXPECT_EQ(FormData(chart).find("BackColor"), std::string::npos);
     }
 }
+
+TEST(ChartFormData, CustomAxesAreACollectionWrittenOnlyWithItems) {
+    TChart plain;
+    EXPECT_EQ(FormData(plain).find("CustomAxes"), std::string::npos);
+
+    TChart written;
+    for (int i = 0; i < 2; ++i) {
+        TChartAxis* axis = written.CustomAxes().Add();
+        axis->SetHorizontal(false);
+        axis->SetPositionUnits(muPixels);
+        axis->SetPositionPercent(40 * (i + 1));
+        axis->Title().SetAngle(90);
+        axis->SetAutomatic(false);
+    }
+    EXPECT_EQ(written.Axes().size(), 8u) << "six standard axes and the two of the collection";
+    EXPECT_TRUE(written.CustomAxes().GetAxis(1)->IsCustom());
+    EXPECT_FALSE(written.LeftAxis()->IsCustom());
+
+    TMemoryStream stream;
+    stream.WriteComponent(&written);
+    stream.SetPosition(0);
+    TChart read;
+    stream.ReadComponent(&read);
+    ASSERT_EQ(read.CustomAxes().Count(), 2);
+    for (int i = 0; i < 2; ++i) {
+        SCOPED_TRACE(i);
+        const TChartAxis* axis = read.CustomAxes().GetAxis(i);
+        EXPECT_FALSE(axis->Horizontal());
+        EXPECT_EQ(axis->PositionUnits(), muPixels);
+        EXPECT_EQ(axis->PositionPercent(), 40 * (i + 1));
+        EXPECT_EQ(const_cast<TChartAxis*>(axis)->Title().Angle(), 90);
+        EXPECT_FALSE(axis->Automatic());
+    }
+    EXPECT_EQ(read.Axes().size(), 8u);
+}
+
+TEST(ChartFormData, AFreedCustomAxisLeavesItsCollectionAndItsFollowers) {
+    TChart chart;
+    TChartAxis* master = chart.CustomAxes().Add();
+    TChartAxis* follower = chart.CustomAxes().Add();
+    chart.CustomAxes().SetMaster(follower, master);
+    delete master;
+    ASSERT_EQ(chart.CustomAxes().Count(), 1);
+    EXPECT_EQ(chart.CustomAxes().GetAxis(0), follower);
+    EXPECT_EQ(chart.CustomAxes().Master(follower), nullptr);
+    EXPECT_EQ(chart.Axes().size(), 7u);
+    TChartAxis* next = chart.CustomAxes().Add();
+    EXPECT_EQ(chart.CustomAxes().Master(next), nullptr) << "a new axis follows nothing";
+}
