@@ -52,6 +52,7 @@ TEST(SeriesMarksPixels, BoxesAboveThePointsWithTheirCallouts) {
 
     const auto box = static_cast<platform::COLORREF>(ColorToRGB(clInfoBk));
     const auto ink = platform::RGB(0, 0, 0);
+    int cut = 0;
     for (int i = 0; i < chart.series.Count(); ++i) {
         const TSeriesMarkPosition* p = chart.series.Marks().Positions().Get(i);
         ASSERT_NE(p, nullptr) << i;
@@ -60,8 +61,15 @@ TEST(SeriesMarksPixels, BoxesAboveThePointsWithTheirCallouts) {
         EXPECT_EQ(p->ArrowStart, (TPoint{px, py})) << i;
         EXPECT_EQ(p->BoxTopLeft.Y + p->BoxHeight - 1, py - 12) << i;
         EXPECT_EQ(p->BoxTopLeft.X, px - p->BoxWidth / 2) << i;
-        // the fill shows inside, the frame on the edge, the text in ink
+        // the callout: black between the point and the box
+        EXPECT_EQ(window.At(px, py - 6), ink) << i;
+        // the fill shows inside, the frame on the edge, the text in ink; the
+        // margin keeps room for the callout only, so the highest box may be cut
         const int left = p->BoxTopLeft.X, top = p->BoxTopLeft.Y;
+        if (top < 0 || left < 0 || left + p->BoxWidth > window.Width()) {
+            ++cut;
+            continue;
+        }
         EXPECT_EQ(window.At(left + 2, top + 2), box) << i;
         EXPECT_EQ(window.At(left, top + p->BoxHeight / 2), ink) << i;
         int letters = 0;
@@ -71,9 +79,8 @@ TEST(SeriesMarksPixels, BoxesAboveThePointsWithTheirCallouts) {
                 letters += (c & 0xFF) < 128 && ((c >> 8) & 0xFF) < 128 && ((c >> 16) & 0xFF) < 128;
             }
         EXPECT_GT(letters, 10) << i;
-        // the callout: black between the point and the box
-        EXPECT_EQ(window.At(px, py - 6), ink) << i;
     }
+    EXPECT_LE(cut, 1);
     // a click on a box finds its mark
     const TSeriesMarkPosition* third = chart.series.Marks().Positions().Get(2);
     const TChartClickedPart part = chart.FindClickedPart({third->BoxTopLeft.X + 3, third->BoxTopLeft.Y + 3}, false);
