@@ -142,3 +142,29 @@ TEST(ChartAxisStorage, AxisPensAreWrittenAndReadBack) {
     EXPECT_TRUE(b.MinorGrid().Visible());
     EXPECT_EQ(read.Chart.TopAxis()->Grid().ZPosition(), 30);
 }
+
+TEST(ChartAxisStorage, ATitleBoxKeepsItsGradientAndShadow) {
+    AxesHolder fresh;
+    const std::string plain = Written(fresh);
+    EXPECT_EQ(plain.find("Title.Gradient"), std::string::npos);
+    EXPECT_EQ(plain.find("Title.Shadow"), std::string::npos);
+
+    AxesHolder written;
+    TChartAxisTitle& title = written.Chart.BottomAxis()->Title();
+    title.Gradient().SetVisible(true);
+    title.Gradient().SetStartColor(clRed);
+    title.Shadow().SetHorizSize(4);
+    TMemoryStream stream;
+    stream.WriteComponent(&written);
+    stream.SetPosition(0);
+
+    AxesHolder read;
+    stream.ReadComponent(&read);
+    TChartAxisTitle& back = read.Chart.BottomAxis()->Title();
+    ASSERT_TRUE(back.HasGradient());
+    EXPECT_TRUE(back.Gradient().Visible());
+    EXPECT_EQ(back.Gradient().StartColor(), clRed);
+    ASSERT_TRUE(back.HasShadow());
+    EXPECT_EQ(back.Shadow().HorizSize(), 4);
+    EXPECT_FALSE(read.Chart.TopAxis()->Title().HasGradient());
+}
