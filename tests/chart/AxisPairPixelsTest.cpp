@@ -1,6 +1,8 @@
 // An axis pair drawn to pixels, flat and in 3D. With VELZAR_DUMP_DIR set
 // the pictures are written there as axis_pair.png and axis_pair_3d.png.
 
+#include "WhiteChart.h"
+
 #include "chart/Chart.h"
 #include "chart/ChartCanvas3D.h"
 #include "chart/LineSeries.h"
@@ -12,7 +14,7 @@ using platform::RGB;
 
 namespace {
 
-class AxisPairChart : public TCustomChart {
+class AxisPairChart : public WhiteChart {
 public:
     AxisPairChart(TChartCanvas3D& canvas, bool view3D) {
         SetView3D(view3D);
@@ -37,13 +39,6 @@ public:
     }
     ~AxisPairChart() override { series.SetParentChart(nullptr); }
     TLineSeries series;
-
-protected:
-    void DrawPanelBackground(const TRect& r) override {
-        Canvas()->Brush().SetStyle(TBrushStyle::bsSolid);
-        Canvas()->Brush().SetColor(clWhite);
-        Canvas()->FillRect(r);
-    }
 };
 
 // Darker than the light grey of the grid: lines and text.

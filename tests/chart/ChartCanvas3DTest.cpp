@@ -1,3 +1,5 @@
+#include "WhiteChart.h"
+
 #include "chart/Chart.h"
 #include "chart/ChartCanvas3D.h"
 #include "chart/LineSeries.h"
@@ -12,7 +14,7 @@ using platform::RGB;
 namespace {
 
 // A flat chart drawn through the device-context canvas into a test bitmap.
-class PixelChart : public TCustomChart {
+class PixelChart : public WhiteChart {
 public:
     explicit PixelChart(TChartCanvas3D& canvas) {
         SetView3D(false);
@@ -24,13 +26,6 @@ public:
         SetMarginRight(10);
         SetMarginBottom(10);
         Frame().SetColor(clBlack);
-    }
-
-protected:
-    void DrawPanelBackground(const TRect& r) override {
-        Canvas()->Brush().SetStyle(TBrushStyle::bsSolid);
-        Canvas()->Brush().SetColor(clWhite);
-        Canvas()->FillRect(r);
     }
 };
 

@@ -3,6 +3,8 @@
 // are written there as legend_left.png, legend_right.png, legend_top.png and
 // legend_bottom.png.
 
+#include "WhiteChart.h"
+
 #include "chart/Chart.h"
 #include "chart/ChartCanvas3D.h"
 #include "chart/ChartLegend.h"
@@ -39,7 +41,7 @@ void AddFlightSeries(TCustomChart& chart, std::vector<std::unique_ptr<TLineSerie
     }
 }
 
-class PictureChart : public TCustomChart {
+class PictureChart : public WhiteChart {
 public:
     explicit PictureChart(TChartCanvas3D& canvas) {
         SetView3D(false);
@@ -55,13 +57,6 @@ public:
         for (auto& s : series) s->SetParentChart(nullptr);
     }
     std::vector<std::unique_ptr<TLineSeries>> series;
-
-protected:
-    void DrawPanelBackground(const TRect& r) override {
-        Canvas()->Brush().SetStyle(TBrushStyle::bsSolid);
-        Canvas()->Brush().SetColor(clWhite);
-        Canvas()->FillRect(r);
-    }
 };
 
 bool Meets(const TRect& a, const TRect& b) {

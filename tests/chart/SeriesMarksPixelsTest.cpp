@@ -3,6 +3,8 @@
 // point up to the box. With VELZAR_DUMP_DIR set the picture is written there
 // as series_marks.png.
 
+#include "WhiteChart.h"
+
 #include "chart/Chart.h"
 #include "chart/ChartCanvas3D.h"
 #include "chart/LineSeries.h"
@@ -13,7 +15,7 @@
 
 namespace {
 
-class MarksPictureChart : public TCustomChart {
+class MarksPictureChart : public WhiteChart {
 public:
     explicit MarksPictureChart(TChartCanvas3D& canvas) {
         SetView3D(false);
@@ -28,13 +30,6 @@ public:
     }
     ~MarksPictureChart() override { series.SetParentChart(nullptr); }
     TLineSeries series;
-
-protected:
-    void DrawPanelBackground(const TRect& r) override {
-        Canvas()->Brush().SetStyle(TBrushStyle::bsSolid);
-        Canvas()->Brush().SetColor(clWhite);
-        Canvas()->FillRect(r);
-    }
 };
 
 }  // namespace

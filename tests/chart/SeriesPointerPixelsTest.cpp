@@ -2,6 +2,8 @@
 // in 3D. With VELZAR_DUMP_DIR set the pictures are written there as
 // pointers_flat.png and pointers_3d.png.
 
+#include "WhiteChart.h"
+
 #include "chart/Chart.h"
 #include "chart/ChartCanvas3D.h"
 #include "chart/LineSeries.h"
@@ -19,7 +21,7 @@ constexpr TSeriesPointerStyle Styles[] = {psRectangle, psCircle,  psTriangle,   
                                           psDiagCross, psStar,    psDiamond,      psSmallDot,     psLeftTriangle,
                                           psRightTriangle, psHexagon};
 
-class PointerChart : public TCustomChart {
+class PointerChart : public WhiteChart {
 public:
     explicit PointerChart(TChartCanvas3D& canvas, bool view3D) {
         SetView3D(view3D);
@@ -51,13 +53,6 @@ public:
     ~PointerChart() override { series.SetParentChart(nullptr); }
     TLineSeries series;
     TCallout callout{&series};
-
-protected:
-    void DrawPanelBackground(const TRect& r) override {
-        Canvas()->Brush().SetStyle(TBrushStyle::bsSolid);
-        Canvas()->Brush().SetColor(clWhite);
-        Canvas()->FillRect(r);
-    }
 };
 
 int CountAround(const PixelCanvas& picture, int cx, int cy, int radius, platform::COLORREF colour) {
