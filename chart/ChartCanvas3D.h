@@ -139,6 +139,8 @@ protected:
     // degree, or textHeight_ pixels high, while either is set.
     void RealizeFont(platform::HDC dc);
     platform::HDC MeasureHandle();
+    // The text's extent in the selected font, with room for a visible font shadow.
+    platform::SIZE TextExtent(const std::string& text);
     void ReleaseTools();
     void SetInterCharSize(int size) override;
     // The current clip region kept in the one saved region, `region`

@@ -72,27 +72,23 @@ void TChartCanvas3D::SetDefaultTools() {
 
 unsigned TChartCanvas3D::QueryTextAlign() { return GetTextAlign(Handle()); }
 
-int TChartCanvas3D::TextWidth(const std::string& text) {
+SIZE TChartCanvas3D::TextExtent(const std::string& text) {
     const HDC dc = MeasureHandle();
     RealizeFont(dc);
     SIZE size{};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
     const TChartFont* f = ChartFont();
-    if (f && f->HasShadow() && const_cast<TChartFont*>(f)->Shadow().Visible())
-        size.cx += std::abs(const_cast<TChartFont*>(f)->Shadow().HorizSize());
-    return size.cx;
+    if (f && f->HasShadow() && const_cast<TChartFont*>(f)->Shadow().Visible()) {
+        TChartShadow& shadow = const_cast<TChartFont*>(f)->Shadow();
+        size.cx += std::abs(shadow.HorizSize());
+        size.cy += std::abs(shadow.VertSize());
+    }
+    return size;
 }
 
-int TChartCanvas3D::TextHeight(const std::string& text) {
-    const HDC dc = MeasureHandle();
-    RealizeFont(dc);
-    SIZE size{};
-    GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    const TChartFont* f = ChartFont();
-    if (f && f->HasShadow() && const_cast<TChartFont*>(f)->Shadow().Visible())
-        size.cy += std::abs(const_cast<TChartFont*>(f)->Shadow().VertSize());
-    return size.cy;
-}
+int TChartCanvas3D::TextWidth(const std::string& text) { return TextExtent(text).cx; }
+
+int TChartCanvas3D::TextHeight(const std::string& text) { return TextExtent(text).cy; }
 
 TRect TChartCanvas3D::TextRect(int x, int y, const std::string& text) {
     const int w = TextWidth(text);
