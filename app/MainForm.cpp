@@ -1,10 +1,10 @@
 #include "app/MainForm.h"
 
 #include "device/DeviceAnnouncements.h"
-#include "device/LogMemoLine.h"
 #include "device/FirmwareForm.h"
 #include "device/LogFilesForm.h"
-#include "ui/PublishedProperties.h"
+#include "device/LogMemoLine.h"
+#include "ui/core/PublishedProperties.h"
 
 TForm1* Form1 = nullptr;
 

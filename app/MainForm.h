@@ -3,9 +3,9 @@
 // firmware windows), its text log and the device link it owns.
 
 #include "device/DeviceLink.h"
-#include "ui/CustomEdit.h"
-#include "ui/Form.h"
-#include "ui/Menus.h"
+#include "ui/controls/CustomEdit.h"
+#include "ui/forms/Form.h"
+#include "ui/menus/Menus.h"
 
 #include <memory>
 

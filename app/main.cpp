@@ -5,9 +5,9 @@
 #include "app/MainForm.h"
 #include "device/FirmwareForm.h"
 #include "device/LogFilesForm.h"
-#include "platform/Display.h"
-#include "ui/Application.h"
-#include "ui/MessageDialogs.h"
+#include "platform/display/Display.h"
+#include "ui/dialogs/MessageDialogs.h"
+#include "ui/forms/Application.h"
 
 #include <cstdio>
 #include <cstring>

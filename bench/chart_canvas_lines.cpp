@@ -3,7 +3,7 @@
 // short ones joined end to end as a line series of a million points draws them.
 #include "chart/ChartCanvas3D.h"
 
-#include "ui/Bitmap.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <benchmark/benchmark.h>
 

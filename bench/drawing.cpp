@@ -1,12 +1,12 @@
 // module: platform
 // Every window repaint fills and copies full-screen 32-bit bitmaps: the chart
 // buffer is blitted to the window, and forms fill their backgrounds.
-#include "platform/AlphaBlending.h"
-#include "platform/Bitmaps.h"
-#include "platform/Blits.h"
-#include "platform/DeviceContexts.h"
-#include "platform/PensBrushes.h"
-#include "platform/RectFills.h"
+#include "platform/gdi/AlphaBlending.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/Blits.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/PensBrushes.h"
+#include "platform/gdi/RectFills.h"
 
 #include <benchmark/benchmark.h>
 

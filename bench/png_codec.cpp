@@ -3,7 +3,7 @@
 // the reference PNG library at the same settings (filter Sub on every row,
 // deflate level 7); the last lines give the codec's CPU time over the reference's.
 #include "png/PngPicture.h"
-#include "ui/MemoryStream.h"
+#include "ui/core/MemoryStream.h"
 
 #include <benchmark/benchmark.h>
 #include <png.h>

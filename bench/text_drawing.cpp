@@ -1,12 +1,12 @@
 // module: platform
 // The chart writes dozens of axis labels per repaint (some turned by 90
 // degrees) and the skin measures every caption with DrawText.
-#include "platform/Bitmaps.h"
-#include "platform/DeviceContexts.h"
-#include "platform/DrawText.h"
-#include "platform/Fonts.h"
-#include "platform/TextMetrics.h"
-#include "platform/TextOut.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/text/DrawText.h"
+#include "platform/text/Fonts.h"
+#include "platform/text/TextMetrics.h"
+#include "platform/text/TextOut.h"
 
 #include <benchmark/benchmark.h>
 

@@ -1,8 +1,8 @@
-// module: device
+// module: common
 // The time and number texts are written for every row of the event list and
 // every label of the time axis.
-#include "device/FlightTime.h"
-#include "device/TextFormatting.h"
+#include "common/FlightTime.h"
+#include "common/TextFormatting.h"
 
 #include <benchmark/benchmark.h>
 

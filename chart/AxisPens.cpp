@@ -2,8 +2,8 @@
 
 #include "chart/ChartGeometry.h"
 #include "chart/PointHitTests.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Rounding.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Rounding.h"
 
 #include <cmath>
 

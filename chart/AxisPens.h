@@ -5,7 +5,7 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartShape.h"
 #include "chart/ChartTypes.h"
-#include "ui/Persistent.h"
+#include "ui/core/Persistent.h"
 
 #include <string>
 

@@ -1,6 +1,6 @@
 #include "chart/BackImage.h"
 
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
 
 const TEnumInfo& BackImageModeInfo() {
     static const TEnumInfo info("TChartBackImageMode", {"pbmStretch", "pbmTile", "pbmCenter", "pbmCustom"});

@@ -4,7 +4,7 @@
 
 #include "chart/ChartPicture.h"
 
-#include "ui/TypeInfo.h"
+#include "ui/core/TypeInfo.h"
 
 enum TChartBackImageMode { pbmStretch, pbmTile, pbmCenter, pbmCustom };
 const TEnumInfo& BackImageModeInfo();

@@ -1,7 +1,7 @@
 #include "chart/BitmapResampling.h"
 
-#include "ui/Bitmap.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <algorithm>
 #include <cmath>

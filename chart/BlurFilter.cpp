@@ -2,7 +2,7 @@
 
 #include "chart/ChartConst.h"
 
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
 
 const TClassInfo& TBlurFilter::StaticClass() {
     static const TClassInfo info = TPublished<TBlurFilter>("TBlurFilter", TConvolveFilter::StaticClass())

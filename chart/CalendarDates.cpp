@@ -1,6 +1,6 @@
 #include "chart/CalendarDates.h"
 
-#include "ui/Exceptions.h"
+#include "ui/core/Exceptions.h"
 
 #include <cmath>
 #include <cstdint>

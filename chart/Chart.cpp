@@ -2,11 +2,11 @@
 
 #include "chart/ChartCanvas.h"
 #include "chart/ChartSeries.h"
-#include "ui/Colors.h"
-#include "ui/Exceptions.h"
-#include "ui/Filer.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Reader.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/Filer.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Reader.h"
+#include "ui/graphics/Colors.h"
 
 #include <algorithm>
 

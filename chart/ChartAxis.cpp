@@ -6,7 +6,7 @@
 #include "chart/CustomAxisPanel.h"
 #include "chart/DateTimeSteps.h"
 #include "chart/StoreIfChanged.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,8 +6,8 @@
 #include "chart/AxisPens.h"
 #include "chart/ChartPanel.h"
 #include "chart/ChartTypes.h"
-#include "ui/Collection.h"
-#include "ui/Persistent.h"
+#include "ui/core/Collection.h"
+#include "ui/core/Persistent.h"
 
 #include <functional>
 #include <memory>

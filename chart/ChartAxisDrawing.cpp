@@ -4,11 +4,11 @@
 #include "chart/ChartAxis.h"
 
 #include "chart/ChartCanvas.h"
+#include "chart/ChartGeometry.h"
 #include "chart/ChartSeries.h"
 #include "chart/CustomAxisPanel.h"
-#include "chart/ChartGeometry.h"
 #include "chart/DateTimeSteps.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,8 +7,8 @@
 #include "chart/DateTimeSteps.h"
 #include "chart/TextRoutines.h"
 #include "chart/ValueText.h"
-#include "ui/NumberConversion.h"
-#include "ui/Rounding.h"
+#include "ui/core/NumberConversion.h"
+#include "ui/core/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,8 +6,8 @@
 
 #include "chart/ChartConst.h"
 #include "chart/CustomAxisPanel.h"
-#include "ui/Picture.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/graphics/Picture.h"
 
 #include <cstdint>
 

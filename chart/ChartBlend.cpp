@@ -3,11 +3,11 @@
 #include "chart/ChartCanvas3D.h"
 #include "chart/ChartGeometry.h"
 
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
 
-#include "platform/AlphaBlending.h"
-#include "platform/Blits.h"
-#include "platform/DeviceContexts.h"
+#include "platform/gdi/AlphaBlending.h"
+#include "platform/gdi/Blits.h"
+#include "platform/gdi/DeviceContexts.h"
 
 #include <algorithm>
 #include <cstdint>

@@ -4,7 +4,7 @@
 
 #include "chart/ChartTypes.h"
 
-#include "ui/Bitmap.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <memory>
 

@@ -5,8 +5,8 @@
 #include "chart/ChartGeometry.h"
 #include "chart/ChartGradient.h"
 
-#include "ui/Rounding.h"
-#include "ui/Utf8.h"
+#include "ui/core/Rounding.h"
+#include "ui/core/Utf8.h"
 
 #include <algorithm>
 #include <cmath>

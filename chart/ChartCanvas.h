@@ -7,7 +7,7 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartTypes.h"
 
-#include "platform/GdiTypes.h"
+#include "platform/gdi/GdiTypes.h"
 
 #include <memory>
 #include <string>

@@ -1,7 +1,7 @@
 #include "chart/ChartCanvas3D.h"
 
 #include "chart/ChartGeometry.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -7,9 +7,9 @@
 #include "chart/ChartFont.h"
 #include "chart/View3DOptions.h"
 
-#include "ui/Bitmap.h"
+#include "ui/graphics/Bitmap.h"
 
-#include "platform/GdiTypes.h"
+#include "platform/gdi/GdiTypes.h"
 
 #include <functional>
 #include <memory>

@@ -6,11 +6,11 @@
 #include "chart/ChartGeometry.h"
 #include "chart/ChartGradient.h"
 
-#include "platform/Blits.h"
-#include "platform/DeviceContexts.h"
-#include "platform/GdiObjects.h"
-#include "platform/PensBrushes.h"
-#include "platform/RasterOps.h"
+#include "platform/gdi/Blits.h"
+#include "platform/gdi/Blits.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/PensBrushes.h"
 
 #include <algorithm>
 

@@ -3,8 +3,8 @@
 
 #include "chart/ChartCanvas.h"
 
-#include "ui/Bitmap.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <cstdint>
 #include <memory>

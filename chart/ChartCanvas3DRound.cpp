@@ -4,12 +4,12 @@
 #include "chart/ChartCanvas3D.h"
 
 #include "chart/ChartGeometry.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
 
-#include "platform/DeviceContextState.h"
-#include "platform/DeviceContexts.h"
-#include "platform/LinesShapes.h"
-#include "platform/Paths.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/LinesShapes.h"
+#include "platform/gdi/Paths.h"
 
 #include <algorithm>
 #include <cmath>

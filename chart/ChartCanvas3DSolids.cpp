@@ -5,7 +5,7 @@
 
 #include "chart/ChartGeometry.h"
 #include "chart/ConvexHull.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
 
 #include <cmath>
 #include <numbers>

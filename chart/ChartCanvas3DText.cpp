@@ -5,22 +5,22 @@
 #include "chart/ChartCanvas3D.h"
 
 #include "chart/BlurFilter.h"
-#include "chart/ChartPicture.h"
 #include "chart/ChartBlend.h"
+#include "chart/ChartPicture.h"
 #include "chart/HtmlText.h"
 
-#include "ui/Picture.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
+#include "ui/graphics/Picture.h"
 
-#include "platform/Clipping.h"
-#include "platform/DeviceContexts.h"
-#include "platform/Fonts.h"
-#include "platform/GdiObjects.h"
-#include "platform/Mapping.h"
-#include "platform/Paths.h"
-#include "platform/Regions.h"
-#include "platform/TextMetrics.h"
-#include "platform/TextOut.h"
+#include "platform/gdi/Clipping.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/Mapping.h"
+#include "platform/gdi/Paths.h"
+#include "platform/gdi/Regions.h"
+#include "platform/text/Fonts.h"
+#include "platform/text/TextMetrics.h"
+#include "platform/text/TextOut.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 #pragma once
 // Errors the chart engine raises for invalid settings and point indexes.
 
-#include "ui/Exceptions.h"
+#include "ui/core/Exceptions.h"
 
 class ChartException : public Exception {
 public:

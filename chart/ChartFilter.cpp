@@ -1,8 +1,8 @@
 #include "chart/ChartFilter.h"
 
-#include "ui/Bitmap.h"
-#include "ui/PublishedProperties.h"
-#include "ui/TypeInfo.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/TypeInfo.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <algorithm>
 

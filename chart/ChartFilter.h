@@ -5,9 +5,9 @@
 
 #include "chart/ChartGeometry.h"
 
-#include "ui/Collection.h"
-#include "ui/Events.h"
-#include "ui/Types.h"
+#include "ui/core/Collection.h"
+#include "ui/core/Events.h"
+#include "ui/core/Types.h"
 
 #include <cstdint>
 #include <functional>

@@ -3,15 +3,15 @@
 #include "chart/ChartConst.h"
 #include "chart/ChartPicture.h"
 
-#include "platform/Fonts.h"
-#include "platform/GdiObjects.h"
-#include "platform/Languages.h"
-#include "platform/Mapping.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/Mapping.h"
+#include "platform/system/Languages.h"
+#include "platform/text/Fonts.h"
 
-#include "ui/NumberConversion.h"
-#include "ui/Picture.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Screen.h"
+#include "ui/core/NumberConversion.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/forms/Screen.h"
+#include "ui/graphics/Picture.h"
 
 TChartFontDefaults ChartFontDefaultsFor(unsigned short language) {
     TChartFontDefaults defaults{ChartConst::DefaultFontName, StrToIntDef(ChartConst::DefaultFontSize, 8)};

@@ -7,7 +7,7 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartShadow.h"
 
-#include "ui/GraphicsObjects.h"
+#include "ui/graphics/GraphicsObjects.h"
 
 #include <memory>
 

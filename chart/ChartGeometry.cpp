@@ -1,6 +1,6 @@
 #include "chart/ChartGeometry.h"
 
-#include "ui/Bitmap.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <algorithm>
 #include <utility>

@@ -6,9 +6,9 @@
 #include "chart/RotateFilter.h"
 #include "chart/StoreIfChanged.h"
 
-#include "ui/Bitmap.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Rounding.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Rounding.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <cmath>
 #include <cstdlib>

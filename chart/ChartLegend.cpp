@@ -12,7 +12,7 @@
 #include "chart/StoreIfChanged.h"
 #include "chart/TextRoutines.h"
 
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -11,9 +11,9 @@
 #include "chart/ChartShapePosition.h"
 #include "chart/SeriesMarks.h"
 
-#include "ui/Persistent.h"
-#include "ui/StringList.h"
-#include "ui/TextAlignment.h"
+#include "ui/controls/TextAlignment.h"
+#include "ui/core/Persistent.h"
+#include "ui/core/StringList.h"
 
 #include <array>
 #include <functional>

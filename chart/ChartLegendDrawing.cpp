@@ -11,9 +11,9 @@
 #include "chart/HtmlText.h"
 #include "chart/SeriesGroups.h"
 
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
 
-#include "platform/FrameDrawing.h"
+#include "platform/gdi/FrameDrawing.h"
 
 #include <algorithm>
 #include <cstdlib>

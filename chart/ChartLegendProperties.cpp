@@ -4,7 +4,7 @@
 
 #include "chart/ChartAxis.h"
 #include "chart/ChartTitle.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
 
 const TEnumInfo& LegendAlignmentInfo() {
     static const TEnumInfo info("TLegendAlignment", {"laLeft", "laRight", "laTop", "laBottom"});

@@ -7,11 +7,11 @@
 #include "chart/ChartCanvas.h"
 #include "chart/ChartCanvas3D.h"
 #include "chart/ChartSeries.h"
-#include "ui/Canvas.h"
-#include "ui/Colors.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Colors.h"
 
-#include "platform/DeviceContexts.h"
-#include "platform/Painting.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/window/Painting.h"
 
 #include <cstdlib>
 

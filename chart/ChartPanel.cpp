@@ -3,17 +3,17 @@
 #include "chart/ChartAxis.h"
 #include "chart/ChartCanvas3D.h"
 
-#include "ui/Bitmap.h"
-#include "ui/Exceptions.h"
-#include "ui/Filer.h"
-#include "ui/Reader.h"
-#include "ui/Picture.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/Filer.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Reader.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Picture.h"
 
-#include "platform/Input.h"
-#include "platform/Regions.h"
-#include "platform/WindowRegions.h"
-#include "platform/WindowStyles.h"
+#include "platform/gdi/Regions.h"
+#include "platform/window/Input.h"
+#include "platform/window/WindowRegions.h"
+#include "platform/window/WindowStyles.h"
 
 #include <algorithm>
 #include <cstdlib>

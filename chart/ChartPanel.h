@@ -7,11 +7,11 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartShadow.h"
 #include "chart/ChartTypes.h"
-#include "chart/View3DOptions.h"
 #include "chart/ChartZoom.h"
+#include "chart/View3DOptions.h"
 
-#include "ui/Bitmap.h"
-#include "ui/Panels.h"
+#include "ui/controls/Panels.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <memory>
 #include <string>

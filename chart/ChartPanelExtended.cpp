@@ -2,11 +2,11 @@
 
 #include "chart/ChartCanvas.h"
 
-#include "ui/Filer.h"
-#include "ui/Graphic.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Reader.h"
-#include "ui/Writer.h"
+#include "ui/core/Filer.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Reader.h"
+#include "ui/core/Writer.h"
+#include "ui/graphics/Graphic.h"
 
 #include <cstdlib>
 

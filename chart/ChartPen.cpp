@@ -1,8 +1,8 @@
 #include "chart/ChartPen.h"
 
 #include "chart/StoreIfChanged.h"
-#include "ui/Picture.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/graphics/Picture.h"
 
 #include <utility>
 

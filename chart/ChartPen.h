@@ -5,7 +5,7 @@
 
 #include "chart/ChartTypes.h"
 
-#include "ui/GraphicsObjects.h"
+#include "ui/graphics/GraphicsObjects.h"
 
 #include <functional>
 #include <memory>

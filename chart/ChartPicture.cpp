@@ -1,9 +1,9 @@
 #include "chart/ChartPicture.h"
 
-#include "ui/Bitmap.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Reader.h"
-#include "ui/Writer.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Reader.h"
+#include "ui/core/Writer.h"
+#include "ui/graphics/Bitmap.h"
 
 const TClassInfo& TChartPicture::StaticClass() {
     static const TClassInfo info =

@@ -4,7 +4,7 @@
 
 #include "chart/FilterItems.h"
 
-#include "ui/Picture.h"
+#include "ui/graphics/Picture.h"
 
 #include <memory>
 

@@ -3,9 +3,9 @@
 #include "chart/Chart.h"
 #include "chart/ChartConst.h"
 #include "chart/CustomAxisPanel.h"
-#include "ui/Filer.h"
-#include "ui/Reader.h"
-#include "ui/Writer.h"
+#include "ui/core/Filer.h"
+#include "ui/core/Reader.h"
+#include "ui/core/Writer.h"
 
 namespace {
 

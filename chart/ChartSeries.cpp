@@ -7,10 +7,10 @@
 #include "chart/ChartFunction.h"
 #include "chart/ColorPalette.h"
 #include "chart/CustomAxisPanel.h"
-#include "device/TextFormatting.h"
+#include "common/TextFormatting.h"
 
 #include "chart/TextRoutines.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
 
 #include <algorithm>
 #include <cstring>

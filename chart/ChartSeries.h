@@ -4,14 +4,14 @@
 // to the chart and to the series fed from it.
 
 #include "chart/ChartPen.h"
+#include "chart/ChartSeriesSource.h"
 #include "chart/ChartTypes.h"
 #include "chart/ChartValueList.h"
 #include "chart/ChartZoom.h"
 #include "chart/LabelsList.h"
 #include "chart/SeriesMarks.h"
-#include "chart/ChartSeriesSource.h"
-#include "ui/Component.h"
-#include "ui/Control.h"
+#include "ui/core/Component.h"
+#include "ui/forms/Control.h"
 
 #include <cstdint>
 #include <functional>

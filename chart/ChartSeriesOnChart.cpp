@@ -8,7 +8,7 @@
 #include "chart/ChartExceptions.h"
 #include "chart/ColorPalette.h"
 #include "chart/CustomAxisPanel.h"
-#include "ui/TypeInfo.h"
+#include "ui/core/TypeInfo.h"
 
 #include <algorithm>
 #include <cmath>

@@ -6,8 +6,8 @@
 #include "chart/ChartExceptions.h"
 #include "chart/ChartSeries.h"
 #include "chart/CustomAxisPanel.h"
-#include "device/TextFormatting.h"
-#include "ui/TypeInfo.h"
+#include "common/TextFormatting.h"
+#include "ui/core/TypeInfo.h"
 
 #include <algorithm>
 #include <typeinfo>

@@ -3,7 +3,7 @@
 // list of everything a series takes its points from (other series or such
 // components; the first one is the series' DataSource).
 
-#include "ui/Component.h"
+#include "ui/core/Component.h"
 
 #include <string>
 #include <vector>

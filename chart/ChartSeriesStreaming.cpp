@@ -7,9 +7,9 @@
 #include "chart/ChartFunction.h"
 #include "chart/CustomAxisPanel.h"
 #include "chart/TextRoutines.h"
-#include "ui/Reader.h"
-#include "ui/Stream.h"
-#include "ui/Writer.h"
+#include "ui/core/Reader.h"
+#include "ui/core/Stream.h"
+#include "ui/core/Writer.h"
 
 namespace {
 

@@ -7,9 +7,9 @@
 #include "chart/ChartShadowBlur.h"
 #include "chart/StoreIfChanged.h"
 
-#include "ui/Bitmap.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Rounding.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Rounding.h"
+#include "ui/graphics/Bitmap.h"
 
 const TClassInfo& TChartShadow::StaticClass() {
     using S = TChartShadow;

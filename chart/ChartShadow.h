@@ -6,7 +6,7 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartTypes.h"
 
-#include "ui/Persistent.h"
+#include "ui/core/Persistent.h"
 
 #include <algorithm>
 #include <cstdlib>

@@ -1,9 +1,9 @@
 #include "chart/ChartShadowBlur.h"
 
-#include "ui/Bitmap.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
+#include "ui/graphics/Bitmap.h"
 
-#include "platform/Clipping.h"
+#include "platform/gdi/Clipping.h"
 
 #include <cmath>
 #include <cstdint>

@@ -2,9 +2,9 @@
 // The smooth shadow: a mask of the shape (shadow colour on white), blurred
 // with bell-shaped weights and multiplied into what a bitmap already shows.
 
-#include "ui/Types.h"
+#include "ui/core/Types.h"
 
-#include "platform/GdiTypes.h"
+#include "platform/gdi/GdiTypes.h"
 
 #include <vector>
 

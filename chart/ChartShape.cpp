@@ -6,10 +6,10 @@
 #include "chart/ChartPanelExtended.h"
 #include "chart/StoreIfChanged.h"
 
-#include "ui/Colors.h"
-#include "ui/Filer.h"
-#include "ui/Reader.h"
-#include "ui/Rounding.h"
+#include "ui/core/Filer.h"
+#include "ui/core/Reader.h"
+#include "ui/core/Rounding.h"
+#include "ui/graphics/Colors.h"
 
 #include <algorithm>
 #include <cmath>

@@ -10,7 +10,7 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartShadow.h"
 
-#include "ui/Panels.h"
+#include "ui/controls/Panels.h"
 
 #include <memory>
 

@@ -2,9 +2,9 @@
 
 #include "chart/ChartPanel.h"
 #include "chart/StoreIfChanged.h"
-#include "ui/GraphicsObjects.h"
-#include "ui/Picture.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/graphics/GraphicsObjects.h"
+#include "ui/graphics/Picture.h"
 
 const TEnumInfo& ChartObjectShapeStyleInfo() {
     static const TEnumInfo info("TChartObjectShapeStyle", {"fosRectangle", "fosRoundRectangle", "fosEllipse"});

@@ -5,7 +5,7 @@
 
 #include "chart/ChartShape.h"
 
-#include "ui/Persistent.h"
+#include "ui/core/Persistent.h"
 
 class TEnumInfo;
 

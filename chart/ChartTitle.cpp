@@ -5,7 +5,7 @@
 #include "chart/HtmlText.h"
 #include "chart/StoreIfChanged.h"
 #include "chart/TextRoutines.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
 
 #include <algorithm>
 

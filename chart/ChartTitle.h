@@ -5,8 +5,8 @@
 // over the series. The rectangle last drawn is where a click finds it.
 
 #include "chart/ChartShapePosition.h"
-#include "ui/StringList.h"
-#include "ui/TextAlignment.h"
+#include "ui/controls/TextAlignment.h"
+#include "ui/core/StringList.h"
 
 #include <string>
 #include <vector>

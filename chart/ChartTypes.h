@@ -2,5 +2,5 @@
 // Colours, points and rectangles as the chart engine passes them around:
 // the class library's own.
 
-#include "ui/Colors.h"
-#include "ui/Types.h"
+#include "ui/core/Types.h"
+#include "ui/graphics/Colors.h"

@@ -1,7 +1,7 @@
 #include "chart/ChartValueList.h"
 
-#include "ui/PublishedProperties.h"
-#include "ui/Reader.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Reader.h"
 
 #include "chart/ChartConst.h"
 #include "chart/ChartSeries.h"

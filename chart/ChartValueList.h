@@ -2,8 +2,8 @@
 // One dimension of a series' points: a growable array of doubles with its
 // order, date-time flag, name and lazily kept statistics.
 
-#include "ui/Persistent.h"
-#include "ui/TypeInfo.h"
+#include "ui/core/Persistent.h"
+#include "ui/core/TypeInfo.h"
 
 #include <memory>
 #include <string>

@@ -5,10 +5,10 @@
 #include "chart/ChartGeometry.h"
 #include "chart/CustomAxisPanel.h"
 #include "chart/StoreIfChanged.h"
-#include "ui/GraphicsObjects.h"
-#include "ui/Picture.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Rounding.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Rounding.h"
+#include "ui/graphics/GraphicsObjects.h"
+#include "ui/graphics/Picture.h"
 
 namespace {
 

@@ -7,7 +7,7 @@
 #include "chart/ChartShape.h"
 #include "chart/ChartTypes.h"
 
-#include "ui/Persistent.h"
+#include "ui/core/Persistent.h"
 
 #include <memory>
 

@@ -7,7 +7,7 @@
 #include "chart/ChartBlend.h"
 #include "chart/ChartCanvas.h"
 #include "chart/ChartGeometry.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
 
 #include <cstdlib>
 

@@ -1,6 +1,6 @@
 #include "chart/ChartZoom.h"
 
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
 
 #include <utility>
 

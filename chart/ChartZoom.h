@@ -3,9 +3,9 @@
 
 #include "chart/ChartPen.h"
 
-#include "ui/Messages.h"
-#include "ui/Persistent.h"
-#include "ui/TypeInfo.h"
+#include "ui/core/Persistent.h"
+#include "ui/core/TypeInfo.h"
+#include "ui/forms/Messages.h"
 
 #include <memory>
 

@@ -1,8 +1,8 @@
 #include "chart/ConvolveFilter.h"
 
-#include "ui/Bitmap.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Rounding.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Rounding.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <algorithm>
 #include <vector>

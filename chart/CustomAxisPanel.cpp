@@ -8,12 +8,12 @@
 #include "chart/ChartSeries.h"
 #include "chart/ChartSeriesSource.h"
 #include "chart/StoreIfChanged.h"
-#include "device/TextFormatting.h"
-#include "ui/Exceptions.h"
-#include "ui/Filer.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Reader.h"
-#include "ui/Rounding.h"
+#include "common/TextFormatting.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/Filer.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Reader.h"
+#include "ui/core/Rounding.h"
 
 #include <algorithm>
 

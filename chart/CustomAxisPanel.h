@@ -8,7 +8,7 @@
 #include "chart/ChartTypes.h"
 #include "chart/ColorPalette.h"
 #include "chart/SeriesGroups.h"
-#include "ui/Messages.h"
+#include "ui/forms/Messages.h"
 
 #include <cstdint>
 #include <functional>

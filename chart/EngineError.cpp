@@ -1,6 +1,6 @@
 #include "chart/EngineError.h"
 
-#include "ui/Application.h"
+#include "ui/forms/Application.h"
 
 namespace {
 constexpr unsigned MB_TASKMODAL = 0x2000;

@@ -4,11 +4,11 @@
 #include "chart/FlipFilter.h"
 #include "chart/RotateFilter.h"
 
-#include "ui/Exceptions.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Reader.h"
-#include "ui/TypeInfo.h"
-#include "ui/Writer.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Reader.h"
+#include "ui/core/TypeInfo.h"
+#include "ui/core/Writer.h"
 
 namespace {
 

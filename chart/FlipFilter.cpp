@@ -2,8 +2,8 @@
 
 #include "chart/ChartConst.h"
 
-#include "ui/Bitmap.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <algorithm>
 #include <utility>

@@ -1,11 +1,11 @@
 #include "chart/HtmlTags.h"
 
-#include "device/TextFormatting.h"
+#include "common/TextFormatting.h"
 
-#include "ui/Exceptions.h"
-#include "ui/GraphicsObjects.h"
-#include "ui/NumberConversion.h"
-#include "ui/TextCase.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/NumberConversion.h"
+#include "ui/core/TextCase.h"
+#include "ui/graphics/GraphicsObjects.h"
 
 namespace {
 

@@ -2,7 +2,7 @@
 // The attribute part of the tags the chart's HTML text understands: NAME=VALUE
 // pairs, colour texts, and a canvas font saved as (and restored from) a FONT tag.
 
-#include "ui/Colors.h"
+#include "ui/graphics/Colors.h"
 
 #include <string>
 #include <string_view>

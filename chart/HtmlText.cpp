@@ -3,10 +3,10 @@
 #include "chart/ChartCanvas3D.h"
 #include "chart/HtmlTags.h"
 
-#include "ui/Graphic.h"
-#include "ui/MemoryStream.h"
-#include "ui/NumberConversion.h"
-#include "ui/TextCase.h"
+#include "ui/core/MemoryStream.h"
+#include "ui/core/NumberConversion.h"
+#include "ui/core/TextCase.h"
+#include "ui/graphics/Graphic.h"
 
 #include <algorithm>
 #include <vector>

@@ -3,8 +3,8 @@
 // breaks, sub- and superscripts, centring, rules and images. The canvas font
 // is changed in place and left as the last tag set it.
 
-#include "ui/Exceptions.h"
-#include "platform/Geometry.h"
+#include "platform/system/Geometry.h"
+#include "ui/core/Exceptions.h"
 
 #include <functional>
 #include <memory>

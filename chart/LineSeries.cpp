@@ -1,14 +1,14 @@
 #include "chart/LineSeries.h"
 
 #include "chart/ChartAxis.h"
-#include "chart/ChartCanvas.h"
-#include "chart/CustomAxisPanel.h"
 #include "chart/ChartBlend.h"
+#include "chart/ChartCanvas.h"
 #include "chart/ChartCanvas3D.h"
 #include "chart/ChartConst.h"
 #include "chart/ChartGeometry.h"
+#include "chart/CustomAxisPanel.h"
 #include "chart/PointHitTests.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
 
 #include <algorithm>
 #include <cmath>

@@ -5,9 +5,9 @@
 #include "chart/ChartGradient.h"
 #include "chart/FlipFilter.h"
 
-#include "ui/Bitmap.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Rounding.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Rounding.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <cmath>
 #include <cstdlib>

@@ -1,10 +1,10 @@
 #include "chart/SeriesGroups.h"
 
 #include "chart/ChartSeries.h"
-#include "ui/Filer.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Reader.h"
-#include "ui/Writer.h"
+#include "ui/core/Filer.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Reader.h"
+#include "ui/core/Writer.h"
 
 #include <algorithm>
 

@@ -1,8 +1,8 @@
 #pragma once
 // Named groups of a chart's series that are shown or hidden together.
 
-#include "ui/Collection.h"
-#include "ui/Component.h"
+#include "ui/core/Collection.h"
+#include "ui/core/Component.h"
 
 #include <string>
 #include <vector>

@@ -8,7 +8,7 @@
 #include "chart/DateTimeSteps.h"
 #include "chart/TextRoutines.h"
 #include "chart/ValueText.h"
-#include "device/TextFormatting.h"
+#include "common/TextFormatting.h"
 
 #include <cmath>
 

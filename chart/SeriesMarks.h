@@ -7,9 +7,9 @@
 #include "chart/SeriesMarkPosition.h"
 #include "chart/SeriesMarksMargins.h"
 #include "chart/SeriesPointer.h"
-#include "ui/Persistent.h"
-#include "ui/StringList.h"
-#include "ui/TextAlignment.h"
+#include "ui/controls/TextAlignment.h"
+#include "ui/core/Persistent.h"
+#include "ui/core/StringList.h"
 
 #include <memory>
 #include <string>

@@ -9,7 +9,7 @@
 #include "chart/CustomAxisPanel.h"
 #include "chart/HtmlText.h"
 #include "chart/PointHitTests.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -2,8 +2,8 @@
 
 #include "chart/ChartShape.h"
 #include "chart/StoreIfChanged.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Rounding.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Rounding.h"
 
 const TEnumInfo& MarginUnitsInfo() {
     static const TEnumInfo info("TMarginUnits", {"maPercentFont", "maPercentSize", "maPixels"});

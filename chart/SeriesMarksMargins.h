@@ -3,7 +3,7 @@
 // line height or of the text's size, or in pixels.
 
 #include "chart/ChartTypes.h"
-#include "ui/Persistent.h"
+#include "ui/core/Persistent.h"
 
 class TChartCustomShape;
 class TEnumInfo;

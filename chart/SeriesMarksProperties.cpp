@@ -3,10 +3,10 @@
 
 #include "chart/SeriesMarks.h"
 
-#include "ui/PublishedProperties.h"
-#include "ui/Reader.h"
-#include "ui/Stream.h"
-#include "ui/Writer.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Reader.h"
+#include "ui/core/Stream.h"
+#include "ui/core/Writer.h"
 
 #include <cstdint>
 

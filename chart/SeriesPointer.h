@@ -9,7 +9,7 @@
 #include "chart/ChartShape.h"
 #include "chart/ChartTypes.h"
 #include "chart/SeriesMarkPosition.h"
-#include "ui/Persistent.h"
+#include "ui/core/Persistent.h"
 
 class TCanvas3D;
 class TEnumInfo;

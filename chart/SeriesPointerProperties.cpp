@@ -4,8 +4,8 @@
 
 #include "chart/ChartPanel.h"
 #include "chart/ChartShapePosition.h"
-#include "ui/Picture.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/graphics/Picture.h"
 
 const TEnumInfo& SeriesPointerStyleInfo() {
     static const TEnumInfo info("TSeriesPointerStyle",

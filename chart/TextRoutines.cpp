@@ -1,6 +1,6 @@
 #include "chart/TextRoutines.h"
 
-#include "ui/StringList.h"
+#include "ui/core/StringList.h"
 
 std::string ReplaceChar(const std::string& text, char from, char to) {
     std::string result;

@@ -1,8 +1,8 @@
 #include "chart/ValueText.h"
 
 #include "chart/CalendarDates.h"
-#include "ui/NumberConversion.h"
-#include "ui/Rounding.h"
+#include "ui/core/NumberConversion.h"
+#include "ui/core/Rounding.h"
 
 #include <cmath>
 #include <cstdio>

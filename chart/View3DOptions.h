@@ -2,7 +2,7 @@
 // How the chart panel shows its scene in 3D: angles, zoom, offsets and the
 // oblique or rotated projection. Every change repaints the panel.
 
-#include "ui/Persistent.h"
+#include "ui/core/Persistent.h"
 
 #include <functional>
 

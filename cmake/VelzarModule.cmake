@@ -1,9 +1,9 @@
-# One static library per module folder: every .cpp of the folder (not of its
-# sub-folders that are modules of their own), includes rooted at the project.
+# One static library per module folder: every .cpp of the folder and of its
+# area sub-folders, includes rooted at the project.
 #   velzar_module(<name> [DEPS <targets or libraries>...])
 function(velzar_module name)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
-  file(GLOB sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
+  file(GLOB_RECURSE sources CONFIGURE_DEPENDS ${CMAKE_CURRENT_SOURCE_DIR}/*.cpp)
   add_library(${name} STATIC ${sources})
   target_include_directories(${name} PUBLIC ${PROJECT_SOURCE_DIR})
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})

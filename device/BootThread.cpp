@@ -3,8 +3,8 @@
 #include "device/DeviceLink.h"
 #include "device/DeviceTransfer.h"
 #include "device/FirmwareImage.h"
-#include "platform/Clock.h"
-#include "ui/Rounding.h"
+#include "platform/system/Clock.h"
+#include "ui/core/Rounding.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -5,7 +5,7 @@
 // reached only through TBootView, on the GUI thread.
 
 #include "device/DeviceProtocol.h"
-#include "ui/Thread.h"
+#include "ui/core/Thread.h"
 
 #include <atomic>
 #include <cstdint>

@@ -1,6 +1,6 @@
 #include "device/DeviceAnnouncements.h"
 
-#include "ui/Thread.h"
+#include "ui/core/Thread.h"
 
 TDeviceAnnouncements& DeviceAnnouncements() {
     static TDeviceAnnouncements announcements;

@@ -5,7 +5,7 @@
 // window's device buttons). Handlers always run on the GUI thread: at once
 // when the link speaks there, queued in order when a worker speaks.
 
-#include "platform/GdiTypes.h"
+#include "platform/gdi/GdiTypes.h"
 
 #include <functional>
 #include <string>

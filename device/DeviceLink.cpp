@@ -2,9 +2,9 @@
 
 #include "device/DeviceAnnouncements.h"
 #include "device/DeviceTransfer.h"
-#include "platform/Clock.h"
-#include "platform/Timers.h"
-#include "ui/Utf8.h"
+#include "platform/system/Clock.h"
+#include "platform/window/Timers.h"
+#include "ui/core/Utf8.h"
 
 #include <map>
 

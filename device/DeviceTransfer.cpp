@@ -1,12 +1,12 @@
 #include "device/DeviceTransfer.h"
 
+#include "common/SystemText.h"
+#include "common/TextFormatting.h"
 #include "device/DeviceAnnouncements.h"
 #include "device/HidDevice.h"
-#include "device/SystemText.h"
-#include "device/TextFormatting.h"
-#include "platform/Clock.h"
-#include "platform/LastError.h"
-#include "ui/Thread.h"
+#include "platform/system/Clock.h"
+#include "platform/system/LastError.h"
+#include "ui/core/Thread.h"
 
 #include <algorithm>
 #include <atomic>

@@ -1,11 +1,11 @@
 #include "device/FirmwareForm.h"
 
+#include "common/MessageBoxText.h"
 #include "device/DeviceAnnouncements.h"
-#include "device/LogMemoLine.h"
 #include "device/FirmwareImage.h"
-#include "device/MessageBoxText.h"
-#include "ui/MessageDialogs.h"
-#include "ui/PublishedProperties.h"
+#include "device/LogMemoLine.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/dialogs/MessageDialogs.h"
 
 #include <vector>
 

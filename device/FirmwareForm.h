@@ -5,14 +5,14 @@
 
 #include "device/BootThread.h"
 #include "device/PlainSkinnedControls.h"
-#include "ui/Button.h"
-#include "ui/CustomEdit.h"
-#include "ui/FileDialogs.h"
-#include "ui/Form.h"
-#include "ui/Label.h"
-#include "ui/Menus.h"
-#include "ui/Panels.h"
-#include "ui/Timer.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/CustomEdit.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/Panels.h"
+#include "ui/dialogs/FileDialogs.h"
+#include "ui/forms/Form.h"
+#include "ui/forms/Timer.h"
+#include "ui/menus/Menus.h"
 
 #include <memory>
 #include <string>

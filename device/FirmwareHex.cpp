@@ -1,7 +1,7 @@
 #include "device/FirmwareHex.h"
 
+#include "common/TextFormatting.h"
 #include "device/IntelHex.h"
-#include "device/TextFormatting.h"
 
 #include <optional>
 

@@ -1,7 +1,7 @@
 #include "device/FirmwareImage.h"
 
+#include "common/TextFormatting.h"
 #include "device/FirmwareChecksum.h"
-#include "device/TextFormatting.h"
 
 #include <algorithm>
 #include <filesystem>

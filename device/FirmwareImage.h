@@ -3,7 +3,7 @@
 // checksum, as the open command of the firmware window leaves them.
 
 #include "device/FirmwareHex.h"
-#include "ui/Exceptions.h"
+#include "ui/core/Exceptions.h"
 
 #include <array>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "device/HidDevice.h"
 
 #include "device/HidDeviceReadThread.h"
-#include "platform/Files.h"
-#include "platform/LastError.h"
+#include "platform/system/Files.h"
+#include "platform/system/LastError.h"
 
 #include <algorithm>
 

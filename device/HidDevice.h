@@ -4,9 +4,9 @@
 // and a read thread that hands each input report to the data handler on the
 // GUI thread.
 
-#include "platform/Hid.h"
-#include "ui/Exceptions.h"
-#include "ui/Object.h"
+#include "platform/hid/Hid.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/Object.h"
 
 #include <atomic>
 #include <cstdint>

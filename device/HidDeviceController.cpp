@@ -1,11 +1,11 @@
 #include "device/HidDeviceController.h"
 
-#include "platform/DefaultWindowProcedure.h"
-#include "platform/Hid.h"
-#include "platform/MessageQueue.h"
-#include "platform/WindowClasses.h"
-#include "platform/WindowTree.h"
-#include "ui/TypeInfo.h"
+#include "platform/hid/Hid.h"
+#include "platform/window/DefaultWindowProcedure.h"
+#include "platform/window/MessageQueue.h"
+#include "platform/window/WindowClasses.h"
+#include "platform/window/WindowTree.h"
+#include "ui/core/TypeInfo.h"
 
 namespace {
 

@@ -4,10 +4,10 @@
 // program by claiming. Runs on the GUI thread.
 
 #include "device/HidDevice.h"
-#include "platform/HidDeviceNotifier.h"
-#include "platform/WindowMessages.h"
-#include "ui/Component.h"
-#include "ui/Events.h"
+#include "platform/hid/HidDeviceNotifier.h"
+#include "platform/window/WindowMessages.h"
+#include "ui/core/Component.h"
+#include "ui/core/Events.h"
 
 #include <memory>
 #include <vector>

@@ -1,7 +1,7 @@
 #include "device/HidDeviceReadThread.h"
 
 #include "device/HidDevice.h"
-#include "platform/LastError.h"
+#include "platform/system/LastError.h"
 
 #include <chrono>
 

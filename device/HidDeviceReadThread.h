@@ -2,7 +2,7 @@
 // Reads a device's input reports and hands each one to its data handler on
 // the GUI thread.
 
-#include "ui/Thread.h"
+#include "ui/core/Thread.h"
 
 #include <cstdint>
 #include <vector>

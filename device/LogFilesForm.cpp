@@ -2,8 +2,8 @@
 
 #include "device/DeviceAnnouncements.h"
 #include "device/LogMemoLine.h"
-#include "ui/MessageDialogs.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/dialogs/MessageDialogs.h"
 
 #include <filesystem>
 #include <optional>

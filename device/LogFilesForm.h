@@ -6,12 +6,12 @@
 
 #include "device/LogFilesThread.h"
 #include "device/PlainSkinnedControls.h"
-#include "ui/Button.h"
-#include "ui/CustomEdit.h"
-#include "ui/Form.h"
-#include "ui/Label.h"
-#include "ui/ListView.h"
-#include "ui/Panels.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/CustomEdit.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/ListView.h"
+#include "ui/controls/Panels.h"
+#include "ui/forms/Form.h"
 
 #include <memory>
 #include <string>

@@ -1,14 +1,14 @@
 #include "device/LogFilesThread.h"
 
+#include "common/SystemText.h"
+#include "common/TextFormatting.h"
 #include "device/DeviceAnnouncements.h"
 #include "device/DeviceTransfer.h"
-#include "device/SystemText.h"
-#include "device/TextFormatting.h"
-#include "platform/Clock.h"
-#include "platform/LastError.h"
-#include "ui/Exceptions.h"
-#include "ui/HandleStream.h"
-#include "ui/Rounding.h"
+#include "platform/system/Clock.h"
+#include "platform/system/LastError.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/HandleStream.h"
+#include "ui/core/Rounding.h"
 
 #include <algorithm>
 #include <cstdio>

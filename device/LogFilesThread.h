@@ -4,7 +4,7 @@
 // memory. One job at a time (LogBusy); the window's controls are reached
 // only through TLogFilesView, on the GUI thread.
 
-#include "ui/Thread.h"
+#include "ui/core/Thread.h"
 
 #include <array>
 #include <atomic>

@@ -2,7 +2,7 @@
 // A line added to a window's text log, kept in view: the caret goes to the
 // end, so the log scrolls to its latest line.
 
-#include "ui/CustomEdit.h"
+#include "ui/controls/CustomEdit.h"
 
 #include <string>
 

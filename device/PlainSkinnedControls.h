@@ -3,9 +3,9 @@
 // the windows use. Until the skinned ones exist, each name stands for the
 // plain class-library control the skinned one derives from.
 
-#include "ui/Gauge.h"
-#include "ui/PathDialog.h"
-#include "ui/ProgressBar.h"
+#include "ui/controls/Gauge.h"
+#include "ui/controls/ProgressBar.h"
+#include "ui/dialogs/PathDialog.h"
 
 using TsPathDialog = TPathDialog;
 using TsGauge = TGauge;

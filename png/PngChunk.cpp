@@ -5,7 +5,7 @@
 #include "png/PngExceptions.h"
 #include "png/PngPicture.h"
 #include "png/PngStreamRead.h"
-#include "ui/Stream.h"
+#include "ui/core/Stream.h"
 
 #include <algorithm>
 

@@ -1,14 +1,14 @@
 #include "png/PngDrawing.h"
 
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/Blits.h"
+#include "platform/gdi/Blits.h"
+#include "platform/gdi/DeviceContexts.h"
 #include "png/PngExceptions.h"
 #include "png/PngHeaderChunk.h"
 #include "png/PngPaletteChunk.h"
 #include "png/PngPicture.h"
 #include "png/PngTransparencyChunk.h"
-#include "platform/Bitmaps.h"
-#include "platform/Blits.h"
-#include "platform/DeviceContexts.h"
-#include "platform/RasterOps.h"
 
 #include <algorithm>
 

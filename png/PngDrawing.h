@@ -5,9 +5,9 @@
 // Drawing on a device context reads its pixels under the rectangle into such
 // a target, applies one of these and writes them back.
 
+#include "platform/gdi/GdiTypes.h"
 #include "png/PngDib.h"
-#include "platform/GdiTypes.h"
-#include "ui/Types.h"
+#include "ui/core/Types.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,7 +1,7 @@
 #pragma once
 // The codec's exceptions: one class per failure, each with its fixed text.
 
-#include "ui/Exceptions.h"
+#include "ui/core/Exceptions.h"
 
 #include <string>
 

@@ -3,7 +3,7 @@
 #include "png/PngBytes.h"
 #include "png/PngExceptions.h"
 #include "png/PngPicture.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
 
 #include <algorithm>
 #include <cmath>

@@ -8,7 +8,7 @@
 #include "png/PngRowFilters.h"
 #include "png/PngRowLayout.h"
 #include "png/PngStreamRead.h"
-#include "ui/Stream.h"
+#include "ui/core/Stream.h"
 
 #include <algorithm>
 #include <cstring>

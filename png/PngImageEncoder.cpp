@@ -6,7 +6,7 @@
 #include "png/PngHeaderChunk.h"
 #include "png/PngPicture.h"
 #include "png/PngRowLayout.h"
-#include "ui/Stream.h"
+#include "ui/core/Stream.h"
 
 #include <cstring>
 

@@ -1,5 +1,7 @@
 #include "png/PngPicture.h"
 
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/DeviceContexts.h"
 #include "png/PngBytes.h"
 #include "png/PngChunkRegistry.h"
 #include "png/PngDrawing.h"
@@ -9,15 +11,13 @@
 #include "png/PngPaletteChunk.h"
 #include "png/PngStreamRead.h"
 #include "png/PngTransparencyChunk.h"
-#include "platform/Bitmaps.h"
-#include "platform/DeviceContexts.h"
-#include "ui/Bitmap.h"
-#include "ui/Canvas.h"
-#include "ui/Colors.h"
-#include "ui/Exceptions.h"
-#include "ui/Picture.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Stream.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Stream.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Colors.h"
+#include "ui/graphics/Picture.h"
 
 #include <algorithm>
 #include <cstring>

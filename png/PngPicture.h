@@ -3,11 +3,11 @@
 // first, the header, holds the picture in memory. Loading and saving walk the
 // list; the settings below steer the encoder.
 
+#include "platform/gdi/GdiTypes.h"
 #include "png/PngChunkList.h"
 #include "png/PngDib.h"
 #include "png/PngImageEncoder.h"
-#include "platform/GdiTypes.h"
-#include "ui/Graphic.h"
+#include "ui/graphics/Graphic.h"
 
 #include <array>
 #include <cstdint>

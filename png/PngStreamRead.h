@@ -1,7 +1,7 @@
 #pragma once
 // Reading from a stream that may deliver fewer bytes than asked, or fail.
 
-#include "ui/Stream.h"
+#include "ui/core/Stream.h"
 
 #include <cstddef>
 

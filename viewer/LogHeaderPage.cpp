@@ -1,6 +1,6 @@
 #include "viewer/LogHeaderPage.h"
 
-#include "device/TextFormatting.h"
+#include "common/TextFormatting.h"
 
 std::string DeviceIdentityLine(const LogHeaderPage& header) {
     return FormatString("ID = %08X", {header.DeviceIdentity()});

@@ -1,6 +1,6 @@
 #include "viewer/PagedLogDecoder.h"
 
-#include "device/FileHelpers.h"
+#include "common/FileHelpers.h"
 #include "viewer/RecordScales.h"
 
 #include <cstring>

@@ -1,7 +1,7 @@
 #include "viewer/RecordScales.h"
 
-#include "device/SignRule.h"
-#include "ui/Rounding.h"
+#include "common/SignRule.h"
+#include "ui/core/Rounding.h"
 
 std::int32_t DecodeSigned(std::uint32_t raw) {
     return SignExtend16(raw);

@@ -3,7 +3,7 @@
 
 #include "chart/Chart.h"
 
-#include "platform/Display.h"
+#include "platform/display/Display.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "ChartTestPanel.h"
 
 #include "chart/ChartAxis.h"
-#include "ui/Rounding.h"
+#include "ui/core/Rounding.h"
 
 #include <gtest/gtest.h>
 

@@ -2,9 +2,9 @@
 
 #include "chart/ChartAxis.h"
 #include "chart/ChartExceptions.h"
-#include "ui/MemoryStream.h"
-#include "ui/PublishedProperties.h"
-#include "ui/TypeInfo.h"
+#include "ui/core/MemoryStream.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/TypeInfo.h"
 
 #include <gtest/gtest.h>
 

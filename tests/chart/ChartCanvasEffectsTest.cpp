@@ -9,12 +9,12 @@
 #include "chart/ChartFont.h"
 #include "chart/ChartGradient.h"
 
-#include "platform/Fonts.h"
-#include "platform/GdiObjects.h"
-#include "platform/Languages.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/system/Languages.h"
+#include "platform/text/Fonts.h"
 
-#include "ui/Bitmap.h"
-#include "ui/Screen.h"
+#include "ui/forms/Screen.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -3,12 +3,12 @@
 #include "chart/ConvolveFilter.h"
 #include "chart/FilterItems.h"
 
-#include "ui/Bitmap.h"
-#include "ui/Component.h"
-#include "ui/Exceptions.h"
-#include "ui/MemoryStream.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Writer.h"
+#include "ui/core/Component.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/MemoryStream.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Writer.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -1,9 +1,9 @@
 #include "chart/Chart.h"
 
-#include "ui/Colors.h"
-#include "ui/Filer.h"
-#include "ui/MemoryStream.h"
-#include "ui/Writer.h"
+#include "ui/core/Filer.h"
+#include "ui/core/MemoryStream.h"
+#include "ui/core/Writer.h"
+#include "ui/graphics/Colors.h"
 
 #include <gtest/gtest.h>
 

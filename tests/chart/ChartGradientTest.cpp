@@ -8,10 +8,10 @@
 #include "chart/ChartGradient.h"
 #include "chart/ChartShadow.h"
 
-#include "ui/Bitmap.h"
-#include "ui/Component.h"
-#include "ui/MemoryStream.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/Component.h"
+#include "ui/core/MemoryStream.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "chart/ChartLegend.h"
 #include "chart/LineSeries.h"
 #include "chart/SeriesGroups.h"
-#include "ui/MemoryStream.h"
+#include "ui/core/MemoryStream.h"
 
 #include "tests/chart/ChartTestPanel.h"
 

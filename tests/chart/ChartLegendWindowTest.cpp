@@ -10,10 +10,10 @@
 #include "chart/ChartLegend.h"
 #include "chart/LineSeries.h"
 
-#include "ui/Form.h"
+#include "ui/forms/Form.h"
 
-#include "platform/Display.h"
-#include "platform/DisplayTesting.h"
+#include "platform/display/Display.h"
+#include "platform/display/DisplayTesting.h"
 
 #include "tests/support/PixelCanvas.h"
 

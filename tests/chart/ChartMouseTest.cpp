@@ -5,11 +5,11 @@
 #include "chart/ChartCanvas.h"
 #include "chart/LineSeries.h"
 
-#include "ui/Colors.h"
-#include "ui/Form.h"
+#include "ui/forms/Form.h"
+#include "ui/graphics/Colors.h"
 
-#include "platform/Display.h"
-#include "platform/DisplayTesting.h"
+#include "platform/display/Display.h"
+#include "platform/display/DisplayTesting.h"
 
 #include <gtest/gtest.h>
 

@@ -5,11 +5,11 @@
 #include "chart/ChartCanvas3D.h"
 #include "chart/ChartPanelExtended.h"
 
-#include "ui/Bitmap.h"
-#include "ui/Form.h"
+#include "ui/forms/Form.h"
+#include "ui/graphics/Bitmap.h"
 
-#include "platform/Display.h"
-#include "platform/DisplayTesting.h"
+#include "platform/display/Display.h"
+#include "platform/display/DisplayTesting.h"
 
 #include "tests/support/PngDump.h"
 

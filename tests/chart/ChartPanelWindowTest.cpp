@@ -5,16 +5,16 @@
 #include "chart/ChartCanvas3D.h"
 #include "chart/ChartPanel.h"
 
-#include "ui/Bitmap.h"
-#include "ui/Form.h"
-#include "ui/Picture.h"
+#include "ui/forms/Form.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Picture.h"
 
-#include "platform/Display.h"
-#include "platform/DisplayTesting.h"
-#include "platform/WindowStyles.h"
-#include "platform/WindowTree.h"
-#include "platform/Placement.h"
-#include "platform/Painting.h"
+#include "platform/display/Display.h"
+#include "platform/display/DisplayTesting.h"
+#include "platform/window/Painting.h"
+#include "platform/window/Placement.h"
+#include "platform/window/WindowStyles.h"
+#include "platform/window/WindowTree.h"
 
 #include <gtest/gtest.h>
 

@@ -4,8 +4,8 @@
 
 #include "chart/ChartCanvas3D.h"
 
-#include "ui/Bitmap.h"
-#include "ui/Colors.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Colors.h"
 
 #include "tests/support/PngDump.h"
 

@@ -8,7 +8,7 @@
 #include "chart/ChartShadow.h"
 #include "chart/ChartShadowBlur.h"
 
-#include "ui/Bitmap.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -7,12 +7,12 @@
 #include "chart/ChartShape.h"
 #include "chart/ChartShapePosition.h"
 #include "chart/FlipFilter.h"
-#include "ui/Filer.h"
-#include "ui/MemoryStream.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Writer.h"
+#include "ui/core/Filer.h"
+#include "ui/core/MemoryStream.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Writer.h"
 
-#include "ui/Bitmap.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
 

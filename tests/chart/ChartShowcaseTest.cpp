@@ -4,8 +4,8 @@
 
 #include "ChartShowcase.h"
 
-#include "platform/Display.h"
-#include "platform/DisplayTesting.h"
+#include "platform/display/Display.h"
+#include "platform/display/DisplayTesting.h"
 
 #include <gtest/gtest.h>
 

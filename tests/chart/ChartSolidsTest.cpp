@@ -3,7 +3,7 @@
 #include "chart/View3DOptions.h"
 #include "tests/support/PixelCanvas.h"
 
-#include "ui/Bitmap.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
 

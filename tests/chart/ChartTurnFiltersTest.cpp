@@ -4,7 +4,7 @@
 #include "chart/FlipFilter.h"
 #include "chart/RotateFilter.h"
 
-#include "ui/Bitmap.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
 

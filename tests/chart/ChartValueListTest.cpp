@@ -1,7 +1,7 @@
 #include "chart/ChartSeries.h"
 #include "chart/ChartValueList.h"
 
-#include "ui/TypeInfo.h"
+#include "ui/core/TypeInfo.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 #include "chart/ChartExceptions.h"
 #include "chart/ChartSeriesSource.h"
 #include "chart/LineSeries.h"
-#include "ui/Exceptions.h"
+#include "ui/core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -7,8 +7,8 @@
 #include "chart/HtmlTags.h"
 #include "chart/HtmlText.h"
 
-#include "ui/Bitmap.h"
-#include "ui/MemoryStream.h"
+#include "ui/core/MemoryStream.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
 

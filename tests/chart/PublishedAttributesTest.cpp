@@ -8,8 +8,8 @@
 #include "chart/ChartPen.h"
 #include "chart/ChartZoom.h"
 #include "chart/View3DOptions.h"
-#include "ui/MemoryStream.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/MemoryStream.h"
+#include "ui/core/PublishedProperties.h"
 
 #include <gtest/gtest.h>
 

@@ -6,7 +6,7 @@
 #include "chart/EngineError.h"
 #include "chart/LineSeries.h"
 #include "chart/SeriesGroups.h"
-#include "ui/Application.h"
+#include "ui/forms/Application.h"
 
 #include <gtest/gtest.h>
 

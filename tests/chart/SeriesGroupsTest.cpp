@@ -2,7 +2,7 @@
 
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
-#include "ui/MemoryStream.h"
+#include "ui/core/MemoryStream.h"
 
 #include <gtest/gtest.h>
 

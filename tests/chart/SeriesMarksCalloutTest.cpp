@@ -4,7 +4,7 @@
 #include "ChartTestPanel.h"
 
 #include "chart/LineSeries.h"
-#include "ui/MemoryStream.h"
+#include "ui/core/MemoryStream.h"
 
 #include <gtest/gtest.h>
 

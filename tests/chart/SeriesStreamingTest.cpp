@@ -2,11 +2,11 @@
 
 #include "chart/ChartFunction.h"
 #include "chart/LineSeries.h"
-#include "ui/Application.h"
-#include "ui/Filer.h"
-#include "ui/MemoryStream.h"
-#include "ui/TypeInfo.h"
-#include "ui/Writer.h"
+#include "ui/core/Filer.h"
+#include "ui/core/MemoryStream.h"
+#include "ui/core/TypeInfo.h"
+#include "ui/core/Writer.h"
+#include "ui/forms/Application.h"
 
 #include <gtest/gtest.h>
 

@@ -4,7 +4,7 @@
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
 
-#include "ui/Bitmap.h"
+#include "ui/graphics/Bitmap.h"
 
 #include <gtest/gtest.h>
 

@@ -6,9 +6,9 @@
 #include "device/DeviceAnnouncements.h"
 #include "device/DeviceLink.h"
 #include "device/DeviceTransfer.h"
-#include "platform/MessageQueue.h"
+#include "platform/window/MessageQueue.h"
 #include "tools/emulator/EmulatorSession.h"
-#include "ui/Thread.h"
+#include "ui/core/Thread.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 
 #include "tests/device/DeviceLinkFixture.h"
 
-#include "platform/Clock.h"
+#include "platform/system/Clock.h"
 
 #include <thread>
 

@@ -2,9 +2,9 @@
 
 #include "tests/device/DeviceLinkFixture.h"
 
-#include "device/SystemText.h"
-#include "platform/Clock.h"
-#include "platform/LastError.h"
+#include "common/SystemText.h"
+#include "platform/system/Clock.h"
+#include "platform/system/LastError.h"
 
 #include <atomic>
 #include <ctime>

@@ -8,8 +8,8 @@
 #include "tests/device/HexFileBuilder.h"
 #include "tests/device/WindowDriving.h"
 #include "tests/support/TempFolder.h"
-#include "ui/Application.h"
-#include "ui/Button.h"
+#include "ui/controls/Button.h"
+#include "ui/forms/Application.h"
 
 #include <filesystem>
 

@@ -2,10 +2,10 @@
 // thread as the GUI thread running its messages and handovers.
 
 #include "device/HidDeviceController.h"
-#include "platform/MessageQueue.h"
+#include "platform/window/MessageQueue.h"
 #include "tests/tools/HidTestCalls.h"
 #include "tools/emulator/EmulatorSession.h"
-#include "ui/Thread.h"
+#include "ui/core/Thread.h"
 
 #include <gtest/gtest.h>
 

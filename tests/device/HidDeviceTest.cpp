@@ -4,7 +4,7 @@
 
 #include "device/HidDevice.h"
 #include "device/HidDeviceReadThread.h"
-#include "platform/LastError.h"
+#include "platform/system/LastError.h"
 #include "tests/tools/HidTestCalls.h"
 #include "tools/emulator/EmulatorSession.h"
 

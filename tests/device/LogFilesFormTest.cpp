@@ -3,11 +3,11 @@
 // left usable after every failure.
 
 #include "device/LogFilesForm.h"
+#include "platform/system/Clock.h"
 #include "tests/device/DeviceLinkFixture.h"
 #include "tests/device/WindowDriving.h"
 #include "tests/support/TempFolder.h"
-#include "platform/Clock.h"
-#include "ui/Application.h"
+#include "ui/forms/Application.h"
 
 #include <filesystem>
 #include <fstream>

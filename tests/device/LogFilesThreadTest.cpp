@@ -2,7 +2,7 @@
 // clear, and each failure with its message and the window left usable.
 
 #include "device/LogFilesThread.h"
-#include "platform/Clock.h"
+#include "platform/system/Clock.h"
 #include "tests/device/DeviceLinkFixture.h"
 #include "tests/support/TempFolder.h"
 

@@ -2,14 +2,14 @@
 // Driving a shown window on the headless display: clicks on its controls,
 // and keys for the modal dialog it is about to open.
 
-#include "ui/Control.h"
-#include "ui/Form.h"
-#include "ui/Screen.h"
+#include "ui/forms/Control.h"
+#include "ui/forms/Form.h"
+#include "ui/forms/Screen.h"
 
-#include "platform/Display.h"
-#include "platform/DisplayTesting.h"
-#include "platform/Input.h"
-#include "platform/MessageQueue.h"
+#include "platform/display/Display.h"
+#include "platform/display/DisplayTesting.h"
+#include "platform/window/Input.h"
+#include "platform/window/MessageQueue.h"
 
 #include <functional>
 #include <string>

@@ -1,6 +1,6 @@
-#include "platform/AlphaBlending.h"
-#include "platform/Bitmaps.h"
-#include "platform/Gradients.h"
+#include "platform/gdi/AlphaBlending.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/Gradients.h"
 #include "tests/support/PixelCanvas.h"
 
 #include <gtest/gtest.h>

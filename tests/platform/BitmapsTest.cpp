@@ -1,6 +1,6 @@
-#include "platform/Bitmaps.h"
-#include "platform/DeviceContexts.h"
-#include "platform/LastError.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/system/LastError.h"
 
 #include <climits>
 #include <cstring>

@@ -1,7 +1,7 @@
-#include "platform/Blits.h"
-#include "platform/DeviceContexts.h"
-#include "platform/LinesShapes.h"
-#include "platform/PensBrushes.h"
+#include "platform/gdi/Blits.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/LinesShapes.h"
+#include "platform/gdi/PensBrushes.h"
 #include "tests/support/PixelCanvas.h"
 
 #include <climits>

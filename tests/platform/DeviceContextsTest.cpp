@@ -1,9 +1,10 @@
-#include "platform/Bitmaps.h"
-#include "platform/Clipping.h"
-#include "platform/DeviceContexts.h"
-#include "platform/LastError.h"
-#include "platform/PensBrushes.h"
-#include "platform/Regions.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/Clipping.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/PensBrushes.h"
+#include "platform/gdi/Regions.h"
+#include "platform/gdi/detail/DeviceContextState.h"
+#include "platform/system/LastError.h"
 #include "tests/support/PixelCanvas.h"
 
 #include <gtest/gtest.h>

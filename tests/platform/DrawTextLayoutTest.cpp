@@ -1,4 +1,4 @@
-#include "platform/DrawTextLayout.h"
+#include "platform/text/DrawTextLayout.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "platform/DrawText.h"
-#include "platform/LastError.h"
-#include "platform/TextMetrics.h"
+#include "platform/system/LastError.h"
+#include "platform/text/DrawText.h"
+#include "platform/text/TextMetrics.h"
 #include "tests/platform/TextTestSupport.h"
 
 #include <gtest/gtest.h>

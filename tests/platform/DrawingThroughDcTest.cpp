@@ -1,10 +1,11 @@
-#include "platform/Bitmaps.h"
-#include "platform/Clipping.h"
-#include "platform/DeviceContexts.h"
-#include "platform/LinesShapes.h"
-#include "platform/Mapping.h"
-#include "platform/PensBrushes.h"
-#include "platform/RectFills.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/Clipping.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/LinesShapes.h"
+#include "platform/gdi/Mapping.h"
+#include "platform/gdi/PensBrushes.h"
+#include "platform/gdi/RectFills.h"
+#include "platform/gdi/detail/DeviceContextState.h"
 #include "tests/support/PixelCanvas.h"
 
 #include <gtest/gtest.h>

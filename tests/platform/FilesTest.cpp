@@ -1,6 +1,6 @@
-#include "platform/FileMapping.h"
-#include "platform/Files.h"
-#include "platform/LastError.h"
+#include "platform/system/FileMapping.h"
+#include "platform/system/Files.h"
+#include "platform/system/LastError.h"
 #include "tests/support/TempFolder.h"
 
 #include <gtest/gtest.h>

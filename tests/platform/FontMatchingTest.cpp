@@ -1,4 +1,4 @@
-#include "platform/FontMatching.h"
+#include "platform/text/FontMatching.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
-#include "platform/FrameDrawing.h"
-#include "platform/RectFills.h"
-#include "platform/SystemColors.h"
+#include "platform/gdi/FrameDrawing.h"
+#include "platform/gdi/RectFills.h"
+#include "platform/gdi/SystemColors.h"
 #include "tests/support/PixelCanvas.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
-#include "platform/Bitmaps.h"
-#include "platform/DeviceContexts.h"
-#include "platform/LastError.h"
-#include "platform/PensBrushes.h"
-#include "platform/Regions.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/PensBrushes.h"
+#include "platform/gdi/Regions.h"
+#include "platform/system/LastError.h"
 
 #include <gtest/gtest.h>
 

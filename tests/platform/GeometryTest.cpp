@@ -1,4 +1,4 @@
-#include "platform/Geometry.h"
+#include "platform/system/Geometry.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/HidReportDescriptor.h"
+#include "platform/hid/HidReportDescriptor.h"
 
 #include <gtest/gtest.h>
 

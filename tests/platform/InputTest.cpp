@@ -1,7 +1,7 @@
-#include "platform/Clock.h"
-#include "platform/Cursors.h"
-#include "platform/Input.h"
-#include "platform/NonClient.h"
+#include "platform/system/Clock.h"
+#include "platform/window/Cursors.h"
+#include "platform/window/Input.h"
+#include "platform/window/NonClient.h"
 #include "tests/platform/WindowFixture.h"
 
 using namespace windowtest;

@@ -1,6 +1,6 @@
 // The system language from locale names.
 
-#include "platform/Languages.h"
+#include "platform/system/Languages.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "platform/LastError.h"
-#include "platform/LayeredWindows.h"
-#include "platform/Painting.h"
-#include "platform/PensBrushes.h"
+#include "platform/gdi/PensBrushes.h"
+#include "platform/system/LastError.h"
+#include "platform/window/LayeredWindows.h"
+#include "platform/window/Painting.h"
 #include "tests/platform/WindowFixture.h"
 #include "tests/support/PixelCanvas.h"
 

@@ -1,8 +1,8 @@
-#include "platform/Clipping.h"
-#include "platform/DeviceContexts.h"
-#include "platform/LinesShapes.h"
-#include "platform/PensBrushes.h"
-#include "platform/RasterOps.h"
+#include "platform/gdi/Clipping.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/LinesShapes.h"
+#include "platform/gdi/PensBrushes.h"
+#include "platform/gdi/detail/RasterOps.h"
 #include "tests/support/PixelCanvas.h"
 
 #include <climits>

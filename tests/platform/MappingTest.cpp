@@ -1,5 +1,5 @@
-#include "platform/DeviceContexts.h"
-#include "platform/Mapping.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/Mapping.h"
 #include "tests/support/PixelCanvas.h"
 
 #include <climits>

@@ -1,6 +1,6 @@
-#include "platform/Menus.h"
-#include "platform/MoveSizeLoop.h"
-#include "platform/SystemMenu.h"
+#include "platform/menus/Menus.h"
+#include "platform/menus/SystemMenu.h"
+#include "platform/window/MoveSizeLoop.h"
 #include "tests/platform/WindowFixture.h"
 
 #include <string>

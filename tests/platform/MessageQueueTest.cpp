@@ -2,9 +2,9 @@
 #include <stdexcept>
 #include <thread>
 
-#include "platform/Clock.h"
-#include "platform/LastError.h"
-#include "platform/ThreadId.h"
+#include "platform/system/Clock.h"
+#include "platform/system/LastError.h"
+#include "platform/system/ThreadId.h"
 #include "tests/platform/WindowFixture.h"
 
 using namespace windowtest;

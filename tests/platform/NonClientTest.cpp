@@ -1,10 +1,10 @@
-#include "platform/FramePainting.h"
-#include "platform/Input.h"
-#include "platform/MoveSizeLoop.h"
-#include "platform/NonClient.h"
-#include "platform/Regions.h"
-#include "platform/SystemMetrics.h"
-#include "platform/WindowRegions.h"
+#include "platform/gdi/Regions.h"
+#include "platform/window/FramePainting.h"
+#include "platform/window/Input.h"
+#include "platform/window/MoveSizeLoop.h"
+#include "platform/window/NonClient.h"
+#include "platform/window/SystemMetrics.h"
+#include "platform/window/WindowRegions.h"
 #include "tests/platform/WindowFixture.h"
 
 using namespace windowtest;

@@ -1,8 +1,8 @@
-#include "platform/Painting.h"
-#include "platform/PensBrushes.h"
-#include "platform/Regions.h"
-#include "platform/WindowPrinting.h"
-#include "platform/WindowRegions.h"
+#include "platform/gdi/PensBrushes.h"
+#include "platform/gdi/Regions.h"
+#include "platform/window/Painting.h"
+#include "platform/window/WindowPrinting.h"
+#include "platform/window/WindowRegions.h"
 #include "tests/platform/WindowFixture.h"
 #include "tests/support/PixelCanvas.h"
 

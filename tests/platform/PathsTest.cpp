@@ -1,10 +1,10 @@
-#include "platform/Clipping.h"
-#include "platform/DeviceContexts.h"
-#include "platform/LinesShapes.h"
-#include "platform/Paths.h"
-#include "platform/PensBrushes.h"
-#include "platform/RectFills.h"
-#include "platform/Regions.h"
+#include "platform/gdi/Clipping.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/LinesShapes.h"
+#include "platform/gdi/Paths.h"
+#include "platform/gdi/PensBrushes.h"
+#include "platform/gdi/RectFills.h"
+#include "platform/gdi/Regions.h"
 #include "tests/support/PixelCanvas.h"
 
 #include <gtest/gtest.h>

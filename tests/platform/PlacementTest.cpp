@@ -1,4 +1,4 @@
-#include "platform/SystemMetrics.h"
+#include "platform/window/SystemMetrics.h"
 #include "tests/platform/WindowFixture.h"
 
 using namespace windowtest;

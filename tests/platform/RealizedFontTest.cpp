@@ -1,4 +1,4 @@
-#include "platform/RealizedFont.h"
+#include "platform/text/detail/RealizedFont.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "platform/Regions.h"
+#include "platform/gdi/Regions.h"
 
 #include <gtest/gtest.h>
 #include <vector>

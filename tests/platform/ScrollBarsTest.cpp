@@ -1,6 +1,6 @@
-#include "platform/Input.h"
-#include "platform/ScrollBars.h"
-#include "platform/SystemMetrics.h"
+#include "platform/window/Input.h"
+#include "platform/window/ScrollBars.h"
+#include "platform/window/SystemMetrics.h"
 #include "tests/platform/WindowFixture.h"
 
 using namespace windowtest;

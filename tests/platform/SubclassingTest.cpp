@@ -1,4 +1,4 @@
-#include "platform/WindowProcedures.h"
+#include "platform/window/WindowProcedures.h"
 #include "tests/platform/WindowFixture.h"
 
 using namespace windowtest;

@@ -1,5 +1,5 @@
-#include "platform/LastError.h"
-#include "platform/TextMetrics.h"
+#include "platform/system/LastError.h"
+#include "platform/text/TextMetrics.h"
 #include "tests/platform/TextTestSupport.h"
 
 #include <gtest/gtest.h>

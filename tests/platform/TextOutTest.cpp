@@ -1,8 +1,9 @@
-#include "platform/Clipping.h"
-#include "platform/LastError.h"
-#include "platform/Mapping.h"
-#include "platform/TextMetrics.h"
-#include "platform/TextOut.h"
+#include "platform/gdi/Clipping.h"
+#include "platform/gdi/Mapping.h"
+#include "platform/gdi/detail/DeviceContextState.h"
+#include "platform/system/LastError.h"
+#include "platform/text/TextMetrics.h"
+#include "platform/text/TextOut.h"
 #include "tests/platform/TextTestSupport.h"
 
 #include <gtest/gtest.h>

@@ -1,8 +1,8 @@
 #pragma once
 // Text tests draw into a PixelCanvas and look at where the ink went.
 
-#include "platform/DeviceContexts.h"
-#include "platform/Fonts.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/text/Fonts.h"
 #include "tests/support/PixelCanvas.h"
 
 #include <cstring>

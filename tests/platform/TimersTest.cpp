@@ -1,7 +1,7 @@
-#include "platform/Clock.h"
-#include "platform/MoveSizeLoop.h"
-#include "platform/ThreadId.h"
-#include "platform/Timers.h"
+#include "platform/system/Clock.h"
+#include "platform/system/ThreadId.h"
+#include "platform/window/MoveSizeLoop.h"
+#include "platform/window/Timers.h"
 #include "tests/platform/WindowFixture.h"
 
 using namespace windowtest;

@@ -10,14 +10,14 @@
 #include <string>
 #include <vector>
 
-#include "platform/DefaultWindowProcedure.h"
-#include "platform/Display.h"
-#include "platform/DisplayTesting.h"
-#include "platform/Focus.h"
-#include "platform/MessageQueue.h"
-#include "platform/Placement.h"
-#include "platform/WindowClasses.h"
-#include "platform/WindowTree.h"
+#include "platform/display/Display.h"
+#include "platform/display/DisplayTesting.h"
+#include "platform/window/DefaultWindowProcedure.h"
+#include "platform/window/Focus.h"
+#include "platform/window/MessageQueue.h"
+#include "platform/window/Placement.h"
+#include "platform/window/WindowClasses.h"
+#include "platform/window/WindowTree.h"
 
 namespace windowtest {
 

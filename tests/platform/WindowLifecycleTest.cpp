@@ -1,9 +1,9 @@
 #include <cstring>
 
-#include "platform/LastError.h"
-#include "platform/PlatformVersion.h"
-#include "platform/ThreadId.h"
-#include "platform/WindowHooks.h"
+#include "platform/system/LastError.h"
+#include "platform/system/PlatformVersion.h"
+#include "platform/system/ThreadId.h"
+#include "platform/window/WindowHooks.h"
 #include "tests/platform/WindowFixture.h"
 
 using namespace windowtest;

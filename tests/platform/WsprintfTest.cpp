@@ -1,4 +1,4 @@
-#include "platform/Wsprintf.h"
+#include "platform/system/Wsprintf.h"
 
 #include <gtest/gtest.h>
 

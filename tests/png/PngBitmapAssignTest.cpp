@@ -2,11 +2,11 @@
 // transparent colour.
 #include "PngFixtures.h"
 
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/GdiObjects.h"
 #include "png/PngHeaderChunk.h"
 #include "png/PngTransparencyChunk.h"
-#include "platform/Bitmaps.h"
-#include "platform/GdiObjects.h"
-#include "ui/Exceptions.h"
+#include "ui/core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 // come straight from zlib, not from the codec under test.
 
 #include "png/PngPicture.h"
-#include "ui/MemoryStream.h"
+#include "ui/core/MemoryStream.h"
 
 #include <cstdint>
 #include <initializer_list>

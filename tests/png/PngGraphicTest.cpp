@@ -2,9 +2,9 @@
 // on a bitmap's canvas, and taking over a bitmap.
 #include "PngFixtures.h"
 
-#include "ui/Bitmap.h"
-#include "ui/Exceptions.h"
-#include "ui/Picture.h"
+#include "ui/core/Exceptions.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Picture.h"
 
 #include <gtest/gtest.h>
 

@@ -3,8 +3,8 @@
 // pixels as COLORREF, draw ASCII pictures of a region, and dump a PNG when
 // VELZAR_DUMP_DIR is set (for a person to look at).
 
-#include "platform/Bitmaps.h"
-#include "platform/DeviceContexts.h"
+#include "platform/gdi/Bitmaps.h"
+#include "platform/gdi/DeviceContexts.h"
 #include "tests/support/PngDump.h"
 
 #include <cstdlib>

@@ -2,7 +2,7 @@
 // runs it, watched through the arrival and removal notices.
 
 #include "device/FirmwareChecksum.h"
-#include "platform/HidDeviceNotifier.h"
+#include "platform/hid/HidDeviceNotifier.h"
 #include "tests/tools/HidTestCalls.h"
 #include "tools/emulator/EmulatorSession.h"
 

@@ -1,9 +1,9 @@
 #pragma once
 // The HID layer's calls as the tests use them: open, ask, poll.
 
-#include "platform/Files.h"
-#include "platform/Hid.h"
-#include "platform/LastError.h"
+#include "platform/hid/Hid.h"
+#include "platform/system/Files.h"
+#include "platform/system/LastError.h"
 
 #include <chrono>
 #include <cstdint>

@@ -1,8 +1,8 @@
 #include "ControlFixture.h"
 
-#include "ui/Button.h"
-#include "ui/CheckBox.h"
-#include "ui/CustomEdit.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/CheckBox.h"
+#include "ui/controls/CustomEdit.h"
 
 namespace {
 

@@ -1,8 +1,8 @@
-#include "ui/Collection.h"
-#include "ui/List.h"
+#include "ui/core/Collection.h"
+#include "ui/core/List.h"
 
-#include "ui/Exceptions.h"
-#include "ui/PublishedProperties.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/PublishedProperties.h"
 
 #include <gtest/gtest.h>
 

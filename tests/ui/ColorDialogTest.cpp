@@ -1,8 +1,8 @@
 #include "ModalSteps.h"
 
-#include "ui/ColorCells.h"
-#include "ui/ColorDialog.h"
-#include "ui/Shape.h"
+#include "ui/controls/Shape.h"
+#include "ui/dialogs/ColorCells.h"
+#include "ui/dialogs/ColorDialog.h"
 
 namespace {
 

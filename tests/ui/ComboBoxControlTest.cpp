@@ -1,6 +1,6 @@
 #include "ControlFixture.h"
 
-#include "ui/ComboBox.h"
+#include "ui/controls/ComboBox.h"
 
 namespace {
 

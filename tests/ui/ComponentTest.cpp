@@ -1,6 +1,6 @@
-#include "ui/Component.h"
+#include "ui/core/Component.h"
 
-#include "ui/Exceptions.h"
+#include "ui/core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

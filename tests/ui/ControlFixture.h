@@ -1,12 +1,12 @@
 #pragma once
 // A shown form on the headless display for driving controls by keyboard and mouse.
 
-#include "ui/Application.h"
-#include "ui/Form.h"
+#include "ui/forms/Application.h"
+#include "ui/forms/Form.h"
 
-#include "platform/Display.h"
-#include "platform/DisplayTesting.h"
-#include "platform/Input.h"
+#include "platform/display/Display.h"
+#include "platform/display/DisplayTesting.h"
+#include "platform/window/Input.h"
 
 #include <gtest/gtest.h>
 

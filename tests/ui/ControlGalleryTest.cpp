@@ -3,14 +3,14 @@
 
 #include "tests/support/PngDump.h"
 
-#include "ui/BitBtn.h"
-#include "ui/CheckBox.h"
-#include "ui/Image.h"
-#include "ui/Menus.h"
-#include "ui/ProgressBar.h"
-#include "ui/Shape.h"
-#include "ui/SpeedButton.h"
-#include "ui/StatusBar.h"
+#include "ui/controls/BitBtn.h"
+#include "ui/controls/CheckBox.h"
+#include "ui/controls/Image.h"
+#include "ui/controls/ProgressBar.h"
+#include "ui/controls/Shape.h"
+#include "ui/controls/SpeedButton.h"
+#include "ui/controls/StatusBar.h"
+#include "ui/menus/Menus.h"
 
 #include <cstdlib>
 

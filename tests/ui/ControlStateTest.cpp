@@ -1,5 +1,5 @@
-#include "ui/CheckState.h"
-#include "ui/UpDownStepper.h"
+#include "ui/controls/CheckState.h"
+#include "ui/controls/UpDownStepper.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "ControlFixture.h"
 
-#include "ui/CustomEdit.h"
-#include "ui/Exceptions.h"
+#include "ui/controls/CustomEdit.h"
+#include "ui/core/Exceptions.h"
 
 namespace {
 
@@ -112,7 +112,7 @@ TEST_F(EditControl, MemoTakesEnterAndItsLinesAreAStringList) {
 
 }  // namespace
 
-#include "ui/Label.h"
+#include "ui/controls/Label.h"
 
 namespace {
 

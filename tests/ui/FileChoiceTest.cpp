@@ -1,5 +1,5 @@
-#include "ui/FileChoice.h"
-#include "ui/FileFilter.h"
+#include "ui/dialogs/FileChoice.h"
+#include "ui/dialogs/FileFilter.h"
 
 #include "tests/support/TempFolder.h"
 

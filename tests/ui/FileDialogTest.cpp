@@ -1,7 +1,7 @@
 #include "ModalSteps.h"
 
-#include "ui/FileDialogs.h"
-#include "ui/ListBox.h"
+#include "ui/controls/ListBox.h"
+#include "ui/dialogs/FileDialogs.h"
 
 #include "tests/support/TempFolder.h"
 

@@ -1,8 +1,8 @@
 #include "ControlFixture.h"
 
-#include "ui/CheckBox.h"
-#include "ui/CustomEdit.h"
-#include "ui/Panels.h"
+#include "ui/controls/CheckBox.h"
+#include "ui/controls/CustomEdit.h"
+#include "ui/controls/Panels.h"
 
 namespace {
 

@@ -1,15 +1,15 @@
-#include "ui/Application.h"
-#include "ui/CustomControl.h"
-#include "ui/Form.h"
-#include "ui/HintWindow.h"
-#include "ui/Timer.h"
-#include "ui/Exceptions.h"
 #include "tests/support/PngDump.h"
+#include "ui/core/Exceptions.h"
+#include "ui/forms/Application.h"
+#include "ui/forms/CustomControl.h"
+#include "ui/forms/Form.h"
+#include "ui/forms/HintWindow.h"
+#include "ui/forms/Timer.h"
 
-#include "platform/Clock.h"
-#include "platform/Display.h"
-#include "platform/DisplayTesting.h"
-#include "platform/Placement.h"
+#include "platform/display/Display.h"
+#include "platform/display/DisplayTesting.h"
+#include "platform/system/Clock.h"
+#include "platform/window/Placement.h"
 
 #include <gtest/gtest.h>
 

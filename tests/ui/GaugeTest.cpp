@@ -1,9 +1,9 @@
 #include "ControlFixture.h"
 
-#include "ui/Gauge.h"
+#include "ui/controls/Gauge.h"
 
-#include "platform/DisplayTesting.h"
-#include "platform/Placement.h"
+#include "platform/display/DisplayTesting.h"
+#include "platform/window/Placement.h"
 
 namespace {
 

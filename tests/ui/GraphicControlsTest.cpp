@@ -1,10 +1,10 @@
 #include "ControlFixture.h"
 
-#include "ui/Bevel.h"
-#include "ui/Exceptions.h"
-#include "ui/Icon.h"
-#include "ui/Image.h"
-#include "ui/Shape.h"
+#include "ui/controls/Bevel.h"
+#include "ui/controls/Image.h"
+#include "ui/controls/Shape.h"
+#include "ui/core/Exceptions.h"
+#include "ui/graphics/Icon.h"
 
 namespace {
 

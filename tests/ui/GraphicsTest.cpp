@@ -1,15 +1,15 @@
-#include "ui/Bitmap.h"
-#include "ui/Canvas.h"
-#include "ui/Colors.h"
-#include "ui/Exceptions.h"
-#include "ui/GraphicsObjects.h"
-#include "ui/Icon.h"
-#include "ui/MemoryStream.h"
-#include "ui/Picture.h"
-#include "ui/PublishedProperties.h"
 #include "tests/support/TempFolder.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/MemoryStream.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Colors.h"
+#include "ui/graphics/GraphicsObjects.h"
+#include "ui/graphics/Icon.h"
+#include "ui/graphics/Picture.h"
 
-#include "platform/SystemColors.h"
+#include "platform/gdi/SystemColors.h"
 
 #include <gtest/gtest.h>
 

@@ -1,11 +1,11 @@
 #include "ControlFixture.h"
 
-#include "ui/Grids.h"
+#include "ui/controls/Grids.h"
 
-#include "platform/ScrollBars.h"
-#include "platform/Placement.h"
-#include "platform/WindowStyles.h"
-#include "platform/WindowTree.h"
+#include "platform/window/Placement.h"
+#include "platform/window/ScrollBars.h"
+#include "platform/window/WindowStyles.h"
+#include "platform/window/WindowTree.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
-#include "ui/ImageList.h"
+#include "ui/graphics/ImageList.h"
 
-#include "platform/Display.h"
-#include "platform/DisplayTesting.h"
+#include "platform/display/Display.h"
+#include "platform/display/DisplayTesting.h"
 
 #include <gtest/gtest.h>
 

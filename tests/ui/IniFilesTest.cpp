@@ -1,9 +1,9 @@
-#include "ui/IniFiles.h"
+#include "ui/core/IniFiles.h"
 
-#include "ui/Exceptions.h"
-#include "ui/StringList.h"
-#include "ui/Utf8.h"
 #include "tests/support/TempFolder.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/StringList.h"
+#include "ui/core/Utf8.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "ui/ItemListModel.h"
+#include "ui/controls/ItemListModel.h"
 
 #include <gtest/gtest.h>
 

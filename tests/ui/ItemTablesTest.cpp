@@ -1,7 +1,7 @@
-#include "ui/GridCells.h"
-#include "ui/ImageStore.h"
-#include "ui/ListViewItems.h"
-#include "ui/StatusPanels.h"
+#include "ui/controls/GridCells.h"
+#include "ui/controls/ListViewItems.h"
+#include "ui/controls/StatusPanels.h"
+#include "ui/graphics/ImageStore.h"
 
 #include <gtest/gtest.h>
 

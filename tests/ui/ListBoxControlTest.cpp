@@ -1,6 +1,6 @@
 #include "ControlFixture.h"
 
-#include "ui/ListBox.h"
+#include "ui/controls/ListBox.h"
 
 namespace {
 

@@ -1,13 +1,13 @@
 #include "ControlFixture.h"
 
-#include "ui/ControlFrames.h"
-#include "ui/ListView.h"
+#include "ui/controls/ControlFrames.h"
+#include "ui/controls/ListView.h"
 
-#include "platform/Placement.h"
-#include "platform/ScrollBars.h"
-#include "platform/SystemMetrics.h"
-#include "platform/WindowStyles.h"
-#include "platform/WindowTree.h"
+#include "platform/window/Placement.h"
+#include "platform/window/ScrollBars.h"
+#include "platform/window/SystemMetrics.h"
+#include "platform/window/WindowStyles.h"
+#include "platform/window/WindowTree.h"
 
 #include <chrono>
 #include <thread>

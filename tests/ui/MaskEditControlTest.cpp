@@ -1,6 +1,6 @@
 #include "ControlFixture.h"
 
-#include "ui/MaskEdit.h"
+#include "ui/controls/MaskEdit.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/MaskedText.h"
+#include "ui/controls/MaskedText.h"
 
 #include <gtest/gtest.h>
 

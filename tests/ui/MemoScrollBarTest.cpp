@@ -1,9 +1,9 @@
 #include "ControlFixture.h"
 
-#include "ui/CustomEdit.h"
+#include "ui/controls/CustomEdit.h"
 
-#include "platform/Placement.h"
-#include "platform/ScrollBars.h"
+#include "platform/window/Placement.h"
+#include "platform/window/ScrollBars.h"
 
 namespace {
 

@@ -4,18 +4,18 @@
 #include <cstdlib>
 #include <deque>
 
-#include "ui/CheckBox.h"
-#include "ui/CustomEdit.h"
-#include "ui/ImageList.h"
-#include "ui/Menus.h"
-#include "ui/PopupMenu.h"
+#include "ui/controls/CheckBox.h"
+#include "ui/controls/CustomEdit.h"
+#include "ui/graphics/ImageList.h"
+#include "ui/menus/Menus.h"
+#include "ui/menus/PopupMenu.h"
 
-#include "platform/MenuTracking.h"
-#include "platform/OwnerDraw.h"
-#include "platform/Placement.h"
-#include "platform/SystemMetrics.h"
-#include "platform/WindowProcedures.h"
-#include "platform/WindowTree.h"
+#include "platform/menus/MenuTracking.h"
+#include "platform/window/OwnerDraw.h"
+#include "platform/window/Placement.h"
+#include "platform/window/SystemMetrics.h"
+#include "platform/window/WindowProcedures.h"
+#include "platform/window/WindowTree.h"
 
 namespace {
 

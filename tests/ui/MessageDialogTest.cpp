@@ -1,13 +1,13 @@
 #include "ControlFixture.h"
 
-#include "ui/Button.h"
-#include "ui/DialogIcons.h"
-#include "ui/Image.h"
-#include "ui/Label.h"
-#include "ui/MessageDialogs.h"
-#include "ui/Screen.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/Image.h"
+#include "ui/controls/Label.h"
+#include "ui/dialogs/DialogIcons.h"
+#include "ui/dialogs/MessageDialogs.h"
+#include "ui/forms/Screen.h"
 
-#include "platform/MessageQueue.h"
+#include "platform/window/MessageQueue.h"
 
 namespace {
 

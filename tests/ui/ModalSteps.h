@@ -5,9 +5,9 @@
 
 #include "ControlFixture.h"
 
-#include "ui/Screen.h"
+#include "ui/forms/Screen.h"
 
-#include "platform/MessageQueue.h"
+#include "platform/window/MessageQueue.h"
 
 #include <functional>
 #include <string>

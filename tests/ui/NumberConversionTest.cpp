@@ -1,5 +1,5 @@
-#include "ui/Exceptions.h"
-#include "ui/NumberConversion.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/NumberConversion.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "ControlFixture.h"
 
-#include "ui/CustomEdit.h"
-#include "ui/Panels.h"
+#include "ui/controls/CustomEdit.h"
+#include "ui/controls/Panels.h"
 
 namespace {
 

@@ -1,10 +1,10 @@
 #include "ControlFixture.h"
 
-#include "ui/PathDialog.h"
-#include "ui/Screen.h"
-#include "ui/TreeView.h"
+#include "ui/controls/TreeView.h"
+#include "ui/dialogs/PathDialog.h"
+#include "ui/forms/Screen.h"
 
-#include "platform/MessageQueue.h"
+#include "platform/window/MessageQueue.h"
 #include "tests/support/TempFolder.h"
 
 #include <filesystem>

@@ -1,7 +1,7 @@
 #include "ModalSteps.h"
 
-#include "ui/CheckBox.h"
-#include "ui/PrintDialog.h"
+#include "ui/controls/CheckBox.h"
+#include "ui/dialogs/PrintDialog.h"
 
 namespace {
 

@@ -1,12 +1,12 @@
-#include "ui/Collection.h"
-#include "ui/Component.h"
-#include "ui/Exceptions.h"
-#include "ui/MemoryStream.h"
-#include "ui/PublishedProperties.h"
-#include "ui/Reader.h"
-#include "ui/StringList.h"
-#include "ui/TypeInfo.h"
-#include "ui/Writer.h"
+#include "ui/core/Collection.h"
+#include "ui/core/Component.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/MemoryStream.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Reader.h"
+#include "ui/core/StringList.h"
+#include "ui/core/TypeInfo.h"
+#include "ui/core/Writer.h"
 
 #include <gtest/gtest.h>
 

@@ -1,6 +1,6 @@
 #include "ControlFixture.h"
 
-#include "ui/ScrollBar.h"
+#include "ui/controls/ScrollBar.h"
 
 namespace {
 

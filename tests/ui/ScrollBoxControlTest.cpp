@@ -1,13 +1,13 @@
 #include "ControlFixture.h"
 
-#include "ui/CustomEdit.h"
-#include "ui/Panels.h"
-#include "ui/ScrollBox.h"
+#include "ui/controls/CustomEdit.h"
+#include "ui/controls/Panels.h"
+#include "ui/controls/ScrollBox.h"
 
-#include "platform/ScrollBars.h"
-#include "platform/Placement.h"
-#include "platform/WindowStyles.h"
-#include "platform/WindowTree.h"
+#include "platform/window/Placement.h"
+#include "platform/window/ScrollBars.h"
+#include "platform/window/WindowStyles.h"
+#include "platform/window/WindowTree.h"
 
 namespace {
 

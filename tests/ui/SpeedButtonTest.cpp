@@ -1,7 +1,7 @@
 #include "ControlFixture.h"
 
-#include "ui/BitBtn.h"
-#include "ui/SpeedButton.h"
+#include "ui/controls/BitBtn.h"
+#include "ui/controls/SpeedButton.h"
 
 namespace {
 

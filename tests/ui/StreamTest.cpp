@@ -1,8 +1,8 @@
-#include "ui/HandleStream.h"
-#include "ui/MemoryStream.h"
+#include "ui/core/HandleStream.h"
+#include "ui/core/MemoryStream.h"
 
-#include "ui/Exceptions.h"
 #include "tests/support/TempFolder.h"
+#include "ui/core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "ui/StringList.h"
+#include "ui/core/StringList.h"
 
-#include "ui/Exceptions.h"
-#include "ui/MemoryStream.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/MemoryStream.h"
 
 #include <gtest/gtest.h>
 

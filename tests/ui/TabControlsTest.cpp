@@ -1,10 +1,10 @@
 #include "ControlFixture.h"
 
-#include "ui/CustomEdit.h"
-#include "ui/TabControls.h"
+#include "ui/controls/CustomEdit.h"
+#include "ui/controls/TabControls.h"
 
-#include "platform/ControlMessages.h"
-#include "platform/MessageQueue.h"
+#include "platform/window/ControlMessages.h"
+#include "platform/window/MessageQueue.h"
 
 namespace {
 

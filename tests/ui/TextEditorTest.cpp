@@ -1,4 +1,4 @@
-#include "ui/TextEditor.h"
+#include "ui/controls/TextEditor.h"
 
 #include <gtest/gtest.h>
 

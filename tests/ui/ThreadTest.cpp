@@ -1,6 +1,6 @@
-#include "ui/Thread.h"
+#include "ui/core/Thread.h"
 
-#include "ui/Exceptions.h"
+#include "ui/core/Exceptions.h"
 
 #include <gtest/gtest.h>
 

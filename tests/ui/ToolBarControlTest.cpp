@@ -1,9 +1,9 @@
 #include "ControlFixture.h"
 
-#include "ui/ToolBar.h"
+#include "ui/controls/ToolBar.h"
 
-#include "platform/ControlMessages.h"
-#include "platform/MessageQueue.h"
+#include "platform/window/ControlMessages.h"
+#include "platform/window/MessageQueue.h"
 
 namespace {
 

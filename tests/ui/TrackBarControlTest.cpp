@@ -1,12 +1,12 @@
 #include "ControlFixture.h"
 
-#include "ui/TrackBar.h"
+#include "ui/controls/TrackBar.h"
 
-#include "platform/ControlMessages.h"
-#include "platform/MessageQueue.h"
-#include "platform/Placement.h"
-#include "platform/WindowStyles.h"
-#include "platform/WindowTree.h"
+#include "platform/window/ControlMessages.h"
+#include "platform/window/MessageQueue.h"
+#include "platform/window/Placement.h"
+#include "platform/window/WindowStyles.h"
+#include "platform/window/WindowTree.h"
 
 namespace {
 

@@ -1,4 +1,4 @@
-#include "ui/TreeNodes.h"
+#include "ui/controls/TreeNodes.h"
 
 #include <gtest/gtest.h>
 

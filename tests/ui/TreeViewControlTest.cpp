@@ -1,9 +1,9 @@
 #include "ControlFixture.h"
 
-#include "ui/Button.h"
-#include "ui/TreeView.h"
+#include "ui/controls/Button.h"
+#include "ui/controls/TreeView.h"
 
-#include "platform/SystemMetrics.h"
+#include "platform/window/SystemMetrics.h"
 
 #include <chrono>
 #include <thread>

@@ -1,9 +1,9 @@
 #include "ControlFixture.h"
 
-#include "ui/CustomEdit.h"
-#include "ui/UpDown.h"
+#include "ui/controls/CustomEdit.h"
+#include "ui/controls/UpDown.h"
 
-#include "platform/Clock.h"
+#include "platform/system/Clock.h"
 
 namespace {
 

@@ -1,7 +1,7 @@
 #include "tools/emulator/ControllerEmulator.h"
 
-#include "platform/HidEmulatorProtocol.h"
-#include "platform/LastError.h"
+#include "platform/hid/HidEmulatorProtocol.h"
+#include "platform/system/LastError.h"
 
 #include <stdexcept>
 #include <unistd.h>

@@ -6,7 +6,7 @@
 
 #include "tools/emulator/EmulatedDevice.h"
 
-#include "platform/HidSocket.h"
+#include "platform/hid/HidSocket.h"
 
 #include <condition_variable>
 #include <memory>

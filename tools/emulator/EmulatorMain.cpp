@@ -5,7 +5,7 @@
 //   velzar-emulator [--socket PATH] [--kind flight|dip|boot] [--logs FOLDER]
 //                   [--delay MS] [--unplugged]
 
-#include "platform/Hid.h"
+#include "platform/hid/Hid.h"
 #include "tools/emulator/EmulatorConsole.h"
 
 #include <csignal>

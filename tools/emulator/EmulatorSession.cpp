@@ -1,6 +1,6 @@
 #include "tools/emulator/EmulatorSession.h"
 
-#include "platform/Hid.h"
+#include "platform/hid/Hid.h"
 
 #include <cstdlib>
 #include <filesystem>

@@ -6,7 +6,7 @@
 #include "chart/Chart.h"
 #include "chart/LineSeries.h"
 
-#include "ui/Form.h"
+#include "ui/forms/Form.h"
 
 #include <array>
 #include <memory>

@@ -6,10 +6,10 @@
 #include "ChartShowcase.h"
 
 #include "png/PngPicture.h"
-#include "ui/Application.h"
-#include "ui/Bitmap.h"
+#include "ui/forms/Application.h"
+#include "ui/graphics/Bitmap.h"
 
-#include "platform/Display.h"
+#include "platform/display/Display.h"
 
 #include <cstdio>
 #include <cstdlib>

@@ -1,7 +1,7 @@
 // Any bytes as a device's report descriptor: the parser must stay inside
 // them and give lengths that fit their field.
 
-#include "platform/HidReportDescriptor.h"
+#include "platform/hid/HidReportDescriptor.h"
 
 #include <cstdlib>
 

@@ -4,8 +4,8 @@
 #include "png/PngBytes.h"
 #include "png/PngDrawing.h"
 #include "png/PngPicture.h"
-#include "ui/Exceptions.h"
-#include "ui/MemoryStream.h"
+#include "ui/core/Exceptions.h"
+#include "ui/core/MemoryStream.h"
 
 #include <cstddef>
 #include <cstdint>

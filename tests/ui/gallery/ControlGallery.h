@@ -3,7 +3,7 @@
 // state: the headless gallery test checks its pixels, the gallery program
 // shows it on a real display.
 
-#include "ui/Form.h"
+#include "ui/forms/Form.h"
 
 #include <memory>
 

@@ -3,9 +3,9 @@
 
 #include "ControlGallery.h"
 
-#include "ui/Application.h"
+#include "ui/forms/Application.h"
 
-#include "platform/Display.h"
+#include "platform/display/Display.h"
 
 #include <cstdio>
 #include <cstring>

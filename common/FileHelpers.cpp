@@ -1,0 +1,70 @@
+#include "common/FileHelpers.h"
+
+#include "common/SystemText.h"
+#include "platform/system/FileMapping.h"
+#include "platform/system/Files.h"
+#include "platform/system/LastError.h"
+
+#include <algorithm>
+
+namespace {
+constexpr std::uint64_t kLargestView = 0xFFFFFFF;
+}
+
+std::string ExtractPathPart(std::string_view fileName) {
+    auto last = fileName.find_last_of(":\\/");
+    if (last == std::string_view::npos) return {};
+    return std::string(fileName.substr(0, last + 1));
+}
+
+std::uint64_t FileSizeByName(const std::string& fileName) {
+    platform::WIN32_FIND_DATAA found;
+    platform::HANDLE search = platform::FindFirstFileA(fileName.c_str(), &found);
+    if (search == platform::INVALID_HANDLE_VALUE) return 0;
+    platform::FindClose(search);
+    return (std::uint64_t(found.nFileSizeHigh) << 32) | found.nFileSizeLow;
+}
+
+platform::HANDLE OpenFileHandle(const std::string& fileName, std::uint32_t packedFlags) {
+    std::uint32_t access = packedFlags & 0xFFFF0000u & ~0x1FFF0000u;
+    std::uint32_t shareMode = packedFlags & 0xFF;
+    std::uint32_t disposition = (packedFlags >> 8) & 0xFF;
+    std::uint32_t attributes = (packedFlags >> 16) & 0x1FFF;
+    if (attributes == 0) attributes = platform::FILE_ATTRIBUTE_NORMAL;
+    return platform::CreateFileA(fileName.c_str(), access, shareMode, nullptr, disposition, attributes, nullptr);
+}
+
+MappedFile MapFileReadOnly(const std::string& fileName) {
+    MappedFile mapped;
+    mapped.file = OpenFileHandle(fileName, platform::GENERIC_READ | platform::FILE_SHARE_READ |
+                                               platform::FILE_SHARE_WRITE | (platform::OPEN_EXISTING << 8));
+    if (mapped.file == platform::INVALID_HANDLE_VALUE) {
+        mapped.error = platform::GetLastError();
+        return mapped;
+    }
+    std::int64_t fileSize = 0;
+    platform::GetFileSizeEx(mapped.file, &fileSize);
+    mapped.mapping = platform::CreateFileMappingA(mapped.file, nullptr, platform::PAGE_READONLY, 0, 0, nullptr);
+    if (!mapped.mapping) {
+        mapped.error = platform::GetLastError();
+        return mapped;
+    }
+    std::size_t bytes = static_cast<std::size_t>(std::min<std::uint64_t>(fileSize, kLargestView));
+    mapped.view = static_cast<const std::uint8_t*>(platform::MapViewOfFile(mapped.mapping, platform::FILE_MAP_READ, 0, 0, bytes));
+    if (!mapped.view) {
+        mapped.error = platform::GetLastError();
+        return mapped;
+    }
+    mapped.size = bytes;
+    return mapped;
+}
+
+void UnmapFile(const MappedFile& mapped) {
+    if (mapped.view) platform::UnmapViewOfFile(mapped.view);
+    if (mapped.mapping) platform::CloseHandle(mapped.mapping);
+    if (mapped.file != platform::INVALID_HANDLE_VALUE) platform::CloseHandle(mapped.file);
+}
+
+std::string ReadOnlyFileView::ErrorText() const {
+    return IsOpen() ? std::string() : SysErrorText(mapped_.error);
+}

@@ -1,8 +1,0 @@
-#include "device/MessageBoxText.h"
-
-#include "ui/Application.h"
-
-void ShowMessageBox(const std::string& text) {
-    // A box without a caption shows the system's own, "Error".
-    Application->MessageBox(text, "Error", MB_OK | MB_SETFOREGROUND);
-}

@@ -1,0 +1,96 @@
+#pragma once
+// INI files: TIniFile reads and writes the file at every call, as the
+// system's profile functions do; TMemIniFile keeps the text in memory until
+// UpdateFile. Both keep Cyrillic in Windows-1251 on disk and read UTF-8
+// files too; names are compared without regard to case unless the memory
+// file is made case-sensitive.
+
+#include "ui/core/IniText.h"
+#include "ui/core/Object.h"
+
+#include <cstdint>
+#include <string>
+
+class TStrings;
+
+class TCustomIniFile : public TObject {
+public:
+    explicit TCustomIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
+    const std::string& FileName() const { return fileName_; }
+
+    virtual std::string ReadString(const std::string& section, const std::string& ident,
+                                   const std::string& fallback) = 0;
+    // Raises EIniFileException "Unable to write to <file>" when the file
+    // cannot be written (TIniFile; TMemIniFile on UpdateFile).
+    virtual void WriteString(const std::string& section, const std::string& ident, const std::string& value) = 0;
+    virtual void ReadSection(const std::string& section, TStrings& strings) = 0;
+    virtual void ReadSections(TStrings& strings) = 0;
+    // "key=value" lines.
+    virtual void ReadSectionValues(const std::string& section, TStrings& strings) = 0;
+    virtual void EraseSection(const std::string& section) = 0;
+    virtual void DeleteKey(const std::string& section, const std::string& ident) = 0;
+    virtual void UpdateFile() = 0;
+
+    // Missing or not an integer (decimal, or hexadecimal after '$' or "0x"): the fallback.
+    std::int32_t ReadInteger(const std::string& section, const std::string& ident, std::int32_t fallback);
+    void WriteInteger(const std::string& section, const std::string& ident, std::int32_t value);
+    // An integer other than 0 is true.
+    bool ReadBool(const std::string& section, const std::string& ident, bool fallback);
+    // "1" or "0".
+    void WriteBool(const std::string& section, const std::string& ident, bool value);
+    // A decimal comma or point; missing or not a number: the fallback.
+    double ReadFloat(const std::string& section, const std::string& ident, double fallback);
+    // With the program's decimal comma.
+    void WriteFloat(const std::string& section, const std::string& ident, double value);
+    bool SectionExists(const std::string& section);
+    bool ValueExists(const std::string& section, const std::string& ident);
+
+private:
+    std::string fileName_;
+};
+
+class TIniFile : public TCustomIniFile {
+public:
+    explicit TIniFile(std::string fileName);
+
+    std::string ReadString(const std::string& section, const std::string& ident, const std::string& fallback) override;
+    void WriteString(const std::string& section, const std::string& ident, const std::string& value) override;
+    void ReadSection(const std::string& section, TStrings& strings) override;
+    void ReadSections(TStrings& strings) override;
+    void ReadSectionValues(const std::string& section, TStrings& strings) override;
+    void EraseSection(const std::string& section) override;
+    void DeleteKey(const std::string& section, const std::string& ident) override;
+    // Every write is already on disk.
+    void UpdateFile() override {}
+
+private:
+    // The file as it stands now; a missing or unreadable file is empty.
+    const TIniText& Current();
+    void Save();
+
+    TIniText text_{false};
+};
+
+class TMemIniFile : public TCustomIniFile {
+public:
+    // Loads the file when it exists.
+    explicit TMemIniFile(std::string fileName);
+
+    std::string ReadString(const std::string& section, const std::string& ident, const std::string& fallback) override;
+    void WriteString(const std::string& section, const std::string& ident, const std::string& value) override;
+    void ReadSection(const std::string& section, TStrings& strings) override;
+    void ReadSections(TStrings& strings) override;
+    void ReadSectionValues(const std::string& section, TStrings& strings) override;
+    void EraseSection(const std::string& section) override;
+    void DeleteKey(const std::string& section, const std::string& ident) override;
+    void UpdateFile() override;
+
+    void Clear();
+    void GetStrings(TStrings& lines) const;
+    void SetStrings(const TStrings& lines);
+    bool CaseSensitive() const { return text_.CaseSensitive(); }
+    void SetCaseSensitive(bool value) { text_.SetCaseSensitive(value); }
+
+private:
+    TIniText text_{false};
+};

@@ -1,0 +1,81 @@
+#include "ui/dialogs/FileFilter.h"
+
+#include "ui/core/TextCase.h"
+
+namespace {
+
+std::string Trim(std::string_view s) {
+    std::size_t b = s.find_first_not_of(' '), e = s.find_last_not_of(' ');
+    return b == std::string_view::npos ? std::string() : std::string(s.substr(b, e - b + 1));
+}
+
+std::vector<std::string> Split(std::string_view s, char separator) {
+    std::vector<std::string> parts;
+    std::size_t start = 0;
+    while (true) {
+        std::size_t end = s.find(separator, start);
+        parts.push_back(std::string(s.substr(start, end == std::string_view::npos ? end : end - start)));
+        if (end == std::string_view::npos) break;
+        start = end + 1;
+    }
+    return parts;
+}
+
+// Byte-wise over lower-cased text; '?' takes one whole UTF-8 character.
+bool Match(std::string_view name, std::string_view mask) {
+    std::size_t n = 0, m = 0, starMask = std::string_view::npos, starName = 0;
+    auto charLength = [&](std::size_t at) {
+        std::size_t len = 1;
+        while (at + len < name.size() && (static_cast<unsigned char>(name[at + len]) & 0xC0) == 0x80) ++len;
+        return len;
+    };
+    while (n < name.size()) {
+        if (m < mask.size() && mask[m] == '*') {
+            starMask = m++;
+            starName = n;
+        } else if (m < mask.size() && (mask[m] == '?' || mask[m] == name[n])) {
+            n += mask[m] == '?' ? charLength(n) : 1;
+            ++m;
+        } else if (starMask != std::string_view::npos) {
+            m = starMask + 1;
+            n = starName += charLength(starName);
+        } else {
+            return false;
+        }
+    }
+    while (m < mask.size() && mask[m] == '*') ++m;
+    return m == mask.size();
+}
+
+}  // namespace
+
+std::vector<TFileFilterEntry> ParseFileFilter(std::string_view filter) {
+    std::vector<TFileFilterEntry> entries;
+    if (filter.empty()) return entries;
+    std::vector<std::string> parts = Split(filter, '|');
+    for (std::size_t i = 0; i + 1 < parts.size(); i += 2) {
+        TFileFilterEntry entry;
+        entry.Description = parts[i];
+        for (const std::string& mask : Split(parts[i + 1], ';'))
+            if (std::string m = Trim(mask); !m.empty()) entry.Masks.push_back(m);
+        if (!entry.Masks.empty()) entries.push_back(std::move(entry));
+    }
+    return entries;
+}
+
+bool MatchesFileMask(std::string_view name, std::string_view mask) {
+    if (mask == "*.*" || mask == "*") return true;
+    return Match(AnsiLowerCase(name), AnsiLowerCase(mask));
+}
+
+bool MatchesAnyMask(std::string_view name, const std::vector<std::string>& masks) {
+    for (const std::string& mask : masks)
+        if (MatchesFileMask(name, mask)) return true;
+    return false;
+}
+
+std::string NormalizeDefaultExt(std::string_view ext) {
+    std::string e = Trim(ext);
+    std::size_t start = e.find_first_not_of("*.");
+    return start == std::string::npos ? std::string() : e.substr(start);
+}

@@ -1,0 +1,214 @@
+#include "ui/dialogs/PrintDialog.h"
+
+#include "ui/controls/Button.h"
+#include "ui/controls/CheckBox.h"
+#include "ui/controls/CustomEdit.h"
+#include "ui/controls/Label.h"
+#include "ui/controls/Panels.h"
+#include "ui/controls/UpDown.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/dialogs/MessageDialogs.h"
+#include "ui/dialogs/PlaceControl.h"
+#include "ui/forms/Form.h"
+
+#include <algorithm>
+#include <memory>
+
+namespace {
+
+const TEnumInfo& PrintRangeInfo() {
+    static const TEnumInfo info("TPrintRange", {"prAllPages", "prSelection", "prPageNums"});
+    return info;
+}
+
+const TEnumInfo& PrintDialogOptionInfo() {
+    static const TEnumInfo info("TPrintDialogOption", {"poPrintToFile", "poPageNums", "poSelection", "poWarning",
+                                                       "poHelp", "poDisablePrintToFile"});
+    return info;
+}
+
+constexpr int Margin = 8, MaxCopies = 9999;
+
+// A number typed into an edit; -1 when there is none.
+int NumberIn(const TEdit* edit) {
+    std::string text = edit->Text();
+    if (text.empty() || text.size() > 6) return -1;
+    return std::stoi(text);
+}
+
+class PrintChoices {
+public:
+    explicit PrintChoices(TPrintDialog& dialog) : dialog_(dialog) { Build(); }
+    TForm& Form() { return *form_; }
+
+    // The choices back into the dialog.
+    void Store() {
+        TPrintRange range = pages_->Checked() ? TPrintRange::prPageNums
+                            : selection_->Checked() ? TPrintRange::prSelection
+                                                    : TPrintRange::prAllPages;
+        dialog_.PrintRange = range;
+        if (range == TPrintRange::prPageNums) {
+            dialog_.FromPage = NumberIn(from_);
+            dialog_.ToPage = NumberIn(to_);
+        }
+        dialog_.Copies = NumberIn(copies_);
+        dialog_.Collate = collate_->Checked();
+        dialog_.PrintToFile = toFile_->Checked();
+    }
+
+private:
+    void Build() {
+        const TPrintDialogOptions& o = dialog_.Options;
+        form_ = std::make_unique<TForm>(nullptr);
+        TForm* f = form_.get();
+        f->SetBorderStyle(TFormBorderStyle::bsDialog);
+        f->SetBorderIcons({TBorderIcon::biSystemMenu});
+        f->SetPosition(TPosition::poScreenCenter);
+        f->SetCaption("Print");
+        f->SetColor(clBtnFace);
+        f->SetClientSize(380, 210);
+
+        PlaceControl<TLabel>(f, f, "PrinterLabel", Margin, Margin + 2)->SetCaption("Printer:");
+        PlaceControl<TLabel>(f, f, "Printer", 70, Margin + 2)->SetCaption("(default)");
+        toFile_ = PlaceControl<TCheckBox>(f, f, "PrintToFile", 250, Margin, 120);
+        toFile_->SetCaption("Print to fi&le");
+        toFile_->SetVisible(o.Contains(TPrintDialogOption::poPrintToFile));
+        toFile_->SetEnabled(!o.Contains(TPrintDialogOption::poDisablePrintToFile));
+        toFile_->SetChecked(dialog_.PrintToFile);
+
+        auto* range = PlaceControl<TGroupBox>(f, f, "Range", Margin, 36, 180, 124);
+        range->SetCaption("Print range");
+        all_ = PlaceControl<TRadioButton>(range, f, "All", 10, 22, 150);
+        all_->SetCaption("&All");
+        pages_ = PlaceControl<TRadioButton>(range, f, "Pages", 10, 46, 150);
+        pages_->SetCaption("Pa&ges");
+        pages_->SetEnabled(o.Contains(TPrintDialogOption::poPageNums));
+        auto* fromLabel = PlaceControl<TLabel>(range, f, "FromLabel", 28, 72);
+        fromLabel->SetCaption("&from:");
+        from_ = PlaceControl<TEdit>(range, f, "From", 62, 69, 40);
+        fromLabel->FocusControl = from_;
+        auto* toLabel = PlaceControl<TLabel>(range, f, "ToLabel", 108, 72);
+        toLabel->SetCaption("&to:");
+        to_ = PlaceControl<TEdit>(range, f, "To", 128, 69, 40);
+        toLabel->FocusControl = to_;
+        for (TEdit* e : {from_, to_}) {
+            e->SetNumbersOnly(true);
+            e->SetMaxLength(6);
+            e->SetEnabled(pages_->Enabled());
+            // Typing a page number chooses the page range.
+            e->OnChange = [this](TObject*) {
+                if (!refreshing_ && pages_->Enabled() && !pages_->Checked()) pages_->SetChecked(true);
+            };
+        }
+        selection_ = PlaceControl<TRadioButton>(range, f, "Selection", 10, 96, 150);
+        selection_->SetCaption("&Selection");
+        selection_->SetEnabled(o.Contains(TPrintDialogOption::poSelection));
+
+        auto* copies = PlaceControl<TGroupBox>(f, f, "CopiesBox", 196, 36, 176, 124);
+        copies->SetCaption("Copies");
+        auto* copiesLabel = PlaceControl<TLabel>(copies, f, "CopiesLabel", 10, 26);
+        copiesLabel->SetCaption("Number of &copies:");
+        copies_ = PlaceControl<TEdit>(copies, f, "Copies", 118, 22, 36);
+        copies_->SetNumbersOnly(true);
+        copies_->SetMaxLength(4);
+        copiesLabel->FocusControl = copies_;
+        auto* updown = PlaceControl<TUpDown>(copies, f, "CopiesUpDown", 154, 22, 16, 22);
+        updown->SetMin(1);
+        updown->SetMax(MaxCopies);
+        updown->SetAssociate(copies_);
+        collate_ = PlaceControl<TCheckBox>(copies, f, "Collate", 10, 60, 150);
+        collate_->SetCaption("C&ollate");
+        collate_->SetChecked(dialog_.Collate);
+
+        int buttonTop = 210 - Margin - 25;
+        auto* ok = PlaceControl<TButton>(f, f, "OK", 380 - 2 * (75 + Margin), buttonTop, 75, 25);
+        ok->SetCaption("OK");
+        ok->SetDefault(true);
+        ok->OnClick = [this](TObject*) { Confirm(); };
+        auto* cancel = PlaceControl<TButton>(f, f, "Cancel", 380 - 75 - Margin, buttonTop, 75, 25);
+        cancel->SetCaption("Cancel");
+        cancel->Cancel = true;
+        cancel->ModalResult = mrCancel;
+        if (o.Contains(TPrintDialogOption::poHelp)) {
+            auto* help = PlaceControl<TButton>(f, f, "Help", Margin, buttonTop, 75, 25);
+            help->SetCaption("&Help");
+        }
+
+        refreshing_ = true;
+        updown->SetPosition(std::clamp(dialog_.Copies, 1, MaxCopies));
+        if (pages_->Enabled()) {
+            from_->SetText(std::to_string(dialog_.FromPage));
+            to_->SetText(std::to_string(dialog_.ToPage));
+        }
+        refreshing_ = false;
+        TRadioButton* chosen = dialog_.PrintRange == TPrintRange::prPageNums && pages_->Enabled()       ? pages_
+                               : dialog_.PrintRange == TPrintRange::prSelection && selection_->Enabled() ? selection_
+                                                                                                         : all_;
+        chosen->SetChecked(true);
+    }
+
+    void Confirm() {
+        int copies = NumberIn(copies_);
+        if (copies < 1 || copies > MaxCopies) {
+            MessageDlg("Enter a number of copies between 1 and " + std::to_string(MaxCopies) + ".",
+                       TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
+            return;
+        }
+        if (pages_->Checked()) {
+            std::string error = PageRangeError(NumberIn(from_), NumberIn(to_), dialog_.MinPage, dialog_.MaxPage);
+            if (!error.empty()) {
+                MessageDlg(error, TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
+                return;
+            }
+        }
+        form_->ModalResult = mrOk;
+    }
+
+    TPrintDialog& dialog_;
+    std::unique_ptr<TForm> form_;
+    TCheckBox* toFile_ = nullptr;
+    TRadioButton *all_ = nullptr, *pages_ = nullptr, *selection_ = nullptr;
+    TEdit *from_ = nullptr, *to_ = nullptr, *copies_ = nullptr;
+    TCheckBox* collate_ = nullptr;
+    bool refreshing_ = false;
+};
+
+}  // namespace
+
+std::string PageRangeError(int from, int to, int minPage, int maxPage) {
+    int low = std::max(minPage, 1);
+    bool within = from >= low && to >= low && (maxPage <= 0 || (from <= maxPage && to <= maxPage));
+    if (within && from <= to) return {};
+    if (!within) {
+        if (maxPage > 0)
+            return "This value is not within the page range.\nEnter a number between " + std::to_string(low) +
+                   " and " + std::to_string(maxPage) + ".";
+        return "This value is not within the page range.\nEnter a number of at least " + std::to_string(low) + ".";
+    }
+    return "The first page comes after the last one.\nEnter the first page number first.";
+}
+
+const TClassInfo& TPrintDialog::StaticClass() {
+    static const TClassInfo info =
+        TPublished<TPrintDialog>("TPrintDialog", TCommonDialog::StaticClass())
+            .Integer("Copies", &TPrintDialog::Copies, &TPrintDialog::Copies, 0)
+            .Boolean("Collate", &TPrintDialog::Collate, &TPrintDialog::Collate, false)
+            .Integer("FromPage", &TPrintDialog::FromPage, &TPrintDialog::FromPage, 0)
+            .Integer("ToPage", &TPrintDialog::ToPage, &TPrintDialog::ToPage, 0)
+            .Integer("MinPage", &TPrintDialog::MinPage, &TPrintDialog::MinPage, 0)
+            .Integer("MaxPage", &TPrintDialog::MaxPage, &TPrintDialog::MaxPage, 0)
+            .Enumeration("PrintRange", PrintRangeInfo(), &TPrintDialog::PrintRange, &TPrintDialog::PrintRange, 0)
+            .Boolean("PrintToFile", &TPrintDialog::PrintToFile, &TPrintDialog::PrintToFile, false)
+            .Set("Options", PrintDialogOptionInfo(), &TPrintDialog::Options, &TPrintDialog::Options, 0)
+            .Build();
+    return info;
+}
+
+TPrintDialog::TPrintDialog(TComponent* owner) : TCommonDialog(owner) {}
+
+bool TPrintDialog::Execute() {
+    PrintChoices choices(*this);
+    if (!RunModal(choices.Form())) return false;
+    choices.Store();
+    return true;
+}
