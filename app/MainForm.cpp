@@ -1,9 +1,9 @@
 #include "app/MainForm.h"
 
-#include "device/DeviceAnnouncements.h"
-#include "device/FirmwareForm.h"
-#include "device/LogFilesForm.h"
-#include "device/LogMemoLine.h"
+#include "device/forms/FirmwareForm.h"
+#include "device/forms/LogFilesForm.h"
+#include "device/forms/LogMemoLine.h"
+#include "device/link/DeviceAnnouncements.h"
 #include "ui/core/PublishedProperties.h"
 
 TForm1* Form1 = nullptr;

@@ -2,7 +2,7 @@
 // The main window "ВЕЛЗАР": for now its controller menu (the log-file and
 // firmware windows), its text log and the device link it owns.
 
-#include "device/DeviceLink.h"
+#include "device/link/DeviceLink.h"
 #include "ui/controls/CustomEdit.h"
 #include "ui/forms/Form.h"
 #include "ui/menus/Menus.h"

@@ -3,8 +3,8 @@
 // window closes.
 
 #include "app/MainForm.h"
-#include "device/FirmwareForm.h"
-#include "device/LogFilesForm.h"
+#include "device/forms/FirmwareForm.h"
+#include "device/forms/LogFilesForm.h"
 #include "platform/display/Display.h"
 #include "ui/dialogs/MessageDialogs.h"
 #include "ui/forms/Application.h"

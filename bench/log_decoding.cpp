@@ -3,7 +3,7 @@
 // decoding speed is what the user waits for.
 #include "tests/support/TempFolder.h"
 #include "tools/loggen/LogFileBuilder.h"
-#include "viewer/PagedLogDecoder.h"
+#include "viewer/log/PagedLogDecoder.h"
 
 #include <benchmark/benchmark.h>
 

@@ -4,9 +4,9 @@
 // list; the settings below steer the encoder.
 
 #include "platform/gdi/GdiTypes.h"
-#include "png/PngChunkList.h"
-#include "png/PngDib.h"
-#include "png/PngImageEncoder.h"
+#include "png/chunks/PngChunkList.h"
+#include "png/image/PngDib.h"
+#include "png/image/PngImageEncoder.h"
 #include "ui/graphics/Graphic.h"
 
 #include <array>

@@ -1,9 +1,9 @@
 // The firmware window's worker end to end against the emulator's bootloader:
 // connecting, the five update phases, and every failure with its message.
 
-#include "device/BootThread.h"
-#include "device/FirmwareChecksum.h"
-#include "device/FirmwareImage.h"
+#include "device/firmware/BootThread.h"
+#include "device/firmware/FirmwareChecksum.h"
+#include "device/firmware/FirmwareImage.h"
 #include "tests/device/DeviceLinkFixture.h"
 #include "tests/device/HexFileBuilder.h"
 #include "tests/support/TempFolder.h"

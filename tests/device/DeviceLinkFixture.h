@@ -3,9 +3,9 @@
 // the GUI thread: it runs the messages and handovers while it waits, and
 // every announcement lands as a line in `heard`.
 
-#include "device/DeviceAnnouncements.h"
-#include "device/DeviceLink.h"
-#include "device/DeviceTransfer.h"
+#include "device/link/DeviceAnnouncements.h"
+#include "device/link/DeviceLink.h"
+#include "device/link/DeviceTransfer.h"
 #include "platform/window/MessageQueue.h"
 #include "tools/emulator/EmulatorSession.h"
 #include "ui/core/Thread.h"

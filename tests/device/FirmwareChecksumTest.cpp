@@ -1,4 +1,4 @@
-#include "device/FirmwareChecksum.h"
+#include "device/firmware/FirmwareChecksum.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // updating through the bootloader, refusing a damaged file, an unplug in the
 // middle, connecting and leaving the bootloader, as its controls show them.
 
-#include "device/FirmwareForm.h"
-#include "device/FirmwareImage.h"
+#include "device/firmware/FirmwareImage.h"
+#include "device/forms/FirmwareForm.h"
 #include "tests/device/DeviceLinkFixture.h"
 #include "tests/device/HexFileBuilder.h"
 #include "tests/device/WindowDriving.h"

@@ -1,4 +1,4 @@
-#include "device/FirmwareHex.h"
+#include "device/firmware/FirmwareHex.h"
 
 #include "tests/device/HexFileBuilder.h"
 

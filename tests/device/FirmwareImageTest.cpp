@@ -1,6 +1,6 @@
-#include "device/FirmwareImage.h"
+#include "device/firmware/FirmwareImage.h"
 
-#include "device/FirmwareChecksum.h"
+#include "device/firmware/FirmwareChecksum.h"
 #include "tests/device/HexFileBuilder.h"
 #include "tests/support/TempFolder.h"
 

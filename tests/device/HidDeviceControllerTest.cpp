@@ -1,7 +1,7 @@
 // THidDeviceController against the in-process emulator, with the test's main
 // thread as the GUI thread running its messages and handovers.
 
-#include "device/HidDeviceController.h"
+#include "device/hid/HidDeviceController.h"
 #include "platform/window/MessageQueue.h"
 #include "tests/tools/HidTestCalls.h"
 #include "tools/emulator/EmulatorSession.h"

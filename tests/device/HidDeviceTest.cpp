@@ -2,8 +2,8 @@
 // main thread is the GUI thread; it runs the read thread's handovers while
 // it pumps CheckSynchronize.
 
-#include "device/HidDevice.h"
-#include "device/HidDeviceReadThread.h"
+#include "device/hid/HidDevice.h"
+#include "device/hid/HidDeviceReadThread.h"
 #include "platform/system/LastError.h"
 #include "tests/tools/HidTestCalls.h"
 #include "tools/emulator/EmulatorSession.h"

@@ -1,4 +1,4 @@
-#include "device/IntelHex.h"
+#include "device/firmware/IntelHex.h"
 
 #include "tests/device/HexFileBuilder.h"
 

@@ -2,7 +2,7 @@
 // folder dialog and the question, what its controls show, and the window
 // left usable after every failure.
 
-#include "device/LogFilesForm.h"
+#include "device/forms/LogFilesForm.h"
 #include "platform/system/Clock.h"
 #include "tests/device/DeviceLinkFixture.h"
 #include "tests/device/WindowDriving.h"

@@ -1,7 +1,7 @@
 // The log-file worker end to end against the emulator: list, download and
 // clear, and each failure with its message and the window left usable.
 
-#include "device/LogFilesThread.h"
+#include "device/logs/LogFilesThread.h"
 #include "platform/system/Clock.h"
 #include "tests/device/DeviceLinkFixture.h"
 #include "tests/support/TempFolder.h"

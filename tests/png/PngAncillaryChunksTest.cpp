@@ -1,14 +1,14 @@
 // Text, time, physical size, gamma, palette and transparency chunks.
 #include "SampleImages.h"
 
-#include "png/PngExceptions.h"
-#include "png/PngGammaChunk.h"
-#include "png/PngHeaderChunk.h"
-#include "png/PngPaletteChunk.h"
-#include "png/PngPhysicalSizeChunk.h"
-#include "png/PngTextChunks.h"
-#include "png/PngTimeChunk.h"
-#include "png/PngTransparencyChunk.h"
+#include "png/chunks/PngGammaChunk.h"
+#include "png/chunks/PngHeaderChunk.h"
+#include "png/chunks/PngPaletteChunk.h"
+#include "png/chunks/PngPhysicalSizeChunk.h"
+#include "png/chunks/PngTextChunks.h"
+#include "png/chunks/PngTimeChunk.h"
+#include "png/chunks/PngTransparencyChunk.h"
+#include "png/codec/PngExceptions.h"
 
 #include <gtest/gtest.h>
 

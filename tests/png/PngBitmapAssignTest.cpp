@@ -4,8 +4,8 @@
 
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/GdiObjects.h"
-#include "png/PngHeaderChunk.h"
-#include "png/PngTransparencyChunk.h"
+#include "png/chunks/PngHeaderChunk.h"
+#include "png/chunks/PngTransparencyChunk.h"
 #include "ui/core/Exceptions.h"
 
 #include <gtest/gtest.h>

@@ -2,11 +2,11 @@
 // saving, the CRC, the chunk-class registry and the chunk list.
 #include "SampleImages.h"
 
-#include "png/PngChunkRegistry.h"
-#include "png/PngCrc.h"
-#include "png/PngHeaderChunk.h"
-#include "png/PngImageDataChunk.h"
-#include "png/PngTextChunks.h"
+#include "png/chunks/PngChunkRegistry.h"
+#include "png/chunks/PngHeaderChunk.h"
+#include "png/chunks/PngImageDataChunk.h"
+#include "png/chunks/PngTextChunks.h"
+#include "png/codec/PngCrc.h"
 
 #include <gtest/gtest.h>
 

@@ -2,7 +2,7 @@
 // filter type, hand-made interlaced files, and image data split over chunks.
 #include "SampleChecks.h"
 
-#include "png/PngExceptions.h"
+#include "png/codec/PngExceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -2,8 +2,8 @@
 // alpha-blended, stretched where the rectangle differs from the picture.
 #include "SampleImages.h"
 
-#include "png/PngDrawing.h"
-#include "png/PngExceptions.h"
+#include "png/codec/PngExceptions.h"
+#include "png/image/PngDrawing.h"
 
 #include <gtest/gtest.h>
 

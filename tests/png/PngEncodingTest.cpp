@@ -2,8 +2,8 @@
 // rule, 16-bit samples, and a compressor that refuses to start.
 #include "SampleChecks.h"
 
-#include "png/PngExceptions.h"
-#include "png/PngHeaderChunk.h"
+#include "png/chunks/PngHeaderChunk.h"
+#include "png/codec/PngExceptions.h"
 
 #include <gtest/gtest.h>
 

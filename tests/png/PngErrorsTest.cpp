@@ -2,7 +2,7 @@
 // crash or a loop.
 #include "SampleImages.h"
 
-#include "png/PngExceptions.h"
+#include "png/codec/PngExceptions.h"
 
 #include <functional>
 #include <gtest/gtest.h>

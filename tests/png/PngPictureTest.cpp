@@ -2,8 +2,8 @@
 // row addresses and resizing.
 #include "SampleChecks.h"
 
-#include "png/PngExceptions.h"
-#include "png/PngHeaderChunk.h"
+#include "png/chunks/PngHeaderChunk.h"
+#include "png/codec/PngExceptions.h"
 
 #include <gtest/gtest.h>
 

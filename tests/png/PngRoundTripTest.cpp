@@ -2,7 +2,7 @@
 // sample format, both row orders and every filter set.
 #include "SampleChecks.h"
 
-#include "png/PngHeaderChunk.h"
+#include "png/chunks/PngHeaderChunk.h"
 
 #include <cstring>
 #include <gtest/gtest.h>

@@ -1,7 +1,7 @@
 // The switch into the bootloader and a firmware update as the firmware window
 // runs it, watched through the arrival and removal notices.
 
-#include "device/FirmwareChecksum.h"
+#include "device/firmware/FirmwareChecksum.h"
 #include "platform/hid/HidDeviceNotifier.h"
 #include "tests/tools/HidTestCalls.h"
 #include "tools/emulator/EmulatorSession.h"

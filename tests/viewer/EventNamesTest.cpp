@@ -1,4 +1,4 @@
-#include "viewer/EventNames.h"
+#include "viewer/log/EventNames.h"
 
 #include <gtest/gtest.h>
 

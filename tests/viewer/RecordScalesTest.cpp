@@ -1,4 +1,4 @@
-#include "viewer/RecordScales.h"
+#include "viewer/log/RecordScales.h"
 
 #include <gtest/gtest.h>
 

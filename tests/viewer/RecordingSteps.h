@@ -1,7 +1,7 @@
 #pragma once
 // Steps that note every call the decoder makes, for tests.
 
-#include "viewer/LogRecordSteps.h"
+#include "viewer/log/LogRecordSteps.h"
 
 #include <string>
 #include <vector>

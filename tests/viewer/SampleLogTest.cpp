@@ -1,4 +1,4 @@
-#include "viewer/PagedLogDecoder.h"
+#include "viewer/log/PagedLogDecoder.h"
 
 #include "tests/support/TempFolder.h"
 #include "tests/viewer/RecordingSteps.h"

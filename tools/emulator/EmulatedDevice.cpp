@@ -1,6 +1,6 @@
 #include "tools/emulator/EmulatedDevice.h"
 
-#include "device/FirmwareChecksum.h"
+#include "device/firmware/FirmwareChecksum.h"
 
 #include <algorithm>
 

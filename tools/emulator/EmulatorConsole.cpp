@@ -1,6 +1,6 @@
 #include "tools/emulator/EmulatorConsole.h"
 
-#include "device/FirmwareChecksum.h"
+#include "device/firmware/FirmwareChecksum.h"
 
 #include <cstdio>
 #include <sstream>

@@ -1,7 +1,7 @@
 // Any bytes as a firmware file: the reader must refuse or give an image that
 // fits the window, never read or write outside it.
 
-#include "device/FirmwareHex.h"
+#include "device/firmware/FirmwareHex.h"
 
 #include <cstddef>
 #include <cstdint>

@@ -1,9 +1,9 @@
 // Any bytes as a picture file: loading must end in a picture or in one of the
 // codec's errors, and a loaded picture must read, draw, copy and save again.
 
-#include "png/PngBytes.h"
-#include "png/PngDrawing.h"
 #include "png/PngPicture.h"
+#include "png/codec/PngBytes.h"
+#include "png/image/PngDrawing.h"
 #include "ui/core/Exceptions.h"
 #include "ui/core/MemoryStream.h"
 

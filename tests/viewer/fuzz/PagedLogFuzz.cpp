@@ -1,6 +1,6 @@
 // Any bytes as a flight log: the decoder must stay inside the input and the
 // tables, and its counters must agree with each other.
-#include "viewer/PagedLogDecoder.h"
+#include "viewer/log/PagedLogDecoder.h"
 
 #include <cstdlib>
 

@@ -1,0 +1,78 @@
+#pragma once
+// The one door to the current device: its transfer mode, the send and
+// receive buffers, and request/answer transactions over them.
+//
+// Every exchange runs inside a TDeviceTransaction, which holds the link's
+// lock from the request to the last answer read, so workers of different
+// windows and the GUI thread never interleave their frames. A transaction
+// keeps to the device that was current when it began: once that device is
+// removed or replaced, its sends do nothing and its waits fail at once.
+
+#include "device/link/DeviceProtocol.h"
+
+#include <array>
+#include <cstdint>
+#include <optional>
+
+class THidDevice;
+
+// The device in use and its TransferMode (tmNone while there is none). Safe
+// to read from any thread.
+THidDevice* CurrentDevice();
+std::int32_t TransferMode();
+
+// Detection and removal (GUI thread): waits for a running transaction to end.
+// A mode of tmNone with a device is refused (device stays null).
+void SetCurrentDevice(THidDevice* device, std::int32_t mode);
+// Makes every wait of the current transaction fail at once, before removal
+// takes the lock.
+void DropTransferMode();
+
+class TDeviceTransaction {
+public:
+    // Takes the link's lock; on the GUI thread it keeps running the workers'
+    // synchronized and queued calls while it waits.
+    TDeviceTransaction();
+    ~TDeviceTransaction();
+    TDeviceTransaction(const TDeviceTransaction&) = delete;
+    TDeviceTransaction& operator=(const TDeviceTransaction&) = delete;
+
+    THidDevice* Device() const { return device_; }
+    std::int32_t Mode() const { return mode_; }
+    // The device of this transaction is still the current one.
+    bool DeviceStillCurrent() const;
+
+    // Writes the frame into SendBuffer; the bytes beyond it keep what the
+    // previous request left.
+    void SetRequest(const DeviceRequest& request);
+    const std::array<std::uint8_t, kSendBufferSize>& SendBuffer() const;
+    const std::array<std::uint8_t, kReceiveBufferSize>& ReceiveBuffer() const;
+
+    // Sends SendBuffer as the device's feature report (modes 1, 3) or output
+    // report (mode 2), cut to the report length the capabilities give; a
+    // failure goes to the main window's log as "SET FEATURE ERROR: ...".
+    void SendReport();
+    // One feature report into ReceiveBuffer, bounded by its size.
+    bool ReadFeatureReport();
+    // True when an answer echoing `code` (and `sub`, when given) arrived
+    // within `timeoutMs`; answers with another code are skipped. Modes 1 and 3
+    // poll a feature report every 5 ms, the first at once; mode 2 sleeps until
+    // an input report comes. The answer is then in ReceiveBuffer.
+    bool WaitForReply(std::uint8_t code, std::uint32_t timeoutMs, std::optional<std::uint8_t> sub = std::nullopt);
+    DeviceAnswer Answer() const;
+
+private:
+    bool WaitForFeatureReply(std::uint8_t code, std::optional<std::uint8_t> sub, std::uint32_t timeoutMs);
+    bool WaitForInputReply(std::uint8_t code, std::optional<std::uint8_t> sub, std::uint32_t timeoutMs);
+    bool Matches(std::uint8_t code, std::optional<std::uint8_t> sub) const;
+
+    THidDevice* device_;
+    std::int32_t mode_;
+};
+
+// OnHidData: the input-report handler of the current device (GUI thread).
+// Reports of a device in mode 2 that arrive after a request was sent are
+// kept, in order, for the transaction's wait; others are dropped.
+void OnHidData(THidDevice* HidDev, std::uint8_t ReportID, const std::uint8_t* Data, std::uint32_t Size);
+// AnswerArrived: an input report waits for the transaction.
+bool AnswerArrived();

@@ -1,7 +1,0 @@
-#include "viewer/LogHeaderPage.h"
-
-#include "common/TextFormatting.h"
-
-std::string DeviceIdentityLine(const LogHeaderPage& header) {
-    return FormatString("ID = %08X", {header.DeviceIdentity()});
-}

@@ -1,0 +1,40 @@
+#pragma once
+// The flight-data tables a log is decoded into: the records, one event code
+// per 10 ms tick, and the counters of the load that filled them.
+
+#include "viewer/log/FlightRecord.h"
+
+#include <cstddef>
+#include <cstdint>
+#include <cstdlib>
+#include <memory>
+
+// An event code of a record or a tick; 0 is no event.
+using EventCode = std::int32_t;
+
+// Both tables have this many slots.
+inline constexpr std::int32_t kFlightTableSlots = 1000001;
+
+class FlightTables {
+    struct FreeMemory {
+        void operator()(void* memory) const { std::free(memory); }
+    };
+
+public:
+    // Allocates both tables once, zeroed; their pages are only committed
+    // as a load writes them.
+    FlightTables();
+    FlightTables(const FlightTables&) = delete;
+    FlightTables& operator=(const FlightTables&) = delete;
+
+    std::unique_ptr<FlightRecord[], FreeMemory> FlightRecords;
+    // One more than the records a paged load has stored: it starts at 1 and
+    // the next record goes into slot RecordCount - 1.
+    std::int32_t RecordCount = 1;
+    // Ticks of 10 ms since the start of the log.
+    std::int32_t LogTime = 0;
+    std::unique_ptr<EventCode[], FreeMemory> TickEvents;
+    std::int32_t TickEventCount = 0;
+    // The log time after the last engine-burnout record; 0 when there is none.
+    std::int32_t BurnoutTick = 0;
+};
