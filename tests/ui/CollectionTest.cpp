@@ -74,7 +74,7 @@ TEST(Collection, UpdatesWaitForTheEndOfAnUpdateBlockAndAssignCopies) {
     copy.Assign(&c);
     ASSERT_EQ(copy.Count(), 2);
     EXPECT_EQ(static_cast<TNamedItem*>(copy.Items(1))->Text, "y");
-    EXPECT_THROW(TCollection(TCollection::StaticClass()), EInvalidOperation);
+    EXPECT_THROW(TCollection{TCollection::StaticClass()}, EInvalidOperation);
 }
 
 TEST(List, IndexErrorsAndOrderOperations) {

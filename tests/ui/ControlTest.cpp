@@ -356,7 +356,7 @@ TEST_F(Gui, WaitForServesMessagesAWorkerSendsToAWindow) {
         void Execute() override {
             answer = platform::SendMessage(window, platform::WM_SETTEXT, 0,
                                            reinterpret_cast<platform::LPARAM>("from the worker"));
-            Synchronize([this] { EXPECT_TRUE(IsMainThread()); });
+            Synchronize([] { EXPECT_TRUE(IsMainThread()); });
         }
     } sender;
     sender.window = window;

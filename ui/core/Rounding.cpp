@@ -1,15 +1,12 @@
 #include "ui/core/Rounding.h"
 
-#include <cfenv>
 #include <cmath>
 
 double RoundToWhole(double value) {
-    // nearbyint follows the current mode; insist on the default so a library
-    // that changed it cannot change our results.
-    int previous = std::fegetround();
-    if (previous != FE_TONEAREST) std::fesetround(FE_TONEAREST);
-    double rounded = std::nearbyint(value);
-    if (previous != FE_TONEAREST) std::fesetround(previous);
+    // Worked out without the floating-point rounding mode, which a library may
+    // have changed and which compilers assume to be the default anyway.
+    double rounded = std::round(value);  // halves away from zero
+    if (std::fabs(value - std::trunc(value)) == 0.5) rounded = 2.0 * std::round(value / 2.0);
     return rounded;
 }
 
