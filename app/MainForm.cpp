@@ -27,14 +27,14 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
     N11 = AddItem(N2, "Обновление прошивки", [this](TObject* s) { N11Click(s); });
     MainMenu1->AttachToForm(this);
 
-    sMemo1 = new TMemo(this);
-    sMemo1->SetParent(this);
-    sMemo1->SetAlign(TAlign::alRight);
-    sMemo1->SetWidth(290);
-    sMemo1->SetReadOnly(true);
-    sMemo1->SetScrollBars(TScrollStyle::ssVertical);
-    sMemo1->SetTabStop(false);
-    DeviceAnnouncements().MainLog = [this](const std::string& line) { AddLogLine(*sMemo1, line); };
+    skMemo1 = new TMemo(this);
+    skMemo1->SetParent(this);
+    skMemo1->SetAlign(TAlign::alRight);
+    skMemo1->SetWidth(290);
+    skMemo1->SetReadOnly(true);
+    skMemo1->SetScrollBars(TScrollStyle::ssVertical);
+    skMemo1->SetTabStop(false);
+    DeviceAnnouncements().MainLog = [this](const std::string& line) { AddLogLine(*skMemo1, line); };
 
     OnClose = [this](TObject* s, TCloseAction& action) { FormClose(s, action); };
     HID = std::make_unique<TDeviceLink>();

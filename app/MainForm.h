@@ -19,7 +19,7 @@ public:
     TMenuItem* N2;   // "   Контроллер   "
     TMenuItem* N32;  // "Загрузка логов"
     TMenuItem* N11;  // "Обновление прошивки"
-    TMemo* sMemo1;   // the text log
+    TMemo* skMemo1;  // the text log
 
     void N32Click(TObject* Sender);
     void N11Click(TObject* Sender);

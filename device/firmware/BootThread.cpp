@@ -5,6 +5,7 @@
 #include "device/link/DeviceTransfer.h"
 #include "platform/system/Clock.h"
 #include "ui/core/Rounding.h"
+#include "ui/core/ScopeGuards.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -218,14 +219,15 @@ bool StartBootJob(std::int32_t job, std::weak_ptr<TBootView> view, TFirmwareSnap
     if (BootBusy.exchange(true)) return false;
     BootJob = job;
     if (job == bjConnect) BootStop = false;
-    try {
-        auto* worker = new TBootThread(std::move(view), std::move(firmware));
-        worker->FreeOnTerminate = true;
-        worker->Start();
-    } catch (...) {
-        BootBusy = false;
-        throw;
-    }
+    bool started = false;
+    // A worker that could not start leaves the job free for the next click.
+    ScopeExit freeOnFailure([&] {
+        if (!started) BootBusy = false;
+    });
+    auto* worker = new TBootThread(std::move(view), std::move(firmware));
+    worker->FreeOnTerminate = true;
+    worker->Start();
+    started = true;
     return true;
 }
 

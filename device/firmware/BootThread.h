@@ -36,7 +36,7 @@ public:
     virtual ~TBootView() = default;
     virtual void AddMemoLine(const std::string& line) = 0;    // Memo1
     virtual void SetStatus(const std::string& text) = 0;      // LbStatus
-    virtual void SetGauge(int percent) = 0;                   // sGauge1, 0-100
+    virtual void SetGauge(int percent) = 0;                   // skGauge1, 0-100
     virtual void SetConnectChecked(bool checked) = 0;         // N7's check mark
 };
 

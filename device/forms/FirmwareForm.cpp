@@ -67,10 +67,10 @@ TForm11::TForm11(TComponent* owner) : TForm(owner), view_(static_cast<TBootView*
     LbStatus->SetBounds(64, 298, 300, 16);
     LbStatus->SetCaption("- - -");
 
-    sGauge1 = new TsProgressBar(this);
-    sGauge1->SetParent(this);
-    sGauge1->SetBounds(8, 320, 464, 18);
-    sGauge1->SetSmooth(true);
+    skGauge1 = new TSkProgressBar(this);
+    skGauge1->SetParent(this);
+    skGauge1->SetBounds(8, 320, 464, 18);
+    skGauge1->SetSmooth(true);
 
     panDevState3 = new TPanel(this);
     panDevState3->SetParent(this);
@@ -164,6 +164,6 @@ void TForm11::AddMemoLine(const std::string& line) { AddLogLine(*Memo1, line); }
 
 void TForm11::SetStatus(const std::string& text) { LbStatus->SetCaption(text); }
 
-void TForm11::SetGauge(int percent) { sGauge1->SetPosition(percent); }
+void TForm11::SetGauge(int percent) { skGauge1->SetPosition(percent); }
 
 void TForm11::SetConnectChecked(bool checked) { N7->SetChecked(checked); }

@@ -32,7 +32,7 @@ public:
     TMemo* Memo1;
     TLabel* LbTextStatus;
     TLabel* LbStatus;
-    TsProgressBar* sGauge1;
+    TSkProgressBar* skGauge1;
     TPanel* panDevState3;
     TButton* Button3;
     TTimer* Timer1;

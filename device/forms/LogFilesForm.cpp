@@ -64,8 +64,8 @@ TForm5::TForm5(TComponent* owner) : TForm(owner), view_(static_cast<TLogFilesVie
     Memo1->SetReadOnly(true);
     Memo1->SetScrollBars(TScrollStyle::ssVertical);
 
-    sPathDialog1 = new TsPathDialog(this);
-    sPathDialog1->Caption = "Выберите каталог для сохранения";
+    skPathDialog1 = new TSkPathDialog(this);
+    skPathDialog1->Caption = "Выберите каталог для сохранения";
 
     OnShow = [this](TObject* s) { FormShow(s); };
 
@@ -94,9 +94,9 @@ void TForm5::Button9Click(TObject*) { LogListClick(view_); }
 void TForm5::Button6Click(TObject*) {
     LogDownloadClick(view_, SelectedRows(), [this]() -> std::optional<std::string> {
         std::error_code error;
-        sPathDialog1->Path = std::filesystem::current_path(error).string();
-        if (!sPathDialog1->Execute()) return std::nullopt;
-        return sPathDialog1->Path;
+        skPathDialog1->Path = std::filesystem::current_path(error).string();
+        if (!skPathDialog1->Execute()) return std::nullopt;
+        return skPathDialog1->Path;
     });
 }
 

@@ -32,7 +32,7 @@ public:
     TButton* Button9;  // "Получить список файлов"
     TButton* Button6;  // "Загрузить файлы"
     TButton* Button1;  // "Стереть файлы"
-    TsPathDialog* sPathDialog1;
+    TSkPathDialog* skPathDialog1;
 
     void Button9Click(TObject* Sender);
     void Button6Click(TObject* Sender);

@@ -7,6 +7,6 @@
 #include "ui/controls/ProgressBar.h"
 #include "ui/dialogs/PathDialog.h"
 
-using TsPathDialog = TPathDialog;
-using TsGauge = TGauge;
-using TsProgressBar = TProgressBar;
+using TSkPathDialog = TPathDialog;
+using TSkGauge = TGauge;
+using TSkProgressBar = TProgressBar;

@@ -5,6 +5,7 @@
 #include "platform/window/MessageQueue.h"
 #include "platform/window/WindowClasses.h"
 #include "platform/window/WindowTree.h"
+#include "ui/core/ScopeGuards.h"
 #include "ui/core/TypeInfo.h"
 
 namespace {
@@ -88,13 +89,8 @@ platform::LRESULT THidDeviceController::WindowProcedure(platform::HWND window, p
         !controller->inDeviceChange_) {
         controller->lastChangeParam_ = lParam;
         controller->inDeviceChange_ = true;
-        try {
-            controller->DeviceChange();
-        } catch (...) {
-            controller->inDeviceChange_ = false;
-            throw;
-        }
-        controller->inDeviceChange_ = false;
+        ScopeExit changed([controller] { controller->inDeviceChange_ = false; });
+        controller->DeviceChange();
     }
     return platform::DefWindowProc(window, message, wParam, lParam);
 }
@@ -152,11 +148,14 @@ int THidDeviceController::EnumerateDevices() {
         ++offered;
         device->SetListed(true);
         bool goOn = false;
-        try {
+        {
+            bool answered = false;
+            // A handler that fails leaves the device unlisted.
+            ScopeExit unlistOnFailure([&] {
+                if (!answered) device->SetListed(false);
+            });
             goOn = onEnumerate_ && onEnumerate_(device, i);
-        } catch (...) {
-            device->SetListed(false);
-            throw;
+            answered = true;
         }
         // The handler may have changed the list; the device may be gone.
         if (i < Count() && list_[i].get() == device) {

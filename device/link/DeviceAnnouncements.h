@@ -20,7 +20,7 @@ using TAnnouncedStatus = std::function<void(platform::COLORREF Color, const std:
 using TAnnouncedSwitch = std::function<void()>;
 
 struct TDeviceAnnouncements {
-    TAnnouncedLine MainLog;         // the main window's text log sMemo1
+    TAnnouncedLine MainLog;         // the main window's text log skMemo1
     TAnnouncedLine FirmwareLog;     // the firmware window's Memo1
     TAnnouncedStatus LogFilesStatus;  // panDevState of the log-file window
     TAnnouncedStatus FirmwareStatus;  // panDevState3 of the firmware window

@@ -9,6 +9,7 @@
 #include "ui/core/Exceptions.h"
 #include "ui/core/HandleStream.h"
 #include "ui/core/Rounding.h"
+#include "ui/core/ScopeGuards.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -249,14 +250,15 @@ void TnewThread::ClearLog() {
 bool StartLogJob(std::int32_t job, std::weak_ptr<TLogFilesView> view, TLogDownloadOrder order) {
     if (LogBusy.exchange(true)) return false;
     LogJob = job;
-    try {
-        auto* worker = new TnewThread(std::move(view), std::move(order));
-        worker->FreeOnTerminate = true;
-        worker->Start();
-    } catch (...) {
-        LogBusy = false;
-        throw;
-    }
+    bool started = false;
+    // A worker that could not start leaves the job free for the next click.
+    ScopeExit freeOnFailure([&] {
+        if (!started) LogBusy = false;
+    });
+    auto* worker = new TnewThread(std::move(view), std::move(order));
+    worker->FreeOnTerminate = true;
+    worker->Start();
+    started = true;
     return true;
 }
 

@@ -6,6 +6,7 @@
 #include "platform/window/MessageQueue.h"
 #include "platform/window/Placement.h"
 #include "platform/window/WindowHooks.h"
+#include "platform/window/WindowStyles.h"
 #include "platform/window/WindowTree.h"
 #include "platform/window/detail/WindowObject.h"
 
@@ -38,7 +39,7 @@ HWND NextToActivate(HWND leaving) {
         if (candidate == leaving || !IsWindowVisible(candidate) || !IsWindowEnabled(candidate) || IsIconic(candidate))
             continue;
         Window* other = FindWindowQuietly(candidate);
-        if (other && (other->exStyle & 0x08000000)) continue;  // WS_EX_NOACTIVATE
+        if (other && (other->exStyle & WS_EX_NOACTIVATE)) continue;
         return candidate;
     }
     return nullptr;

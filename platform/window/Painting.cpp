@@ -10,6 +10,7 @@
 #include "platform/window/MessageQueue.h"
 #include "platform/window/Placement.h"
 #include "platform/window/SystemMetrics.h"
+#include "platform/window/WindowStyles.h"
 #include "platform/window/WindowTree.h"
 #include "platform/window/detail/PaintState.h"
 #include "platform/window/detail/WindowObject.h"
@@ -71,11 +72,11 @@ void ChangeUpdate(Window& window, const Region& area, UINT flags) {
         if (flags & RDW_NOINTERNALPAINT) state.internalPaint = false;
         if (state.update.IsEmpty()) state.erase = false;
     }
-    bool toChildren = (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(window.style & 0x02000000));
+    bool toChildren = (flags & RDW_ALLCHILDREN) || (!(flags & RDW_NOCHILDREN) && !(window.style & WS_CLIPCHILDREN));
     if (!toChildren) return;
     for (HWND childHandle : Children(window)) {
         Window* child = FindWindowQuietly(childHandle);
-        if (!child || !(child->style & 0x10000000)) continue;
+        if (!child || !(child->style & WS_VISIBLE)) continue;
         Region childArea = clientPart;
         childArea.Offset(-(window.client.left + child->rect.left), -(window.client.top + child->rect.top));
         childArea.IntersectRect(WindowBounds(*child));
@@ -94,7 +95,7 @@ bool NeedsPaint(Window& window) {
 HWND FirstToPaint(const std::vector<HWND>& windows, DWORD thread, HWND filter) {
     for (auto it = windows.rbegin(); it != windows.rend(); ++it) {
         Window* object = FindWindowQuietly(*it);
-        if (!object || !(object->style & 0x10000000)) continue;
+        if (!object || !(object->style & WS_VISIBLE)) continue;
         if (object->thread == thread && NeedsPaint(*object) &&
             (!filter || *it == filter || IsChild(filter, *it)))
             return *it;
@@ -164,11 +165,11 @@ Region VisibleRegion(Window& window, bool clientOnly, bool clipChildren) {
         Window* parent = FindWindowQuietly(current->parent);
         if (!parent) break;
         visible.Intersect(Region(ScreenClientRect(*parent)));
-        if (current->style & 0x04000000) {  // WS_CLIPSIBLINGS
+        if (current->style & WS_CLIPSIBLINGS) {
             for (HWND sibling : parent->children) {
                 if (sibling == current->handle) break;
                 Window* above = FindWindowQuietly(sibling);
-                if (above && (above->style & 0x10000000)) visible.Subtract(ScreenShape(*above));
+                if (above && (above->style & WS_VISIBLE)) visible.Subtract(ScreenShape(*above));
             }
         }
         current = parent;
@@ -176,7 +177,7 @@ Region VisibleRegion(Window& window, bool clientOnly, bool clipChildren) {
     if (clipChildren) {
         for (HWND child : window.children) {
             Window* below = FindWindowQuietly(child);
-            if (below && (below->style & 0x10000000)) visible.Subtract(ScreenShape(*below));
+            if (below && (below->style & WS_VISIBLE)) visible.Subtract(ScreenShape(*below));
         }
     }
     visible.Offset(-screen.left, -screen.top);
@@ -215,7 +216,7 @@ void InvalidateFrame(HWND window) {
 void RedrawAfterPlacement(HWND window, const RECT& oldScreenRect, bool wasVisible, bool resized, bool frameChanged) {
     Window* object = FindWindowQuietly(window);
     if (!object) return;
-    bool visible = (object->style & 0x10000000) != 0;
+    bool visible = (object->style & WS_VISIBLE) != 0;
     bool topLevel = object->parent == nullptr;
     if (visible && (!wasVisible || resized || !topLevel)) {
         ChangeUpdate(*object, Region(WindowBounds(*object)),
@@ -372,7 +373,7 @@ HDC GetDCEx(HWND window, HRGN region, DWORD flags) {
     Window* object = FindWindowObject(window);
     if (!object) return nullptr;
     bool windowDc = (flags & DCX_WINDOW) != 0;
-    bool clipChildren = (flags & DCX_CLIPCHILDREN) || (object->style & 0x02000000);
+    bool clipChildren = (flags & DCX_CLIPCHILDREN) || (object->style & WS_CLIPCHILDREN);
     Region visible = VisibleRegion(*object, !windowDc, clipChildren);
     POINT device = windowDc ? POINT{0, 0} : POINT{object->client.left, object->client.top};
     if (region && (flags & (DCX_INTERSECTRGN | DCX_EXCLUDERGN))) {

@@ -130,7 +130,7 @@ TEST_F(FirmwareWindow, AnUpdateInstallsTheImageAndTheTimerOffersToLeaveTheBootlo
                           "> Проверка контрольной суммы", ">>> Контрольная сумма совпала!", "> Обновление программы",
                           ">>> Прошивка успешно обновлена!", kHyphens}));
     EXPECT_EQ(form->LbStatus->Caption(), "Прошивка успешно обновлена");
-    EXPECT_EQ(form->sGauge1->Position(), 0);
+    EXPECT_EQ(form->skGauge1->Position(), 0);
     EXPECT_EQ(Installed(), image);
     EXPECT_TRUE(boxes.empty());
 

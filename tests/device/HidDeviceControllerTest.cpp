@@ -10,6 +10,7 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
+#include <stdexcept>
 #include <thread>
 
 using namespace std::chrono_literals;
@@ -94,6 +95,20 @@ TEST_F(ControllerFixture, EnumerationOffersEveryPluggedDeviceClaimedOrNot) {
     EXPECT_EQ(controller->EnumerateDevices(), 2) << "stops after the event says no";
     controller->SetOnEnumerate(nullptr);
     EXPECT_EQ(controller->EnumerateDevices(), 1) << "without a handler the walk stops at the first";
+}
+
+TEST_F(ControllerFixture, AnEnumerationHandlerThatFailsLeavesTheDeviceUnlisted) {
+    Add(DeviceKind::FlightController);
+    ASSERT_TRUE(ListHolds(1));
+    THidDevice* device = controller->Devices(0);
+    bool listedDuringTheCall = false;
+    controller->SetOnEnumerate([&](THidDevice* offered, int) -> bool {
+        listedDuringTheCall = offered->IsListed();
+        throw std::runtime_error("handler");
+    });
+    EXPECT_THROW(controller->EnumerateDevices(), std::runtime_error);
+    EXPECT_TRUE(listedDuringTheCall);
+    EXPECT_FALSE(device->IsListed());
 }
 
 TEST_F(ControllerFixture, ClaimingTakesADeviceOnceAndOnlyInsideTheList) {

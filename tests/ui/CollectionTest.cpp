@@ -77,6 +77,19 @@ TEST(Collection, UpdatesWaitForTheEndOfAnUpdateBlockAndAssignCopies) {
     EXPECT_THROW(TCollection{TCollection::StaticClass()}, EInvalidOperation);
 }
 
+TEST(Collection, AnAssignThatFailsHalfwayStillEndsItsUpdate) {
+    TCollection foreign(TCollectionItem::StaticClass());
+    foreign.Add();
+    TCountingCollection c;
+    Add(c, "kept until the copy");
+    c.updates = 0;
+    EXPECT_THROW(c.Assign(&foreign), EConvertError) << "a plain item cannot be copied into a named one";
+    EXPECT_EQ(c.UpdateCount(), 0);
+    int before = c.updates;
+    Add(c, "after");
+    EXPECT_EQ(c.updates, before + 1) << "changes are told again";
+}
+
 TEST(List, IndexErrorsAndOrderOperations) {
     int a = 1, b = 2, c = 3;
     TList list;

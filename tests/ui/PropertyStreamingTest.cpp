@@ -324,3 +324,26 @@ TEST(ComponentStreaming, DamagedDataRaisesAndLeaksNothing) {
     TStringStream strange(unknown);
     EXPECT_THROW(std::unique_ptr<TComponent>(strange.ReadComponent(nullptr)), EClassNotFound);
 }
+
+TEST(ComponentStreaming, AReadCutAnywhereLeavesTheRootUnmarkedAndItsListsOutOfUpdate) {
+    Registered registered;
+    TTestNode form(nullptr);
+    form.SetName("Form1");
+    form.Lines.SetText("one\ntwo\nthree\n");
+    for (const char* text : {"a", "b", "c"}) static_cast<TTestItem*>(form.Items().Add())->Text = text;
+    AddNode(form, &form, "Panel1")->Caption = "panel";
+    TMemoryStream stream;
+    stream.WriteComponent(&form);
+    std::string bytes(stream.Bytes());
+
+    // Past the signature, so the cut falls in the root's state, its list, its collection or its child.
+    for (std::size_t length = 4; length < bytes.size(); ++length) {
+        TTestNode target(nullptr);
+        TStringStream cut(bytes.substr(0, length));
+        EXPECT_THROW(cut.ReadComponent(&target), EReadError) << length;
+        EXPECT_FALSE(target.ComponentState().Contains(TComponentStateItem::csLoading)) << length;
+        EXPECT_FALSE(target.ComponentState().Contains(TComponentStateItem::csReading)) << length;
+        EXPECT_EQ(target.Lines.UpdateCount(), 0) << length;
+        EXPECT_EQ(target.Items().UpdateCount(), 0) << length;
+    }
+}

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+
 namespace {
 
 std::string Joined(const TStrings& list) {
@@ -139,6 +141,39 @@ TEST(StringList, ChangeEventsFireOncePerUpdateBlock) {
     EXPECT_EQ(changes, 1);
     list.EndUpdate();
     EXPECT_EQ(changes, 2);
+}
+
+TEST(StringList, ABulkChangeThatFailsHalfwayStillEndsItsUpdateAndRestoresTheSeparators) {
+    TStringList twice;
+    twice.Add("x");
+    twice.Add("x");
+    struct Case {
+        const char* what;
+        std::function<void(TStringList&)> change;
+    };
+    const Case cases[] = {
+        {"SetText", [](TStringList& l) { l.SetText("x\nx"); }},
+        {"SetDelimitedText", [](TStringList& l) { l.SetDelimitedText("x;x"); }},
+        {"SetCommaText", [](TStringList& l) { l.SetCommaText("x,x"); }},
+        {"AddStrings", [&](TStringList& l) { l.AddStrings(twice); }},
+        {"Assign", [&](TStringList& l) { l.Assign(&twice); }},
+    };
+    for (const Case& c : cases) {
+        TStringList list;
+        list.SetSorted(true);
+        list.SetDuplicates(TDuplicates::dupError);
+        list.Delimiter = ';';
+        list.QuoteChar = '\'';
+        int changes = 0;
+        list.OnChange = [&](TObject*) { ++changes; };
+        EXPECT_THROW(c.change(list), EStringListError) << c.what;
+        EXPECT_EQ(list.UpdateCount(), 0) << c.what;
+        EXPECT_EQ(list.Delimiter, ';') << c.what;
+        EXPECT_EQ(list.QuoteChar, '\'') << c.what;
+        changes = 0;
+        list.Add("y");
+        EXPECT_EQ(changes, 1) << c.what << ": changes are told again";
+    }
 }
 
 TEST(StringList, AssignAndStreamRoundTrip) {

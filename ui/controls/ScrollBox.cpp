@@ -1,6 +1,7 @@
 #include "ui/controls/ScrollBox.h"
 
 #include "ui/core/PublishedProperties.h"
+#include "ui/core/ScopeGuards.h"
 
 #include "platform/window/WindowStyles.h"
 
@@ -154,17 +155,14 @@ void TScrollingWinControl::UpdateScrollBars() {
 
 void TScrollingWinControl::ScrollBy(int dx, int dy) {
     if (dx == 0 && dy == 0) return;
-    ++scrolling_;
-    try {
+    {
+        ++scrolling_;
+        ScopeExit scrolled([this] { --scrolling_; });
         for (int i = 0; i < ControlCount(); ++i) {
             TControl* c = Controls(i);
             c->SetBounds(c->Left() + dx, c->Top() + dy, c->Width(), c->Height());
         }
-    } catch (...) {
-        --scrolling_;
-        throw;
     }
-    --scrolling_;
     Invalidate();
 }
 

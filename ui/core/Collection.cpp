@@ -1,6 +1,7 @@
 #include "ui/core/Collection.h"
 
 #include "ui/core/Exceptions.h"
+#include "ui/core/ScopeGuards.h"
 #include "ui/core/TypeInfo.h"
 
 #include <algorithm>
@@ -81,16 +82,9 @@ TCollectionItem* TCollection::Add() {
 }
 
 TCollectionItem* TCollection::Insert(int index) {
-    BeginUpdate();
-    TCollectionItem* item;
-    try {
-        item = Add();
-        item->SetIndex(index);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    UpdateScope update(*this);
+    TCollectionItem* item = Add();
+    item->SetIndex(index);
     return item;
 }
 
@@ -119,15 +113,9 @@ void TCollection::Assign(const TPersistent* source) {
         TPersistent::Assign(source);
         return;
     }
-    BeginUpdate();
-    try {
-        Clear();
-        for (TCollectionItem* item : other->items_) Add()->Assign(item);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    UpdateScope update(*this);
+    Clear();
+    for (TCollectionItem* item : other->items_) Add()->Assign(item);
 }
 
 void TCollection::Update(TCollectionItem*) {}

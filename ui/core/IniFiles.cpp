@@ -2,6 +2,7 @@
 
 #include "ui/core/Exceptions.h"
 #include "ui/core/NumberConversion.h"
+#include "ui/core/ScopeGuards.h"
 #include "ui/core/StringList.h"
 #include "ui/core/Utf8.h"
 
@@ -15,15 +16,9 @@
 namespace {
 
 void Fill(TStrings& strings, const std::vector<std::string>& lines) {
-    strings.BeginUpdate();
-    try {
-        strings.Clear();
-        for (const std::string& line : lines) strings.Add(line);
-    } catch (...) {
-        strings.EndUpdate();
-        throw;
-    }
-    strings.EndUpdate();
+    UpdateScope update(strings);
+    strings.Clear();
+    for (const std::string& line : lines) strings.Add(line);
 }
 
 // The file's bytes as UTF-8: UTF-8 (with or without its mark) stays,

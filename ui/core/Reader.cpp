@@ -4,6 +4,7 @@
 #include "ui/core/Component.h"
 #include "ui/core/Exceptions.h"
 #include "ui/core/MemoryStream.h"
+#include "ui/core/ScopeGuards.h"
 #include "ui/core/TextCase.h"
 #include "ui/core/TypeInfo.h"
 
@@ -36,24 +37,26 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
         }
         made = true;
     }
-    try {
-        root_ = root;
-        if (root->Name().empty() && !name.empty()) root->SetName(name);
-        root->SetComponentStateItem(TComponentStateItem::csLoading, true);
-        root->SetComponentStateItem(TComponentStateItem::csReading, true);
-        loaded_.push_back(root);
-        root->ReadState(*this);
-        ResolveFixups();
-        for (TComponent* c : loaded_) c->SetComponentStateItem(TComponentStateItem::csReading, false);
-        for (TComponent* c : loaded_) c->Loaded();
-    } catch (...) {
+    bool complete = false;
+    // A failed read leaves no component marked as being read, and no root of its own making.
+    ScopeExit undoOnFailure([&] {
+        if (complete) return;
         for (TComponent* c : loaded_) {
             c->SetComponentStateItem(TComponentStateItem::csReading, false);
             c->SetComponentStateItem(TComponentStateItem::csLoading, false);
         }
         if (made) delete root;
-        throw;
-    }
+    });
+    root_ = root;
+    if (root->Name().empty() && !name.empty()) root->SetName(name);
+    root->SetComponentStateItem(TComponentStateItem::csLoading, true);
+    root->SetComponentStateItem(TComponentStateItem::csReading, true);
+    loaded_.push_back(root);
+    root->ReadState(*this);
+    ResolveFixups();
+    for (TComponent* c : loaded_) c->SetComponentStateItem(TComponentStateItem::csReading, false);
+    for (TComponent* c : loaded_) c->Loaded();
+    complete = true;
     return root;
 }
 
@@ -192,24 +195,17 @@ void TReader::ResolveFixups() {
 void TReader::ReadCollection(TCollection& collection,
                              const std::function<TCollectionItem*(TReader&)>& makeItem) {
     if (ReadValue() != TValueType::vaCollection) InvalidValue();
-    collection.BeginUpdate();
-    try {
-        collection.Clear();
-        while (!EndOfList()) {
-            TValueType next = NextValue();
-            if (next == TValueType::vaInt8 || next == TValueType::vaInt16 || next == TValueType::vaInt32)
-                ReadInteger();
-            ReadListBegin();
-            TCollectionItem* item = makeItem ? makeItem(*this) : collection.Add();
-            while (!EndOfList()) ReadProperty(*item);
-            ReadListEnd();
-        }
+    UpdateScope update(collection);
+    collection.Clear();
+    while (!EndOfList()) {
+        TValueType next = NextValue();
+        if (next == TValueType::vaInt8 || next == TValueType::vaInt16 || next == TValueType::vaInt32) ReadInteger();
+        ReadListBegin();
+        TCollectionItem* item = makeItem ? makeItem(*this) : collection.Add();
+        while (!EndOfList()) ReadProperty(*item);
         ReadListEnd();
-    } catch (...) {
-        collection.EndUpdate();
-        throw;
     }
-    collection.EndUpdate();
+    ReadListEnd();
 }
 
 std::string TReader::ReadPropName() { return ReadShortString(); }

@@ -3,6 +3,7 @@
 #include "ui/core/Exceptions.h"
 #include "ui/core/HandleStream.h"
 #include "ui/core/Reader.h"
+#include "ui/core/ScopeGuards.h"
 #include "ui/core/TextCase.h"
 #include "ui/core/TypeInfo.h"
 #include "ui/core/Writer.h"
@@ -56,14 +57,8 @@ int TStrings::AddObject(const std::string& value, TObject* object) {
 }
 
 void TStrings::AddStrings(const TStrings& strings) {
-    BeginUpdate();
-    try {
-        for (int i = 0; i < strings.Count(); ++i) AddObject(strings.Strings(i), strings.Objects(i));
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    UpdateScope update(*this);
+    for (int i = 0; i < strings.Count(); ++i) AddObject(strings.Strings(i), strings.Objects(i));
 }
 
 void TStrings::Exchange(int a, int b) {
@@ -143,23 +138,17 @@ std::string TStrings::Text() const {
 }
 
 void TStrings::SetText(std::string_view text) {
-    BeginUpdate();
-    try {
-        Clear();
-        std::size_t at = 0;
-        while (at < text.size()) {
-            std::size_t end = text.find_first_of("\r\n", at);
-            if (end == std::string_view::npos) end = text.size();
-            Add(std::string(text.substr(at, end - at)));
-            at = end;
-            if (at < text.size() && text[at] == '\r') ++at;
-            if (at < text.size() && text[at] == '\n') ++at;
-        }
-    } catch (...) {
-        EndUpdate();
-        throw;
+    UpdateScope update(*this);
+    Clear();
+    std::size_t at = 0;
+    while (at < text.size()) {
+        std::size_t end = text.find_first_of("\r\n", at);
+        if (end == std::string_view::npos) end = text.size();
+        Add(std::string(text.substr(at, end - at)));
+        at = end;
+        if (at < text.size() && text[at] == '\r') ++at;
+        if (at < text.size() && text[at] == '\n') ++at;
     }
-    EndUpdate();
 }
 
 namespace {
@@ -192,43 +181,37 @@ std::string TStrings::DelimitedText() const {
 
 void TStrings::SetDelimitedText(std::string_view text) {
     auto blank = [](char c) { return c != '\0' && static_cast<unsigned char>(c) <= ' '; };
-    BeginUpdate();
-    try {
-        Clear();
-        std::size_t at = 0;
-        while (at < text.size() && blank(text[at])) ++at;
-        while (at < text.size()) {
-            std::string item;
-            if (text[at] == QuoteChar) {
-                ++at;
-                while (at < text.size()) {
-                    if (text[at] == QuoteChar) {
-                        if (at + 1 < text.size() && text[at + 1] == QuoteChar) {
-                            item += QuoteChar;
-                            at += 2;
-                            continue;
-                        }
-                        ++at;
-                        break;
+    UpdateScope update(*this);
+    Clear();
+    std::size_t at = 0;
+    while (at < text.size() && blank(text[at])) ++at;
+    while (at < text.size()) {
+        std::string item;
+        if (text[at] == QuoteChar) {
+            ++at;
+            while (at < text.size()) {
+                if (text[at] == QuoteChar) {
+                    if (at + 1 < text.size() && text[at + 1] == QuoteChar) {
+                        item += QuoteChar;
+                        at += 2;
+                        continue;
                     }
-                    item += text[at++];
+                    ++at;
+                    break;
                 }
-            } else {
-                while (at < text.size() && !blank(text[at]) && text[at] != Delimiter) item += text[at++];
+                item += text[at++];
             }
-            Add(item);
-            while (at < text.size() && blank(text[at])) ++at;
-            if (at < text.size() && text[at] == Delimiter) {
-                ++at;
-                if (at == text.size()) Add("");
-                while (at < text.size() && blank(text[at])) ++at;
-            }
+        } else {
+            while (at < text.size() && !blank(text[at]) && text[at] != Delimiter) item += text[at++];
         }
-    } catch (...) {
-        EndUpdate();
-        throw;
+        Add(item);
+        while (at < text.size() && blank(text[at])) ++at;
+        if (at < text.size() && text[at] == Delimiter) {
+            ++at;
+            if (at == text.size()) Add("");
+            while (at < text.size() && blank(text[at])) ++at;
+        }
     }
-    EndUpdate();
 }
 
 std::string TStrings::CommaText() const {
@@ -246,15 +229,11 @@ void TStrings::SetCommaText(std::string_view text) {
     char delimiter = Delimiter, quote = QuoteChar;
     Delimiter = ',';
     QuoteChar = '"';
-    try {
-        SetDelimitedText(text);
-    } catch (...) {
+    ScopeExit restore([&] {
         Delimiter = delimiter;
         QuoteChar = quote;
-        throw;
-    }
-    Delimiter = delimiter;
-    QuoteChar = quote;
+    });
+    SetDelimitedText(text);
 }
 
 bool TStrings::Equals(const TStrings& other) const {
@@ -270,15 +249,9 @@ void TStrings::Assign(const TPersistent* source) {
         TPersistent::Assign(source);
         return;
     }
-    BeginUpdate();
-    try {
-        Clear();
-        AddStrings(*other);
-    } catch (...) {
-        EndUpdate();
-        throw;
-    }
-    EndUpdate();
+    UpdateScope update(*this);
+    Clear();
+    AddStrings(*other);
 }
 
 void TStrings::DefineProperties(TFiler& filer) {
@@ -286,15 +259,11 @@ void TStrings::DefineProperties(TFiler& filer) {
         "Strings",
         [this](TReader& reader) {
             reader.ReadListBegin();
-            BeginUpdate();
-            try {
+            {
+                UpdateScope update(*this);
                 Clear();
                 while (!reader.EndOfList()) Add(reader.ReadString());
-            } catch (...) {
-                EndUpdate();
-                throw;
             }
-            EndUpdate();
             reader.ReadListEnd();
         },
         [this](TWriter& writer) {

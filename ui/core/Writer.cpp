@@ -4,6 +4,7 @@
 #include "ui/core/Component.h"
 #include "ui/core/Exceptions.h"
 #include "ui/core/MemoryStream.h"
+#include "ui/core/ScopeGuards.h"
 #include "ui/core/TypeInfo.h"
 
 #include <cstring>
@@ -26,15 +27,10 @@ void TWriter::WriteRootComponent(TComponent* root) {
 
 void TWriter::WriteComponent(TComponent* component) {
     component->SetComponentStateItem(TComponentStateItem::csWriting, true);
-    try {
-        WriteShortString(component->ClassName());
-        WriteShortString(component->Name());
-        component->WriteState(*this);
-    } catch (...) {
-        component->SetComponentStateItem(TComponentStateItem::csWriting, false);
-        throw;
-    }
-    component->SetComponentStateItem(TComponentStateItem::csWriting, false);
+    ScopeExit written([component] { component->SetComponentStateItem(TComponentStateItem::csWriting, false); });
+    WriteShortString(component->ClassName());
+    WriteShortString(component->Name());
+    component->WriteState(*this);
 }
 
 void TWriter::WriteData(TComponent* component) {

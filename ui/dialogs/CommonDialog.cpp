@@ -1,6 +1,7 @@
 #include "ui/dialogs/CommonDialog.h"
 
 #include "ui/core/PublishedProperties.h"
+#include "ui/core/ScopeGuards.h"
 #include "ui/forms/Form.h"
 
 const TClassInfo& TCommonDialog::StaticClass() {
@@ -15,13 +16,6 @@ TCommonDialog::TCommonDialog(TComponent* owner) : TComponent(owner) {}
 
 bool TCommonDialog::RunModal(TCustomForm& form) {
     DoShow();
-    TModalResult result = mrCancel;
-    try {
-        result = form.ShowModal();
-    } catch (...) {
-        DoClose();
-        throw;
-    }
-    DoClose();
-    return result == mrOk;
+    ScopeExit close([this] { DoClose(); });
+    return form.ShowModal() == mrOk;
 }

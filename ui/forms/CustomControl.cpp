@@ -1,6 +1,7 @@
 #include "ui/forms/CustomControl.h"
 
 #include "ui/core/PublishedProperties.h"
+#include "ui/core/ScopeGuards.h"
 
 namespace {
 
@@ -11,15 +12,11 @@ void PaintOn(TCanvas& canvas, TControl& control, platform::HDC dc, PaintFn paint
     canvas.SetFont(control.Font());
     canvas.Brush()->SetColor(control.Color());
     canvas.SetHandle(dc);
-    try {
-        paint();
-    } catch (...) {
+    ScopeExit release([&canvas] {
         canvas.SetHandle(nullptr);
         canvas.Unlock();
-        throw;
-    }
-    canvas.SetHandle(nullptr);
-    canvas.Unlock();
+    });
+    paint();
 }
 
 }  // namespace

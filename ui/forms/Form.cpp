@@ -2,6 +2,7 @@
 
 #include "ui/core/Exceptions.h"
 #include "ui/core/PublishedProperties.h"
+#include "ui/core/ScopeGuards.h"
 #include "ui/forms/Application.h"
 #include "ui/forms/Screen.h"
 #include "ui/menus/Menus.h"
@@ -251,16 +252,17 @@ TModalResult TCustomForm::ShowModal() {
     modal_ = true;
     ModalResult = mrNone;
     platform::HWND activeBefore = platform::GetActiveWindow();
-    auto restore = [&] {
-        modal_ = false;
-        // The others are enabled first, so the window that was active
-        // before (a dialog under a nested question) has the keyboard again.
-        for (TCustomForm* f : disabled) f->SetEnabled(true);
-        Hide();
-        if (activeBefore && platform::IsWindow(activeBefore) && platform::IsWindowVisible(activeBefore))
-            platform::SetActiveWindow(activeBefore);
-    };
-    try {
+    {
+        // Restored before the result is read: a hide handler may still set it.
+        ScopeExit restore([&] {
+            modal_ = false;
+            // The others are enabled first, so the window that was active
+            // before (a dialog under a nested question) has the keyboard again.
+            for (TCustomForm* f : disabled) f->SetEnabled(true);
+            Hide();
+            if (activeBefore && platform::IsWindow(activeBefore) && platform::IsWindowVisible(activeBefore))
+                platform::SetActiveWindow(activeBefore);
+        });
         Show();
         while (true) {
             Application->HandleMessage();
@@ -273,11 +275,7 @@ TModalResult TCustomForm::ShowModal() {
             if (action != TCloseAction::caNone || Application->Terminated()) break;
             ModalResult = mrNone;
         }
-    } catch (...) {
-        restore();
-        throw;
     }
-    restore();
     return ModalResult;
 }
 
@@ -347,15 +345,11 @@ void TCustomForm::DialogKey(TMessage& m) {
 void TCustomForm::PaintWindow(platform::HDC dc) {
     canvas_.Lock();
     canvas_.SetHandle(dc);
-    try {
-        FireEvent(OnPaint, this);
-    } catch (...) {
+    ScopeExit release([this] {
         canvas_.SetHandle(nullptr);
         canvas_.Unlock();
-        throw;
-    }
-    canvas_.SetHandle(nullptr);
-    canvas_.Unlock();
+    });
+    FireEvent(OnPaint, this);
 }
 
 void TCustomForm::Dispatch(TMessage& m) {

@@ -2,6 +2,7 @@
 
 #include "ui/core/Exceptions.h"
 #include "ui/core/PublishedProperties.h"
+#include "ui/core/ScopeGuards.h"
 #include "ui/forms/Application.h"
 #include "ui/forms/Form.h"
 
@@ -399,40 +400,35 @@ void TWinControl::ApplyAnchors(TControl* c, int width, int height) {
 void TWinControl::AlignControls() {
     if (aligning_ > 0 || IsDestroying()) return;
     ++aligning_;
-    try {
-        TRect rect = ClientRect();
-        int width = rect.Width(), height = rect.Height();
-        for (TAlign kind : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
-            for (TControl* c : controls_) {
-                if (c->Align() != kind || !c->Visible()) continue;
-                switch (kind) {
-                    case TAlign::alTop:
-                        c->SetBounds(rect.Left, rect.Top, rect.Width(), c->Height());
-                        rect.Top += c->Height();
-                        break;
-                    case TAlign::alBottom:
-                        c->SetBounds(rect.Left, rect.Bottom - c->Height(), rect.Width(), c->Height());
-                        rect.Bottom -= c->Height();
-                        break;
-                    case TAlign::alLeft:
-                        c->SetBounds(rect.Left, rect.Top, c->Width(), rect.Height());
-                        rect.Left += c->Width();
-                        break;
-                    case TAlign::alRight:
-                        c->SetBounds(rect.Right - c->Width(), rect.Top, c->Width(), rect.Height());
-                        rect.Right -= c->Width();
-                        break;
-                    default: c->SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height()); break;
-                }
+    ScopeExit aligned([this] { --aligning_; });
+    TRect rect = ClientRect();
+    int width = rect.Width(), height = rect.Height();
+    for (TAlign kind : {TAlign::alTop, TAlign::alBottom, TAlign::alLeft, TAlign::alRight, TAlign::alClient}) {
+        for (TControl* c : controls_) {
+            if (c->Align() != kind || !c->Visible()) continue;
+            switch (kind) {
+                case TAlign::alTop:
+                    c->SetBounds(rect.Left, rect.Top, rect.Width(), c->Height());
+                    rect.Top += c->Height();
+                    break;
+                case TAlign::alBottom:
+                    c->SetBounds(rect.Left, rect.Bottom - c->Height(), rect.Width(), c->Height());
+                    rect.Bottom -= c->Height();
+                    break;
+                case TAlign::alLeft:
+                    c->SetBounds(rect.Left, rect.Top, c->Width(), rect.Height());
+                    rect.Left += c->Width();
+                    break;
+                case TAlign::alRight:
+                    c->SetBounds(rect.Right - c->Width(), rect.Top, c->Width(), rect.Height());
+                    rect.Right -= c->Width();
+                    break;
+                default: c->SetBounds(rect.Left, rect.Top, rect.Width(), rect.Height()); break;
             }
         }
-        for (TControl* c : controls_)
-            if (c->Align() == TAlign::alNone) ApplyAnchors(c, width, height);
-    } catch (...) {
-        --aligning_;
-        throw;
     }
-    --aligning_;
+    for (TControl* c : controls_)
+        if (c->Align() == TAlign::alNone) ApplyAnchors(c, width, height);
 }
 
 // Showing and painting
@@ -488,14 +484,11 @@ void TWinControl::PaintHandler(TMessage& m) {
     platform::PAINTSTRUCT ps;
     auto dc = reinterpret_cast<platform::HDC>(m.WParam);
     if (!dc) dc = platform::BeginPaint(handle_, &ps);
-    try {
-        PaintWindow(dc);
-        PaintControls(dc, nullptr);
-    } catch (...) {
+    ScopeExit endPaint([&] {
         if (!m.WParam) platform::EndPaint(handle_, &ps);
-        throw;
-    }
-    if (!m.WParam) platform::EndPaint(handle_, &ps);
+    });
+    PaintWindow(dc);
+    PaintControls(dc, nullptr);
 }
 
 // Input

@@ -1,6 +1,7 @@
 #include "ui/menus/Menus.h"
 
 #include "ui/core/PublishedProperties.h"
+#include "ui/core/ScopeGuards.h"
 #include "ui/core/TextCase.h"
 #include "ui/forms/Form.h"
 #include "ui/forms/Screen.h"
@@ -515,15 +516,12 @@ bool DispatchMenuMessage(TMessage& m) {
             if (!item) return false;
             TCanvas canvas;
             canvas.SetHandle(draw->hDC);
-            const platform::RECT& r = draw->rcItem;
-            try {
+            {
+                ScopeExit release([&] { canvas.SetHandle(nullptr); });
+                const platform::RECT& r = draw->rcItem;
                 item->AdvancedDrawItem(&canvas, TRect(r.left, r.top, r.right, r.bottom), StateOf(draw->itemState),
                                        OnBar(item));
-            } catch (...) {
-                canvas.SetHandle(nullptr);
-                throw;
             }
-            canvas.SetHandle(nullptr);
             m.Result = 1;
             return true;
         }

@@ -5,6 +5,7 @@
 
 #include "platform/system/LastError.h"
 #include "platform/window/LayeredWindows.h"
+#include "platform/window/WindowStyles.h"
 #include "platform/window/detail/PaintState.h"
 #include "platform/window/detail/WindowSurface.h"
 
@@ -117,7 +118,7 @@ Window* TopLevelOf(Window& window) {
 bool IsVisibleChain(const Window& window) {
     const Window* current = &window;
     while (current) {
-        if (!(current->style & 0x10000000)) return false;  // WS_VISIBLE
+        if (!(current->style & WS_VISIBLE)) return false;
         if (!current->parent) return true;
         current = FindWindowQuietly(current->parent);
     }
@@ -135,39 +136,37 @@ void UnlinkWindow(Window& window) {
 }
 
 void LinkWindow(Window& window, HWND insertAfter) {
-    constexpr DWORD topmostStyle = 0x00000008;  // WS_EX_TOPMOST
     std::lock_guard lock(WindowSystemLock());
     UnlinkWindow(window);
     std::vector<HWND>& siblings = SiblingList(window);
     bool topLevel = window.parent == nullptr;
     auto isTopmost = [](HWND h) {
         Window* w = FindWindowQuietly(h);
-        return w && (w->exStyle & topmostStyle);
+        return w && (w->exStyle & WS_EX_TOPMOST);
     };
     auto afterTopmost = [&] {
         auto it = siblings.begin();
         while (it != siblings.end() && isTopmost(*it)) ++it;
         return it;
     };
-    if (topLevel && insertAfter == reinterpret_cast<HWND>(-1)) {  // HWND_TOPMOST
-        window.exStyle |= topmostStyle;
+    if (topLevel && insertAfter == HWND_TOPMOST) {
+        window.exStyle |= WS_EX_TOPMOST;
         siblings.insert(siblings.begin(), window.handle);
-    } else if (topLevel && insertAfter == reinterpret_cast<HWND>(-2)) {  // HWND_NOTOPMOST
-        window.exStyle &= ~topmostStyle;
+    } else if (topLevel && insertAfter == HWND_NOTOPMOST) {
+        window.exStyle &= ~WS_EX_TOPMOST;
         siblings.insert(afterTopmost(), window.handle);
-    } else if (insertAfter == nullptr || insertAfter == reinterpret_cast<HWND>(-1) ||
-               insertAfter == reinterpret_cast<HWND>(-2)) {  // HWND_TOP
-        if (topLevel && !(window.exStyle & topmostStyle))
+    } else if (insertAfter == HWND_TOP || insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST) {
+        if (topLevel && !(window.exStyle & WS_EX_TOPMOST))
             siblings.insert(afterTopmost(), window.handle);
         else
             siblings.insert(siblings.begin(), window.handle);
-    } else if (insertAfter == reinterpret_cast<HWND>(1)) {  // HWND_BOTTOM
-        if (topLevel) window.exStyle &= ~topmostStyle;
+    } else if (insertAfter == HWND_BOTTOM) {
+        if (topLevel) window.exStyle &= ~WS_EX_TOPMOST;
         siblings.push_back(window.handle);
     } else {
         auto at = std::find(siblings.begin(), siblings.end(), insertAfter);
         if (at == siblings.end())
-            siblings.insert(topLevel && !(window.exStyle & topmostStyle) ? afterTopmost() : siblings.begin(),
+            siblings.insert(topLevel && !(window.exStyle & WS_EX_TOPMOST) ? afterTopmost() : siblings.begin(),
                             window.handle);
         else
             siblings.insert(at + 1, window.handle);
