@@ -165,7 +165,7 @@ TEST_F(ControllerFixture, InputReportsOfTheClaimedDeviceReachTheProgramOnTheGuiT
 
 // Claims the DIP controller, sets the program's removal handler (which drops
 // the data handler and so waits for the thread) and leaves the read thread
-// waiting to hand reports over to the GUI thread.
+// waiting to hand reports over to the GUI thread; null when it never gets there.
 THidDevice* ClaimReadingDevice(THidDeviceController& controller, bool& threadStopped) {
     THidDevice* device = nullptr;
     if (!controller.ClaimByIndex(device, 0)) return nullptr;
@@ -178,8 +178,7 @@ THidDevice* ClaimReadingDevice(THidDeviceController& controller, bool& threadSto
     Report request = Request(0x01, 0x01);
     platform::DWORD written = 0;
     for (int i = 0; i < 3; ++i) device->WriteOutput(request.data(), 65, written);
-    std::this_thread::sleep_for(50ms);
-    return device;
+    return WaitUntil(SynchronizePending) ? device : nullptr;
 }
 
 TEST_F(ControllerFixture, TheReadThreadStopsCleanlyOnUnplug) {
