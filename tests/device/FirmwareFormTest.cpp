@@ -162,7 +162,7 @@ TEST_F(FirmwareWindow, TheQuestionAfterAnUpdateAnsweredNoStaysInTheBootloader) {
     }
     EXPECT_EQ(yesCaption, "Да");
     EXPECT_EQ(noCaption, "Нет");
-    EXPECT_EQ(Requests(), before) << "a leave request goes out while the answer is handled";
+    EXPECT_EQ(Requests(), before) << "answered No: nothing is sent";
     RunMessages();
     EXPECT_EQ(TransferMode(), tmBootloader);
 }
