@@ -1,9 +1,15 @@
 #include "device/hid/HidDeviceReadThread.h"
 
 #include "device/hid/HidDevice.h"
+#include "platform/system/Clock.h"
 #include "platform/system/LastError.h"
 
-#include <chrono>
+namespace {
+
+// How often a pause between tries looks whether the thread is to stop.
+constexpr platform::DWORD kStopCheckMs = 5;
+
+}  // namespace
 
 void THidDeviceReadThread::Execute() {
     while (!Terminated()) {
@@ -26,8 +32,8 @@ void THidDeviceReadThread::Execute() {
             });
             // A device that cannot be read now is tried again a sleep period
             // later, not at once: a gone device would otherwise spin.
-            auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(Device->ThreadSleepTime());
-            while (!Terminated() && std::chrono::steady_clock::now() < until) std::this_thread::sleep_for(std::chrono::milliseconds(5));
+            std::uint64_t until = platform::GetTickCount64() + Device->ThreadSleepTime();
+            while (!Terminated() && platform::GetTickCount64() < until) platform::Sleep(kStopCheckMs);
             continue;
         }
         NumBytesRead = read;

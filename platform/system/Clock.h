@@ -21,5 +21,15 @@ bool VirtualClockInUse();
 // Moves the virtual clock on and wakes every thread waiting for messages.
 void AdvanceClock(DWORD milliseconds);
 
+// The virtual clock while the scope lives, the real one again after it, also
+// when a failed check leaves the test early.
+class [[nodiscard]] VirtualClockScope {
+public:
+    VirtualClockScope() { UseVirtualClock(true); }
+    ~VirtualClockScope() { UseVirtualClock(false); }
+    VirtualClockScope(const VirtualClockScope&) = delete;
+    VirtualClockScope& operator=(const VirtualClockScope&) = delete;
+};
+
 }  // namespace testing
 }  // namespace platform

@@ -64,6 +64,10 @@ struct BootFixture : DeviceLinkFixture {
         EXPECT_EQ(view->offGuiThread, 0);
         return ended;
     }
+    // Runs the GUI thread until a connect job has said it searches.
+    bool Searching() {
+        return RunMessagesUntil([this] { return !view->memo.empty(); }, 5s);
+    }
     bool Update() {
         BootUpdateClick(view, [this](const std::string& text) { messages.push_back(text); });
         return Finish();
@@ -242,7 +246,7 @@ TEST_F(BootFixture, ConnectingSwitchesAFlightControllerIntoItsBootloader) {
 TEST_F(BootFixture, AConnectJobEndsOnASecondClickOrWhenTheWindowCloses) {
     BootConnectClick(view);
     ASSERT_TRUE(BootBusy);
-    std::this_thread::sleep_for(50ms);
+    ASSERT_TRUE(Searching());
     BootConnectClick(view);
     ASSERT_TRUE(Finish(5s));
     EXPECT_EQ(view->memo, (std::vector<std::string>{"Find", "Exit2"}));
@@ -250,7 +254,7 @@ TEST_F(BootFixture, AConnectJobEndsOnASecondClickOrWhenTheWindowCloses) {
 
     view->memo.clear();
     BootConnectClick(view);
-    std::this_thread::sleep_for(50ms);
+    ASSERT_TRUE(Searching());
     BootWindowClosed();
     ASSERT_TRUE(Finish(5s));
     EXPECT_EQ(view->memo, (std::vector<std::string>{"Find", "Exit2"}));

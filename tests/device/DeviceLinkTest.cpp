@@ -148,7 +148,7 @@ TEST_F(DeviceLinkFixture, ReleaseAnnouncesTheRemovalOnceAndLeavesNoDevice) {
 }
 
 TEST_F(DeviceLinkFixture, TheSearchTimerOffersTheDevicesEverySecondWhileNoneIsCurrent) {
-    platform::testing::UseVirtualClock(true);
+    platform::testing::VirtualClockScope clock;
     Emulator().AddDevice(DeviceKind::FlightController);
     ASSERT_TRUE(RunMessagesUntil([&] { return link->HID()->Count() == 1; }));
     RunMessages();
@@ -156,5 +156,4 @@ TEST_F(DeviceLinkFixture, TheSearchTimerOffersTheDevicesEverySecondWhileNoneIsCu
     platform::testing::AdvanceClock(TDeviceLink::kSearchIntervalMs);
     EXPECT_TRUE(RunMessagesUntil([] { return TransferMode() == tmFlightController; }, 2000ms));
     link->Release();
-    platform::testing::UseVirtualClock(false);
 }

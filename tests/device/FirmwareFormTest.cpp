@@ -150,6 +150,7 @@ TEST_F(FirmwareWindow, TheQuestionAfterAnUpdateAnsweredNoStaysInTheBootloader) {
     PlugBootloader();
     Open(goodFile);
     ASSERT_TRUE(Update());
+    int before = Requests();
     std::string yesCaption, noCaption;
     {
         ModalAnswer no(form.get(), {platform::VK_ESCAPE}, [&] {
@@ -161,7 +162,8 @@ TEST_F(FirmwareWindow, TheQuestionAfterAnUpdateAnsweredNoStaysInTheBootloader) {
     }
     EXPECT_EQ(yesCaption, "Да");
     EXPECT_EQ(noCaption, "Нет");
-    RunMessagesUntil([] { return false; }, 300ms);
+    EXPECT_EQ(Requests(), before) << "answered No: nothing is sent";
+    RunMessages();
     EXPECT_EQ(TransferMode(), tmBootloader);
 }
 

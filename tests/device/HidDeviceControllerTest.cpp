@@ -180,7 +180,7 @@ TEST_F(ControllerFixture, InputReportsOfTheClaimedDeviceReachTheProgramOnTheGuiT
 
 // Claims the DIP controller, sets the program's removal handler (which drops
 // the data handler and so waits for the thread) and leaves the read thread
-// waiting to hand reports over to the GUI thread.
+// waiting to hand reports over to the GUI thread; null when it never gets there.
 THidDevice* ClaimReadingDevice(THidDeviceController& controller, bool& threadStopped) {
     THidDevice* device = nullptr;
     if (!controller.ClaimByIndex(device, 0)) return nullptr;
@@ -193,8 +193,7 @@ THidDevice* ClaimReadingDevice(THidDeviceController& controller, bool& threadSto
     Report request = Request(0x01, 0x01);
     platform::DWORD written = 0;
     for (int i = 0; i < 3; ++i) device->WriteOutput(request.data(), 65, written);
-    std::this_thread::sleep_for(50ms);
-    return device;
+    return WaitUntil(SynchronizePending) ? device : nullptr;
 }
 
 TEST_F(ControllerFixture, TheReadThreadStopsCleanlyOnUnplug) {
@@ -252,6 +251,6 @@ TEST_F(ControllerFixture, TheChangeEventFiresForTheFirstListAndForEachChange) {
     Add(DeviceKind::FlightController);
     ASSERT_TRUE(RunMessagesUntil([&] { return changes == 2; }));
     platform::PostMessage(controller->WindowHandle(), platform::WM_DEVICECHANGE, platform::DBT_DEVNODES_CHANGED, 0);
-    RunMessagesUntil([] { return false; }, 100ms);
+    RunMessages();  // the rebuild runs while the posted message is handled
     EXPECT_EQ(changes, 2) << "a rebuild that changes nothing is quiet";
 }

@@ -4,9 +4,11 @@
 
 #include "device/hid/HidDevice.h"
 #include "device/hid/HidDeviceReadThread.h"
+#include "platform/system/Clock.h"
 #include "platform/system/LastError.h"
 #include "tests/tools/HidTestCalls.h"
 #include "tools/emulator/EmulatorSession.h"
+#include "ui/core/Thread.h"
 
 #include <gtest/gtest.h>
 
@@ -173,7 +175,7 @@ TEST(THidDeviceReadThread, StopsCleanlyWhileItWaitsForTheGuiThread) {
         platform::DWORD written = 0;
         // Reports arrive while nobody runs the handovers: the thread waits in Synchronize.
         for (int i = 0; i < 3; ++i) ASSERT_TRUE(device->WriteOutput(request.data(), 65, written));
-        std::this_thread::sleep_for(100ms);
+        ASSERT_TRUE(WaitUntil(SynchronizePending)) << c.name;
 
         auto started = std::chrono::steady_clock::now();
         if (c.unplugFirst) {
@@ -193,11 +195,13 @@ TEST(THidDeviceReadThread, StopsCleanlyWhileItWaitsForTheGuiThread) {
 }
 
 TEST(THidDeviceReadThread, AVanishedDeviceIsReportedToTheErrorHandlerWithoutSpinning) {
+    platform::testing::VirtualClockScope clock;
+    constexpr int kSleepMs = 50;
     EmulatorSession session;
     session.Emulator().AddDevice(DeviceKind::Dip);
     auto device = MakeDevice(session.Emulator().DevicePath(0));
     device->SetClaimed(true);
-    device->SetThreadSleepTime(50);
+    device->SetThreadSleepTime(kSleepMs);
     std::vector<std::uint32_t> errors;
     device->SetDataErrorHandler([&](THidDevice*, std::uint32_t error) { errors.push_back(error); });
     device->SetDataHandler([](THidDevice*, std::uint8_t, const std::uint8_t*, std::uint32_t) {});
@@ -205,7 +209,11 @@ TEST(THidDeviceReadThread, AVanishedDeviceIsReportedToTheErrorHandlerWithoutSpin
     ASSERT_TRUE(PumpUntil([&] { return !errors.empty(); }));
     // Gone during a read, or gone before the read handle opened.
     EXPECT_TRUE(errors[0] == platform::ERROR_DEVICE_NOT_CONNECTED || errors[0] == platform::ERROR_FILE_NOT_FOUND) << errors[0];
-    PumpUntil([] { return false; }, 300ms);
-    EXPECT_LE(errors.size(), 12u) << "one try per sleep period, not a spin";
+    // The next try comes a sleep period later on the clock, however long the thread runs meanwhile.
+    auto tried = [&] { return errors.size() > 1; };
+    EXPECT_FALSE(PumpUntil(tried, 100ms)) << "a spin";
+    platform::testing::AdvanceClock(kSleepMs);
+    ASSERT_TRUE(PumpUntil(tried));
+    EXPECT_EQ(errors.size(), 2u);
     device->SetDataHandler(nullptr);
 }

@@ -209,7 +209,7 @@ TEST_F(LogFilesWindow, FailuresGiveTheirMessagesAndLeaveTheWindowUsable) {
         {"data packets come wrong", FaultKind::WrongBlock, logData, 6, "Ошибка загрузки файла"},
         {"data packets are garbage", FaultKind::Garbage, logData, 6, "Ошибка загрузки файла"},
     };
-    platform::testing::UseVirtualClock(true);
+    platform::testing::VirtualClockScope clock;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Emulator().WithDevice(device, [&](EmulatedDevice& d) { d.AddFault(FaultRule{c.kind, c.count, cmdLog, c.sub, 0}); });
@@ -238,7 +238,6 @@ TEST_F(LogFilesWindow, FailuresGiveTheirMessagesAndLeaveTheWindowUsable) {
         ASSERT_TRUE(List());
         EXPECT_EQ(Rows(), listedRows);
     }
-    platform::testing::UseVirtualClock(false);
 }
 
 TEST_F(LogFilesWindow, AnUnplugInTheMiddleOfADownloadSaysSoAndTheWindowWorksAgainOnReturn) {

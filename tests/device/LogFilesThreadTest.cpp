@@ -9,7 +9,6 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
-#include <thread>
 
 using namespace std::chrono_literals;
 
@@ -66,7 +65,6 @@ struct LogFilesFixture : DeviceLinkFixture {
         EXPECT_TRUE(Connect(tmFlightController));
     }
     ~LogFilesFixture() override {
-        platform::testing::UseVirtualClock(false);
         RunMessagesUntil([] { return !LogBusy; }, 30s);
     }
     // Runs the GUI thread until the job has ended and its window updates are shown.
@@ -107,7 +105,6 @@ struct LogFilesFixture : DeviceLinkFixture {
     void PassTimeAfterRequest(int before, platform::DWORD ms) {
         ASSERT_TRUE(RunMessagesUntil([&] { return Requests() > before; }));
         for (int moves = 0; LogBusy && moves < 100; ++moves) {
-            std::this_thread::sleep_for(20ms);
             platform::testing::AdvanceClock(ms);
             RunMessagesUntil([] { return !LogBusy; }, 50ms);
         }
@@ -287,7 +284,7 @@ TEST_F(LogFilesFixture, TheClearWaitsOutTheErasingAndEmptiesTheList) {
 }
 
 TEST_F(LogFilesFixture, LongTimeOutsGiveTheirMessages) {
-    platform::testing::UseVirtualClock(true);
+    platform::testing::VirtualClockScope clock;
     Fault(FaultKind::NoAnswer, logInfo, 1);
     int before = Requests();
     LogListClick(view);

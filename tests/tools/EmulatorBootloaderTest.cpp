@@ -133,10 +133,11 @@ TEST(EmulatorBootloader, EnterUpdateAndLeaveAsTheFirmwareWindowDoes) {
 TEST(EmulatorBootloader, TheFlightControllerIgnoresBootloaderCommandsAndABadSwitchKey) {
     EmulatorSession session;
     session.Emulator().AddDevice(DeviceKind::FlightController);
+    // Without a delay a switch would take the device away before the request's call returns.
+    session.Emulator().WithDevice(0, [](EmulatedDevice& d) { d.switchDelayMs = 0; });
     HidHandle flight(session.Emulator().DevicePath(0));
     EXPECT_FALSE(Ask(flight.Get(), Request(kBoot, kStatus), 100));
     EXPECT_TRUE(Send(flight.Get(), Request(kEnterBoot, 0xAA, {0xBC})));
-    std::this_thread::sleep_for(150ms);
     EXPECT_TRUE(session.Emulator().IsPlugged(0));
     EXPECT_EQ(session.Emulator().WithDevice(0, [](EmulatedDevice& d) { return d.Kind(); }), DeviceKind::FlightController);
 }

@@ -63,17 +63,19 @@ TEST_F(FlightFixture, AnAnswerIsLatchedAfterTheDelayAndConsumedByItsFirstGet) {
 
     // Asked and not read: a poll before the next answer latches still reads it.
     ASSERT_TRUE(Send(handle->Get(), Request(kReadSettings, 1)));
-    Device([](EmulatedDevice& d) { d.answerDelayMs = 400; });
+    constexpr std::uint32_t kDelayMs = 400;
+    Device([](EmulatedDevice& d) { d.answerDelayMs = kDelayMs; });
+    auto asked = std::chrono::steady_clock::now();
     ASSERT_TRUE(Send(handle->Get(), Request(kReadSettings, 2)));
     Report early = GetFeature(handle->Get());
     EXPECT_EQ(early[3], kReadSettings);
     EXPECT_EQ(early[4], 1) << "the previous answer, not yet read";
     EXPECT_TRUE(IsIdle(GetFeature(handle->Get()))) << "read once, it is consumed";
 
-    std::this_thread::sleep_for(450ms);
-    Report late = GetFeature(handle->Get());
-    EXPECT_EQ(late[3], kReadSettings);
-    EXPECT_EQ(late[4], 2);
+    auto late = PollAnswer(handle->Get(), kReadSettings, 5000);
+    ASSERT_TRUE(late);
+    EXPECT_GE(std::chrono::steady_clock::now() - asked, std::chrono::milliseconds(kDelayMs)) << "not before its delay";
+    EXPECT_EQ((*late)[4], 2);
     EXPECT_TRUE(IsIdle(GetFeature(handle->Get())));
 }
 
@@ -102,7 +104,9 @@ TEST_F(FlightFixture, FaultsChangeOrWithholdTheAnswer) {
             EXPECT_EQ((*answer)[4], c.block) << c.name;
         }
         // The rule was for one request: the next is answered as usual.
-        if (c.rule.kind == FaultKind::SlowAnswer) std::this_thread::sleep_for(550ms);
+        if (c.rule.kind == FaultKind::SlowAnswer) {
+            EXPECT_TRUE(PollAnswer(handle->Get(), kReadSettings, 5000)) << "the slow answer comes after all";
+        }
         GetFeature(handle->Get());
         auto next = Ask(handle->Get(), Request(kReadSettings, 1));
         ASSERT_TRUE(next) << c.name;

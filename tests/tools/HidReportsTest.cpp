@@ -111,7 +111,7 @@ TEST_F(DipFixture, ReadsTimeOutAndCanBeCancelledFromAnotherThread) {
         BOOL ok = HidReadInput(handle->Get(), buffer.data(), 65, &got, 20000);
         return std::make_pair(ok, GetLastError());
     });
-    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(reader.wait_for(50ms), std::future_status::timeout) << "the read waits for a report";
     ASSERT_TRUE(HidCancelInputRead(handle->Get()));
     auto [ok, error] = reader.get();
     EXPECT_FALSE(ok);
@@ -136,7 +136,9 @@ TEST_F(DipFixture, ReportsBeyondTheInputBuffersDropTheOldest) {
     EXPECT_EQ(buffers, 2u);
 
     for (std::uint8_t block : {1, 2, 1}) ASSERT_TRUE(WriteOutput(Request(kReadSettings, block)));
-    std::this_thread::sleep_for(300ms);  // all three have arrived
+    ASSERT_TRUE(WaitUntil([&] {
+        return !session.Emulator().WithDevice(0, [](EmulatedDevice& d) { return d.NextInputDue().has_value(); });
+    })) << "all three sent";
     std::vector<int> blocks;
     while (HidReadInput(handle->Get(), input.data(), 65, &read, 0)) blocks.push_back(input[4]);
     EXPECT_EQ(blocks, (std::vector<int>{2, 1}));
@@ -156,7 +158,7 @@ TEST(HidUnplug, EveryCallOnAVanishedDeviceFailsWithNotConnected) {
         BOOL ok = HidReadInput(handle.Get(), buffer.data(), 65, &got, 20000);
         return std::make_pair(ok, GetLastError());
     });
-    std::this_thread::sleep_for(50ms);
+    EXPECT_EQ(reader.wait_for(50ms), std::future_status::timeout) << "the read waits for a report";
     session.Emulator().Unplug(0);
     auto [readOk, readError] = reader.get();
     EXPECT_FALSE(readOk);

@@ -83,15 +83,27 @@ inline Report GetFeature(platform::HANDLE handle, std::size_t length = 65) {
     return report;
 }
 
-// Polls every 5 ms until an answer with the command code at byte 3 comes.
-inline std::optional<Report> PollAnswer(platform::HANDLE handle, std::uint8_t command, int timeoutMs = 1000) {
+// Checks every 5 ms until `done` holds or the time is up; true when it held.
+// For what another thread (the emulator, a reader) brings about.
+template <class Condition>
+bool WaitUntil(Condition done, int timeoutMs = 2000) {
     auto until = std::chrono::steady_clock::now() + std::chrono::milliseconds(timeoutMs);
-    do {
-        Report report = GetFeature(handle);
-        if (report.size() > 3 && report[3] == command) return report;
+    for (;;) {
+        if (done()) return true;
+        if (std::chrono::steady_clock::now() >= until) return false;
         std::this_thread::sleep_for(std::chrono::milliseconds(5));
-    } while (std::chrono::steady_clock::now() < until);
-    return std::nullopt;
+    }
+}
+
+// Polls until an answer with the command code at byte 3 comes.
+inline std::optional<Report> PollAnswer(platform::HANDLE handle, std::uint8_t command, int timeoutMs = 1000) {
+    Report report;
+    if (!WaitUntil([&] {
+            report = GetFeature(handle);
+            return report.size() > 3 && report[3] == command;
+        }, timeoutMs))
+        return std::nullopt;
+    return report;
 }
 
 // Sends the request and polls for its answer.

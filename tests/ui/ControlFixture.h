@@ -6,7 +6,9 @@
 
 #include "platform/display/Display.h"
 #include "platform/display/DisplayTesting.h"
+#include "platform/system/Clock.h"
 #include "platform/window/Input.h"
+#include "platform/window/SystemMetrics.h"
 
 #include <gtest/gtest.h>
 
@@ -69,6 +71,13 @@ protected:
         platform::testing::Click(p.X, p.Y);
         Pump();
     }
+    // On the virtual clock: moves it `ms` on and runs what fell due.
+    static void PassTime(platform::DWORD ms) {
+        platform::testing::AdvanceClock(ms);
+        Pump();
+    }
+    // On the virtual clock: past the double-click time, so the next click stands alone.
+    static void PassDoubleClickTime() { PassTime(platform::GetDoubleClickTime() + 1); }
 
     std::unique_ptr<TForm> form;
     std::vector<std::string> messages;

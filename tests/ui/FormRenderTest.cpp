@@ -116,7 +116,7 @@ TEST_F(Rendering, AFormWithPaintedGraphicAndWindowedControls) {
 }
 
 TEST_F(Rendering, TimersTickOnTheClockAndSurviveTheirExceptions) {
-    platform::testing::UseVirtualClock(true);
+    platform::testing::VirtualClockScope clock;
     std::vector<std::string> shown;
     Application->SetMessageBoxFunction([&](const std::string& text, const std::string&, unsigned) {
         shown.push_back(text);
@@ -147,11 +147,10 @@ TEST_F(Rendering, TimersTickOnTheClockAndSurviveTheirExceptions) {
     run(400);
     EXPECT_EQ(ticks, 3);
     Application->SetMessageBoxFunction(nullptr);
-    platform::testing::UseVirtualClock(false);
 }
 
 TEST_F(Rendering, HintsShowAfterThePauseAndHideAfterTheirTime) {
-    platform::testing::UseVirtualClock(true);
+    platform::testing::VirtualClockScope clock;
     TForm form(nullptr);
     form.SetBounds(40, 40, 300, 200);
     auto* lamp = new TLamp(&form);
@@ -204,5 +203,4 @@ TEST_F(Rendering, HintsShowAfterThePauseAndHideAfterTheirTime) {
     run(1000);
     EXPECT_EQ(asked.size(), 1u);
     Application->OnShowHint = nullptr;
-    platform::testing::UseVirtualClock(false);
 }

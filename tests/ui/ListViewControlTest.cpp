@@ -9,9 +9,6 @@
 #include "platform/window/WindowStyles.h"
 #include "platform/window/WindowTree.h"
 
-#include <chrono>
-#include <thread>
-
 namespace {
 
 // A colour as the pixels hold it, 0x00RRGGBB.
@@ -462,23 +459,23 @@ TEST_F(ListViewControl, CaptionsAreEditedInPlaceUnlessReadOnly) {
 }
 
 TEST_F(ListViewControl, ASlowSecondClickOnTheFocusedItemEditsItsCaption) {
+    platform::testing::VirtualClockScope clock;
     TListView* list = Report(3);
     ShowForm();
-    auto waitOutDoubleClick = [] {
-        std::this_thread::sleep_for(std::chrono::milliseconds(platform::GetDoubleClickTime() + 60));
-        Pump();
-    };
     TRect r = list->ItemRect(2);
     int x = r.Left + 10, y = (r.Top + r.Bottom) / 2;
     ClickAt(list, x, y);
-    waitOutDoubleClick();
+    PassDoubleClickTime();
     EXPECT_FALSE(list->IsEditing()) << "the first click only picks";
     ClickAt(list, x, y);
     ClickAt(list, x, y);  // a double click opens no edit
-    waitOutDoubleClick();
+    PassDoubleClickTime();
     EXPECT_FALSE(list->IsEditing());
+    // The edit waits a double-click time for a second click that would make it a double.
     ClickAt(list, x, y);
-    waitOutDoubleClick();
+    PassTime(platform::GetDoubleClickTime() - 1);
+    EXPECT_FALSE(list->IsEditing());
+    PassTime(1);
     ASSERT_TRUE(list->IsEditing());
     // Removing the item under the edit drops it.
     list->Items().Delete(2);

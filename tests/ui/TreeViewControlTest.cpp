@@ -5,9 +5,6 @@
 
 #include "platform/window/SystemMetrics.h"
 
-#include <chrono>
-#include <thread>
-
 namespace {
 
 struct TreeViewControl : ControlFixture {
@@ -65,11 +62,6 @@ TEST_F(TreeViewControl, TheMouseOpensByTheButtonAndSelectsByTheLabel) {
     EXPECT_EQ(tree->GetNodeAt(60, 2 + 3 * row + 1)->Text(), "locked");
 }
 
-// Longer than a double click takes, so the next click stands alone.
-void WaitOutDoubleClick() {
-    std::this_thread::sleep_for(std::chrono::milliseconds(platform::GetDoubleClickTime() + 60));
-}
-
 TEST_F(TreeViewControl, F2EditsTheSelectedTextEnterKeepsItEscapeDropsIt) {
     struct Case {
         const char* name;
@@ -114,18 +106,20 @@ TEST_F(TreeViewControl, F2EditsTheSelectedTextEnterKeepsItEscapeDropsIt) {
 }
 
 TEST_F(TreeViewControl, ASlowSecondClickEditsAndLeavingTheEditKeepsIt) {
+    platform::testing::VirtualClockScope clock;
     auto* tree = MakeTree();
     auto* other = Add<TTreeView>(220, 10, 100, 100);
     ShowForm();
     int row = tree->RowHeight();
     int second = 2 + row + row / 2;  // "locked"
     ClickAt(tree, 30, second);
-    WaitOutDoubleClick();
-    Pump();
+    PassDoubleClickTime();
     EXPECT_FALSE(tree->IsEditing()) << "the first click only selects";
+    // The edit waits a double-click time for a second click that would make it a double.
     ClickAt(tree, 30, second);
-    WaitOutDoubleClick();
-    Pump();
+    PassTime(platform::GetDoubleClickTime() - 1);
+    EXPECT_FALSE(tree->IsEditing());
+    PassTime(1);
     ASSERT_TRUE(tree->IsEditing());
     Type("old");
     Focus(other);
@@ -133,11 +127,10 @@ TEST_F(TreeViewControl, ASlowSecondClickEditsAndLeavingTheEditKeepsIt) {
     EXPECT_EQ(tree->Items().GetFirstNode()->GetNextSibling()->Text(), "old");
     // A double click on the selected node opens it instead of editing.
     ClickAt(tree, 30, 2 + row / 2);
-    WaitOutDoubleClick();
+    PassDoubleClickTime();
     ClickAt(tree, 30, 2 + row / 2);
     ClickAt(tree, 30, 2 + row / 2);
-    WaitOutDoubleClick();
-    Pump();
+    PassDoubleClickTime();
     EXPECT_FALSE(tree->IsEditing());
     EXPECT_TRUE(tree->Items().GetFirstNode()->Expanded());
 }

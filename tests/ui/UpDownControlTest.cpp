@@ -46,7 +46,7 @@ TEST_F(UpDownControl, ClicksOnTheHalvesStepAndTellTheDirectionEvenAtALimit) {
 }
 
 TEST_F(UpDownControl, HoldingAHalfRepeatsAfterAPause) {
-    platform::testing::UseVirtualClock(true);
+    platform::testing::VirtualClockScope clock;
     auto* ud = MakeUpDown();
     ShowForm();
     TPoint p = ud->ClientToScreen({8, 4});
@@ -54,23 +54,16 @@ TEST_F(UpDownControl, HoldingAHalfRepeatsAfterAPause) {
     platform::testing::PressMouse(0);
     Pump();
     EXPECT_EQ(ud->Position(), 1);
-    platform::testing::AdvanceClock(399);
-    Pump();
+    PassTime(399);
     EXPECT_EQ(ud->Position(), 1);
-    platform::testing::AdvanceClock(1);
-    Pump();
+    PassTime(1);
     EXPECT_EQ(ud->Position(), 2);
-    for (int i = 0; i < 3; ++i) {
-        platform::testing::AdvanceClock(100);
-        Pump();
-    }
+    for (int i = 0; i < 3; ++i) PassTime(100);
     EXPECT_EQ(ud->Position(), 5);
     platform::testing::ReleaseMouse(0);
     Pump();
-    platform::testing::AdvanceClock(1000);
-    Pump();
+    PassTime(1000);
     EXPECT_EQ(ud->Position(), 5);
-    platform::testing::UseVirtualClock(false);
 }
 
 TEST_F(UpDownControl, TheAssociateShowsThePositionAndItsArrowKeysStep) {

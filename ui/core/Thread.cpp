@@ -78,6 +78,11 @@ bool CheckSynchronize(int timeoutMs) {
     return !calls.empty();
 }
 
+bool SynchronizePending() {
+    std::lock_guard guard(Pending().lock);
+    return !Pending().calls.empty();
+}
+
 void SetWakeMainThread(std::function<void()> wake) {
     std::lock_guard guard(Pending().lock);
     Pending().wake = std::move(wake);

@@ -78,6 +78,8 @@ bool IsMainThread();
 // waiting up to `timeoutMs` for one when none is there. True when one ran.
 // An exception of a queued method is raised here, after the rest have run.
 bool CheckSynchronize(int timeoutMs = 0);
+// True while methods handed to the GUI thread wait for its CheckSynchronize.
+bool SynchronizePending();
 // Called whenever a method is handed to the GUI thread, so a message loop
 // that sleeps in its queue can wake up and call CheckSynchronize.
 void SetWakeMainThread(std::function<void()> wake);
