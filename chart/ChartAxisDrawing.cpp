@@ -8,6 +8,7 @@
 #include "chart/ChartSeries.h"
 #include "chart/CustomAxisPanel.h"
 #include "chart/DateTimeSteps.h"
+#include "platform/system/Angles.h"
 #include "ui/core/Rounding.h"
 
 #include <algorithm>
@@ -256,7 +257,7 @@ void TChartAxis::WriteText(int x, int y, int angle, const std::string& text, TCh
             x -= back;
             y -= back;
         } else {
-            const int shift = static_cast<int>(Round(canvas->TextWidth(text) * std::sin(45 * 0.017453292519943295)));
+            const int shift = static_cast<int>(Round(canvas->TextWidth(text) * std::sin(platform::DegreesToRadians(45))));
             x -= shift;
             y += shift;
         }

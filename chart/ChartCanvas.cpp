@@ -5,8 +5,9 @@
 #include "chart/ChartGeometry.h"
 #include "chart/ChartGradient.h"
 
+#include "platform/system/Angles.h"
+#include "platform/text/Utf8Text.h"
 #include "ui/core/Rounding.h"
-#include "ui/core/Utf8.h"
 
 #include <algorithm>
 #include <cmath>
@@ -55,7 +56,7 @@ namespace {
 
 std::string WideToUtf8(const std::wstring& text) {
     std::string out;
-    for (wchar_t c : text) AppendUtf8(out, static_cast<char32_t>(c));
+    for (wchar_t c : text) platform::AppendUtf8(out, static_cast<char32_t>(c));
     return out;
 }
 
@@ -88,7 +89,7 @@ void TChartCanvas::ArcAngles(int left, int top, int right, int bottom, double st
     const int cx = left + rx;
     const int cy = top + ry;
     auto at = [&](double angle) {
-        const double a = angle * DegToRad;
+        const double a = platform::DegreesToRadians(angle);
         return TPoint{cx + static_cast<int>(Round(std::cos(a) * rx)), cy - static_cast<int>(Round(std::sin(a) * ry))};
     };
     const TPoint p0 = at(startAngle), p1 = at(endAngle);

@@ -1,6 +1,7 @@
 #include "chart/ChartCanvas3D.h"
 
 #include "chart/ChartGeometry.h"
+#include "platform/system/Angles.h"
 #include "ui/core/Rounding.h"
 
 #include <algorithm>
@@ -29,7 +30,7 @@ void TChartCanvas3D::PrepareProjection(TView3DOptions* options, bool view3D) {
                 a = 180 - a;
             }
             // a steep angle would give a huge slope
-            obliqueY_ = std::cos(a * DegToRad) < 0.01 ? 1 : std::tan(a * DegToRad);
+            obliqueY_ = std::cos(platform::DegreesToRadians(a)) < 0.01 ? 1 : std::tan(platform::DegreesToRadians(a));
         }
     }
     if (obliqueMode_) return;
@@ -38,12 +39,12 @@ void TChartCanvas3D::PrepareProjection(TView3DOptions* options, bool view3D) {
     const double t = options_ ? options_->Tilt() : 0;
     perspective_ = false;
     perspectiveFactor_ = 0;
-    sinE_ = std::sin(static_cast<long double>(e * DegToRad));
-    cosE_ = std::cos(static_cast<long double>(e * DegToRad));
-    sinR_ = std::sin(static_cast<long double>(r * DegToRad));
-    cosR_ = std::cos(static_cast<long double>(r * DegToRad));
-    sinT_ = std::sin(static_cast<long double>(t * DegToRad));
-    cosT_ = std::cos(static_cast<long double>(t * DegToRad));
+    sinE_ = std::sin(static_cast<long double>(platform::DegreesToRadians(e)));
+    cosE_ = std::cos(static_cast<long double>(platform::DegreesToRadians(e)));
+    sinR_ = std::sin(static_cast<long double>(platform::DegreesToRadians(r)));
+    cosR_ = std::cos(static_cast<long double>(platform::DegreesToRadians(r)));
+    sinT_ = std::sin(static_cast<long double>(platform::DegreesToRadians(t)));
+    cosT_ = std::cos(static_cast<long double>(platform::DegreesToRadians(t)));
     tilt_ = t != 0;
     k1_ = static_cast<double>(cosR_ * sinT_);
     k2_ = std::max(0.00001, static_cast<double>(cosR_ * cosT_));

@@ -10,6 +10,7 @@
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/LinesShapes.h"
 #include "platform/gdi/Paths.h"
+#include "platform/system/Angles.h"
 
 #include <algorithm>
 #include <cmath>
@@ -136,7 +137,7 @@ void TChartCanvas3D::Donut(int centreX, int centreY, int xRadius, int yRadius, d
 void TChartCanvas3D::PieSliceAtDepth(int centreX, int centreY, int xRadius, int yRadius, int z0, int z1,
                                      double startAngle, double endAngle, bool darkSides, bool drawSides,
                                      int donutPercent, TCustomChartGradient* gradient) {
-    const double degrees = std::abs(endAngle - startAngle) / DegToRad;
+    const double degrees = platform::RadiansToDegrees(std::abs(endAngle - startAngle));
     const int count = std::min(94, RoundToInt(degrees / 2)) + 2;
     const double step = (endAngle - startAngle) / (count - 1);
     const bool donut = donutPercent > 0;

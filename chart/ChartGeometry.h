@@ -5,8 +5,6 @@
 
 #include <cstdint>
 
-constexpr double DegToRad = 0.017453292519943295;
-
 TPoint PointOf(int x, int y);
 TRect RectOf(int left, int top, int right, int bottom);
 // Edges included.

@@ -6,6 +6,7 @@
 #include "chart/RotateFilter.h"
 #include "chart/StoreIfChanged.h"
 
+#include "platform/system/Angles.h"
 #include "ui/core/PublishedProperties.h"
 #include "ui/core/Rounding.h"
 #include "ui/graphics/Bitmap.h"
@@ -271,7 +272,7 @@ void TCustomChartGradient::DrawRadial(TCanvas3D& canvas, const TRect& rect) {
 
 void TCustomChartGradient::DrawTurned(TCanvas3D& canvas, const TRect& rect) {
     const int w = rect.Right - rect.Left, h = rect.Bottom - rect.Top;
-    const double theta = (360 - angle_) * DegToRad, c = std::cos(theta), s = std::sin(theta);
+    const double theta = platform::DegreesToRadians(360 - angle_), c = std::cos(theta), s = std::sin(theta);
     const double sign = s * c > 0 ? 1 : -1;
     const int bw = static_cast<int>(std::abs(Round(w * c + sign * h * s))) + 2;
     const int bh = static_cast<int>(std::abs(Round(w * s + sign * h * c))) + 2;

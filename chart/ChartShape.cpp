@@ -6,6 +6,7 @@
 #include "chart/ChartPanelExtended.h"
 #include "chart/StoreIfChanged.h"
 
+#include "platform/system/Angles.h"
 #include "ui/core/Filer.h"
 #include "ui/core/Reader.h"
 #include "ui/core/Rounding.h"
@@ -13,12 +14,11 @@
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 std::vector<TPoint> RotatedCorners(const TRect& r, int angle) {
     const int cx = (r.Left + r.Right) / 2;
     const int cy = (r.Top + r.Bottom) / 2;
-    const double a = angle * std::numbers::pi / 180;
+    const double a = platform::DegreesToRadians(angle);
     const double c = std::cos(a), s = std::sin(a);
     std::vector<TPoint> out;
     for (TPoint p : {TPoint{r.Left, r.Top}, TPoint{r.Right, r.Top}, TPoint{r.Right, r.Bottom}, TPoint{r.Left, r.Bottom}}) {

@@ -5,6 +5,7 @@
 #include "chart/ChartGradient.h"
 #include "chart/FlipFilter.h"
 
+#include "platform/system/Angles.h"
 #include "ui/core/PublishedProperties.h"
 #include "ui/core/Rounding.h"
 #include "ui/graphics/Bitmap.h"
@@ -37,7 +38,7 @@ void TRotateFilter::Apply(TBitmap& bitmap, const TRect& rect) {
     TChartFilter::Apply(bitmap, rect);
     const int w = bitmap.Width(), h = bitmap.Height();
     if (w <= 1 || h <= 1 || lines_.empty()) return;
-    const double a = (360 - angle_) * DegToRad, c = std::cos(a), s = std::sin(a);
+    const double a = platform::DegreesToRadians(360 - angle_), c = std::cos(a), s = std::sin(a);
     int bw = w, bh = h;
     if (angle_ == 90 || angle_ == 270) {
         bw = h;

@@ -9,11 +9,11 @@
 #include "chart/CustomAxisPanel.h"
 #include "chart/HtmlText.h"
 #include "chart/PointHitTests.h"
+#include "platform/system/Angles.h"
 #include "ui/core/Rounding.h"
 
 #include <algorithm>
 #include <cmath>
-#include <numbers>
 
 namespace {
 
@@ -168,7 +168,7 @@ void TSeriesMarks::WriteText(TChartCustomShape& item, const TRect& box, const st
         int tx = x, ty = box.Top + m.Top + k * h + frame;
         if (angle_ != 0) {
             const int d = k * h + yc - box.Bottom - m.Bottom + frame;
-            const double a = angle_ * std::numbers::pi / 180;
+            const double a = platform::DegreesToRadians(angle_);
             tx = xc + RoundToInt(std::sin(a) * d) + (angle_ == 90 ? 1 : 0);
             ty = yc + RoundToInt(std::cos(a) * d);
         }

@@ -2,6 +2,7 @@
 
 #include "chart/ChartGeometry.h"
 #include "chart/StoreIfChanged.h"
+#include "platform/system/Angles.h"
 #include "ui/core/PublishedProperties.h"
 #include "ui/core/Rounding.h"
 
@@ -96,5 +97,5 @@ void TView3DOptions::SetPerspective(int v) {
 double TView3DOptions::ObliqueSlope() const {
     if (!orthogonal_) return 1;
     const int a = orthoAngle_ > 90 ? 180 - orthoAngle_ : orthoAngle_;
-    return std::tan(a * DegToRad);
+    return std::tan(platform::DegreesToRadians(a));
 }

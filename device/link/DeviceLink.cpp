@@ -3,8 +3,8 @@
 #include "device/link/DeviceAnnouncements.h"
 #include "device/link/DeviceTransfer.h"
 #include "platform/system/Clock.h"
+#include "platform/text/Utf8Text.h"
 #include "platform/window/Timers.h"
-#include "ui/core/Utf8.h"
 
 #include <map>
 
@@ -40,7 +40,7 @@ TDeviceLink::~TDeviceLink() { Release(); }
 
 std::string TDeviceLink::GetProductName(THidDevice* device) {
     std::string text;
-    for (char16_t c : device->GetProductString()) AppendUtf8(text, c);
+    for (char16_t c : device->GetProductString()) platform::AppendUtf8(text, c);
     return text;
 }
 

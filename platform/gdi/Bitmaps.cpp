@@ -125,11 +125,8 @@ HBITMAP CreateBitmap(int width, int height, UINT planes, UINT bitCount, const vo
 }
 
 HBITMAP CreateCompatibleBitmap(HDC hdc, int width, int height) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return nullptr;
     // A memory DC's bitmaps take the depth of the bitmap selected into it,
     // so a fresh memory DC makes monochrome ones.
     int bitCount = dc->Surface() ? dc->Surface()->BitCount() : 32;

@@ -11,12 +11,6 @@
 namespace platform {
 namespace {
 
-std::shared_ptr<DeviceContext> DcOrFail(HDC hdc) {
-    auto dc = LookupDC(hdc);
-    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
-    return dc;
-}
-
 BOOL BadParameter() {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;

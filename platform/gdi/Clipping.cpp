@@ -27,11 +27,8 @@ Region CurrentClipOrAll(const DeviceContext& dc) {
 int SelectClipRgn(HDC hdc, HRGN region) { return ExtSelectClipRgn(hdc, region, RGN_COPY); }
 
 int ExtSelectClipRgn(HDC hdc, HRGN region, int mode) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return ERROR;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return ERROR;
     if (!region) {
         if (mode != RGN_COPY) {
             SetLastError(ERROR_INVALID_PARAMETER);
@@ -58,11 +55,8 @@ int ExtSelectClipRgn(HDC hdc, HRGN region, int mode) {
 }
 
 int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return ERROR;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return ERROR;
     Region clip = CurrentClipOrAll(*dc);
     clip.IntersectRect(DeviceRect(*dc, left, top, right, bottom));
     dc->state.clip = std::move(clip);
@@ -70,11 +64,8 @@ int IntersectClipRect(HDC hdc, int left, int top, int right, int bottom) {
 }
 
 int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return ERROR;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return ERROR;
     Region clip = CurrentClipOrAll(*dc);
     clip.Subtract(Region(DeviceRect(*dc, left, top, right, bottom)));
     dc->state.clip = std::move(clip);
@@ -82,11 +73,8 @@ int ExcludeClipRect(HDC hdc, int left, int top, int right, int bottom) {
 }
 
 int OffsetClipRgn(HDC hdc, int dx, int dy) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return ERROR;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return ERROR;
     if (dc->state.clip) {
         POINT a = dc->state.mapping.ToDevice({0, 0});
         POINT b = dc->state.mapping.ToDevice({dx, dy});
@@ -122,11 +110,8 @@ int GetClipRgn(HDC hdc, HRGN region) {
 }
 
 BOOL PtVisible(HDC hdc, int x, int y) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return -1;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return -1;
     POINT p = dc->ToSurface({x, y});
     return dc->SurfaceClip().Contains(p.x, p.y) ? TRUE : FALSE;
 }

@@ -9,12 +9,6 @@
 namespace platform {
 namespace {
 
-std::shared_ptr<DeviceContext> DcOrFail(HDC hdc) {
-    auto dc = LookupDC(hdc);
-    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
-    return dc;
-}
-
 // Sets one attribute and answers the previous value, or `failure` on a bad
 // handle or value.
 template <class T, class Check>

@@ -134,11 +134,8 @@ void RadioButton(Raster& raster, const RECT& r, UINT state) {
 }  // namespace
 
 BOOL DrawEdge(HDC hdc, RECT* rect, UINT edge, UINT flags) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return FALSE;
     if (!rect || (flags & BF_DIAGONAL)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;
@@ -156,11 +153,8 @@ BOOL DrawEdge(HDC hdc, RECT* rect, UINT edge, UINT flags) {
 }
 
 BOOL DrawFrameControl(HDC hdc, RECT* rect, UINT type, UINT state) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return FALSE;
     if (!rect || type != DFC_BUTTON) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;

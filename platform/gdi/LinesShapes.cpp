@@ -16,12 +16,6 @@ constexpr double kTwoPi = 2 * std::numbers::pi;
 // More points than any real figure has: a guard against bad counts.
 constexpr long long kMaxPoints = 1 << 24;
 
-std::shared_ptr<DeviceContext> DcOrFail(HDC hdc) {
-    auto dc = LookupDC(hdc);
-    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
-    return dc;
-}
-
 BOOL BadParameter() {
     SetLastError(ERROR_INVALID_PARAMETER);
     return FALSE;

@@ -36,11 +36,8 @@ int UnitsPerInch(int mode) {
 
 template <class Change>
 BOOL WithMapping(HDC hdc, Change change) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return FALSE;
     return change(*dc, dc->state.mapping) ? TRUE : FALSE;
 }
 
@@ -123,11 +120,8 @@ int SetMapMode(HDC hdc, int mode) {
 }
 
 int GetMapMode(HDC hdc) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return 0;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return 0;
     return dc->state.mapping.mode;
 }
 

@@ -14,12 +14,6 @@ namespace {
 // Rows a path's region may reach beyond the surface (for PathToRegion).
 constexpr LONG kRegionMargin = 4096;
 
-std::shared_ptr<DeviceContext> DcOrFail(HDC hdc) {
-    auto dc = LookupDC(hdc);
-    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
-    return dc;
-}
-
 // The closed path ready for use, or null (and the error set).
 std::shared_ptr<PathState> ClosedPath(DeviceContext& dc) {
     if (!dc.path || dc.path->recording) {

@@ -9,12 +9,6 @@
 namespace platform {
 namespace {
 
-std::shared_ptr<DeviceContext> DcOrFail(HDC hdc) {
-    auto dc = LookupDC(hdc);
-    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
-    return dc;
-}
-
 // The calls that take a rectangle fail on a missing one as on a bad handle.
 std::shared_ptr<DeviceContext> DcWithRectOrFail(HDC hdc, const RECT* rect) {
     auto dc = DcOrFail(hdc);

@@ -6,6 +6,7 @@
 #include "platform/menus/SystemMenu.h"
 #include "platform/menus/detail/MenuLayout.h"
 #include "platform/menus/detail/MenuWindow.h"
+#include "platform/text/LetterCase.h"
 #include "platform/window/Focus.h"
 #include "platform/window/Input.h"
 #include "platform/window/MessageQueue.h"
@@ -332,15 +333,13 @@ void Tracker::Key(WPARAM key) {
             return;
         }
         default:
-            if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9'))
-                Mnemonic(static_cast<char32_t>(key >= 'A' && key <= 'Z' ? key + 32 : key));
+            if ((key >= 'A' && key <= 'Z') || (key >= '0' && key <= '9')) Mnemonic(static_cast<char32_t>(key));
             return;
     }
 }
 
 void Tracker::Mnemonic(char32_t letter) {
-    if (letter >= 'A' && letter <= 'Z') letter += 32;
-    if (letter >= 0x410 && letter <= 0x42F) letter += 32;
+    letter = LowerLetter(letter);
     std::size_t top = levels_.size() - 1;
     Menu* menu = FindMenuObject(levels_[top].menu);
     if (!menu) return;

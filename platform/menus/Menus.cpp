@@ -7,7 +7,7 @@
 
 #include "platform/menus/detail/MenuObject.h"
 #include "platform/system/LastError.h"
-#include "platform/text/Utf8Text.h"
+#include "platform/text/MarkedLetter.h"
 #include "platform/window/Painting.h"
 
 namespace platform {
@@ -123,13 +123,6 @@ int Position(HMENU menu, UINT position, UINT flags) {
     return std::min<int>(static_cast<int>(position), static_cast<int>(object->items.size()));
 }
 
-char32_t LowerCodePoint(char32_t c) {
-    if (c >= 'A' && c <= 'Z') return c + 32;
-    if (c >= 0x410 && c <= 0x42F) return c + 32;  // А..Я
-    if (c == 0x401) return 0x451;                 // Ё
-    return c;
-}
-
 }  // namespace
 
 Menu* FindMenuObject(HMENU menu) {
@@ -166,15 +159,7 @@ std::string ItemShortcutText(const MenuItem& item) {
     return tab == std::string::npos ? std::string() : item.text.substr(tab + 1);
 }
 
-char32_t ItemMnemonic(const MenuItem& item) {
-    std::u32string text = DecodeUtf8(ItemLabel(item));
-    for (std::size_t i = 0; i + 1 < text.size(); ++i) {
-        if (text[i] != '&') continue;
-        if (text[i + 1] != '&') return LowerCodePoint(text[i + 1]);
-        ++i;
-    }
-    return 0;
-}
+char32_t ItemMnemonic(const MenuItem& item) { return MarkedLetter(ItemLabel(item)); }
 
 bool IsSeparator(const MenuItem& item) { return (item.type & MFT_SEPARATOR) != 0; }
 bool IsDisabled(const MenuItem& item) { return (item.state & (MF_GRAYED | MF_DISABLED)) != 0; }

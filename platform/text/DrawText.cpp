@@ -25,11 +25,8 @@ private:
 }  // namespace
 
 int DrawTextA(HDC hdc, const char* text, int count, RECT* rect, UINT format) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return 0;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return 0;
     if (!rect || (!text && count != 0)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return 0;

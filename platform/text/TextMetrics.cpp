@@ -16,11 +16,8 @@ constexpr UINT kMaxCharWidthRange = 0x110000;
 
 // The context's font, or null with the last error set.
 std::unique_ptr<DeviceFont> FontOf(HDC hdc, std::shared_ptr<DeviceContext>* context = nullptr) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return nullptr;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return nullptr;
     auto font = SelectedDeviceFont(*dc);
     if (!font) SetLastError(ERROR_GEN_FAILURE);
     if (context) *context = dc;

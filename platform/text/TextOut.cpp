@@ -31,11 +31,8 @@ BOOL TextOutA(HDC hdc, int x, int y, const char* text, int count) {
 
 BOOL ExtTextOutA(HDC hdc, int x, int y, UINT options, const RECT* rect, const char* text, UINT count,
                  const INT* dx) {
-    auto dc = LookupDC(hdc);
-    if (!dc) {
-        SetLastError(ERROR_INVALID_HANDLE);
-        return FALSE;
-    }
+    auto dc = DcOrFail(hdc);
+    if (!dc) return FALSE;
     if ((!text && count > 0) || count > static_cast<UINT>(INT_MAX)) {
         SetLastError(ERROR_INVALID_PARAMETER);
         return FALSE;

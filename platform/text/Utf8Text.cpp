@@ -5,12 +5,68 @@
 namespace platform {
 namespace {
 
-constexpr char32_t kReplacement = 0xFFFD;
+constexpr char32_t kLastCodePoint = 0x10FFFF;
 
+bool IsSurrogate(char32_t code) { return code >= 0xD800 && code <= 0xDFFF; }
 bool IsContinuation(unsigned char byte) { return (byte & 0xC0) == 0x80; }
 
+// The length of the well-formed sequence at `at` and its code point; a
+// length of 0 when the byte there starts none.
+struct Sequence {
+    std::size_t length = 0;
+    char32_t code = 0;
+};
+
+Sequence ReadSequence(std::string_view text, std::size_t at) {
+    auto lead = static_cast<unsigned char>(text[at]);
+    if (lead < 0x80) return {1, lead};
+    std::size_t length;
+    char32_t minimum;
+    if (lead >= 0xC2 && lead <= 0xDF) length = 2, minimum = 0x80;
+    else if (lead >= 0xE0 && lead <= 0xEF) length = 3, minimum = 0x800;
+    else if (lead >= 0xF0 && lead <= 0xF4) length = 4, minimum = 0x10000;
+    else return {};
+    if (length > text.size() - at) return {};
+    char32_t code = lead & (0x7F >> length);
+    for (std::size_t i = 1; i < length; ++i) {
+        auto byte = static_cast<unsigned char>(text[at + i]);
+        if (!IsContinuation(byte)) return {};
+        code = (code << 6) | (byte & 0x3F);
+    }
+    if (code < minimum || code > kLastCodePoint || IsSurrogate(code)) return {};
+    return {length, code};
+}
+
+}  // namespace
+
+char32_t NextCodePoint(std::string_view text, std::size_t& at) {
+    Sequence sequence = ReadSequence(text, at);
+    if (sequence.length == 0) {
+        ++at;
+        return kReplacementCharacter;
+    }
+    at += sequence.length;
+    return sequence.code;
+}
+
+std::u32string DecodeUtf8(std::string_view text) {
+    std::u32string out;
+    out.reserve(text.size());
+    for (std::size_t at = 0; at < text.size();) out += NextCodePoint(text, at);
+    return out;
+}
+
+bool IsValidUtf8(std::string_view text) {
+    for (std::size_t at = 0; at < text.size();) {
+        std::size_t length = ReadSequence(text, at).length;
+        if (length == 0) return false;
+        at += length;
+    }
+    return true;
+}
+
 void AppendUtf8(std::string& out, char32_t code) {
-    if (code > 0x10FFFF || (code >= 0xD800 && code <= 0xDFFF)) code = kReplacement;
+    if (code > kLastCodePoint || IsSurrogate(code)) code = kReplacementCharacter;
     if (code < 0x80) {
         out += static_cast<char>(code);
     } else if (code < 0x800) {
@@ -26,46 +82,6 @@ void AppendUtf8(std::string& out, char32_t code) {
         out += static_cast<char>(0x80 | ((code >> 6) & 0x3F));
         out += static_cast<char>(0x80 | (code & 0x3F));
     }
-}
-
-}  // namespace
-
-std::u32string DecodeUtf8(std::string_view text) {
-    std::u32string out;
-    out.reserve(text.size());
-    std::size_t i = 0;
-    while (i < text.size()) {
-        auto lead = static_cast<unsigned char>(text[i]);
-        int length = 0;
-        char32_t code = 0;
-        char32_t minimum = 0;
-        if (lead < 0x80) {
-            out += lead;
-            ++i;
-            continue;
-        } else if ((lead & 0xE0) == 0xC0) {
-            length = 2, code = lead & 0x1F, minimum = 0x80;
-        } else if ((lead & 0xF0) == 0xE0) {
-            length = 3, code = lead & 0x0F, minimum = 0x800;
-        } else if ((lead & 0xF8) == 0xF0) {
-            length = 4, code = lead & 0x07, minimum = 0x10000;
-        }
-        bool valid = length > 0 && i + length <= text.size();
-        for (int k = 1; valid && k < length; ++k) {
-            auto byte = static_cast<unsigned char>(text[i + k]);
-            if (!IsContinuation(byte)) valid = false;
-            code = (code << 6) | (byte & 0x3F);
-        }
-        valid = valid && code >= minimum && code <= 0x10FFFF && !(code >= 0xD800 && code <= 0xDFFF);
-        if (valid) {
-            out += code;
-            i += length;
-        } else {
-            out += kReplacement;
-            ++i;
-        }
-    }
-    return out;
 }
 
 std::string EncodeUtf8(std::u32string_view text) {

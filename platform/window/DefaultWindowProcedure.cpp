@@ -7,6 +7,7 @@
 #include "platform/menus/MenuTracking.h"
 #include "platform/menus/SystemMenu.h"
 #include "platform/menus/detail/MenuObject.h"
+#include "platform/text/LetterCase.h"
 #include "platform/window/Cursors.h"
 #include "platform/window/Focus.h"
 #include "platform/window/FramePainting.h"
@@ -60,8 +61,7 @@ void KeyMenu(HWND window, char32_t letter) {
         TrackMenuBarByKeyboard(window, 0, false);
         return;
     }
-    if (letter >= 'A' && letter <= 'Z') letter += 32;
-    if (letter >= 0x410 && letter <= 0x42F) letter += 32;
+    letter = LowerLetter(letter);
     for (std::size_t i = 0; i < menu->items.size(); ++i) {
         const MenuItem& item = menu->items[i];
         if (IsSeparator(item) || ItemMnemonic(item) != letter) continue;

@@ -371,7 +371,8 @@ TEST(Accelerators, TheMarkedLetterInAnyCase) {
         const char* caption;
         bool accel;
     } cases[] = {{U'ф', "&Файл", true}, {U'Ф', "&файл", true}, {U'a', "&Файл", false}, {U'x', "E&xit", true},
-                 {U'b', "A&&B", false}, {U'b', "A&&&B", true}, {U'e', "Exit", false}, {U'e', "Trailing&", false}};
+                 {U'b', "A&&B", false}, {U'b', "A&&&B", true}, {U'e', "Exit", false}, {U'e', "Trailing&", false},
+                 {U'Ё', "&ёлка", true}, {U'ё', "&Ёлка", true}, {U'е', "&Ёлка", false}};
     for (const auto& c : cases) EXPECT_EQ(IsAccel(c.key, c.caption), c.accel) << c.caption;
 }
 

@@ -1,9 +1,10 @@
 #include "ui/core/IniFiles.h"
 
+#include "platform/text/Utf8Text.h"
 #include "tests/support/TempFolder.h"
+#include "ui/core/Cp1251Text.h"
 #include "ui/core/Exceptions.h"
 #include "ui/core/StringList.h"
-#include "ui/core/Utf8.h"
 
 #include <gtest/gtest.h>
 
@@ -34,7 +35,7 @@ TEST(IniFile, CyrillicRoundTripsThroughWindows1251OnDisk) {
     std::string bytes = Bytes(name);
     EXPECT_EQ(bytes, std::string("[Checked]\r\nAvtiveSkin=") + *Utf8ToCp1251("Зимний скин") +
                          "\r\nchAccX=1\r\n[Form]\r\nfrmTop=-12\r\n[Other]\r\nmaxPrir=2,5\r\n");
-    EXPECT_FALSE(IsValidUtf8(bytes));
+    EXPECT_FALSE(platform::IsValidUtf8(bytes));
     TIniFile ini(name);
     EXPECT_EQ(ini.ReadString("CHECKED", "avtiveskin", ""), "Зимний скин");
     EXPECT_EQ(ini.ReadInteger("form", "FRMTOP", 0), -12);
@@ -129,6 +130,6 @@ TEST(IniFile, TextWindows1251CannotHoldStaysUtf8) {
     std::string name = (folder.Path() / "x.ini").string();
     TIniFile ini(name);
     ini.WriteString("S", "k", "日本 и Ё");
-    EXPECT_TRUE(IsValidUtf8(Bytes(name)));
+    EXPECT_TRUE(platform::IsValidUtf8(Bytes(name)));
     EXPECT_EQ(ini.ReadString("S", "k", ""), "日本 и Ё");
 }

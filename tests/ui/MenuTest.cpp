@@ -272,6 +272,21 @@ TEST_F(MenuFixture, APopupRunsOnPopupAndIsChosenByKeysOrDismissed) {
     EXPECT_TRUE(clicks.empty());
 }
 
+TEST_F(MenuFixture, AnItemMarkedWithYoIsChosenByTypingItInEitherCase) {
+    ShowForm();
+    TPopupMenu popup(form.get());
+    Item(popup.Items(), "&Ель");
+    Item(popup.Items(), "&Ёлка");
+    PopupListSpy spy;
+    for (const char* typed : {"Ё", "ё"}) {
+        clicks.clear();
+        spy.idle.push_back([typed] { platform::testing::TypeText(typed); });
+        popup.Popup(200, 200);
+        Pump();
+        EXPECT_EQ(clicks, std::vector<std::string>{"&Ёлка"}) << typed;
+    }
+}
+
 TEST_F(MenuFixture, APopupItemClickedWithTheMouseAndTheLoopMessagesInOrder) {
     ShowForm();
     TPopupMenu popup(form.get());

@@ -1,10 +1,10 @@
 #include "ui/controls/CustomEdit.h"
 
 #include "ui/controls/ControlFrames.h"
-#include "ui/core/CodePoints.h"
 #include "ui/core/PublishedProperties.h"
 #include "ui/forms/Form.h"
 
+#include "platform/text/Utf8Text.h"
 #include "platform/window/Input.h"
 #include "platform/window/ScrollBars.h"
 #include "platform/window/WindowStyles.h"
@@ -187,7 +187,7 @@ int TCustomEdit::LineHeight() {
 int TCustomEdit::TextWidthOf(std::u32string_view text) {
     if (text.empty()) return 0;
     measure_.SetFont(Font());
-    return measure_.TextWidth(FromCodePoints(text));
+    return measure_.TextWidth(platform::EncodeUtf8(text));
 }
 
 int TCustomEdit::CharAtPoint(int x, int y) {
@@ -278,7 +278,7 @@ void TCustomEdit::PaintLine(const std::u32string& line, int lineStart, int y, co
         x = alignment_ == TAlignment::taRightJustify ? area.Right - width : area.Left + (area.Width() - width) / 2;
     c.Brush()->SetStyle(TBrushStyle::bsClear);
     c.Font()->SetColor(Enabled() ? Font()->Color() : clGrayText);
-    c.TextOut(x, y, FromCodePoints(line));
+    c.TextOut(x, y, platform::EncodeUtf8(line));
 
     int selStart = SelStart() - lineStart, selEnd = SelStart() + SelLength() - lineStart;
     bool showSelection = SelLength() > 0 && (Focused() || !HideSelection);
@@ -292,7 +292,7 @@ void TCustomEdit::PaintLine(const std::u32string& line, int lineStart, int y, co
         c.Brush()->SetColor(clHighlight);
         c.Font()->SetColor(clHighlightText);
         c.TextRect({left, y, right, y + LineHeight()}, left,  y,
-                   FromCodePoints(v.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from))));
+                   platform::EncodeUtf8(v.substr(static_cast<std::size_t>(from), static_cast<std::size_t>(to - from))));
     }
     int caret = ShownCaret() - lineStart;
     if (Focused() && caret >= 0 && caret <= static_cast<int>(line.size())) {

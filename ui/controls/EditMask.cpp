@@ -1,6 +1,7 @@
 #include "ui/controls/EditMask.h"
 
-#include "ui/core/CodePoints.h"
+#include "platform/text/LetterCase.h"
+#include "platform/text/Utf8Text.h"
 
 namespace {
 
@@ -23,20 +24,6 @@ std::vector<std::u32string> SplitFields(const std::u32string& mask) {
     return fields;
 }
 
-char32_t ToUpper(char32_t c) {
-    if (c >= U'a' && c <= U'z') return c - 32;
-    if (c >= U'а' && c <= U'я') return c - 32;
-    if (c == U'ё') return U'Ё';
-    return c;
-}
-
-char32_t ToLower(char32_t c) {
-    if (c >= U'A' && c <= U'Z') return c + 32;
-    if (c >= U'А' && c <= U'Я') return c + 32;
-    if (c == U'Ё') return U'ё';
-    return c;
-}
-
 }  // namespace
 
 bool IsMaskDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
@@ -46,7 +33,7 @@ bool IsMaskLetter(char32_t c) {
 }
 
 TEditMask::TEditMask(std::string_view mask) {
-    std::vector<std::u32string> fields = SplitFields(ToCodePoints(mask));
+    std::vector<std::u32string> fields = SplitFields(platform::DecodeUtf8(mask));
     if (fields.size() >= 2 && fields[1] == U"0") saveLiterals_ = false;
     if (fields.size() >= 3 && !fields[2].empty()) blank_ = fields[2][0];
 
@@ -92,8 +79,8 @@ char32_t TEditMask::Accept(int index, char32_t c) const {
     if (index < 0 || index >= Length()) return 0;
     const TMaskPosition& p = At(index);
     if (c < U' ') return 0;
-    if (p.Case == TMaskCase::Upper) c = ToUpper(c);
-    if (p.Case == TMaskCase::Lower) c = ToLower(c);
+    if (p.Case == TMaskCase::Upper) c = platform::UpperLetter(c);
+    if (p.Case == TMaskCase::Lower) c = platform::LowerLetter(c);
     bool ok = false;
     switch (p.Kind) {
     case TMaskCharKind::Literal: ok = c == p.Literal; break;

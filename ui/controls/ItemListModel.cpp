@@ -1,7 +1,8 @@
 #include "ui/controls/ItemListModel.h"
 
-#include "ui/core/CodePoints.h"
 #include "ui/core/TextCase.h"
+
+#include "platform/text/Utf8Text.h"
 
 #include <algorithm>
 
@@ -148,12 +149,12 @@ bool TItemListModel::Move(TListMove move) {
 int TItemListModel::FindPrefix(const std::string& prefix, int start) const {
     int n = Count();
     if (n == 0) return -1;
-    std::u32string wanted = ToCodePoints(prefix);
+    std::u32string wanted = platform::DecodeUtf8(prefix);
     for (int k = 0; k < n; ++k) {
         int i = ((start % n) + n + k) % n;
-        std::u32string item = ToCodePoints(Item(i));
+        std::u32string item = platform::DecodeUtf8(Item(i));
         if (item.size() < wanted.size()) continue;
-        if (AnsiSameText(FromCodePoints(item.substr(0, wanted.size())), prefix)) return i;
+        if (AnsiSameText(platform::EncodeUtf8(item.substr(0, wanted.size())), prefix)) return i;
     }
     return -1;
 }
@@ -166,9 +167,9 @@ bool TItemListModel::TypeAhead(char32_t c, std::uint64_t nowMs) {
     bool repeated = std::all_of(typed_.begin(), typed_.end(), [&](char32_t t) { return t == typed_[0]; });
     int found;
     if (repeated) {
-        found = FindPrefix(FromCodePoints(typed_.substr(0, 1)), itemIndex_ + 1);
+        found = FindPrefix(platform::EncodeUtf8(typed_.substr(0, 1)), itemIndex_ + 1);
     } else {
-        found = FindPrefix(FromCodePoints(typed_), std::max(itemIndex_, 0));
+        found = FindPrefix(platform::EncodeUtf8(typed_), std::max(itemIndex_, 0));
     }
     if (found < 0 || found == itemIndex_) return false;
     SelectOnly(found);

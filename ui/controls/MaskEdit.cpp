@@ -1,8 +1,8 @@
 #include "ui/controls/MaskEdit.h"
 
-#include "ui/core/CodePoints.h"
 #include "ui/core/PublishedProperties.h"
 
+#include "platform/text/Utf8Text.h"
 #include "platform/window/Input.h"
 
 const TClassInfo& TCustomMaskEdit::StaticClass() {
@@ -74,7 +74,7 @@ void TCustomMaskEdit::SetSelLength(int value) {
 
 std::u32string TCustomMaskEdit::ShownText() const {
     if (!IsMasked()) return TCustomEdit::ShownText();
-    std::u32string shown = ToCodePoints(masked_.EditText());
+    std::u32string shown = platform::DecodeUtf8(masked_.EditText());
     if (PasswordChar()) shown.assign(shown.size(), PasswordChar());
     return shown;
 }

@@ -1,6 +1,6 @@
 #include "ui/controls/MaskedText.h"
 
-#include "ui/core/CodePoints.h"
+#include "platform/text/Utf8Text.h"
 
 #include <algorithm>
 
@@ -20,10 +20,10 @@ void TMaskedText::Clear() {
     selStart_ = selLength_ = 0;
 }
 
-std::string TMaskedText::EditText() const { return FromCodePoints(chars_); }
+std::string TMaskedText::EditText() const { return platform::EncodeUtf8(chars_); }
 
 void TMaskedText::SetEditText(const std::string& text) {
-    std::u32string in = ToCodePoints(text);
+    std::u32string in = platform::DecodeUtf8(text);
     Clear();
     for (int i = 0; i < mask_.Length() && i < static_cast<int>(in.size()); ++i) {
         if (mask_.IsLiteral(i)) continue;
@@ -42,12 +42,12 @@ std::string TMaskedText::Text() const {
             out += c == mask_.Blank() ? U' ' : c;
         }
     }
-    return FromCodePoints(out);
+    return platform::EncodeUtf8(out);
 }
 
 void TMaskedText::SetText(const std::string& text) {
     Clear();
-    std::u32string in = ToCodePoints(text);
+    std::u32string in = platform::DecodeUtf8(text);
     Feed(in, 0, true);
     selStart_ = selLength_ = 0;
 }
@@ -146,7 +146,7 @@ bool TMaskedText::Paste(const std::string& text) {
     int start = selStart_;
     BlankRange(selStart_, selLength_);
     selLength_ = 0;
-    if (!Feed(ToCodePoints(text), start, false)) {
+    if (!Feed(platform::DecodeUtf8(text), start, false)) {
         chars_ = saved;
         SetCaret(start);
         return false;
@@ -156,7 +156,7 @@ bool TMaskedText::Paste(const std::string& text) {
 }
 
 std::string TMaskedText::SelText() const {
-    return FromCodePoints(std::u32string_view(chars_).substr(static_cast<std::size_t>(selStart_),
+    return platform::EncodeUtf8(std::u32string_view(chars_).substr(static_cast<std::size_t>(selStart_),
                                                               static_cast<std::size_t>(selLength_)));
 }
 

@@ -1,8 +1,8 @@
 #include "ui/controls/TextEditor.h"
 
 #include "ui/controls/EditMask.h"
-#include "ui/core/CodePoints.h"
-#include "ui/core/Utf8.h"
+
+#include "platform/text/Utf8Text.h"
 
 namespace {
 
@@ -29,7 +29,7 @@ std::string ExternalText(std::u32string_view text) {
     out.reserve(text.size() + 16);
     for (char32_t c : text) {
         if (c == U'\n') out += "\r\n";
-        else AppendUtf8(out, c);
+        else platform::AppendUtf8(out, c);
     }
     return out;
 }
@@ -41,7 +41,7 @@ TTextEditor::TTextEditor() : clipboard_(&ProgramClipboard()) {}
 std::string TTextEditor::Text() const { return ExternalText(text_); }
 
 void TTextEditor::SetText(const std::string& text) {
-    text_ = NormalizeBreaks(ToCodePoints(text));
+    text_ = NormalizeBreaks(platform::DecodeUtf8(text));
     anchor_ = caret_ = 0;
     hasUndo_ = false;
     lineStarts_.clear();
@@ -107,7 +107,7 @@ void TTextEditor::Changed() {
 }
 
 void TTextEditor::ReplaceSel(const std::string& text) {
-    std::u32string with = Fit(NormalizeBreaks(ToCodePoints(text)));
+    std::u32string with = Fit(NormalizeBreaks(platform::DecodeUtf8(text)));
     SaveUndo();
     Replace(SelStart(), SelLength(), with);
     Changed();
@@ -166,7 +166,7 @@ bool TTextEditor::Cut() {
 
 bool TTextEditor::Paste() {
     if (!Editable()) return false;
-    std::u32string with = Fit(NormalizeBreaks(ToCodePoints(clipboard_->GetText())));
+    std::u32string with = Fit(NormalizeBreaks(platform::DecodeUtf8(clipboard_->GetText())));
     if (with.empty() && SelLength() == 0) return false;
     SaveUndo();
     Replace(SelStart(), SelLength(), with);
@@ -262,7 +262,7 @@ std::string TTextEditor::Line(int index) const {
     int start = lineStarts_[static_cast<std::size_t>(index)];
     int end = index + 1 < static_cast<int>(lineStarts_.size()) ? lineStarts_[static_cast<std::size_t>(index + 1)] - 1
                                                                : Length();
-    return FromCodePoints(std::u32string_view(text_).substr(static_cast<std::size_t>(start),
+    return platform::EncodeUtf8(std::u32string_view(text_).substr(static_cast<std::size_t>(start),
                                                              static_cast<std::size_t>(end - start)));
 }
 
@@ -282,7 +282,7 @@ void TTextEditor::AppendLine(const std::string& line) {
     EnsureLines();
     std::u32string with;
     if (!text_.empty() && text_.back() != U'\n') with += U'\n';
-    with += NormalizeBreaks(ToCodePoints(line));
+    with += NormalizeBreaks(platform::DecodeUtf8(line));
     with += U'\n';
     int keepAnchor = anchor_, keepCaret = caret_;
     Replace(Length(), 0, with);

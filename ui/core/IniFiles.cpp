@@ -1,10 +1,11 @@
 #include "ui/core/IniFiles.h"
 
+#include "platform/text/Utf8Text.h"
+#include "ui/core/Cp1251Text.h"
 #include "ui/core/Exceptions.h"
 #include "ui/core/NumberConversion.h"
 #include "ui/core/ScopeGuards.h"
 #include "ui/core/StringList.h"
-#include "ui/core/Utf8.h"
 
 #include <sys/stat.h>
 #include <unistd.h>
@@ -30,7 +31,7 @@ bool LoadText(const std::string& fileName, TIniText& text) {
     bytes << in.rdbuf();
     std::string data = bytes.str();
     if (data.starts_with("\xEF\xBB\xBF")) data.erase(0, 3);
-    text.SetText(IsValidUtf8(data) ? data : Cp1251ToUtf8(data));
+    text.SetText(platform::IsValidUtf8(data) ? data : Cp1251ToUtf8(data));
     return true;
 }
 

@@ -1,33 +1,18 @@
 #include "ui/core/TextCase.h"
 
-#include "ui/core/Utf8.h"
+#include "platform/text/LetterCase.h"
+#include "platform/text/Utf8Text.h"
 
 #include <cstdint>
 
 namespace {
-
-char32_t ToLower(char32_t c) {
-    if (c >= U'A' && c <= U'Z') return c + 32;
-    if ((c >= 0xC0 && c <= 0xDE && c != 0xD7)) return c + 32;
-    if (c >= 0x410 && c <= 0x42F) return c + 32;  // А..Я
-    if (c >= 0x400 && c <= 0x40F) return c + 80;  // Ѐ..Џ, Ё among them
-    return c;
-}
-
-char32_t ToUpper(char32_t c) {
-    if (c >= U'a' && c <= U'z') return c - 32;
-    if ((c >= 0xE0 && c <= 0xFE && c != 0xF7)) return c - 32;
-    if (c >= 0x430 && c <= 0x44F) return c - 32;
-    if (c >= 0x450 && c <= 0x45F) return c - 80;
-    return c;
-}
 
 template <class Map>
 std::string MapText(std::string_view text, Map map) {
     std::string result;
     result.reserve(text.size());
     std::size_t at = 0;
-    while (at < text.size()) AppendUtf8(result, map(NextCodePoint(text, at)));
+    while (at < text.size()) platform::AppendUtf8(result, map(platform::NextCodePoint(text, at)));
     return result;
 }
 
@@ -42,7 +27,7 @@ template <class Map>
 int Compare(std::string_view a, std::string_view b, Map map) {
     std::size_t i = 0, j = 0;
     while (i < a.size() && j < b.size()) {
-        std::uint64_t x = Weight(map(NextCodePoint(a, i))), y = Weight(map(NextCodePoint(b, j)));
+        std::uint64_t x = Weight(map(platform::NextCodePoint(a, i))), y = Weight(map(platform::NextCodePoint(b, j)));
         if (x != y) return x < y ? -1 : 1;
     }
     if (i < a.size()) return 1;
@@ -52,13 +37,13 @@ int Compare(std::string_view a, std::string_view b, Map map) {
 
 }  // namespace
 
-std::string AnsiUpperCase(std::string_view text) { return MapText(text, ToUpper); }
-std::string AnsiLowerCase(std::string_view text) { return MapText(text, ToLower); }
+std::string AnsiUpperCase(std::string_view text) { return MapText(text, platform::UpperLetter); }
+std::string AnsiLowerCase(std::string_view text) { return MapText(text, platform::LowerLetter); }
 
 int AnsiCompareStr(std::string_view a, std::string_view b) {
     return Compare(a, b, [](char32_t c) { return c; });
 }
 
-int AnsiCompareText(std::string_view a, std::string_view b) { return Compare(a, b, ToLower); }
+int AnsiCompareText(std::string_view a, std::string_view b) { return Compare(a, b, platform::LowerLetter); }
 
 bool AnsiSameText(std::string_view a, std::string_view b) { return AnsiCompareText(a, b) == 0; }

@@ -1,5 +1,6 @@
 #include "ui/dialogs/FileFilter.h"
 
+#include "platform/text/Utf8Text.h"
 #include "ui/core/TextCase.h"
 
 namespace {
@@ -21,29 +22,25 @@ std::vector<std::string> Split(std::string_view s, char separator) {
     return parts;
 }
 
-// Byte-wise over lower-cased text; '?' takes one whole UTF-8 character.
-bool Match(std::string_view name, std::string_view mask) {
-    std::size_t n = 0, m = 0, starMask = std::string_view::npos, starName = 0;
-    auto charLength = [&](std::size_t at) {
-        std::size_t len = 1;
-        while (at + len < name.size() && (static_cast<unsigned char>(name[at + len]) & 0xC0) == 0x80) ++len;
-        return len;
-    };
+// Over the code points of lower-cased text, so '?' takes one whole character.
+bool Match(std::u32string_view name, std::u32string_view mask) {
+    constexpr std::size_t kNoStar = std::u32string_view::npos;
+    std::size_t n = 0, m = 0, starMask = kNoStar, starName = 0;
     while (n < name.size()) {
-        if (m < mask.size() && mask[m] == '*') {
+        if (m < mask.size() && mask[m] == U'*') {
             starMask = m++;
             starName = n;
-        } else if (m < mask.size() && (mask[m] == '?' || mask[m] == name[n])) {
-            n += mask[m] == '?' ? charLength(n) : 1;
+        } else if (m < mask.size() && (mask[m] == U'?' || mask[m] == name[n])) {
+            ++n;
             ++m;
-        } else if (starMask != std::string_view::npos) {
+        } else if (starMask != kNoStar) {
             m = starMask + 1;
-            n = starName += charLength(starName);
+            n = ++starName;
         } else {
             return false;
         }
     }
-    while (m < mask.size() && mask[m] == '*') ++m;
+    while (m < mask.size() && mask[m] == U'*') ++m;
     return m == mask.size();
 }
 
@@ -65,7 +62,7 @@ std::vector<TFileFilterEntry> ParseFileFilter(std::string_view filter) {
 
 bool MatchesFileMask(std::string_view name, std::string_view mask) {
     if (mask == "*.*" || mask == "*") return true;
-    return Match(AnsiLowerCase(name), AnsiLowerCase(mask));
+    return Match(platform::DecodeUtf8(AnsiLowerCase(name)), platform::DecodeUtf8(AnsiLowerCase(mask)));
 }
 
 bool MatchesAnyMask(std::string_view name, const std::vector<std::string>& masks) {

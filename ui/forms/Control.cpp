@@ -1,9 +1,8 @@
 #include "ui/forms/Control.h"
 
+#include "platform/text/MarkedLetter.h"
 #include "ui/core/Exceptions.h"
 #include "ui/core/PublishedProperties.h"
-#include "ui/core/TextCase.h"
-#include "ui/core/Utf8.h"
 #include "ui/forms/Form.h"
 #include "ui/forms/WinControl.h"
 #include "ui/menus/PopupMenu.h"
@@ -23,23 +22,7 @@ const TEnumInfo& AnchorKindInfo() {
 
 }  // namespace
 
-bool IsAccel(char32_t key, std::string_view caption) {
-    for (std::size_t at = 0; at < caption.size();) {
-        char32_t c = NextCodePoint(caption, at);
-        if (c != U'&' || at >= caption.size()) continue;
-        std::size_t next = at;
-        char32_t marked = NextCodePoint(caption, next);
-        if (marked == U'&') {
-            at = next;
-            continue;
-        }
-        std::string a, b;
-        AppendUtf8(a, marked);
-        AppendUtf8(b, key);
-        return AnsiSameText(a, b);
-    }
-    return false;
-}
+bool IsAccel(char32_t key, std::string_view caption) { return platform::IsMarkedLetter(key, caption); }
 
 // TSizeConstraints
 

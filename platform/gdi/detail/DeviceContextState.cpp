@@ -63,6 +63,12 @@ HGDIOBJ DeviceContext::Select(Selection& slot, HGDIOBJ handle, std::shared_ptr<G
 
 std::shared_ptr<DeviceContext> LookupDC(HDC hdc) { return LookupGdiObjectAs<DeviceContext>(hdc); }
 
+std::shared_ptr<DeviceContext> DcOrFail(HDC hdc) {
+    auto dc = LookupDC(hdc);
+    if (!dc) SetLastError(ERROR_INVALID_HANDLE);
+    return dc;
+}
+
 HDC RegisterDC(std::shared_ptr<DeviceContext> dc) { return static_cast<HDC>(RegisterGdiObject(std::move(dc))); }
 
 HDC CreateSurfaceDC(std::shared_ptr<BitmapSurface> surface, POINT origin, const Region* visible) {

@@ -95,7 +95,11 @@ private:
     std::shared_ptr<BitmapSurface> surface_;
 };
 
+// The DC of a handle, or null for one that names none.
 std::shared_ptr<DeviceContext> LookupDC(HDC hdc);
+// As LookupDC, for the calls that take a DC: a bad handle also sets
+// ERROR_INVALID_HANDLE as the last error.
+std::shared_ptr<DeviceContext> DcOrFail(HDC hdc);
 
 // Registers a DC made (or derived) elsewhere, e.g. the window system's.
 HDC RegisterDC(std::shared_ptr<DeviceContext> dc);

@@ -40,7 +40,7 @@ int FindMenuItem(HMENU& menu, UINT item, UINT flags);
 // The item's text up to its tab, and after it.
 std::string ItemLabel(const MenuItem& item);
 std::string ItemShortcutText(const MenuItem& item);
-// The letter marked with '&', lower-cased (ASCII or Cyrillic), 0 when none.
+// The letter marked with '&', lower-cased (MarkedLetter), 0 when none.
 char32_t ItemMnemonic(const MenuItem& item);
 bool IsSeparator(const MenuItem& item);
 bool IsDisabled(const MenuItem& item);

@@ -1,5 +1,6 @@
 #include "platform/text/detail/RealizedFont.h"
 
+#include "platform/system/Angles.h"
 #include "platform/text/FontMatching.h"
 #include "platform/text/detail/FontFile.h"
 
@@ -11,7 +12,6 @@
 #include <list>
 #include <map>
 #include <mutex>
-#include <numbers>
 #include <optional>
 #include <unordered_map>
 
@@ -316,7 +316,7 @@ std::shared_ptr<const RealizedFont> RealizedFont::Build(const FontSpec& spec) {
     impl->emY = emY;
     impl->emX = std::clamp(emY * stretch, 1.0, kMaxEmPixels);
     int tenths = ((spec.escapement % 3600) + 3600) % 3600;
-    impl->angle = tenths * std::numbers::pi / 1800.0;
+    impl->angle = DegreesToRadians(tenths / 10.0);
 
     if (impl->primary.file) {
         auto sized = OpenSized(*match, impl->emX, impl->emY);
