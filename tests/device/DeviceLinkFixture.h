@@ -6,7 +6,7 @@
 #include "device/link/DeviceAnnouncements.h"
 #include "device/link/DeviceLink.h"
 #include "device/link/DeviceTransfer.h"
-#include "platform/window/MessageQueue.h"
+#include "tests/device/MessagePump.h"
 #include "tools/emulator/EmulatorSession.h"
 #include "ui/core/Thread.h"
 
@@ -16,24 +16,6 @@
 #include <cstdio>
 #include <string>
 #include <vector>
-
-inline void RunMessages() {
-    platform::MSG message;
-    while (platform::PeekMessage(&message, nullptr, 0, 0, platform::PM_REMOVE)) platform::DispatchMessage(&message);
-    CheckSynchronize(5);
-}
-
-// Generous by default: plug and unplug notices arrive late on a loaded machine,
-// and a condition met early returns at once.
-template <class Condition>
-bool RunMessagesUntil(Condition condition, std::chrono::milliseconds within = std::chrono::milliseconds(30000)) {
-    auto until = std::chrono::steady_clock::now() + within;
-    for (;;) {
-        RunMessages();
-        if (condition()) return true;
-        if (std::chrono::steady_clock::now() > until) return false;
-    }
-}
 
 inline std::string ColorText(platform::COLORREF color) {
     char text[16];

@@ -2,7 +2,7 @@
 // thread as the GUI thread running its messages and handovers.
 
 #include "device/hid/HidDeviceController.h"
-#include "platform/window/MessageQueue.h"
+#include "tests/device/MessagePump.h"
 #include "tests/tools/HidTestCalls.h"
 #include "tools/emulator/EmulatorSession.h"
 #include "ui/core/Thread.h"
@@ -16,22 +16,6 @@
 using namespace std::chrono_literals;
 
 namespace {
-
-void RunMessages() {
-    platform::MSG message;
-    while (platform::PeekMessage(&message, nullptr, 0, 0, platform::PM_REMOVE)) platform::DispatchMessage(&message);
-    CheckSynchronize(5);
-}
-
-template <class Condition>
-bool RunMessagesUntil(Condition condition, std::chrono::milliseconds within = 3000ms) {
-    auto until = std::chrono::steady_clock::now() + within;
-    for (;;) {
-        RunMessages();
-        if (condition()) return true;
-        if (std::chrono::steady_clock::now() > until) return false;
-    }
-}
 
 std::string Product(THidDevice* device) {
     std::u16string text = device->GetProductString();
