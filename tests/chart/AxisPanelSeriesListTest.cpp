@@ -1,7 +1,7 @@
 #include "ChartTestPanel.h"
 
 #include "chart/core/ChartExceptions.h"
-#include "chart/panel/CustomChart.h"
+#include "chart/panel/Chart.h"
 #include "chart/series/ChartFunction.h"
 #include "chart/series/ChartSeriesSource.h"
 #include "chart/series/LineSeries.h"

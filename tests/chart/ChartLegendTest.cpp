@@ -3,7 +3,7 @@
 
 #include "chart/core/ChartExceptions.h"
 #include "chart/legend/ChartLegend.h"
-#include "chart/panel/CustomChart.h"
+#include "chart/panel/Chart.h"
 #include "chart/series/LineSeries.h"
 #include "chart/series/SeriesGroups.h"
 #include "ui/core/MemoryStream.h"

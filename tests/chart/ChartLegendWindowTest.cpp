@@ -7,7 +7,7 @@
 
 #include "chart/canvas/ChartCanvas3D.h"
 #include "chart/legend/ChartLegend.h"
-#include "chart/panel/CustomChart.h"
+#include "chart/panel/Chart.h"
 #include "chart/series/LineSeries.h"
 
 #include "ui/forms/Form.h"

@@ -2,7 +2,7 @@
 // zoom rectangles, undo, panning, the wheel, clicks and the tools.
 
 #include "chart/canvas/ChartCanvas.h"
-#include "chart/panel/CustomChart.h"
+#include "chart/panel/Chart.h"
 #include "chart/series/LineSeries.h"
 
 #include "ui/forms/Form.h"

@@ -1,7 +1,7 @@
 // Series and tool type registries and the named colour palettes.
 
 #include "chart/core/ChartRegistries.h"
-#include "chart/panel/CustomChart.h"
+#include "chart/panel/Chart.h"
 #include "chart/series/LineSeries.h"
 #include "ui/core/MemoryStream.h"
 

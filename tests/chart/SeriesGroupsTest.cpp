@@ -1,6 +1,6 @@
 // Series groups held by the chart, and their series kept in form data by name.
 
-#include "chart/panel/CustomChart.h"
+#include "chart/panel/Chart.h"
 #include "chart/series/LineSeries.h"
 #include "ui/core/MemoryStream.h"
 

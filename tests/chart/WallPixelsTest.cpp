@@ -1,7 +1,7 @@
 // The back wall on pixels: gradient, transparency, shadow and picture, and
 // the chart's inside back picture behind the frame.
 
-#include "chart/panel/CustomChart.h"
+#include "chart/panel/Chart.h"
 #include "chart/series/LineSeries.h"
 
 #include "ui/graphics/Bitmap.h"

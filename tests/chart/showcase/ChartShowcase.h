@@ -3,7 +3,7 @@
 // axis (altitude, speed and two accelerations), the battery voltage on a
 // custom axis at the right, time along the bottom.
 
-#include "chart/panel/CustomChart.h"
+#include "chart/panel/Chart.h"
 #include "chart/series/LineSeries.h"
 
 #include "ui/forms/Form.h"
