@@ -1,11 +1,6 @@
 #include "chart/axes/AxisPens.h"
 
-#include "chart/geometry/ChartGeometry.h"
-#include "chart/geometry/PointHitTests.h"
 #include "ui/core/PublishedProperties.h"
-#include "ui/core/Rounding.h"
-
-#include <cmath>
 
 void TChartAxisPen::SetLineMode(TPenLineMode value) {
     if (lineMode_ == value) return;
@@ -66,36 +61,4 @@ void TAxisGridPen::SetCentered(bool value) {
     if (centered_ == value) return;
     centered_ = value;
     Changed();
-}
-
-TChartAxisTitle::TChartAxisTitle(TCustomChartPanel* panel) : TChartCustomShape(panel) {
-    SetTransparent(true);
-    TransparentDefault = true;
-}
-
-void TChartAxisTitle::Assign(const TChartAxisTitle& source) {
-    angle_ = source.angle_;
-    caption_ = source.caption_;
-    TChartCustomShape::Assign(source);
-    RepaintParent();
-}
-
-void TChartAxisTitle::SetCaption(const std::string& value) {
-    if (caption_ == value) return;
-    caption_ = value;
-    RepaintParent();
-}
-
-void TChartAxisTitle::SetAngle(int value) {
-    value %= 360;
-    if (angle_ == value) return;
-    angle_ = value;
-    RepaintParent();
-}
-
-bool TChartAxisTitle::HitTest(int x, int y) const {
-    if (!Visible() || caption_.empty()) return false;
-    if (angle_ == 0) return PointInsideRect(ShapeRect, x, y);
-    const std::vector<TPoint> corners = RotatedCorners(ShapeRect, angle_);
-    return PointInPolygon({x, y}, corners.data(), 3);
 }

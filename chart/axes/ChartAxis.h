@@ -4,6 +4,7 @@
 // values and texts.
 
 #include "chart/axes/AxisPens.h"
+#include "chart/axes/ChartAxisTitle.h"
 #include "chart/core/ChartTypes.h"
 #include "chart/panel/CustomChartPanel.h"
 #include "ui/core/Collection.h"

@@ -1,4 +1,4 @@
-// What an axis and its title publish, and what of it form data holds: only
+// What an axis publishes, and what of it form data holds: only
 // the settings that differ from their defaults, some of which depend on the
 // axis (its side, whether it is a custom or a depth axis, its limits' flags).
 
@@ -24,57 +24,6 @@ const TEnumInfo& AxisLabelAlignInfo() {
 const TEnumInfo& ChartUnitsInfo() {
     static const TEnumInfo info("TChartUnits", {"muPercent", "muPixels"});
     return info;
-}
-
-namespace {
-
-const TEnumInfo& TitleBevelInfo() {
-    static const TEnumInfo info("TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"});
-    return info;
-}
-
-const TEnumInfo& TitleShapeStyleInfo() {
-    static const TEnumInfo info("TChartObjectShapeStyle", {"fosRectangle", "fosRoundRectangle", "fosEllipse"});
-    return info;
-}
-
-}  // namespace
-
-const TClassInfo& TChartAxisTitle::StaticClass() {
-    using T = TChartAxisTitle;
-    auto title = [](const T& t) -> T& { return const_cast<T&>(t); };
-    static const TClassInfo info = TPublished<T>("TChartAxisTitle", TPersistent::StaticClass())
-        .Integer("Angle", &T::Angle, &T::SetAngle)
-        .Stored(&T::AngleStored)
-        .String("Caption", &T::Caption, &T::SetCaption)
-        .Enumeration("Bevel", TitleBevelInfo(), &T::Bevel, &T::SetBevel, static_cast<int>(TPanelBevel::bvNone))
-        .Integer("BevelWidth", &T::BevelWidth, &T::SetBevelWidth, 2)
-        .Object("Brush", &TBrush::StaticClass, [=](const T& t) { return &title(t).Brush(); }, nullptr)
-        .Integer("Color", &T::Color, &T::SetColor, static_cast<std::int64_t>(clWhite))
-        .Object("Font", &TFont::StaticClass, [=](const T& t) { return &title(t).Font(); }, nullptr)
-        .Stored([](const T& t) { return !t.Caption().empty(); })
-        .Object("Gradient", &TChartGradient::StaticClass, [=](const T& t) { return &title(t).Gradient(); }, nullptr)
-        .Stored([](const T& t) { return t.HasGradient(); })
-        .Object("Pen", &TPen::StaticClass, [=](const T& t) { return &title(t).Pen(); }, nullptr)
-        .Object("Picture", &TPicture::StaticClass, [=](const T& t) { return &title(t).Picture(); }, nullptr)
-        .Stored([](const T& t) { return t.HasPicture(); })
-        .Integer("RoundSize", &T::RoundSize, &T::SetRoundSize, 16)
-        .Object("Shadow", &TChartShadow::StaticClass, [=](const T& t) { return &title(t).Shadow(); }, nullptr)
-        .Stored([](const T& t) { return t.HasShadow(); })
-        .Enumeration("ShapeStyle", TitleShapeStyleInfo(), &T::ShapeStyle, &T::SetShapeStyle, fosRectangle)
-        .Integer("Transparency", &T::Transparency, &T::SetTransparency, 0)
-        .Boolean("Transparent", &T::Transparent, &T::SetTransparent)
-        .Stored(&T::TransparentStored)
-        .Boolean("Visible", &T::Visible, &T::SetVisible, true)
-        .Build();
-    return info;
-}
-
-void TChartAxisTitle::Assign(const TPersistent* source) {
-    if (const auto* title = dynamic_cast<const TChartAxisTitle*>(source))
-        Assign(*title);
-    else
-        TPersistent::Assign(source);
 }
 
 const TClassInfo& TChartAxis::StaticClass() {

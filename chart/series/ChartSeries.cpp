@@ -16,64 +16,6 @@
 #include <cstring>
 #include <typeinfo>
 
-// ---- element ----
-
-const TClassInfo& TCustomChartElement::StaticClass() {
-    static const TClassInfo info = TPublished<TCustomChartElement>("TCustomChartElement", TComponent::StaticClass())
-        .Boolean("Active", &TCustomChartElement::Active, &TCustomChartElement::SetActive, true)
-        .Build();
-    return info;
-}
-
-TCustomChartElement::TCustomChartElement(TComponent* owner)
-    : TComponent(owner), pen_([this] { Repaint(); }), brush_([this] { Repaint(); }) {}
-
-void TCustomChartElement::SetActive(bool value) {
-    if (active_ == value) return;
-    active_ = value;
-    Repaint();
-}
-
-void TCustomChartElement::SetParentChart(TCustomAxisPanel* chart) {
-    if (parentChart_ == chart) return;
-    auto* series = dynamic_cast<TCustomChartSeries*>(this);
-    if (parentChart_ && series) parentChart_->RemoveSeries(series);
-    parentChart_ = chart;
-    if (parentChart_ && series) parentChart_->AddSeries(series);
-}
-
-TComponent* TCustomChartElement::GetParentComponent() const { return parentChart_; }
-
-void TCustomChartElement::SetParentComponent(TComponent* parent) {
-    if (auto* chart = dynamic_cast<TCustomAxisPanel*>(parent)) SetParentChart(chart);
-}
-
-void TCustomChartElement::Repaint() {
-    if (parentChart_) parentChart_->Invalidate();
-}
-
-const TClassInfo& TCustomChartSeries::StaticClass() {
-    static const TClassInfo info = TPublished<TCustomChartSeries>("TCustomChartSeries", TCustomChartElement::StaticClass())
-        .Boolean("ShowInLegend", &TCustomChartSeries::ShowInLegend, &TCustomChartSeries::SetShowInLegend, true)
-        .String("Title", &TCustomChartSeries::Title, &TCustomChartSeries::SetTitle)
-        .Stored([](const TCustomChartSeries& s) { return !s.Title().empty(); })
-        .Build();
-    return info;
-}
-
-void TCustomChartSeries::SetShowInLegend(bool value) {
-    if (showInLegend_ == value) return;
-    showInLegend_ = value;
-    Repaint();
-}
-
-void TCustomChartSeries::SetTitle(const std::string& value) {
-    if (title_ == value) return;
-    title_ = value;
-    Repaint();
-    if (parentChart_) parentChart_->AnnounceSeriesEvent(this, seChangeTitle);
-}
-
 // ---- series: life ----
 
 const TClassInfo& TChartSeries::StaticClass() {

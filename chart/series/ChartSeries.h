@@ -9,6 +9,7 @@
 #include "chart/panel/ChartZoom.h"
 #include "chart/series/ChartSeriesSource.h"
 #include "chart/series/ChartValueList.h"
+#include "chart/series/CustomChartSeries.h"
 #include "chart/series/LabelsList.h"
 #include "ui/core/Component.h"
 #include "ui/forms/Control.h"
@@ -50,58 +51,6 @@ const TEnumInfo& VertAxisInfo();
 using TSeriesOnBeforeAdd = std::function<bool(TChartSeries*)>;
 using TSeriesOnAfterAdd = std::function<void(TChartSeries*, int)>;
 using TSeriesOnClear = std::function<void(TChartSeries*)>;
-
-class TCustomChartElement : public TComponent {
-    DECLARE_CLASS_INFO
-public:
-    explicit TCustomChartElement(TComponent* owner = nullptr);
-
-    bool Active() const { return active_; }
-    virtual void SetActive(bool value);
-    TCustomAxisPanel* ParentChart() const { return parentChart_; }
-    virtual void SetParentChart(TCustomAxisPanel* chart);
-    // Invalidates the parent chart, when there is one.
-    void Repaint();
-
-    // In form data a chart element is a child of its chart.
-    bool HasParent() const override { return true; }
-    TComponent* GetParentComponent() const override;
-    void SetParentComponent(TComponent* parent) override;
-
-    // The chart stores itself here as it takes the series in.
-    void StoreParentChart(TCustomAxisPanel* chart) { parentChart_ = chart; }
-
-    TChartPen& Pen() { return pen_; }
-    TChartBrush& Brush() { return brush_; }
-
-protected:
-    bool active_ = true;
-    TCustomAxisPanel* parentChart_ = nullptr;
-    TChartPen pen_;
-    TChartBrush brush_;
-};
-
-class TCustomChartSeries : public TCustomChartElement {
-    DECLARE_CLASS_INFO
-public:
-    explicit TCustomChartSeries(TComponent* owner = nullptr) : TCustomChartElement(owner) {}
-    bool ShowInLegend() const { return showInLegend_; }
-    void SetShowInLegend(bool value);
-    const std::string& Title() const { return title_; }
-    void SetTitle(const std::string& value);
-    // Carried for editors and form data only; nothing draws by them.
-    const std::string& Identifier() const { return identifier_; }
-    void SetIdentifier(const std::string& value) { identifier_ = value; }
-    // Six flags, bits 0-5.
-    std::uint8_t Style() const { return style_; }
-    void SetStyle(std::uint8_t value) { style_ = value & 0x3F; }
-
-protected:
-    bool showInLegend_ = true;
-    std::string title_;
-    std::string identifier_;
-    std::uint8_t style_ = 0;
-};
 
 // Which parts of a series' points its "Data" stream must hold.
 struct TSeriesDataFlags {
