@@ -4,6 +4,8 @@
 // the axis-label events.
 
 #include "chart/axes/ChartAxis.h"
+#include "chart/axes/ChartCustomAxes.h"
+#include "chart/panel/ChartPage.h"
 #include "chart/core/ChartTypes.h"
 #include "chart/core/ColorPalette.h"
 #include "chart/panel/CustomChartPanelExtended.h"
@@ -35,29 +37,6 @@ struct TChartSeriesEvent : TChartEvent {
 // The chart shows another page of points.
 struct TChartChangePage : TChartEvent {};
 
-// The user's axes, a collection the chart owns; each may follow the range
-// of a master axis.
-class TChartCustomAxes : public TCollection {
-public:
-    explicit TChartCustomAxes(TCustomAxisPanel* chart);
-    TChartAxis* Add() { return static_cast<TChartAxis*>(TCollection::Add()); }
-    TChartAxis* GetAxis(int index) const { return static_cast<TChartAxis*>(Items(index)); }
-    // Every custom axis whose master is `master` takes its limits.
-    void ApplyLinkedRange(TChartAxis* master);
-    void SetMaster(TChartAxis* axis, TChartAxis* master);
-    TChartAxis* Master(const TChartAxis* axis) const;
-    // An axis being freed follows nothing and is followed by nothing.
-    void ForgetMaster(const TChartAxis* axis);
-    // As many axes as the source, with its settings; a master among the
-    // source's own axes becomes the same axis here.
-    void Assign(const TChartCustomAxes& source);
-    void Clear();
-
-private:
-    TCustomAxisPanel* chart_;
-    std::vector<std::pair<const TChartAxis*, TChartAxis*>> masters_;  // axis, its master
-};
-
 // The mouse moments a tool hears, by number.
 enum TChartToolMouseKind { tmkDown = 0, tmkMove = 1, tmkUp = 2 };
 enum TChartToolWheelKind { twkWheelDown = 0, twkWheelTurned = 1, twkWheelUp = 2 };
@@ -82,35 +61,6 @@ public:
 enum TChartToolEvent {
     cteAfterDraw = 0, cteBeforeDrawSeries = 1, cteBeforeDraw = 2, cteBeforeDrawAxes = 3, cteAfterDrawSeries = 4,
     cteMouseLeave = 5
-};
-
-// Point paging: the chart shows MaxPointsPerPage points at a time.
-class TChartPage : public TPersistent {
-    DECLARE_CLASS_INFO
-public:
-    explicit TChartPage(TCustomAxisPanel* chart) : chart_(chart) {}
-    // The four settings, without a repaint.
-    void Assign(const TPersistent* source) override;
-    void Assign(const TChartPage& source);
-    bool AutoScale() const { return autoScale_; }
-    void SetAutoScale(bool value);
-    int Current() const { return current_; }
-    // Kept within 1..Count.
-    void SetCurrent(int value);
-    int MaxPointsPerPage() const { return maxPointsPerPage_; }
-    // Raises ChartException for a negative count.
-    void SetMaxPointsPerPage(int value);
-    bool ScaleLastPage() const { return scaleLastPage_; }
-    void SetScaleLastPage(bool value);
-    int Count() const;
-    int FirstValueIndex() const { return (current_ - 1) * maxPointsPerPage_; }
-
-private:
-    TCustomAxisPanel* chart_;
-    bool autoScale_ = false;
-    int current_ = 1;
-    int maxPointsPerPage_ = 0;
-    bool scaleLastPage_ = true;
 };
 
 class TCustomAxisPanel : public TCustomChartPanelExtended {
