@@ -25,6 +25,7 @@ public:
     // As many axes as the source, with its settings; a master among the
     // source's own axes becomes the same axis here.
     void Assign(const TChartCustomAxes& source);
+    using TCollection::Assign;
     void Clear();
 
 private:
