@@ -1,7 +1,7 @@
 // module: chart
 // A million line segments through the chart canvas into a full-HD buffer,
 // short ones joined end to end as a line series of a million points draws them.
-#include "chart/ChartCanvas3D.h"
+#include "chart/canvas/ChartCanvas3D.h"
 
 #include "ui/graphics/Bitmap.h"
 
@@ -21,8 +21,8 @@ static void BM_MillionSegmentsThroughTheCanvas(benchmark::State& state) {
 }
 BENCHMARK(BM_MillionSegmentsThroughTheCanvas)->Unit(benchmark::kMillisecond);
 
-#include "chart/Chart.h"
-#include "chart/LineSeries.h"
+#include "chart/panel/CustomChart.h"
+#include "chart/series/LineSeries.h"
 
 namespace {
 

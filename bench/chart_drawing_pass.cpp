@@ -4,9 +4,9 @@
 // positions of every visible point and at most one line call each: a segment
 // that ends where the previous one did is not drawn, but points are not
 // thinned per pixel column).
-#include "chart/ChartCanvas.h"
-#include "chart/CustomAxisPanel.h"
-#include "chart/LineSeries.h"
+#include "chart/canvas/Canvas3D.h"
+#include "chart/panel/CustomAxisPanel.h"
+#include "chart/series/LineSeries.h"
 
 #include <benchmark/benchmark.h>
 

@@ -2,7 +2,6 @@
 
 #include "platform/gdi/Bitmaps.h"
 #include "platform/gdi/Blits.h"
-#include "platform/gdi/Blits.h"
 #include "platform/gdi/DeviceContexts.h"
 #include "png/PngPicture.h"
 #include "png/chunks/PngHeaderChunk.h"

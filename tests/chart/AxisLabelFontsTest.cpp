@@ -1,6 +1,6 @@
 #include "ChartTestPanel.h"
 
-#include "chart/ChartAxis.h"
+#include "chart/axes/ChartAxis.h"
 
 #include <gtest/gtest.h>
 

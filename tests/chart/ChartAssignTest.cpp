@@ -1,7 +1,7 @@
 // A chart copied from another: axes (custom ones with their links), walls,
 // paging, palette and switches come along.
 
-#include "chart/Chart.h"
+#include "chart/panel/Chart.h"
 
 #include "platform/display/Display.h"
 

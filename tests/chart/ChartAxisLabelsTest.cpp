@@ -1,8 +1,8 @@
 #include "ChartTestPanel.h"
 
-#include "chart/CalendarDates.h"
-#include "chart/ChartAxis.h"
-#include "chart/DateTimeSteps.h"
+#include "chart/axes/CalendarDates.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/axes/DateTimeSteps.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "ChartTestPanel.h"
 
-#include "chart/ChartAxis.h"
-#include "chart/ChartExceptions.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/core/ChartExceptions.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "ChartTestPanel.h"
 
-#include "chart/ChartAxis.h"
-#include "chart/ChartExceptions.h"
+#include "chart/axes/ChartAxis.h"
+#include "chart/core/ChartExceptions.h"
 #include "ui/core/MemoryStream.h"
 #include "ui/core/PublishedProperties.h"
 #include "ui/core/TypeInfo.h"

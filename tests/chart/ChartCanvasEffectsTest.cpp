@@ -3,11 +3,11 @@
 
 #include "ChartPixelSurface.h"
 
-#include "chart/BitmapResampling.h"
-#include "chart/ChartBlend.h"
-#include "chart/ChartCanvas3D.h"
-#include "chart/ChartFont.h"
-#include "chart/ChartGradient.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/canvas/ChartFont.h"
+#include "chart/effects/BitmapResampling.h"
+#include "chart/effects/ChartBlend.h"
+#include "chart/effects/ChartGradient.h"
 
 #include "platform/gdi/GdiObjects.h"
 #include "platform/system/Languages.h"

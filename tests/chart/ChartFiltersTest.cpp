@@ -1,7 +1,7 @@
-#include "chart/BlurFilter.h"
-#include "chart/ChartPicture.h"
-#include "chart/ConvolveFilter.h"
-#include "chart/FilterItems.h"
+#include "chart/effects/BlurFilter.h"
+#include "chart/effects/ChartPicture.h"
+#include "chart/effects/ConvolveFilter.h"
+#include "chart/effects/FilterItems.h"
 
 #include "ui/core/Component.h"
 #include "ui/core/Exceptions.h"

@@ -1,4 +1,4 @@
-#include "chart/Chart.h"
+#include "chart/panel/Chart.h"
 
 #include "ui/core/Filer.h"
 #include "ui/core/MemoryStream.h"

@@ -1,8 +1,8 @@
 #include "ChartTestPanel.h"
 
-#include "chart/ChartExceptions.h"
-#include "chart/ChartFunction.h"
-#include "chart/ChartSeries.h"
+#include "chart/core/ChartExceptions.h"
+#include "chart/series/ChartFunction.h"
+#include "chart/series/ChartSeries.h"
 
 #include <gtest/gtest.h>
 

@@ -1,4 +1,4 @@
-#include "chart/ChartGeometry.h"
+#include "chart/geometry/ChartGeometry.h"
 
 #include "ui/graphics/Bitmap.h"
 

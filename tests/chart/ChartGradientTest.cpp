@@ -4,9 +4,9 @@
 
 #include "ChartPixelSurface.h"
 
-#include "chart/ChartCanvas3D.h"
-#include "chart/ChartGradient.h"
-#include "chart/ChartShadow.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/effects/ChartGradient.h"
+#include "chart/effects/ChartShadow.h"
 
 #include "ui/core/Component.h"
 #include "ui/core/MemoryStream.h"

@@ -1,11 +1,11 @@
 // The legend's rows, texts, check-box clicks and layout on a canvas that
 // measures 7 pixels a character and 13 a line.
 
-#include "chart/Chart.h"
-#include "chart/ChartExceptions.h"
-#include "chart/ChartLegend.h"
-#include "chart/LineSeries.h"
-#include "chart/SeriesGroups.h"
+#include "chart/core/ChartExceptions.h"
+#include "chart/legend/ChartLegend.h"
+#include "chart/panel/Chart.h"
+#include "chart/series/LineSeries.h"
+#include "chart/series/SeriesGroups.h"
 #include "ui/core/MemoryStream.h"
 
 #include "tests/chart/ChartTestPanel.h"

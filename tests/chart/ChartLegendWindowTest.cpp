@@ -5,10 +5,10 @@
 
 #include "WhiteChart.h"
 
-#include "chart/Chart.h"
-#include "chart/ChartCanvas3D.h"
-#include "chart/ChartLegend.h"
-#include "chart/LineSeries.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/legend/ChartLegend.h"
+#include "chart/panel/Chart.h"
+#include "chart/series/LineSeries.h"
 
 #include "ui/forms/Form.h"
 

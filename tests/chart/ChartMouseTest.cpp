@@ -1,9 +1,9 @@
 // The chart as a window driven by mouse input through the window system:
 // zoom rectangles, undo, panning, the wheel, clicks and the tools.
 
-#include "chart/Chart.h"
-#include "chart/ChartCanvas.h"
-#include "chart/LineSeries.h"
+#include "chart/canvas/ChartCanvas.h"
+#include "chart/panel/Chart.h"
+#include "chart/series/LineSeries.h"
 
 #include "ui/forms/Form.h"
 #include "ui/graphics/Colors.h"

@@ -2,8 +2,8 @@
 // back picture by its modes, the frame, and the zoom rectangle that a second
 // drawing takes away.
 
-#include "chart/ChartCanvas3D.h"
-#include "chart/ChartPanelExtended.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/panel/CustomChartPanelExtended.h"
 
 #include "ui/forms/Form.h"
 #include "ui/graphics/Bitmap.h"

@@ -1,6 +1,6 @@
 #include "ChartTestPanel.h"
 
-#include "chart/LineSeries.h"
+#include "chart/series/LineSeries.h"
 
 #include <gtest/gtest.h>
 

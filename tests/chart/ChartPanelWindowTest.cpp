@@ -2,8 +2,8 @@
 // drawn again only after a change, sized with its window, and told of the
 // mouse.
 
-#include "chart/ChartCanvas3D.h"
-#include "chart/ChartPanel.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/panel/CustomChartPanel.h"
 
 #include "ui/forms/Form.h"
 #include "ui/graphics/Bitmap.h"

@@ -2,7 +2,7 @@
 // A white bitmap with an unbuffered chart canvas drawing straight onto it,
 // for tests that look at the pixels a chart element leaves.
 
-#include "chart/ChartCanvas3D.h"
+#include "chart/canvas/ChartCanvas3D.h"
 
 #include "ui/graphics/Bitmap.h"
 #include "ui/graphics/Colors.h"

@@ -1,8 +1,8 @@
 // Series and tool type registries and the named colour palettes.
 
-#include "chart/Chart.h"
-#include "chart/ChartRegistries.h"
-#include "chart/LineSeries.h"
+#include "chart/core/ChartRegistries.h"
+#include "chart/panel/Chart.h"
+#include "chart/series/LineSeries.h"
 #include "ui/core/MemoryStream.h"
 
 #include <gtest/gtest.h>

@@ -1,5 +1,5 @@
-#include "chart/ChartExceptions.h"
-#include "chart/ChartSeries.h"
+#include "chart/core/ChartExceptions.h"
+#include "chart/series/ChartSeries.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "ChartTestPanel.h"
 
-#include "chart/ChartExceptions.h"
-#include "chart/ChartSeries.h"
+#include "chart/core/ChartExceptions.h"
+#include "chart/series/ChartSeries.h"
 
 #include <gtest/gtest.h>
 

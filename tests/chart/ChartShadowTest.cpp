@@ -3,10 +3,10 @@
 
 #include "ChartPixelSurface.h"
 
-#include "chart/ChartCanvas3D.h"
-#include "chart/ChartFont.h"
-#include "chart/ChartShadow.h"
-#include "chart/ChartShadowBlur.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/canvas/ChartFont.h"
+#include "chart/effects/ChartShadow.h"
+#include "chart/effects/ChartShadowBlur.h"
 
 #include "ui/graphics/Bitmap.h"
 

@@ -3,10 +3,10 @@
 
 #include "ChartTestPanel.h"
 
-#include "chart/ChartCanvas3D.h"
-#include "chart/ChartShape.h"
-#include "chart/ChartShapePosition.h"
-#include "chart/FlipFilter.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/core/ChartCustomShape.h"
+#include "chart/core/ChartCustomShapePosition.h"
+#include "chart/effects/FlipFilter.h"
 #include "ui/core/Filer.h"
 #include "ui/core/MemoryStream.h"
 #include "ui/core/PublishedProperties.h"

@@ -1,6 +1,6 @@
-#include "chart/ChartCanvas3D.h"
-#include "chart/ConvexHull.h"
-#include "chart/View3DOptions.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/canvas/View3DOptions.h"
+#include "chart/geometry/ConvexHull.h"
 #include "tests/support/PixelCanvas.h"
 
 #include "ui/graphics/Bitmap.h"

@@ -2,9 +2,9 @@
 // A chart panel for tests: counts repaints, records series events, measures
 // text with a fixed-pitch font (7 pixels a character, 13 a line).
 
-#include "chart/ChartCanvas.h"
-#include "chart/ChartSeries.h"
-#include "chart/CustomAxisPanel.h"
+#include "chart/canvas/Canvas3D.h"
+#include "chart/panel/CustomAxisPanel.h"
+#include "chart/series/ChartSeries.h"
 
 #include <algorithm>
 #include <string>

@@ -1,7 +1,7 @@
 #include "ChartTestPanel.h"
 
-#include "chart/Chart.h"
-#include "chart/LineSeries.h"
+#include "chart/panel/CustomChart.h"
+#include "chart/series/LineSeries.h"
 
 #include <gtest/gtest.h>
 

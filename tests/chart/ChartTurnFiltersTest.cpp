@@ -1,8 +1,8 @@
 // Turning and mirroring pictures: the filters the turned gradient uses.
 
-#include "chart/FilterItems.h"
-#include "chart/FlipFilter.h"
-#include "chart/RotateFilter.h"
+#include "chart/effects/FilterItems.h"
+#include "chart/effects/FlipFilter.h"
+#include "chart/effects/RotateFilter.h"
 
 #include "ui/graphics/Bitmap.h"
 

@@ -1,5 +1,5 @@
-#include "chart/ChartSeries.h"
-#include "chart/ChartValueList.h"
+#include "chart/series/ChartSeries.h"
+#include "chart/series/ChartValueList.h"
 
 #include "ui/core/TypeInfo.h"
 

@@ -1,5 +1,5 @@
-#include "chart/CalendarDates.h"
-#include "chart/DateTimeSteps.h"
+#include "chart/axes/CalendarDates.h"
+#include "chart/axes/DateTimeSteps.h"
 #include "ui/core/Exceptions.h"
 
 #include <gtest/gtest.h>

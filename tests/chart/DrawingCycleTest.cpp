@@ -1,8 +1,8 @@
 #include "ChartTestPanel.h"
 
-#include "chart/ChartExceptions.h"
-#include "chart/ChartSeriesSource.h"
-#include "chart/LineSeries.h"
+#include "chart/core/ChartExceptions.h"
+#include "chart/series/ChartSeriesSource.h"
+#include "chart/series/LineSeries.h"
 #include "ui/core/Exceptions.h"
 
 #include <gtest/gtest.h>

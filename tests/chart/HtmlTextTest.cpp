@@ -3,9 +3,9 @@
 
 #include "ChartPixelSurface.h"
 
-#include "chart/ChartCanvas3D.h"
-#include "chart/HtmlTags.h"
-#include "chart/HtmlText.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/text/HtmlTags.h"
+#include "chart/text/HtmlText.h"
 
 #include "ui/core/MemoryStream.h"
 #include "ui/graphics/Bitmap.h"

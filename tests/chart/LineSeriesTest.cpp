@@ -1,7 +1,7 @@
 #include "ChartTestPanel.h"
 
-#include "chart/ChartBlend.h"
-#include "chart/LineSeries.h"
+#include "chart/effects/ChartBlend.h"
+#include "chart/series/LineSeries.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
-#include "chart/ColorPalette.h"
-#include "chart/PointHitTests.h"
-#include "chart/SortRange.h"
-#include "chart/TextRoutines.h"
+#include "chart/core/ColorPalette.h"
+#include "chart/geometry/PointHitTests.h"
+#include "chart/series/SortRange.h"
+#include "chart/text/TextRoutines.h"
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,5 @@
-#include "chart/ChartCanvas3D.h"
-#include "chart/View3DOptions.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/canvas/View3DOptions.h"
 
 #include <gtest/gtest.h>
 

@@ -3,11 +3,11 @@
 
 #include "ChartTestPanel.h"
 
-#include "chart/ChartFont.h"
-#include "chart/ChartPanelExtended.h"
-#include "chart/ChartPen.h"
-#include "chart/ChartZoom.h"
-#include "chart/View3DOptions.h"
+#include "chart/canvas/ChartFont.h"
+#include "chart/canvas/ChartPen.h"
+#include "chart/canvas/View3DOptions.h"
+#include "chart/panel/ChartZoom.h"
+#include "chart/panel/CustomChartPanelExtended.h"
 #include "ui/core/MemoryStream.h"
 #include "ui/core/PublishedProperties.h"
 

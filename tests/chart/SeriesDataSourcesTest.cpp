@@ -1,11 +1,11 @@
 #include "ChartTestPanel.h"
 
-#include "chart/ChartConst.h"
-#include "chart/ChartExceptions.h"
-#include "chart/ChartSeriesSource.h"
-#include "chart/EngineError.h"
-#include "chart/LineSeries.h"
-#include "chart/SeriesGroups.h"
+#include "chart/core/ChartConst.h"
+#include "chart/core/ChartExceptions.h"
+#include "chart/core/EngineError.h"
+#include "chart/series/ChartSeriesSource.h"
+#include "chart/series/LineSeries.h"
+#include "chart/series/SeriesGroups.h"
 #include "ui/forms/Application.h"
 
 #include <gtest/gtest.h>

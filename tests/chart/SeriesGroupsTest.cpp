@@ -1,7 +1,7 @@
 // Series groups held by the chart, and their series kept in form data by name.
 
-#include "chart/Chart.h"
-#include "chart/LineSeries.h"
+#include "chart/panel/Chart.h"
+#include "chart/series/LineSeries.h"
 #include "ui/core/MemoryStream.h"
 
 #include <gtest/gtest.h>

@@ -2,7 +2,7 @@
 
 #include "ChartTestPanel.h"
 
-#include "chart/LineSeries.h"
+#include "chart/series/LineSeries.h"
 
 #include <gtest/gtest.h>
 

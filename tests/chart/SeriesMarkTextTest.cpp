@@ -1,6 +1,6 @@
 #include "ChartTestPanel.h"
 
-#include "chart/ChartSeries.h"
+#include "chart/series/ChartSeries.h"
 
 #include <gtest/gtest.h>
 

@@ -3,7 +3,7 @@
 
 #include "ChartTestPanel.h"
 
-#include "chart/LineSeries.h"
+#include "chart/series/LineSeries.h"
 #include "ui/core/MemoryStream.h"
 
 #include <gtest/gtest.h>

@@ -5,9 +5,9 @@
 
 #include "WhiteChart.h"
 
-#include "chart/Chart.h"
-#include "chart/ChartCanvas3D.h"
-#include "chart/LineSeries.h"
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/panel/CustomChart.h"
+#include "chart/series/LineSeries.h"
 
 #include "tests/support/PixelCanvas.h"
 

@@ -3,7 +3,7 @@
 
 #include "ChartTestPanel.h"
 
-#include "chart/SeriesMarks.h"
+#include "chart/marks/SeriesMarks.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,7 @@
 #include "ChartTestPanel.h"
 
-#include "chart/ChartFunction.h"
-#include "chart/LineSeries.h"
+#include "chart/series/ChartFunction.h"
+#include "chart/series/LineSeries.h"
 #include "ui/core/Filer.h"
 #include "ui/core/MemoryStream.h"
 #include "ui/core/TypeInfo.h"

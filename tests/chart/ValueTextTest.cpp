@@ -1,5 +1,5 @@
-#include "chart/CalendarDates.h"
-#include "chart/ValueText.h"
+#include "chart/axes/CalendarDates.h"
+#include "chart/text/ValueText.h"
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,8 @@
 // The back wall on pixels: gradient, transparency, shadow and picture, and
 // the chart's inside back picture behind the frame.
 
-#include "chart/Chart.h"
-#include "chart/LineSeries.h"
+#include "chart/panel/Chart.h"
+#include "chart/series/LineSeries.h"
 
 #include "ui/graphics/Bitmap.h"
 

@@ -2,8 +2,8 @@
 // A chart whose whole background is plain white, so pixel tests can tell
 // what the chart drew on it.
 
-#include "chart/Chart.h"
-#include "chart/ChartCanvas.h"
+#include "chart/canvas/ChartCanvas.h"
+#include "chart/panel/CustomChart.h"
 
 class WhiteChart : public TCustomChart {
 protected:

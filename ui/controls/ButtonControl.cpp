@@ -3,7 +3,6 @@
 #include "ui/core/PublishedProperties.h"
 
 #include "platform/gdi/DeviceContexts.h"
-#include "platform/gdi/DeviceContexts.h"
 #include "platform/text/DrawText.h"
 #include "platform/window/Focus.h"
 #include "platform/window/Input.h"

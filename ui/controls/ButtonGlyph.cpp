@@ -1,7 +1,6 @@
 #include "ui/controls/ButtonGlyph.h"
 
 #include "platform/gdi/DeviceContexts.h"
-#include "platform/gdi/DeviceContexts.h"
 #include "platform/text/DrawText.h"
 
 #include <algorithm>

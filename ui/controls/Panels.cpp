@@ -4,7 +4,6 @@
 #include "ui/graphics/MeasureCanvas.h"
 
 #include "platform/gdi/DeviceContexts.h"
-#include "platform/gdi/DeviceContexts.h"
 #include "platform/text/DrawText.h"
 
 const TClassInfo& TCustomPanel::StaticClass() {

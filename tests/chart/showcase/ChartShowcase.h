@@ -3,8 +3,8 @@
 // axis (altitude, speed and two accelerations), the battery voltage on a
 // custom axis at the right, time along the bottom.
 
-#include "chart/Chart.h"
-#include "chart/LineSeries.h"
+#include "chart/panel/Chart.h"
+#include "chart/series/LineSeries.h"
 
 #include "ui/forms/Form.h"
 

@@ -1,0 +1,81 @@
+#include "chart/effects/FilterItems.h"
+
+#include "chart/effects/BlurFilter.h"
+#include "chart/effects/FlipFilter.h"
+#include "chart/effects/RotateFilter.h"
+
+#include "ui/core/Exceptions.h"
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Reader.h"
+#include "ui/core/ScopeGuards.h"
+#include "ui/core/TypeInfo.h"
+#include "ui/core/Writer.h"
+
+namespace {
+
+constexpr const char* kItemClass = "ItemClass";
+
+// The filters this engine has, known by name before any list is read.
+void RegisterBuiltInFilters() {
+    static const bool done = [] {
+        RegisterFilterClass(TFlipFilter::StaticClass());
+        RegisterFilterClass(TReverseFilter::StaticClass());
+        RegisterFilterClass(TBlurFilter::StaticClass());
+        RegisterFilterClass(TRotateFilter::StaticClass());
+        return true;
+    }();
+    (void)done;
+}
+
+}  // namespace
+
+void RegisterFilterClass(const TClassInfo& filterClass) {
+    if (!GetClass(filterClass.Name())) RegisterClass(filterClass);
+}
+
+const TClassInfo& TFilterItems::StaticClass() {
+    static const TClassInfo info = TPublished<TFilterItems>("TFilterItems", TCollection::StaticClass()).Build();
+    return info;
+}
+
+TFilterItems::TFilterItems(TPersistent* owner) : TCollection(TChartFilter::StaticClass(), owner) {}
+
+TChartFilter* TFilterItems::Add(const TClassInfo& filterClass) {
+    std::unique_ptr<TPersistent> made(filterClass.Create(this));
+    auto* filter = dynamic_cast<TChartFilter*>(made.get());
+    if (!filter) throw EReadError("Class " + filterClass.Name() + " is not a filter");
+    made.release();
+    return filter;
+}
+
+void TFilterItems::ApplyToBitmap(TBitmap& bitmap) {
+    for (int i = 0; i < Count(); ++i)
+        if (Items(i)->Enabled()) Items(i)->ApplyToBitmap(bitmap);
+}
+
+void TFilterItems::Assign(const TPersistent* source) {
+    auto* other = dynamic_cast<const TFilterItems*>(source);
+    if (!other) {
+        TCollection::Assign(source);
+        return;
+    }
+    if (other == this) return;
+    Clear();
+    UpdateScope update(*this);
+    for (int i = 0; i < other->Count(); ++i) Add(other->Items(i)->ClassType())->Assign(other->Items(i));
+}
+
+void TFilterItems::WriteData(TWriter& writer) const {
+    writer.WriteCollection(*this, [](TWriter& w, const TCollectionItem& item) {
+        w.DefineProperty(kItemClass, nullptr, [&item](TWriter& v) { v.WriteString(item.ClassName()); }, true);
+    });
+}
+
+void TFilterItems::ReadData(TReader& reader) {
+    RegisterBuiltInFilters();
+    reader.ReadCollection(*this, [this](TReader& r) -> TCollectionItem* {
+        const std::string name = r.ReadPropName();
+        if (name != kItemClass) throw EReadError("Property " + name + " found where ItemClass belongs");
+        return Add(FindClass(r.ReadString()));
+    });
+}

@@ -1,0 +1,31 @@
+#pragma once
+// The ordered list of filters a chart picture applies, and its form data:
+// every item carries its class name so that lists of mixed filters read back.
+
+#include "chart/effects/ChartFilter.h"
+
+class TReader;
+class TWriter;
+
+class TFilterItems : public TCollection {
+    DECLARE_CLASS_INFO
+public:
+    explicit TFilterItems(TPersistent* owner = nullptr);
+
+    TChartFilter* Items(int index) const { return static_cast<TChartFilter*>(TCollection::Items(index)); }
+    // A new filter of the class at the end of the list.
+    TChartFilter* Add(const TClassInfo& filterClass);
+    // Every enabled filter in order.
+    void ApplyToBitmap(TBitmap& bitmap);
+    // From another list: copies of its filters, each of its own class.
+    void Assign(const TPersistent* source) override;
+
+    // The "FilterItems" value of form data.
+    void WriteData(TWriter& writer) const;
+    // Raises EClassNotFound for a class nobody registered and EReadError for
+    // a class that is not a filter.
+    void ReadData(TReader& reader);
+};
+
+// Makes the filter classes known by name for reading; more than once is harmless.
+void RegisterFilterClass(const TClassInfo& filterClass);

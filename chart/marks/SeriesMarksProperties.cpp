@@ -1,0 +1,146 @@
+// What marks and their per-point items publish, the "Items" stream of the
+// items, and the marks' class made by name from form data.
+
+#include "chart/marks/SeriesMarks.h"
+
+#include "ui/core/PublishedProperties.h"
+#include "ui/core/Reader.h"
+#include "ui/core/Stream.h"
+#include "ui/core/Writer.h"
+
+#include <cstdint>
+
+namespace {
+
+const TEnumInfo& PanelBevelInfo() {
+    static const TEnumInfo info("TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"});
+    return info;
+}
+
+const TEnumInfo& ShapeStyleInfo() {
+    static const TEnumInfo info("TChartObjectShapeStyle", {"fosRectangle", "fosRoundRectangle", "fosEllipse"});
+    return info;
+}
+
+const TEnumInfo& AlignmentInfo() {
+    static const TEnumInfo info("TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"});
+    return info;
+}
+
+// The box look an item and the marks share, in the order form data lists it.
+template <class S>
+TPublished<S>& ShapeLook(TPublished<S>& p) {
+    return p.Enumeration("Bevel", PanelBevelInfo(), &S::Bevel, &S::SetBevel, static_cast<int>(TPanelBevel::bvNone))
+        .Integer("BevelWidth", &S::BevelWidth, &S::SetBevelWidth, 2);
+}
+
+}  // namespace
+
+const TEnumInfo& SeriesMarksStyleInfo() {
+    static const TEnumInfo info(
+        "TSeriesMarksStyle",
+        {"smsValue", "smsPercent", "smsLabel", "smsLabelPercent", "smsLabelValue", "smsLegend", "smsPercentTotal",
+         "smsLabelPercentTotal", "smsXValue", "smsXY", "smsSeriesTitle", "smsPointIndex", "smsPercentRelative"});
+    return info;
+}
+
+const TClassInfo& TMarksItem::StaticClass() {
+    using I = TMarksItem;
+    TPublished<I> p("TMarksItem", TPersistent::StaticClass());
+    static const TClassInfo info =
+        ShapeLook(p)
+            .Integer("Color", &I::Color, &I::SetColor, clInfoBk)
+            .Object("Font", &TFont::StaticClass, [](const I& i) { return &const_cast<I&>(i).Font(); }, nullptr)
+            .Object("Gradient", &TChartGradient::StaticClass,
+                    [](const I& i) { return &const_cast<I&>(i).Gradient(); }, nullptr)
+            .Stored([](const I& i) { return i.HasGradient(); })
+            .Object("Picture", &TPicture::StaticClass, [](const I& i) { return &const_cast<I&>(i).Picture(); }, nullptr)
+            .Stored([](const I& i) { return i.HasPicture(); })
+            .Object("Shadow", &TChartShadow::StaticClass, [](const I& i) { return &const_cast<I&>(i).Shadow(); },
+                    nullptr)
+            .Enumeration("ShapeStyle", ShapeStyleInfo(), &I::ShapeStyle, &I::SetShapeStyle, fosRectangle)
+            .Object("Text", &TStrings::StaticClass, [](const I& i) { return &const_cast<I&>(i).Lines(); }, nullptr)
+            .Stored([](const I& i) { return i.Text() != nullptr; })
+            .Integer("Transparency", &I::Transparency, &I::SetTransparency, 0)
+            .Boolean("Transparent", &I::Transparent, &I::SetTransparent, false)
+            .Build();
+    return info;
+}
+
+const TClassInfo& TSeriesMarks::StaticClass() {
+    using M = TSeriesMarks;
+    TPublished<M> p("TSeriesMarks", TPersistent::StaticClass());
+    p.Integer("Angle", &M::Angle, &M::SetAngle, 0)
+        .Object("Arrow", &TPen::StaticClass, [](const M& m) { return &const_cast<M&>(m).Arrow(); }, nullptr)
+        .Integer("ArrowLength", [](const M& m) { return const_cast<M&>(m).ArrowLength(); }, &M::SetArrowLength)
+        .Stored([](const M&) { return false; })
+        .Integer("BackColor", &M::BackColor, &M::SetBackColor, clInfoBk);
+    static const TClassInfo info =
+        ShapeLook(p)
+            .Object("Brush", &TBrush::StaticClass, [](const M& m) { return &const_cast<M&>(m).Brush(); }, nullptr)
+            .Boolean("Clip", &M::Clip, &M::SetClip, false)
+            .Integer("Color", &M::Color, &M::SetColor, clInfoBk)
+            .Integer("DrawEvery", &M::DrawEvery, &M::SetDrawEvery, 1)
+            .Object("Font", &TFont::StaticClass, [](const M& m) { return &const_cast<M&>(m).Font(); }, nullptr)
+            .Object("Frame", &TPen::StaticClass, [](const M& m) { return &const_cast<M&>(m).Frame(); }, nullptr)
+            .Object("Gradient", &TChartGradient::StaticClass,
+                    [](const M& m) { return &const_cast<M&>(m).Gradient(); }, nullptr)
+            .Stored([](const M& m) { return m.HasGradient(); })
+            .Object("Margins", &TMargins::StaticClass, [](const M& m) { return &const_cast<M&>(m).Margins(); },
+                    nullptr)
+            .Boolean("MultiLine", &M::MultiLine, &M::SetMultiLine, false)
+            .Object("Picture", &TPicture::StaticClass, [](const M& m) { return &const_cast<M&>(m).Picture(); }, nullptr)
+            .Stored([](const M& m) { return m.HasPicture(); })
+            .Object("Shadow", &TChartShadow::StaticClass, [](const M& m) { return &const_cast<M&>(m).Shadow(); },
+                    nullptr)
+            .Enumeration("ShapeStyle", ShapeStyleInfo(), &M::ShapeStyle, &M::SetShapeStyle, fosRectangle)
+            .Enumeration("Style", SeriesMarksStyleInfo(), &M::Style, &M::SetStyle, smsLabel)
+            .Enumeration("TextAlign", AlignmentInfo(), &M::TextAlign, &M::SetTextAlign,
+                         static_cast<int>(TAlignment::taCenter))
+            .Integer("Transparency", &M::Transparency, &M::SetTransparency, 0)
+            .Boolean("Transparent", &M::Transparent, &M::SetTransparent, false)
+            .Boolean("Visible", &M::Visible, &M::SetVisible, false)
+            .Build();
+    return info;
+}
+
+void TSeriesMarks::DefineProperties(TFiler& filer) {
+    TPersistent::DefineProperties(filer);
+    DefineShapeProperties(filer);
+    filer.DefineBinaryProperty(
+        "Items",
+        [this](TStream& stream) {
+            std::int32_t count = 0;
+            stream.ReadBuffer(&count, sizeof count);
+            items_.Clear();
+            if (count > 0) itemsLoaded_ = true;
+            TReader reader(stream);
+            for (int i = 0; i < count; ++i) {
+                reader.ReadListBegin();
+                TMarksItem& item = items_.Get(i);
+                while (!reader.EndOfList()) reader.ReadProperty(item);
+                reader.ReadListEnd();
+            }
+        },
+        [this](TStream& stream) {
+            const std::int32_t count = items_.Count();
+            stream.WriteBuffer(&count, sizeof count);
+            TWriter writer(stream);
+            for (int i = 0; i < count; ++i) {
+                writer.WriteListBegin();
+                if (const TMarksItem* item = items_.At(i)) writer.WriteProperties(*item);
+                writer.WriteListEnd();
+            }
+        },
+        items_.Count() > 0);
+}
+
+namespace {
+
+// Marks can be made by name from form data while the engine is loaded.
+struct MarksClassRegistration {
+    MarksClassRegistration() { RegisterClass(TSeriesMarks::StaticClass()); }
+    ~MarksClassRegistration() { UnRegisterClass(TSeriesMarks::StaticClass()); }
+} registration;
+
+}  // namespace
