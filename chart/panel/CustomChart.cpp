@@ -168,8 +168,6 @@ void TCustomChart::SetBackgroundColor(TColor color) {
     if (Parent() && !Loading()) walls_.Back.Brush().SetStyle(TBrushStyle::bsSolid);
 }
 
-// ---- background ----
-
 // ---- colour palette and stored settings ----
 
 void TCustomChart::SetColorPaletteIndex(int value) {
