@@ -139,7 +139,7 @@ void TCanvas3D::PolylineAtDepth(const TPoint* points, int count, int z) {
 
 void TChartCanvas::SelectBrushColor(const TChartBrush& brush, TColor color, TColor backColor) {
     if (monochrome_) color = clWhite;
-    brush_.SetImage(brush.HasImage() ? const_cast<TChartBrush&>(brush).Image() : nullptr);
+    brush_.SetImage(brush.HasImage() ? brush.Image() : nullptr);
     brush_.SetColor(color);
     brush_.SetStyle(brush.Style());
     brush_.SetBackColor(backColor);

@@ -40,16 +40,15 @@ const TEnumInfo& LegendSymbolSizeInfo() {
 
 const TClassInfo& TLegendSymbol::StaticClass() {
     using S = TLegendSymbol;
-    auto mutableSymbol = [](const S& s) -> S& { return const_cast<S&>(s); };
     static const TClassInfo info =
         TPublished<S>("TLegendSymbol", TPersistent::StaticClass())
             .Boolean("Continuous", &S::Continuous, &S::SetContinuous, false)
             .Boolean("DefaultPen", &S::DefaultPen, &S::SetDefaultPen, true)
             .Object("Gradient", &TChartGradient::StaticClass,
-                    [=](const S& s) { return &mutableSymbol(s).Gradient(); }, nullptr)
-            .Object("Pen", &TPen::StaticClass, [=](const S& s) { return &mutableSymbol(s).Pen(); }, nullptr)
+                    [](S& s) { return &s.Gradient(); }, nullptr)
+            .Object("Pen", &TPen::StaticClass, [](S& s) { return &s.Pen(); }, nullptr)
             .Enumeration("Position", LegendSymbolPositionInfo(), &S::Position, &S::SetPosition, spLeft)
-            .Object("Shadow", &TChartShadow::StaticClass, [=](const S& s) { return &mutableSymbol(s).Shadow(); },
+            .Object("Shadow", &TChartShadow::StaticClass, [](S& s) { return &s.Shadow(); },
                     nullptr)
             .Boolean("Squared", &S::Squared, &S::SetSquared, false)
             .Boolean("Visible", &S::Visible, &S::SetVisible, true)
@@ -61,15 +60,14 @@ const TClassInfo& TLegendSymbol::StaticClass() {
 
 const TClassInfo& TLegendTitle::StaticClass() {
     using T = TLegendTitle;
-    auto mutableTitle = [](const T& t) -> T& { return const_cast<T&>(t); };
     static const TClassInfo info =
         TPublished<T>("TLegendTitle", TPersistent::StaticClass())
             .Enumeration("Bevel", PanelBevelInfo(), &T::Bevel, &T::SetBevel, static_cast<int>(TPanelBevel::bvNone))
-            .Object("Brush", &TBrush::StaticClass, [=](const T& t) { return &mutableTitle(t).Brush(); }, nullptr)
+            .Object("Brush", &TBrush::StaticClass, [](T& t) { return &t.Brush(); }, nullptr)
             .Integer("Color", &T::Color, &T::SetColor, static_cast<std::int64_t>(clWhite))
-            .Object("Font", &TFont::StaticClass, [=](const T& t) { return &mutableTitle(t).Font(); }, nullptr)
-            .Object("Frame", &TPen::StaticClass, [=](const T& t) { return &mutableTitle(t).Pen(); }, nullptr)
-            .Object("Text", &TStrings::StaticClass, [=](const T& t) { return &mutableTitle(t).Text(); }, nullptr)
+            .Object("Font", &TFont::StaticClass, [](T& t) { return &t.Font(); }, nullptr)
+            .Object("Frame", &TPen::StaticClass, [](T& t) { return &t.Pen(); }, nullptr)
+            .Object("Text", &TStrings::StaticClass, [](T& t) { return &t.Text(); }, nullptr)
             .Stored([](const T& t) { return t.Text().Count() > 0; })
             .Enumeration("TextAlignment", AlignmentInfo(), &T::TextAlignment, &T::SetTextAlignment,
                          static_cast<int>(TAlignment::taLeftJustify))
@@ -82,7 +80,6 @@ const TClassInfo& TLegendTitle::StaticClass() {
 
 const TClassInfo& TChartLegend::StaticClass() {
     using L = TChartLegend;
-    auto mutableLegend = [](const L& l) -> L& { return const_cast<L&>(l); };
     static const TClassInfo info =
         TPublished<L>("TChartLegend", TChartCustomShapePosition::StaticClass())
             .Enumeration("Alignment", LegendAlignmentInfo(), &L::Alignment, &L::SetAlignment, laRight)
@@ -92,7 +89,7 @@ const TClassInfo& TChartLegend::StaticClass() {
             .Integer("ColorWidth", &L::ColorWidth, &L::SetColorWidth, 20)
             .Boolean("CurrentPage", &L::CurrentPage, &L::SetCurrentPage, true)
             .Object("DividingLines", &TPen::StaticClass,
-                    [=](const L& l) { return &mutableLegend(l).DividingLines(); }, nullptr)
+                    [](L& l) { return &l.DividingLines(); }, nullptr)
             .Integer("FirstValue", &L::FirstValue, &L::SetFirstValue, 0)
             .Boolean("FontSeriesColor", &L::FontSeriesColor, &L::SetFontSeriesColor, false)
             .Integer("HorizMargin", &L::HorizMargin, &L::SetHorizMargin, 0)
@@ -102,11 +99,11 @@ const TClassInfo& TChartLegend::StaticClass() {
             .Integer("MaxNumRows", &L::MaxNumRows, &L::SetMaxNumRows, 10)
             .Enumeration("PositionUnits", ChartUnitsInfo(), &L::PositionUnits, &L::SetPositionUnits, muPixels)
             .Boolean("ResizeChart", &L::ResizeChart, &L::SetResizeChart, true)
-            .Object("Shadow", &TChartShadow::StaticClass, [=](const L& l) { return &mutableLegend(l).Shadow(); },
+            .Object("Shadow", &TChartShadow::StaticClass, [](L& l) { return &l.Shadow(); },
                     nullptr)
-            .Object("Symbol", &TLegendSymbol::StaticClass, [=](const L& l) { return &mutableLegend(l).Symbol(); },
+            .Object("Symbol", &TLegendSymbol::StaticClass, [](L& l) { return &l.Symbol(); },
                     nullptr)
-            .Object("Title", &TLegendTitle::StaticClass, [=](const L& l) { return &mutableLegend(l).Title(); },
+            .Object("Title", &TLegendTitle::StaticClass, [](L& l) { return &l.Title(); },
                     nullptr)
             .Enumeration("TextStyle", LegendTextStyleInfo(), &L::TextStyle, &L::SetTextStyle, ltsLeftValue)
             .Integer("TopPos", &L::TopPos, &L::SetTopPos, 10)
