@@ -190,6 +190,7 @@ public:
     TDarkGrayPen& TicksInner() { return ticksInner_; }
     TDarkGrayPen& MinorTicks() { return minorTicks_; }
     TChartAxisTitle& Title() { return title_; }
+    const TChartAxisTitle& Title() const { return title_; }
     bool GridCentered() const { return grid_.Centered(); }
     void SetGridCentered(bool value) { grid_.SetCentered(value); }
     TAxisDrawLabelEvent OnDrawLabel;

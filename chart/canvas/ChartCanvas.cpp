@@ -113,7 +113,7 @@ void TChartCanvas::FillPolygonGradient(const TPoint* points, int count, TCustomC
 
 void TChartCanvas::SelectBrushColor(const TChartBrush& brush, TColor color, TColor backColor) {
     if (monochrome_) color = clWhite;
-    brush_.SetImage(brush.HasImage() ? const_cast<TChartBrush&>(brush).Image() : nullptr);
+    brush_.SetImage(brush.HasImage() ? brush.Image() : nullptr);
     brush_.SetColor(color);
     brush_.SetStyle(brush.Style());
     brush_.SetBackColor(backColor);

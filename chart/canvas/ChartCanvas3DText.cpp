@@ -76,9 +76,9 @@ SIZE TChartCanvas3D::TextExtent(const std::string& text) {
     RealizeFont(dc);
     SIZE size{};
     GetTextExtentPoint32A(dc, text.c_str(), static_cast<int>(text.size()), &size);
-    const TChartFont* f = ChartFont();
-    if (f && f->HasShadow() && const_cast<TChartFont*>(f)->Shadow().Visible()) {
-        TChartShadow& shadow = const_cast<TChartFont*>(f)->Shadow();
+    TChartFont* f = ChartFont();
+    if (f && f->HasShadow() && f->Shadow().Visible()) {
+        TChartShadow& shadow = f->Shadow();
         size.cx += std::abs(shadow.HorizSize());
         size.cy += std::abs(shadow.VertSize());
     }

@@ -35,16 +35,16 @@ const TClassInfo& TChartFont::StaticClass() {
     static const TClassInfo info = TPublished<F>("TChartFont", TFont::StaticClass())
         .Integer("Color", &F::Color, &F::SetColor)
         .Stored(&F::ColorStored)
-        .Object("Gradient", &TChartFontGradient::StaticClass, [](const F& f) { return &const_cast<F&>(f).Gradient(); },
+        .Object("Gradient", &TChartFontGradient::StaticClass, [](F& f) { return &f.Gradient(); },
                 nullptr)
         .Integer("Height", &F::Height, &F::SetHeight)
         .Stored(&F::HeightStored)
         .Integer("InterCharSize", &F::InterCharSize, &F::SetInterCharSize, 0)
         .String("Name", &F::Name, &F::SetName)
         .Stored(&F::NameStored)
-        .Object("OutLine", &TChartPen::StaticClass, [](const F& f) { return &const_cast<F&>(f).OutLine(); }, nullptr)
-        .Object("Picture", &TChartPicture::StaticClass, [](const F& f) { return &const_cast<F&>(f).Picture(); }, nullptr)
-        .Object("Shadow", &TChartShadow::StaticClass, [](const F& f) { return &const_cast<F&>(f).Shadow(); }, nullptr)
+        .Object("OutLine", &TChartPen::StaticClass, [](F& f) { return &f.OutLine(); }, nullptr)
+        .Object("Picture", &TChartPicture::StaticClass, [](F& f) { return &f.Picture(); }, nullptr)
+        .Object("Shadow", &TChartShadow::StaticClass, [](F& f) { return &f.Shadow(); }, nullptr)
         .Set("Style", *TFont::StaticClass().FindProperty("Style")->EnumType, &F::Style, &F::SetStyle)
         .Stored(&F::StyleStored)
         .Build();

@@ -50,7 +50,7 @@ const TClassInfo& TChartBrush::StaticClass() {
         .Integer("BackColor", &B::BackColor, &B::SetBackColor, clNone)
         .Integer("Color", &B::Color, &B::SetColor)
         .Stored(&B::ColorStored)
-        .Object("Image", &TPicture::StaticClass, [](const B& b) { return const_cast<B&>(b).Image(); }, nullptr)
+        .Object("Image", &TPicture::StaticClass, [](B& b) { return b.Image(); }, nullptr)
         .Enumeration("Style", EnumOf(TBrush::StaticClass(), "Style"), &B::Style, &B::SetStyle)
         .Stored(&B::StyleStored)
         .Build();

@@ -105,6 +105,8 @@ public:
     void SetBackColor(TColor value);
     // Made on first use; a picture with a graphic fills as a pattern.
     TPicture* Image();
+    // nullptr until made.
+    const TPicture* Image() const { return image_.get(); }
     bool HasImage() const;
     // Nothing drops the picture; anything else is copied.
     void SetImage(const TPicture* picture);

@@ -30,6 +30,7 @@ public:
     void Assign(const TChartCustomShapeBrushPen& source);
 
     TChartBrush& Brush() { return brush_; }
+    const TChartBrush& Brush() const { return brush_; }
     void SetBrush(const TChartBrush& brush) { brush_.Assign(&brush); }
     TChartPen& Pen() { return pen_; }
     void SetPen(const TChartPen& pen) { pen_.Assign(&pen); }
@@ -64,6 +65,7 @@ public:
     // Made when first asked for; nullptr frees them.
     TChartGradient& Gradient();
     bool HasGradient() const { return gradient_ != nullptr; }
+    bool GradientVisible() const { return gradient_ && gradient_->Visible(); }
     void SetGradient(const TChartGradient* gradient);
     TBackImage& Picture();
     bool HasPicture() const { return picture_ && picture_->Graphic(); }

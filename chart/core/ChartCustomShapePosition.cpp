@@ -18,25 +18,24 @@ const TEnumInfo& TextFormatInfo() {
 
 const TClassInfo& TChartCustomShapePosition::StaticClass() {
     using S = TChartCustomShapePosition;
-    auto mutableShape = [](const S& s) -> S& { return const_cast<S&>(s); };
     static const TClassInfo info =
         TPublished<S>("TChartCustomShapePosition", TPersistent::StaticClass())
             .Enumeration("Bevel", PanelBevelInfo(), &S::Bevel, &S::SetBevel, static_cast<int>(TPanelBevel::bvNone))
             .Integer("BevelWidth", &S::BevelWidth, &S::SetBevelWidth, 2)
-            .Object("Brush", &TBrush::StaticClass, [=](const S& s) { return &mutableShape(s).Brush(); }, nullptr)
+            .Object("Brush", &TBrush::StaticClass, [](S& s) { return &s.Brush(); }, nullptr)
             .Integer("Color", &S::Color, &S::SetColor, static_cast<std::int64_t>(clWhite))
             .Boolean("CustomPosition", &S::CustomPosition, &S::SetCustomPosition)
             .Stored(&S::CustomPositionStored)
-            .Object("Font", &TFont::StaticClass, [=](const S& s) { return &mutableShape(s).Font(); }, nullptr)
-            .Object("Frame", &TPen::StaticClass, [=](const S& s) { return &mutableShape(s).Pen(); }, nullptr)
-            .Object("Gradient", &TChartGradient::StaticClass, [=](const S& s) { return &mutableShape(s).Gradient(); },
+            .Object("Font", &TFont::StaticClass, [](S& s) { return &s.Font(); }, nullptr)
+            .Object("Frame", &TPen::StaticClass, [](S& s) { return &s.Pen(); }, nullptr)
+            .Object("Gradient", &TChartGradient::StaticClass, [](S& s) { return &s.Gradient(); },
                     nullptr)
             .Stored([](const S& s) { return s.HasGradient(); })
             .Integer("Left", &S::Left, &S::SetLeft)
             .Stored(&S::CustomPosition)
-            .Object("Picture", &TPicture::StaticClass, [=](const S& s) { return &mutableShape(s).Picture(); }, nullptr)
+            .Object("Picture", &TPicture::StaticClass, [](S& s) { return &s.Picture(); }, nullptr)
             .Stored([](const S& s) { return s.HasPicture(); })
-            .Object("Shadow", &TChartShadow::StaticClass, [=](const S& s) { return &mutableShape(s).Shadow(); }, nullptr)
+            .Object("Shadow", &TChartShadow::StaticClass, [](S& s) { return &s.Shadow(); }, nullptr)
             .Stored([](const S& s) { return s.HasShadow(); })
             .Enumeration("ShapeStyle", ChartObjectShapeStyleInfo(), &S::ShapeStyle, &S::SetShapeStyle, fosRectangle)
             .Enumeration("TextFormat", TextFormatInfo(), &S::TextFormat, &S::SetTextFormat, ttfNormal)

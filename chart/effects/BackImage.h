@@ -12,6 +12,8 @@ const TEnumInfo& BackImageModeInfo();
 class TBackImage : public TChartPicture {
     DECLARE_CLASS_INFO
 public:
+    static constexpr TChartBackImageMode DefaultMode = pbmStretch;
+
     // Its placement first, then the picture.
     void Assign(const TPersistent* source) override;
 
@@ -30,5 +32,5 @@ private:
     bool inside_ = false;
     int left_ = 0;
     int top_ = 0;
-    TChartBackImageMode mode_ = pbmStretch;
+    TChartBackImageMode mode_ = DefaultMode;
 };

@@ -33,7 +33,7 @@ const TClassInfo& TChartFilter::StaticClass() {
         TPublished<TChartFilter>("TChartFilter", TCollectionItem::StaticClass())
             .Boolean("Enabled", &TChartFilter::Enabled, &TChartFilter::SetEnabled, true)
             .Object("Region", &TFilterRegion::StaticClass,
-                    [](const TChartFilter& f) { return &const_cast<TChartFilter&>(f).Region(); },
+                    [](TChartFilter& f) { return &f.Region(); },
                     [](TChartFilter& f, TObject* v) { f.SetRegion(dynamic_cast<TFilterRegion*>(v)); })
             .Build();
     return info;

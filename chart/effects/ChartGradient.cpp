@@ -72,7 +72,7 @@ const TClassInfo& TChartGradient::StaticClass() {
         TPublished<TChartGradient> p("TChartGradient", TCustomChartGradient::StaticClass());
         PublishColours(p)
             .Object("SubGradient", &TSubGradient::StaticClass,
-                    [](const TChartGradient& g) { return &const_cast<TChartGradient&>(g).SubGradient(); },
+                    [](TChartGradient& g) { return &g.SubGradient(); },
                     [](TChartGradient& g, TObject* v) {
                         if (auto* sub = dynamic_cast<TSubGradient*>(v)) g.SetSubGradient(*sub);
                     })

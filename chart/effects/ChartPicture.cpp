@@ -9,7 +9,7 @@ const TClassInfo& TChartPicture::StaticClass() {
     static const TClassInfo info =
         TPublished<TChartPicture>("TChartPicture", TPicture::StaticClass())
             .Object("Filters", &TFilterItems::StaticClass,
-                    [](const TChartPicture& p) { return &const_cast<TChartPicture&>(p).Filters(); }, nullptr)
+                    [](TChartPicture& p) { return &p.Filters(); }, nullptr)
             // the list goes into form data as "FilterItems", with the class of each filter
             .Stored([](const TChartPicture&) { return false; })
             .Build();

@@ -30,7 +30,6 @@ const TEnumInfo& LegendTextStyleInfo() {
 
 const TClassInfo& TChartLegend::StaticClass() {
     using L = TChartLegend;
-    auto mutableLegend = [](const L& l) -> L& { return const_cast<L&>(l); };
     static const TClassInfo info =
         TPublished<L>("TChartLegend", TChartCustomShapePosition::StaticClass())
             .Enumeration("Alignment", LegendAlignmentInfo(), &L::Alignment, &L::SetAlignment, laRight)
@@ -40,7 +39,7 @@ const TClassInfo& TChartLegend::StaticClass() {
             .Integer("ColorWidth", &L::ColorWidth, &L::SetColorWidth, 20)
             .Boolean("CurrentPage", &L::CurrentPage, &L::SetCurrentPage, true)
             .Object("DividingLines", &TPen::StaticClass,
-                    [=](const L& l) { return &mutableLegend(l).DividingLines(); }, nullptr)
+                    [](L& l) { return &l.DividingLines(); }, nullptr)
             .Integer("FirstValue", &L::FirstValue, &L::SetFirstValue, 0)
             .Boolean("FontSeriesColor", &L::FontSeriesColor, &L::SetFontSeriesColor, false)
             .Integer("HorizMargin", &L::HorizMargin, &L::SetHorizMargin, 0)
@@ -50,11 +49,11 @@ const TClassInfo& TChartLegend::StaticClass() {
             .Integer("MaxNumRows", &L::MaxNumRows, &L::SetMaxNumRows, 10)
             .Enumeration("PositionUnits", ChartUnitsInfo(), &L::PositionUnits, &L::SetPositionUnits, muPixels)
             .Boolean("ResizeChart", &L::ResizeChart, &L::SetResizeChart, true)
-            .Object("Shadow", &TChartShadow::StaticClass, [=](const L& l) { return &mutableLegend(l).Shadow(); },
+            .Object("Shadow", &TChartShadow::StaticClass, [](L& l) { return &l.Shadow(); },
                     nullptr)
-            .Object("Symbol", &TLegendSymbol::StaticClass, [=](const L& l) { return &mutableLegend(l).Symbol(); },
+            .Object("Symbol", &TLegendSymbol::StaticClass, [](L& l) { return &l.Symbol(); },
                     nullptr)
-            .Object("Title", &TLegendTitle::StaticClass, [=](const L& l) { return &mutableLegend(l).Title(); },
+            .Object("Title", &TLegendTitle::StaticClass, [](L& l) { return &l.Title(); },
                     nullptr)
             .Enumeration("TextStyle", LegendTextStyleInfo(), &L::TextStyle, &L::SetTextStyle, ltsLeftValue)
             .Integer("TopPos", &L::TopPos, &L::SetTopPos, 10)

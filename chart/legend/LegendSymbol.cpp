@@ -75,16 +75,15 @@ const TEnumInfo& LegendSymbolSizeInfo() {
 
 const TClassInfo& TLegendSymbol::StaticClass() {
     using S = TLegendSymbol;
-    auto mutableSymbol = [](const S& s) -> S& { return const_cast<S&>(s); };
     static const TClassInfo info =
         TPublished<S>("TLegendSymbol", TPersistent::StaticClass())
             .Boolean("Continuous", &S::Continuous, &S::SetContinuous, false)
             .Boolean("DefaultPen", &S::DefaultPen, &S::SetDefaultPen, true)
             .Object("Gradient", &TChartGradient::StaticClass,
-                    [=](const S& s) { return &mutableSymbol(s).Gradient(); }, nullptr)
-            .Object("Pen", &TPen::StaticClass, [=](const S& s) { return &mutableSymbol(s).Pen(); }, nullptr)
+                    [](S& s) { return &s.Gradient(); }, nullptr)
+            .Object("Pen", &TPen::StaticClass, [](S& s) { return &s.Pen(); }, nullptr)
             .Enumeration("Position", LegendSymbolPositionInfo(), &S::Position, &S::SetPosition, spLeft)
-            .Object("Shadow", &TChartShadow::StaticClass, [=](const S& s) { return &mutableSymbol(s).Shadow(); },
+            .Object("Shadow", &TChartShadow::StaticClass, [](S& s) { return &s.Shadow(); },
                     nullptr)
             .Boolean("Squared", &S::Squared, &S::SetSquared, false)
             .Boolean("Visible", &S::Visible, &S::SetVisible, true)

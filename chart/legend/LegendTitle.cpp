@@ -38,15 +38,14 @@ void TLegendTitle::SetTextAlignment(TAlignment v) {
 
 const TClassInfo& TLegendTitle::StaticClass() {
     using T = TLegendTitle;
-    auto mutableTitle = [](const T& t) -> T& { return const_cast<T&>(t); };
     static const TClassInfo info =
         TPublished<T>("TLegendTitle", TPersistent::StaticClass())
             .Enumeration("Bevel", PanelBevelInfo(), &T::Bevel, &T::SetBevel, static_cast<int>(TPanelBevel::bvNone))
-            .Object("Brush", &TBrush::StaticClass, [=](const T& t) { return &mutableTitle(t).Brush(); }, nullptr)
+            .Object("Brush", &TBrush::StaticClass, [](T& t) { return &t.Brush(); }, nullptr)
             .Integer("Color", &T::Color, &T::SetColor, static_cast<std::int64_t>(clWhite))
-            .Object("Font", &TFont::StaticClass, [=](const T& t) { return &mutableTitle(t).Font(); }, nullptr)
-            .Object("Frame", &TPen::StaticClass, [=](const T& t) { return &mutableTitle(t).Pen(); }, nullptr)
-            .Object("Text", &TStrings::StaticClass, [=](const T& t) { return &mutableTitle(t).Text(); }, nullptr)
+            .Object("Font", &TFont::StaticClass, [](T& t) { return &t.Font(); }, nullptr)
+            .Object("Frame", &TPen::StaticClass, [](T& t) { return &t.Pen(); }, nullptr)
+            .Object("Text", &TStrings::StaticClass, [](T& t) { return &t.Text(); }, nullptr)
             .Stored([](const T& t) { return t.Text().Count() > 0; })
             .Enumeration("TextAlignment", AlignmentInfo(), &T::TextAlignment, &T::SetTextAlignment,
                          static_cast<int>(TAlignment::taLeftJustify))

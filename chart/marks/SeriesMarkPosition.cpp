@@ -3,12 +3,11 @@
 #include <algorithm>
 
 TSeriesMarkPosition* TSeriesMarksPositions::Get(int index) {
-    if (index < 0 || index >= Count() || !items_[index]) return nullptr;
-    return &*items_[index];
+    return Holds(index) ? &*items_[index] : nullptr;
 }
 
 const TSeriesMarkPosition* TSeriesMarksPositions::Get(int index) const {
-    return const_cast<TSeriesMarksPositions*>(this)->Get(index);
+    return Holds(index) ? &*items_[index] : nullptr;
 }
 
 TSeriesMarkPosition& TSeriesMarksPositions::Ensure(int index) {

@@ -38,5 +38,7 @@ public:
     void DeleteRange(int first, int count);
 
 private:
+    bool Holds(int index) const { return index >= 0 && index < Count() && items_[index]; }
+
     std::vector<std::optional<TSeriesMarkPosition>> items_;
 };

@@ -106,6 +106,8 @@ public:
     TChartPen& Arrow() { return Callout().Arrow(); }
     void SetArrow(const TChartPen& pen) { Callout().SetArrow(pen); }
     int ArrowLength() { return Callout().Length(); }
+    // The same without making the callout.
+    int ArrowLength() const { return callout_ ? callout_->Length() : TMarksCallout::DefaultLength; }
     void SetArrowLength(int value) { Callout().SetLength(value); }
     TMargins& Margins() { return margins_; }
     void SetMargins(const TMargins& value) { margins_.Assign(&value); }

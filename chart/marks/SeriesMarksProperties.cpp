@@ -50,16 +50,16 @@ const TClassInfo& TMarksItem::StaticClass() {
     static const TClassInfo info =
         ShapeLook(p)
             .Integer("Color", &I::Color, &I::SetColor, clInfoBk)
-            .Object("Font", &TFont::StaticClass, [](const I& i) { return &const_cast<I&>(i).Font(); }, nullptr)
+            .Object("Font", &TFont::StaticClass, [](I& i) { return &i.Font(); }, nullptr)
             .Object("Gradient", &TChartGradient::StaticClass,
-                    [](const I& i) { return &const_cast<I&>(i).Gradient(); }, nullptr)
+                    [](I& i) { return &i.Gradient(); }, nullptr)
             .Stored([](const I& i) { return i.HasGradient(); })
-            .Object("Picture", &TPicture::StaticClass, [](const I& i) { return &const_cast<I&>(i).Picture(); }, nullptr)
+            .Object("Picture", &TPicture::StaticClass, [](I& i) { return &i.Picture(); }, nullptr)
             .Stored([](const I& i) { return i.HasPicture(); })
-            .Object("Shadow", &TChartShadow::StaticClass, [](const I& i) { return &const_cast<I&>(i).Shadow(); },
+            .Object("Shadow", &TChartShadow::StaticClass, [](I& i) { return &i.Shadow(); },
                     nullptr)
             .Enumeration("ShapeStyle", ShapeStyleInfo(), &I::ShapeStyle, &I::SetShapeStyle, fosRectangle)
-            .Object("Text", &TStrings::StaticClass, [](const I& i) { return &const_cast<I&>(i).Lines(); }, nullptr)
+            .Object("Text", &TStrings::StaticClass, [](I& i) { return &i.Lines(); }, nullptr)
             .Stored([](const I& i) { return i.Text() != nullptr; })
             .Integer("Transparency", &I::Transparency, &I::SetTransparency, 0)
             .Boolean("Transparent", &I::Transparent, &I::SetTransparent, false)
@@ -71,27 +71,27 @@ const TClassInfo& TSeriesMarks::StaticClass() {
     using M = TSeriesMarks;
     TPublished<M> p("TSeriesMarks", TPersistent::StaticClass());
     p.Integer("Angle", &M::Angle, &M::SetAngle, 0)
-        .Object("Arrow", &TPen::StaticClass, [](const M& m) { return &const_cast<M&>(m).Arrow(); }, nullptr)
-        .Integer("ArrowLength", [](const M& m) { return const_cast<M&>(m).ArrowLength(); }, &M::SetArrowLength)
+        .Object("Arrow", &TPen::StaticClass, [](M& m) { return &m.Arrow(); }, nullptr)
+        .Integer("ArrowLength", [](const M& m) { return m.ArrowLength(); }, &M::SetArrowLength)
         .Stored([](const M&) { return false; })
         .Integer("BackColor", &M::BackColor, &M::SetBackColor, clInfoBk);
     static const TClassInfo info =
         ShapeLook(p)
-            .Object("Brush", &TBrush::StaticClass, [](const M& m) { return &const_cast<M&>(m).Brush(); }, nullptr)
+            .Object("Brush", &TBrush::StaticClass, [](M& m) { return &m.Brush(); }, nullptr)
             .Boolean("Clip", &M::Clip, &M::SetClip, false)
             .Integer("Color", &M::Color, &M::SetColor, clInfoBk)
             .Integer("DrawEvery", &M::DrawEvery, &M::SetDrawEvery, 1)
-            .Object("Font", &TFont::StaticClass, [](const M& m) { return &const_cast<M&>(m).Font(); }, nullptr)
-            .Object("Frame", &TPen::StaticClass, [](const M& m) { return &const_cast<M&>(m).Frame(); }, nullptr)
+            .Object("Font", &TFont::StaticClass, [](M& m) { return &m.Font(); }, nullptr)
+            .Object("Frame", &TPen::StaticClass, [](M& m) { return &m.Frame(); }, nullptr)
             .Object("Gradient", &TChartGradient::StaticClass,
-                    [](const M& m) { return &const_cast<M&>(m).Gradient(); }, nullptr)
+                    [](M& m) { return &m.Gradient(); }, nullptr)
             .Stored([](const M& m) { return m.HasGradient(); })
-            .Object("Margins", &TMargins::StaticClass, [](const M& m) { return &const_cast<M&>(m).Margins(); },
+            .Object("Margins", &TMargins::StaticClass, [](M& m) { return &m.Margins(); },
                     nullptr)
             .Boolean("MultiLine", &M::MultiLine, &M::SetMultiLine, false)
-            .Object("Picture", &TPicture::StaticClass, [](const M& m) { return &const_cast<M&>(m).Picture(); }, nullptr)
+            .Object("Picture", &TPicture::StaticClass, [](M& m) { return &m.Picture(); }, nullptr)
             .Stored([](const M& m) { return m.HasPicture(); })
-            .Object("Shadow", &TChartShadow::StaticClass, [](const M& m) { return &const_cast<M&>(m).Shadow(); },
+            .Object("Shadow", &TChartShadow::StaticClass, [](M& m) { return &m.Shadow(); },
                     nullptr)
             .Enumeration("ShapeStyle", ShapeStyleInfo(), &M::ShapeStyle, &M::SetShapeStyle, fosRectangle)
             .Enumeration("Style", SeriesMarksStyleInfo(), &M::Style, &M::SetStyle, smsLabel)
@@ -128,7 +128,7 @@ void TSeriesMarks::DefineProperties(TFiler& filer) {
             TWriter writer(stream);
             for (int i = 0; i < count; ++i) {
                 writer.WriteListBegin();
-                if (const TMarksItem* item = items_.At(i)) writer.WriteProperties(*item);
+                if (TMarksItem* item = items_.At(i)) writer.WriteProperties(*item);
                 writer.WriteListEnd();
             }
         },

@@ -21,7 +21,7 @@ const TClassInfo& TChartTitle::StaticClass() {
             .Boolean("AdjustFrame", &T::AdjustFrame, &T::SetAdjustFrame, true)
             .Enumeration("Alignment", AlignmentInfo(), &T::Alignment, &T::SetAlignment,
                          static_cast<int>(TAlignment::taCenter))
-            .Object("Text", &TStrings::StaticClass, [](const T& t) { return &const_cast<T&>(t).Text(); }, nullptr)
+            .Object("Text", &TStrings::StaticClass, [](T& t) { return &t.Text(); }, nullptr)
             .Stored([](const T& t) { return t.Text().Count() > 0; })
             .Integer("VertMargin", &T::VertMargin, &T::SetVertMargin, 5)
             .Build();

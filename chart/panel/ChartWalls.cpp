@@ -13,18 +13,17 @@ namespace {
 
 template <class W>
 TPublished<W> WallProperties(const char* name, const TClassInfo& parent) {
-    auto wall = [](const W& w) -> W& { return const_cast<W&>(w); };
     return std::move(
         TPublished<W>(name, parent)
             .Boolean("AutoHide", &W::AutoHide, &W::SetAutoHide, false)
-            .Object("Brush", &TBrush::StaticClass, [=](const W& w) { return &wall(w).Brush(); }, nullptr)
+            .Object("Brush", &TBrush::StaticClass, [](W& w) { return &w.Brush(); }, nullptr)
             .Integer("Color", &W::Color, &W::SetColor)
             .Stored(&W::ColorStored)
             .Boolean("Dark3D", &W::Dark3D, &W::SetDark3D, true)
             .Integer("EndPosition", &W::EndPosition, &W::SetEndPosition, 100)
-            .Object("Gradient", &TChartGradient::StaticClass, [=](const W& w) { return &wall(w).Gradient(); }, nullptr)
+            .Object("Gradient", &TChartGradient::StaticClass, [](W& w) { return &w.Gradient(); }, nullptr)
             .Stored([](const W& w) { return w.TChartCustomShape::HasGradient(); })
-            .Object("Pen", &TPen::StaticClass, [=](const W& w) { return &wall(w).Pen(); }, nullptr)
+            .Object("Pen", &TPen::StaticClass, [](W& w) { return &w.Pen(); }, nullptr)
             .Integer("Size", &W::Size, &W::SetSize, 0)
             .Integer("StartPosition", &W::StartPosition, &W::SetStartPosition, 0)
             .Integer("Transparency", &W::Transparency, &W::SetTransparency, 0)
@@ -37,7 +36,7 @@ TPublished<W> WallProperties(const char* name, const TClassInfo& parent) {
 template <class W>
 TPublished<W>& WithPicture(TPublished<W>& published) {
     return published
-        .Object("Picture", &TPicture::StaticClass, [](const W& w) { return &const_cast<W&>(w).Picture(); }, nullptr)
+        .Object("Picture", &TPicture::StaticClass, [](W& w) { return &w.Picture(); }, nullptr)
         .Stored([](const W& w) { return w.HasPicture(); });
 }
 
@@ -53,7 +52,7 @@ const TClassInfo& TChartBackWall::StaticClass() {
     static const TClassInfo info = [] {
         auto published = WallProperties<W>("TChartBackWall", TChartWall::StaticClass());
         WithPicture(published)
-            .Object("Shadow", &TChartShadow::StaticClass, [](const W& w) { return &const_cast<W&>(w).Shadow(); },
+            .Object("Shadow", &TChartShadow::StaticClass, [](W& w) { return &w.Shadow(); },
                     nullptr);
         return published.Build();
     }();
@@ -141,12 +140,12 @@ TChartRightWall::TChartRightWall(TCustomAxisPanel* chart) : TChartWall(chart, 0x
 bool TChartWall::ShouldDraw() const { return chart_->View3DWalls() && Visible() && !AutoHide(); }
 
 bool TChartWall::DarkSides() const {
-    auto& brush = const_cast<TChartWall*>(this)->Brush();
+    const TChartBrush& brush = Brush();
     return brush.Style() != TBrushStyle::bsClear && !brush.HasImage() && Dark3D();
 }
 
 bool TChartWall::HasGradient() const {
-    return TChartCustomShape::HasGradient() && const_cast<TChartWall*>(this)->Gradient().Visible();
+    return GradientVisible();
 }
 
 void TChartWall::ComputeVertRange(int& top, int& bottom) const {

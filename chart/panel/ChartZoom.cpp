@@ -35,12 +35,12 @@ const TClassInfo& TChartZoom::StaticClass() {
         .Boolean("Allow", &Z::Allow, &Z::Allow, true)
         .Boolean("Animated", &Z::Animated, &Z::Animated, false)
         .Integer("AnimatedSteps", &Z::AnimatedSteps, &Z::AnimatedSteps, 8)
-        .Object("Brush", &TChartBrush::StaticClass, [](const Z& z) { return &const_cast<Z&>(z).Brush(); }, nullptr)
+        .Object("Brush", &TChartBrush::StaticClass, [](Z& z) { return &z.Brush(); }, nullptr)
         .Enumeration("Direction", ZoomDirectionInfo(), &Z::Direction, &Z::Direction, tzdBoth)
         .Set("KeyShift", ShiftStateInfo(), &Z::KeyShift, &Z::KeyShift, 0)
         .Integer("MinimumPixels", &Z::MinimumPixels, &Z::MinimumPixels, 16)
         .Enumeration("MouseButton", MouseButtonInfo(), &Z::MouseButton, &Z::MouseButton, 0)
-        .Object("Pen", &TChartPen::StaticClass, [](const Z& z) { return &const_cast<Z&>(z).Pen(); }, nullptr)
+        .Object("Pen", &TChartPen::StaticClass, [](Z& z) { return &z.Pen(); }, nullptr)
         .Boolean("UpLeftZooms", &Z::UpLeftZooms, &Z::UpLeftZooms, false)
         .Build();
     return info;

@@ -160,7 +160,7 @@ std::string TCustomAxisPanel::LegendSeriesTitle(int index, bool onlyActive) cons
     return title;
 }
 
-void TCustomAxisPanel::CheckCircularSource(TChartSeries* destination, TChartSeries* source) const {
+void TCustomAxisPanel::CheckCircularSource(const TChartSeries* destination, TChartSeries* source) const {
     if (!source) return;
     // a chain of sources longer than the series there are must hold a cycle
     std::vector<TChartSeries*> pending{source};

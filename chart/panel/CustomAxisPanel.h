@@ -98,10 +98,11 @@ public:
     int Page() const { return pages_.Current(); }
     int MaxPointsPerPage() const { return pages_.MaxPointsPerPage(); }
     // Raises ChartException when `destination` already feeds `source`.
-    void CheckCircularSource(TChartSeries* destination, TChartSeries* source) const;
+    void CheckCircularSource(const TChartSeries* destination, TChartSeries* source) const;
     std::string LegendSeriesTitle(int index, bool onlyActive) const;
     // Named groups of the series, shown or hidden together.
     TSeriesGroups& SeriesGroups() { return seriesGroups_; }
+    const TSeriesGroups& SeriesGroups() const { return seriesGroups_; }
     void SetSeriesGroups(const TSeriesGroups& groups) { seriesGroups_.Assign(&groups); }
     virtual void RefreshSeriesData(TChartSeries* series);
     // Whether the series may take its points from the component.
@@ -118,6 +119,7 @@ public:
     TChartAxis* DepthAxis() const { return depthAxis_; }
     TChartAxis* DepthTopAxis() const { return depthTopAxis_; }
     TChartCustomAxes& CustomAxes() { return customAxes_; }
+    const TChartCustomAxes& CustomAxes() const { return customAxes_; }
     void ApplyLinkedRange(TChartAxis* master) { customAxes_.ApplyLinkedRange(master); }
 
     bool AxisHasSeries(const TChartAxis* axis) const;

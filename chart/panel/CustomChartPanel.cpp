@@ -34,7 +34,7 @@ const TClassInfo& TCustomChartPanel::StaticClass() {
         .Enumeration("BevelInner", PanelBevelInfo(), &P::BevelInner, &P::SetBevelInner, 0)
         .Enumeration("BevelOuter", PanelBevelInfo(), &P::BevelOuter, &P::SetBevelOuter, 2)
         .Integer("BevelWidth", &P::BevelWidth, &P::SetBevelWidth, 1)
-        .Object("Border", &TChartPen::StaticClass, [](const P& p) { return &p.border_; }, nullptr)
+        .Object("Border", &TChartPen::StaticClass, [](P& p) { return &p.border_; }, nullptr)
         .Integer("BorderRound", &P::BorderRound, &P::SetBorderRound, 0)
         .Integer("BorderWidth", &P::BorderWidth, &P::SetBorderWidth, 0)
         .Integer("MarginBottom", &P::MarginBottom, &P::SetMarginBottom, 4)
@@ -44,9 +44,9 @@ const TClassInfo& TCustomChartPanel::StaticClass() {
         .Enumeration("MarginUnits", ChartUnitsInfo(), &P::MarginUnits, &P::SetMarginUnits, muPercent)
         .Boolean("Monochrome", &P::Monochrome, &P::SetMonochrome, false)
         .Boolean("PrintProportional", &P::PrintProportional, &P::PrintProportional, true)
-        .Object("Shadow", &TChartShadow::StaticClass, [](const P& p) { return &p.shadow_; }, nullptr)
+        .Object("Shadow", &TChartShadow::StaticClass, [](P& p) { return &p.shadow_; }, nullptr)
         .Boolean("View3D", &P::View3D, &P::SetView3D, true)
-        .Object("View3DOptions", &TView3DOptions::StaticClass, [](const P& p) { return &p.view3DOptions_; }, nullptr)
+        .Object("View3DOptions", &TView3DOptions::StaticClass, [](P& p) { return &p.view3DOptions_; }, nullptr)
         .Build();
     return info;
 }

@@ -14,15 +14,15 @@ const TClassInfo& TCustomChartPanelExtended::StaticClass() {
     using P = TCustomChartPanelExtended;
     static const TClassInfo info = TPublished<P>("TCustomChartPanelExtended", TCustomChartPanel::StaticClass())
         .Enumeration("AllowPanning", PanningModeInfo(), &P::AllowPanning, &P::AllowPanning, pmBoth)
-        .Object("BackImage", &TBackImage::StaticClass, [](const P& p) { return &const_cast<P&>(p).BackImage(); },
+        .Object("BackImage", &TBackImage::StaticClass, [](P& p) { return &p.BackImage(); },
                 nullptr)
         .Boolean("BackImageInside", &P::BackImageInside, &P::SetBackImageInside, false)
-        .Enumeration("BackImageMode", BackImageModeInfo(), [](const P& p) { return const_cast<P&>(p).BackImageMode(); },
+        .Enumeration("BackImageMode", BackImageModeInfo(), [](const P& p) { return p.BackImageMode(); },
                      &P::SetBackImageMode, pbmStretch)
         .Boolean("BackImageTransp", &P::BackImageTransp, &P::SetBackImageTransp, false)
-        .Object("Gradient", &TChartGradient::StaticClass, [](const P& p) { return &const_cast<P&>(p).Gradient(); },
+        .Object("Gradient", &TChartGradient::StaticClass, [](P& p) { return &p.Gradient(); },
                 nullptr)
-        .Object("Zoom", &TChartZoom::StaticClass, [](const P& p) { return &p.zoom_; }, nullptr)
+        .Object("Zoom", &TChartZoom::StaticClass, [](P& p) { return &p.zoom_; }, nullptr)
         .Build();
     return info;
 }

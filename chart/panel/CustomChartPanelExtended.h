@@ -39,6 +39,8 @@ public:
     bool BackImageInside() const;
     void SetBackImageInside(bool value) { BackImage().SetInside(value); }
     TChartBackImageMode BackImageMode() { return BackImage().Mode(); }
+    // The same without making the back image.
+    TChartBackImageMode BackImageMode() const { return backImage_ ? backImage_->Mode() : TBackImage::DefaultMode; }
     void SetBackImageMode(TChartBackImageMode value) { BackImage().SetMode(value); }
     // The graphic's own transparency; false without one.
     bool BackImageTransp() const;

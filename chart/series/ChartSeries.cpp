@@ -20,7 +20,7 @@
 
 const TClassInfo& TChartSeries::StaticClass() {
     static const TClassInfo info = TPublished<TChartSeries>("TChartSeries", TCustomChartSeries::StaticClass())
-        .Object("Brush", &TBrush::StaticClass, [](const TChartSeries& s) { return &const_cast<TChartSeries&>(s).Brush(); }, nullptr)
+        .Object("Brush", &TBrush::StaticClass, [](TChartSeries& s) { return &s.Brush(); }, nullptr)
         .Boolean("ColorEachPoint", &TChartSeries::ColorEachPoint, &TChartSeries::SetColorEachPoint, false)
         .String("ColorSource", &TChartSeries::ColorSource, &TChartSeries::SetColorSource)
         .Stored([](const TChartSeries& s) { return !s.ColorSource().empty(); })
@@ -29,7 +29,7 @@ const TClassInfo& TChartSeries::StaticClass() {
         .Integer("Depth", &TChartSeries::Depth, &TChartSeries::SetDepth, -1)
         .Enumeration("HorizAxis", HorizAxisInfo(), &TChartSeries::HorizAxis, &TChartSeries::SetHorizAxis, aBottomAxis)
         .Object("Marks", &TSeriesMarks::StaticClass,
-                [](const TChartSeries& s) { return &const_cast<TChartSeries&>(s).Marks(); }, nullptr)
+                [](TChartSeries& s) { return &s.Marks(); }, nullptr)
         .String("PercentFormat", &TChartSeries::PercentFormat, &TChartSeries::SetPercentFormat)
         .Stored([](const TChartSeries& s) { return s.PercentFormat() != ChartConst::DefaultPercentFormat; })
         .Integer("SeriesColor", &TChartSeries::SeriesColor, &TChartSeries::SetSeriesColor)
@@ -40,9 +40,9 @@ const TClassInfo& TChartSeries::StaticClass() {
         .String("XLabelsSource", &TChartSeries::XLabelsSource, &TChartSeries::SetXLabelsSource)
         .Stored([](const TChartSeries& s) { return !s.XLabelsSource().empty(); })
         .Object("XValues", &TChartValueList::StaticClass,
-                [](const TChartSeries& s) { return &const_cast<TChartSeries&>(s).XValues(); }, nullptr)
+                [](TChartSeries& s) { return &s.XValues(); }, nullptr)
         .Object("YValues", &TChartValueList::StaticClass,
-                [](const TChartSeries& s) { return &const_cast<TChartSeries&>(s).YValues(); }, nullptr)
+                [](TChartSeries& s) { return &s.YValues(); }, nullptr)
         .Build();
     return info;
 }

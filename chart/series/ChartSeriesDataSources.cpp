@@ -20,7 +20,7 @@ bool TChartSeries::AcceptsSource(TComponent* component) const {
 
 void TChartSeries::CheckNotFeeding(TChartSeries* source) const {
     if (parentChart_) {
-        parentChart_->CheckCircularSource(const_cast<TChartSeries*>(this), source);
+        parentChart_->CheckCircularSource(this, source);
         return;
     }
     // without a chart the same walk: a cycle of sources would feed itself forever

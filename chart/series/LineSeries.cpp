@@ -56,7 +56,6 @@ const TEnumInfo& CustomSeriesStackInfo() {
 
 const TClassInfo& TLineSeries::StaticClass() {
     using L = TLineSeries;
-    auto self = [](const L& s) -> L& { return const_cast<L&>(s); };
     // the brush's own style names
     static const TEnumInfo& brushStyles = *TBrush::StaticClass().FindProperty("Style")->EnumType;
     static const TClassInfo info =
@@ -64,14 +63,14 @@ const TClassInfo& TLineSeries::StaticClass() {
             .Boolean("ClickableLine", &L::ClickableLine, &L::SetClickableLine, true)
             .Boolean("ColorEachLine", &L::ColorEachLine, &L::SetColorEachLine, true)
             .Boolean("Dark3D", &L::Dark3D, &L::SetDark3D, true)
-            .Object("Gradient", &TChartGradient::StaticClass, [=](const L& s) { return &self(s).Gradient(); }, nullptr)
+            .Object("Gradient", &TChartGradient::StaticClass, [](L& s) { return &s.Gradient(); }, nullptr)
             .Boolean("InvertedStairs", &L::InvertedStairs, &L::SetInvertedStairs, false)
             .Enumeration("LineBrush", brushStyles, &L::LineBrush, &L::SetLineBrush, 0)
             .Integer("LineHeight", &L::LineHeight, &L::SetLineHeight, 0)
-            .Object("LinePen", &TPen::StaticClass, [=](const L& s) { return &self(s).LinePen(); }, nullptr)
-            .Object("OutLine", &TPen::StaticClass, [=](const L& s) { return &self(s).OutLine(); }, nullptr)
-            .Object("Pointer", &TSeriesPointer::StaticClass, [=](const L& s) { return &self(s).Pointer(); }, nullptr)
-            .Object("Shadow", &TChartShadow::StaticClass, [=](const L& s) { return &self(s).Shadow(); }, nullptr)
+            .Object("LinePen", &TPen::StaticClass, [](L& s) { return &s.LinePen(); }, nullptr)
+            .Object("OutLine", &TPen::StaticClass, [](L& s) { return &s.OutLine(); }, nullptr)
+            .Object("Pointer", &TSeriesPointer::StaticClass, [](L& s) { return &s.Pointer(); }, nullptr)
+            .Object("Shadow", &TChartShadow::StaticClass, [](L& s) { return &s.Shadow(); }, nullptr)
             .Enumeration("Stacked", CustomSeriesStackInfo(), &L::Stacked, &L::SetStacked, cssNone)
             .Boolean("Stairs", &L::Stairs, &L::SetStairs, false)
             .Integer("Transparency", &L::Transparency, &L::SetTransparency, 0)

@@ -92,7 +92,7 @@ int TSeriesPointer::MiddleZ() const { return series_ ? series_->MiddleZ() : 0; }
 int TSeriesPointer::EndZ() const { return series_ ? series_->EndZ() : 0; }
 
 void TSeriesPointer::SetUpCanvas(TCanvas3D& canvas, TColor color) {
-    TChartPen& pen = const_cast<TSeriesPointer*>(this)->Pen();
+    TChartPen& pen = Pen();
     TChartBrush& brush = Brush();
     if (pen.Visible())
         canvas.SelectPenColor(pen, pen.Color() == clDefault ? color : pen.Color());

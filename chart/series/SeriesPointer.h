@@ -138,11 +138,13 @@ private:
 class TMarksCallout : public TCallout {
     DECLARE_CLASS_INFO
 public:
+    static constexpr int DefaultLength = 8;
+
     explicit TMarksCallout(TChartSeries* series);
     using TCallout::Assign;
     int Length() const { return length_; }
     void SetLength(int value);
-    bool LengthStored() const { return length_ != 8; }
+    bool LengthStored() const { return length_ != DefaultLength; }
     // The box and the line's end move up by Length + Distance, the line's
     // start by Distance.
     void ApplyLength(TSeriesMarkPosition& position) const;
@@ -151,7 +153,7 @@ protected:
     void CopyFrom(const TSeriesPointer& source) override;
 
 private:
-    int length_ = 8;
+    int length_ = DefaultLength;
 };
 
 // The small framed colour square a mark box may show.

@@ -22,17 +22,16 @@ const TEnumInfo& ArrowHeadStyleInfo() {
 
 const TClassInfo& TSeriesPointer::StaticClass() {
     using P = TSeriesPointer;
-    auto self = [](const P& p) -> P& { return const_cast<P&>(p); };
     static const TClassInfo info =
         TPublished<P>("TSeriesPointer", TPersistent::StaticClass())
-            .Object("Brush", &TBrush::StaticClass, [=](const P& p) { return &self(p).Brush(); }, nullptr)
+            .Object("Brush", &TBrush::StaticClass, [](P& p) { return &p.Brush(); }, nullptr)
             .Boolean("Dark3D", &P::Dark3D, &P::SetDark3D, true)
             .Boolean("Draw3D", &P::Draw3D, &P::SetDraw3D, true)
-            .Object("Gradient", &TChartGradient::StaticClass, [=](const P& p) { return &self(p).Gradient(); }, nullptr)
+            .Object("Gradient", &TChartGradient::StaticClass, [](P& p) { return &p.Gradient(); }, nullptr)
             .Integer("HorizSize", &P::HorizSize, &P::SetHorizSize, 4)
             .Boolean("InflateMargins", &P::InflateMargins, &P::SetInflateMargins)
-            .Object("Pen", &TPen::StaticClass, [=](const P& p) { return &self(p).Pen(); }, nullptr)
-            .Object("Shadow", &TChartShadow::StaticClass, [=](const P& p) { return &self(p).Shadow(); }, nullptr)
+            .Object("Pen", &TPen::StaticClass, [](P& p) { return &p.Pen(); }, nullptr)
+            .Object("Shadow", &TChartShadow::StaticClass, [](P& p) { return &p.Shadow(); }, nullptr)
             .Enumeration("Style", SeriesPointerStyleInfo(), &P::Style, &P::SetStyle)
             .Integer("Transparency", &P::Transparency, &P::SetTransparency, 0)
             .Integer("VertSize", &P::VertSize, &P::SetVertSize, 4)
@@ -45,7 +44,7 @@ const TClassInfo& TCallout::StaticClass() {
     using C = TCallout;
     static const TClassInfo info =
         TPublished<C>("TCallout", TSeriesPointer::StaticClass())
-            .Object("Arrow", &TPen::StaticClass, [](const C& c) { return &const_cast<C&>(c).Arrow(); }, nullptr)
+            .Object("Arrow", &TPen::StaticClass, [](C& c) { return &c.Arrow(); }, nullptr)
             .Enumeration("ArrowHead", ArrowHeadStyleInfo(), &C::ArrowHead, &C::SetArrowHead, ahNone)
             .Integer("ArrowHeadSize", &C::ArrowHeadSize, &C::SetArrowHeadSize, 8)
             .Integer("Distance", &C::Distance, &C::SetDistance, 0)
@@ -64,18 +63,17 @@ const TClassInfo& TMarksCallout::StaticClass() {
 
 const TClassInfo& TSeriesMarksSymbol::StaticClass() {
     using S = TSeriesMarksSymbol;
-    auto self = [](const S& s) -> S& { return const_cast<S&>(s); };
     static const TClassInfo info =
         TPublished<S>("TSeriesMarksSymbol", TPersistent::StaticClass())
             .Enumeration("Bevel", PanelBevelInfo(), &S::Bevel, &S::SetBevel, static_cast<int>(TPanelBevel::bvNone))
             .Integer("BevelWidth", &S::BevelWidth, &S::SetBevelWidth, 2)
-            .Object("Brush", &TBrush::StaticClass, [=](const S& s) { return &self(s).Brush(); }, nullptr)
-            .Object("Frame", &TPen::StaticClass, [=](const S& s) { return &self(s).Pen(); }, nullptr)
-            .Object("Gradient", &TChartGradient::StaticClass, [=](const S& s) { return &self(s).Gradient(); }, nullptr)
+            .Object("Brush", &TBrush::StaticClass, [](S& s) { return &s.Brush(); }, nullptr)
+            .Object("Frame", &TPen::StaticClass, [](S& s) { return &s.Pen(); }, nullptr)
+            .Object("Gradient", &TChartGradient::StaticClass, [](S& s) { return &s.Gradient(); }, nullptr)
             .Stored([](const S& s) { return s.HasGradient(); })
-            .Object("Picture", &TPicture::StaticClass, [=](const S& s) { return &self(s).Picture(); }, nullptr)
+            .Object("Picture", &TPicture::StaticClass, [](S& s) { return &s.Picture(); }, nullptr)
             .Stored([](const S& s) { return s.HasPicture(); })
-            .Object("Shadow", &TChartShadow::StaticClass, [=](const S& s) { return &self(s).Shadow(); }, nullptr)
+            .Object("Shadow", &TChartShadow::StaticClass, [](S& s) { return &s.Shadow(); }, nullptr)
             .Enumeration("ShapeStyle", ChartObjectShapeStyleInfo(), &S::ShapeStyle, &S::SetShapeStyle, fosRectangle)
             .Integer("Transparency", &S::Transparency, &S::SetTransparency, 0)
             .Boolean("Visible", &S::Visible, &S::SetVisible, false)

@@ -95,9 +95,9 @@ public:
 const TClassInfo& AxesHolder::StaticClass() {
     static const TClassInfo info =
         TPublished<AxesHolder>("AxesHolder", TComponent::StaticClass())
-            .Object("Top", &TChartAxis::StaticClass, [](const AxesHolder& h) { return const_cast<AxesHolder&>(h).Chart.TopAxis(); }, nullptr)
+            .Object("Top", &TChartAxis::StaticClass, [](AxesHolder& h) { return h.Chart.TopAxis(); }, nullptr)
             .Object("Bottom", &TChartAxis::StaticClass,
-                    [](const AxesHolder& h) { return const_cast<AxesHolder&>(h).Chart.BottomAxis(); }, nullptr)
+                    [](AxesHolder& h) { return h.Chart.BottomAxis(); }, nullptr)
             .Build();
     return info;
 }

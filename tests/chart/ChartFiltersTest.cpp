@@ -243,7 +243,7 @@ const TClassInfo& PictureHolder::StaticClass() {
     static const TClassInfo info =
         TPublished<PictureHolder>("PictureHolder", TComponent::StaticClass())
             .Object("Picture", &TChartPicture::StaticClass,
-                    [](const PictureHolder& h) { return &const_cast<PictureHolder&>(h).Picture; }, nullptr)
+                    [](PictureHolder& h) { return &h.Picture; }, nullptr)
             .Build();
     return info;
 }

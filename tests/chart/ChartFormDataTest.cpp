@@ -142,7 +142,7 @@ TEST(ChartFormData, CustomAxesAreACollectionWrittenOnlyWithItems) {
         EXPECT_FALSE(axis->Horizontal());
         EXPECT_EQ(axis->PositionUnits(), muPixels);
         EXPECT_EQ(axis->PositionPercent(), 40 * (i + 1));
-        EXPECT_EQ(const_cast<TChartAxis*>(axis)->Title().Angle(), 90);
+        EXPECT_EQ(axis->Title().Angle(), 90);
         EXPECT_FALSE(axis->Automatic());
     }
     EXPECT_EQ(read.Axes().size(), 8u);

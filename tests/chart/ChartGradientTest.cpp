@@ -172,9 +172,9 @@ const TClassInfo& EffectsHolder::StaticClass() {
     static const TClassInfo info =
         TPublished<EffectsHolder>("EffectsHolder", TComponent::StaticClass())
             .Object("Gradient", &TChartGradient::StaticClass,
-                    [](const EffectsHolder& h) { return &const_cast<EffectsHolder&>(h).Gradient; }, nullptr)
+                    [](EffectsHolder& h) { return &h.Gradient; }, nullptr)
             .Object("Shadow", &TChartShadow::StaticClass,
-                    [](const EffectsHolder& h) { return &const_cast<EffectsHolder&>(h).Shadow; }, nullptr)
+                    [](EffectsHolder& h) { return &h.Shadow; }, nullptr)
             .Build();
     return info;
 }

@@ -5,6 +5,7 @@
 #include "chart/canvas/ChartCanvas3D.h"
 #include "chart/panel/CustomChartPanelExtended.h"
 
+#include "ui/core/TypeInfo.h"
 #include "ui/forms/Form.h"
 #include "ui/graphics/Bitmap.h"
 
@@ -123,6 +124,14 @@ TEST(ChartPanelBackground, BackImageModes) {
     EXPECT_TRUE(plain.HasBackImage());
     EXPECT_FALSE(plain.BackImageInside());
     EXPECT_FALSE(plain.BackImageTransp());
+}
+
+TEST(ChartPanelBackground, ReadingTheModeAsAPropertyLeavesTheBackImageUnmade) {
+    TBackgroundPanel panel;
+    EXPECT_EQ(GetEnumProp(panel, "BackImageMode"), "pbmStretch");
+    EXPECT_FALSE(panel.HasBackImage());
+    panel.SetBackImageMode(pbmTile);
+    EXPECT_EQ(GetEnumProp(panel, "BackImageMode"), "pbmTile");
 }
 
 TEST(ChartPanelBackground, ZoomRectangleGoesAwayWhenDrawnAgain) {

@@ -181,8 +181,8 @@ const TClassInfo& OlderBoxes::StaticClass() {
     using O = OlderBoxes;
     static const TClassInfo info =
         TPublished<O>("OlderBoxes", TComponent::StaticClass())
-            .Object("Named", &TChartCustomShapePosition::StaticClass, [](const O& o) { return &o.named; }, nullptr)
-            .Object("Numbered", &TChartCustomShapePosition::StaticClass, [](const O& o) { return &o.numbered; },
+            .Object("Named", &TChartCustomShapePosition::StaticClass, [](O& o) { return &o.named; }, nullptr)
+            .Object("Numbered", &TChartCustomShapePosition::StaticClass, [](O& o) { return &o.numbered; },
                     nullptr)
             .Build();
     return info;

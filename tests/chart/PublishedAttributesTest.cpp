@@ -35,7 +35,7 @@ public:
 
 template <class T>
 auto Field(T AttributeHolder::*field) {
-    return [field](const AttributeHolder& h) { return &(const_cast<AttributeHolder&>(h).*field); };
+    return [field](AttributeHolder& h) { return &(h.*field); };
 }
 
 const TClassInfo& AttributeHolder::StaticClass() {

@@ -5,6 +5,7 @@
 
 #include "chart/series/LineSeries.h"
 #include "ui/core/MemoryStream.h"
+#include "ui/core/TypeInfo.h"
 
 #include <gtest/gtest.h>
 
@@ -34,6 +35,15 @@ TEST(SeriesMarksCallout, TheCalloutLiftsTheBoxAndTheTopMarginMakesRoomForIt) {
     EXPECT_EQ(p->ArrowEnd, (TPoint{100, 40}));    // up by length and distance
     EXPECT_EQ(p->BoxTopLeft.Y + p->BoxHeight - 1, 40);
     s.SetParentChart(nullptr);
+}
+
+TEST(SeriesMarksCallout, ReadingTheArrowLengthAsAPropertyLeavesTheCalloutUnmade) {
+    TLineSeries s;
+    TSeriesMarks& marks = s.Marks();
+    EXPECT_EQ(GetOrdProp(marks, "ArrowLength"), 8);
+    EXPECT_FALSE(marks.HasCallout());
+    marks.SetArrowLength(12);
+    EXPECT_EQ(GetOrdProp(marks, "ArrowLength"), 12);
 }
 
 TEST(SeriesMarksCallout, MarksAndTheirItemsInFormData) {

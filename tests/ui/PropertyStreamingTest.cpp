@@ -103,9 +103,9 @@ public:
         if (buddy) buddy->FreeNotification(this);
     }
     TCollection& Items() { return items_; }
-    const TCollection* ItemsPtr() const { return &items_; }
-    const TTestPen* PenPtr() const { return &Pen; }
-    const TStringList* LinesPtr() const { return &Lines; }
+    TCollection* ItemsPtr() { return &items_; }
+    TTestPen* PenPtr() { return &Pen; }
+    TStringList* LinesPtr() { return &Lines; }
 
     bool HasParent() const override { return true; }
     TComponent* GetParentComponent() const override { return parent_; }

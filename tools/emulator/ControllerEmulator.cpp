@@ -101,13 +101,13 @@ std::string ControllerEmulator::DevicePath(int device) const {
     return slot.plugged ? PathOf(slot.instance) : std::string();
 }
 
-ControllerEmulator::Slot& ControllerEmulator::SlotAt(int device) {
-    if (device < 0 || device >= static_cast<int>(slots_.size())) throw std::out_of_range("no emulated device " + std::to_string(device));
-    return *slots_[device];
-}
+ControllerEmulator::Slot& ControllerEmulator::SlotAt(int device) { return *slots_[SlotIndex(device)]; }
 
-const ControllerEmulator::Slot& ControllerEmulator::SlotAt(int device) const {
-    return const_cast<ControllerEmulator*>(this)->SlotAt(device);
+const ControllerEmulator::Slot& ControllerEmulator::SlotAt(int device) const { return *slots_[SlotIndex(device)]; }
+
+std::size_t ControllerEmulator::SlotIndex(int device) const {
+    if (device < 0 || device >= static_cast<int>(slots_.size())) throw std::out_of_range("no emulated device " + std::to_string(device));
+    return static_cast<std::size_t>(device);
 }
 
 void ControllerEmulator::AcceptConnections() {

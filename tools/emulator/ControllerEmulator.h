@@ -64,6 +64,8 @@ public:
 private:
     Slot& SlotAt(int device);
     const Slot& SlotAt(int device) const;
+    // Raises std::out_of_range for a device the emulator does not have.
+    std::size_t SlotIndex(int device) const;
     void AcceptConnections();
     void Serve(std::shared_ptr<Connection> connection);
     void ServeRequests(Connection& connection);

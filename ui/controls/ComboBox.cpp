@@ -116,7 +116,7 @@ void TCustomComboBox::SetItemIndex(int index) {
 
 int TCustomComboBox::ItemHeight() const {
     if (itemHeight_ > 0) return itemHeight_;
-    measure_.SetFont(const_cast<TCustomComboBox*>(this)->Font());
+    measure_.SetFont(Font());
     return measure_.TextHeight("Ay") + 2;
 }
 

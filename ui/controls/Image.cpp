@@ -10,7 +10,7 @@
 
 const TClassInfo& TImage::StaticClass() {
     static const TClassInfo info = TPublished<TImage>("TImage", TGraphicControl::StaticClass())
-                                       .Object("Picture", &TPicture::StaticClass, [](const TImage& i) { return &i.picture_; },
+                                       .Object("Picture", &TPicture::StaticClass, [](TImage& i) { return &i.picture_; },
                                                nullptr)
                                        .Boolean("Stretch", &TImage::Stretch, &TImage::SetStretch, false)
                                        .Boolean("Proportional", &TImage::Proportional, &TImage::SetProportional, false)

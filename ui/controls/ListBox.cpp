@@ -41,7 +41,7 @@ void TCustomListBox::SetMultiSelect(bool value) {
 }
 
 int TCustomListBox::ItemHeight() const {
-    measure_.SetFont(const_cast<TCustomListBox*>(this)->Font());
+    measure_.SetFont(Font());
     return measure_.TextHeight("Ay") + 1;
 }
 

@@ -125,7 +125,7 @@ void TCustomListView::DoEndColumnResize(int column, int width) { FireEvent(OnEnd
 // Geometry
 
 int TCustomListView::RowHeight() const {
-    measure_.SetFont(const_cast<TCustomListView*>(this)->Font());
+    measure_.SetFont(Font());
     int text = measure_.TextHeight("Ay") + 3;
     return SmallImages() ? std::max(text, SmallImages()->Height() + 1) : text;
 }
@@ -143,7 +143,7 @@ int TCustomListView::ReportWidth() const {
 
 int TCustomListView::ListColumnWidth() const {
     if (columns_.Count() > 0 && columns_.Items(0)->Width() > 0) return columns_.Items(0)->Width();
-    measure_.SetFont(const_cast<TCustomListView*>(this)->Font());
+    measure_.SetFont(Font());
     int widest = 0;
     for (int i = 0; i < items_.Count(); ++i) widest = std::max(widest, measure_.TextWidth(items_.Item(i)->Caption()));
     return widest + 20 + (SmallImages() ? SmallImages()->Width() + 2 : 0) + StateWidth();

@@ -113,7 +113,7 @@ TGroupBox::TGroupBox(TComponent* owner) : TCustomControl(owner) {
 
 int TGroupBox::CaptionHeight() const {
     TMeasureCanvas measure;
-    measure.SetFont(const_cast<TGroupBox*>(this)->Font());
+    measure.SetFont(Font());
     return measure.TextHeight("Ay");
 }
 

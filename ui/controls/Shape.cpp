@@ -21,8 +21,8 @@ bool IsSquare(TShapeType t) {
 const TClassInfo& TShape::StaticClass() {
     static const TClassInfo info = TPublished<TShape>("TShape", TGraphicControl::StaticClass())
                                        .Enumeration("Shape", ShapeTypeInfo(), &TShape::Shape, &TShape::SetShape, 0)
-                                       .Object("Pen", &TPen::StaticClass, [](const TShape& s) { return &s.pen_; }, nullptr)
-                                       .Object("Brush", &TBrush::StaticClass, [](const TShape& s) { return &s.brush_; }, nullptr)
+                                       .Object("Pen", &TPen::StaticClass, [](TShape& s) { return &s.pen_; }, nullptr)
+                                       .Object("Brush", &TBrush::StaticClass, [](TShape& s) { return &s.brush_; }, nullptr)
                                        .Build();
     return info;
 }

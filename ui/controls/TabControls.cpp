@@ -80,14 +80,14 @@ void TCustomTabControl::TabsChanged() {
 
 int TCustomTabControl::StripHeight() const {
     if (tabHeight_ > 0) return tabHeight_;
-    measure_.SetFont(const_cast<TCustomTabControl*>(this)->Font());
+    measure_.SetFont(Font());
     return measure_.TextHeight("Ay") + 6;
 }
 
 TRect TCustomTabControl::TabRect(int index) const {
     std::vector<std::string> captions = TabCaptions();
     if (index < 0 || index >= static_cast<int>(captions.size())) return {};
-    measure_.SetFont(const_cast<TCustomTabControl*>(this)->Font());
+    measure_.SetFont(Font());
     auto width = [&](int k) { return tabWidth_ > 0 ? tabWidth_ : measure_.TextWidth(captions[k]) + 12; };
     int x = 2;
     for (int k = 0; k < index; ++k) x += width(k);

@@ -76,7 +76,7 @@ void TCustomTreeView::SetSelected(TTreeNode* node) { nodes_.Select(node); }
 TRect TCustomTreeView::TextRect(const TTreeNode* node) const {
     int row = 0;
     for (TTreeNode* n = top_ ? top_ : nodes_.GetFirstNode(); n && n != node; n = n->GetNextVisible()) ++row;
-    measure_.SetFont(const_cast<TCustomTreeView*>(this)->Font());
+    measure_.SetFont(Font());
     int left = NodeLeft(node) + Indent;
     int top = 2 + row * RowHeight();
     return {left, top, left + measure_.TextWidth(node->Text()) + 4, top + RowHeight()};
@@ -115,7 +115,7 @@ void TCustomTreeView::EndEdit(bool keep) {
 }
 
 int TCustomTreeView::RowHeight() const {
-    measure_.SetFont(const_cast<TCustomTreeView*>(this)->Font());
+    measure_.SetFont(Font());
     return std::max(16, measure_.TextHeight("Ay") + 2);
 }
 

@@ -134,17 +134,15 @@ public:
     }
 
     // A sub-object that the instance owns (written in place, `set` may be
-    // nullptr or copy with Assign) or a reference to a component.
+    // nullptr or copy with Assign) or a reference to a component. `get` takes
+    // the instance as changeable: the reader fills the part it answers.
     template <class G, class S>
     TPublished& Object(std::string name, const TClassInfo& (*type)(), G get, S set) {
         TPropInfo p;
         p.Name = std::move(name);
         p.Kind = TTypeKind::tkClass;
         p.PropClass = type;
-        p.GetObject = [get](const TObject& o) -> TObject* {
-            return const_cast<std::remove_const_t<std::remove_pointer_t<std::remove_cvref_t<
-                decltype(published_detail::Get<C>(get, o))>>>*>(published_detail::Get<C>(get, o));
-        };
+        p.GetObject = [get](TObject& o) -> TObject* { return std::invoke(get, static_cast<C&>(o)); };
         if constexpr (!std::is_same_v<S, std::nullptr_t>)
             p.SetObject = [set](TObject& o, TObject* v) {
                 published_detail::Set<C>(set, o, v, []<class T>(TObject* x) { return dynamic_cast<T>(x); });

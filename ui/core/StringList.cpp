@@ -165,16 +165,18 @@ std::string Quoted(const std::string& text, char quote) {
 
 }  // namespace
 
-std::string TStrings::DelimitedText() const {
-    if (Count() == 1 && Strings(0).empty()) return std::string(2, QuoteChar);
+std::string TStrings::DelimitedText() const { return Joined(Delimiter, QuoteChar); }
+
+std::string TStrings::Joined(char delimiter, char quoteChar) const {
+    if (Count() == 1 && Strings(0).empty()) return std::string(2, quoteChar);
     std::string result;
     for (int i = 0; i < Count(); ++i) {
         std::string item = Strings(i);
         bool quote = std::any_of(item.begin(), item.end(), [&](char c) {
-            return static_cast<unsigned char>(c) <= ' ' || c == QuoteChar || c == Delimiter;
+            return static_cast<unsigned char>(c) <= ' ' || c == quoteChar || c == delimiter;
         });
-        if (i > 0) result += Delimiter;
-        result += quote ? Quoted(item, QuoteChar) : item;
+        if (i > 0) result += delimiter;
+        result += quote ? Quoted(item, quoteChar) : item;
     }
     return result;
 }
@@ -214,16 +216,7 @@ void TStrings::SetDelimitedText(std::string_view text) {
     }
 }
 
-std::string TStrings::CommaText() const {
-    TStrings& self = const_cast<TStrings&>(*this);
-    char delimiter = Delimiter, quote = QuoteChar;
-    self.Delimiter = ',';
-    self.QuoteChar = '"';
-    std::string text = DelimitedText();
-    self.Delimiter = delimiter;
-    self.QuoteChar = quote;
-    return text;
-}
+std::string TStrings::CommaText() const { return Joined(',', '"'); }
 
 void TStrings::SetCommaText(std::string_view text) {
     char delimiter = Delimiter, quote = QuoteChar;

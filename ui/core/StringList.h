@@ -84,6 +84,9 @@ protected:
     [[noreturn]] void IndexError(int index) const;
 
 private:
+    // The strings joined by `delimiter`, quoted with `quoteChar` where needed.
+    std::string Joined(char delimiter, char quoteChar) const;
+
     int updateCount_ = 0;
     bool caseSensitive_ = false;
 };

@@ -174,7 +174,7 @@ void SetStrProp(TObject& instance, std::string_view name, const std::string& val
     Writable(instance, name, false, TTypeKind::tkString).SetStr(instance, value);
 }
 
-TObject* GetObjectProp(const TObject& instance, std::string_view name) {
+TObject* GetObjectProp(TObject& instance, std::string_view name) {
     return Readable(instance, name, false, TTypeKind::tkClass).GetObject(instance);
 }
 

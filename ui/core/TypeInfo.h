@@ -53,7 +53,9 @@ public:
     std::function<void(TObject&, double)> SetFloat;
     std::function<std::string(const TObject&)> GetStr;
     std::function<void(TObject&, const std::string&)> SetStr;
-    std::function<TObject*(const TObject&)> GetObject;
+    // The part or reference may be changed through what it answers, so it
+    // takes a changeable instance.
+    std::function<TObject*(TObject&)> GetObject;
     std::function<void(TObject&, TObject*)> SetObject;  // none for owned sub-objects
     std::function<bool(const TObject&)> StoredIf;        // none = stored
 
@@ -112,7 +114,7 @@ double GetFloatProp(const TObject& instance, std::string_view name);
 void SetFloatProp(TObject& instance, std::string_view name, double value);
 std::string GetStrProp(const TObject& instance, std::string_view name);
 void SetStrProp(TObject& instance, std::string_view name, const std::string& value);
-TObject* GetObjectProp(const TObject& instance, std::string_view name);
+TObject* GetObjectProp(TObject& instance, std::string_view name);
 void SetObjectProp(TObject& instance, std::string_view name, TObject* value);
 std::string GetSetProp(const TObject& instance, std::string_view name, bool brackets = false);
 void SetSetProp(TObject& instance, std::string_view name, std::string_view value);

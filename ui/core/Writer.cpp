@@ -40,13 +40,13 @@ void TWriter::WriteData(TComponent* component) {
     WriteListEnd();
 }
 
-void TWriter::WriteProperties(const TPersistent& instance) {
+void TWriter::WriteProperties(TPersistent& instance) {
     for (const TPropInfo* p : instance.ClassType().Properties())
         if (p->IsStored(instance)) WriteProperty(instance, *p);
-    const_cast<TPersistent&>(instance).DefineProperties(*this);
+    instance.DefineProperties(*this);
 }
 
-void TWriter::WriteProperty(const TPersistent& instance, const TPropInfo& p) {
+void TWriter::WriteProperty(TPersistent& instance, const TPropInfo& p) {
     switch (p.Kind) {
         case TTypeKind::tkInteger:
         case TTypeKind::tkChar:

@@ -39,11 +39,12 @@ public:
                         bool hasData) override;
     void DefineBinaryProperty(const std::string& name, const TStreamProc& read, const TStreamProc& write,
                               bool hasData) override;
-    // The published and defined properties of an object, as a collection item's are.
-    void WriteProperties(const TPersistent& instance);
+    // The published and defined properties of an object, as a collection item's are;
+    // changeable, as its parts and defined properties are reached through it.
+    void WriteProperties(TPersistent& instance);
 
 private:
-    void WriteProperty(const TPersistent& instance, const TPropInfo& property);
+    void WriteProperty(TPersistent& instance, const TPropInfo& property);
     void WritePropName(std::string_view name);
     void WriteValue(TValueType type);
     void WriteShortString(std::string_view text);

@@ -64,10 +64,10 @@ const TClassInfo& TControl::StaticClass() {
             .Integer("Color", &TControl::Color, &TControl::SetColor)
             .Stored([](const TControl& c) { return !c.ParentColor(); })
             .Object("Constraints", &TSizeConstraints::StaticClass,
-                    [](const TControl& c) { return &c.constraints_; }, nullptr)
+                    [](TControl& c) { return &c.constraints_; }, nullptr)
             .Integer("Cursor", &TControl::Cursor, &TControl::SetCursor, crDefault)
             .Boolean("Enabled", &TControl::Enabled, &TControl::SetEnabled, true)
-            .Object("Font", &TFont::StaticClass, [](const TControl& c) { return c.Font(); }, nullptr)
+            .Object("Font", &TFont::StaticClass, [](TControl& c) { return c.Font(); }, nullptr)
             .Stored([](const TControl& c) { return !c.ParentFont(); })
             .String("Hint", &TControl::Hint, &TControl::SetHint)
             .Boolean("ParentColor", &TControl::ParentColor, &TControl::SetParentColor, false)

@@ -46,6 +46,7 @@ public:
     BitmapSurface& Surface() { return *surface_; }
     const Region& Clip() const { return clip_; }
     DeviceContext& Dc() { return dc_; }
+    const DeviceContext& Dc() const { return dc_; }
 
     void Fill(const Region& pixels, const Paint& paint);
     void FillRect(const RECT& rect, const Paint& paint);

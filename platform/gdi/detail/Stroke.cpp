@@ -290,7 +290,7 @@ StrokePixels WideStroke(const PenShape& pen, std::vector<PointF> path, bool clos
 
 PenShape PenShapeOf(const Raster& raster) {
     PenShape shape;
-    const DeviceContext& dc = const_cast<Raster&>(raster).Dc();
+    const DeviceContext& dc = raster.Dc();
     auto pen = std::dynamic_pointer_cast<PenObject>(dc.state.pen.object);
     shape.ink = raster.PenPaint();
     if (!pen || pen->Style() == PS_NULL) return shape;
