@@ -1,6 +1,7 @@
 #pragma once
 // The pens an axis draws with.
 
+#include "chart/canvas/ChangeCallback.h"
 #include "chart/canvas/ChartPen.h"
 #include "chart/core/ChartTypes.h"
 #include "ui/core/Persistent.h"

@@ -11,47 +11,6 @@
 #include <algorithm>
 #include <cmath>
 
-// ---- label items ----
-
-TAxisItem::TAxisItem(TCustomChartPanel* panel, double value, const std::string& text)
-    : TChartCustomShape(panel), value_(value), text_(text) {
-    SetTransparent(true);
-    TransparentDefault = true;
-}
-
-void TAxisItem::SetValue(double value) {
-    if (value_ == value) return;
-    value_ = value;
-    RepaintParent();
-}
-
-void TAxisItem::SetText(const std::string& value) {
-    if (text_ == value) return;
-    text_ = value;
-    RepaintParent();
-}
-
-TAxisItem& TAxisItems::AddValue(double value) { return AddText(value, std::string()); }
-
-TAxisItem& TAxisItems::AddText(double value, const std::string& text) {
-    automatic_ = false;
-    return Record(value, text);
-}
-
-TAxisItem& TAxisItems::Record(double value, const std::string& text) {
-    items_.push_back(std::make_unique<TAxisItem>(panel_, value, text));
-    return *items_.back();
-}
-
-void TAxisItems::CopyFrom(const TAxisItems& other) {
-    font_.Assign(&other.font_);
-    items_.clear();
-    for (const auto& item : other.items_) AddText(item->Value(), item->Text());
-    automatic_ = other.automatic_;
-}
-
-void TAxisItems::Clear() { items_.clear(); }
-
 // ---- life ----
 
 TChartAxis::TChartAxis(TCustomAxisPanel* chart, bool depth)
@@ -508,24 +467,4 @@ double TChartAxis::ScreenToValue(int p) const {
     if (iLogRange_ == 0 || iAxisSize_ == 0) return iMinimum_;
     const double c = (inverted_ ? iEndPos_ - p : p - iStartPos_) * iLogRange_ / iAxisSize_;
     return horizontal_ ? std::exp(iLogMin_ + c) : std::exp(iLogMax_ - c);
-}
-
-// ---- depth axis ----
-
-TChartDepthAxis::TChartDepthAxis(TCustomAxisPanel* chart) : TChartAxis(chart, true) { visible_ = false; }
-
-void TChartDepthAxis::SetInverted(bool value) {
-    TChartAxis::SetInverted(value);
-    if (!chart_) return;
-    for (TChartAxis* other : chart_->Axes())
-        if (other != this && other->IsDepthAxis() && other->Inverted() != value) other->TChartAxis::SetInverted(value);
-}
-
-TAxisLabelStyle TChartDepthAxis::AutoLabelStyle() {
-    if (chart_)
-        for (int i = 0; i < chart_->SeriesCount(); ++i) {
-            TChartSeries* series = chart_->SeriesAt(i);
-            if (series->Active() && series->HighestZ() != series->LowestZ()) return talValue;
-        }
-    return talText;
 }

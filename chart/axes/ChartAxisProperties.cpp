@@ -4,6 +4,7 @@
 
 #include "chart/axes/ChartAxis.h"
 
+#include "chart/axes/ChartDepthAxis.h"
 #include "chart/core/ChartConst.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "ui/core/PublishedProperties.h"
@@ -93,11 +94,6 @@ const TClassInfo& TChartAxis::StaticClass() {
         .Float("ZPosition", &A::ZPosition, &A::SetZPosition)
         .Stored(&A::ZPositionStored)
         .Build();
-    return info;
-}
-
-const TClassInfo& TChartDepthAxis::StaticClass() {
-    static const TClassInfo info = TPublished<TChartDepthAxis>("TChartDepthAxis", TChartAxis::StaticClass()).Build();
     return info;
 }
 

@@ -4,6 +4,7 @@
 // text); the composite operations are built from them here. The canvas
 // keeps its own pen and brush, which the concrete canvas realises.
 
+#include "chart/canvas/ChartBrush.h"
 #include "chart/canvas/ChartPen.h"
 #include "chart/core/ChartTypes.h"
 

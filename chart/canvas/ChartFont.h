@@ -3,8 +3,9 @@
 // space between characters, an outline pen, a gradient or picture fill and
 // a shadow, each made when first asked for.
 
+#include "chart/canvas/ChangeCallback.h"
 #include "chart/canvas/ChartPen.h"
-#include "chart/effects/ChartGradient.h"
+#include "chart/effects/ChartFontGradient.h"
 #include "chart/effects/ChartShadow.h"
 
 #include "ui/graphics/GraphicsObjects.h"

@@ -1,15 +1,10 @@
 #include "chart/canvas/ChartPen.h"
 
+#include "chart/canvas/detail/PublishedEnum.h"
 #include "chart/core/StoreIfChanged.h"
 #include "ui/core/PublishedProperties.h"
-#include "ui/graphics/Picture.h"
 
 #include <utility>
-
-TNotifyEvent ChangeCallback(TChangeEvent onChange) {
-    if (!onChange) return nullptr;
-    return [f = std::move(onChange)](TObject*) { f(); };
-}
 
 namespace {
 
@@ -17,9 +12,6 @@ const TEnumInfo& PenEndStyleInfo() {
     static const TEnumInfo info("TPenEndStyle", {"esRound", "esSquare", "esFlat"});
     return info;
 }
-
-// The enumeration a property of the class library's class is published with.
-const TEnumInfo& EnumOf(const TClassInfo& type, const char* property) { return *type.FindProperty(property)->EnumType; }
 
 }  // namespace
 
@@ -40,19 +32,6 @@ const TClassInfo& TChartPen::StaticClass() {
         .Integer("SmallSpace", &P::SmallSpace, &P::SetSmallSpace, 0)
         .Boolean("Visible", &P::Visible, &P::SetVisible)
         .Stored(&P::VisibleStored)
-        .Build();
-    return info;
-}
-
-const TClassInfo& TChartBrush::StaticClass() {
-    using B = TChartBrush;
-    static const TClassInfo info = TPublished<B>("TChartBrush", TBrush::StaticClass())
-        .Integer("BackColor", &B::BackColor, &B::SetBackColor, clNone)
-        .Integer("Color", &B::Color, &B::SetColor)
-        .Stored(&B::ColorStored)
-        .Object("Image", &TPicture::StaticClass, [](B& b) { return b.Image(); }, nullptr)
-        .Enumeration("Style", EnumOf(TBrush::StaticClass(), "Style"), &B::Style, &B::SetStyle)
-        .Stored(&B::StyleStored)
         .Build();
     return info;
 }
@@ -100,43 +79,4 @@ TDarkGrayPen::TDarkGrayPen(TChangeEvent onChange) : TChartPen(std::move(onChange
 
 TWhitePen::TWhitePen(TChangeEvent onChange) : TChartPen(std::move(onChange)) {
     Quietly([this] { SetColor(clWhite); });
-}
-
-TChartBrush::TChartBrush(TChangeEvent onChange) {
-    Quietly([this] { SetColor(clDefault); });
-    OnChange = ChangeCallback(std::move(onChange));
-}
-
-TChartBrush::~TChartBrush() = default;
-
-void TChartBrush::Assign(const TPersistent* source) {
-    if (auto* brush = dynamic_cast<const TChartBrush*>(source)) {
-        SetImage(brush->HasImage() ? brush->image_.get() : nullptr);
-        backColor_ = brush->backColor_;
-    }
-    TBrush::Assign(source);
-}
-
-void TChartBrush::SetBackColor(TColor v) {
-    if (StoreIfChanged(backColor_, v)) Changed();
-}
-
-TPicture* TChartBrush::Image() {
-    if (!image_) {
-        image_ = std::make_unique<TPicture>();
-        image_->OnChange = [this](TObject*) { Changed(); };
-    }
-    return image_.get();
-}
-
-bool TChartBrush::HasImage() const { return image_ && image_->Graphic(); }
-
-void TChartBrush::SetImage(const TPicture* picture) {
-    if (!picture) {
-        image_.reset();
-        Changed();
-        return;
-    }
-    Image()->Assign(picture);
-    Changed();
 }

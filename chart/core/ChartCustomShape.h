@@ -4,6 +4,8 @@
 // rectangle, rounded rectangle or ellipse, a bevel, a drop shadow, the font
 // of the text the owner writes inside, and an overall transparency.
 
+#include "chart/canvas/ChangeCallback.h"
+#include "chart/canvas/ChartBrush.h"
 #include "chart/canvas/ChartFont.h"
 #include "chart/canvas/ChartPen.h"
 #include "chart/effects/BackImage.h"
@@ -125,11 +127,6 @@ private:
     TTextFormat textFormat_ = ttfNormal;
     bool transparent_ = false;
     int transparency_ = 0;
-};
-
-class TChartShape : public TChartCustomShape {
-public:
-    using TChartCustomShape::TChartCustomShape;
 };
 
 // The corners of `rect` turned by `angle` degrees about its centre:

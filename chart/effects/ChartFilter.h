@@ -3,6 +3,7 @@
 // they are drawn: the base every filter derives from, with the optional part
 // of the picture it works on, and the 24-bit row table filters read through.
 
+#include "chart/effects/FilterRegion.h"
 #include "chart/geometry/ChartGeometry.h"
 
 #include "ui/core/Collection.h"
@@ -16,18 +17,6 @@
 #include <vector>
 
 class TBitmap;
-
-// A part of a picture; a width or height of 0 runs to the bitmap's edge.
-class TFilterRegion : public TPersistent {
-    DECLARE_CLASS_INFO
-public:
-    int Left = 0;
-    int Top = 0;
-    int Width = 0;
-    int Height = 0;
-    bool Empty() const { return Left == 0 && Top == 0 && Width == 0 && Height == 0; }
-    void Assign(const TPersistent* source) override;
-};
 
 // A 24-bit bitmap's row: TRGBTriple pixels as they lie in memory.
 using TRGBArray = TRGBTriple*;

@@ -4,6 +4,8 @@
 #include "chart/core/StoreIfChanged.h"
 #include "chart/effects/ChartBlend.h"
 #include "chart/effects/RotateFilter.h"
+#include "chart/effects/SubGradient.h"
+#include "chart/effects/detail/GradientColours.h"
 #include "chart/geometry/ChartGeometry.h"
 
 #include "platform/system/Angles.h"
@@ -44,23 +46,6 @@ const TEnumInfo& GradientDirectionInfo() {
     return info;
 }
 
-namespace {
-
-// The settings both published gradients share, in their published order.
-template <class G>
-TPublished<G>& PublishColours(TPublished<G>& p) {
-    return p.Integer("Angle", &G::Angle, &G::SetAngle, 0)
-        .Integer("Balance", &G::Balance, &G::SetBalance, 50)
-        .Enumeration("Direction", GradientDirectionInfo(), &G::Direction, &G::SetDirection, gdTopBottom)
-        .Integer("EndColor", &G::EndColor, &G::SetEndColor, clYellow)
-        .Integer("MidColor", &G::MidColor, &G::SetMidColor, clNone)
-        .Integer("RadialX", &G::RadialX, &G::SetRadialX, 0)
-        .Integer("RadialY", &G::RadialY, &G::SetRadialY, 0)
-        .Integer("StartColor", &G::StartColor, &G::SetStartColor, clWhite);
-}
-
-}  // namespace
-
 const TClassInfo& TCustomChartGradient::StaticClass() {
     static const TClassInfo info =
         TPublished<TCustomChartGradient>("TCustomChartGradient", TPersistent::StaticClass()).Build();
@@ -82,25 +67,6 @@ const TClassInfo& TChartGradient::StaticClass() {
     return info;
 }
 
-const TClassInfo& TSubGradient::StaticClass() {
-    static const TClassInfo info = [] {
-        TPublished<TSubGradient> p("TSubGradient", TCustomChartGradient::StaticClass());
-        PublishColours(p)
-            .Integer("Transparency", &TSubGradient::Transparency, &TSubGradient::SetTransparency, 50)
-            .Boolean("Visible", &TSubGradient::Visible, &TSubGradient::SetVisible, false);
-        return p.Build();
-    }();
-    return info;
-}
-
-const TClassInfo& TChartFontGradient::StaticClass() {
-    static const TClassInfo info = TPublished<TChartFontGradient>("TChartFontGradient", TChartGradient::StaticClass())
-                                       .Boolean("Outline", &TChartFontGradient::Outline,
-                                                &TChartFontGradient::SetOutline, false)
-                                       .Build();
-    return info;
-}
-
 TCustomChartGradient::TCustomChartGradient(TChangeEvent onChange) : OnChange(std::move(onChange)) {}
 
 void TCustomChartGradient::Assign(const TPersistent* source) {
@@ -108,13 +74,6 @@ void TCustomChartGradient::Assign(const TPersistent* source) {
         Assign(*other);
     else
         TPersistent::Assign(source);
-}
-
-void TChartFontGradient::Assign(const TPersistent* source) {
-    if (auto* other = dynamic_cast<const TChartFontGradient*>(source))
-        Assign(*other);
-    else
-        TCustomChartGradient::Assign(source);
 }
 
 TCustomChartGradient::~TCustomChartGradient() = default;
@@ -184,14 +143,6 @@ void TCustomChartGradient::SetSubGradient(const TSubGradient& value) {
     TSubGradient& sub = SubGradient();
     sub.Assign(value);
     sub.SetTransparency(value.Transparency());
-}
-
-void TSubGradient::SetTransparency(int v) {
-    if (StoreIfChanged(transparency_, v)) Changed();
-}
-
-void TChartFontGradient::SetOutline(bool v) {
-    if (StoreIfChanged(outline_, v)) Changed();
 }
 
 void TCustomChartGradient::Draw(TCanvas3D& canvas, const TRect& rect, int roundSize) {

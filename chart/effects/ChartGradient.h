@@ -4,7 +4,7 @@
 // semi-transparently over the first.
 
 #include "chart/canvas/Canvas3D.h"
-#include "chart/canvas/ChartPen.h"
+#include "chart/canvas/ChangeCallback.h"
 #include "chart/core/ChartTypes.h"
 
 #include "ui/core/Persistent.h"
@@ -84,35 +84,6 @@ class TChartGradient : public TCustomChartGradient {
     DECLARE_CLASS_INFO
 public:
     using TCustomChartGradient::TCustomChartGradient;
-};
-
-class TSubGradient : public TCustomChartGradient {
-    DECLARE_CLASS_INFO
-public:
-    using TCustomChartGradient::TCustomChartGradient;
-    int Transparency() const { return transparency_; }
-    void SetTransparency(int value);
-
-private:
-    int transparency_ = 50;
-};
-
-// Inside text; with Outline it fills the letters' outline instead of their body.
-class TChartFontGradient : public TChartGradient {
-    DECLARE_CLASS_INFO
-public:
-    using TChartGradient::TChartGradient;
-    bool Outline() const { return outline_; }
-    void SetOutline(bool value);
-    using TCustomChartGradient::Assign;
-    void Assign(const TChartFontGradient& source) {
-        TCustomChartGradient::Assign(source);
-        outline_ = source.outline_;
-    }
-    void Assign(const TPersistent* source) override;
-
-private:
-    bool outline_ = false;
 };
 
 const TEnumInfo& GradientDirectionInfo();

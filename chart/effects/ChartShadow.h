@@ -3,7 +3,7 @@
 // shadow colour, offset by HorizSize and VertSize pixels; solid, blurred
 // into the chart's buffer (smooth), or fading in bands without a buffer.
 
-#include "chart/canvas/ChartPen.h"
+#include "chart/canvas/ChangeCallback.h"
 #include "chart/core/ChartTypes.h"
 
 #include "ui/core/Persistent.h"

@@ -7,6 +7,7 @@
 #include "chart/core/ChartConst.h"
 #include "chart/core/ChartExceptions.h"
 #include "chart/core/StoreIfChanged.h"
+#include "chart/legend/ChartLegendGradient.h"
 #include "chart/legend/detail/LegendPainter.h"
 #include "chart/panel/CustomChart.h"
 #include "chart/series/ChartSeries.h"
@@ -17,17 +18,6 @@
 
 #include <algorithm>
 #include <cstdlib>
-
-// ---- gradient ----
-
-TChartLegendGradient::TChartLegendGradient(TChangeEvent onChange) : TChartGradient(nullptr) {
-    SetDirection(gdRightLeft);
-    SetEndColor(0xFFFFFF);
-    SetStartColor(0xC0C0C0);
-    OnChange = std::move(onChange);
-}
-
-// ---- the legend ----
 
 TCustomChartLegend::TCustomChartLegend(TCustomChart* chart)
     : TChartCustomShapePosition(chart), chart_(chart), dividingLines_([this] { Changed(); }), title_(chart) {

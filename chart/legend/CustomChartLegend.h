@@ -4,6 +4,7 @@
 // series, each row a coloured symbol and up to two text columns. The rows'
 // last drawn places are kept in items so that a click finds its row.
 
+#include "chart/canvas/ChangeCallback.h"
 #include "chart/canvas/ChartPen.h"
 #include "chart/core/ChartCustomShapePosition.h"
 #include "chart/effects/ChartGradient.h"
@@ -43,12 +44,6 @@ const TEnumInfo& LegendAlignmentInfo();
 const TEnumInfo& CheckBoxesStyleInfo();
 const TEnumInfo& LegendStyleInfo();
 const TEnumInfo& LegendTextStyleInfo();
-
-// The legend's gradient: grey to white from the right.
-class TChartLegendGradient : public TChartGradient {
-public:
-    explicit TChartLegendGradient(TChangeEvent onChange = nullptr);
-};
 
 class TCustomChartLegend : public TChartCustomShapePosition {
 public:

@@ -1,7 +1,7 @@
 #pragma once
 // A title inside the legend box.
 
-#include "chart/core/ChartCustomShape.h"
+#include "chart/core/ChartShape.h"
 
 #include "ui/controls/TextAlignment.h"
 #include "ui/core/Persistent.h"

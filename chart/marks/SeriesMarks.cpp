@@ -13,63 +13,6 @@ TSeriesMarksGradient::TSeriesMarksGradient(TChangeEvent onChange) {
     OnChange = std::move(onChange);
 }
 
-// ---- items ----
-
-TMarksItem::TMarksItem(TCustomChartPanel* panel) : TChartCustomShape(panel) {
-    SetColor(clInfoBk);
-    Shadow().SetDefaults(clGray, 3);
-}
-
-TStrings& TMarksItem::Lines() {
-    if (!text_) {
-        text_ = std::make_unique<TStringList>();
-        text_->OnChange = [this](TObject*) { RepaintParent(); };
-    }
-    return *text_;
-}
-
-void TMarksItem::SetText(const TStrings* lines) {
-    if (!lines)
-        text_.reset();
-    else
-        Lines().Assign(lines);
-    RepaintParent();
-}
-
-void TMarksItem::Assign(const TPersistent* source) {
-    const auto* item = dynamic_cast<const TMarksItem*>(source);
-    if (!item) {
-        TPersistent::Assign(source);
-        return;
-    }
-    TChartCustomShape::Assign(*item);
-    SetText(item->text_.get());
-}
-
-TMarksItem* TMarksItems::At(int index) const {
-    return index >= 0 && index < Count() ? items_[index].get() : nullptr;
-}
-
-TMarksItem& TMarksItems::Get(int index) {
-    if (index >= Count()) items_.resize(index + 1);
-    if (!items_[index]) items_[index] = std::make_unique<TMarksItem>(marks_.ParentPanel());
-    return *items_[index];
-}
-
-void TMarksItems::Clear() {
-    items_.clear();
-    marks_.RepaintParent();
-}
-
-void TMarksItems::Delete(int index) {
-    if (index >= 0 && index < Count()) items_.erase(items_.begin() + index);
-}
-
-void TMarksItems::DeleteRange(int first, int count) {
-    if (first < 0 || first >= Count() || count < 1) return;
-    items_.erase(items_.begin() + first, items_.begin() + std::min(first + count, Count()));
-}
-
 // ---- the marks ----
 
 TSeriesMarks::TSeriesMarks(TChartSeries* series) : series_(series) {

@@ -3,6 +3,8 @@
 
 #include "chart/marks/SeriesMarks.h"
 
+#include "chart/core/ChartCustomShapePosition.h"
+#include "chart/marks/detail/ShapeLook.h"
 #include "ui/core/PublishedProperties.h"
 #include "ui/core/Reader.h"
 #include "ui/core/Stream.h"
@@ -12,26 +14,9 @@
 
 namespace {
 
-const TEnumInfo& PanelBevelInfo() {
-    static const TEnumInfo info("TPanelBevel", {"bvNone", "bvLowered", "bvRaised", "bvSpace"});
-    return info;
-}
-
-const TEnumInfo& ShapeStyleInfo() {
-    static const TEnumInfo info("TChartObjectShapeStyle", {"fosRectangle", "fosRoundRectangle", "fosEllipse"});
-    return info;
-}
-
 const TEnumInfo& AlignmentInfo() {
     static const TEnumInfo info("TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"});
     return info;
-}
-
-// The box look an item and the marks share, in the order form data lists it.
-template <class S>
-TPublished<S>& ShapeLook(TPublished<S>& p) {
-    return p.Enumeration("Bevel", PanelBevelInfo(), &S::Bevel, &S::SetBevel, static_cast<int>(TPanelBevel::bvNone))
-        .Integer("BevelWidth", &S::BevelWidth, &S::SetBevelWidth, 2);
 }
 
 }  // namespace
@@ -41,29 +26,6 @@ const TEnumInfo& SeriesMarksStyleInfo() {
         "TSeriesMarksStyle",
         {"smsValue", "smsPercent", "smsLabel", "smsLabelPercent", "smsLabelValue", "smsLegend", "smsPercentTotal",
          "smsLabelPercentTotal", "smsXValue", "smsXY", "smsSeriesTitle", "smsPointIndex", "smsPercentRelative"});
-    return info;
-}
-
-const TClassInfo& TMarksItem::StaticClass() {
-    using I = TMarksItem;
-    TPublished<I> p("TMarksItem", TPersistent::StaticClass());
-    static const TClassInfo info =
-        ShapeLook(p)
-            .Integer("Color", &I::Color, &I::SetColor, clInfoBk)
-            .Object("Font", &TFont::StaticClass, [](I& i) { return &i.Font(); }, nullptr)
-            .Object("Gradient", &TChartGradient::StaticClass,
-                    [](I& i) { return &i.Gradient(); }, nullptr)
-            .Stored([](const I& i) { return i.HasGradient(); })
-            .Object("Picture", &TPicture::StaticClass, [](I& i) { return &i.Picture(); }, nullptr)
-            .Stored([](const I& i) { return i.HasPicture(); })
-            .Object("Shadow", &TChartShadow::StaticClass, [](I& i) { return &i.Shadow(); },
-                    nullptr)
-            .Enumeration("ShapeStyle", ShapeStyleInfo(), &I::ShapeStyle, &I::SetShapeStyle, fosRectangle)
-            .Object("Text", &TStrings::StaticClass, [](I& i) { return &i.Lines(); }, nullptr)
-            .Stored([](const I& i) { return i.Text() != nullptr; })
-            .Integer("Transparency", &I::Transparency, &I::SetTransparency, 0)
-            .Boolean("Transparent", &I::Transparent, &I::SetTransparent, false)
-            .Build();
     return info;
 }
 
@@ -93,7 +55,7 @@ const TClassInfo& TSeriesMarks::StaticClass() {
             .Stored([](const M& m) { return m.HasPicture(); })
             .Object("Shadow", &TChartShadow::StaticClass, [](M& m) { return &m.Shadow(); },
                     nullptr)
-            .Enumeration("ShapeStyle", ShapeStyleInfo(), &M::ShapeStyle, &M::SetShapeStyle, fosRectangle)
+            .Enumeration("ShapeStyle", ChartObjectShapeStyleInfo(), &M::ShapeStyle, &M::SetShapeStyle, fosRectangle)
             .Enumeration("Style", SeriesMarksStyleInfo(), &M::Style, &M::SetStyle, smsLabel)
             .Enumeration("TextAlign", AlignmentInfo(), &M::TextAlign, &M::SetTextAlign,
                          static_cast<int>(TAlignment::taCenter))
@@ -142,5 +104,4 @@ struct MarksClassRegistration {
     MarksClassRegistration() { RegisterClass(TSeriesMarks::StaticClass()); }
     ~MarksClassRegistration() { UnRegisterClass(TSeriesMarks::StaticClass()); }
 } registration;
-
 }  // namespace

@@ -1,5 +1,6 @@
 #include "chart/panel/Chart.h"
 
+#include "chart/axes/ChartDepthAxis.h"
 #include "ui/core/PublishedProperties.h"
 
 const TClassInfo& TChart::StaticClass() {

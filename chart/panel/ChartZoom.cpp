@@ -2,8 +2,6 @@
 
 #include "ui/core/PublishedProperties.h"
 
-#include <utility>
-
 namespace {
 
 const TEnumInfo& ZoomDirectionInfo() {
@@ -48,11 +46,6 @@ const TClassInfo& TChartZoom::StaticClass() {
 
 void TChartZoom::Assign(const TPersistent* source) {
     if (auto* zoom = dynamic_cast<const TChartZoom*>(source)) Assign(*zoom);
-}
-
-void TZoomPanning::Normalize() {
-    if (EndX < StartX) std::swap(StartX, EndX);
-    if (EndY < StartY) std::swap(StartY, EndY);
 }
 
 void TChartZoom::Assign(const TChartZoom& source) {

@@ -1,7 +1,9 @@
 #pragma once
 // The mouse input a chart reacts to, and the state of a zoom or scroll drag.
 
+#include "chart/canvas/ChartBrush.h"
 #include "chart/canvas/ChartPen.h"
+#include "chart/panel/ZoomPanning.h"
 
 #include "ui/core/Persistent.h"
 #include "ui/core/TypeInfo.h"
@@ -13,22 +15,6 @@ enum TChartZoomDirection { tzdHorizontal, tzdVertical, tzdBoth };
 enum TPanningMode { pmNone, pmHorizontal, pmVertical, pmBoth };
 const TEnumInfo& PanningModeInfo();
 const TEnumInfo& MouseButtonInfo();
-
-// One mouse drag: where it started and where it is now.
-class TZoomPanning : public TPersistent {
-public:
-    void Activate(int x, int y) {
-        StartX = EndX = x;
-        StartY = EndY = y;
-        Dragging = true;
-    }
-    void Normalize();
-    bool Dragging = false;
-    int StartX = 0;
-    int StartY = 0;
-    int EndX = 0;
-    int EndY = 0;
-};
 
 // The zoom rectangle's outline: white unless told otherwise.
 class TChartZoomPen : public TChartPen {

@@ -1,5 +1,6 @@
 #include "chart/panel/CustomAxisPanel.h"
 
+#include "chart/axes/ChartDepthAxis.h"
 #include "chart/canvas/ChartCanvas.h"
 #include "chart/core/ChartConst.h"
 #include "chart/core/ChartExceptions.h"

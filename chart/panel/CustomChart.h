@@ -4,6 +4,7 @@
 
 #include "chart/legend/ChartLegend.h"
 #include "chart/panel/ChartTitle.h"
+#include "chart/panel/ChartWall.h"
 #include "chart/panel/ChartWalls.h"
 #include "chart/panel/ChartZoom.h"
 #include "chart/panel/CustomAxisPanel.h"

@@ -4,11 +4,12 @@
 // 3D view options, one drawing cycle per frame (through the canvas' buffer
 // on screen), its own frame and the listeners of its mouse and view events.
 
+#include "chart/canvas/ChartBrush.h"
 #include "chart/canvas/ChartPen.h"
 #include "chart/canvas/View3DOptions.h"
 #include "chart/core/ChartTypes.h"
 #include "chart/effects/ChartShadow.h"
-#include "chart/panel/ChartZoom.h"
+#include "chart/panel/ZoomPanning.h"
 
 #include "ui/controls/Panels.h"
 #include "ui/graphics/Bitmap.h"
@@ -20,6 +21,7 @@
 class TCanvas3D;
 class TChartCanvas3D;
 class TBitmap;
+class TEnumInfo;
 
 enum TChartUnits { muPercent, muPixels };
 // The panel's bevel kinds by name.

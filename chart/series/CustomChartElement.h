@@ -2,6 +2,7 @@
 // What a chart holds as a part of its own: switched on and off, drawn with
 // a pen and a brush, and a child of its chart in form data.
 
+#include "chart/canvas/ChartBrush.h"
 #include "chart/canvas/ChartPen.h"
 #include "ui/core/Component.h"
 

@@ -1,14 +1,12 @@
 #pragma once
-// The small shape a series may draw at each of its points, and the callouts
-// built on it: a line (or arrow) from a point to something placed away from
-// it, as the marks of a series use.
+// The small shape a series may draw at each of its points.
 
 #include "chart/canvas/ChartPen.h"
 #include "chart/core/ChartCustomShape.h"
 #include "chart/core/ChartTypes.h"
 #include "chart/effects/ChartGradient.h"
 #include "chart/effects/ChartShadow.h"
-#include "chart/marks/SeriesMarkPosition.h"
+#include "chart/marks/SeriesMarksPositions.h"
 #include "ui/core/Persistent.h"
 
 class TCanvas3D;
@@ -98,73 +96,6 @@ private:
     TChartShadow shadow_;
     TSeriesPointerStyle style_ = psRectangle;
     int transparency_ = 0;
-};
-
-enum TArrowHeadStyle { ahNone, ahLine, ahSolid };
-const TEnumInfo& ArrowHeadStyleInfo();
-
-// A pointer at a data point and a line from it to something placed away.
-class TCallout : public TSeriesPointer {
-    DECLARE_CLASS_INFO
-public:
-    explicit TCallout(TChartSeries* series);
-    using TSeriesPointer::Assign;
-
-    TWhitePen& Arrow() { return arrow_; }
-    void SetArrow(const TChartPen& pen) { arrow_.Assign(&pen); }
-    TArrowHeadStyle ArrowHead() const { return arrowHead_; }
-    void SetArrowHead(TArrowHeadStyle value);
-    int ArrowHeadSize() const { return arrowHeadSize_; }
-    void SetArrowHeadSize(int value);
-    // Pixels between the point and where the line starts.
-    int Distance() const { return distance_; }
-    void SetDistance(int value);
-
-    // The line from `start` (the data point) to `end`, at depth z; without
-    // an arrow head, the pointer at the start.
-    void PaintCallout(TColor color, TPoint start, int z, TPoint end);
-
-protected:
-    void CopyFrom(const TSeriesPointer& source) override;
-
-private:
-    TWhitePen arrow_;
-    TArrowHeadStyle arrowHead_ = ahNone;
-    int arrowHeadSize_ = 8;
-    int distance_ = 0;
-};
-
-// The callout of a series' marks: lifts the mark box above its point.
-class TMarksCallout : public TCallout {
-    DECLARE_CLASS_INFO
-public:
-    static constexpr int DefaultLength = 8;
-
-    explicit TMarksCallout(TChartSeries* series);
-    using TCallout::Assign;
-    int Length() const { return length_; }
-    void SetLength(int value);
-    bool LengthStored() const { return length_ != DefaultLength; }
-    // The box and the line's end move up by Length + Distance, the line's
-    // start by Distance.
-    void ApplyLength(TSeriesMarkPosition& position) const;
-
-protected:
-    void CopyFrom(const TSeriesPointer& source) override;
-
-private:
-    int length_ = DefaultLength;
-};
-
-// The small framed colour square a mark box may show.
-class TSeriesMarksSymbol : public TPersistent, public TChartCustomShape {
-    DECLARE_CLASS_INFO
-public:
-    explicit TSeriesMarksSymbol(TCustomChartPanel* panel = nullptr);
-    void Assign(const TPersistent* source) override;
-    void Assign(const TSeriesMarksSymbol& source) { TChartCustomShape::Assign(source); }
-    // Visible and not transparent.
-    bool ShouldDraw() const { return Visible() && !Transparent(); }
 };
 
 // Every field of `source` into `destination`.

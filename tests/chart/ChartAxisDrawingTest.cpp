@@ -1,5 +1,6 @@
 #include "ChartTestPanel.h"
 
+#include "chart/axes/AxisItems.h"
 #include "chart/axes/ChartAxis.h"
 #include "ui/core/Rounding.h"
 

@@ -1,6 +1,7 @@
 #include "ChartTestPanel.h"
 
 #include "chart/axes/ChartAxis.h"
+#include "chart/axes/ChartDepthAxis.h"
 #include "chart/core/ChartExceptions.h"
 #include "ui/core/MemoryStream.h"
 #include "ui/core/PublishedProperties.h"

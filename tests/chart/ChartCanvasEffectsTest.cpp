@@ -8,6 +8,7 @@
 #include "chart/effects/BitmapResampling.h"
 #include "chart/effects/ChartBlend.h"
 #include "chart/effects/ChartGradient.h"
+#include "chart/effects/SubGradient.h"
 
 #include "platform/gdi/GdiObjects.h"
 #include "platform/system/Languages.h"

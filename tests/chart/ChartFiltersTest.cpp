@@ -2,6 +2,7 @@
 #include "chart/effects/ChartPicture.h"
 #include "chart/effects/ConvolveFilter.h"
 #include "chart/effects/FilterItems.h"
+#include "chart/effects/FilterRegion.h"
 
 #include "ui/core/Component.h"
 #include "ui/core/Exceptions.h"

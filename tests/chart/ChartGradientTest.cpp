@@ -7,6 +7,7 @@
 #include "chart/canvas/ChartCanvas3D.h"
 #include "chart/effects/ChartGradient.h"
 #include "chart/effects/ChartShadow.h"
+#include "chart/effects/SubGradient.h"
 
 #include "ui/core/Component.h"
 #include "ui/core/MemoryStream.h"

@@ -6,6 +6,7 @@
 #include "chart/canvas/ChartCanvas3D.h"
 #include "chart/core/ChartCustomShape.h"
 #include "chart/core/ChartCustomShapePosition.h"
+#include "chart/core/ChartShape.h"
 #include "chart/effects/FlipFilter.h"
 #include "ui/core/Filer.h"
 #include "ui/core/MemoryStream.h"

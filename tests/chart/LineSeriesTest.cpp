@@ -1,6 +1,8 @@
 #include "ChartTestPanel.h"
 
 #include "chart/effects/ChartBlend.h"
+#include "chart/series/CustomLineSeries.h"
+#include "chart/series/CustomSeries.h"
 #include "chart/series/LineSeries.h"
 
 #include <gtest/gtest.h>

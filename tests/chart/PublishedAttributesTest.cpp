@@ -3,6 +3,7 @@
 
 #include "ChartTestPanel.h"
 
+#include "chart/canvas/ChartBrush.h"
 #include "chart/canvas/ChartFont.h"
 #include "chart/canvas/ChartPen.h"
 #include "chart/canvas/View3DOptions.h"

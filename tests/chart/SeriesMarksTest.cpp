@@ -3,6 +3,7 @@
 
 #include "ChartTestPanel.h"
 
+#include "chart/marks/MarksItems.h"
 #include "chart/marks/SeriesMarks.h"
 
 #include <gtest/gtest.h>

@@ -6,6 +6,7 @@
 
 #include "chart/canvas/ChartCanvas3D.h"
 #include "chart/panel/CustomChart.h"
+#include "chart/series/Callout.h"
 #include "chart/series/LineSeries.h"
 #include "tests/support/PixelCanvas.h"
 

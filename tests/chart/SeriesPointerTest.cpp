@@ -2,7 +2,11 @@
 #include "ChartTestPanel.h"
 
 #include "chart/core/ChartExceptions.h"
+#include "chart/series/Callout.h"
+#include "chart/series/CustomSeries.h"
 #include "chart/series/LineSeries.h"
+#include "chart/series/MarksCallout.h"
+#include "chart/series/SeriesMarksSymbol.h"
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,11 @@
 #include "ChartTestPanel.h"
 
+#include "chart/series/Callout.h"
 #include "chart/series/ChartFunction.h"
+#include "chart/series/CustomLineSeries.h"
+#include "chart/series/CustomSeries.h"
 #include "chart/series/LineSeries.h"
+#include "chart/series/MarksCallout.h"
 #include "ui/core/Filer.h"
 #include "ui/core/MemoryStream.h"
 #include "ui/core/TypeInfo.h"

@@ -1,6 +1,6 @@
 // What a line series draws as its legend symbol.
 
-#include "chart/series/LineSeries.h"
+#include "chart/series/CustomSeries.h"
 
 #include "chart/canvas/Canvas3D.h"
 #include "chart/panel/CustomAxisPanel.h"
@@ -57,9 +57,4 @@ void TCustomSeries::DrawLegendLine(TColor color, const TRect& rect, bool as3D) {
         c.Rectangle(rect);
     else
         c.HorizontalLine(rect.Left, rect.Right, (rect.Top + rect.Bottom) / 2);
-}
-
-void TLineSeries::SetupLegendCanvas(int, TColor&, TBrushStyle& brushStyle) {
-    parentChart_->Canvas()->SelectPen(pen_);
-    brushStyle = LineBrush();
 }

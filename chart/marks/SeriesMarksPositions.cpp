@@ -1,4 +1,4 @@
-#include "chart/marks/SeriesMarkPosition.h"
+#include "chart/marks/SeriesMarksPositions.h"
 
 #include <algorithm>
 
