@@ -1,7 +1,6 @@
 #include "chart/legend/LegendTitle.h"
 
 #include "chart/core/StoreIfChanged.h"
-#include "chart/panel/ChartTitle.h"
 #include "chart/panel/CustomChartPanel.h"
 #include "chart/text/TextRoutines.h"
 #include "ui/core/PublishedProperties.h"

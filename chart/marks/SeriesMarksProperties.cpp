@@ -12,15 +12,6 @@
 
 #include <cstdint>
 
-namespace {
-
-const TEnumInfo& AlignmentInfo() {
-    static const TEnumInfo info("TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"});
-    return info;
-}
-
-}  // namespace
-
 const TEnumInfo& SeriesMarksStyleInfo() {
     static const TEnumInfo info(
         "TSeriesMarksStyle",

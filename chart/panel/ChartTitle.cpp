@@ -9,11 +9,6 @@
 
 #include <algorithm>
 
-const TEnumInfo& AlignmentInfo() {
-    static const TEnumInfo info("TAlignment", {"taLeftJustify", "taRightJustify", "taCenter"});
-    return info;
-}
-
 const TClassInfo& TChartTitle::StaticClass() {
     using T = TChartTitle;
     static const TClassInfo info =

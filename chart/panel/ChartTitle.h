@@ -13,8 +13,6 @@
 
 class TCustomAxisPanel;
 
-const TEnumInfo& AlignmentInfo();
-
 class TChartTitle : public TChartCustomShapePosition {
     DECLARE_CLASS_INFO
 public:
