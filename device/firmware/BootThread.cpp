@@ -219,15 +219,12 @@ bool StartBootJob(std::int32_t job, std::weak_ptr<TBootView> view, TFirmwareSnap
     if (BootBusy.exchange(true)) return false;
     BootJob = job;
     if (job == bjConnect) BootStop = false;
-    bool started = false;
     // A worker that could not start leaves the job free for the next click.
-    ScopeExit freeOnFailure([&] {
-        if (!started) BootBusy = false;
-    });
+    ScopeExit freeOnFailure([] { BootBusy = false; });
     auto* worker = new TBootThread(std::move(view), std::move(firmware));
     worker->FreeOnTerminate = true;
     worker->Start();
-    started = true;
+    freeOnFailure.Dismiss();
     return true;
 }
 

@@ -149,13 +149,10 @@ int THidDeviceController::EnumerateDevices() {
         device->SetListed(true);
         bool goOn = false;
         {
-            bool answered = false;
             // A handler that fails leaves the device unlisted.
-            ScopeExit unlistOnFailure([&] {
-                if (!answered) device->SetListed(false);
-            });
+            ScopeExit unlistOnFailure([device] { device->SetListed(false); });
             goOn = onEnumerate_ && onEnumerate_(device, i);
-            answered = true;
+            unlistOnFailure.Dismiss();
         }
         // The handler may have changed the list; the device may be gone.
         if (i < Count() && list_[i].get() == device) {

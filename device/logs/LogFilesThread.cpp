@@ -250,15 +250,12 @@ void TnewThread::ClearLog() {
 bool StartLogJob(std::int32_t job, std::weak_ptr<TLogFilesView> view, TLogDownloadOrder order) {
     if (LogBusy.exchange(true)) return false;
     LogJob = job;
-    bool started = false;
     // A worker that could not start leaves the job free for the next click.
-    ScopeExit freeOnFailure([&] {
-        if (!started) LogBusy = false;
-    });
+    ScopeExit freeOnFailure([] { LogBusy = false; });
     auto* worker = new TnewThread(std::move(view), std::move(order));
     worker->FreeOnTerminate = true;
     worker->Start();
-    started = true;
+    freeOnFailure.Dismiss();
     return true;
 }
 

@@ -18,6 +18,22 @@ TEST(ScopeExit, RunsOnceOnAReturnAndOnAnException) {
     EXPECT_EQ(runs, 2);
 }
 
+TEST(ScopeExit, ADismissedCleanupDoesNotRun) {
+    int runs = 0;
+    {
+        ScopeExit undo([&] { ++runs; });
+        undo.Dismiss();
+    }
+    EXPECT_EQ(runs, 0);
+    try {
+        ScopeExit undo([&] { ++runs; });
+        throw std::runtime_error("before the work was done");
+        undo.Dismiss();
+    } catch (const std::runtime_error&) {
+    }
+    EXPECT_EQ(runs, 1);
+}
+
 TEST(ScopeExit, ACleanupFailureReachesTheCallerOnlyWhenNothingElseUnwinds) {
     auto failingCleanup = [] { throw std::runtime_error("cleanup"); };
     try {

@@ -37,10 +37,8 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
         }
         made = true;
     }
-    bool complete = false;
     // A failed read leaves no component marked as being read, and no root of its own making.
     ScopeExit undoOnFailure([&] {
-        if (complete) return;
         for (TComponent* c : loaded_) {
             c->SetComponentStateItem(TComponentStateItem::csReading, false);
             c->SetComponentStateItem(TComponentStateItem::csLoading, false);
@@ -56,7 +54,7 @@ TComponent* TReader::ReadRootComponent(TComponent* root) {
     ResolveFixups();
     for (TComponent* c : loaded_) c->SetComponentStateItem(TComponentStateItem::csReading, false);
     for (TComponent* c : loaded_) c->Loaded();
-    complete = true;
+    undoOnFailure.Dismiss();
     return root;
 }
 

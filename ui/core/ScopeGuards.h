@@ -5,14 +5,16 @@
 #include <exception>
 #include <utility>
 
-// Runs `cleanup` once when the scope ends. On a normal exit an exception from
-// the cleanup goes on to the caller; while another exception unwinds the
-// scope, the cleanup's own exception is dropped so the first one survives.
+// Runs `cleanup` once when the scope ends, unless dismissed first (cleanup
+// owed only when the work fails). On a normal exit an exception from the
+// cleanup goes on to the caller; while another exception unwinds the scope,
+// the cleanup's own exception is dropped so the first one survives.
 template <class Cleanup>
 class [[nodiscard]] ScopeExit {
 public:
     explicit ScopeExit(Cleanup cleanup) : cleanup_(std::move(cleanup)) {}
     ~ScopeExit() noexcept(false) {
+        if (dismissed_) return;
         if (std::uncaught_exceptions() == unwindingAtStart_) {
             cleanup_();
             return;
@@ -25,8 +27,11 @@ public:
     ScopeExit(const ScopeExit&) = delete;
     ScopeExit& operator=(const ScopeExit&) = delete;
 
+    void Dismiss() { dismissed_ = true; }
+
 private:
     Cleanup cleanup_;
+    bool dismissed_ = false;
     int unwindingAtStart_ = std::uncaught_exceptions();
 };
 
