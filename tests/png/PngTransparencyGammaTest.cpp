@@ -178,6 +178,8 @@ const KeyCase KeyCases[] = {
     Keyed("rgb16_key_under_gamma", 16, 2, {{{0xFF00, 0, 0}, {0xFFFF, 0, 0}, {0xFEFF, 0, 0}}}, {0xFFFF, 0, 0}, 100000),
 };
 
+void PrintTo(const KeyCase& c, std::ostream* os) { *os << c.Name; }
+
 class ColorKey : public testing::TestWithParam<KeyCase> {};
 
 TEST_P(ColorKey, PixelsAreTransparentExactlyWhereTheirSamplesEqualTheKey) {
@@ -217,7 +219,7 @@ TEST(ColorKey, A2BitGreyPictureWrittenAs4BitsKeepsItsKeyOnItsSamples) {
     const KeyCase& c = KeyCases[1];
     auto reloaded = Load(Save(*Load(c.Picture.File())));
     EXPECT_EQ(reloaded->HeaderChunk().BitDepth, 4);
-    EXPECT_EQ(reloaded->HeaderChunk().ColorKeyMask.Size(), 5u);
+    ASSERT_EQ(reloaded->HeaderChunk().ColorKeyMask.Size(), 5u);
     for (int x = 0; x < 5; ++x) EXPECT_EQ(reloaded->HeaderChunk().ColorKeyRow(0)[x] != 0, c.Picture.Rows[0][std::size_t(x)][0] == 1) << x;
 }
 
@@ -259,6 +261,8 @@ const PaletteCase PaletteCases[] = {
     {"several_alphas", {{255, 0, 0}, {0, 255, 0}, {0, 0, 255}, {0, 0, 0}}, {0, 64, 192, 255}, {3, 2, 1, 0}},
 };
 
+void PrintTo(const PaletteCase& c, std::ostream* os) { *os << c.Name; }
+
 class PaletteAlpha : public testing::TestWithParam<PaletteCase> {};
 
 TEST_P(PaletteAlpha, EachEntryDrawsWithItsOwnAlpha) {
@@ -295,6 +299,8 @@ const GreyAlphaCase GreyAlphaCases[] = {
     {"depth16_gamma", 16, 100000, {{0x4040, 0xFFFF}, {0x8080, 0x8080}, {0xFFFF, 0}, {0xC0C0, 0xFFFF}}},
     {"depth8_no_gamma", 8, 0, {{64, 255}, {64, 128}}},
 };
+
+void PrintTo(const GreyAlphaCase& c, std::ostream* os) { *os << c.Name; }
 
 class GreyAlphaGamma : public testing::TestWithParam<GreyAlphaCase> {};
 
