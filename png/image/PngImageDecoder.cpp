@@ -133,18 +133,20 @@ void TPngImageDecoder::StartColorKeyMask() {
 
 void TPngImageDecoder::MarkColorKey(const std::uint8_t* s, int y, int firstX, int stepX) {
     const int d = header_.BitDepth;
-    const int channels = header_.ColorType == ctRgb ? 3 : 1;
     std::uint8_t* mask = header_.ColorKeyRow(y);
+    if (header_.ColorType == ctRgb) {
+        const int b = d / 8;  // bytes per sample
+        auto sample = [b](const std::uint8_t* at) { return b == 2 ? unsigned(at[0] << 8 | at[1]) : unsigned(at[0]); };
+        for (int x = firstX; x < width_; x += stepX, s += 3 * b)
+            mask[x] = sample(s) == key_[0] && sample(s + b) == key_[1] && sample(s + 2 * b) == key_[2];
+        return;
+    }
+    const unsigned bitMask = d == 16 ? 0xFFFF : (1u << d) - 1;
     std::size_t bit = 0;
-    for (int x = firstX; x < width_; x += stepX) {
-        bool keyed = true;
-        for (int c = 0; c < channels; ++c, bit += std::size_t(d)) {
-            const std::uint8_t* at = s + (bit >> 3);
-            unsigned sample = d == 16 ? unsigned(at[0] << 8 | at[1])
-                                      : d == 8 ? at[0] : (at[0] >> (8 - d - int(bit & 7))) & ((1u << d) - 1);
-            keyed = keyed && sample == key_[std::size_t(c)];
-        }
-        mask[x] = keyed;
+    for (int x = firstX; x < width_; x += stepX, bit += std::size_t(d)) {
+        const std::uint8_t* at = s + (bit >> 3);
+        const unsigned sample = d == 16 ? unsigned(at[0] << 8 | at[1]) : (at[0] >> (8 - d - int(bit & 7))) & bitMask;
+        mask[x] = sample == key_[0];
     }
 }
 

@@ -170,10 +170,12 @@ void TPngImageEncoder::WriteColorKeyExactly(int y, int firstX, int stepX) {
     const int channels = header_.ColorType == ctRgb ? 3 : 1;
     const int d = header_.BitDepth;
     if (!transparency || !transparency->KeyFitsDepth(channels, d)) return;
+    const unsigned key[3] = {transparency->KeySample(0), transparency->KeySample(1), transparency->KeySample(2)};
     const unsigned largest = (1u << d) - 1;
     std::uint8_t* out = raw_.Data();
     auto sampleAt = [&](std::size_t at) -> unsigned {
-        return d == 16 ? unsigned(out[2 * at] << 8 | out[2 * at + 1]) : TPngDib::PixelBits(out, int(at), d);
+        if (d == 16) return unsigned(out[2 * at] << 8 | out[2 * at + 1]);
+        return d == 8 ? out[at] : TPngDib::PixelBits(out, int(at), d);
     };
     auto setSample = [&](std::size_t at, unsigned value) {
         if (d == 16) {
@@ -186,15 +188,14 @@ void TPngImageEncoder::WriteColorKeyExactly(int y, int firstX, int stepX) {
     const std::uint8_t* mask = header_.ColorKeyRow(y);
     std::size_t first = 0;
     for (int x = firstX; x < width_; x += stepX, first += std::size_t(channels)) {
-        bool isKey = true;
-        for (int c = 0; c < channels; ++c) isKey = isKey && sampleAt(first + std::size_t(c)) == transparency->KeySample(c);
         if (mask[x]) {
-            for (int c = 0; c < channels; ++c) setSample(first + std::size_t(c), transparency->KeySample(c));
-        } else if (isKey) {
-            // An opaque pixel that gamma levels wrote back as the key moves one level away.
-            const unsigned key = transparency->KeySample(0);
-            setSample(first, key == largest ? key - 1 : key + 1);
+            for (int c = 0; c < channels; ++c) setSample(first + std::size_t(c), key[c]);
+            continue;
         }
+        bool isKey = true;
+        for (int c = 0; c < channels && isKey; ++c) isKey = sampleAt(first + std::size_t(c)) == key[c];
+        // An opaque pixel that gamma levels wrote back as the key moves one level away.
+        if (isKey) setSample(first, key[0] == largest ? key[0] - 1 : key[0] + 1);
     }
 }
 
