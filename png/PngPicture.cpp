@@ -124,10 +124,11 @@ void TPngPicture::AssignTo(TPersistent* destination) const {
 void TPngPicture::Draw(TCanvas& canvas, const TRect& rect) {
     if (Empty()) return;
     const int kind = TransparencyKind();
-    const TPngColor key = kind == 1 ? TransparentColorValue() : 0;
+    // Palette pictures draw with each entry's own alpha, also with one transparent entry.
+    const bool byAlpha = kind == 2 || (kind == 1 && HeaderChunk().ColorType == ctPalette);
     DrawThroughPixels(canvas.Handle(), rect, [&](const TPixelTarget& target) {
-        if (kind == 1) DrawTransparentColorOnto(*this, key, target);
-        else if (kind == 2) BlendPictureOnto(*this, target);
+        if (byAlpha) BlendPictureOnto(*this, target);
+        else if (kind == 1) DrawColorKeyedOnto(*this, target);
         else StretchPictureOnto(*this, target);
     });
 }
@@ -315,7 +316,11 @@ TPngColor TPngPicture::ReadPixelColor(int x, int y) const {
             const TRgbQuad& q = header.Image.ColourTable[TPngDib::PixelBits(row, x, bits)];
             return RgbColor(q.Red, q.Green, q.Blue);
         }
-        case ctGreyAlpha: return RgbColor(row[x], row[x], row[x]);
+        case ctGreyAlpha: {
+            // Through the grey palette, so gamma applies as it does to grey without alpha.
+            const TRgbQuad& q = header.Image.ColourTable[row[x]];
+            return RgbColor(q.Red, q.Green, q.Blue);
+        }
         default: {
             const std::uint8_t* px = row + 3 * x;
             return RgbColor(px[2], px[1], px[0]);
@@ -332,7 +337,11 @@ void TPngPicture::WritePixelColor(int x, int y, TPngColor color) {
         case ctPalette:
             TPngDib::SetPixelBits(row, x, header.Image.BitsPerPixel(), NearestPaletteIndex(GetPalette(), color));
             break;
-        case ctGreyAlpha: row[x] = RedOf(color); break;
+        case ctGreyAlpha: {
+            const std::uint8_t grey = RedOf(color);
+            row[x] = std::uint8_t(NearestPaletteIndex(GetPalette(), RgbColor(grey, grey, grey)));
+            break;
+        }
         default: {
             std::uint8_t* px = row + 3 * x;
             px[0] = BlueOf(color);
@@ -340,6 +349,8 @@ void TPngPicture::WritePixelColor(int x, int y, TPngColor color) {
             px[2] = RedOf(color);
         }
     }
+    // A pixel written in the key's colour is transparent, any other opaque.
+    if (header.HasColorKeyMask()) header.ColorKeyRow(y)[x] = color == TransparentColorValue();
 }
 
 std::uint8_t* TPngPicture::RowAddress(int y) const { return HeaderChunk().Image.Row(y); }
@@ -357,6 +368,7 @@ std::uint8_t* TPngPicture::AlphaRowAddress(int y) const {
 void TPngPicture::ResizeImage(int width, int height) {
     if (width < 1 || height < 1) throw EPNGInvalidNewSize();
     TChunkIHDR& header = HeaderChunk();
+    CheckPictureSize(width, height, header.ColorType, header.BitDepth);
     const int keptRows = std::min(height, header.Height);
     TPngDib image;
     image.Allocate(width, height, header.Image.BitsPerPixel());
@@ -364,12 +376,18 @@ void TPngPicture::ResizeImage(int width, int height) {
     image.UsedColours = header.Image.UsedColours;
     const std::size_t rowBytes = std::min(image.RowSize(), header.Image.RowSize());
     for (int y = 0; y < keptRows; ++y) std::memcpy(image.Row(y), header.Image.Row(y), rowBytes);
-    TPngBuffer alpha, low;
+    TPngBuffer alpha, low, keyMask;
+    const std::size_t keptColumns = std::size_t(std::min(width, header.Width));
     if (header.HasAlpha()) {
         alpha = TPngBuffer(std::size_t(width) * std::size_t(height), 255);
-        const std::size_t alphaBytes = std::size_t(std::min(width, header.Width));
         for (int y = 0; y < keptRows; ++y)
-            std::memcpy(alpha.Data() + std::size_t(y) * std::size_t(width), header.AlphaRow(y), alphaBytes);
+            std::memcpy(alpha.Data() + std::size_t(y) * std::size_t(width), header.AlphaRow(y), keptColumns);
+    }
+    // New pixels are opaque here too.
+    if (header.HasColorKeyMask()) {
+        keyMask = TPngBuffer(std::size_t(width) * std::size_t(height));
+        for (int y = 0; y < keptRows; ++y)
+            std::memcpy(keyMask.Data() + std::size_t(y) * std::size_t(width), header.ColorKeyRow(y), keptColumns);
     }
     if (header.BitDepth == 16) {
         low = TPngBuffer(image.ByteSize());
@@ -379,6 +397,7 @@ void TPngPicture::ResizeImage(int width, int height) {
     header.Image = std::move(image);
     header.AlphaPlane = std::move(alpha);
     header.LowBytePlane = std::move(low);
+    header.ColorKeyMask = std::move(keyMask);
     header.Width = width;
     header.Height = height;
 }

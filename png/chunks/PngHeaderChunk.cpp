@@ -1,6 +1,7 @@
 #include "png/chunks/PngHeaderChunk.h"
 
 #include "png/PngPicture.h"
+#include "png/chunks/PngTransparencyChunk.h"
 #include "png/codec/PngBytes.h"
 #include "png/codec/PngExceptions.h"
 
@@ -17,15 +18,31 @@ bool IsValidSampleFormat(int colorType, int bitDepth) {
     }
 }
 
-int TChunkIHDR::BitsPerDibPixel() const {
-    if (ColorType == ctRgb || ColorType == ctRgbAlpha) return 24;
-    switch (BitDepth) {
+namespace {
+
+int BitsPerDibPixelFor(int colorType, int bitDepth) {
+    if (colorType == ctRgb || colorType == ctRgbAlpha) return 24;
+    switch (bitDepth) {
         case 1: return 1;
         case 2:
         case 4: return 4;
         default: return 8;
     }
 }
+
+}  // namespace
+
+std::uint64_t PictureBytes(std::int64_t width, std::int64_t height, int colorType, int bitDepth) {
+    const std::uint64_t rows = std::uint64_t(DibRowSizeFor(width, BitsPerDibPixelFor(colorType, bitDepth))) *
+                               std::uint64_t(height);
+    return rows + (bitDepth == 16 ? rows : 0) + std::uint64_t(width) * std::uint64_t(height);
+}
+
+void CheckPictureSize(std::int64_t width, std::int64_t height, int colorType, int bitDepth) {
+    if (PictureBytes(width, height, colorType, bitDepth) > MaxPictureBytes) throw EPNGOutMemory();
+}
+
+int TChunkIHDR::BitsPerDibPixel() const { return BitsPerDibPixelFor(ColorType, BitDepth); }
 
 bool TChunkIHDR::ReadFromStream(TStream& stream, const TChunkType& type, std::uint32_t length) {
     TChunk::ReadFromStream(stream, type, length);
@@ -50,9 +67,18 @@ bool TChunkIHDR::ReadFromStream(TStream& stream, const TChunkType& type, std::ui
     return true;
 }
 
+void TChunkIHDR::WidenTwoBitDepth() {
+    if (BitDepth != 2) return;
+    BitDepth = 4;
+    auto* transparency = Owner()->ChunkList.FindChunkOfClass<TChunktRNS>();
+    if (ColorType != ctGrey || !transparency) return;
+    const std::uint16_t key = transparency->KeySample(0);
+    if (key <= 3) transparency->AlphaValues[1] = std::uint8_t(key * 5);
+}
+
 bool TChunkIHDR::WriteToStream(TStream& stream) {
     // 2-bit pictures are held with 4 bits per pixel, so they are written as such.
-    if (BitDepth == 2) BitDepth = 4;
+    WidenTwoBitDepth();
     ResizeData(13);
     std::uint8_t* d = Data();
     WriteBigEndian32(d, std::uint32_t(Width));
@@ -80,6 +106,13 @@ void TChunkIHDR::CopyFrom(const TChunk& source) {
         std::memcpy(Image.Pixels(), header->Image.Pixels(), Image.ByteSize());
     if (header->AlphaPlane.Size() == AlphaPlane.Size() && !AlphaPlane.Empty())
         std::memcpy(AlphaPlane.Data(), header->AlphaPlane.Data(), AlphaPlane.Size());
+    // The copy is saved with its own low bytes and keeps its colour key.
+    if (header->LowBytePlane.Size() == LowBytePlane.Size() && !LowBytePlane.Empty())
+        std::memcpy(LowBytePlane.Data(), header->LowBytePlane.Data(), LowBytePlane.Size());
+    if (header->HasColorKeyMask()) {
+        ColorKeyMask = TPngBuffer(header->ColorKeyMask.Size());
+        std::memcpy(ColorKeyMask.Data(), header->ColorKeyMask.Data(), ColorKeyMask.Size());
+    }
     Image.ColourTable = header->Image.ColourTable;
     Image.UsedColours = header->Image.UsedColours;
     if (usesPalette_ && header->palette_) palette_ = header->palette_;
@@ -97,6 +130,7 @@ TPngPalette TChunkIHDR::GreyPalette(int entries) const {
 
 void TChunkIHDR::AllocateImage() {
     ReleaseImage();
+    CheckPictureSize(Width, Height, ColorType, BitDepth);
     Image.ColourTable = {};
     Image.UsedColours = 0;
     int bits = BitsPerDibPixel();
@@ -119,6 +153,7 @@ void TChunkIHDR::ReleaseImage() {
     Image.Release();
     AlphaPlane.Reset();
     LowBytePlane.Reset();
+    ColorKeyMask.Reset();
     palette_.reset();
 }
 

@@ -58,22 +58,24 @@ void StretchPictureOnto(const TPngPicture& picture, const TPixelTarget& target) 
     ForEachTargetPixel(header, target, [&](std::uint32_t& t, int x, int y) { t = WithColor(t, ShownColor(header, x, y)); });
 }
 
-void DrawTransparentColorOnto(const TPngPicture& picture, TPngColor transparent, const TPixelTarget& target) {
+void DrawColorKeyedOnto(const TPngPicture& picture, const TPixelTarget& target) {
     if (picture.Empty()) return;
     const TChunkIHDR& header = picture.HeaderChunk();
-    const std::uint32_t key = (std::uint32_t(RedOf(transparent)) << 16) | (std::uint32_t(GreenOf(transparent)) << 8) |
-                              BlueOf(transparent);
+    const TPngColor keyColor = picture.TransparentColorValue();
+    const std::uint32_t shownKey =
+        (std::uint32_t(RedOf(keyColor)) << 16) | (std::uint32_t(GreenOf(keyColor)) << 8) | BlueOf(keyColor);
     ForEachTargetPixel(header, target, [&](std::uint32_t& t, int x, int y) {
         std::uint32_t shown = ShownColor(header, x, y);
-        if (shown != key) t = WithColor(t, shown);
+        const bool keyed = header.HasColorKeyMask() ? header.ColorKeyRow(y)[x] != 0 : shown == shownKey;
+        if (!keyed) t = WithColor(t, shown);
     });
 }
 
 void BlendPictureOnto(const TPngPicture& picture, const TPixelTarget& target) {
     const TChunkIHDR& header = picture.HeaderChunk();
     if (target.Width <= 0 || target.Height <= 0) return;
-    const int bits = header.Image.BitsPerPixel();
-    if (bits == 24) {
+    if (header.HasAlpha() || header.Image.BitsPerPixel() == 24) {
+        // Grey with alpha shows through its grey palette, gamma included, like grey without.
         const bool hasAlpha = header.HasAlpha();
         ForEachTargetPixel(header, target, [&](std::uint32_t& t, int x, int y) {
             unsigned a = hasAlpha ? header.AlphaRow(y)[x] : 255;
@@ -81,13 +83,8 @@ void BlendPictureOnto(const TPngPicture& picture, const TPixelTarget& target) {
             std::uint32_t s = ShownColor(header, x, y);
             t = a == 255 ? WithColor(t, s) : Blend(s, a, t);
         });
-    } else if (header.ColorType == ctGreyAlpha) {
-        // The grey sample as stored, not through the palette.
-        ForEachTargetPixel(header, target, [&](std::uint32_t& t, int x, int y) {
-            std::uint32_t g = header.Image.Row(y)[x];
-            t = Blend((g << 16) | (g << 8) | g, header.AlphaRow(y)[x], t);
-        });
     } else {
+        const int bits = header.Image.BitsPerPixel();
         auto* transparency = picture.ChunkList.FindChunkOfClass<TChunktRNS>();
         auto* palette = picture.ChunkList.FindChunkOfClass<TChunkPLTE>();
         ForEachTargetPixel(header, target, [&](std::uint32_t& t, int x, int y) {

@@ -24,10 +24,13 @@ struct TPixelTarget {
 
 // The picture stretched over the target, nearest pixel.
 void StretchPictureOnto(const TPngPicture& picture, const TPixelTarget& target);
-// As above, but where the picture shows `transparent` the target stays.
-void DrawTransparentColorOnto(const TPngPicture& picture, TPngColor transparent, const TPixelTarget& target);
-// Each picture pixel blended by its alpha (alpha plane, or tRNS of a palette
-// picture) over the target: (s × a + (255 − a) × t + 255) >> 8 per channel.
+// As above, but where a grey or RGB picture holds its colour key the target
+// stays: the pixels the key mask marks, or without a mask (a key read after
+// the image data) those that show the key's colour.
+void DrawColorKeyedOnto(const TPngPicture& picture, const TPixelTarget& target);
+// Each picture pixel blended by its alpha (alpha plane, or each palette
+// entry's own alpha from tRNS) over the target: (s × a + (255 − a) × t + 255) >> 8
+// per channel, which copies the source at 255 and leaves the target at 0.
 // EPngError "There is no such palette entry." for an index beyond the palette.
 void BlendPictureOnto(const TPngPicture& picture, const TPixelTarget& target);
 

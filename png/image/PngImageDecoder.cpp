@@ -2,6 +2,7 @@
 
 #include "png/PngPicture.h"
 #include "png/chunks/PngHeaderChunk.h"
+#include "png/chunks/PngTransparencyChunk.h"
 #include "png/codec/PngBytes.h"
 #include "png/codec/PngCrc.h"
 #include "png/codec/PngExceptions.h"
@@ -37,6 +38,7 @@ TPngImageDecoder::TPngImageDecoder(TPngPicture& picture, TStream& stream, std::u
 
 void TPngImageDecoder::Decode() {
     if (header_.UsesPalette()) InstallGreyPalette();
+    StartColorKeyMask();
     if (picture_.InterlaceKind == 1) DecodeInterlaced();
     else DecodeSequential();
 
@@ -120,7 +122,36 @@ void TPngImageDecoder::DecodeInterlaced() {
     }
 }
 
+void TPngImageDecoder::StartColorKeyMask() {
+    if (header_.ColorType != ctGrey && header_.ColorType != ctRgb) return;
+    auto* transparency = picture_.ChunkList.FindChunkOfClass<TChunktRNS>();
+    if (!transparency) return;
+    const int channels = header_.ColorType == ctRgb ? 3 : 1;
+    for (int c = 0; c < channels; ++c) key_[std::size_t(c)] = transparency->KeySample(c);
+    header_.ColorKeyMask = TPngBuffer(std::size_t(width_) * std::size_t(height_));
+}
+
+void TPngImageDecoder::MarkColorKey(const std::uint8_t* s, int y, int firstX, int stepX) {
+    const int d = header_.BitDepth;
+    std::uint8_t* mask = header_.ColorKeyRow(y);
+    if (header_.ColorType == ctRgb) {
+        const int b = d / 8;  // bytes per sample
+        auto sample = [b](const std::uint8_t* at) { return b == 2 ? unsigned(at[0] << 8 | at[1]) : unsigned(at[0]); };
+        for (int x = firstX; x < width_; x += stepX, s += 3 * b)
+            mask[x] = sample(s) == key_[0] && sample(s + b) == key_[1] && sample(s + 2 * b) == key_[2];
+        return;
+    }
+    const unsigned bitMask = d == 16 ? 0xFFFF : (1u << d) - 1;
+    std::size_t bit = 0;
+    for (int x = firstX; x < width_; x += stepX, bit += std::size_t(d)) {
+        const std::uint8_t* at = s + (bit >> 3);
+        const unsigned sample = d == 16 ? unsigned(at[0] << 8 | at[1]) : (at[0] >> (8 - d - int(bit & 7))) & bitMask;
+        mask[x] = sample == key_[0];
+    }
+}
+
 void TPngImageDecoder::ConvertRow(const std::uint8_t* s, int y, int firstX, int stepX) {
+    if (header_.HasColorKeyMask()) MarkColorKey(s, y, firstX, stepX);
     const auto& gamma = picture_.GammaTable;
     std::uint8_t* dib = header_.Image.Row(y);
     const int d = header_.BitDepth;
@@ -158,11 +189,12 @@ void TPngImageDecoder::ConvertRow(const std::uint8_t* s, int y, int firstX, int 
                 px[0] = gamma[s[2 * b]];
                 px[1] = gamma[s[b]];
                 px[2] = gamma[s[0]];
+                // A low byte is no level of its own: it is kept as the file has it.
                 if (low) {
                     std::uint8_t* lx = low + 3 * x;
-                    lx[0] = gamma[s[5]];
-                    lx[1] = gamma[s[3]];
-                    lx[2] = gamma[s[1]];
+                    lx[0] = s[5];
+                    lx[1] = s[3];
+                    lx[2] = s[1];
                 }
                 if (alphaRow) alphaRow[x] = s[3 * b];
             }

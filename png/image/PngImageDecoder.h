@@ -7,6 +7,7 @@
 #include "png/codec/PngZlib.h"
 #include "png/image/PngBuffer.h"
 
+#include <array>
 #include <cstdint>
 
 class TPngPicture;
@@ -27,6 +28,10 @@ private:
     void InstallGreyPalette();
     void DecodeSequential();
     void DecodeInterlaced();
+    // Grey and RGB pictures with a tRNS chunk get a mask of the pixels whose
+    // samples equal the key, found here before gamma touches them.
+    void StartColorKeyMask();
+    void MarkColorKey(const std::uint8_t* samples, int y, int firstX, int stepX);
     // Puts the samples of a row (or of a pass's row) into image row y at x = firstX, firstX + stepX, ...
     void ConvertRow(const std::uint8_t* samples, int y, int firstX, int stepX);
     std::uint8_t* CurrentRow() { return rows_[current_].Data(); }
@@ -43,4 +48,5 @@ private:
     std::uint32_t crc_;
     TInflater inflater_;
     TPngBuffer input_;
+    std::array<unsigned, 3> key_{};
 };

@@ -2,6 +2,7 @@
 
 #include "png/PngPicture.h"
 #include "png/chunks/PngHeaderChunk.h"
+#include "png/chunks/PngTransparencyChunk.h"
 #include "png/codec/PngBytes.h"
 #include "png/codec/PngCrc.h"
 #include "png/codec/PngExceptions.h"
@@ -15,7 +16,7 @@ namespace {
 // 2-bit pictures are held with 4 bits per pixel and written so.
 TChunkIHDR& HeaderForWriting(TPngPicture& picture) {
     TChunkIHDR& header = picture.HeaderChunk();
-    if (header.BitDepth == 2) header.BitDepth = 4;
+    header.WidenTwoBitDepth();
     return header;
 }
 
@@ -101,9 +102,10 @@ void TPngImageEncoder::ConvertRow(int y, int firstX, int stepX) {
         case ctGrey:
         case ctPalette:
             if (d == 16) {
+                const std::uint8_t* low = header_.LowByteRow(y);
                 for (int x = firstX; x < width_; x += stepX, out += 2) {
                     out[0] = dib[x];
-                    out[1] = 0;
+                    out[1] = low[x];
                 }
             } else if (stepX == 1) {
                 std::memcpy(out, dib, rowLength_);
@@ -128,13 +130,20 @@ void TPngImageEncoder::ConvertRow(int y, int firstX, int stepX) {
                     if (alpha) *out++ = alphaRow[x];
                 }
             } else {
+                const std::uint8_t* low = header_.LowByteRow(y);
                 for (int x = firstX; x < width_; x += stepX) {
                     const std::uint8_t* px = dib + 3 * x;
-                    std::uint8_t samples[4] = {inverse[px[2]], inverse[px[1]], inverse[px[0]],
-                                               alpha ? alphaRow[x] : std::uint8_t(0)};
-                    for (int c = 0; c < (alpha ? 4 : 3); ++c) {
-                        *out++ = samples[c];
-                        *out++ = 0;
+                    const std::uint8_t* lx = low + 3 * x;
+                    *out++ = inverse[px[2]];
+                    *out++ = lx[2];
+                    *out++ = inverse[px[1]];
+                    *out++ = lx[1];
+                    *out++ = inverse[px[0]];
+                    *out++ = lx[0];
+                    if (alpha) {
+                        // The low byte of alpha was not kept: a level × 257 keeps opaque opaque.
+                        *out++ = alphaRow[x];
+                        *out++ = alphaRow[x];
                     }
                 }
             }
@@ -142,15 +151,51 @@ void TPngImageEncoder::ConvertRow(int y, int firstX, int stepX) {
         }
         case ctGreyAlpha: {
             const std::uint8_t* alphaRow = header_.AlphaRow(y);
+            const std::uint8_t* low = d == 16 ? header_.LowByteRow(y) : nullptr;
             for (int x = firstX; x < width_; x += stepX) {
                 *out++ = dib[x];
-                if (d == 16) *out++ = 0;
+                if (low) *out++ = low[x];
                 *out++ = alphaRow[x];
-                if (d == 16) *out++ = 0;
+                if (low) *out++ = alphaRow[x];
             }
             break;
         }
         default: break;
+    }
+    if (header_.HasColorKeyMask()) WriteColorKeyExactly(y, firstX, stepX);
+}
+
+void TPngImageEncoder::WriteColorKeyExactly(int y, int firstX, int stepX) {
+    auto* transparency = picture_.ChunkList.FindChunkOfClass<TChunktRNS>();
+    const int channels = header_.ColorType == ctRgb ? 3 : 1;
+    const int d = header_.BitDepth;
+    if (!transparency || !transparency->KeyFitsDepth(channels, d)) return;
+    const unsigned key[3] = {transparency->KeySample(0), transparency->KeySample(1), transparency->KeySample(2)};
+    const unsigned largest = (1u << d) - 1;
+    std::uint8_t* out = raw_.Data();
+    auto sampleAt = [&](std::size_t at) -> unsigned {
+        if (d == 16) return unsigned(out[2 * at] << 8 | out[2 * at + 1]);
+        return d == 8 ? out[at] : TPngDib::PixelBits(out, int(at), d);
+    };
+    auto setSample = [&](std::size_t at, unsigned value) {
+        if (d == 16) {
+            out[2 * at] = std::uint8_t(value >> 8);
+            out[2 * at + 1] = std::uint8_t(value);
+        } else {
+            TPngDib::SetPixelBits(out, int(at), d, value);
+        }
+    };
+    const std::uint8_t* mask = header_.ColorKeyRow(y);
+    std::size_t first = 0;
+    for (int x = firstX; x < width_; x += stepX, first += std::size_t(channels)) {
+        if (mask[x]) {
+            for (int c = 0; c < channels; ++c) setSample(first + std::size_t(c), key[c]);
+            continue;
+        }
+        bool isKey = true;
+        for (int c = 0; c < channels && isKey; ++c) isKey = sampleAt(first + std::size_t(c)) == key[c];
+        // An opaque pixel that gamma levels wrote back as the key moves one level away.
+        if (isKey) setSample(first, key[0] == largest ? key[0] - 1 : key[0] + 1);
     }
 }
 

@@ -33,6 +33,10 @@ private:
     void EncodeRow(int y, int firstX, int stepX, std::size_t n);
     // Puts image row y's pixels x = firstX, firstX + stepX, ... into the raw row.
     void ConvertRow(int y, int firstX, int stepX);
+    // Pixels of the colour key are written as the key itself and no other
+    // pixel is, so that levels written back through gamma neither lose nor
+    // gain transparency on the next load.
+    void WriteColorKeyExactly(int y, int firstX, int stepX);
     void Feed(const std::uint8_t* bytes, std::size_t count);
     void Finish();
     void EmitDataChunk(const std::uint8_t* bytes, std::size_t count);

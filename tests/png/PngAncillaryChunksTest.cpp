@@ -155,9 +155,15 @@ std::string PaletteFile(const std::string& alphas) {
 }
 
 TEST(TransparencyChunk, KindsByColourTypeAndValues) {
-    auto one = Load(PaletteFile(Bytes({255, 128, 255})));
-    EXPECT_TRUE(one->ChunkList.FindChunkOfClass<TChunktRNS>()->SingleTransparentColor);
-    EXPECT_EQ(one->TransparencyKind(), 1);
+    // Only one fully transparent entry among opaque ones is a single colour key;
+    // one entry of partial alpha needs blending.
+    const std::pair<std::string, bool> palettes[] = {
+        {Bytes({255, 0, 255}), true}, {Bytes({0}), true}, {Bytes({255, 128, 255}), false}, {Bytes({255, 254}), false}};
+    for (const auto& [alphas, single] : palettes) {
+        auto picture = Load(PaletteFile(alphas));
+        EXPECT_EQ(picture->ChunkList.FindChunkOfClass<TChunktRNS>()->SingleTransparentColor, single);
+        EXPECT_EQ(picture->TransparencyKind(), single ? 1 : 2);
+    }
 
     auto two = Load(PaletteFile(Bytes({0, 128})));
     EXPECT_FALSE(two->ChunkList.FindChunkOfClass<TChunktRNS>()->SingleTransparentColor);

@@ -28,13 +28,13 @@ std::unique_ptr<TPngPicture> RgbaRow(const std::vector<std::array<int, 4>>& pixe
     return Load(File({Ihdr(std::uint32_t(pixels.size()), 1, 8, 6), Chunk("IDAT", Deflate(row)), Iend()}));
 }
 
-TEST(DrawTransparentColor, PixelsOfThatColourLeaveTheTarget) {
+TEST(DrawColorKeyed, PixelsOfTheKeyLeaveTheTarget) {
     std::string rows = Bytes({0, 0, 255, 0, 200, 10, 10, 0, 0, 255, 0, 0, 0, 255});
     auto picture = Load(File({Ihdr(2, 2, 8, 2), Chunk("tRNS", Bytes({0, 0, 0, 255, 0, 0})),
                               Chunk("IDAT", Deflate(rows)), Iend()}));
     ASSERT_EQ(picture->TransparencyKind(), 1);
     Canvas white(2, 2, 0xFFFFFF);
-    DrawTransparentColorOnto(*picture, picture->TransparentColorValue(), white.Whole());
+    DrawColorKeyedOnto(*picture, white.Whole());
     EXPECT_EQ(white.At(0, 0), 0xFFFFFFu);
     EXPECT_EQ(white.At(1, 0), Bgr(200, 10, 10));
     EXPECT_EQ(white.At(0, 1), 0xFFFFFFu);

@@ -118,10 +118,23 @@ TEST(EncodeHeader, TwoBitPicturesAreWrittenWithFourBits) {
     }
 }
 
-TEST(EncodeSamples, SixteenBitSamplesKeepTheirHighBytesAndWriteLowBytesOfZero) {
-    auto picture = Load(File({Ihdr(2, 1, 16, 0), Chunk("IDAT", Deflate(Bytes({0, 0x12, 0xAB, 0xFE, 0x01}))), Iend()}));
-    picture->RowFilters = TFilterSet(1u << pfNone);
-    EXPECT_EQ(ImageDataOf(Save(*picture)), Bytes({0, 0x12, 0, 0xFE, 0}));
+// The low bytes the decoder kept are written back; the low byte of alpha, not
+// kept, is written as its high byte so that opaque stays 0xFFFF.
+TEST(EncodeSamples, SixteenBitSamplesKeepBothBytes) {
+    const std::pair<std::string, std::string> cases[] = {
+        {Ihdr(2, 1, 16, 0) + Chunk("IDAT", Deflate(Bytes({0, 0x12, 0xAB, 0xFE, 0x01}))),
+         Bytes({0, 0x12, 0xAB, 0xFE, 0x01})},
+        {Ihdr(1, 1, 16, 2) + Chunk("IDAT", Deflate(Bytes({0, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC}))),
+         Bytes({0, 0x12, 0x34, 0x56, 0x78, 0x9A, 0xBC})},
+        {Ihdr(1, 1, 16, 4) + Chunk("IDAT", Deflate(Bytes({0, 0x12, 0x34, 0xFF, 0xFF}))), Bytes({0, 0x12, 0x34, 0xFF, 0xFF})},
+        {Ihdr(1, 1, 16, 6) + Chunk("IDAT", Deflate(Bytes({0, 1, 2, 3, 4, 5, 6, 0x80, 0x7F}))),
+         Bytes({0, 1, 2, 3, 4, 5, 6, 0x80, 0x80})},
+    };
+    for (const auto& [chunks, written] : cases) {
+        auto picture = Load(Signature() + chunks + Iend());
+        picture->RowFilters = TFilterSet(1u << pfNone);
+        EXPECT_EQ(ImageDataOf(Save(*picture)), written);
+    }
 }
 
 TEST(EncodeFailure, ACompressorThatCannotStartStopsTheSave) {

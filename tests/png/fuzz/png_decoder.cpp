@@ -41,7 +41,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     try {
         picture.TransparentColorValue();
         StretchPictureOnto(picture, {target, 7, 5, 7});
-        DrawTransparentColorOnto(picture, picture.TransparentColorValue(), {target, 7, 5, 7});
+        DrawColorKeyedOnto(picture, {target, 7, 5, 7});
         BlendPictureOnto(picture, {target, 7, 5, 7});
     } catch (const Exception&) {
         // a palette entry beyond the palette: a clear error is the answer
