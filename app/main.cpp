@@ -5,6 +5,7 @@
 #include "app/MainForm.h"
 #include "device/forms/FirmwareForm.h"
 #include "device/forms/LogFilesForm.h"
+#include "device/link/DeviceWorkers.h"
 #include "platform/display/Display.h"
 #include "ui/dialogs/MessageDialogs.h"
 #include "ui/forms/Application.h"
@@ -23,5 +24,6 @@ int main() {
     Application->CreateForm(Form5);
     Application->CreateForm(Form11);
     Application->Run();
+    StopDeviceWorkers();
     return 0;
 }

@@ -3,6 +3,7 @@
 #include "device/firmware/FirmwareImage.h"
 #include "device/link/DeviceLink.h"
 #include "device/link/DeviceTransfer.h"
+#include "device/link/DeviceWorkers.h"
 #include "platform/system/Clock.h"
 #include "ui/core/Rounding.h"
 #include "ui/core/ScopeGuards.h"
@@ -72,17 +73,21 @@ void TBootThread::Uncheck() {
 }
 
 void TBootThread::Execute() {
+    // However the job ends, even when telling why fails as well, the window may start the next.
+    ScopeExit jobEnded([] { BootBusy = false; });
     try {
         if (BootJob == bjUpdate) Update();
         else if (BootJob == bjConnect) Connect();
     } catch (const std::exception& error) {
-        Memo(std::string("Ошибка: ") + error.what());
-        Status(kUpdateFailed);
+        // One handover, so the line and the status arrive together or not at all.
+        ToWindow([line = std::string("Ошибка: ") + error.what()](TBootView& view) {
+            view.AddMemoLine(line);
+            view.SetStatus(kUpdateFailed);
+        });
     } catch (...) {
         Status(kUpdateFailed);
     }
     if (BootJob == bjConnect && ConnectChecked) Uncheck();
-    BootBusy = false;
 }
 
 void TBootThread::Connect() {
@@ -104,7 +109,7 @@ void TBootThread::Connect() {
             }
         }
         if (!ConnectChecked) break;
-    } while (!BootStop);
+    } while (!BootStop && !Terminated());
     Gauge(0);
     Memo("Exit2");
 }
@@ -127,7 +132,13 @@ bool TBootThread::Phase(int phase, const DeviceRequest& request, std::uint8_t su
                         const std::string& repeatLine, Reply& reply) {
     const std::string number = " (" + std::to_string(phase) + ")";
     for (int tries = 0;; ++tries) {
-        reply = Ask(request, sub, waitMs);
+        if (!Terminated()) reply = Ask(request, sub, waitMs);
+        // Told to stop: between two requests, never halfway through one.
+        if (Terminated()) {
+            reply = Reply::TimedOut;
+            Fail("Обновление прервано" + number);
+            return false;
+        }
         if (reply == Reply::Accepted) return true;
         if (reply == Reply::Wrong) {
             Fail("Не верный ответ!" + number);
@@ -221,9 +232,8 @@ bool StartBootJob(std::int32_t job, std::weak_ptr<TBootView> view, TFirmwareSnap
     if (job == bjConnect) BootStop = false;
     // A worker that could not start leaves the job free for the next click.
     ScopeExit freeOnFailure([] { BootBusy = false; });
-    auto* worker = new TBootThread(std::move(view), std::move(firmware));
-    worker->FreeOnTerminate = true;
-    worker->Start();
+    TDeviceWorkerKind kind = job == bjUpdate ? TDeviceWorkerKind::FirmwareUpdate : TDeviceWorkerKind::FirmwareConnect;
+    if (!StartDeviceWorker(std::make_unique<TBootThread>(std::move(view), std::move(firmware)), kind)) return false;
     freeOnFailure.Dismiss();
     return true;
 }

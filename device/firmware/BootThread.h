@@ -64,7 +64,8 @@ private:
     // sub-command is `sub`, Wrong for another one.
     Reply Ask(const DeviceRequest& request, std::uint8_t sub, std::uint32_t waitMs);
     // Up to three tries; a time-out before the third writes `repeatLine` when
-    // it is not empty. False after an error line and status.
+    // it is not empty. False after an error line and status, also when the
+    // worker is told to stop (between two requests, never inside a block).
     bool Phase(int phase, const DeviceRequest& request, std::uint8_t sub, std::uint32_t waitMs,
                const std::string& repeatLine, Reply& reply);
     void Fail(const std::string& line);
@@ -81,8 +82,9 @@ private:
     std::uint8_t answerData_ = 0;  // data byte 0 of the last accepted answer
 };
 
-// Sets BootJob and BootBusy, then starts a worker that frees itself; false
-// (and nothing started) when a job runs.
+// Sets BootJob and BootBusy, then starts the worker among the device
+// workers; false (and nothing started) when a job runs or the workers are
+// being stopped.
 bool StartBootJob(std::int32_t job, std::weak_ptr<TBootView> view, TFirmwareSnapshot firmware = {});
 
 // The window's commands, GUI thread.

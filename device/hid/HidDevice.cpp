@@ -10,6 +10,8 @@ namespace {
 
 constexpr std::size_t kProductStringChars = 254;
 
+std::atomic<int> liveDevices{0};
+
 bool Fail(std::uint32_t error) {
     platform::SetLastError(error);
     return false;
@@ -30,9 +32,13 @@ THidDevice::THidDevice(std::unique_ptr<THidPnPInfo> pnpInfo, THidDeviceControlle
     CloseSyncHandleLocked();
     creating_ = false;
     if (!identified) throw EControllerError("device cannot be identified");
+    ++liveDevices;
 }
 
+int THidDevice::LiveCount() { return liveDevices; }
+
 THidDevice::~THidDevice() {
+    --liveDevices;
     onUnplug_ = nullptr;
     onDataError_ = nullptr;
     SetDataHandler(nullptr);

@@ -94,6 +94,8 @@ public:
     void SetUnplugHandler(THidUnplugEvent handler) { onUnplug_ = std::move(handler); }
     const THidUnplugEvent& UnplugHandler() const { return onUnplug_; }
     bool ReadThreadRunning() const { return readThread_ != nullptr; }
+    // Device objects alive in the program, to see that none is kept for ever.
+    static int LiveCount();
 
     // The device has gone: handles closed, not present, the unplug handler
     // called once and cleared.

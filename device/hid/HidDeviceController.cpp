@@ -8,6 +8,8 @@
 #include "ui/core/ScopeGuards.h"
 #include "ui/core/TypeInfo.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* kWindowClass = "TPUtilWindow";
@@ -72,6 +74,7 @@ THidDeviceController::~THidDeviceController() {
     onDeviceChange_ = nullptr;
     OnArrival = nullptr;
     OnRemoval = nullptr;
+    walkingList_ = true;
     notifier_.reset();  // no notice posts to the window after this
     if (window_) platform::DestroyWindow(window_);
     for (auto& device : list_) {
@@ -101,6 +104,8 @@ THidDeviceHandlers THidDeviceController::HandlersForDevice() const {
 }
 
 void THidDeviceController::DeviceChange() {
+    ScopeExit walked([this, was = walkingList_] { walkingList_ = was; });
+    walkingList_ = true;
     // 1. The devices present now; one that cannot be opened or identified is dropped.
     std::vector<std::unique_ptr<THidDevice>> found;
     for (const platform::HidInterface& present : platform::HidGetInterfaces()) {
@@ -171,6 +176,14 @@ bool THidDeviceController::ClaimByIndex(THidDevice*& HidDev, int Idx) {
     HidDev->SetClaimed(true);
     if (HidDev->DataHandler()) HidDev->SetDataHandler(HidDev->DataHandler());
     return true;
+}
+
+void THidDeviceController::Unclaim(THidDevice* HidDev) {
+    if (!HidDev) return;
+    HidDev->SetClaimed(false);
+    if (walkingList_ || HidDev->IsPresent()) return;
+    auto listed = std::find_if(list_.begin(), list_.end(), [&](const auto& device) { return device.get() == HidDev; });
+    if (listed != list_.end()) list_.erase(listed);
 }
 
 void THidDeviceController::SetOnDeviceUnplug(THidUnplugEvent handler) {

@@ -33,6 +33,10 @@ public:
     // A device inside the list and not yet claimed: claims it, starts its
     // read thread when it has a data handler.
     bool ClaimByIndex(THidDevice*& HidDev, int Idx);
+    // The program lets a claimed device go. One that is unplugged leaves the
+    // list and is freed: at once, or, from inside a walk of the list (its
+    // unplug handler during a device change), when the walk drops it.
+    void Unclaim(THidDevice* HidDev);
 
     int Count() const { return static_cast<int>(list_.size()); }
     THidDevice* Devices(int index) const { return list_.at(index).get(); }
@@ -64,6 +68,8 @@ private:
     int devThreadSleepTime_ = 100;
     platform::HWND window_ = nullptr;
     bool inDeviceChange_ = false;
+    // Set while the list is walked (a change, the destructor): Unclaim leaves it to the walk.
+    bool walkingList_ = false;
     platform::LPARAM lastChangeParam_ = 0;
     // Turns arrivals and removals into device-change messages to the window.
     std::unique_ptr<platform::HidDeviceNotifier> notifier_;

@@ -87,6 +87,9 @@ void TDeviceLink::HIDDeviceUnplug(THidDevice* HidDev) {
     }
     SetCurrentDevice(nullptr, tmNone);
     HidDev->SetDataHandler(nullptr);
+    // The program was its last user: a replugged controller is a new device
+    // object, and this one must not stay listed for ever.
+    if (hid_) hid_->Unclaim(HidDev);
 }
 
 void TDeviceLink::tmrFindDeviceTimer() {
@@ -112,7 +115,7 @@ void SendEnterBootloader() {
             TDeviceTransaction transaction;
             if (transaction.Mode() != tmFlightController) return;
             transaction.SetRequest(DeviceRequest(kLengthSettingsOrBoot, cmdEnterBoot, kEnterBootSub).Byte(kEnterBootKey));
-            transaction.SendReport();
+            transaction.SendReportWithoutAnswer();
         }
         platform::Sleep(50);
     }
@@ -121,5 +124,5 @@ void SendEnterBootloader() {
 void SendLeaveBootloader() {
     TDeviceTransaction transaction;
     transaction.SetRequest(DeviceRequest(kLengthSettingsOrBoot, cmdBoot, bootLeave));
-    transaction.SendReport();
+    transaction.SendReportWithoutAnswer();
 }

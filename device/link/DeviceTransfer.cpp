@@ -4,6 +4,7 @@
 #include "common/TextFormatting.h"
 #include "device/hid/HidDevice.h"
 #include "device/link/DeviceAnnouncements.h"
+#include "device/link/DeviceWorkers.h"
 #include "platform/system/Clock.h"
 #include "platform/system/LastError.h"
 #include "ui/core/Thread.h"
@@ -23,6 +24,16 @@ using namespace std::chrono_literals;
 // Input reports kept for one wait; as many as the device's input buffers.
 constexpr std::size_t kMostWaitingReports = 128;
 constexpr std::uint32_t kFeaturePollMs = 5;
+// Command byte of the report a feature get returns when no answer is new.
+constexpr std::uint8_t kIdleCommand = 0;
+
+// The request whose answers are still owed, and how many.
+struct OwedAnswers {
+    THidDevice* device = nullptr;
+    std::array<std::uint8_t, kSendBufferSize> request{};
+    int count = 0;
+    std::uint64_t lastSentAt = 0;
+};
 
 struct LinkState {
     std::recursive_mutex transaction;
@@ -31,6 +42,7 @@ struct LinkState {
     // Touched only under the transaction lock.
     std::array<std::uint8_t, kSendBufferSize> send{};
     std::array<std::uint8_t, kReceiveBufferSize> receive{};
+    OwedAnswers owed;
 
     // Mode-2 answers handed over by OnHidData on the GUI thread.
     std::mutex answerLock;
@@ -77,6 +89,7 @@ void SetCurrentDevice(THidDevice* device, std::int32_t mode) {
     LockTransaction();
     link.device = device;
     link.mode = mode;
+    link.owed = {};
     link.transaction.unlock();
     ForgetAwaitedReports();
 }
@@ -95,7 +108,9 @@ TDeviceTransaction::TDeviceTransaction() {
 }
 
 TDeviceTransaction::~TDeviceTransaction() {
-    ForgetAwaitedReports();
+    // Input reports that may answer an owed request are kept for the next
+    // transaction to take them.
+    if (Link().owed.count == 0) ForgetAwaitedReports();
     Link().transaction.unlock();
 }
 
@@ -113,10 +128,17 @@ const std::array<std::uint8_t, kReceiveBufferSize>& TDeviceTransaction::ReceiveB
 
 DeviceAnswer TDeviceTransaction::Answer() const { return DeviceAnswer(Link().receive, mode_); }
 
-void TDeviceTransaction::SendReport() {
+void TDeviceTransaction::SendReport() { Send(true); }
+
+void TDeviceTransaction::SendReportWithoutAnswer() { Send(false); }
+
+void TDeviceTransaction::Send(bool answerExpected) {
     if (!DeviceStillCurrent()) return;
     LinkState& link = Link();
     link.send[0] = 0;
+    OwedAnswers& owed = link.owed;
+    const bool sameRequest = owed.count > 0 && owed.device == device_ && owed.request == link.send;
+    if (!sameRequest) WaitOutLateAnswers();
     platform::HIDP_CAPS caps;
     device_->GetCaps(caps);
     bool sent = false;
@@ -128,9 +150,10 @@ void TDeviceTransaction::SendReport() {
             break;
         case tmDip: {
             {
-                // Armed before the report leaves, so a quick answer is not lost.
+                // Armed before the report leaves, so a quick answer is not lost;
+                // an answer to the same request sent before still counts.
                 std::lock_guard guard(link.answerLock);
-                link.reports.clear();
+                if (!sameRequest) link.reports.clear();
                 link.awaitedDevice = device_;
             }
             platform::DWORD written = 0;
@@ -145,7 +168,24 @@ void TDeviceTransaction::SendReport() {
         std::uint32_t code = platform::GetLastError();
         Announce(&TDeviceAnnouncements::MainLog,
                  FormatString("SET FEATURE ERROR: %s (%x)", {SysErrorText(code), code}));
+        return;
     }
+    if (!answerExpected) return;
+    if (!sameRequest) owed = OwedAnswers{device_, link.send, 0, 0};
+    ++owed.count;
+    owed.lastSentAt = Now();
+}
+
+void TDeviceTransaction::WaitOutLateAnswers() {
+    OwedAnswers& owed = Link().owed;
+    if (owed.device == device_) {
+        while (owed.count > 0 && DeviceStillCurrent() && !DeviceWorkersStopping()) {
+            bool taken = TakeAnswer();
+            if (owed.count == 0 || Now() - owed.lastSentAt > kLateAnswerLimitMs) break;
+            if (!taken || mode_ != tmDip) PauseForAnswer();
+        }
+    }
+    owed = {};
 }
 
 bool TDeviceTransaction::ReadFeatureReport() {
@@ -163,54 +203,63 @@ bool TDeviceTransaction::Matches(std::uint8_t code, std::optional<std::uint8_t> 
     return answer.Command() == code && (!sub || answer.Sub() == *sub);
 }
 
-bool TDeviceTransaction::WaitForReply(std::uint8_t code, std::uint32_t timeoutMs, std::optional<std::uint8_t> sub) {
+bool TDeviceTransaction::TakeAnswer() {
+    bool taken = false;
     switch (mode_) {
         case tmFlightController:
         case tmBootloader:
-            return WaitForFeatureReply(code, sub, timeoutMs);
+            taken = ReadFeatureReport() && Answer().Command() != kIdleCommand;
+            break;
         case tmDip:
-            return WaitForInputReply(code, sub, timeoutMs);
+            taken = TakeInputReport();
+            break;
         default:
             return false;
     }
+    OwedAnswers& owed = Link().owed;
+    if (taken && owed.count > 0) --owed.count;
+    return taken;
 }
 
-bool TDeviceTransaction::WaitForFeatureReply(std::uint8_t code, std::optional<std::uint8_t> sub,
-                                             std::uint32_t timeoutMs) {
-    std::uint64_t start = Now();
-    for (;;) {
-        if (!DeviceStillCurrent()) return false;
-        if (ReadFeatureReport() && Matches(code, sub)) return true;
-        if (Now() - start > timeoutMs) return false;
-        platform::Sleep(kFeaturePollMs);
-    }
-}
-
-bool TDeviceTransaction::WaitForInputReply(std::uint8_t code, std::optional<std::uint8_t> sub,
-                                           std::uint32_t timeoutMs) {
+bool TDeviceTransaction::TakeInputReport() {
     LinkState& link = Link();
+    std::vector<std::uint8_t> report;
+    {
+        std::lock_guard guard(link.answerLock);
+        if (link.reports.empty()) return false;
+        report = std::move(link.reports.front());
+        link.reports.pop_front();
+    }
+    std::copy(report.begin(), report.end(), link.receive.begin());
+    return true;
+}
+
+void TDeviceTransaction::PauseForAnswer() {
+    if (mode_ != tmDip) {
+        platform::Sleep(kFeaturePollMs);
+        return;
+    }
+    // Mode-2 answers come through the GUI thread: serve it when waiting there.
+    if (IsMainThread()) {
+        CheckSynchronize(5);
+        return;
+    }
+    LinkState& link = Link();
+    std::unique_lock guard(link.answerLock);
+    // Bounded slices: the clock may be a test's virtual clock.
+    link.answerCame.wait_for(guard, 10ms, [&] { return !link.reports.empty() || link.mode != mode_; });
+}
+
+bool TDeviceTransaction::WaitForReply(std::uint8_t code, std::uint32_t timeoutMs, std::optional<std::uint8_t> sub) {
+    if (mode_ != tmFlightController && mode_ != tmBootloader && mode_ != tmDip) return false;
     std::uint64_t start = Now();
     for (;;) {
-        std::vector<std::uint8_t> report;
-        {
-            std::unique_lock guard(link.answerLock);
-            // Bounded slices: the clock may be a test's virtual clock.
-            if (link.reports.empty() && !IsMainThread())
-                link.answerCame.wait_for(guard, 10ms, [&] { return !link.reports.empty() || link.mode != mode_; });
-            if (!link.reports.empty()) {
-                report = std::move(link.reports.front());
-                link.reports.pop_front();
-            }
-        }
-        if (!report.empty()) {
-            std::copy(report.begin(), report.end(), link.receive.begin());
-            if (Matches(code, sub)) return true;
-            continue;
-        }
-        if (!DeviceStillCurrent()) return false;
+        if (!DeviceStillCurrent() || DeviceWorkersStopping()) return false;
+        bool taken = TakeAnswer();
+        if (taken && Matches(code, sub)) return true;
         if (Now() - start > timeoutMs) return false;
-        // Mode-2 answers come through the GUI thread: serve it when waiting there.
-        if (IsMainThread()) CheckSynchronize(5);
+        // Another mode-2 report may wait already: look again at once.
+        if (!taken || mode_ != tmDip) PauseForAnswer();
     }
 }
 

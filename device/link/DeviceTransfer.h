@@ -7,6 +7,13 @@
 // windows and the GUI thread never interleave their frames. A transaction
 // keeps to the device that was current when it began: once that device is
 // removed or replaced, its sends do nothing and its waits fail at once.
+//
+// An answer carries no more than its command and sub-command (a log-data
+// answer not even its offset), so an answer that comes after its wait must
+// never pass for the answer to another request. The link counts the answers
+// each request still owes; before a different request goes out, it takes and
+// drops them, for up to kLateAnswerLimitMs after the request was last sent.
+// The same request sent again may take its earlier copy's answer.
 
 #include "device/link/DeviceProtocol.h"
 
@@ -27,6 +34,9 @@ void SetCurrentDevice(THidDevice* device, std::int32_t mode);
 // Makes every wait of the current transaction fail at once, before removal
 // takes the lock.
 void DropTransferMode();
+
+// How late an answer may still come: one later than this counts as lost.
+constexpr std::uint32_t kLateAnswerLimitMs = 1000;
 
 class TDeviceTransaction {
 public:
@@ -51,19 +61,29 @@ public:
     // Sends SendBuffer as the device's feature report (modes 1, 3) or output
     // report (mode 2), cut to the report length the capabilities give; a
     // failure goes to the main window's log as "SET FEATURE ERROR: ...".
+    // A request other than the one still owed answers first waits those out.
     void SendReport();
+    // As SendReport, for a request the device never answers.
+    void SendReportWithoutAnswer();
     // One feature report into ReceiveBuffer, bounded by its size.
     bool ReadFeatureReport();
     // True when an answer echoing `code` (and `sub`, when given) arrived
     // within `timeoutMs`; answers with another code are skipped. Modes 1 and 3
     // poll a feature report every 5 ms, the first at once; mode 2 sleeps until
-    // an input report comes. The answer is then in ReceiveBuffer.
+    // an input report comes. The answer is then in ReceiveBuffer. Ends at once
+    // while the device workers are being stopped.
     bool WaitForReply(std::uint8_t code, std::uint32_t timeoutMs, std::optional<std::uint8_t> sub = std::nullopt);
     DeviceAnswer Answer() const;
 
 private:
-    bool WaitForFeatureReply(std::uint8_t code, std::optional<std::uint8_t> sub, std::uint32_t timeoutMs);
-    bool WaitForInputReply(std::uint8_t code, std::optional<std::uint8_t> sub, std::uint32_t timeoutMs);
+    void Send(bool answerExpected);
+    // Takes one answer into ReceiveBuffer, if one is there, and counts it
+    // against the answers owed; the idle report of modes 1 and 3 is none.
+    bool TakeAnswer();
+    bool TakeInputReport();
+    // Sleeps until the next look: a poll period, or until an input report comes.
+    void PauseForAnswer();
+    void WaitOutLateAnswers();
     bool Matches(std::uint8_t code, std::optional<std::uint8_t> sub) const;
 
     THidDevice* device_;

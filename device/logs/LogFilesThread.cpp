@@ -4,15 +4,17 @@
 #include "common/TextFormatting.h"
 #include "device/link/DeviceAnnouncements.h"
 #include "device/link/DeviceTransfer.h"
+#include "device/link/DeviceWorkers.h"
+#include "device/logs/DownloadFolder.h"
 #include "platform/system/Clock.h"
 #include "platform/system/LastError.h"
 #include "ui/core/Exceptions.h"
-#include "ui/core/HandleStream.h"
 #include "ui/core/Rounding.h"
 #include "ui/core/ScopeGuards.h"
 
 #include <algorithm>
-#include <cstdio>
+#include <optional>
+#include <set>
 
 std::atomic<std::int32_t> LogJob{0};
 std::atomic<bool> LogBusy{false};
@@ -27,6 +29,13 @@ constexpr int kMostPacketRetries = 5;  // the sixth time-out in a row ends the d
 constexpr std::uint32_t kClearWaitMs = 500;
 constexpr std::uint64_t kClearLimitMs = 20000;
 constexpr std::uint32_t kPacketSize = 32;
+constexpr std::string_view kLogFileExtension = ".log";
+
+std::string WriteError(const std::string& path, std::uint32_t code) {
+    if (code == platform::ERROR_FILE_EXISTS)
+        return "Ошибка записи файла: " + path + ": файл или ссылка с таким именем уже есть, они оставлены как есть";
+    return "Ошибка записи файла: " + path + ": " + SysErrorText(code);
+}
 
 // part × 100 / whole, rounded, kept within 0-100; 0 for an empty whole.
 int Percent(double part, double whole) {
@@ -40,10 +49,18 @@ std::string LogFileRowCaption(const TLogFileEntry& entry) {
     return "LOG000" + std::to_string(entry.Number) + ".log (" + std::to_string(entry.Size) + ")       ";
 }
 
-std::string LogFileDownloadName(const std::string& folder, std::uint32_t number) {
-    std::string name = "LOG00" + IntToZeroPaddedText(number, 3) + ".log";
-    if (folder.empty() || folder.back() == '/' || folder.back() == '\\') return folder + name;
-    return folder + "/" + name;
+std::string LogFileDownloadName(std::uint32_t number) {
+    return "LOG00" + IntToZeroPaddedText(number, 3) + std::string(kLogFileExtension);
+}
+
+std::string LogFileDownloadName(std::uint32_t number, const std::set<std::string>& taken) {
+    std::string name = LogFileDownloadName(number);
+    if (!taken.count(name)) return name;
+    const std::string stem = name.substr(0, name.size() - kLogFileExtension.size());
+    for (int copy = 2;; ++copy) {
+        name = stem + "_" + std::to_string(copy) + std::string(kLogFileExtension);
+        if (!taken.count(name)) return name;
+    }
 }
 
 TnewThread::TnewThread(std::weak_ptr<TLogFilesView> view, TLogDownloadOrder order)
@@ -66,6 +83,8 @@ void TnewThread::Progress(int percent) {
 }
 
 void TnewThread::Execute() {
+    // However the job ends, even when telling why fails as well, the window may start the next.
+    ScopeExit jobEnded([] { LogBusy = false; });
     try {
         switch (LogJob) {
             case ljList:
@@ -84,7 +103,6 @@ void TnewThread::Execute() {
         Memo("Ошибка");
     }
     ToWindow([](TLogFilesView& view) { view.RefreshGauge(); });
-    LogBusy = false;
 }
 
 void TnewThread::ListFiles() {
@@ -111,7 +129,7 @@ void TnewThread::ListFiles() {
              std::to_string(TLogFileTable::kCapacity));
         count = TLogFileTable::kCapacity;
     }
-    for (std::size_t k = 0; k < count; ++k) {
+    for (std::size_t k = 0; k < count && !Terminated(); ++k) {
         Memo("Read File info: " + std::to_string(k));
         TLogFileEntry entry;
         {
@@ -139,6 +157,10 @@ void TnewThread::ListFiles() {
 }
 
 void TnewThread::Download() {
+    std::optional<TDownloadFolder> folder;
+    // Names written by this download: a second row with the same file number
+    // must not replace the first one's file.
+    std::set<std::string> written;
     std::uint64_t base = 0;
     std::size_t rows = std::min(order_.Selected.size(), LogFileTable.Count);
     for (std::size_t k = 0; k < rows; ++k) {
@@ -146,12 +168,20 @@ void TnewThread::Download() {
         if (order_.Selected[k]) {
             shownProgress_ = -1;
             Progress(0);
-            std::string fileName = LogFileDownloadName(order_.Folder, entry.Number);
             Memo("Начало загрузки файла: " + LogFileRowCaption(entry));
-            if (!DownloadFile(k, base, entry, fileName)) {
+            if (!folder) folder.emplace(order_.Folder);
+            if (!folder->IsOpen()) {
+                Memo(WriteError(order_.Folder, folder->Error()));
+                return;
+            }
+            std::string name = LogFileDownloadName(entry.Number, written);
+            if (name != LogFileDownloadName(entry.Number))
+                Memo("Файл с номером " + std::to_string(entry.Number) + " уже загружен, этот сохраняется как " + name);
+            if (!DownloadFile(*folder, k, base, entry, name)) {
                 Progress(0);
                 return;
             }
+            written.insert(name);
         }
         base += entry.Size;
     }
@@ -161,27 +191,17 @@ void TnewThread::Download() {
 
 // Written under a temporary name and renamed once whole, so a failed
 // download never leaves a file that looks complete (nor spoils an older one).
-bool TnewThread::DownloadFile(std::size_t row, std::uint64_t base, const TLogFileEntry& entry,
-                              const std::string& fileName) {
-    const std::string partName = fileName + ".part";
-    std::unique_ptr<TFileStream> file;
-    auto fail = [&](const std::string& line) {
-        file.reset();
-        std::remove(partName.c_str());
-        Memo(line);
-        return false;
-    };
-    try {
-        file = std::make_unique<TFileStream>(partName, fmCreate);
-    } catch (const EStreamError& error) {
-        return fail("Ошибка записи файла: " + error.Message());
-    }
+bool TnewThread::DownloadFile(const TDownloadFolder& folder, std::size_t row, std::uint64_t base,
+                              const TLogFileEntry& entry, const std::string& name) {
+    TDownloadFile file(folder, name);
+    if (!file.IsOpen()) return Failed(WriteError(folder.PathOf(file.PartName()), file.Error()));
     std::uint32_t done = 0;
     int failures = 0;
     while (done < entry.Size) {
+        if (Terminated()) return Failed("Загрузка прервана");
         Progress(Percent(done, entry.Size));
         std::uint64_t offset = base + done;
-        if (offset > 0xFFFFFFFFu) return fail("Ошибка загрузки файла");
+        if (offset > 0xFFFFFFFFu) return Failed("Ошибка загрузки файла");
         platform::Sleep(5);
         std::uint8_t packet[kPacketSize];
         std::size_t taken = 0;
@@ -196,22 +216,22 @@ bool TnewThread::DownloadFile(std::size_t row, std::uint64_t base, const TLogFil
                 taken = transaction.Answer().CopyData(packet, std::min(kPacketSize, entry.Size - done));
         }
         if (taken == 0) {
-            if (failures >= kMostPacketRetries) return fail("Ошибка загрузки файла");
+            if (Terminated()) return Failed("Загрузка прервана");
+            if (failures >= kMostPacketRetries) return Failed("Ошибка загрузки файла");
             ++failures;
             continue;
         }
-        try {
-            file->WriteBuffer(packet, static_cast<std::int64_t>(taken));
-        } catch (const EStreamError&) {
-            return fail("Ошибка записи файла: " + fileName + ": " + SysErrorText(platform::GetLastError()));
-        }
+        if (!file.Write(packet, taken)) return Failed(WriteError(folder.PathOf(name), file.Error()));
         done += static_cast<std::uint32_t>(taken);
         failures = 0;
     }
-    file.reset();
-    if (std::rename(partName.c_str(), fileName.c_str()) != 0)
-        return fail("Ошибка записи файла: " + fileName);
+    if (!file.Commit()) return Failed(WriteError(folder.PathOf(name), file.Error()));
     return true;
+}
+
+bool TnewThread::Failed(const std::string& line) {
+    Memo(line);
+    return false;
 }
 
 void TnewThread::ClearLog() {
@@ -223,6 +243,7 @@ void TnewThread::ClearLog() {
     int count = 0;
     std::uint64_t start = platform::GetTickCount64();
     for (;;) {
+        if (Terminated()) return;
         if (transaction.WaitForReply(cmdLog, kClearWaitMs, logClear)) {
             if (transaction.Answer().Data(0) == 0) {
                 ++count;
@@ -252,9 +273,8 @@ bool StartLogJob(std::int32_t job, std::weak_ptr<TLogFilesView> view, TLogDownlo
     LogJob = job;
     // A worker that could not start leaves the job free for the next click.
     ScopeExit freeOnFailure([] { LogBusy = false; });
-    auto* worker = new TnewThread(std::move(view), std::move(order));
-    worker->FreeOnTerminate = true;
-    worker->Start();
+    if (!StartDeviceWorker(std::make_unique<TnewThread>(std::move(view), std::move(order)), TDeviceWorkerKind::LogFiles))
+        return false;
     freeOnFailure.Dismiss();
     return true;
 }

@@ -12,6 +12,7 @@
 #include <functional>
 #include <memory>
 #include <optional>
+#include <set>
 #include <string>
 #include <vector>
 
@@ -40,8 +41,11 @@ extern TLogFileTable LogFileTable;
 
 // "LOG000" + number + ".log (" + size + ")       ": the list row's caption.
 std::string LogFileRowCaption(const TLogFileEntry& entry);
-// The folder + "LOG00" + number with at least three digits + ".log".
-std::string LogFileDownloadName(const std::string& folder, std::uint32_t number);
+// "LOG00" + number with at least three digits + ".log": the downloaded file's name.
+std::string LogFileDownloadName(std::uint32_t number);
+// That name, or when this download has written it already (file numbers
+// repeat), the first of "LOG00nnn_2.log", "_3"... it has not.
+std::string LogFileDownloadName(std::uint32_t number, const std::set<std::string>& taken);
 
 // What the worker shows; called on the GUI thread only.
 class TLogFilesView {
@@ -62,6 +66,8 @@ struct TLogDownloadOrder {
     std::vector<bool> Selected;
 };
 
+class TDownloadFolder;
+
 class TnewThread : public TThread {
 public:
     // The view is held weakly: a window gone before the job ends is left alone.
@@ -73,7 +79,10 @@ protected:
 private:
     void ListFiles();
     void Download();
-    bool DownloadFile(std::size_t row, std::uint64_t base, const TLogFileEntry& entry, const std::string& fileName);
+    bool DownloadFile(const TDownloadFolder& folder, std::size_t row, std::uint64_t base, const TLogFileEntry& entry,
+                      const std::string& name);
+    // Writes the line; false.
+    bool Failed(const std::string& line);
     void ClearLog();
     // Runs `show` on the view on the GUI thread, in order.
     void ToWindow(std::function<void(TLogFilesView&)> show);
@@ -85,8 +94,8 @@ private:
     int shownProgress_ = -1;
 };
 
-// Sets LogJob and LogBusy, then starts a worker that frees itself; false
-// (and nothing started) when a job runs.
+// Sets LogJob and LogBusy, then starts the worker among the device workers;
+// false (and nothing started) when a job runs or the workers are being stopped.
 bool StartLogJob(std::int32_t job, std::weak_ptr<TLogFilesView> view, TLogDownloadOrder order = {});
 
 // The window's buttons, GUI thread.

@@ -4,7 +4,9 @@
 #include "device/firmware/BootThread.h"
 #include "device/firmware/FirmwareChecksum.h"
 #include "device/firmware/FirmwareImage.h"
+#include "device/link/DeviceWorkers.h"
 #include "tests/device/DeviceLinkFixture.h"
+#include "tests/device/ThrowingWake.h"
 #include "tests/device/HexFileBuilder.h"
 #include "tests/support/TempFolder.h"
 
@@ -73,7 +75,7 @@ struct BootFixture : DeviceLinkFixture {
         return Finish();
     }
     void Fault(FaultKind kind, std::uint8_t sub, int count = -1) {
-        Emulator().WithDevice(device, [&](EmulatedDevice& d) { d.AddFault(FaultRule{kind, count, cmdBoot, sub, 0}); });
+        Emulator().WithDevice(device, [&](EmulatedDevice& d) { d.AddFault(FaultRule{kind, count, cmdBoot, sub, 0, 0}); });
     }
     std::vector<std::uint8_t> Installed() {
         return Emulator().WithDevice(device, [](EmulatedDevice& d) { return d.installedFirmware; });
@@ -312,4 +314,25 @@ TEST_F(BootFixture, BlocksCarrySequenceNumbersZeroToSevenAndTheLastOneSeven) {
     ASSERT_TRUE(Update());
     EXPECT_EQ(std::count(view->memo.begin(), view->memo.end(), "Повторний пакет! (3)"), 1);
     EXPECT_EQ(Emulator().WithDevice(device, [](EmulatedDevice& d) { return d.receivedBlocks; }), cases[1].blocks);
+}
+
+TEST_F(BootFixture, AJobEndedByAnUnexpectedExceptionSaysWhyAndFreesTheWindow) {
+    PlugBootloader();
+    for (int times : {1, 2}) {
+        SCOPED_TRACE(times);
+        view->memo.clear();
+        view->status = "- - -";
+        {
+            ThrowingWake wake(times);
+            ASSERT_TRUE(Update());
+        }
+        RunMessages();
+        EXPECT_NE(std::find(view->memo.begin(), view->memo.end(), std::string("Ошибка: ") + kWakeFailure),
+                  view->memo.end());
+        EXPECT_EQ(view->status, "Ошибка обновления прошивки");
+        EXPECT_TRUE(RunMessagesUntil([] { return !DeviceWorkerRunning(); }));
+    }
+    view->memo.clear();
+    ASSERT_TRUE(Update());
+    EXPECT_EQ(Installed(), image) << "the next update runs";
 }

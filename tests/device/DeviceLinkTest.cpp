@@ -56,10 +56,13 @@ TEST_F(DeviceLinkFixture, EachProductStringConnectsAndDisconnectsWithItsAnnounce
 
         recorder.heard.clear();
         THidDevice* taken = CurrentDevice();
+        const int alive = THidDevice::LiveCount();
         Emulator().Unplug(device);
         ASSERT_TRUE(Disconnected());
         EXPECT_EQ(TransferMode(), tmNone);
-        EXPECT_FALSE(taken->ReadThreadRunning());
+        // Let go by the program, the device left the list and was freed, its read thread stopped first.
+        for (int i = 0; i < link->HID()->Count(); ++i) EXPECT_NE(link->HID()->Devices(i), taken);
+        EXPECT_EQ(THidDevice::LiveCount(), alive - 1);
         EXPECT_EQ(recorder.heard, c.disconnected);
     }
 }
@@ -156,4 +159,22 @@ TEST_F(DeviceLinkFixture, TheSearchTimerOffersTheDevicesEverySecondWhileNoneIsCu
     platform::testing::AdvanceClock(TDeviceLink::kSearchIntervalMs);
     EXPECT_TRUE(RunMessagesUntil([] { return TransferMode() == tmFlightController; }, 2000ms));
     link->Release();
+}
+
+TEST_F(DeviceLinkFixture, UnpluggingAndReplugging200TimesKeepsTheListAndTheDeviceObjectsFlat) {
+    int device = Emulator().AddDevice(DeviceKind::FlightController);
+    ASSERT_TRUE(Connect(tmFlightController));
+    const int listed = link->HID()->Count();
+    const int alive = THidDevice::LiveCount();
+    for (int cycle = 0; cycle < 200; ++cycle) {
+        SCOPED_TRACE(cycle);
+        Emulator().Unplug(device);
+        ASSERT_TRUE(Disconnected());
+        EXPECT_EQ(link->HID()->Count(), listed - 1) << "the device left the list once the program let it go";
+        EXPECT_EQ(THidDevice::LiveCount(), alive - 1);
+        Emulator().Plug(device);
+        ASSERT_TRUE(Connect(tmFlightController));
+        ASSERT_EQ(link->HID()->Count(), listed);
+        ASSERT_EQ(THidDevice::LiveCount(), alive);
+    }
 }

@@ -4,7 +4,9 @@
 
 #include "device/firmware/FirmwareImage.h"
 #include "device/forms/FirmwareForm.h"
+#include "device/link/DeviceWorkers.h"
 #include "tests/device/DeviceLinkFixture.h"
+#include "tests/device/ThreadList.h"
 #include "tests/device/HexFileBuilder.h"
 #include "tests/device/WindowDriving.h"
 #include "tests/support/TempFolder.h"
@@ -235,3 +237,32 @@ TEST_F(FirmwareWindow, ClosingTheWindowEndsAWaitingConnectJob) {
 }
 
 }  // namespace
+
+// What the program does once its message loop has ended: the window closes
+// during an update, every device worker is stopped and waited for. The update
+// stops between two blocks and says so; the bootloader stays for another try.
+TEST_F(FirmwareWindow, ClosingDuringAnUpdateStopsItAndLeavesNoWorkerThread) {
+    PlugBootloader();
+    Open(goodFile);
+    const std::set<int> before = ThreadIds();
+    Emulator().WithDevice(device, [](EmulatedDevice& d) {
+        d.AddFault(FaultRule{FaultKind::SlowAnswer, -1, cmdBoot, bootData, 200, 0});
+    });
+    form->N8->Click();
+    ASSERT_TRUE(RunMessagesUntil(
+        [&] { return Emulator().WithDevice(device, [](EmulatedDevice& d) { return !d.receivedBlocks.empty(); }); }));
+    const std::set<int> worker = NewThreads(before, ThreadIds());
+    EXPECT_FALSE(worker.empty());
+    EXPECT_TRUE(FirmwareUpdateRunning());
+
+    form->Close();
+    StopDeviceWorkers();
+    EXPECT_FALSE(FirmwareUpdateRunning());
+    EXPECT_FALSE(DeviceWorkerRunning());
+    EXPECT_FALSE(BootBusy);
+    EXPECT_TRUE(RunMessagesUntil([&] { return !AnyAlive(worker); })) << "the worker's thread has ended";
+    RunMessages();
+    EXPECT_EQ(Memo().back(), "Обновление прервано (3)");
+    EXPECT_EQ(form->LbStatus->Caption(), "Ошибка обновления прошивки");
+    EXPECT_TRUE(Installed().empty());
+}

@@ -153,6 +153,8 @@ TEST(THidDeviceReadThread, HandsEachInputReportToTheHandlerOnTheGuiThread) {
     EXPECT_FALSE(device->ReadThreadRunning());
 }
 
+constexpr int kLongestReadMs = 10000;
+
 TEST(THidDeviceReadThread, StopsCleanlyWhileItWaitsForTheGuiThread) {
     const struct {
         const char* name;
@@ -168,6 +170,8 @@ TEST(THidDeviceReadThread, StopsCleanlyWhileItWaitsForTheGuiThread) {
         session.Emulator().AddDevice(DeviceKind::Dip);
         auto device = MakeDevice(session.Emulator().DevicePath(0));
         device->SetClaimed(true);
+        // A stop that waited out the read would take the read's whole 10 s.
+        device->SetThreadSleepTime(kLongestReadMs);
         device->SetNumReadBuffers(128);
         int delivered = 0;
         device->SetDataHandler([&](THidDevice*, std::uint8_t, const std::uint8_t*, std::uint32_t) { ++delivered; });
@@ -186,7 +190,7 @@ TEST(THidDeviceReadThread, StopsCleanlyWhileItWaitsForTheGuiThread) {
             device.reset();
         else
             device->SetDataHandler(nullptr);
-        EXPECT_LT(std::chrono::steady_clock::now() - started, 2s) << c.name;
+        EXPECT_LT(std::chrono::steady_clock::now() - started, std::chrono::milliseconds(kLongestReadMs / 2)) << c.name;
         EXPECT_GE(delivered, 1) << c.name << ": the waiting handover ran during the stop";
         if (device) {
             EXPECT_FALSE(device->ReadThreadRunning()) << c.name;

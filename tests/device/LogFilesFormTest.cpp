@@ -4,7 +4,9 @@
 
 #include "device/forms/LogFilesForm.h"
 #include "platform/system/Clock.h"
+#include "device/link/DeviceWorkers.h"
 #include "tests/device/DeviceLinkFixture.h"
+#include "tests/device/ThreadList.h"
 #include "tests/device/WindowDriving.h"
 #include "tests/support/TempFolder.h"
 #include "ui/forms/Application.h"
@@ -12,6 +14,7 @@
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <optional>
 
 using namespace std::chrono_literals;
 namespace fs = std::filesystem;
@@ -209,10 +212,11 @@ TEST_F(LogFilesWindow, FailuresGiveTheirMessagesAndLeaveTheWindowUsable) {
         {"data packets come wrong", FaultKind::WrongBlock, logData, 6, "Ошибка загрузки файла"},
         {"data packets are garbage", FaultKind::Garbage, logData, 6, "Ошибка загрузки файла"},
     };
-    platform::testing::VirtualClockScope clock;
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        Emulator().WithDevice(device, [&](EmulatedDevice& d) { d.AddFault(FaultRule{c.kind, c.count, cmdLog, c.sub, 0}); });
+        // Only while the job fails: the answers it left unanswered are then waited out in real time.
+        std::optional<platform::testing::VirtualClockScope> clock(std::in_place);
+        Emulator().WithDevice(device, [&](EmulatedDevice& d) { d.AddFault(FaultRule{c.kind, c.count, cmdLog, c.sub, 0, 0}); });
         int before = Emulator().WithDevice(device, [](EmulatedDevice& d) { return d.RequestCount(); });
         if (c.sub == logData) {
             SelectRows({0});
@@ -234,6 +238,7 @@ TEST_F(LogFilesWindow, FailuresGiveTheirMessagesAndLeaveTheWindowUsable) {
         EXPECT_TRUE(FilesIn(folder.Path()).empty()) << "no half file";
         EXPECT_EQ(form->ProgressBar1->Position(), 0);
         // Usable: the next list works.
+        clock.reset();
         Emulator().WithDevice(device, [](EmulatedDevice& d) { d.ClearFaults(); });
         ASSERT_TRUE(List());
         EXPECT_EQ(Rows(), listedRows);
@@ -258,3 +263,30 @@ TEST_F(LogFilesWindow, AnUnplugInTheMiddleOfADownloadSaysSoAndTheWindowWorksAgai
 }
 
 }  // namespace
+
+// What the program does once its message loop has ended: the window closes
+// during a download, every device worker is stopped and waited for.
+TEST_F(LogFilesWindow, ClosingDuringADownloadLeavesNoWorkerThreadAndNoPartFile) {
+    ASSERT_TRUE(List());
+    const std::set<int> before = ThreadIds();
+    Emulator().WithDevice(device, [](EmulatedDevice& d) { d.answerDelayMs = 20; });
+    SelectRows({2});
+    {
+        ModalAnswer answer(form.get(), {platform::VK_RETURN});
+        form->Button6->Click();
+    }
+    ASSERT_TRUE(RunMessagesUntil([&] { return fs::exists(folder.Path() / "LOG00210.log.part"); }));
+    const std::set<int> worker = NewThreads(before, ThreadIds());
+    EXPECT_FALSE(worker.empty());
+    EXPECT_TRUE(DeviceWorkerRunning());
+    EXPECT_FALSE(FirmwareUpdateRunning());
+
+    form->Close();
+    StopDeviceWorkers();
+    EXPECT_FALSE(DeviceWorkerRunning());
+    EXPECT_FALSE(LogBusy);
+    EXPECT_TRUE(RunMessagesUntil([&] { return !AnyAlive(worker); })) << "the worker's thread has ended";
+    RunMessages();
+    EXPECT_TRUE(FilesIn(folder.Path()).empty()) << "no part file, no file that looks whole";
+    EXPECT_EQ(Memo().back(), "Загрузка прервана");
+}

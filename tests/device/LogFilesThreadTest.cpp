@@ -3,12 +3,15 @@
 
 #include "device/logs/LogFilesThread.h"
 #include "platform/system/Clock.h"
+#include "device/link/DeviceWorkers.h"
 #include "tests/device/DeviceLinkFixture.h"
+#include "tests/device/ThrowingWake.h"
 #include "tests/support/TempFolder.h"
 
 #include <filesystem>
 #include <fstream>
 #include <iterator>
+#include <set>
 
 using namespace std::chrono_literals;
 
@@ -55,14 +58,15 @@ struct RecordingView : TLogFilesView {
 };
 
 struct LogFilesFixture : DeviceLinkFixture {
-    LogFilesFixture() {
+    LogFilesFixture() : LogFilesFixture(DeviceKind::FlightController, tmFlightController) {}
+    LogFilesFixture(DeviceKind kind, std::int32_t mode) {
         LogFileTable = TLogFileTable{};
-        device = Emulator().AddDevice(DeviceKind::FlightController);
+        device = Emulator().AddDevice(kind);
         Emulator().WithDevice(device, [&](EmulatedDevice& d) {
             d.logs.SetCapacity(0x10000);
             for (const auto& [number, bytes] : files) EXPECT_EQ(d.logs.AddFile(number, bytes), "");
         });
-        EXPECT_TRUE(Connect(tmFlightController));
+        EXPECT_TRUE(Connect(mode));
     }
     ~LogFilesFixture() override {
         RunMessagesUntil([] { return !LogBusy; }, 30s);
@@ -112,12 +116,42 @@ struct LogFilesFixture : DeviceLinkFixture {
     std::vector<std::uint8_t> Memory(std::size_t file) {
         return Padded(files[file].second);
     }
+    void AnswerDelay(std::uint32_t ms) {
+        Emulator().WithDevice(device, [&](EmulatedDevice& d) { d.answerDelayMs = ms; });
+    }
+    // The log-data answers from the `after`-th on come `ms` late, `count` of them (negative: all).
+    void LateData(std::uint32_t ms, int count = -1, int after = 0) {
+        Emulator().WithDevice(device, [&](EmulatedDevice& d) {
+            d.AddFault(FaultRule{FaultKind::SlowAnswer, count, cmdLog, logData, ms, after});
+        });
+    }
+    // Downloads the third file (eight packets) and checks what must hold however late the
+    // answers come: its exact bytes under its name, or "Ошибка загрузки файла" and no file at
+    // all. True when it was downloaded.
+    bool DownloadIsExactOrFails() {
+        std::filesystem::remove(folder.Path() / "LOG00123.log");
+        view->memo.clear();
+        EXPECT_TRUE(Download({false, false, true}));
+        if (!view->memo.empty() && view->memo.back() == "Загрузка закончена") {
+            EXPECT_EQ(FilesIn(folder.Path()), std::vector<std::string>{"LOG00123.log"});
+            EXPECT_EQ(ReadFile(folder.Path() / "LOG00123.log"), Memory(2)) << "a late answer was taken for another packet";
+            return true;
+        }
+        EXPECT_EQ(view->memo, (std::vector<std::string>{"Начало загрузки файла: " + LogFileRowCaption(LogFileTable.Entries[2]),
+                                                        "Ошибка загрузки файла"}));
+        EXPECT_TRUE(FilesIn(folder.Path()).empty());
+        return false;
+    }
 
     const std::vector<std::pair<std::uint32_t, std::vector<std::uint8_t>>> files = {
         {7, Pattern(512, 1)}, {12, Pattern(300, 2)}, {123, Pattern(256, 3)}};
     int device = -1;
     TempFolder folder;
     std::shared_ptr<RecordingView> view = std::make_shared<RecordingView>();
+};
+
+struct DipLogFilesFixture : LogFilesFixture {
+    DipLogFilesFixture() : LogFilesFixture(DeviceKind::Dip, tmDip) {}
 };
 
 const std::vector<std::string> kListedMemo = {
@@ -139,9 +173,20 @@ TEST(LogFileNamesTest, ListAndDownloadNamesFollowTheirOwnRules) {
                  {4567, "LOG0004567.log (256)       ", "LOG004567.log"}};
     for (const auto& c : cases) {
         EXPECT_EQ(LogFileRowCaption({c.number, 256}), c.listed);
-        EXPECT_EQ(LogFileDownloadName("/logs", c.number), std::string("/logs/") + c.saved);
+        EXPECT_EQ(LogFileDownloadName(c.number), c.saved);
     }
-    EXPECT_EQ(LogFileDownloadName("/logs/", 7), "/logs/LOG00007.log") << "no doubled separator";
+}
+
+TEST(LogFileNamesTest, ANameThisDownloadHasWrittenGetsTheFirstFreeCopyNumber) {
+    const struct {
+        std::set<std::string> taken;
+        const char* name;
+    } cases[] = {{{}, "LOG00007.log"},
+                 {{"LOG00012.log"}, "LOG00007.log"},
+                 {{"LOG00007.log"}, "LOG00007_2.log"},
+                 {{"LOG00007.log", "LOG00007_2.log"}, "LOG00007_3.log"},
+                 {{"LOG00007.log", "LOG00007_3.log"}, "LOG00007_2.log"}};
+    for (const auto& c : cases) EXPECT_EQ(LogFileDownloadName(7, c.taken), c.name);
 }
 
 TEST_F(LogFilesFixture, TheListShowsEveryFileWithItsSizeAndTheMemoryInUse) {
@@ -305,8 +350,8 @@ TEST_F(LogFilesFixture, LongTimeOutsGiveTheirMessages) {
 TEST_F(LogFilesFixture, AFileInfoTimeOutKeepsTheRowsSoFar) {
     // The first file's info comes, the others do not.
     Emulator().WithDevice(device, [](EmulatedDevice& d) {
-        d.AddFault(FaultRule{FaultKind::SlowAnswer, 1, cmdLog, logFileInfo, 0});
-        d.AddFault(FaultRule{FaultKind::NoAnswer, -1, cmdLog, logFileInfo, 0});
+        d.AddFault(FaultRule{FaultKind::SlowAnswer, 1, cmdLog, logFileInfo, 0, 0});
+        d.AddFault(FaultRule{FaultKind::NoAnswer, -1, cmdLog, logFileInfo, 0, 0});
     });
     ASSERT_TRUE(List());
     EXPECT_EQ(view->rows, std::vector<std::string>{kListedRows[0]});
@@ -345,4 +390,151 @@ TEST_F(LogFilesFixture, AWindowGoneBeforeItsJobEndsIsLeftAlone) {
     view.reset();
     EXPECT_TRUE(RunMessagesUntil([] { return !LogBusy; }, 20s));
     RunMessages();
+}
+
+// The log-data answer carries no offset: an answer that comes after its wait
+// must never be written as another packet's bytes. Real time: the emulator's
+// answers are late on its own clock.
+template <class Fixture>
+void EveryAnswerLate(Fixture& f) {
+    ASSERT_TRUE(f.List());
+    int downloaded = 0;
+    for (std::uint32_t ms : {120u, 150u, 250u}) {
+        SCOPED_TRACE(ms);
+        f.LateData(ms);
+        downloaded += f.DownloadIsExactOrFails();
+        f.NoFaults();
+    }
+    EXPECT_GT(downloaded, 0) << "a slow controller's answers are its own packets' answers";
+}
+
+// Every answer takes a little while, so a late one tends to come while the
+// worker waits for a later packet's.
+constexpr std::uint32_t kUsualAnswerMs = 20;
+
+template <class Fixture>
+void OneAnswerLateAtEachPosition(Fixture& f) {
+    ASSERT_TRUE(f.List());
+    f.AnswerDelay(kUsualAnswerMs);
+    for (int position = 0; position < 8; ++position) {
+        SCOPED_TRACE(position);
+        f.LateData(150, 1, position);
+        EXPECT_TRUE(f.DownloadIsExactOrFails());
+        f.NoFaults();
+    }
+}
+
+template <class Fixture>
+void ALateAnswerLeftByOneDownloadSpoilsNotTheNext(Fixture& f) {
+    ASSERT_TRUE(f.List());
+    f.AnswerDelay(kUsualAnswerMs);
+    f.LateData(250, 1, 7);  // the first download's last packet
+    EXPECT_TRUE(f.DownloadIsExactOrFails());
+    EXPECT_TRUE(f.DownloadIsExactOrFails());
+}
+
+TEST_F(LogFilesFixture, EveryAnswerLateGivesTheExactFileOrAFailure) { EveryAnswerLate(*this); }
+TEST_F(DipLogFilesFixture, EveryAnswerLateGivesTheExactFileOrAFailure) { EveryAnswerLate(*this); }
+TEST_F(LogFilesFixture, OneAnswerLateAtAnyPositionGivesTheExactFile) { OneAnswerLateAtEachPosition(*this); }
+TEST_F(DipLogFilesFixture, OneAnswerLateAtAnyPositionGivesTheExactFile) { OneAnswerLateAtEachPosition(*this); }
+TEST_F(LogFilesFixture, ALateAnswerLeftByOneDownloadSpoilsNotTheNext) { ALateAnswerLeftByOneDownloadSpoilsNotTheNext(*this); }
+TEST_F(DipLogFilesFixture, ALateAnswerLeftByOneDownloadSpoilsNotTheNext) {
+    ALateAnswerLeftByOneDownloadSpoilsNotTheNext(*this);
+}
+
+TEST_F(LogFilesFixture, AnExistingNameIsNeverFollowedNorTruncated) {
+    ASSERT_TRUE(List());
+    TempFolder outside;
+    const std::filesystem::path victim = outside.Write("victim", "keep me");
+    const std::filesystem::path part = folder.Path() / "LOG00007.log.part";
+    const std::filesystem::path final = folder.Path() / "LOG00007.log";
+    const std::string refused = "Ошибка записи файла: " + part.string() +
+                                ": файл или ссылка с таким именем уже есть, они оставлены как есть";
+    const struct {
+        const char* what;
+        std::filesystem::path name;
+        bool link;
+        bool downloads;
+    } cases[] = {{"a link named like the temporary file", part, true, false},
+                 {"a file named like the temporary file", part, false, false},
+                 {"a link named like the file", final, true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        if (c.link) std::filesystem::create_symlink(victim, c.name);
+        else std::ofstream(c.name) << "an older part";
+        view->memo.clear();
+        ASSERT_TRUE(Download({true, false, false}));
+        EXPECT_EQ(ReadFile(victim), (std::vector<std::uint8_t>{'k', 'e', 'e', 'p', ' ', 'm', 'e'}));
+        if (c.downloads) {
+            EXPECT_EQ(view->memo.back(), "Загрузка закончена");
+            EXPECT_FALSE(std::filesystem::is_symlink(final)) << "the link itself is replaced";
+            EXPECT_EQ(ReadFile(final), Memory(0));
+        } else {
+            EXPECT_EQ(view->memo.back(), refused);
+            EXPECT_EQ(std::filesystem::is_symlink(c.name), c.link) << "left as it was";
+            if (!c.link) {
+                EXPECT_EQ(ReadFile(c.name).size(), std::string("an older part").size());
+            }
+            EXPECT_FALSE(std::filesystem::exists(final));
+        }
+        for (const auto& entry : std::filesystem::directory_iterator(folder.Path())) std::filesystem::remove(entry);
+    }
+}
+
+TEST_F(LogFilesFixture, AFolderWhoseNameHoldsABackslashGetsTheFilesAndNothingElseDoes) {
+    ASSERT_TRUE(List());
+    // "a/b" is where a backslash read as a separator would lead.
+    std::filesystem::create_directories(folder.Path() / "a" / "b");
+    for (const char* name : {"a\\b", "ends\\"}) {
+        SCOPED_TRACE(name);
+        const std::filesystem::path chosen = folder.Path() / name;
+        std::filesystem::create_directory(chosen);
+        view->memo.clear();
+        ASSERT_TRUE(Download({true, false, false}, chosen.string()));
+        EXPECT_EQ(view->memo.back(), "Загрузка закончена");
+        EXPECT_EQ(FilesIn(chosen), std::vector<std::string>{"LOG00007.log"});
+        EXPECT_EQ(ReadFile(chosen / "LOG00007.log"), Memory(0));
+    }
+    std::vector<std::string> everything;
+    for (const auto& entry : std::filesystem::recursive_directory_iterator(folder.Path()))
+        everything.push_back(std::filesystem::relative(entry.path(), folder.Path()).string());
+    std::sort(everything.begin(), everything.end());
+    EXPECT_EQ(everything, (std::vector<std::string>{"a", "a/b", "a\\b", "a\\b/LOG00007.log", "ends\\",
+                                                    "ends\\/LOG00007.log"}));
+}
+
+TEST_F(LogFilesFixture, TwoRowsWithTheSameFileNumberKeepBothFiles) {
+    Emulator().WithDevice(device, [](EmulatedDevice& d) {
+        d.logs.Clear();
+        d.logs.AddFile(7, Pattern(256, 4));
+        d.logs.AddFile(7, Pattern(256, 5));
+    });
+    ASSERT_TRUE(List());
+    view->memo.clear();
+    ASSERT_TRUE(Download({true, true}));
+    EXPECT_EQ(FilesIn(folder.Path()), (std::vector<std::string>{"LOG00007.log", "LOG00007_2.log"}));
+    EXPECT_EQ(ReadFile(folder.Path() / "LOG00007.log"), Pattern(256, 4));
+    EXPECT_EQ(ReadFile(folder.Path() / "LOG00007_2.log"), Pattern(256, 5));
+    EXPECT_NE(std::find(view->memo.begin(), view->memo.end(),
+                        "Файл с номером 7 уже загружен, этот сохраняется как LOG00007_2.log"),
+              view->memo.end());
+}
+
+TEST_F(LogFilesFixture, AJobEndedByAnUnexpectedExceptionSaysWhyAndFreesTheWindow) {
+    for (int times : {1, 2}) {
+        SCOPED_TRACE(times);
+        view->memo.clear();
+        {
+            ThrowingWake wake(times);
+            LogListClick(view);
+            ASSERT_TRUE(Finish());
+        }
+        RunMessages();
+        EXPECT_NE(std::find(view->memo.begin(), view->memo.end(), std::string("Ошибка: ") + kWakeFailure),
+                  view->memo.end());
+        EXPECT_TRUE(RunMessagesUntil([] { return !DeviceWorkerRunning(); }));
+    }
+    view->memo.clear();
+    ASSERT_TRUE(List());
+    EXPECT_EQ(view->rows, kListedRows) << "the next job runs";
 }

@@ -16,7 +16,7 @@ inline void RunMessages() {
 // Generous by default: plug and unplug notices arrive late on a loaded machine,
 // and a condition met early returns at once.
 template <class Condition>
-bool RunMessagesUntil(Condition condition, std::chrono::milliseconds within = std::chrono::milliseconds(30000)) {
+bool RunMessagesUntil(Condition condition, std::chrono::milliseconds within = std::chrono::milliseconds(120000)) {
     auto until = std::chrono::steady_clock::now() + within;
     for (;;) {
         RunMessages();

@@ -246,6 +246,10 @@ const FaultRule* EmulatedDevice::TakeFault(std::uint8_t command, std::uint8_t su
         if (rule.count == 0) continue;
         if (rule.command && *rule.command != command) continue;
         if (rule.sub && *rule.sub != sub) continue;
+        if (rule.after > 0) {
+            --rule.after;
+            continue;
+        }
         if (rule.count > 0) --rule.count;
         return &rule;
     }

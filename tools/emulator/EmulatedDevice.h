@@ -36,13 +36,15 @@ enum class FaultKind {
     SlowAnswer,    // the answer comes delayMs later than usual
 };
 
-// Applies to the requests it matches, `count` times (negative: for ever).
+// Applies to the requests it matches, `count` times (negative: for ever),
+// once the first `after` of them have passed untouched.
 struct FaultRule {
     FaultKind kind = FaultKind::NoAnswer;
     int count = -1;
     std::optional<std::uint8_t> command;
     std::optional<std::uint8_t> sub;
     std::uint32_t delayMs = 0;
+    int after = 0;
 };
 
 // What the emulator around the device must do after a request.

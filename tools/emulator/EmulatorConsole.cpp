@@ -16,7 +16,7 @@ constexpr const char* kHelp =
     "  plug | unplug | kind flight|dip|boot [delay-ms]\n"
     "  delay MS | erase-steps N [interval-ms] | refuse-rw on|off\n"
     "  logs FOLDER | block N HEXBYTES\n"
-    "  fault no-answer|wrong-command|wrong-block|garbage|slow [count=N] [command=X] [sub=Y] [ms=Z]\n"
+    "  fault no-answer|wrong-command|wrong-block|garbage|slow [count=N] [after=N] [command=X] [sub=Y] [ms=Z]\n"
     "  unplug-after N | faults off";
 
 std::uint32_t Number(const std::string& word) {
@@ -144,6 +144,7 @@ std::string EmulatorConsole::Run(const std::string& line) {
                     std::string key = words[i].substr(0, eq);
                     std::uint32_t value = Number(eq == std::string::npos ? "" : words[i].substr(eq + 1));
                     if (key == "count") rule.count = static_cast<int>(value);
+                    else if (key == "after") rule.after = static_cast<int>(value);
                     else if (key == "command") rule.command = static_cast<std::uint8_t>(value);
                     else if (key == "sub") rule.sub = static_cast<std::uint8_t>(value);
                     else if (key == "ms") rule.delayMs = value;
