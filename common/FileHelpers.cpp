@@ -4,11 +4,16 @@
 #include "platform/system/FileMapping.h"
 #include "platform/system/Files.h"
 #include "platform/system/LastError.h"
+#include "ui/core/ScopeGuards.h"
 
 #include <algorithm>
+#include <climits>
 
 namespace {
 constexpr std::uint64_t kLargestView = 0xFFFFFFF;
+// Read access to an existing file that others may still read and write.
+constexpr std::uint32_t kOpenForReading =
+    platform::GENERIC_READ | platform::FILE_SHARE_READ | platform::FILE_SHARE_WRITE | (platform::OPEN_EXISTING << 8);
 }
 
 std::string ExtractPathPart(std::string_view fileName) {
@@ -36,8 +41,7 @@ platform::HANDLE OpenFileHandle(const std::string& fileName, std::uint32_t packe
 
 MappedFile MapFileReadOnly(const std::string& fileName) {
     MappedFile mapped;
-    mapped.file = OpenFileHandle(fileName, platform::GENERIC_READ | platform::FILE_SHARE_READ |
-                                               platform::FILE_SHARE_WRITE | (platform::OPEN_EXISTING << 8));
+    mapped.file = OpenFileHandle(fileName, kOpenForReading);
     if (mapped.file == platform::INVALID_HANDLE_VALUE) {
         mapped.error = platform::GetLastError();
         return mapped;
@@ -67,4 +71,49 @@ void UnmapFile(const MappedFile& mapped) {
 
 std::string ReadOnlyFileView::ErrorText() const {
     return IsOpen() ? std::string() : SysErrorText(mapped_.error);
+}
+
+FileContents ReadOpenFile(platform::HANDLE file, std::uint64_t size, std::size_t limit) {
+    FileContents contents;
+    contents.outcome = FileContents::Outcome::Read;
+    std::vector<std::uint8_t> bytes(static_cast<std::size_t>(std::min<std::uint64_t>(size, limit)));
+    std::size_t done = 0;
+    platform::SetFilePointerEx(file, 0, nullptr, platform::FILE_BEGIN);
+    while (done < bytes.size()) {
+        auto chunk = static_cast<platform::DWORD>(std::min<std::size_t>(bytes.size() - done, INT_MAX));
+        platform::DWORD got = 0;
+        if (!platform::ReadFile(file, bytes.data() + done, chunk, &got, nullptr)) {
+            contents.outcome = FileContents::Outcome::ReadFailed;
+            contents.error = platform::GetLastError();
+            return contents;
+        }
+        if (got == 0) {
+            contents.outcome = FileContents::Outcome::Changed;
+            return contents;
+        }
+        done += got;
+    }
+    contents.bytes = std::move(bytes);
+    return contents;
+}
+
+FileContents ReadRegularFile(const std::string& fileName, std::size_t limit) {
+    FileContents contents;
+    platform::HANDLE file = OpenFileHandle(fileName, kOpenForReading);
+    if (file == platform::INVALID_HANDLE_VALUE) {
+        contents.error = platform::GetLastError();
+        return contents;
+    }
+    ScopeExit close([file] { platform::CloseHandle(file); });
+    if (platform::GetFileType(file) != platform::FILE_TYPE_DISK) {
+        contents.outcome = FileContents::Outcome::NotARegularFile;
+        return contents;
+    }
+    std::int64_t size = 0;
+    if (!platform::GetFileSizeEx(file, &size)) {
+        contents.outcome = FileContents::Outcome::ReadFailed;
+        contents.error = platform::GetLastError();
+        return contents;
+    }
+    return ReadOpenFile(file, static_cast<std::uint64_t>(size), limit);
 }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <string>
 #include <string_view>
+#include <vector>
 
 // Everything up to and including the last ':', '\' or '/'; empty without one.
 std::string ExtractPathPart(std::string_view fileName);
@@ -53,3 +54,25 @@ public:
 private:
     MappedFile mapped_;
 };
+
+// A regular file read whole into memory: unlike a mapping, a copy cannot
+// fault when someone else shortens the file while it is being read.
+struct FileContents {
+    enum class Outcome {
+        Read,
+        CannotOpen,       // `error` holds the system's code
+        NotARegularFile,  // a named pipe, a device or a socket
+        ReadFailed,       // `error` holds the system's code
+        Changed,          // the file ended before the size it had when opened
+    };
+    Outcome outcome = Outcome::CannotOpen;
+    // At most the limit, and nothing unless the outcome is Read.
+    std::vector<std::uint8_t> bytes;
+    std::uint32_t error = 0;
+};
+
+// Opens the file and reads min(its size, limit) bytes.
+FileContents ReadRegularFile(const std::string& fileName, std::size_t limit);
+// Reads min(size, limit) bytes of an open regular file from its start, where
+// `size` is what the file held when it was opened.
+FileContents ReadOpenFile(platform::HANDLE file, std::uint64_t size, std::size_t limit);

@@ -13,21 +13,25 @@ std::string LineError(std::size_t lineNumber, const std::string& reason) {
 
 bool IsBlank(std::string_view line) {
     for (char c : line)
-        if (c != ' ' && c != '\t' && c != '\r') return false;
+        if (c != ' ' && c != '\t') return false;
     return true;
 }
 
-// Splits on '\n'; the last line may lack it.
+constexpr std::string_view kUtf8ByteOrderMark = "\xEF\xBB\xBF";
+
+// Lines end in CR LF, LF or a lone CR, as the programs that write HEX files
+// have it; the last line may lack its end.
 std::vector<std::string_view> SplitLines(std::string_view text) {
     std::vector<std::string_view> lines;
     while (!text.empty()) {
-        std::size_t end = text.find('\n');
+        std::size_t end = text.find_first_of("\r\n");
         if (end == std::string_view::npos) {
             lines.push_back(text);
             break;
         }
         lines.push_back(text.substr(0, end));
-        text.remove_prefix(end + 1);
+        std::size_t next = text.compare(end, 2, "\r\n") == 0 ? end + 2 : end + 1;
+        text.remove_prefix(next);
     }
     return lines;
 }
@@ -83,6 +87,7 @@ FirmwareHexResult Refuse(std::string error) {
 }  // namespace
 
 FirmwareHexResult ReadFirmwareHex(std::string_view text) {
+    if (text.starts_with(kUtf8ByteOrderMark)) text.remove_prefix(kUtf8ByteOrderMark.size());
     std::vector<std::string_view> lines = SplitLines(text);
     if (lines.size() < 2) return Refuse("в файле меньше двух строк");
 

@@ -31,5 +31,6 @@ struct FirmwareHexResult {
 // Refuses a damaged line, an address scheme it cannot place (type 02), data
 // outside the window, below the start address, past the segment end or over
 // bytes already written, data after the end-of-file record, a missing
-// end-of-file record, and a file without its header lines or data.
+// end-of-file record, and a file without its header lines or data. Lines may
+// end in CR LF, LF or CR, and a UTF-8 byte-order mark may come first.
 FirmwareHexResult ReadFirmwareHex(std::string_view text);

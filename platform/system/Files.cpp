@@ -84,14 +84,16 @@ HANDLE CreateFileA(const char* name, DWORD access, DWORD /*shareMode*/, void* /*
     std::string path = NativePath(name);
     struct stat info {};
     if (::stat(path.c_str(), &info) == 0 && S_ISDIR(info.st_mode)) {
-        SetLastError(ERROR_ACCESS_DENIED);  // folders are not opened as files
+        SetLastError(ERROR_DIRECTORY_NOT_SUPPORTED);
         return INVALID_HANDLE_VALUE;
     }
-    int fd = ::open(path.c_str(), flags, 0644);
+    // Without O_NONBLOCK a named pipe would block here until someone writes to it.
+    int fd = ::open(path.c_str(), flags | O_NONBLOCK, 0644);
     if (fd < 0) {
         SetLastError(ErrorFromErrno(errno));
         return INVALID_HANDLE_VALUE;
     }
+    ::fcntl(fd, F_SETFL, ::fcntl(fd, F_GETFL) & ~O_NONBLOCK);
     SetLastError(ERROR_SUCCESS);
     return RegisterHandle(std::make_shared<FileObject>(fd));
 }
@@ -138,6 +140,20 @@ BOOL GetFileSizeEx(HANDLE file, std::int64_t* size) {
     if (fd < 0 || ::fstat(fd, &info) != 0) { SetLastError(ERROR_INVALID_HANDLE); return FALSE; }
     *size = info.st_size;
     return TRUE;
+}
+
+DWORD GetFileType(HANDLE file) {
+    int fd = FileDescriptorOf(file);
+    struct stat info {};
+    if (fd < 0 || ::fstat(fd, &info) != 0) {
+        SetLastError(ERROR_INVALID_HANDLE);
+        return FILE_TYPE_UNKNOWN;
+    }
+    SetLastError(ERROR_SUCCESS);
+    if (S_ISREG(info.st_mode)) return FILE_TYPE_DISK;
+    if (S_ISCHR(info.st_mode)) return FILE_TYPE_CHAR;
+    if (S_ISFIFO(info.st_mode) || S_ISSOCK(info.st_mode)) return FILE_TYPE_PIPE;
+    return FILE_TYPE_UNKNOWN;
 }
 
 BOOL SetFilePointerEx(HANDLE file, std::int64_t distance, std::int64_t* newPosition, DWORD moveMethod) {

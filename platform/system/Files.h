@@ -31,13 +31,22 @@ constexpr DWORD FILE_END = 2;
 
 constexpr std::size_t MAX_PATH = 260;
 
+constexpr DWORD FILE_TYPE_UNKNOWN = 0;  // folders and block devices too
+constexpr DWORD FILE_TYPE_DISK = 1;     // a regular file
+constexpr DWORD FILE_TYPE_CHAR = 2;
+constexpr DWORD FILE_TYPE_PIPE = 3;     // named pipes and sockets
+
 // Share mode and attributes are accepted and not enforced: this system locks nothing.
+// A folder is refused with ERROR_DIRECTORY_NOT_SUPPORTED. Opening never waits:
+// a named pipe with no writer opens at once (and reads as ended).
 HANDLE CreateFileA(const char* name, DWORD access, DWORD shareMode, void* securityAttributes,
                    DWORD creationDisposition, DWORD flagsAndAttributes, HANDLE templateFile);
 
 BOOL ReadFile(HANDLE file, void* buffer, DWORD bytesToRead, DWORD* bytesRead, void* overlapped);
 BOOL WriteFile(HANDLE file, const void* buffer, DWORD bytesToWrite, DWORD* bytesWritten, void* overlapped);
 BOOL GetFileSizeEx(HANDLE file, std::int64_t* size);
+// FILE_TYPE_UNKNOWN with ERROR_INVALID_HANDLE for a handle that is not a file.
+DWORD GetFileType(HANDLE file);
 BOOL SetFilePointerEx(HANDLE file, std::int64_t distance, std::int64_t* newPosition, DWORD moveMethod);
 
 // The descriptor behind a file handle, or -1.

@@ -17,15 +17,21 @@ std::uint32_t ErrorFromErrno(int error) {
         case ENOENT: return ERROR_FILE_NOT_FOUND;
         case ENOTDIR: return ERROR_PATH_NOT_FOUND;
         case EACCES:
-        case EPERM:
-        case EISDIR: return ERROR_ACCESS_DENIED;
+        case EPERM: return ERROR_ACCESS_DENIED;
+        case EISDIR: return ERROR_DIRECTORY_NOT_SUPPORTED;
         case EROFS: return ERROR_WRITE_PROTECT;
         case EMFILE:
         case ENFILE: return ERROR_TOO_MANY_OPEN_FILES;
         case ENOMEM: return ERROR_NOT_ENOUGH_MEMORY;
         case EEXIST: return ERROR_FILE_EXISTS;
-        case ENOSPC: return ERROR_DISK_FULL;
+        case ENOSPC:
+        case EDQUOT: return ERROR_DISK_FULL;
+        case EFBIG: return ERROR_FILE_TOO_LARGE;
         case ENAMETOOLONG: return ERROR_FILENAME_EXCED_RANGE;
+        case ELOOP: return ERROR_CANT_RESOLVE_FILENAME;
+        case ETXTBSY: return ERROR_SHARING_VIOLATION;
+        case EBUSY: return ERROR_BUSY;
+        case EIO: return ERROR_IO_DEVICE;
         case EINVAL: return ERROR_INVALID_PARAMETER;
         case EBADF: return ERROR_INVALID_HANDLE;
         case ENODEV:

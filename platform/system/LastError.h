@@ -25,13 +25,18 @@ constexpr std::uint32_t ERROR_INVALID_PARAMETER = 87;
 constexpr std::uint32_t ERROR_DISK_FULL = 112;
 constexpr std::uint32_t ERROR_INSUFFICIENT_BUFFER = 122;
 constexpr std::uint32_t ERROR_INVALID_NAME = 123;
+constexpr std::uint32_t ERROR_BUSY = 170;
+constexpr std::uint32_t ERROR_FILE_TOO_LARGE = 223;
 constexpr std::uint32_t ERROR_ALREADY_EXISTS = 183;
 constexpr std::uint32_t ERROR_FILENAME_EXCED_RANGE = 206;
+constexpr std::uint32_t ERROR_DIRECTORY_NOT_SUPPORTED = 336;
 constexpr std::uint32_t ERROR_NO_MORE_FILES = 18;
 constexpr std::uint32_t ERROR_OPERATION_ABORTED = 995;
 constexpr std::uint32_t ERROR_IO_PENDING = 997;
 constexpr std::uint32_t ERROR_FILE_INVALID = 1006;
+constexpr std::uint32_t ERROR_IO_DEVICE = 1117;
 constexpr std::uint32_t ERROR_DEVICE_NOT_CONNECTED = 1167;
+constexpr std::uint32_t ERROR_CANT_RESOLVE_FILENAME = 1921;
 constexpr std::uint32_t ERROR_TIMEOUT = 1460;
 
 std::uint32_t GetLastError();

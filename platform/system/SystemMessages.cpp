@@ -10,38 +10,43 @@ namespace {
 
 constexpr DWORD ERROR_MR_MID_NOT_FOUND = 317;
 
+// Russian, like the rest of the interface, and saying what happened rather
+// than only that something failed.
 std::string_view TextOf(DWORD code) {
     switch (code) {
-        case ERROR_SUCCESS: return "The operation completed successfully.";
-        case ERROR_INVALID_FUNCTION: return "Incorrect function.";
-        case ERROR_FILE_NOT_FOUND: return "The system cannot find the file specified.";
-        case ERROR_PATH_NOT_FOUND: return "The system cannot find the path specified.";
-        case ERROR_TOO_MANY_OPEN_FILES: return "The system cannot open the file.";
-        case ERROR_ACCESS_DENIED: return "Access is denied.";
-        case ERROR_INVALID_HANDLE: return "The handle is invalid.";
-        case ERROR_NOT_ENOUGH_MEMORY: return "Not enough memory resources are available to process this command.";
-        case ERROR_INVALID_DATA: return "The data is invalid.";
-        case ERROR_WRITE_PROTECT: return "The media is write protected.";
-        case ERROR_NO_MORE_FILES: return "There are no more files.";
-        case ERROR_GEN_FAILURE: return "A device attached to the system is not functioning.";
-        case ERROR_SHARING_VIOLATION:
-            return "The process cannot access the file because it is being used by another process.";
-        case ERROR_HANDLE_EOF: return "Reached the end of the file.";
-        case ERROR_NOT_SUPPORTED: return "The request is not supported.";
-        case ERROR_DEV_NOT_EXIST: return "The specified network resource or device is no longer available.";
-        case ERROR_FILE_EXISTS: return "The file exists.";
-        case ERROR_INVALID_PARAMETER: return "The parameter is incorrect.";
-        case ERROR_DISK_FULL: return "There is not enough space on the disk.";
-        case ERROR_INSUFFICIENT_BUFFER: return "The data area passed to a system call is too small.";
-        case ERROR_INVALID_NAME: return "The filename, directory name, or volume label syntax is incorrect.";
-        case ERROR_ALREADY_EXISTS: return "Cannot create a file when that file already exists.";
-        case ERROR_FILENAME_EXCED_RANGE: return "The filename or extension is too long.";
-        case ERROR_OPERATION_ABORTED:
-            return "The I/O operation has been aborted because of either a thread exit or an application request.";
-        case ERROR_IO_PENDING: return "Overlapped I/O operation is in progress.";
-        case ERROR_FILE_INVALID: return "The volume for a file has been externally altered so that the opened file is no longer valid.";
-        case ERROR_DEVICE_NOT_CONNECTED: return "The device is not connected.";
-        case ERROR_TIMEOUT: return "This operation returned because the timeout period expired.";
+        case ERROR_SUCCESS: return "Операция успешно завершена.";
+        case ERROR_INVALID_FUNCTION: return "Неверная функция.";
+        case ERROR_FILE_NOT_FOUND: return "Файл не найден.";
+        case ERROR_PATH_NOT_FOUND: return "Путь не найден: такой папки нет.";
+        case ERROR_TOO_MANY_OPEN_FILES: return "Открыто слишком много файлов.";
+        case ERROR_ACCESS_DENIED: return "Отказано в доступе: нет прав на этот файл или папку.";
+        case ERROR_INVALID_HANDLE: return "Неверный дескриптор.";
+        case ERROR_NOT_ENOUGH_MEMORY: return "Недостаточно памяти для выполнения команды.";
+        case ERROR_INVALID_DATA: return "Неверные данные.";
+        case ERROR_WRITE_PROTECT: return "Носитель защищён от записи: файловая система только для чтения.";
+        case ERROR_NO_MORE_FILES: return "Больше файлов нет.";
+        case ERROR_GEN_FAILURE: return "Устройство, подключённое к системе, не работает.";
+        case ERROR_SHARING_VIOLATION: return "Файл занят другим процессом.";
+        case ERROR_HANDLE_EOF: return "Достигнут конец файла.";
+        case ERROR_NOT_SUPPORTED: return "Запрос не поддерживается.";
+        case ERROR_DEV_NOT_EXIST: return "Устройство больше не доступно.";
+        case ERROR_FILE_EXISTS: return "Файл уже существует.";
+        case ERROR_INVALID_PARAMETER: return "Неверный параметр.";
+        case ERROR_DISK_FULL: return "Недостаточно места на диске.";
+        case ERROR_INSUFFICIENT_BUFFER: return "Область данных, переданная системному вызову, слишком мала.";
+        case ERROR_INVALID_NAME: return "Неверное имя файла, папки или метки тома.";
+        case ERROR_BUSY: return "Устройство или ресурс занят.";
+        case ERROR_FILE_TOO_LARGE: return "Файл слишком велик.";
+        case ERROR_ALREADY_EXISTS: return "Невозможно создать файл: такой файл уже существует.";
+        case ERROR_FILENAME_EXCED_RANGE: return "Слишком длинное имя файла.";
+        case ERROR_DIRECTORY_NOT_SUPPORTED: return "Это папка, а не файл.";
+        case ERROR_OPERATION_ABORTED: return "Операция ввода-вывода прервана программой или завершением потока.";
+        case ERROR_IO_PENDING: return "Выполняется операция ввода-вывода.";
+        case ERROR_FILE_INVALID: return "Открытый файл больше недействителен: он изменён извне или пуст.";
+        case ERROR_IO_DEVICE: return "Ошибка ввода-вывода на устройстве.";
+        case ERROR_DEVICE_NOT_CONNECTED: return "Устройство не подключено.";
+        case ERROR_CANT_RESOLVE_FILENAME: return "Не удаётся найти файл по имени: слишком много символических ссылок.";
+        case ERROR_TIMEOUT: return "Время ожидания операции истекло.";
         default: return {};
     }
 }

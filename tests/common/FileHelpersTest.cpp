@@ -6,6 +6,8 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <filesystem>
+#include <sys/stat.h>
 
 TEST(ExtractPathPart, KeepsEverythingUpToTheLastSeparator) {
     const struct {
@@ -52,7 +54,7 @@ TEST(MapFileReadOnly, FailuresGiveANullViewAndTheHandlesObtained) {
         std::uint32_t error;
     } cases[] = {
         {(folder.Path() / "missing.log").string(), false, platform::ERROR_FILE_NOT_FOUND},
-        {folder.Path().string(), false, platform::ERROR_ACCESS_DENIED},
+        {folder.Path().string(), false, platform::ERROR_DIRECTORY_NOT_SUPPORTED},
         {empty, true, platform::ERROR_FILE_INVALID},
         {"", false, platform::ERROR_INVALID_NAME},
     };
@@ -76,7 +78,7 @@ TEST(ReadOnlyFileView, ReleasesItsHandlesAndExplainsFailures) {
     }
     ReadOnlyFileView missing((folder.Path() / "none.log").string());
     EXPECT_FALSE(missing.IsOpen());
-    EXPECT_EQ(missing.ErrorText(), "The system cannot find the file specified.");
+    EXPECT_EQ(missing.ErrorText(), "Файл не найден.");
     ReadOnlyFileView empty(folder.Write("empty.log", ""));
     EXPECT_FALSE(empty.IsOpen());
     EXPECT_FALSE(empty.ErrorText().empty());
@@ -94,4 +96,49 @@ TEST(OpenFileHandle, UnpacksAccessShareAndDisposition) {
     EXPECT_EQ(FileSizeByName(name), 5u);
     EXPECT_EQ(OpenFileHandle(name, createNew), platform::INVALID_HANDLE_VALUE);
     EXPECT_EQ(platform::GetLastError(), platform::ERROR_FILE_EXISTS);
+}
+
+TEST(ReadRegularFile, ReadsRegularFilesWholeAndRefusesTheRest) {
+    using Outcome = FileContents::Outcome;
+    TempFolder folder;
+    const std::string fifo = (folder.Path() / "pipe.log").string();
+    ASSERT_EQ(::mkfifo(fifo.c_str(), 0600), 0);
+    const struct {
+        std::string name;
+        std::size_t limit;
+        Outcome outcome;
+        std::string bytes;
+        std::uint32_t error;
+    } cases[] = {
+        {folder.Write("a.log", "abcdef"), 100, Outcome::Read, "abcdef", 0},
+        {folder.Write("b.log", "abcdef"), 4, Outcome::Read, "abcd", 0},
+        {folder.Write("c.log", ""), 100, Outcome::Read, "", 0},
+        {(folder.Path() / "none.log").string(), 100, Outcome::CannotOpen, "", platform::ERROR_FILE_NOT_FOUND},
+        {folder.Path().string(), 100, Outcome::CannotOpen, "", platform::ERROR_DIRECTORY_NOT_SUPPORTED},
+        {fifo, 100, Outcome::NotARegularFile, "", 0},
+        {"/dev/zero", 100, Outcome::NotARegularFile, "", 0},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.name);
+        FileContents contents = ReadRegularFile(c.name, c.limit);
+        EXPECT_EQ(contents.outcome, c.outcome);
+        EXPECT_EQ(std::string(contents.bytes.begin(), contents.bytes.end()), c.bytes);
+        EXPECT_EQ(contents.error, c.error);
+    }
+}
+
+TEST(ReadOpenFile, AFileShortenedAfterItWasOpenedIsReportedAsChanged) {
+    TempFolder folder;
+    const std::string name = folder.Write("LOG001.log", std::string(1000, 'x'));
+    platform::HANDLE file = OpenFileHandle(name, platform::GENERIC_READ | (platform::OPEN_EXISTING << 8));
+    ASSERT_NE(file, platform::INVALID_HANDLE_VALUE);
+    std::filesystem::resize_file(name, 600);
+    FileContents contents = ReadOpenFile(file, 1000, 4096);
+    EXPECT_EQ(contents.outcome, FileContents::Outcome::Changed);
+    EXPECT_TRUE(contents.bytes.empty());
+    // Read from the start, whatever was read through the handle before.
+    FileContents again = ReadOpenFile(file, 600, 4096);
+    EXPECT_EQ(again.outcome, FileContents::Outcome::Read);
+    EXPECT_EQ(again.bytes.size(), 600u);
+    platform::CloseHandle(file);
 }

@@ -3,8 +3,8 @@
 #include <gtest/gtest.h>
 
 TEST(SysErrorText, GivesTheSystemTextWithoutTheLineEnd) {
-    EXPECT_EQ(SysErrorText(2), "The system cannot find the file specified.");
-    EXPECT_EQ(SysErrorText(5), "Access is denied.");
+    EXPECT_EQ(SysErrorText(2), "Файл не найден.");
+    EXPECT_EQ(SysErrorText(5), "Отказано в доступе: нет прав на этот файл или папку.");
     EXPECT_EQ(SysErrorText(0xDEAD), "");
 }
 

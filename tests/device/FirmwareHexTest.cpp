@@ -59,6 +59,12 @@ TEST(ReadFirmwareHex, PlacesDataFromTheStartAddressAndSizesByTheHighestEnd) {
         {"blank lines, CRLF and lower case are read",
          ":020000040800f2\r\n:04000000aabbccddee\r\n\r\n   \n:00000001FF\r\n\n",
          0, 4, {{0, 0xAA}}, {"Offset:800", "StartAddr: 00000000"}},
+        {"CR alone ends a line",
+         SegmentLine(0x0800) + "\r" + DataLine(0, kIdBytes) + "\r\r" + EndLine() + "\r",
+         0, 4, {{0, 0xAA}}, {"Offset:800", "StartAddr: 00000000"}},
+        {"a UTF-8 byte-order mark before the first line",
+         "\xEF\xBB\xBF" + JoinLines({SegmentLine(0x0800), DataLine(0, kIdBytes), EndLine()}),
+         0, 4, {{0, 0xAA}}, {"Offset:800", "StartAddr: 00000000"}},
         {"no line end after the last record",
          SegmentLine(0x0800) + "\n" + DataLine(0, kIdBytes) + "\n" + EndLine(),
          0, 4, {{0, 0xAA}}, {"Offset:800", "StartAddr: 00000000"}},
@@ -107,6 +113,8 @@ TEST(ReadFirmwareHex, RefusesDamagedOrUnplaceableFiles) {
         {"data after the end record", JoinLines({segment, id, end, DataLine(0x0200, {1})}), "Строка 4: данные после записи конца"},
         {"a second end record", JoinLines({segment, id, end, end}), "Строка 4: данные после записи конца"},
         {"truncated file without its end record", JoinLines({segment, id, DataLine(0x0104, {1})}), "нет записи конца файла"},
+        {"lines ended by a lone CR are counted", segment + "\r" + id + "\r\rgarbage\r" + end, "Строка 4: строка не начинается"},
+        {"a byte-order mark not at the start", segment + "\n\xEF\xBB\xBF" + id + "\n" + end, "Строка 2: строка не начинается"},
         {"a record cut in the middle", segment + "\n" + id + "\n:10010400000102", "Строка 3:"},
     };
     for (const auto& c : cases) {

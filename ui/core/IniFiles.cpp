@@ -1,18 +1,10 @@
 #include "ui/core/IniFiles.h"
 
-#include "platform/text/Utf8Text.h"
-#include "ui/core/Cp1251Text.h"
 #include "ui/core/Exceptions.h"
+#include "ui/core/IniFileStorage.h"
 #include "ui/core/NumberConversion.h"
 #include "ui/core/ScopeGuards.h"
 #include "ui/core/StringList.h"
-
-#include <sys/stat.h>
-#include <unistd.h>
-
-#include <cstdio>
-#include <fstream>
-#include <sstream>
 
 namespace {
 
@@ -22,41 +14,13 @@ void Fill(TStrings& strings, const std::vector<std::string>& lines) {
     for (const std::string& line : lines) strings.Add(line);
 }
 
-// The file's bytes as UTF-8: UTF-8 (with or without its mark) stays,
-// anything else is taken as Windows-1251.
-bool LoadText(const std::string& fileName, TIniText& text) {
-    std::ifstream in(fileName, std::ios::binary);
-    if (!in) return false;
-    std::ostringstream bytes;
-    bytes << in.rdbuf();
-    std::string data = bytes.str();
-    if (data.starts_with("\xEF\xBB\xBF")) data.erase(0, 3);
-    text.SetText(platform::IsValidUtf8(data) ? data : Cp1251ToUtf8(data));
-    return true;
-}
-
-// Writes a temporary file beside the target and renames it over the target,
-// so a failed write leaves the old file whole. Text that Windows-1251 cannot
-// hold is kept as UTF-8 rather than lost.
-void SaveText(const std::string& fileName, const TIniText& text) {
-    std::string utf8 = text.Text();
-    std::string bytes = Utf8ToCp1251(utf8).value_or(utf8);
-    auto fail = [&] { throw EIniFileException("Unable to write to " + fileName); };
-    struct stat existing {};
-    bool exists = ::stat(fileName.c_str(), &existing) == 0;
-    if (exists && ::access(fileName.c_str(), W_OK) != 0) fail();
-    std::string temporary = fileName + ".tmp" + std::to_string(::getpid());
-    FILE* out = std::fopen(temporary.c_str(), "wb");
-    if (!out) fail();
-    bool written = std::fwrite(bytes.data(), 1, bytes.size(), out) == bytes.size();
-    written = std::fflush(out) == 0 && written;
-    written = ::fsync(::fileno(out)) == 0 && written;
-    written = std::fclose(out) == 0 && written;
-    if (written && exists) ::chmod(temporary.c_str(), existing.st_mode & 07777);
-    if (!written || std::rename(temporary.c_str(), fileName.c_str()) != 0) {
-        std::remove(temporary.c_str());
-        fail();
-    }
+// A line break would split the file: the value could not be read back whole.
+void RefuseLineBreaks(const std::string& fileName, const std::string& section, const std::string& ident,
+                      const std::string& value) {
+    auto breaks = [](const std::string& text) { return text.find_first_of("\r\n") != std::string::npos; };
+    if (breaks(section) || breaks(ident) || breaks(value))
+        throw EIniFileException("Ключ \"" + ident + "\" не записан в " + fileName +
+                                ": перевод строки в разделе, имени или значении разбил бы файл");
 }
 
 }  // namespace
@@ -107,18 +71,25 @@ bool TCustomIniFile::ValueExists(const std::string& section, const std::string& 
 TIniFile::TIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) {}
 
 const TIniText& TIniFile::Current() {
-    if (!LoadText(FileName(), text_)) text_.SetLines({});
+    LoadIniText(FileName(), text_);
     return text_;
 }
 
-void TIniFile::Save() { SaveText(FileName(), text_); }
+const TIniText& TIniFile::CurrentForWriting() {
+    if (LoadIniText(FileName(), text_) == IniFileState::Unreadable)
+        throw EIniFileException("Unable to write to " + FileName());
+    return text_;
+}
+
+void TIniFile::Save() { SaveIniText(FileName(), text_); }
 
 std::string TIniFile::ReadString(const std::string& section, const std::string& ident, const std::string& fallback) {
     return Current().Read(section, ident).value_or(fallback);
 }
 
 void TIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) {
-    Current();
+    RefuseLineBreaks(FileName(), section, ident, value);
+    CurrentForWriting();
     text_.Write(section, ident, value);
     Save();
 }
@@ -132,20 +103,21 @@ void TIniFile::ReadSectionValues(const std::string& section, TStrings& strings) 
 }
 
 void TIniFile::EraseSection(const std::string& section) {
-    if (!Current().SectionExists(section)) return;
+    if (!CurrentForWriting().SectionExists(section)) return;
     text_.EraseSection(section);
     Save();
 }
 
 void TIniFile::DeleteKey(const std::string& section, const std::string& ident) {
-    if (!Current().Read(section, ident)) return;
+    if (!CurrentForWriting().Read(section, ident)) return;
     text_.DeleteKey(section, ident);
     Save();
 }
 
 // TMemIniFile
 
-TMemIniFile::TMemIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) { LoadText(FileName(), text_); }
+TMemIniFile::TMemIniFile(std::string fileName)
+    : TCustomIniFile(std::move(fileName)), unreadable_(LoadIniText(FileName(), text_) == IniFileState::Unreadable) {}
 
 std::string TMemIniFile::ReadString(const std::string& section, const std::string& ident,
                                     const std::string& fallback) {
@@ -153,6 +125,7 @@ std::string TMemIniFile::ReadString(const std::string& section, const std::strin
 }
 
 void TMemIniFile::WriteString(const std::string& section, const std::string& ident, const std::string& value) {
+    RefuseLineBreaks(FileName(), section, ident, value);
     text_.Write(section, ident, value);
 }
 
@@ -168,7 +141,10 @@ void TMemIniFile::EraseSection(const std::string& section) { text_.EraseSection(
 
 void TMemIniFile::DeleteKey(const std::string& section, const std::string& ident) { text_.DeleteKey(section, ident); }
 
-void TMemIniFile::UpdateFile() { SaveText(FileName(), text_); }
+void TMemIniFile::UpdateFile() {
+    if (unreadable_) throw EIniFileException("Unable to write to " + FileName());
+    SaveIniText(FileName(), text_);
+}
 
 void TMemIniFile::Clear() { text_.SetLines({}); }
 

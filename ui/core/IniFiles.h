@@ -1,9 +1,10 @@
 #pragma once
 // INI files: TIniFile reads and writes the file at every call, as the
 // system's profile functions do; TMemIniFile keeps the text in memory until
-// UpdateFile. Both keep Cyrillic in Windows-1251 on disk and read UTF-8
-// files too; names are compared without regard to case unless the memory
-// file is made case-sensitive.
+// UpdateFile. The encoding on disk and the safe replacement of the file are
+// IniFileStorage.h's. Names are compared without regard to case unless the
+// memory file is made case-sensitive. A file that is there but cannot be read
+// reads as empty and is never written over, so no key it holds is lost.
 
 #include "ui/core/IniText.h"
 #include "ui/core/Object.h"
@@ -21,7 +22,9 @@ public:
     virtual std::string ReadString(const std::string& section, const std::string& ident,
                                    const std::string& fallback) = 0;
     // Raises EIniFileException "Unable to write to <file>" when the file
-    // cannot be written (TIniFile; TMemIniFile on UpdateFile).
+    // cannot be written or read (TIniFile; TMemIniFile on UpdateFile), and at
+    // once when the section, key or value holds a line break, which would
+    // split the file.
     virtual void WriteString(const std::string& section, const std::string& ident, const std::string& value) = 0;
     virtual void ReadSection(const std::string& section, TStrings& strings) = 0;
     virtual void ReadSections(TStrings& strings) = 0;
@@ -66,6 +69,8 @@ public:
 private:
     // The file as it stands now; a missing or unreadable file is empty.
     const TIniText& Current();
+    // The same, raising when the file is there but cannot be read.
+    const TIniText& CurrentForWriting();
     void Save();
 
     TIniText text_{false};
@@ -93,4 +98,6 @@ public:
 
 private:
     TIniText text_{false};
+    // The file was there but could not be read: UpdateFile refuses.
+    bool unreadable_;
 };

@@ -1,10 +1,10 @@
 #include "viewer/log/PagedLogDecoder.h"
 
 #include "common/FileHelpers.h"
+#include "common/SystemText.h"
 #include "viewer/log/RecordScales.h"
 
 #include <cstring>
-#include <filesystem>
 
 namespace {
 
@@ -19,28 +19,54 @@ bool IsBurnout(EventCode code) {
     return code == 3 || code == 4;
 }
 
-bool IsEmptyFile(const std::string& fileName) {
-    std::error_code error;
-    return std::filesystem::is_regular_file(fileName, error) && std::filesystem::file_size(fileName, error) == 0;
+// Far more pages than the tables can take, so a longer file still reaches the
+// table end; bounds what a wrong pick reads into memory.
+constexpr std::size_t kLargestLog = 0xFFFFFFF;
+
+// A flight log has at least one data page of a known type; a file of zeros,
+// text or other bytes has none.
+bool HoldsRecordPages(const std::vector<std::uint8_t>& bytes) {
+    for (std::size_t at = kLogPageSize; at + kLogPageSize <= bytes.size(); at += kLogPageSize)
+        if (bytes[at] == kSensorPageType || bytes[at] == kShortPageType) return true;
+    return false;
+}
+
+// Why the file cannot be shown as a flight log; nothing when it can.
+std::optional<std::string> RefusalOf(const FileContents& file, const std::string& fileName) {
+    using Outcome = FileContents::Outcome;
+    switch (file.outcome) {
+    case Outcome::CannotOpen:
+        return "Не удалось открыть файл лога " + fileName + ": " + SysErrorText(file.error);
+    case Outcome::NotARegularFile:
+        return "Файл лога " + fileName + " не открыт: это не обычный файл, а канал или устройство";
+    case Outcome::ReadFailed:
+        return "Не удалось прочитать файл лога " + fileName + ": " + SysErrorText(file.error);
+    case Outcome::Changed:
+        return "Файл лога " + fileName + " изменился во время чтения, откройте его ещё раз";
+    case Outcome::Read:
+        break;
+    }
+    if (file.bytes.empty()) return "Файл лога пуст: " + fileName;
+    if (!HoldsRecordPages(file.bytes))
+        return "Файл " + fileName + " не является логом полёта: в нём нет ни одной страницы с записями";
+    return std::nullopt;
 }
 
 }  // namespace
 
 LogLoadResult PagedLogDecoder::LoadPagedLog(const std::string& fileName) {
-    StartLoad();
     LogLoadResult result;
     result.LogFileSize = static_cast<std::uint32_t>(FileSizeByName(fileName));
-    ReadOnlyFileView view(fileName);
-    if (!view.IsOpen()) {
-        if (IsEmptyFile(fileName))
-            result.Messages.push_back("Файл лога пуст: " + fileName);
-        else
-            result.Messages.push_back("Не удалось открыть файл лога " + fileName + ": " + view.ErrorText());
+    // Read whole before the tables are touched: a file that is not a log
+    // leaves the flight on show as it was.
+    FileContents file = ReadRegularFile(fileName, kLargestLog);
+    if (std::optional<std::string> refusal = RefusalOf(file, fileName)) {
+        result.Messages.push_back(*refusal);
         return result;
     }
+    StartLoad();
     result.Opened = true;
-    // Pages are counted from the view, which may be shorter than the file.
-    DecodePages(view.Data(), view.Size(), result);
+    DecodePages(file.bytes.data(), file.bytes.size(), result);
     return result;
 }
 

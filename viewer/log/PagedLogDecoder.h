@@ -27,7 +27,9 @@ struct LogDecodeOptions {
 };
 
 struct LogLoadResult {
-    // False when the file could not be read; nothing was decoded then.
+    // False when the file could not be opened or read, was empty, was not a
+    // regular file or was not a flight log: then the tables and the steps
+    // were not touched, and Messages says why.
     bool Opened = false;
     // Low 32 bits of the file's size; 0 when it is not found.
     std::uint32_t LogFileSize = 0;
@@ -49,10 +51,10 @@ public:
     // Steps run in the order attached; the decoder does not own them.
     void Attach(LogRecordSteps& steps) { steps_.push_back(&steps); }
 
-    // Maps the file read-only and decodes it. The tables' counters are reset
-    // first, so a file that cannot be read leaves an empty load.
+    // Reads the file into memory and decodes it; the tables' counters are
+    // reset only once the file has been read and holds a page of records.
     LogLoadResult LoadPagedLog(const std::string& fileName);
-    // Decodes a log held in memory, `size` bytes from `bytes`.
+    // Decodes a log held in memory, `size` bytes from `bytes`, whatever it holds.
     LogLoadResult DecodeLog(const std::uint8_t* bytes, std::size_t size);
 
     const WorkingRecord& CurrentRecord() const { return current_; }
