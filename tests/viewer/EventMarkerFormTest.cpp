@@ -100,6 +100,10 @@ TEST_F(EventMarkerWindow, SheetHoldsTheValueRowsAndHidesTheExtraKey) {
     ASSERT_EQ(sections.size(), 4u);
     for (std::size_t i = 1; i < sections.size(); ++i)
         EXPECT_GT(sections[i]->Top(), sections[i - 1]->Top() + sections[i - 1]->Height() - 1);
+    // The sheet fits the width the window keeps: it scrolls only up and down.
+    form->Show();
+    EXPECT_TRUE(form->ScrollBox1->VertScrollBar()->IsScrollBarVisible());
+    EXPECT_FALSE(form->ScrollBox1->HorzScrollBar()->IsScrollBarVisible());
 }
 
 TEST_F(EventMarkerWindow, WithoutSettingsTheKindsTakeTheirDefaultColoursUnselected) {

@@ -36,8 +36,8 @@ TForm4::TForm4(TComponent* owner) : TForm(owner) {
     ScrollBox1 = new TScrollBox(this);
     ScrollBox1->SetName("ScrollBox1");
     ScrollBox1->SetParent(this);
-    ScrollBox1->SetBounds(0, 0, ClientWidth(), kDesignHeight - kButtonStrip);
     ScrollBox1->VertScrollBar()->Tracking = true;
+    FormResize(this);  // the sheet is laid out for the width the window keeps
     BuildSettingsSheet();
     BuildMarkerKindTable();
 
