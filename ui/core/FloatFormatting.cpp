@@ -74,8 +74,8 @@ std::string GroupThousands(const std::string& digits) {
 // The integer and decimal digits of the magnitude with `decimals` decimals,
 // rounded at whichever comes first: the last decimal or the last
 // significant digit the precision allows.
-void FixedParts(double magnitude, int precision, int decimals, std::string& integerPart, std::string& decimalPart) {
-    const DecimalDigits d = SignificantDigits(magnitude, precision);
+void FixedParts(double magnitude, const DecimalDigits& d, int precision, int decimals, std::string& integerPart,
+                std::string& decimalPart) {
     if (magnitude == 0 || d.exponent + 1 + decimals <= precision) {
         char buffer[400];
         std::snprintf(buffer, sizeof buffer, "%.*f", decimals, magnitude);
@@ -119,12 +119,13 @@ std::string FloatToStrF(double value, TFloatFormat format, int precision, int di
         case TFloatFormat::ffFixed:
         case TFloatFormat::ffNumber:
         case TFloatFormat::ffCurrency: {
-            if (magnitude != 0 && SignificantDigits(magnitude, precision).exponent >= precision) {
+            const DecimalDigits d = SignificantDigits(magnitude, precision);
+            if (magnitude != 0 && d.exponent >= precision) {
                 text = General(magnitude, precision, 0);
                 break;
             }
             std::string integerPart, decimalPart;
-            FixedParts(magnitude, precision, std::clamp(digits, 0, kMaxDecimals), integerPart, decimalPart);
+            FixedParts(magnitude, d, precision, std::clamp(digits, 0, kMaxDecimals), integerPart, decimalPart);
             if (format != TFloatFormat::ffFixed) integerPart = GroupThousands(integerPart);
             text = integerPart;
             if (!decimalPart.empty()) text += DecimalSeparator + decimalPart;
