@@ -6,7 +6,8 @@
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/series/ChartSeries.h"
 #include "chart/text/TextRoutines.h"
-#include "chart/text/ValueText.h"
+#include "ui/core/DateTimeFormatting.h"
+#include "ui/core/FloatFormatting.h"
 #include "ui/core/NumberConversion.h"
 #include "ui/core/Rounding.h"
 

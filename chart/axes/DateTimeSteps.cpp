@@ -1,6 +1,6 @@
 #include "chart/axes/DateTimeSteps.h"
 
-#include "chart/axes/CalendarDates.h"
+#include "ui/core/CalendarDates.h"
 
 #include <cmath>
 

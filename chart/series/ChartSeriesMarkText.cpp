@@ -7,8 +7,9 @@
 #include "chart/core/ChartConst.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/text/TextRoutines.h"
-#include "chart/text/ValueText.h"
 #include "common/TextFormatting.h"
+#include "ui/core/DateTimeFormatting.h"
+#include "ui/core/FloatFormatting.h"
 
 #include <cmath>
 

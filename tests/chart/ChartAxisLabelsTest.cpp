@@ -1,6 +1,6 @@
 #include "ChartTestPanel.h"
 
-#include "chart/axes/CalendarDates.h"
+#include "ui/core/CalendarDates.h"
 #include "chart/axes/ChartAxis.h"
 #include "chart/axes/DateTimeSteps.h"
 

@@ -1,4 +1,4 @@
-#include "chart/axes/CalendarDates.h"
+#include "ui/core/CalendarDates.h"
 #include "chart/axes/DateTimeSteps.h"
 #include "ui/core/Exceptions.h"
 

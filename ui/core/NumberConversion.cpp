@@ -1,6 +1,7 @@
 #include "ui/core/NumberConversion.h"
 
 #include "ui/core/Exceptions.h"
+#include "ui/core/FloatFormatting.h"
 
 #include <algorithm>
 #include <cmath>
@@ -76,23 +77,7 @@ std::int32_t StrToIntDef(std::string_view text, std::int32_t fallback) {
     return ParseInteger(text).value_or(fallback);
 }
 
-std::string FloatToStr(double value) {
-    char buffer[64];
-    std::snprintf(buffer, sizeof buffer, "%.15G", value);
-    std::string text = buffer;
-    for (char& c : text)
-        if (c == '.') c = ',';
-    // The library writes exponents without '+' and leading zeros: 1E20, 1E-5.
-    std::size_t e = text.find('E');
-    if (e != std::string::npos) {
-        std::string mantissa = text.substr(0, e), exponent = text.substr(e + 1);
-        bool negative = !exponent.empty() && exponent[0] == '-';
-        if (!exponent.empty() && (exponent[0] == '+' || exponent[0] == '-')) exponent.erase(0, 1);
-        exponent.erase(0, std::min(exponent.find_first_not_of('0'), exponent.size() - 1));
-        text = mantissa + "E" + (negative ? "-" : "") + exponent;
-    }
-    return text;
-}
+std::string FloatToStr(double value) { return FloatToStrF(value, TFloatFormat::ffGeneral, 15, 0); }
 
 double StrToFloat(std::string_view text) {
     if (auto value = ParseFloat(text)) return *value;

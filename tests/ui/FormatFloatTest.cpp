@@ -1,9 +1,10 @@
-#include "chart/axes/CalendarDates.h"
-#include "chart/text/ValueText.h"
+#include "ui/core/CalendarDates.h"
+#include "ui/core/DateTimeFormatting.h"
+#include "ui/core/FloatFormatting.h"
 
 #include <gtest/gtest.h>
 
-TEST(ValueText, FormatFloatMasks) {
+TEST(FormatFloat, FormatFloatMasks) {
     const struct {
         const char* mask;
         double value;
@@ -29,7 +30,7 @@ TEST(ValueText, FormatFloatMasks) {
     for (const auto& c : cases) EXPECT_EQ(FormatFloat(c.mask, c.value), c.text) << c.mask << " " << c.value;
 }
 
-TEST(ValueText, DateTimeFormats) {
+TEST(DateTimeToString, Formats) {
     const double t = CalendarDateToDays(2021, 3, 7) + (13 * 3600 + 5 * 60 + 9.25) / 86400;
     const struct {
         const char* format;

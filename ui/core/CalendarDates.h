@@ -1,6 +1,6 @@
 #pragma once
-// Calendar dates in the date-time unit the chart works with: days since
-// 30 December 1899, the time of day as the fraction.
+// Calendar dates in the library's date-time unit: days since 30 December
+// 1899, the time of day as the fraction.
 
 // Raises EConvertError for an impossible date.
 double CalendarDateToDays(int year, int month, int day);

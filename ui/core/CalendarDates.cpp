@@ -1,4 +1,4 @@
-#include "chart/axes/CalendarDates.h"
+#include "ui/core/CalendarDates.h"
 
 #include "ui/core/Exceptions.h"
 
@@ -8,7 +8,7 @@
 namespace {
 
 // Days from 1 March of year 0 of the proleptic Gregorian calendar.
-std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
+constexpr std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
     y -= m <= 2;
     const std::int64_t era = (y >= 0 ? y : y - 399) / 400;
     const unsigned yoe = static_cast<unsigned>(y - era * 400);
@@ -17,7 +17,8 @@ std::int64_t DaysFromCivil(std::int64_t y, unsigned m, unsigned d) {
     return era * 146097 + static_cast<std::int64_t>(doe) - 719468;
 }
 
-const std::int64_t DaysAt1899_12_30 = DaysFromCivil(1899, 12, 30);
+// A constant, so that other files' start-up values may use the dates.
+constexpr std::int64_t DaysAt1899_12_30 = DaysFromCivil(1899, 12, 30);
 
 bool IsLeap(int y) { return (y % 4 == 0 && y % 100 != 0) || y % 400 == 0; }
 
