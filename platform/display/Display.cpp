@@ -1,5 +1,6 @@
 #include "platform/display/Display.h"
 
+#include <atomic>
 #include <cstdlib>
 #include <cstring>
 #include <mutex>
@@ -17,8 +18,8 @@ std::recursive_mutex& DisplayLock() {
     return lock;
 }
 
-DWORD& DisplayThread() {
-    static DWORD thread = 0;
+std::atomic<DWORD>& DisplayThread() {
+    static std::atomic<DWORD> thread = 0;
     return thread;
 }
 
@@ -27,16 +28,36 @@ std::unique_ptr<DisplayBackend>& Backend() {
     return backend;
 }
 
+// Wakes come from any thread, often with the message queue locked, so they
+// reach the backend under a lock of their own rather than DisplayLock.
+std::mutex& WakeLock() {
+    static std::mutex lock;
+    return lock;
+}
+
+DisplayBackend*& WakeTarget() {
+    static DisplayBackend* target = nullptr;
+    return target;
+}
+
+// Callers hold DisplayLock.
+void ReplaceBackend(std::unique_ptr<DisplayBackend> next) {
+    std::lock_guard wakeLock(WakeLock());
+    Backend() = std::move(next);
+    WakeTarget() = Backend().get();
+}
+
 // Callers hold DisplayLock.
 DisplayBackend& Current() {
-    auto& backend = Backend();
-    if (!backend) {
+    if (!Backend()) {
         DisplayThread() = GetCurrentThreadId();
         const char* wanted = std::getenv("VELZAR_DISPLAY");
+        std::unique_ptr<DisplayBackend> backend;
         if (!(wanted && std::strcmp(wanted, "headless") == 0)) backend = MakeSdlDisplay();
         if (!backend) backend = MakeHeadlessDisplay();
+        ReplaceBackend(std::move(backend));
     }
-    return *backend;
+    return *Backend();
 }
 
 }  // namespace
@@ -67,18 +88,29 @@ void PumpDisplay() {
     if (DisplayThread() == GetCurrentThreadId()) backend.Pump();
 }
 
-DWORD DisplayPollInterval() {
-    std::lock_guard lock(DisplayLock());
-    DisplayBackend& backend = Current();
-    return DisplayThread() == GetCurrentThreadId() ? backend.PollInterval() : INFINITE;
+bool WaitForDisplay(DWORD timeout) {
+    DisplayBackend* backend;
+    {
+        std::lock_guard lock(DisplayLock());
+        backend = &Current();
+        if (DisplayThread() != GetCurrentThreadId()) return false;
+    }
+    // Not under DisplayLock: other threads tell the display of their windows
+    // meanwhile. Only this thread replaces the backend.
+    return backend->Wait(timeout);
+}
+
+void WakeDisplay(DWORD thread) {
+    if (thread != DisplayThread()) return;
+    std::lock_guard lock(WakeLock());
+    if (DisplayBackend* target = WakeTarget()) target->Wake();
 }
 
 namespace testing {
 
 void UseHeadlessDisplay() {
     std::lock_guard lock(DisplayLock());
-    auto& backend = Backend();
-    if (!backend || std::strcmp(backend->Name(), "headless") != 0) backend = MakeHeadlessDisplay();
+    if (!Backend() || std::strcmp(Backend()->Name(), "headless") != 0) ReplaceBackend(MakeHeadlessDisplay());
     DisplayThread() = GetCurrentThreadId();
 }
 

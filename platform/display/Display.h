@@ -19,8 +19,13 @@ void DisplaySurfaceChanged(HWND topLevel);  // pixels painted
 void DisplayWindowDestroyed(HWND topLevel);
 // Brings desktop events in and painted pixels out; the message loop calls it.
 void PumpDisplay();
-// How long a waiting message loop may sleep before pumping again.
-DWORD DisplayPollInterval();
+// On the thread that reads the desktop: sleeps until a desktop event comes,
+// WakeDisplay is called or the time-out passes, and answers true. Answers
+// false at once where there is no desktop to wait on (headless, other threads).
+bool WaitForDisplay(DWORD timeout);
+// Ends a WaitForDisplay of that thread; any thread may call it, at any time
+// (a wake with nobody waiting ends the next wait at once).
+void WakeDisplay(DWORD thread);
 
 class DisplayBackend {
 public:
@@ -30,7 +35,10 @@ public:
     virtual void SurfaceChanged(HWND topLevel) = 0;
     virtual void WindowDestroyed(HWND topLevel) = 0;
     virtual void Pump() = 0;
-    virtual DWORD PollInterval() const = 0;
+    // As WaitForDisplay, on the backend's thread; false when it cannot wait.
+    virtual bool Wait(DWORD timeout) = 0;
+    // Thread-safe.
+    virtual void Wake() = 0;
 };
 
 std::unique_ptr<DisplayBackend> MakeSdlDisplay();  // null when no desktop answers

@@ -14,7 +14,8 @@ public:
     void SurfaceChanged(HWND) override {}
     void WindowDestroyed(HWND) override {}
     void Pump() override {}
-    DWORD PollInterval() const override { return INFINITE; }
+    bool Wait(DWORD) override { return false; }
+    void Wake() override {}
 };
 
 }  // namespace

@@ -1,12 +1,15 @@
 #include <SDL.h>
 #include <SDL_shape.h>
 
+#include <atomic>
+#include <cstdint>
 #include <cstdlib>
 #include <map>
 #include <set>
 
 #include "platform/display/Display.h"
 #include "platform/window/Cursors.h"
+#include "platform/window/Focus.h"
 #include "platform/window/Input.h"
 #include "platform/window/LayeredWindows.h"
 #include "platform/window/MessageQueue.h"
@@ -103,6 +106,7 @@ public:
         SDL_DisplayMode mode;
         if (SDL_GetDesktopDisplayMode(0, &mode) == 0) SetScreenSize(mode.w, mode.h);
         SDL_StartTextInput();
+        wakeEvent_ = SDL_RegisterEvents(1);
     }
 
     ~SdlDisplay() override {
@@ -131,7 +135,10 @@ public:
             return;
         }
         bool shaped = NeedsShape(*object);
-        if (found != windows_.end() && (shaped_.count(topLevel) != 0) != shaped) {
+        // The desktop learns of an owner only as a window is made: a new owner
+        // makes the window anew.
+        bool ownerChanged = found != windows_.end() && owners_[topLevel] != object->owner;
+        if (found != windows_.end() && ((shaped_.count(topLevel) != 0) != shaped || ownerChanged)) {
             WindowDestroyed(topLevel);
             found = windows_.end();
         }
@@ -151,6 +158,10 @@ public:
             if (!desktop) return;
             windows_[topLevel] = desktop;
             handles_[SDL_GetWindowID(desktop)] = topLevel;
+            owners_[topLevel] = object->owner;
+            // The window manager keeps an owned window (a dialog) above its owner.
+            auto owner = windows_.find(object->owner);
+            if (owner != windows_.end()) SDL_SetWindowModalFor(desktop, owner->second);
         } else {
             desktop = found->second;
             SDL_SetWindowPosition(desktop, rect.left, rect.top);
@@ -162,6 +173,7 @@ public:
         SDL_SetWindowAlwaysOnTop(desktop, (object->exStyle & WS_EX_TOPMOST) ? SDL_TRUE : SDL_FALSE);
         SDL_ShowWindow(desktop);
         dirty_.insert(topLevel);
+        FollowActivation();
     }
 
     void SurfaceChanged(HWND topLevel) override { dirty_.insert(topLevel); }
@@ -174,6 +186,8 @@ public:
         windows_.erase(found);
         dirty_.erase(topLevel);
         shaped_.erase(topLevel);
+        owners_.erase(topLevel);
+        if (keyboardWindow_ == topLevel) keyboardWindow_ = nullptr;
     }
 
     void Pump() override {
@@ -183,9 +197,34 @@ public:
         UpdateCursor();
     }
 
-    DWORD PollInterval() const override { return 10; }
+    // Sleeps on the desktop connection (or a wake) until the next timer is due.
+    bool Wait(DWORD timeout) override {
+        if (wakeEvent_ == static_cast<Uint32>(-1)) return false;
+        int milliseconds = timeout == INFINITE ? -1 : static_cast<int>(std::min<DWORD>(timeout, INT32_MAX));
+        SDL_WaitEventTimeout(nullptr, milliseconds);  // leaves the event for Pump
+        return true;
+    }
+
+    void Wake() override {
+        if (wakeEvent_ == static_cast<Uint32>(-1) || wakePending_.exchange(true)) return;
+        SDL_Event event{};
+        event.type = wakeEvent_;
+        if (SDL_PushEvent(&event) != 1) wakePending_ = false;
+    }
 
 private:
+    // The desktop's keyboard goes to the window the window system activated,
+    // so that it comes back to the owner when a dialog closes.
+    void FollowActivation() {
+        HWND active = GetActiveWindow();
+        if (active == keyboardWindow_) return;
+        auto found = windows_.find(active);
+        if (found == windows_.end() || !IsWindowVisible(active)) return;
+        keyboardWindow_ = active;
+        SDL_RaiseWindow(found->second);
+        SDL_SetWindowInputFocus(found->second);
+    }
+
     void Present() {
         for (HWND topLevel : dirty_) {
             auto found = windows_.find(topLevel);
@@ -246,6 +285,10 @@ private:
     }
 
     void Handle(const SDL_Event& event) {
+        if (event.type == wakeEvent_) {
+            wakePending_ = false;
+            return;
+        }
         switch (event.type) {
             case SDL_MOUSEMOTION: ReportMouseMove(GlobalMouse()); break;
             case SDL_MOUSEBUTTONDOWN:
@@ -288,8 +331,12 @@ private:
     std::map<Uint32, HWND> handles_;
     std::set<HWND> dirty_;
     std::set<HWND> shaped_;
+    std::map<HWND, HWND> owners_;  // as each desktop window was made
     std::map<WORD, SDL_Cursor*> cursors_;
     WORD shownCursor_ = 0xFFFF;
+    HWND keyboardWindow_ = nullptr;
+    Uint32 wakeEvent_ = static_cast<Uint32>(-1);
+    std::atomic<bool> wakePending_ = false;
 };
 
 }  // namespace
@@ -298,6 +345,9 @@ std::unique_ptr<DisplayBackend> MakeSdlDisplay() {
     if (!std::getenv("DISPLAY") && !std::getenv("WAYLAND_DISPLAY")) return nullptr;
     // Closing the last desktop window is the window system's business (the
     // form may refuse to close), not a reason to quit.
+    // The click that brings a window to the front also acts, as it does on
+    // this system everywhere.
+    SDL_SetHint(SDL_HINT_MOUSE_FOCUS_CLICKTHROUGH, "1");
 #ifdef SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
 #endif

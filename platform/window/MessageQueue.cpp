@@ -36,6 +36,7 @@ struct SentMessage {
 };
 
 struct ThreadQueue {
+    DWORD thread = 0;
     std::deque<MSG> posted;
     std::deque<std::shared_ptr<SentMessage>> sent;
     bool quit = false;
@@ -61,13 +62,18 @@ std::map<DWORD, std::unique_ptr<ThreadQueue>>& Queues() {
 // Callers hold QueueLock.
 ThreadQueue& QueueOf(DWORD thread) {
     auto& slot = Queues()[thread];
-    if (!slot) slot = std::make_unique<ThreadQueue>();
+    if (!slot) {
+        slot = std::make_unique<ThreadQueue>();
+        slot->thread = thread;
+    }
     return *slot;
 }
 
 void Notify(ThreadQueue& queue) {
     ++queue.wakeCount;
     queue.wake.notify_all();
+    // The thread may be asleep on the desktop's events instead.
+    WakeDisplay(queue.thread);
 }
 
 bool InFilter(const MSG& message, HWND filter, UINT filterMin, UINT filterMax) {
@@ -224,13 +230,22 @@ std::uint64_t WakeCount() {
 }
 
 // Sleeps until something reaches the queue after the count seen was read.
+// Time-outs are the next timer's, which a virtual clock steps instead of time.
 void WaitForChange(std::uint64_t seen, DWORD timeout) {
     DWORD self = GetCurrentThreadId();
+    if (testing::VirtualClockInUse()) timeout = INFINITE;
+    {
+        std::lock_guard lock(QueueLock());
+        ThreadQueue& queue = QueueOf(self);
+        if (!queue.sent.empty() || queue.wakeCount != seen) return;
+    }
+    // A Notify from now on wakes the display's wait, so none is lost.
+    if (WaitForDisplay(timeout)) return;
     std::unique_lock lock(QueueLock());
     ThreadQueue& queue = QueueOf(self);
     if (!queue.sent.empty()) return;
     auto changed = [&] { return queue.wakeCount != seen; };
-    if (timeout == INFINITE || (testing::VirtualClockInUse() && DisplayPollInterval() == INFINITE))
+    if (timeout == INFINITE)
         queue.wake.wait(lock, changed);
     else
         queue.wake.wait_for(lock, std::chrono::milliseconds(timeout), changed);
@@ -312,7 +327,7 @@ BOOL GetMessage(MSG* message, HWND window, UINT filterMin, UINT filterMax) {
     for (;;) {
         std::uint64_t seen = WakeCount();
         if (LookOnce(message, window, filterMin, filterMax, true)) return message->message != WM_QUIT;
-        WaitForChange(seen, std::min({TimeToNextTimer(GetCurrentThreadId()), DisplayPollInterval(), TimeToMouseHover()}));
+        WaitForChange(seen, std::min(TimeToNextTimer(GetCurrentThreadId()), TimeToMouseHover()));
     }
 }
 
@@ -342,7 +357,7 @@ BOOL WaitMessage() {
     MSG message;
     std::uint64_t seen = WakeCount();
     if (PeekMessage(&message, nullptr, 0, 0, PM_NOREMOVE)) return TRUE;
-    WaitForChange(seen, std::min({TimeToNextTimer(GetCurrentThreadId()), DisplayPollInterval(), TimeToMouseHover()}));
+    WaitForChange(seen, std::min(TimeToNextTimer(GetCurrentThreadId()), TimeToMouseHover()));
     return TRUE;
 }
 

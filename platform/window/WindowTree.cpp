@@ -454,6 +454,11 @@ LONG_PTR SetWindowLongPtr(HWND window, int index, LONG_PTR value) {
             if (object->style & WS_CHILD) return reinterpret_cast<LONG_PTR>(object->parent);
             old = reinterpret_cast<LONG_PTR>(object->owner);
             object->owner = reinterpret_cast<HWND>(value);
+            // The new owner's band and place: an owned window stands above it.
+            if (Window* owner = object->owner ? FindWindowQuietly(object->owner) : nullptr) {
+                if (owner->exStyle & WS_EX_TOPMOST) LinkWindow(*object, HWND_TOPMOST);
+                KeepOwnedAbove(*owner);
+            }
             return old;
         case GWLP_USERDATA:
             old = object->userData;

@@ -68,7 +68,7 @@ struct FirmwareWindow : DeviceLinkFixture {
         std::string name = std::filesystem::path(file).filename().string();
         ModalAnswer answer(form.get(), {platform::VK_RETURN}, [name] { platform::testing::TypeText(name.c_str()); });
         form->N4->Click();
-        EXPECT_EQ(answer.caption, "Open");
+        EXPECT_EQ(answer.caption, "Открыть");
     }
     bool Update() {
         form->N8->Click();

@@ -112,6 +112,40 @@ TEST_F(Placement, OwnedWindowsStayAboveTheirOwner) {
     EXPECT_EQ(WindowFromPoint(POINT{30, 25}), hint);
 }
 
+TEST_F(Placement, AWindowOwnedByAStayOnTopWindowStandsAboveItAndTakesItsClicks) {
+    struct Case {
+        const char* how;
+        bool ownedFromTheStart;  // else given its owner later, as a modal dialog is
+    } cases[] = {{"made owned", true}, {"owner set later", false}};
+    for (const Case& c : cases) {
+        HWND onTop = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 200, 200);
+        SetWindowPos(onTop, HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+        HWND dialog = Make(WS_POPUP | WS_CAPTION | WS_VISIBLE, 50, 50, 100, 100, c.ownedFromTheStart ? onTop : nullptr);
+        if (!c.ownedFromTheStart) {
+            EXPECT_EQ(GetTopWindow(nullptr), onTop) << c.how;
+            SetWindowLongPtr(dialog, GWLP_HWNDPARENT, reinterpret_cast<LONG_PTR>(onTop));
+        }
+        EXPECT_TRUE(GetWindowLongPtr(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) << c.how;
+        EXPECT_EQ(GetTopWindow(nullptr), dialog) << c.how;
+        EXPECT_EQ(WindowFromPoint(POINT{100, 100}), dialog) << c.how;
+        // Activating the owner keeps its dialog above it.
+        SetActiveWindow(onTop);
+        EXPECT_EQ(WindowFromPoint(POINT{100, 100}), dialog) << c.how;
+        // A plain window brought up stays below both.
+        HWND plain = Make(WS_OVERLAPPEDWINDOW | WS_VISIBLE, 0, 0, 300, 300);
+        SetActiveWindow(plain);
+        EXPECT_EQ(WindowFromPoint(POINT{100, 100}), dialog) << c.how;
+        EXPECT_EQ(WindowFromPoint(POINT{20, 20}), onTop) << c.how;
+        // The owner leaving the stay-on-top band takes its dialog with it.
+        SetWindowPos(onTop, HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+        EXPECT_FALSE(GetWindowLongPtr(dialog, GWL_EXSTYLE) & WS_EX_TOPMOST) << c.how;
+        EXPECT_EQ(GetWindow(dialog, GW_HWNDNEXT), onTop) << c.how;
+        DestroyWindow(plain);
+        DestroyWindow(dialog);
+        DestroyWindow(onTop);
+    }
+}
+
 TEST_F(Placement, AnimationShowsAndHidesAtOnceAndTheOneMonitorIsTheScreen) {
     HWND window = Make(WS_POPUP, 0, 0, 10, 10);
     EXPECT_TRUE(AnimateWindow(window, 200, AW_BLEND));

@@ -110,6 +110,33 @@ TEST_F(EditControl, MemoTakesEnterAndItsLinesAreAStringList) {
     EXPECT_GT(memo->TopLine(), 0);
 }
 
+TEST_F(EditControl, TabLeavesAMemoUnlessItAsksForTabs) {
+    struct Case {
+        bool wantReturns, wantTabs;
+        bool tabStays;  // a tab typed in the memo, else the next edit focused
+    } cases[] = {{true, false, false}, {false, false, false}, {true, true, true}, {false, true, true}};
+    for (const Case& c : cases) {
+        form = std::make_unique<TForm>(nullptr);
+        form->SetBounds(100, 100, 400, 300);
+        auto* memo = Add<TMemo>(10, 10, 200, 100);
+        auto* next = Add<TEdit>(10, 120);
+        memo->WantReturns = c.wantReturns;
+        memo->WantTabs = c.wantTabs;
+        ShowForm();
+        Focus(memo);
+        Type("а");
+        Key(platform::VK_TAB);
+        EXPECT_EQ(memo->Focused(), c.tabStays) << c.wantReturns << c.wantTabs;
+        EXPECT_EQ(next->Focused(), !c.tabStays) << c.wantReturns << c.wantTabs;
+        EXPECT_EQ(memo->Text(), c.tabStays ? "а\t" : "а") << c.wantReturns << c.wantTabs;
+        // Enter stays in a memo that wants it.
+        Focus(memo);
+        Key(platform::VK_RETURN);
+        Type("б");
+        EXPECT_EQ(memo->Lines()->Count(), c.wantReturns ? 2 : 1) << c.wantReturns << c.wantTabs;
+    }
+}
+
 }  // namespace
 
 #include "ui/controls/Label.h"

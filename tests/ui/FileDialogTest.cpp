@@ -5,7 +5,9 @@
 
 #include "tests/support/TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
+#include <memory>
 
 namespace fs = std::filesystem;
 
@@ -24,6 +26,10 @@ struct FileDialogTest : ModalDialogFixture {
     void AnswerWith(std::vector<ModalStep> steps) {
         ModalDialogFixture::AnswerWith(std::move(steps), [this](TCustomForm& dialog) {
             seenCaption = dialog.Caption();
+            seenTexts.clear();
+            for (int i = 0; i < dialog.ComponentCount(); ++i)
+                if (auto* control = dynamic_cast<TControl*>(dialog.Components(i)))
+                    if (!control->Caption().empty()) seenTexts.push_back(control->Caption());
             seenEntries.clear();
             if (auto* list = dynamic_cast<TListBox*>(dialog.FindComponent("Files")))
                 for (int i = 0; i < list->Items().Count(); ++i) seenEntries.push_back(list->Items().Item(i));
@@ -33,7 +39,22 @@ struct FileDialogTest : ModalDialogFixture {
     fs::path root;
     std::string seenCaption;
     std::vector<std::string> seenEntries;
+    std::vector<std::string> seenTexts;  // the captions of the dialog's controls
 };
+
+TEST_F(FileDialogTest, TheOpenAndSaveDialogsSpeakRussian) {
+    for (bool saving : {false, true}) {
+        std::unique_ptr<TOpenDialog> dialog = saving ? std::make_unique<TSaveDialog>(nullptr)
+                                                     : std::make_unique<TOpenDialog>(nullptr);
+        dialog->InitialDir = root.string();
+        AnswerWith({KeyStep(platform::VK_ESCAPE)});
+        EXPECT_FALSE(dialog->Execute());
+        std::vector<std::string> expected = {"Папка:", "&Имя файла:", "&Тип файла:",
+                                             saving ? "&Сохранить" : "&Открыть", "Отмена"};
+        for (const std::string& text : expected)
+            EXPECT_NE(std::find(seenTexts.begin(), seenTexts.end(), text), seenTexts.end()) << text;
+    }
+}
 
 TEST_F(FileDialogTest, OpensAFileByItsTypedName) {
     TOpenDialog open(nullptr);
@@ -46,7 +67,7 @@ TEST_F(FileDialogTest, OpensAFileByItsTypedName) {
     open.OnClose = [&](TObject*) { ++closed; };
     AnswerWith({TypeStep("flight1"), KeyStep(platform::VK_RETURN)});
     ASSERT_TRUE(open.Execute());
-    EXPECT_EQ(seenCaption, "Open");
+    EXPECT_EQ(seenCaption, "Открыть");
     // Folders first, then the files of the first filter.
     EXPECT_EQ(seenEntries, (std::vector<std::string>{"[logs]", "flight1.log"}));
     EXPECT_EQ(open.FileName, (root / "flight1.log").string());
@@ -107,7 +128,7 @@ TEST_F(FileDialogTest, QuestionsAndRefusalsKeepTheDialogOpen) {
         for (UINT k : c.keys) steps.push_back(KeyStep(k));
         AnswerWith(steps);
         EXPECT_EQ(dialog->Execute(), c.confirmed) << c.typed;
-        EXPECT_EQ(seenCaption, c.saving ? "Save As" : "Open");
+        EXPECT_EQ(seenCaption, c.saving ? "Сохранить как" : "Открыть");
         EXPECT_EQ(dialog->FileName, *c.chosen ? (root / c.chosen).string() : "") << c.typed;
     }
 }

@@ -85,7 +85,7 @@ TEST_F(PathDialogTest, AStartThatIsNoFolderOpensAtTheTop) {
         AnswerWith({platform::VK_RETURN});
         EXPECT_TRUE(dialog.Execute()) << start;
         EXPECT_EQ(dialog.Path, "/") << start;
-        EXPECT_EQ(seenCaption, "Select folder");
+        EXPECT_EQ(seenCaption, "Выбор папки");
     }
 }
 

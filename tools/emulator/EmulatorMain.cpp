@@ -47,6 +47,11 @@ int main(int argc, char** argv) {
     sigaddset(&stopSignals, SIGINT);
     sigaddset(&stopSignals, SIGTERM);
     pthread_sigmask(SIG_BLOCK, &stopSignals, nullptr);
+    // Started in the background of a terminal (`... &`), reading or writing
+    // the terminal must not stop the emulator: a read then fails, which ends
+    // the commands and leaves it serving.
+    std::signal(SIGTTIN, SIG_IGN);
+    std::signal(SIGTTOU, SIG_IGN);
 
     try {
         ControllerEmulator emulator(socketPath);
@@ -63,7 +68,8 @@ int main(int argc, char** argv) {
         if (plugged) emulator.Plug(0);
         std::cout << "ready " << socketPath << std::endl;
 
-        // Commands come on standard input; its end leaves the emulator serving.
+        // Commands come on standard input; its end (or a terminal that is not
+        // ours to read) leaves the emulator serving.
         std::thread([&] {
             for (std::string line; std::getline(std::cin, line);) {
                 std::lock_guard guard(consoleLock);

@@ -8,6 +8,7 @@
 #include "platform/window/Input.h"
 #include "platform/window/ScrollBars.h"
 #include "platform/window/WindowStyles.h"
+#include "platform/window/WindowTree.h"
 #include "ui/core/Exceptions.h"
 
 #include <algorithm>
@@ -27,7 +28,9 @@ const TClassInfo& TEdit::StaticClass() {
 }
 
 const TClassInfo& TCustomMemo::StaticClass() {
-    static const TClassInfo info = TPublished<TCustomMemo>("TCustomMemo", TCustomEdit::StaticClass()).Build();
+    static const TClassInfo info = TPublished<TCustomMemo>("TCustomMemo", TCustomEdit::StaticClass())
+                                       .Boolean("WordWrap", &TCustomMemo::WordWrap, &TCustomMemo::SetWordWrap, true)
+                                       .Build();
     return info;
 }
 
@@ -47,6 +50,7 @@ TCustomEdit::TCustomEdit(TComponent* owner) : TCustomControl(owner) {
 
 void TCustomEdit::Change() {
     Modified = true;
+    LayoutChanged();
     ScrollCaretIntoView();
     Invalidate();
     FireEvent(OnChange, this);
@@ -119,6 +123,12 @@ void TCustomEdit::Dispatch(TMessage& m) {
             mouseSelecting_ = false;
             Invalidate();
             return;
+        case CM_FONTCHANGED:
+            charWidths_.clear();
+            LayoutChanged();
+            TCustomControl::Dispatch(m);
+            UpdateScrollBars();
+            return;
         default: TCustomControl::Dispatch(m);
     }
 }
@@ -190,15 +200,33 @@ int TCustomEdit::TextWidthOf(std::u32string_view text) {
     return measure_.TextWidth(platform::EncodeUtf8(text));
 }
 
+int TCustomEdit::CharWidth(char32_t c) {
+    auto found = charWidths_.find(c);
+    if (found != charWidths_.end()) return found->second;
+    int width = TextWidthOf(std::u32string_view(&c, 1));
+    charWidths_.emplace(c, width);
+    return width;
+}
+
+const TTextRows& TCustomEdit::Rows() {
+    int wrap = WrapWidth();
+    if (rowsStale_ || wrap != rowsWrapWidth_) {
+        rows_.LayOut(ShownText(), wrap, [this](char32_t c) { return CharWidth(c); });
+        rowsWrapWidth_ = wrap;
+        rowsStale_ = false;
+    }
+    return rows_;
+}
+
 int TCustomEdit::CharAtPoint(int x, int y) {
     TRect area = FormattingRect();
     std::u32string shown = ShownText();
-    int line = 0, start = 0, end = static_cast<int>(shown.size());
+    int start = 0, end = static_cast<int>(shown.size());
     if (editor_.Multiline()) {
-        line = std::clamp(topLine_ + (y - area.Top) / LineHeight(), 0, std::max(0, editor_.LineCount() - 1));
-        start = std::max(0, editor_.LineStart(line));
-        int next = editor_.LineStart(line + 1);
-        end = next < 0 ? static_cast<int>(shown.size()) : next - 1;
+        const TTextRows& rows = Rows();
+        const TTextRow& row = rows.Row(std::clamp(topLine_ + (y - area.Top) / LineHeight(), 0, rows.Count() - 1));
+        start = row.start;
+        end = row.end;
     }
     std::u32string_view text = std::u32string_view(shown).substr(static_cast<std::size_t>(start),
                                                                  static_cast<std::size_t>(end - start));
@@ -248,26 +276,45 @@ void TCustomEdit::MouseMove(TShiftState shift, int x, int y) {
 int TCustomEdit::VisibleLines() { return std::max(1, FormattingRect().Height() / LineHeight()); }
 
 void TCustomEdit::SetTopLine(int line) {
-    int top = std::clamp(line, 0, std::max(0, editor_.LineCount() - VisibleLines()));
+    int top = std::clamp(line, 0, std::max(0, Rows().ScrollCount() - VisibleLines()));
     if (top == topLine_) return;
     topLine_ = top;
     Invalidate();
+    UpdateScrollBars();
+}
+
+void TCustomEdit::SetScrollX(int x) {
+    x = std::max(0, x);
+    if (x == scrollX_) return;
+    scrollX_ = x;
+    Invalidate();
+    UpdateScrollBars();
 }
 
 void TCustomEdit::ScrollCaretIntoView() {
     if (!HandleAllocated()) return;
     TRect area = FormattingRect();
-    if (editor_.Multiline()) {
-        int rows = std::max(1, area.Height() / LineHeight());
-        int line = editor_.LineFromChar(editor_.CaretPos());
-        if (line < topLine_) topLine_ = line;
-        else if (line >= topLine_ + rows) topLine_ = line - rows + 1;
-        return;
-    }
     std::u32string shown = ShownText();
-    int caretX = TextWidthOf(std::u32string_view(shown).substr(0, static_cast<std::size_t>(ShownCaret())));
-    if (caretX - scrollX_ > area.Width() - 1) scrollX_ = caretX - area.Width() + 1;
-    if (caretX < scrollX_) scrollX_ = caretX;
+    int rowStart = 0;
+    if (editor_.Multiline()) {
+        const TTextRows& rows = Rows();
+        int row = rows.RowOf(ShownCaret());
+        int visible = VisibleLines();
+        if (row < topLine_) topLine_ = row;
+        else if (row >= topLine_ + visible) topLine_ = row - visible + 1;
+        topLine_ = std::clamp(topLine_, 0, std::max(0, rows.Count() - visible));
+        rowStart = rows.Row(row).start;
+    }
+    if (!editor_.Multiline() || WrapWidth() <= 0) {
+        std::u32string_view beforeCaret = std::u32string_view(shown).substr(
+            static_cast<std::size_t>(rowStart), static_cast<std::size_t>(ShownCaret() - rowStart));
+        int caretX = TextWidthOf(beforeCaret);
+        if (caretX - scrollX_ > area.Width() - 1) scrollX_ = caretX - area.Width() + 1;
+        if (caretX < scrollX_) scrollX_ = caretX;
+    } else {
+        scrollX_ = 0;
+    }
+    UpdateScrollBars();
 }
 
 void TCustomEdit::PaintLine(const std::u32string& line, int lineStart, int y, const TRect& area) {
@@ -318,13 +365,11 @@ void TCustomEdit::Paint() {
         PaintLine(shown, 0, area.Top + std::max(0, (area.Height() - h) / 2), area);
         return;
     }
-    int lines = std::max(1, editor_.LineCount() + 1);
-    for (int line = topLine_, y = area.Top; line < lines && y < area.Bottom; ++line, y += h) {
-        int start = editor_.LineStart(line);
-        if (start < 0) break;
-        int next = editor_.LineStart(line + 1);
-        int end = next < 0 ? static_cast<int>(shown.size()) : next - 1;
-        PaintLine(shown.substr(static_cast<std::size_t>(start), static_cast<std::size_t>(end - start)), start, y, area);
+    const TTextRows& rows = Rows();
+    for (int index = topLine_, y = area.Top; index < rows.Count() && y < area.Bottom; ++index, y += h) {
+        const TTextRow& row = rows.Row(index);
+        PaintLine(shown.substr(static_cast<std::size_t>(row.start), static_cast<std::size_t>(row.end - row.start)),
+                  row.start, y, area);
     }
 }
 
@@ -342,16 +387,35 @@ void TCustomMemo::SetScrollBars(TScrollStyle value) {
     if (HandleAllocated()) RecreateWnd();
 }
 
-void TCustomMemo::CreateParams(TCreateParams& params) {
-    TCustomEdit::CreateParams(params);
-    if (scrollBars_ == TScrollStyle::ssVertical || scrollBars_ == TScrollStyle::ssBoth) params.Style |= platform::WS_VSCROLL;
-    if (scrollBars_ == TScrollStyle::ssHorizontal || scrollBars_ == TScrollStyle::ssBoth)
-        params.Style |= platform::WS_HSCROLL;
+void TCustomMemo::SetWordWrap(bool value) {
+    if (value == wordWrap_) return;
+    wordWrap_ = value;
+    SetScrollX(0);
+    ScrollCaretIntoView();
+    Invalidate();
 }
 
+void TCustomMemo::CreateParams(TCreateParams& params) {
+    TCustomEdit::CreateParams(params);
+    if (HasBar(TScrollStyle::ssVertical)) params.Style |= platform::WS_VSCROLL;
+    if (HasBar(TScrollStyle::ssHorizontal)) params.Style |= platform::WS_HSCROLL;
+}
+
+void TCustomMemo::CreateWnd() {
+    TCustomEdit::CreateWnd();
+    UpdateScrollBars();
+}
+
+void TCustomMemo::Resize() {
+    TCustomEdit::Resize();
+    ScrollCaretIntoView();
+}
+
+int TCustomMemo::WrapWidth() { return wordWrap_ ? std::max(1, FormattingRect().Width()) : 0; }
+
 void TCustomMemo::Dispatch(TMessage& m) {
-    if (m.Msg == platform::WM_VSCROLL && m.LParam == 0) {
-        ScrollMessage(platform::LOWORD(m.WParam));
+    if ((m.Msg == platform::WM_VSCROLL || m.Msg == platform::WM_HSCROLL) && m.LParam == 0) {
+        ScrollMessage(m.Msg == platform::WM_VSCROLL ? platform::SB_VERT : platform::SB_HORZ, platform::LOWORD(m.WParam));
         return;
     }
     if (m.Msg == platform::WM_GETDLGCODE) {
@@ -363,23 +427,48 @@ void TCustomMemo::Dispatch(TMessage& m) {
     TCustomEdit::Dispatch(m);
 }
 
-void TCustomMemo::Paint() {
-    TCustomEdit::Paint();
-    if (scrollBars_ != TScrollStyle::ssVertical && scrollBars_ != TScrollStyle::ssBoth) return;
+void TCustomMemo::UpdateScrollBars() {
+    if (!HandleAllocated()) return;
+    platform::HWND window = Handle();
     platform::SCROLLINFO info;
+    if (HasBar(TScrollStyle::ssVertical)) {
+        info.fMask = platform::SIF_ALL | platform::SIF_DISABLENOSCROLL;
+        info.nMin = 0;
+        info.nMax = std::max(Rows().ScrollCount() - 1, 0);
+        info.nPage = static_cast<platform::UINT>(VisibleLines());
+        info.nPos = TopLine();
+        platform::SetScrollInfo(window, platform::SB_VERT, &info, true);
+    }
+    // Unwrapped lines wider than the memo bring the horizontal bar even
+    // when ScrollBars did not ask for one.
+    int shownWidth = FormattingRect().Width();
+    int textWidth = wordWrap_ ? 0 : Rows().WidestRow() + 1;  // the caret after the last character
+    bool longLines = textWidth > shownWidth;
+    if (!HasBar(TScrollStyle::ssHorizontal)) {
+        bool shown = (platform::GetWindowLongPtr(window, platform::GWL_STYLE) & platform::WS_HSCROLL) != 0;
+        if (shown != longLines) platform::ShowScrollBar(window, platform::SB_HORZ, longLines);
+        if (!longLines) return;
+    }
     info.fMask = platform::SIF_ALL | platform::SIF_DISABLENOSCROLL;
-    info.nMax = std::max(editor_.LineCount() - 1, 0);
-    info.nPage = static_cast<platform::UINT>(VisibleLines());
-    info.nPos = TopLine();
-    platform::SetScrollInfo(Handle(), platform::SB_VERT, &info, true);
+    info.nMin = 0;
+    info.nMax = std::max(textWidth, shownWidth) - 1;
+    info.nPage = static_cast<platform::UINT>(std::max(shownWidth, 1));
+    info.nPos = ScrollX();
+    platform::SetScrollInfo(window, platform::SB_HORZ, &info, true);
 }
 
-void TCustomMemo::ScrollMessage(platform::WORD code) {
+void TCustomMemo::ScrollMessage(int bar, platform::WORD code) {
     platform::SCROLLINFO info;
     info.fMask = platform::SIF_ALL;
-    if (code == platform::SB_ENDSCROLL || !platform::GetScrollInfo(Handle(), platform::SB_VERT, &info)) return;
-    SetTopLine(platform::ScrollPosAfter(info, code, 1, VisibleLines(), info.nTrackPos));
-    platform::SetScrollPos(Handle(), platform::SB_VERT, TopLine(), true);
+    if (code == platform::SB_ENDSCROLL || !platform::GetScrollInfo(Handle(), bar, &info)) return;
+    if (bar == platform::SB_VERT) {
+        SetTopLine(platform::ScrollPosAfter(info, code, 1, VisibleLines(), info.nTrackPos));
+    } else {
+        int step = std::max(1, CharWidth(U'0'));
+        SetScrollX(std::min(platform::ScrollPosAfter(info, code, step, FormattingRect().Width(), info.nTrackPos),
+                            platform::MaxScrollPos(info)));
+    }
+    UpdateScrollBars();
 }
 
 bool TCustomMemo::EditChar(char32_t c) {

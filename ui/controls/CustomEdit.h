@@ -6,9 +6,12 @@
 
 #include "ui/controls/TextAlignment.h"
 #include "ui/controls/TextEditor.h"
+#include "ui/controls/TextRows.h"
 #include "ui/core/StringList.h"
 #include "ui/forms/CustomControl.h"
 #include "ui/graphics/MeasureCanvas.h"
+
+#include <map>
 
 enum class TBorderStyle { bsNone, bsSingle };
 enum class TScrollStyle { ssNone, ssHorizontal, ssVertical, ssBoth };
@@ -77,10 +80,21 @@ protected:
     int CharAtPoint(int x, int y);
     void ScrollCaretIntoView();
     int LineHeight();
-    // Lines that fit whole in the formatting rectangle (at least one).
+    // Rows (a multiline edit scrolls by rows) that fit whole in the formatting rectangle (at least one).
     int VisibleLines();
-    // Scrolls a multiline edit so `line` is the first shown, as far as there is text below.
+    // Scrolls a multiline edit so `line` is the first row shown, as far as there is text below.
     void SetTopLine(int line);
+    int ScrollX() const { return scrollX_; }
+    // One character's width in the font, remembered until the font changes.
+    int CharWidth(char32_t c);
+    void SetScrollX(int x);
+    // The rows of a multiline edit, laid out again after a change of text, font or wrap width.
+    const TTextRows& Rows();
+    // The width a multiline edit wraps its lines at; 0 keeps lines whole.
+    virtual int WrapWidth() { return 0; }
+    void LayoutChanged() { rowsStale_ = true; }
+    // Tells the scroll bars of the text's extent and the place shown.
+    virtual void UpdateScrollBars() {}
 
     TTextEditor editor_;
     // Measures outside painting.
@@ -95,6 +109,10 @@ private:
     int scrollX_ = 0;
     int topLine_ = 0;
     bool mouseSelecting_ = false;
+    TTextRows rows_;
+    bool rowsStale_ = true;
+    int rowsWrapWidth_ = 0;
+    std::map<char32_t, int> charWidths_;  // in the current font
 };
 
 class TEdit : public TCustomEdit {
@@ -128,6 +146,10 @@ public:
     TStrings* Lines() { return &lines_; }
     TScrollStyle ScrollBars() const { return scrollBars_; }
     void SetScrollBars(TScrollStyle value);
+    // Long lines wrap at word ends; without wrapping the memo scrolls sideways
+    // and shows a horizontal scroll bar whenever a line is wider than it.
+    bool WordWrap() const { return wordWrap_; }
+    void SetWordWrap(bool value);
     bool WantReturns = true;
     bool WantTabs = false;
 
@@ -136,15 +158,19 @@ public:
 protected:
     friend class TMemoLines;
     void CreateParams(TCreateParams& params) override;
+    void CreateWnd() override;
+    void Resize() override;
     bool EditChar(char32_t c) override;
-    // Paints, then shows the lines' extent on the vertical scroll bar.
-    void Paint() override;
+    int WrapWidth() override;
+    void UpdateScrollBars() override;
 
 private:
-    void ScrollMessage(platform::WORD code);
+    void ScrollMessage(int bar, platform::WORD code);
+    bool HasBar(TScrollStyle bar) const { return scrollBars_ == bar || scrollBars_ == TScrollStyle::ssBoth; }
 
     TMemoLines lines_;
     TScrollStyle scrollBars_ = TScrollStyle::ssNone;
+    bool wordWrap_ = true;
 };
 
 class TMemo : public TCustomMemo {

@@ -31,7 +31,7 @@ TFileChoice ResolveFileChoice(const std::string& folder, const std::string& type
     path = path.lexically_normal();
     std::error_code error;
     if (fs::is_directory(path, error)) return Choice(TFileChoiceKind::fcOpenFolder, path);
-    if (path.filename().empty()) return Choice(TFileChoiceKind::fcRefuse, path, name + "\nThe path does not exist.");
+    if (path.filename().empty()) return Choice(TFileChoiceKind::fcRefuse, path, name + "\nПуть не существует.");
 
     std::string ext = NormalizeDefaultExt(defaultExt);
     if (!ext.empty() && !path.has_extension()) path += "." + ext;
@@ -41,22 +41,22 @@ TFileChoice ResolveFileChoice(const std::string& folder, const std::string& type
                       options.Contains(TOpenOption::ofFileMustExist);
     if (needFolder && !fs::is_directory(path.parent_path(), error))
         return Choice(TFileChoiceKind::fcRefuse, path,
-                      path.parent_path().string() + "\nThe path does not exist.\nCheck the path and try again.");
+                      path.parent_path().string() + "\nПуть не существует.\nПроверьте путь и повторите попытку.");
 
     bool exists = fs::exists(path, error);
     if (exists && fs::is_directory(path, error)) return Choice(TFileChoiceKind::fcOpenFolder, path);
     if (saving) {
         if (exists && options.Contains(TOpenOption::ofNoReadOnlyReturn) && ::access(path.c_str(), W_OK) != 0)
             return Choice(TFileChoiceKind::fcRefuse, path,
-                          shown + "\nThis file is set to read-only.\nTry again with a different file name.");
+                          shown + "\nЭтот файл доступен только для чтения.\nПовторите попытку с другим именем файла.");
         if (exists && options.Contains(TOpenOption::ofOverwritePrompt))
-            return Choice(TFileChoiceKind::fcAskOverwrite, path, shown + " already exists.\nDo you want to replace it?");
+            return Choice(TFileChoiceKind::fcAskOverwrite, path, shown + " уже существует.\nЗаменить его?");
         return Choice(TFileChoiceKind::fcAccept, path);
     }
     if (!exists) {
         if (options.Contains(TOpenOption::ofFileMustExist))
             return Choice(TFileChoiceKind::fcRefuse, path,
-                          shown + "\nFile not found.\nCheck the file name and try again.");
+                          shown + "\nФайл не найден.\nПроверьте имя файла и повторите попытку.");
         if (options.Contains(TOpenOption::ofCreatePrompt))
             return Choice(TFileChoiceKind::fcAskCreate, path,
                           shown + "\nThis file does not exist.\nDo you want to create it?");

@@ -101,7 +101,7 @@ private:
         f->SetColor(clBtnFace);
         f->SetClientSize(ListWidth + 2 * Margin, ListHeight + 2 * ButtonHeight + 5 * Margin + 22);
 
-        PlaceControl<TLabel>(f, "LookIn", Margin, Margin + 3)->SetCaption("Look in:");
+        PlaceControl<TLabel>(f, "LookIn", Margin, Margin + 3)->SetCaption("Папка:");
         folderLabel_ = PlaceControl<TLabel>(f, "Folder", FieldLeft, Margin + 3);
         folderLabel_->SetShowAccelChar(false);
         auto* up = PlaceControl<TSpeedButton>(f, "Up", Margin + ListWidth - 30, Margin, 30, 22);
@@ -121,11 +121,11 @@ private:
 
         int row1 = listTop + ListHeight + Margin, row2 = row1 + ButtonHeight + Margin / 2;
         auto* nameLabel = PlaceControl<TLabel>(f, "NameLabel", Margin, row1 + 4);
-        nameLabel->SetCaption("File &name:");
+        nameLabel->SetCaption("&Имя файла:");
         name_ = PlaceControl<TEdit>(f, "FileName", FieldLeft, row1 + 1, FieldWidth);
         nameLabel->FocusControl = name_;
         auto* typeLabel = PlaceControl<TLabel>(f, "TypeLabel", Margin, row2 + 4);
-        typeLabel->SetCaption("Files of &type:");
+        typeLabel->SetCaption("&Тип файла:");
         types_ = PlaceControl<TComboBox>(f, "FileType", FieldLeft, row2 + 1, FieldWidth);
         types_->SetStyle(TComboBoxStyle::csDropDownList);
         typeLabel->FocusControl = types_;
@@ -137,11 +137,11 @@ private:
         };
 
         auto* ok = PlaceControl<TButton>(f, "OK", Margin + ListWidth - ButtonWidth, row1, ButtonWidth, ButtonHeight);
-        ok->SetCaption(saving_ ? "&Save" : "&Open");
+        ok->SetCaption(saving_ ? "&Сохранить" : "&Открыть");
         ok->SetDefault(true);
         ok->OnClick = [this](TObject*) { Confirm(false); };
         auto* cancel = PlaceControl<TButton>(f, "Cancel", Margin + ListWidth - ButtonWidth, row2, ButtonWidth, ButtonHeight);
-        cancel->SetCaption("Cancel");
+        cancel->SetCaption("Отмена");
         cancel->Cancel = true;
         cancel->ModalResult = mrCancel;
         f->OnShow = [this](TObject*) { name_->SetFocus(); };
@@ -248,7 +248,7 @@ TOpenDialog::TOpenDialog(TComponent* owner) : TCommonDialog(owner) {}
 void TOpenDialog::SetDefaultExt(const std::string& ext) { defaultExt_ = NormalizeDefaultExt(ext); }
 
 bool TOpenDialog::Execute() {
-    FileBrowser browser(*this, Saving(), Title.empty() ? (Saving() ? "Save As" : "Open") : Title);
+    FileBrowser browser(*this, Saving(), Title.empty() ? (Saving() ? "Сохранить как" : "Открыть") : Title);
     browser.Start();
     if (!RunModal(browser.Form()) || browser.Chosen().empty()) return false;
     FileName = browser.Chosen();

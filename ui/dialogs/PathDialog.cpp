@@ -85,7 +85,7 @@ bool TPathDialog::Execute() {
     form->SetBorderStyle(TFormBorderStyle::bsDialog);
     form->SetBorderIcons({TBorderIcon::biSystemMenu});
     form->SetPosition(TPosition::poScreenCenter);
-    form->SetCaption(Caption.empty() ? "Select folder" : Caption);
+    form->SetCaption(Caption.empty() ? "Выбор папки" : Caption);
     form->SetColor(clBtnFace);
     form->SetClientSize(TreeWidth + 2 * Margin, TreeHeight + ButtonHeight + 3 * Margin);
 
@@ -109,7 +109,7 @@ bool TPathDialog::Execute() {
     auto* cancel = new TButton(form.get());
     cancel->SetName("Cancel");
     cancel->SetParent(form.get());
-    cancel->SetCaption("Cancel");
+    cancel->SetCaption("Отмена");
     cancel->SetBounds(Margin + TreeWidth - ButtonWidth, buttonTop, ButtonWidth, ButtonHeight);
     cancel->Cancel = true;
     cancel->ModalResult = mrCancel;

@@ -252,6 +252,12 @@ TModalResult TCustomForm::ShowModal() {
     modal_ = true;
     ModalResult = mrNone;
     platform::HWND activeBefore = platform::GetActiveWindow();
+    // Owned by the window it was opened from, the modal window stands above
+    // it, a stay-on-top window included, on our screen and on the desktop's.
+    platform::HWND window = Handle();
+    platform::LONG_PTR ownerBefore = platform::GetWindowLongPtr(window, platform::GWLP_HWNDPARENT);
+    if (activeBefore && activeBefore != window)
+        platform::SetWindowLongPtr(window, platform::GWLP_HWNDPARENT, reinterpret_cast<platform::LONG_PTR>(activeBefore));
     {
         // Restored before the result is read: a hide handler may still set it.
         ScopeExit restore([&] {
@@ -260,6 +266,13 @@ TModalResult TCustomForm::ShowModal() {
             // before (a dialog under a nested question) has the keyboard again.
             for (TCustomForm* f : disabled) f->SetEnabled(true);
             Hide();
+            // Owned no longer: the owner going must not take this window with it.
+            if (HandleAllocated()) {
+                platform::SetWindowLongPtr(Handle(), platform::GWLP_HWNDPARENT, ownerBefore);
+                if (formStyle_ != TFormStyle::fsStayOnTop)
+                    platform::SetWindowPos(Handle(), platform::HWND_NOTOPMOST, 0, 0, 0, 0,
+                                           platform::SWP_NOMOVE | platform::SWP_NOSIZE | platform::SWP_NOACTIVATE);
+            }
             if (activeBefore && platform::IsWindow(activeBefore) && platform::IsWindowVisible(activeBefore))
                 platform::SetActiveWindow(activeBefore);
         });

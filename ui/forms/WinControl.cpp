@@ -589,8 +589,10 @@ void TWinControl::HandleKey(TMessage& m) {
             platform::LRESULT wants = Perform(platform::WM_GETDLGCODE);
             bool arrow = key == platform::VK_LEFT || key == platform::VK_RIGHT || key == platform::VK_UP ||
                          key == platform::VK_DOWN;
-            bool wanted = (wants & DLGC_WANTALLKEYS) || (arrow && (wants & DLGC_WANTARROWS)) ||
-                          (key == platform::VK_TAB && (wants & DLGC_WANTTAB));
+            // Tab is wanted only by name: a control that wants Enter and
+            // Escape (a memo) still lets Tab move on.
+            bool wanted = key == platform::VK_TAB ? (wants & DLGC_WANTTAB) != 0
+                                                  : (wants & DLGC_WANTALLKEYS) || (arrow && (wants & DLGC_WANTARROWS));
             if (!wanted && form->Perform(CM_DIALOGKEY, key, 0) != 0) return;
         }
     } else if ((preview && preview->DoKeyUp(key, shift)) || DoKeyUp(key, shift)) {

@@ -135,11 +135,34 @@ void UnlinkWindow(Window& window) {
     siblings.erase(std::remove(siblings.begin(), siblings.end(), window.handle), siblings.end());
 }
 
+namespace {
+
+bool OwnerIsTopmost(const Window& window) {
+    Window* owner = window.owner ? FindWindowQuietly(window.owner) : nullptr;
+    return owner && (owner->exStyle & WS_EX_TOPMOST);
+}
+
+// Windows owned by a topmost window are topmost with it, and leave the
+// topmost band with it, so that a dialog never falls behind its owner.
+void SetOwnedTopmost(const Window& owner, bool topmost) {
+    for (HWND handle : std::vector<HWND>(Table().topLevels)) {
+        Window* other = FindWindowQuietly(handle);
+        if (!other || other->owner != owner.handle || bool(other->exStyle & WS_EX_TOPMOST) == topmost) continue;
+        if (topmost) other->exStyle |= WS_EX_TOPMOST;
+        else other->exStyle &= ~WS_EX_TOPMOST;
+        SetOwnedTopmost(*other, topmost);
+    }
+}
+
+}  // namespace
+
 void LinkWindow(Window& window, HWND insertAfter) {
     std::lock_guard lock(WindowSystemLock());
     UnlinkWindow(window);
     std::vector<HWND>& siblings = SiblingList(window);
     bool topLevel = window.parent == nullptr;
+    if (topLevel && OwnerIsTopmost(window) && insertAfter != HWND_NOTOPMOST && insertAfter != HWND_BOTTOM)
+        window.exStyle |= WS_EX_TOPMOST;
     auto isTopmost = [](HWND h) {
         Window* w = FindWindowQuietly(h);
         return w && (w->exStyle & WS_EX_TOPMOST);
@@ -171,6 +194,8 @@ void LinkWindow(Window& window, HWND insertAfter) {
         else
             siblings.insert(at + 1, window.handle);
     }
+    if (topLevel && (insertAfter == HWND_TOPMOST || insertAfter == HWND_NOTOPMOST))
+        SetOwnedTopmost(window, insertAfter == HWND_TOPMOST);
     if (topLevel) KeepOwnedAbove(window);
 }
 
