@@ -3,6 +3,7 @@
 #include "device/forms/LogMemoLine.h"
 #include "device/link/DeviceAnnouncements.h"
 #include "ui/core/PublishedProperties.h"
+#include "viewer/settings/SettingsLocation.h"
 
 TForm1* Form1 = nullptr;
 
@@ -17,7 +18,7 @@ const TClassInfo& TForm1::StaticClass() {
     return info;
 }
 
-TForm1::TForm1(TComponent* owner) : TForm(owner) {
+TForm1::TForm1(TComponent* owner) : TForm(owner), SettingsFolder(ProgramFolder()) {
     SetName("Form1");
     SetCaption("ВЕЛЗАР");
     SetPosition(TPosition::poScreenCenter);
@@ -40,6 +41,9 @@ TForm1::TForm1(TComponent* owner) : TForm(owner) {
 }
 
 TForm1::~TForm1() {
+    // The controls the layout moves go before the menu, whose leaving resizes the window.
+    OnResize = nullptr;
+    Chart1->OnResize = nullptr;
     HID.reset();
     DeviceAnnouncements().MainLog = nullptr;
 }
@@ -47,6 +51,10 @@ TForm1::~TForm1() {
 void TForm1::FormClose(TObject*, TCloseAction&) {
     if (HID) HID->Release();
 }
+
+std::string TForm1::SettingsFileToWrite() const { return SettingsFileIn(SettingsFolder, UserConfigFolder()); }
+
+std::string TForm1::SettingsFileToRead() const { return ::SettingsFileToRead(SettingsFolder, UserConfigFolder()); }
 
 void TForm1::ShowWindow(TForm* form) {
     if (form) form->Show();

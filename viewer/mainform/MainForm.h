@@ -107,6 +107,10 @@ public:
     std::array<TMenuItem*, 6> SkinItems{};
 
     // ---- what the viewer keeps ----
+    // Where settings.ini is kept when the folder takes files: the program's.
+    std::string SettingsFolder;
+    std::string SettingsFileToWrite() const;
+    std::string SettingsFileToRead() const;
     FlightTables FlightData;
     // The next load reads the file last chosen without asking.
     bool ReloadSameLog = false;

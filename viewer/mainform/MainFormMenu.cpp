@@ -18,7 +18,6 @@
 #include "viewer/forms/ViewOptionsForm.h"
 #include "viewer/mainform/MenuGlyphs.h"
 #include "viewer/settings/DisplaySettings.h"
-#include "viewer/settings/SettingsLocation.h"
 
 namespace {
 
@@ -40,7 +39,7 @@ TMenuItem* TForm1::AddItem(TMenuItem* parent, const std::string& name, const std
     return item;
 }
 
-void TForm1::N3Click(TObject*) { WriteDisplaySettings(*this, *Form2, DisplaySettingsFile()); }
+void TForm1::N3Click(TObject*) { WriteDisplaySettings(*this, *Form2, SettingsFileToWrite()); }
 
 void TForm1::SkinItemClick(int choice) {
     // "Нет" switches the skinning off after naming no skin; the others switch it on first.
@@ -53,7 +52,7 @@ void TForm1::SkinItemClick(int choice) {
     }
     for (std::size_t i = 0; i < SkinItems.size(); ++i) {
         if (!SkinItems[i]->Checked()) continue;
-        WriteSkinChoice(static_cast<int>(i) + 1, DisplaySettingsFile());
+        WriteSkinChoice(static_cast<int>(i) + 1, SettingsFileToWrite());
         break;
     }
 }

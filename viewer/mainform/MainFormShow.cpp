@@ -8,7 +8,6 @@
 #include "viewer/forms/LineWidthForm.h"
 #include "viewer/forms/ViewOptionsForm.h"
 #include "viewer/settings/DisplaySettings.h"
-#include "viewer/settings/SettingsLocation.h"
 
 namespace {
 
@@ -38,7 +37,7 @@ void TForm1::FormShow(TObject*) {
     ReloadSameLog = false;
     Chart1->BottomAxis()->SetDateTimeFormat("mm:ss:zz");
     Chart1->BottomAxis()->SetIncrement(DateTimeStepValues[dtOneSecond] / 100);
-    const std::string settings = DisplaySettingsFileToRead();
+    const std::string settings = SettingsFileToRead();
     ReadDisplaySettings(*this, *Form2, *Form19, settings);
     FormResize(this);
     for (int series = kFirstChannelSeries; series <= kLastChannelSeries; ++series) {

@@ -54,7 +54,3 @@ std::string ProgramFolder() {
     const auto length = platform::GetModuleFileNameA(nullptr, path, kPathBuffer);
     return fs::path(std::string(path, length)).parent_path().string();
 }
-
-std::string DisplaySettingsFile() { return SettingsFileIn(ProgramFolder(), UserConfigFolder()); }
-
-std::string DisplaySettingsFileToRead() { return SettingsFileToRead(ProgramFolder(), UserConfigFolder()); }

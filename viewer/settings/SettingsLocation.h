@@ -20,6 +20,3 @@ std::string SettingsFileToRead(const std::string& programFolder, const std::stri
 
 // The folder of the running program file.
 std::string ProgramFolder();
-// For this program: SettingsFileIn and SettingsFileToRead of its folders.
-std::string DisplaySettingsFile();
-std::string DisplaySettingsFileToRead();
