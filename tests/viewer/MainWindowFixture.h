@@ -29,6 +29,18 @@ protected:
             boxes.push_back(text);
             return 1;
         });
+        Create();
+    }
+    ~MainWindowFixture() override {
+        Destroy();
+        Application->SetMessageBoxFunction(nullptr);
+    }
+    // The program ends and starts again with the same settings folder.
+    void Restart() {
+        Destroy();
+        Create();
+    }
+    void Create() {
         Form2 = new TForm2(nullptr);
         Form5 = new TForm5(nullptr);
         Form8 = new TForm8(nullptr);
@@ -38,13 +50,12 @@ protected:
         Form1 = new TForm1(nullptr);
         Form1->SettingsFolder = folder.Path().string();
     }
-    ~MainWindowFixture() override {
+    void Destroy() {
         delete Form1;
         for (TForm* form : std::vector<TForm*>{Form2, Form5, Form8, Form9, Form11, Form19}) delete form;
         Form1 = nullptr, Form2 = nullptr, Form5 = nullptr, Form8 = nullptr, Form9 = nullptr, Form11 = nullptr;
         Form19 = nullptr;
         RunMessages();
-        Application->SetMessageBoxFunction(nullptr);
     }
     void WriteSettings(const std::string& text) { folder.Write("settings.ini", text); }
     void Show() {
