@@ -52,6 +52,7 @@ protected:
         decoder.Attach(rows);
         const std::string& bytes = log.Bytes();
         decoder.DecodeLog(reinterpret_cast<const std::uint8_t*>(bytes.data()), bytes.size());
+        rows.WriteRows();
     }
     static SmoothingFactors Factors(int n) {
         SmoothingFactors factors;

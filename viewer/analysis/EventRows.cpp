@@ -36,8 +36,17 @@ void StartEventList(TStringGrid& grid) {
 }
 
 void EventRowSteps::AddEventRow(std::int32_t logTime, EventCode code) {
-    if (code <= 0) return;
-    grid_.SetRowCount(grid_.RowCount() + 1);
-    const int row = grid_.RowCount() - 2;
-    WriteRow(grid_, row, std::to_string(row), logTime, "(" + std::to_string(code) + ")" + EventNameText(code));
+    if (code > 0) rows_.push_back({logTime, code});
+}
+
+void EventRowSteps::WriteRows() {
+    // The grid keeps one empty row at its end; new rows go before it.
+    int row = grid_.RowCount() - 1;
+    grid_.SetRowCount(grid_.RowCount() + static_cast<int>(rows_.size()));
+    for (const Row& event : rows_) {
+        WriteRow(grid_, row, std::to_string(row), event.LogTime,
+                 "(" + std::to_string(event.Code) + ")" + EventNameText(event.Code));
+        ++row;
+    }
+    rows_.clear();
 }

@@ -6,6 +6,7 @@
 #include "viewer/log/LogRecordSteps.h"
 
 #include <string>
+#include <vector>
 
 class TStringGrid;
 
@@ -16,11 +17,20 @@ std::string EventRowTimeText(std::int32_t logTime);
 // start of the log, then the empty row.
 void StartEventList(TStringGrid& grid);
 
+// Rows are gathered while the log decodes and written into the grid by
+// WriteRows, so a log with an event in every record costs one grid resize.
 class EventRowSteps : public LogRecordSteps {
 public:
     explicit EventRowSteps(TStringGrid& grid) : grid_(grid) {}
     void AddEventRow(std::int32_t logTime, EventCode code) override;
+    // Appends the gathered rows before the grid's empty last row.
+    void WriteRows();
 
 private:
+    struct Row {
+        std::int32_t LogTime;
+        EventCode Code;
+    };
     TStringGrid& grid_;
+    std::vector<Row> rows_;
 };

@@ -134,6 +134,7 @@ void TForm1::LoadPagedLog() {
         return;
     }
     start.Begin();
+    rows.WriteRows();
     for (const std::string& message : result.Messages) AddLogLine(*skMemo1, message);
     AddLogLine(*skMemo1, kLoadEndLine);
     UpdateDataExtents();
