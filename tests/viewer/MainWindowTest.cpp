@@ -190,3 +190,37 @@ TEST_F(MainWindowTest, TheSidePanelButtonGivesTheChartThePanelsRoom) {
     EXPECT_EQ(Form1->Chart1->Width(), width);
     EXPECT_EQ(Form1->SpeedButton1->Caption(), ">");
 }
+
+TEST_F(MainWindowTest, LegendRowsShowInBothLegendsUpToTen) {
+    Show();
+    for (int i = 0; i < 12; ++i) Form1->AddMarkerLegendRow(" event " + std::to_string(i), static_cast<TColor>(0x100 * i));
+    EXPECT_EQ(Form1->LegendRowCount, 10);
+    for (int row = 1; row <= kMarkerLegendRows; ++row) {
+        EXPECT_TRUE(Form1->MarkerText[row]->Visible()) << row;
+        EXPECT_EQ(Form1->PanMarkerText[row]->Caption(), " event " + std::to_string(row - 1));
+        EXPECT_EQ(Form1->MarkerColor[row]->Color(), static_cast<TColor>(0x100 * (row - 1)));
+    }
+    EXPECT_EQ(Form1->Panel4->Height(), 9 * 16 + 35);
+    Form1->HideMarkerLegend();
+    EXPECT_EQ(Form1->LegendRowCount, 0);
+    EXPECT_FALSE(Form1->MarkerText[1]->Visible());
+    EXPECT_FALSE(Form1->PanMarkerColor[10]->Visible());
+    EXPECT_EQ(Form1->Panel4->Height(), 20);
+}
+
+TEST_F(MainWindowTest, TheFloatingPanelsStackAtTheChartsRightEdge) {
+    Show();
+    Form1->Panel3->Show();
+    Form1->Panel4->Show();
+    Form1->PlaceFloatingPanels();
+    const int top = Form1->Chart1->Top() + 2;
+    EXPECT_EQ(Form1->Panel4->Top(), top);
+    EXPECT_EQ(Form1->Panel3->Top(), top + Form1->Panel4->Height() + 7);
+    EXPECT_EQ(Form1->Panel3->Left(), Form1->Chart1->Width() - Form1->Panel3->Width() - 12);
+    // The legend's close box hides it, and the results panel moves up.
+    Form19->skCheckBox3->SetChecked(true);
+    Form1->Panel6->Click();
+    EXPECT_FALSE(Form1->Panel4->Visible());
+    EXPECT_FALSE(Form19->skCheckBox3->Checked());
+    EXPECT_EQ(Form1->Panel3->Top(), top);
+}

@@ -19,9 +19,12 @@ constexpr char32_t kBackspace = 8, kTab = 9, kReturn = 13, kEscape = 27;
 
 bool IsDigit(char32_t c) { return c >= U'0' && c <= U'9'; }
 
+constexpr int kMostDecimals = 15;
+
 // Fixed-point text with the program's decimal comma.
 std::string FixedText(double value, int decimals) {
-    char text[64];
+    decimals = std::min(decimals, kMostDecimals);
+    char text[384];
     std::snprintf(text, sizeof text, "%.*f", decimals, RoundToWhole(value * std::pow(10.0, decimals)) / std::pow(10.0, decimals));
     std::string result = text;
     std::replace(result.begin(), result.end(), '.', ',');

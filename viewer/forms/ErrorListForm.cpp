@@ -9,7 +9,7 @@ const TClassInfo& TForm3::StaticClass() {
     return info;
 }
 
-TForm3::TForm3(TComponent* owner) : TForm(owner) {
+TForm3::TForm3(TComponent* owner) : TAppWindowForm(owner) {
     SetName("Form3");
     SetCaption("Просмотр ошибок");
     SetPosition(TPosition::poScreenCenter);

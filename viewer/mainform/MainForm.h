@@ -37,8 +37,11 @@
 
 // The left axis and custom axes 0-3.
 inline constexpr int kVerticalAxisCount = 5;
-// Rows of each event-marker legend.
+// Rows of each event-marker legend, and their pitch in pixels.
 inline constexpr int kMarkerLegendRows = 10;
+inline constexpr int kLegendRowPitch = 16;
+// The side panel's width while it is shown.
+inline constexpr int kSidePanelWidth = 290;
 
 class TForm1 : public TForm {
     DECLARE_CLASS_INFO

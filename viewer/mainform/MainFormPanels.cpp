@@ -6,14 +6,13 @@
 #include "platform/window/Focus.h"
 #include "platform/window/WindowMessages.h"
 #include "ui/dialogs/PlaceControl.h"
+#include "viewer/forms/ViewOptionsForm.h"
 
 #include <string>
 
 namespace {
 
-constexpr int kSidePanelWidth = 290;
 constexpr int kFloatingPanelWidth = 220;
-constexpr int kLegendRowHeight = 17;
 // The window command that moves a window by its caption.
 constexpr platform::WPARAM kMoveByCaption = 0xF012;
 constexpr TColor kLegendStripColor = clBtnFace;
@@ -72,13 +71,13 @@ void TForm1::BuildFloatingPanels() {
     };
     Panel3->Hide();
 
-    Panel4 = PlacePanel(Chart1, this, "Panel4", 0, 0, kFloatingPanelWidth, 20 + kMarkerLegendRows * kLegendRowHeight + 4);
+    Panel4 = PlacePanel(Chart1, this, "Panel4", 0, 0, kFloatingPanelWidth, 20 + kMarkerLegendRows * kLegendRowPitch + 4);
     Panel7 = PlacePanel(Panel4, this, "Panel7", 0, 0, kFloatingPanelWidth, 18);
     Panel6 = PlacePanel(Panel7, this, "Panel6", kFloatingPanelWidth - 18, 1, 16, 16, "X");
     DragsPanel(Panel4, Panel4);
     DragsPanel(Panel7, Panel4);
     for (int row = 1; row <= kMarkerLegendRows; ++row) {
-        const int top = 20 + (row - 1) * kLegendRowHeight;
+        const int top = 20 + (row - 1) * kLegendRowPitch;
         PanMarkerColor[row] = PlacePanel(Panel4, this, "PanMarkerColor" + std::to_string(row), 6, top + 2, 24, 12);
         PanMarkerText[row] = PlaceLabel(Panel4, this, "PanMarkerText" + std::to_string(row), 36, top, kFloatingPanelWidth - 42, "");
         DragsPanel(PanMarkerColor[row], Panel4);
@@ -86,6 +85,7 @@ void TForm1::BuildFloatingPanels() {
     }
     Panel6->OnClick = [this](TObject*) {
         Panel4->Hide();
+        Form19->skCheckBox3->SetChecked(false);
         PlaceFloatingPanels();
     };
     Panel4->Hide();
@@ -129,10 +129,10 @@ void TForm1::BuildSidePanel() {
     Button5 = PlaceButton(GroupBox3, this, "Button5", 10, 46, 262, "Удалить маркеры");
     for (int n = 10; n <= 14; ++n) PlaceButton(GroupBox3, this, "Button" + std::to_string(n), 0, 0, 20, "")->Hide();
 
-    GroupBox2 = PlaceControl<TGroupBox>(Panel2, this, "GroupBox2", 4, 282, 282, 20 + kMarkerLegendRows * kLegendRowHeight);
+    GroupBox2 = PlaceControl<TGroupBox>(Panel2, this, "GroupBox2", 4, 282, 282, 22 + kMarkerLegendRows * kLegendRowPitch);
     GroupBox2->SetCaption("Маркеры");
     for (int row = 1; row <= kMarkerLegendRows; ++row) {
-        const int top = 18 + (row - 1) * kLegendRowHeight;
+        const int top = 18 + (row - 1) * kLegendRowPitch;
         MarkerColor[row] = PlacePanel(GroupBox2, this, "MarkerColor" + std::to_string(row), 8, top + 2, 24, 12);
         MarkerColor[row]->SetColor(kLegendStripColor);
         MarkerText[row] = PlaceLabel(GroupBox2, this, "MarkerText" + std::to_string(row), 38, top, 236, "");

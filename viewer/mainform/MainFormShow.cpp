@@ -11,7 +11,6 @@
 
 namespace {
 
-constexpr int kSidePanelWidth = 290;
 constexpr int kResizeBottom = 65;
 constexpr int kStatusBarBottom = 60;
 constexpr int kSpeedButtonGap = 20;
@@ -23,7 +22,6 @@ constexpr int kFloatingPanelInset = 12;
 constexpr int kFloatingPanelTop = 2;
 constexpr int kFloatingPanelGap = 7;
 constexpr int kHiddenLegendHeight = 20;
-constexpr int kLegendRowPitch = 16;
 constexpr int kLegendExtra = 35;
 
 void SetLineWidth(TLineSeries* series, int width) { series->LinePen().SetWidth(width); }
