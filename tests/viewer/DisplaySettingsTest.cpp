@@ -73,8 +73,8 @@ TEST_F(DisplaySettingsTest, TheSaveCommandWritesEachKeyInItsValueForm) {
         // List choices as item indexes.
         "[Filter]\r\nchAvtive=1\r\nchComp1G=1\r\nchAll=3\r\nchKren=6\r\n", "chAccSpeed=8\r\nmaxPrir=7\r\n",
         "[Other]\r\nsetSensorAcc=1\r\n",
-        "[CustomAxisAlt]\r\ncaAlt=4\r\ncaSpeed=0\r\ncaPower=1\r\ncaTemper=2\r\ncaAngel=4\r\ncaAccr=0\r\ncaGiro=1\r\n"
-        "caServo=3\r\ncaTypeView=1\r\ncaAcc100g=3\r\n",
+        ("[CustomAxisAlt]\r\ncaAlt=4\r\ncaSpeed=0\r\ncaPower=1\r\ncaTemper=2\r\ncaAngel=4\r\ncaAccr=0\r\ncaGiro=1\r\n"
+         "caServo=3\r\ncaTypeView=1\r\ncaAcc100g=3\r\n"),
     };
     for (const char* line : lines) EXPECT_NE(text.find(line), std::string::npos) << line << "\nin\n" << text;
 }

@@ -3,7 +3,7 @@
 namespace {
 
 template <std::size_t N>
-bool IsItemOf(const std::array<std::int32_t, N>& numbers, int index) {
+bool IsItemOf(const std::array<std::int32_t, N>&, int index) {
     return index >= 0 && index < static_cast<int>(N);
 }
 
