@@ -120,12 +120,24 @@ TEST_F(MainWindowTest, ALogWithoutBurnoutLeavesNoBurnoutTickOfTheLogBefore) {
     Show();
     OpenLog(kSampleLog);
     ASSERT_GT(Form1->FlightData.BurnoutTick, 0);
+    // The short black mark across the altitude at the burnout.
+    Form1->Chart1->Repaint();
+    RunMessages();
+    TChartSeries& altitude = Series(kBaroAltitudeSeries);
+    const int x = altitude.PointScreenX(Form1->FlightData.BurnoutTick);
+    const int y = altitude.PointScreenY(Form1->FlightData.BurnoutTick);
+    for (int dx : {-7, 7}) EXPECT_EQ(platform::testing::WindowPixel(Form1->Chart1->Handle(), x + dx, y), 0u) << dx;
     LogFileBuilder quiet;
     quiet.AddHeaderPage(7, {});
     quiet.AddSensorPage(LogFileBuilder::kOneTickRate, std::vector<SensorRecordRaw>(5));
     OpenLog(folder.Write("quiet.log", quiet.Bytes()));
     EXPECT_EQ(Form1->FlightData.BurnoutTick, 0);
     EXPECT_EQ(Series(kBaroAltitudeSeries).Count(), 5);
+    // No mark at the first point either.
+    Form1->Chart1->Repaint();
+    RunMessages();
+    const int x0 = altitude.PointScreenX(0), y0 = altitude.PointScreenY(0);
+    EXPECT_NE(platform::testing::WindowPixel(Form1->Chart1->Handle(), x0 + 7, y0), 0u);
 }
 
 TEST_F(MainWindowTest, ClearAllLeavesTheSeriesFrom30On) {
