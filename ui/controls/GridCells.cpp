@@ -9,6 +9,14 @@ TGridCells::TGridCells(int colCount, int rowCount) : cols_(0), rows_(0) {
 }
 
 void TGridCells::Resize(int cols, int rows) {
+    if (cols == cols_) {
+        // Rows only: the cells stay where they are, so rows added one by one cost no copy.
+        cells_.resize(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows));
+        rows_ = rows;
+        fixedRows_ = std::min(fixedRows_, rows_ - 1);
+        KeepCurrentInside();
+        return;
+    }
     std::vector<std::string> next(static_cast<std::size_t>(cols) * static_cast<std::size_t>(rows));
     for (int r = 0; r < std::min(rows, rows_); ++r)
         for (int c = 0; c < std::min(cols, cols_); ++c)
