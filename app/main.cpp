@@ -23,6 +23,7 @@
 #include "viewer/forms/SettingsPrintForm.h"
 #include "viewer/forms/SingleStageSettingsForm.h"
 #include "viewer/forms/SystemSettingsForm.h"
+#include "viewer/eventmarkers/EventMarkerForm.h"
 #include "viewer/forms/ViewOptionsForm.h"
 #include "viewer/mainform/MainForm.h"
 
@@ -40,6 +41,7 @@ int main() {
     Application->CreateForm(Form1);
     Application->CreateForm(Form2);
     Application->CreateForm(Form3);
+    Application->CreateForm(Form4);
     Application->CreateForm(Form5);
     Application->CreateForm(Form6);
     Application->CreateForm(Form7);

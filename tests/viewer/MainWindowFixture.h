@@ -9,6 +9,7 @@
 #include "tests/device/WindowDriving.h"
 #include "tests/support/TempFolder.h"
 #include "ui/forms/Application.h"
+#include "viewer/eventmarkers/EventMarkerForm.h"
 #include "viewer/forms/ChartSettingsForm.h"
 #include "viewer/forms/EventListForm.h"
 #include "viewer/forms/LineWidthForm.h"
@@ -42,6 +43,7 @@ protected:
     }
     void Create() {
         Form2 = new TForm2(nullptr);
+        Form4 = new TForm4(nullptr);
         Form5 = new TForm5(nullptr);
         Form8 = new TForm8(nullptr);
         Form9 = new TForm9(nullptr);
@@ -52,8 +54,8 @@ protected:
     }
     void Destroy() {
         delete Form1;
-        for (TForm* form : std::vector<TForm*>{Form2, Form5, Form8, Form9, Form11, Form19}) delete form;
-        Form1 = nullptr, Form2 = nullptr, Form5 = nullptr, Form8 = nullptr, Form9 = nullptr, Form11 = nullptr;
+        for (TForm* form : std::vector<TForm*>{Form2, Form4, Form5, Form8, Form9, Form11, Form19}) delete form;
+        Form1 = nullptr, Form2 = nullptr, Form4 = nullptr, Form5 = nullptr, Form8 = nullptr, Form9 = nullptr, Form11 = nullptr;
         Form19 = nullptr;
         RunMessages();
     }

@@ -3,10 +3,17 @@
 // the menu and the side-panel button.
 
 #include "tests/viewer/MainWindowFixture.h"
+#include "common/TextFormatting.h"
+#include "device/link/DeviceWorkers.h"
+#include "ui/dialogs/MessageDialogs.h"
 #include "tools/loggen/SampleFlight.h"
 #include "viewer/analysis/EventRows.h"
 
+#include <array>
+#include <chrono>
 #include <cmath>
+#include <fstream>
+#include <thread>
 
 namespace {
 
@@ -18,6 +25,14 @@ constexpr const char* kAltitudeAndSpeed =
     "[Checked]\nchAltBaro=1\nchAccAlt=1\nchAccSpeed=1\n[CustomAxisAlt]\ncaAlt=0\ncaSpeed=2\n";
 
 class MainWindowTest : public MainWindowFixture {};
+
+// A device worker that runs until it is told to stop.
+class RunsUntilStopped : public TThread {
+protected:
+    void Execute() override {
+        while (!Terminated()) std::this_thread::sleep_for(std::chrono::milliseconds(1));
+    }
+};
 
 }  // namespace
 
@@ -49,7 +64,7 @@ TEST_F(MainWindowTest, OpeningTheSampleLogFillsTheSeriesAndFitsTheAxes) {
     const SampleFlight flight = MakeSampleFlight();
     WriteSettings(kAltitudeAndSpeed);
     Show();
-    EXPECT_EQ(OpenLog(kSampleLog), "Open");
+    EXPECT_EQ(OpenLog(kSampleLog), "Открыть");
 
     // One point a tick in every fed series; none in the GPS series.
     const std::int32_t ticks = flight.Samples.back().TicksAfter;
@@ -180,7 +195,7 @@ TEST_F(MainWindowTest, TheControllerItemsShowTheDeviceWindows) {
     const struct {
         TMenuItem* item;
         TForm* window;
-    } cases[] = {{Form1->N32, Form5}, {Form1->N11, Form11}, {Form1->N15, Form2}, {Form1->N23, Form8}};
+    } cases[] = {{Form1->N32, Form5}, {Form1->N11, Form11}, {Form1->N15, Form2}, {Form1->N23, Form8}, {Form1->N22, Form4}};
     for (const auto& c : cases) {
         EXPECT_FALSE(c.window->Visible()) << c.item->Caption();
         c.item->Click();
@@ -235,4 +250,59 @@ TEST_F(MainWindowTest, TheFloatingPanelsStackAtTheChartsRightEdge) {
     EXPECT_FALSE(Form1->Panel4->Visible());
     EXPECT_FALSE(Form19->skCheckBox3->Checked());
     EXPECT_EQ(Form1->Panel3->Top(), top);
+}
+
+TEST_F(MainWindowTest, TheMarkerKindsComeFromSettingsAndALoadShowsItsHeaderSettings) {
+    WriteSettings(std::string(kAltitudeAndSpeed) + "[EasyMarker]\nColorMarker3=4660\nSelectMarker3=1\n");
+    Show();
+    EXPECT_EQ(Form4->ColorPanel(3)->Color(), 4660);
+    EXPECT_TRUE(Form4->MarkerText(3)->Checked());
+    EXPECT_EQ(Form4->ColorPanel(1)->Color(), 128) << "a missing key keeps its default";
+
+    // The launch acceleration of the sample's header page: (value / 512 - 1) g.
+    std::ifstream log(kSampleLog, std::ios::binary);
+    std::array<unsigned char, 13> head{};
+    log.read(reinterpret_cast<char*>(head.data()), head.size());
+    const double launchG = ((head[11] << 8) | head[12]) / 512.0 - 1;
+    OpenLog(kSampleLog);
+    EXPECT_EQ(Form4->ValueLabel(6)->Caption(), FloatToCommaText(1, launchG));
+}
+
+TEST_F(MainWindowTest, ClosingWhileADeviceWorkerRunsAsksThenStopsIt) {
+    const struct {
+        TDeviceWorkerKind kind;
+        const char* questionNames;
+    } cases[] = {{TDeviceWorkerKind::FirmwareUpdate, "прошивки"}, {TDeviceWorkerKind::LogFiles, "контроллером"}};
+    for (const auto& c : cases) {
+        Show();
+        ASSERT_TRUE(StartDeviceWorker(std::make_unique<RunsUntilStopped>(), c.kind));
+        int answer = IDNO;
+        std::vector<std::string> questions;
+        Application->SetMessageBoxFunction([&](const std::string& text, const std::string&, unsigned) {
+            questions.push_back(text);
+            return answer;
+        });
+        Form1->Close();
+        RunMessages();
+        ASSERT_EQ(questions.size(), 1u);
+        EXPECT_NE(questions[0].find(c.questionNames), std::string::npos) << questions[0];
+        EXPECT_TRUE(Form1->Visible()) << "answered no: the window stays";
+        EXPECT_TRUE(DeviceWorkerRunning());
+
+        answer = IDYES;
+        Form1->Close();
+        RunMessages();
+        EXPECT_EQ(questions.size(), 2u);
+        EXPECT_FALSE(Form1->Visible());
+        EXPECT_FALSE(DeviceWorkerRunning()) << "the worker is stopped and joined before the window goes";
+        Restart();
+    }
+}
+
+TEST_F(MainWindowTest, ClosingWithNoDeviceWorkerAsksNothing) {
+    Show();
+    Form1->Close();
+    RunMessages();
+    EXPECT_FALSE(Form1->Visible());
+    EXPECT_TRUE(boxes.empty());
 }

@@ -2,7 +2,10 @@
 
 #include "device/forms/LogMemoLine.h"
 #include "device/link/DeviceAnnouncements.h"
+#include "device/link/DeviceWorkers.h"
 #include "ui/core/PublishedProperties.h"
+#include "ui/dialogs/MessageDialogs.h"
+#include "ui/forms/Application.h"
 #include "viewer/settings/SettingsLocation.h"
 
 TForm1* Form1 = nullptr;
@@ -10,6 +13,11 @@ TForm1* Form1 = nullptr;
 namespace {
 
 constexpr int kDesignWidth = 1140, kDesignHeight = 695;
+
+constexpr const char* kStopUpdateQuestion =
+    "Идёт обновление прошивки. Если прервать его, контроллер может остаться без программы.\n"
+    "Прервать обновление и выйти?";
+constexpr const char* kStopDeviceWorkQuestion = "Идёт обмен данными с контроллером. Прервать его и выйти?";
 
 }  // namespace
 
@@ -36,6 +44,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner), SettingsFolder(ProgramFolder()
     DeviceAnnouncements().MainLog = [this](const std::string& line) { AddLogLine(*skMemo1, line); };
     OnShow = [this](TObject* s) { FormShow(s); };
     OnResize = [this](TObject* s) { FormResize(s); };
+    OnCloseQuery = [this](TObject* s, bool& canClose) { FormCloseQuery(s, canClose); };
     OnClose = [this](TObject* s, TCloseAction& action) { FormClose(s, action); };
     HID = std::make_unique<TDeviceLink>();
 }
@@ -48,7 +57,15 @@ TForm1::~TForm1() {
     DeviceAnnouncements().MainLog = nullptr;
 }
 
+void TForm1::FormCloseQuery(TObject*, bool& CanClose) {
+    if (!DeviceWorkerRunning()) return;
+    const char* question = FirmwareUpdateRunning() ? kStopUpdateQuestion : kStopDeviceWorkQuestion;
+    CanClose = Application->MessageBox(question, Caption(), MB_YESNO | MB_ICONWARNING) == IDYES;
+}
+
 void TForm1::FormClose(TObject*, TCloseAction&) {
+    // The workers end before the device they talk to is let go.
+    StopDeviceWorkers();
     if (HID) HID->Release();
 }
 

@@ -125,6 +125,10 @@ public:
     // ---- operations ----
     void FormShow(TObject* Sender);
     void FormResize(TObject* Sender);
+    // While a device worker runs, closing asks first: a firmware update cut
+    // short can leave the controller without a program.
+    void FormCloseQuery(TObject* Sender, bool& CanClose);
+    // Stops the device workers, waits for them, and releases the device link.
     void FormClose(TObject* Sender, TCloseAction& Action);
     void SpeedButton1Click(TObject* Sender);
     void Chart1Resize(TObject* Sender);

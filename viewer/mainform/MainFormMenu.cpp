@@ -5,6 +5,7 @@
 
 #include "device/forms/FirmwareForm.h"
 #include "device/forms/LogFilesForm.h"
+#include "viewer/eventmarkers/EventMarkerForm.h"
 #include "viewer/forms/AboutForm.h"
 #include "viewer/forms/ChartSettingsForm.h"
 #include "viewer/forms/DipSettingsForm.h"
@@ -119,7 +120,7 @@ void TForm1::BuildMainMenu() {
     U1->GroupIndex = kSubmenuGroup;
     N15 = AddItem(U1, "N15", "Настройка графиков", [this](TObject*) { ShowWindow(Form2); });
     N34 = AddItem(U1, "N34", "? Настройка внешнего вида графиков ?", [this](TObject*) { ShowWindow(Form9); });
-    N22 = AddItem(U1, "N22", "Настройка маркеров событий");
+    N22 = AddItem(U1, "N22", "Настройка маркеров событий", [this](TObject*) { ShowWindow(Form4); });
     separator(U1);
     N39 = AddItem(U1, "N39", "Настройки отображения", [this](TObject*) { ShowWindow(Form19); });
     separator(U1);

@@ -8,6 +8,7 @@
 #include "ui/core/ScopeGuards.h"
 #include "ui/forms/Application.h"
 #include "viewer/analysis/EventRows.h"
+#include "viewer/eventmarkers/EventMarkerForm.h"
 #include "viewer/forms/ChartSettingsForm.h"
 #include "viewer/forms/EventListForm.h"
 #include "viewer/log/PagedLogDecoder.h"
@@ -113,6 +114,7 @@ void TForm1::LoadPagedLog() {
     PagedLogDecoder decoder(FlightData, Form2->DecodeOptions());
     decoder.Attach(start);
     decoder.Attach(header);
+    decoder.Attach(*Form4);
     decoder.Attach(integration_);
     decoder.Attach(*chartSteps_);
     decoder.Attach(rows);

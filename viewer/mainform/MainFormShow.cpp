@@ -4,6 +4,7 @@
 #include "viewer/mainform/MainForm.h"
 
 #include "chart/axes/DateTimeSteps.h"
+#include "viewer/eventmarkers/EventMarkerForm.h"
 #include "viewer/forms/ChartSettingsForm.h"
 #include "viewer/forms/LineWidthForm.h"
 #include "viewer/forms/ViewOptionsForm.h"
@@ -42,6 +43,7 @@ void TForm1::FormShow(TObject*) {
         ChartSeries[series]->SetActive(Form2->ShowBox(series)->Checked());
         ChartSeries[series]->SetSeriesColor(Form2->ColorPanel(series)->Color());
     }
+    Form4->LoadMarkerSettings(settings);
     ReadLineWidthSettings(*Form9, settings);
     ApplyLineWidths();
     UpdateDataExtents();
