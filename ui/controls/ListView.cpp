@@ -369,7 +369,7 @@ void TCustomListView::ScrollMessage(bool vertical, platform::WORD code) {
 
 bool TCustomListView::DoMouseWheel(TShiftState shift, int delta, TPoint mousePos) {
     if (TCustomControl::DoMouseWheel(shift, delta, mousePos)) return true;
-    // A list view's columns go by one a notch, rows by the wheel's lines.
+    // List columns go by one a notch; rows by the lines the system sets for a notch.
     int lines = Layout().columnWise ? delta / platform::WHEEL_DELTA : WheelScrollLines(delta);
     if (lines == 0) return false;
     firstLine_ -= lines;
