@@ -3,15 +3,18 @@
 
 #include "ui/forms/Application.h"
 #include "ui/forms/Form.h"
+#include "ui/graphics/Colors.h"
 
 #include "platform/display/Display.h"
 #include "platform/display/DisplayTesting.h"
 #include "platform/system/Clock.h"
 #include "platform/window/Input.h"
+#include "platform/window/Placement.h"
 #include "platform/window/SystemMetrics.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <memory>
 #include <string>
 #include <vector>
@@ -78,6 +81,19 @@ protected:
     }
     // On the virtual clock: past the double-click time, so the next click stands alone.
     static void PassDoubleClickTime() { PassTime(platform::GetDoubleClickTime() + 1); }
+    // A colour as the pixels hold it, 0x00RRGGBB.
+    static std::uint32_t PixelColor(TColor color) {
+        std::uint32_t v = ColorToRGB(color);
+        return ((v & 0xFF) << 16) | (v & 0xFF00) | ((v >> 16) & 0xFF);
+    }
+    // The painted pixel at a point of a control's client area, 0x00RRGGBB.
+    static std::uint32_t ClientPixel(TWinControl* c, int x, int y) {
+        platform::POINT p{x, y};
+        platform::ClientToScreen(c->Handle(), &p);
+        platform::RECT w;
+        platform::GetWindowRect(c->Handle(), &w);
+        return platform::testing::WindowPixel(c->Handle(), p.x - w.left, p.y - w.top) & 0xFFFFFF;
+    }
 
     std::unique_ptr<TForm> form;
     std::vector<std::string> messages;

@@ -7,6 +7,7 @@
 #include "platform/window/MessageQueue.h"
 #include "tests/support/TempFolder.h"
 
+#include <algorithm>
 #include <filesystem>
 #include <functional>
 
@@ -23,6 +24,17 @@ struct PathDialogTest : ControlFixture {
         temp.Write("file.txt", "x");
         root = fs::canonical(temp.Path());
     }
+    // The running dialog's folder tree.
+    static TTreeView* DialogTree() {
+        TCustomForm* dialog = Screen->ActiveForm();
+        return dialog ? dynamic_cast<TTreeView*>(dialog->FindComponent("Folders")) : nullptr;
+    }
+    // Rows count the open nodes from the top folder down.
+    static int RowOf(TTreeView* tree, const TTreeNode* node) {
+        int row = 0;
+        for (TTreeNode* n = tree->Items().GetFirstNode(); n && n != node; n = n->GetNextVisible()) ++row;
+        return row;
+    }
     // Once the dialog runs: notes its caption and the selected node's
     // siblings, runs `before`, then presses the keys.
     void AnswerWith(std::vector<platform::UINT> keys, std::function<void()> before = nullptr) {
@@ -32,7 +44,7 @@ struct PathDialogTest : ControlFixture {
             if (m.Msg != platform::WM_APP + 1) return inner(m);
             TCustomForm* dialog = Screen->ActiveForm();
             seenCaption = dialog ? dialog->Caption() : "";
-            auto* tree = dialog ? dynamic_cast<TTreeView*>(dialog->FindComponent("Folders")) : nullptr;
+            TTreeView* tree = DialogTree();
             seenSiblings.clear();
             if (tree && tree->Selected() && tree->Selected()->Parent())
                 for (TTreeNode* n = tree->Selected()->Parent()->GetFirstChild(); n; n = n->GetNextSibling())
@@ -95,6 +107,31 @@ TEST_F(PathDialogTest, AFolderGoneBeforeConfirmingIsNotGiven) {
     AnswerWith({platform::VK_RETURN}, [&] { fs::remove(root / "Gamma"); });
     EXPECT_FALSE(dialog.Execute());
     EXPECT_EQ(dialog.Path, (root / "Gamma").string());
+}
+
+TEST_F(PathDialogTest, OpensWithTheTopFolderInViewUnlessTheStartLiesBelowTheFirstPage) {
+    // "/" is row 0; the temporary folder's "beta/inner" lies as deep as the machine's folders make it.
+    for (std::string start : {std::string("/"), (root / "beta" / "inner").string()}) {
+        SCOPED_TRACE(start);
+        TPathDialog dialog(nullptr);
+        dialog.Path = start;
+        int topRow = -1, selectedRow = -1, page = 0;
+        bool rootOnTop = false;
+        AnswerWith({platform::VK_ESCAPE}, [&] {
+            TTreeView* tree = DialogTree();
+            ASSERT_NE(tree, nullptr);
+            ASSERT_NE(tree->Selected(), nullptr);
+            topRow = RowOf(tree, tree->TopItem());
+            selectedRow = RowOf(tree, tree->Selected());
+            page = tree->VisibleRows();
+            rootOnTop = tree->TopItem() == tree->Items().GetFirstNode();
+        });
+        EXPECT_FALSE(dialog.Execute());
+        ASSERT_GT(page, 10) << "the view holds many rows";
+        // The start is shown; "/" too whenever both fit, else the start sits in the last row.
+        EXPECT_EQ(topRow, std::max(0, selectedRow - page + 1));
+        EXPECT_EQ(rootOnTop, selectedRow < page);
+    }
 }
 
 }  // namespace

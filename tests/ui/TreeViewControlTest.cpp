@@ -3,7 +3,14 @@
 #include "ui/controls/Button.h"
 #include "ui/controls/TreeView.h"
 
+#include "platform/window/MessageQueue.h"
+#include "platform/window/ScrollBars.h"
 #include "platform/window/SystemMetrics.h"
+#include "platform/window/WindowStyles.h"
+#include "platform/window/WindowTree.h"
+
+#include <functional>
+#include <string>
 
 namespace {
 
@@ -23,6 +30,33 @@ struct TreeViewControl : ControlFixture {
         return tree;
     }
     std::vector<std::string> log;
+
+    // Flat nodes "row 0" .. "row n-1" in a view of the given height.
+    TTreeView* MakeRows(int count, int height = 150) {
+        auto* tree = Add<TTreeView>(10, 10, 200, height);
+        for (int i = 0; i < count; ++i) tree->Items().Add(nullptr, "row " + std::to_string(i));
+        return tree;
+    }
+    static int RowOf(TTreeView* tree, const TTreeNode* node) {
+        int row = 0;
+        for (TTreeNode* n = tree->Items().GetFirstNode(); n && n != node; n = n->GetNextVisible()) ++row;
+        return row;
+    }
+    static platform::SCROLLINFO Bar(TTreeView* tree) {
+        platform::SCROLLINFO info;
+        info.fMask = platform::SIF_ALL;
+        EXPECT_TRUE(platform::GetScrollInfo(tree->Handle(), platform::SB_VERT, &info));
+        return info;
+    }
+    static bool HasBar(TTreeView* tree) {
+        return (platform::GetWindowLongPtr(tree->Handle(), platform::GWL_STYLE) & platform::WS_VSCROLL) != 0;
+    }
+    static void Wheel(TTreeView* tree, int delta) {
+        TPoint p = tree->ClientToScreen({40, 40});
+        platform::testing::MoveMouse(p.X, p.Y);
+        platform::testing::TurnWheel(delta);
+        Pump();
+    }
 };
 
 TEST_F(TreeViewControl, KeysExpandLazilyAndWalkTheRows) {
@@ -155,6 +189,126 @@ TEST_F(TreeViewControl, EnterAndEscapeInTheEditPassTheFormsButtonsBy) {
     EXPECT_EQ(presses, 0);
     Key(platform::VK_RETURN);
     EXPECT_EQ(presses, 1) << "outside the edit Enter is the form's again";
+}
+
+TEST_F(TreeViewControl, TheScrollRangeFollowsTheOpenRows) {
+    auto* tree = MakeRows(4);
+    ShowForm();
+    int page = tree->VisibleRows();
+    ASSERT_GT(page, 4);
+    EXPECT_FALSE(HasBar(tree)) << "four rows fit";
+    TTreeNode* first = tree->Items().GetFirstNode();
+    for (int i = 0; i < page; ++i) tree->Items().AddChild(first, "child " + std::to_string(i));
+    EXPECT_FALSE(HasBar(tree)) << "children of a closed node add no rows";
+    first->Expand();
+    ASSERT_TRUE(HasBar(tree));
+    EXPECT_EQ(Bar(tree).nMax, 4 + page - 1);
+    EXPECT_EQ(static_cast<int>(Bar(tree).nPage), page);
+    tree->Items().Add(nullptr, "added while shown");
+    EXPECT_EQ(Bar(tree).nMax, 4 + page);
+    tree->Items().GetFirstNode()->Item(0)->Delete();
+    EXPECT_EQ(Bar(tree).nMax, 4 + page - 1);
+    first->Collapse();
+    EXPECT_FALSE(HasBar(tree)) << "closed again, the rows fit";
+}
+
+TEST_F(TreeViewControl, TheWheelAndTheBarScrollWithinTheRows) {
+    auto* tree = MakeRows(40);
+    ShowForm();
+    int page = tree->VisibleRows();
+    int last = 40 - page;  // the top row of the last page
+    const struct {
+        const char* step;
+        std::function<void()> act;
+        int top;
+    } steps[] = {
+        {"a notch down", [&] { Wheel(tree, -platform::WHEEL_DELTA); }, 3},
+        {"two notches down", [&] { Wheel(tree, -2 * platform::WHEEL_DELTA); }, 9},
+        {"a notch up", [&] { Wheel(tree, platform::WHEEL_DELTA); }, 6},
+        {"far down stops at the last page", [&] { Wheel(tree, -20 * platform::WHEEL_DELTA); }, last},
+        {"a line up by the bar", [&] { platform::SendMessage(tree->Handle(), platform::WM_VSCROLL, platform::SB_LINEUP, 0); }, last - 1},
+        {"a page up by the bar", [&] { platform::SendMessage(tree->Handle(), platform::WM_VSCROLL, platform::SB_PAGEUP, 0); }, last - 1 - page},
+        {"the top by the bar", [&] { platform::SendMessage(tree->Handle(), platform::WM_VSCROLL, platform::SB_TOP, 0); }, 0},
+        {"far up stops at the first row", [&] { Wheel(tree, 5 * platform::WHEEL_DELTA); }, 0},
+    };
+    for (const auto& step : steps) {
+        SCOPED_TRACE(step.step);
+        step.act();
+        Pump();
+        ASSERT_NE(tree->TopItem(), nullptr);
+        EXPECT_EQ(RowOf(tree, tree->TopItem()), step.top);
+        EXPECT_EQ(Bar(tree).nPos, step.top);
+        // Clicks find what is shown: the first row under the pointer is the top item.
+        EXPECT_EQ(tree->GetNodeAt(40, 2 + tree->RowHeight() / 2), tree->TopItem());
+    }
+}
+
+TEST_F(TreeViewControl, TheSelectionIsKeptInView) {
+    auto* tree = MakeRows(40);
+    ShowForm();
+    Focus(tree);
+    int page = tree->VisibleRows();
+    auto shown = [&](TTreeNode* node) {
+        int top = RowOf(tree, tree->TopItem());
+        int row = RowOf(tree, node);
+        return row >= top && row < top + page;
+    };
+    Key(platform::VK_DOWN);  // selects the first row
+    Key(platform::VK_END);
+    ASSERT_EQ(tree->Selected()->Text(), "row 39");
+    EXPECT_TRUE(shown(tree->Selected()));
+    EXPECT_EQ(RowOf(tree, tree->TopItem()), 40 - page);
+    EXPECT_EQ(Bar(tree).nPos, 40 - page);
+    Wheel(tree, 20 * platform::WHEEL_DELTA);  // the selection scrolled away
+    EXPECT_FALSE(shown(tree->Selected()));
+    Key(platform::VK_UP);  // the keys bring it back, at the bottom
+    EXPECT_EQ(tree->Selected()->Text(), "row 38");
+    EXPECT_EQ(RowOf(tree, tree->TopItem()), 38 - page + 1);
+    tree->SetSelected(tree->Items().GetFirstNode()->GetNextSibling());  // above the top: it becomes the top
+    EXPECT_EQ(tree->TopItem()->Text(), "row 1");
+    // A collapse that hides the top row brings its closed parent to the top.
+    TTreeNode* parent = tree->Items().GetFirstNode();
+    for (int i = 0; i < 30; ++i) tree->Items().AddChild(parent, "inner " + std::to_string(i));
+    parent->Expand();
+    tree->SetSelected(parent->Item(20));
+    ASSERT_TRUE(shown(parent->Item(20)));
+    tree->SetSelected(tree->Items().TopLevelItem(5));
+    parent->Collapse();
+    EXPECT_TRUE(shown(tree->Selected()));
+    EXPECT_EQ(RowOf(tree, tree->TopItem()), 0);
+}
+
+TEST_F(TreeViewControl, OnlyWholeRowsArePaintedWhereClicksFindThem) {
+    auto* tree = MakeRows(6);
+    int row = tree->RowHeight();
+    // Room for three rows and half of a fourth inside the two-pixel frame.
+    tree->SetBounds(10, 10, 200, 4 + 3 * row + row / 2);
+    tree->HideSelection = false;
+    for (int i = 0; i < 6; ++i) tree->Items().TopLevelItem(i)->SetText("WWWWWWWWWW");
+    tree->SetSelected(tree->Items().GetFirstNode());
+    auto* other = Add<TButton>(250, 10);
+    ShowForm();
+    Focus(other);  // the selection shows filled, without a focus rectangle
+    ASSERT_EQ(tree->VisibleRows(), 3);
+    const int x = tree->Indent + 4;  // inside the selected label
+    const std::uint32_t fill = PixelColor(clBtnFace);
+    // The selected first row fills from the frame's inside edge down one row, as GetNodeAt reads it.
+    EXPECT_EQ(ClientPixel(tree, x, 2), fill);
+    EXPECT_EQ(ClientPixel(tree, x, 1 + row), fill);
+    EXPECT_NE(ClientPixel(tree, x, 2 + row), fill);
+    EXPECT_EQ(tree->GetNodeAt(x, 1 + row), tree->Items().GetFirstNode());
+    // Below the third row nothing is drawn and nothing is hit.
+    int belowRows = 2 + 3 * row;
+    EXPECT_EQ(tree->GetNodeAt(x, belowRows + 1), nullptr);
+    for (int y = belowRows; y < tree->ClientHeight() - 2; ++y)
+        for (int px = tree->Indent; px < tree->ClientWidth() - 2; ++px)
+            ASSERT_EQ(ClientPixel(tree, px, y), PixelColor(clWindow)) << "a cut row at " << px << "," << y;
+    // The third row's text is there to see.
+    bool inked = false;
+    for (int y = 2 + 2 * row; y < belowRows && !inked; ++y)
+        for (int px = tree->Indent; px < tree->Indent + 60 && !inked; ++px)
+            inked = ClientPixel(tree, px, y) != PixelColor(clWindow);
+    EXPECT_TRUE(inked);
 }
 
 }  // namespace

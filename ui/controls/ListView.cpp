@@ -1,6 +1,7 @@
 #include "ui/controls/ListView.h"
 
 #include "ui/controls/ControlFrames.h"
+#include "ui/controls/WheelScroll.h"
 #include "ui/core/PublishedProperties.h"
 
 #include "platform/window/Focus.h"
@@ -26,7 +27,6 @@ const TClassInfo& TListView::StaticClass() {
 namespace {
 constexpr int IconCellWidth = 75;
 constexpr int IconSize = 32;
-constexpr int WheelLines = 3;
 // Waits out a double click before a second click on the focused item edits it.
 constexpr platform::UINT_PTR EditTimer = 1;
 }  // namespace
@@ -369,10 +369,9 @@ void TCustomListView::ScrollMessage(bool vertical, platform::WORD code) {
 
 bool TCustomListView::DoMouseWheel(TShiftState shift, int delta, TPoint mousePos) {
     if (TCustomControl::DoMouseWheel(shift, delta, mousePos)) return true;
-    int notches = delta / 120;
-    if (notches == 0) return false;
-    Cells cells = Layout();
-    int lines = cells.columnWise ? notches : notches * WheelLines;
+    // List columns go by one a notch; rows by the lines the system sets for a notch.
+    int lines = Layout().columnWise ? delta / platform::WHEEL_DELTA : WheelScrollLines(delta);
+    if (lines == 0) return false;
     firstLine_ -= lines;
     UpdateScrollBars();
     Invalidate();

@@ -113,6 +113,7 @@ TTreeNodes::~TTreeNodes() {
     OnChanging = nullptr;
     OnChange = nullptr;
     OnDeletion = nullptr;
+    OnVisibleRowsChanged = nullptr;
     Clear();
 }
 
@@ -122,6 +123,7 @@ TTreeNode* TTreeNodes::InsertAt(TTreeNode* parent, int index, const std::string&
     index = std::clamp(index, 0, parent->Count());
     parent->children_.insert(parent->children_.begin() + index, std::move(node));
     ++count_;
+    if (OnVisibleRowsChanged && raw->IsVisible()) OnVisibleRowsChanged();
     return raw;
 }
 
@@ -173,10 +175,12 @@ void TTreeNodes::Delete(TTreeNode* node) {
         if (OnChange) OnChange(next);
     }
     TTreeNode* parent = node->parent_;
+    bool visible = node->IsVisible();
     Removing(node);
     auto& siblings = parent->children_;
     siblings.erase(std::find_if(siblings.begin(), siblings.end(), [&](auto& p) { return p.get() == node; }));
     if (parent != root_.get() && siblings.empty()) parent->expanded_ = false;
+    if (visible && OnVisibleRowsChanged) OnVisibleRowsChanged();
 }
 
 void TTreeNodes::Clear() {

@@ -110,6 +110,8 @@ public:
     std::function<bool(TTreeNode*)> OnChanging;
     std::function<void(TTreeNode*)> OnChange;
     std::function<void(TTreeNode*)> OnDeletion;
+    // A node came or went among the visible ones (every parent open).
+    std::function<void()> OnVisibleRowsChanged;
 
 private:
     friend class TTreeNode;

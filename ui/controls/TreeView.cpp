@@ -1,9 +1,12 @@
 #include "ui/controls/TreeView.h"
 
 #include "ui/controls/ControlFrames.h"
+#include "ui/controls/WheelScroll.h"
 #include "ui/core/PublishedProperties.h"
+#include "ui/forms/Messages.h"
 
 #include "platform/window/Input.h"
+#include "platform/window/ScrollBars.h"
 #include "platform/window/SystemMetrics.h"
 #include "platform/window/Timers.h"
 
@@ -23,6 +26,8 @@ const TClassInfo& TTreeView::StaticClass() {
 namespace {
 // Waits out a double click before a second click on the selected node edits it.
 constexpr platform::UINT_PTR EditTimer = 1;
+// The sunken frame drawn inside the client area; rows start within it.
+constexpr int FrameWidth = 2;
 }  // namespace
 
 TCustomTreeView::TCustomTreeView(TComponent* owner) : TCustomControl(owner) {
@@ -36,8 +41,8 @@ TCustomTreeView::TCustomTreeView(TComponent* owner) : TCustomControl(owner) {
         return allow;
     };
     nodes_.OnExpanded = [this](TTreeNode* n) {
+        RowsChanged();
         FireEvent(OnExpanded, this, n);
-        Invalidate();
     };
     nodes_.OnCollapsing = [this](TTreeNode* n) {
         bool allow = true;
@@ -45,8 +50,10 @@ TCustomTreeView::TCustomTreeView(TComponent* owner) : TCustomControl(owner) {
         return allow;
     };
     nodes_.OnCollapsed = [this](TTreeNode* n) {
+        // A top row hidden by the collapse gives way to the closed node.
+        if (top_ && top_->HasAsParent(n)) top_ = n;
+        RowsChanged();
         FireEvent(OnCollapsed, this, n);
-        Invalidate();
     };
     nodes_.OnChanging = [this](TTreeNode* n) {
         bool allow = true;
@@ -64,21 +71,22 @@ TCustomTreeView::TCustomTreeView(TComponent* owner) : TCustomControl(owner) {
         FireEvent(OnDeletion, this, n);
         Invalidate();
     };
+    nodes_.OnVisibleRowsChanged = [this] { RowsChanged(); };
 }
 
 TCustomTreeView::~TCustomTreeView() {
     nodes_.OnDeletion = nullptr;
     nodes_.OnChange = nullptr;
+    nodes_.OnVisibleRowsChanged = nullptr;
 }
 
 void TCustomTreeView::SetSelected(TTreeNode* node) { nodes_.Select(node); }
 
 TRect TCustomTreeView::TextRect(const TTreeNode* node) const {
-    int row = 0;
-    for (TTreeNode* n = top_ ? top_ : nodes_.GetFirstNode(); n && n != node; n = n->GetNextVisible()) ++row;
+    int row = RowOf(node) - RowOf(TopItem());
     measure_.SetFont(Font());
     int left = NodeLeft(node) + Indent;
-    int top = 2 + row * RowHeight();
+    int top = FrameWidth + row * RowHeight();
     return {left, top, left + measure_.TextWidth(node->Text()) + 4, top + RowHeight()};
 }
 
@@ -119,35 +127,93 @@ int TCustomTreeView::RowHeight() const {
     return std::max(16, measure_.TextHeight("Ay") + 2);
 }
 
-int TCustomTreeView::VisibleRows() const { return std::max(1, (ClientRect().Height() - 4) / RowHeight()); }
+int TCustomTreeView::VisibleRows() const {
+    return std::max(1, (ClientRect().Height() - 2 * FrameWidth) / RowHeight());
+}
 
 int TCustomTreeView::NodeLeft(const TTreeNode* node) const {
-    return 2 + (node->Level() + (ShowRoot ? 1 : 0)) * Indent - Indent;
+    return FrameWidth + (node->Level() + (ShowRoot ? 1 : 0)) * Indent - Indent;
+}
+
+TTreeNode* TCustomTreeView::TopItem() const {
+    return top_ && top_->IsVisible() ? top_ : nodes_.GetFirstNode();
 }
 
 TTreeNode* TCustomTreeView::GetNodeAt(int, int y) const {
-    int row = (y - 2) / RowHeight();
-    if (y < 2) return nullptr;
-    TTreeNode* n = top_ ? top_ : nodes_.GetFirstNode();
+    if (y < FrameWidth) return nullptr;
+    int row = (y - FrameWidth) / RowHeight();
+    if (row >= VisibleRows()) return nullptr;
+    return NodeAtRow(RowOf(TopItem()) + row);
+}
+
+int TCustomTreeView::RowOf(const TTreeNode* node) const {
+    int row = 0;
+    for (TTreeNode* n = nodes_.GetFirstNode(); n && n != node; n = n->GetNextVisible()) ++row;
+    return row;
+}
+
+TTreeNode* TCustomTreeView::NodeAtRow(int row) const {
+    TTreeNode* n = nodes_.GetFirstNode();
     for (; n && row > 0; --row) n = n->GetNextVisible();
     return n;
 }
 
+int TCustomTreeView::RowCount() const {
+    int count = 0;
+    for (TTreeNode* n = nodes_.GetFirstNode(); n; n = n->GetNextVisible()) ++count;
+    return count;
+}
+
+void TCustomTreeView::ShowFromRow(int row) {
+    int count = RowCount();
+    int page = VisibleRows();
+    row = std::clamp(row, 0, std::max(0, count - page));
+    top_ = NodeAtRow(row);
+    if (HandleAllocated()) {
+        platform::SCROLLINFO bar;
+        bar.fMask = platform::SIF_ALL;
+        bar.nMax = count - 1;
+        bar.nPage = static_cast<platform::UINT>(page);
+        bar.nPos = row;
+        platform::SetScrollInfo(Handle(), platform::SB_VERT, &bar, true);
+    }
+    Invalidate();
+}
+
 void TCustomTreeView::ScrollIntoView(TTreeNode* node) {
-    if (!node) return;
-    for (TTreeNode* p = node->Parent(); p; p = p->Parent())
-        if (!p->Expanded()) return;
-    if (!top_ || !top_->IsVisible()) top_ = nodes_.GetFirstNode();
-    // Above the top: it becomes the top.
-    for (TTreeNode* n = node; n; n = n->GetNextVisible())
-        if (n == top_) {
-            top_ = node;
-            return;
-        }
-    int rows = VisibleRows();
-    int distance = 0;
-    for (TTreeNode* n = top_; n && n != node; n = n->GetNextVisible()) ++distance;
-    for (; distance >= rows; --distance) top_ = top_->GetNextVisible();
+    if (!node || !node->IsVisible()) return;
+    int row = RowOf(node);
+    int top = RowOf(TopItem());
+    int page = VisibleRows();
+    if (row < top) top = row;
+    else if (row >= top + page) top = row - page + 1;
+    ShowFromRow(top);
+}
+
+void TCustomTreeView::ScrollMessage(platform::WORD code) {
+    platform::SCROLLINFO info;
+    info.fMask = platform::SIF_ALL;
+    if (!platform::GetScrollInfo(Handle(), platform::SB_VERT, &info)) return;
+    int page = std::max(1, static_cast<int>(info.nPage));
+    ShowFromRow(platform::ScrollPosAfter(info, code, 1, page, info.nTrackPos));
+}
+
+void TCustomTreeView::CreateHandle() {
+    TCustomControl::CreateHandle();
+    RowsChanged();
+}
+
+void TCustomTreeView::Resize() {
+    RowsChanged();
+    TCustomControl::Resize();
+}
+
+bool TCustomTreeView::DoMouseWheel(TShiftState shift, int delta, TPoint mousePos) {
+    if (TCustomControl::DoMouseWheel(shift, delta, mousePos)) return true;
+    int lines = WheelScrollLines(delta);
+    if (lines == 0) return false;
+    ShowFromRow(RowOf(TopItem()) - lines);
+    return true;
 }
 
 bool TCustomTreeView::DoKeyDown(platform::WORD& key, TShiftState shift) {
@@ -183,6 +249,16 @@ void TCustomTreeView::Dispatch(TMessage& m) {
                 return;
             }
             break;
+        case platform::WM_VSCROLL:
+            if (m.LParam == 0) {
+                ScrollMessage(platform::LOWORD(m.WParam));
+                return;
+            }
+            break;
+        case CM_FONTCHANGED:
+            TCustomControl::Dispatch(m);
+            RowsChanged();  // the row height follows the font
+            return;
         default: break;
     }
     TCustomControl::Dispatch(m);
@@ -222,8 +298,8 @@ void TCustomTreeView::Paint() {
     DrawSunkenFrame(c, r);
     c.SetFont(Font());
     int h = RowHeight();
-    TTreeNode* n = top_ ? top_ : nodes_.GetFirstNode();
-    for (int y = r.Top; n && y < r.Bottom; n = n->GetNextVisible(), y += h) {
+    TTreeNode* n = TopItem();
+    for (int y = r.Top; n && y + h <= r.Bottom; n = n->GetNextVisible(), y += h) {
         int left = NodeLeft(n);
         if (ShowButtons && n->HasChildren() && (ShowRoot || n->Level() > 0)) {
             TRect box = Bounds(left + (Indent - 9) / 2, y + (h - 9) / 2, 9, 9);
@@ -241,16 +317,18 @@ void TCustomTreeView::Paint() {
         }
         int textLeft = left + Indent;
         bool selected = n == Selected() && (Focused() || !HideSelection);
-        int width = c.TextWidth(n->Text()) + 4;
+        // The label, cut at the frame when the node sits too deep or its text is too long.
+        TRect label{std::max(textLeft, r.Left), y, std::min(textLeft + c.TextWidth(n->Text()) + 4, r.Right), y + h};
+        if (label.Right <= label.Left) continue;
         if (selected) {
             c.Brush()->SetStyle(TBrushStyle::bsSolid);
             c.Brush()->SetColor(Focused() ? clHighlight : clBtnFace);
-            c.FillRect(Bounds(textLeft, y, width, h));
+            c.FillRect(label);
         }
         c.Brush()->SetStyle(TBrushStyle::bsClear);
         c.Font()->SetColor(selected && Focused() ? clHighlightText : Font()->Color());
-        c.TextOut(textLeft + 2, y + 1, n->Text());
-        if (n == Selected() && Focused()) c.DrawFocusRect(Bounds(textLeft, y, width, h));
+        c.TextRect(label, textLeft + 2, y + 1, n->Text());
+        if (n == Selected() && Focused()) c.DrawFocusRect(label);
         c.Brush()->SetStyle(TBrushStyle::bsSolid);
     }
 }

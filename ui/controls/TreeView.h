@@ -5,6 +5,8 @@
 // in OnExpanding the first time it opens, and the selected node. Unless
 // ReadOnly, F2 or a second, slow click on the selected node opens an edit
 // over its text: Enter keeps the text (OnEdited may change it), Escape drops it.
+// Only whole rows show; a vertical scroll bar appears when the open rows do
+// not fit, the wheel scrolls them, and the selected node is kept in view.
 
 #include "ui/controls/TreeNodes.h"
 #include "ui/controls/TreeViewLabelEdit.h"
@@ -38,10 +40,12 @@ public:
     // Closes an open edit, keeping its text or not.
     void EndEdit(bool keep);
     TLabelEditor* LabelEditor() const { return editor_; }
-    // The first visible row and the node at a client point.
-    TTreeNode* TopItem() const { return top_; }
+    // The first row shown and the node at a client point.
+    TTreeNode* TopItem() const;
     TTreeNode* GetNodeAt(int x, int y) const;
     int RowHeight() const;
+    // Rows that fit in the view at once (whole ones).
+    int VisibleRows() const;
 
     TTVExpandingEvent OnExpanding;
     TTVExpandedEvent OnExpanded;
@@ -55,17 +59,27 @@ public:
     void Dispatch(TMessage& message) override;
 
 protected:
+    void CreateHandle() override;
     bool DoKeyDown(platform::WORD& key, TShiftState shift) override;
+    bool DoMouseWheel(TShiftState shift, int delta, TPoint mousePos) override;
     void MouseDown(TMouseButton button, TShiftState shift, int x, int y) override;
     void DblClick() override;
+    void Resize() override;
     void Paint() override;
 
 private:
     // Left edge of a node's button column.
     int NodeLeft(const TTreeNode* node) const;
     void ScrollIntoView(TTreeNode* node);
-    int VisibleRows() const;
     TRect TextRect(const TTreeNode* node) const;
+    // Rows count the open nodes from the first one down.
+    int RowOf(const TTreeNode* node) const;
+    TTreeNode* NodeAtRow(int row) const;
+    int RowCount() const;
+    // Shows the rows from `row` on (kept so the last page is full) and sets the bar to match.
+    void ShowFromRow(int row);
+    void RowsChanged() { ShowFromRow(RowOf(TopItem())); }
+    void ScrollMessage(platform::WORD code);
 
     TTreeNodes nodes_;
     TTreeNode* top_ = nullptr;
