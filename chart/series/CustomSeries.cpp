@@ -9,6 +9,7 @@
 #include "chart/geometry/PointHitTests.h"
 #include "chart/panel/CustomAxisPanel.h"
 #include "ui/core/PublishedProperties.h"
+#include "ui/core/ScopeGuards.h"
 
 #include <algorithm>
 #include <cmath>
@@ -219,7 +220,7 @@ void TCustomSeries::DrawAllPoints() {
         const int h0 = h->StartPixel(), h1 = h->EndPixel(), v0 = v->StartPixel(), v1 = v->EndPixel();
         h->SetPixelSpan(h0 + shadow_.HorizSize(), h1 + shadow_.HorizSize());
         v->SetPixelSpan(v0 + shadow_.VertSize(), v1 + shadow_.VertSize());
-        TChartSeries::DrawAllPoints();
+        DrawLinePass();
         h->SetPixelSpan(h0, h1);
         v->SetPixelSpan(v0, v1);
         pointer_.SetVisible(pointerShown);
@@ -235,11 +236,45 @@ void TCustomSeries::DrawAllPoints() {
         pen_.Assign(outLine_);
         pen_.SetWidth(2 * saved.Width() + outLine_.Width() + 1);
         storedColor_ = outLine_.Color();
-        TChartSeries::DrawAllPoints();
+        DrawLinePass();
         pen_.Assign(saved);
         storedColor_ = savedColor;
     }
+    DrawLinePass();
+}
+
+void TCustomSeries::DrawLinePass() {
+    gatherColumns_ = ColumnsGatherable();
+    column_.Close();
+    ScopeExit stopGathering([this] {
+        gatherColumns_ = false;
+        column_.Close();
+    });
     TChartSeries::DrawAllPoints();
+    DrawColumn();
+}
+
+// Gathering keeps the pixels only where each point's line is a plain
+// one-colour stroke painted over what is there: no dashes (each line starts
+// its pattern afresh), no mixing with the background, no pointers between
+// the lines, and a canvas that does not keep each point's drawing apart.
+bool TCustomSeries::ColumnsGatherable() const {
+    const TCanvas3D* canvas = parentChart_->Canvas();
+    return drawLine_ && !parentChart_->View3D() && !stairs_ && transparency_ == 0 && !pointer_.Visible() &&
+           !canvas->SupportsItemIds && pen_.Style() == TPenStyle::psSolid && !pen_.SmallDots() &&
+           pen_.Mode() == TPenMode::pmCopy;
+}
+
+bool TCustomSeries::ContinuesColumn(int x, TColor color) const {
+    return gatherColumns_ && x == previousX_ && color == previousColor_ && color != clNone;
+}
+
+void TCustomSeries::DrawColumn() {
+    if (!column_.Open()) return;
+    column_.Close();
+    TChartCanvas* canvas = parentChart_->Canvas();
+    PrepareLinePen(columnColor_);
+    column_.ForEachLine([&](int from, int to) { canvas->Line(columnX_, from, columnX_, to); });
 }
 
 void TCustomSeries::DrawOnePoint(int i) {
@@ -281,7 +316,15 @@ void TCustomSeries::DrawOnePoint(int i) {
             if (!PointIsNull(i - 1)) DrawLineSegment(i, x, y, color, false);
         }
         if (LastInDrawOrder(i) && pointer_.Visible() && color != clNone) DrawPointShape(x, y, i, color);
+    } else if (ContinuesColumn(x, color)) {
+        if (!column_.Open()) {
+            column_.Start(previousY_);
+            columnX_ = x;
+            columnColor_ = color;
+        }
+        column_.Add(y);
     } else {
+        DrawColumn();
         DrawLineSegment(i, x, y, color, true);
     }
     previousX_ = x;

@@ -6,6 +6,7 @@
 #include "chart/effects/ChartGradient.h"
 #include "chart/effects/ChartShadow.h"
 #include "chart/series/CustomLineSeries.h"
+#include "chart/series/PixelColumnSpan.h"
 #include "chart/series/SeriesPointer.h"
 
 #include <functional>
@@ -95,6 +96,12 @@ protected:
     // A line across the symbol, or in 3D the symbol's rectangle.
     void DrawLegendLine(TColor color, const TRect& rect, bool as3D);
     bool SegmentContains(TPoint from, TPoint to, TPoint p) const;
+    // One pass of the points; a 2D line through a solid pen gathers the
+    // points of each pixel column (see PixelColumnSpan).
+    void DrawLinePass();
+    bool ColumnsGatherable() const;
+    bool ContinuesColumn(int x, TColor color) const;
+    void DrawColumn();
 
     bool clickableLine_ = true;
     bool colorEachLine_ = true;
@@ -117,4 +124,8 @@ protected:
     int previousY_ = 0;
     TColor previousColor_ = 0;
     double darkRatio_ = 0;
+    bool gatherColumns_ = false;
+    PixelColumnSpan column_;
+    int columnX_ = 0;
+    TColor columnColor_ = 0;
 };

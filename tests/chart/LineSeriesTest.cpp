@@ -7,6 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <functional>
+#include <iterator>
+#include <utility>
 #include <vector>
 
 namespace {
@@ -114,6 +117,48 @@ TEST(LineSeries, SegmentsTakeTheLinePenInThePointColour) {
     EXPECT_EQ(segments[0].width, 2);
     line.series.LinePen().Hide();
     EXPECT_TRUE(line.Draw().empty());
+}
+
+TEST(LineSeries, PointsOfOnePixelColumnDrawnAsItsSpan) {
+    // x pixel = x, y pixel = 100 - y; the points between the first and the
+    // last stand in pixel column 10
+    const struct {
+        std::vector<std::pair<double, double>> points;
+        std::vector<Segment> segments;
+    } cases[] = {
+        // down, up and back inside: the whole span, both ways, then on to the next column
+        {{{10, 50}, {10.1, 80}, {10.2, 20}, {10.3, 60}, {20, 50}},
+         {{10, 20, 10, 80}, {10, 80, 10, 20}, {10, 40, 20, 50}}},
+        // the line ends on a new top it never went on from, which a thin line leaves out
+        {{{10, 50}, {10.1, 60}, {10.2, 90}}, {{10, 50, 10, 10}}},
+        // it ends on the bottom, but went on from there before
+        {{{10, 50}, {10.1, 20}, {10.2, 70}, {10.3, 20}}, {{10, 30, 10, 80}, {10, 80, 10, 30}}},
+        // standing still draws nothing
+        {{{10, 50}, {10.1, 50}, {10.2, 50}, {20, 50}}, {{10, 50, 20, 50}}},
+    };
+    for (const auto& c : cases) {
+        LineChart line(0, 100, 0, 100);
+        for (const auto& [x, y] : c.points) line.series.AddPointXY(x, y);
+        EXPECT_EQ(line.Draw(), c.segments) << c.points.size();
+    }
+}
+
+TEST(LineSeries, PointsOfOnePixelColumnDrawnOneByOneWhereASpanWouldShowDifferently) {
+    const std::vector<Segment> oneByOne{{10, 50, 10, 20}, {10, 20, 10, 80}, {10, 80, 10, 40}, {10, 40, 20, 50}};
+    const std::function<void(TLineSeries&)> setups[] = {
+        [](TLineSeries& s) { s.LinePen().SetStyle(TPenStyle::psDash); },  // each line starts its dashes afresh
+        [](TLineSeries& s) { s.LinePen().SetMode(TPenMode::pmXor); },     // overlaps mix
+        [](TLineSeries& s) { s.SetColorEachPoint(true); },                // a colour a point
+        [](TLineSeries& s) { s.Pointer().Show(); },                       // pointers between the lines
+    };
+    for (std::size_t k = 0; k < std::size(setups); ++k) {
+        LineChart line(0, 100, 0, 100);
+        for (const auto& [x, y] : {std::pair{10.0, 50.0}, {10.1, 80.0}, {10.2, 20.0}, {10.3, 60.0}, {20.0, 50.0}})
+            line.series.AddPointXY(x, y);
+        setups[k](line.series);
+        std::vector<Segment> lines = line.Draw();
+        EXPECT_EQ(lines, oneByOne) << k;
+    }
 }
 
 TEST(LineSeries, InvertedAxisDrawsFromTheLastPoint) {

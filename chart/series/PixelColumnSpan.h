@@ -1,0 +1,39 @@
+#pragma once
+// The points of a 2D line that fall in one pixel column, gathered so the
+// column is drawn by one or two vertical lines in place of a line a point.
+// Joined in order by one-pixel lines, which leave out their last pixel, the
+// points cover every pixel from the lowest to the highest except the last
+// point when it is an end of the span the line never went on from; a wide
+// pen covers the span from the lowest to the highest with its caps either way.
+
+class PixelColumnSpan {
+public:
+    bool Open() const { return open_; }
+    // A new column at the point where the line stands.
+    void Start(int y);
+    // The line goes on to `y` in the same column.
+    void Add(int y);
+    void Close() { open_ = false; }
+    // Calls draw(from, to) for each vertical line that draws the column;
+    // not at all when the line never moved.
+    template <class Draw>
+    void ForEachLine(Draw draw) const {
+        if (lowest_ == highest_) return;
+        if (last_ == highest_ && !leftHighest_) {
+            draw(lowest_, highest_);
+        } else if (last_ == lowest_ && !leftLowest_) {
+            draw(highest_, lowest_);
+        } else {
+            draw(lowest_, highest_);
+            draw(highest_, lowest_);
+        }
+    }
+
+private:
+    bool open_ = false;
+    int lowest_ = 0;
+    int highest_ = 0;
+    int last_ = 0;
+    bool leftLowest_ = false;   // a line has started at the lowest pixel
+    bool leftHighest_ = false;  // a line has started at the highest pixel
+};

@@ -1,0 +1,166 @@
+// A line through many points a pixel column, as a flight log's curves are,
+// drawn by the series and, for comparison, one line a pair of points in the
+// same pen: the two pictures must match pixel for pixel. With VELZAR_DUMP_DIR
+// set the pictures are written there as dense_line_<case>.png.
+
+#include "WhiteChart.h"
+
+#include "chart/canvas/ChartCanvas3D.h"
+#include "chart/series/LineSeries.h"
+#include "tests/support/PixelCanvas.h"
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <random>
+#include <string>
+#include <vector>
+
+namespace {
+
+constexpr int kWidth = 480;
+constexpr int kHeight = 320;
+constexpr TColor kLineColor = 0x00A000;  // green
+constexpr TColor kOtherColor = 0xC00000;  // blue
+
+struct DensePoint {
+    double y;
+    bool null;
+    TColor color;
+};
+
+// A noisy random walk between 10 and 90 that ends on a steady climb, so the
+// last column ends on a top the line never went on from.
+std::vector<DensePoint> NoisySignal(int count) {
+    std::mt19937 random(20240611);
+    std::normal_distribution<double> noise(0, 4);
+    std::vector<DensePoint> points;
+    double level = 50;
+    const int climb = count - 300;
+    for (int i = 0; i < count; ++i) {
+        level = std::clamp(level + noise(random) * 0.2, 20.0, 80.0);
+        const double y = i < climb ? std::clamp(level + noise(random), 10.0, 90.0)
+                                   : std::min(90.0, points[climb - 1].y + (i - climb) * 0.1);
+        points.push_back({y, false, clDefault});
+    }
+    return points;
+}
+
+// The same with null points and stretches of another colour breaking the line.
+std::vector<DensePoint> BrokenSignal(int count) {
+    std::vector<DensePoint> points = NoisySignal(count);
+    for (int i = 0; i < count; ++i) {
+        if (i % 997 == 500 || i % 1409 == 3) points[i].null = true;
+        if ((i / 1500) % 2 == 1) points[i].color = kOtherColor;
+    }
+    return points;
+}
+
+class DenseChart : public WhiteChart {
+public:
+    DenseChart(TChartCanvas3D& canvas, const std::vector<DensePoint>& points, int penWidth, TPenEndStyle ends) {
+        SetView3D(false);
+        SetCanvas(&canvas);
+        SetBevelOuter(TPanelBevel::bvNone);
+        Legend().SetVisible(false);
+        series.SetParentChart(this);
+        series.SetSeriesColor(kLineColor);
+        series.LinePen().SetWidth(penWidth);
+        series.LinePen().SetEndStyle(ends);
+        for (std::size_t i = 0; i < points.size(); ++i) {
+            if (points[i].null)
+                series.AddNullPointXY(static_cast<double>(i), points[i].y);
+            else
+                series.AddPointXY(static_cast<double>(i), points[i].y, "", points[i].color);
+        }
+        // a few columns of room on either side, so the chart's clip cuts nothing off
+        const double room = static_cast<double>(points.size()) / 50;
+        BottomAxis()->SetLimits(-room, static_cast<double>(points.size()) + room);
+        LeftAxis()->SetLimits(0, 100);
+    }
+    ~DenseChart() override { series.SetParentChart(nullptr); }
+
+    // Hides the series' own line and draws one line a pair of points after
+    // the chart, as the line series joins its points: each line in the colour
+    // of the point it ends at, none from or to a null point.
+    void DrawPairwiseInstead() {
+        pairPen_.Assign(series.LinePen());
+        series.LinePen().Hide();
+        OnAfterDraw = [this](TObject*) {
+            TChartCanvas* canvas = Canvas();
+            canvas->Brush().SetStyle(TBrushStyle::bsClear);
+            for (int i = 1; i < series.Count(); ++i) {
+                if (series.PointIsNull(i) || series.PointIsNull(i - 1)) continue;
+                const TPoint from{series.PointScreenX(i - 1), series.PointScreenY(i - 1)};
+                const TPoint to{series.PointScreenX(i), series.PointScreenY(i)};
+                if (from == to) continue;
+                canvas->SelectPenColor(pairPen_, series.PointColorAt(i));
+                canvas->Line(from, to);
+            }
+        };
+    }
+
+    TLineSeries series;
+
+private:
+    TChartPen pairPen_;
+};
+
+void Render(DenseChart& chart, PixelCanvas& window) {
+    TCanvas onWindow;
+    onWindow.SetHandle(window.Dc());
+    chart.RenderTo(&onWindow, TRect{0, 0, kWidth, kHeight});
+}
+
+int Differences(const PixelCanvas& a, const PixelCanvas& b) {
+    int n = 0;
+    for (int y = 0; y < a.Height(); ++y)
+        for (int x = 0; x < a.Width(); ++x) n += a.RawAt(x, y) != b.RawAt(x, y);
+    return n;
+}
+
+}  // namespace
+
+TEST(DenseLinePixels, SeriesMatchesOneLineAPairOfPoints) {
+    const struct {
+        int width;
+        TPenEndStyle ends;
+        const char* name;
+    } pens[] = {
+        {1, esRound, "thin"},         {2, esRound, "w2_round"}, {2, esSquare, "w2_square"}, {2, esFlat, "w2_flat"},
+        {3, esRound, "w3_round"},     {3, esSquare, "w3_square"}, {3, esFlat, "w3_flat"},
+    };
+    const struct {
+        std::vector<DensePoint> points;
+        const char* name;
+        bool twoColours;
+    } signals[] = {
+        {NoisySignal(100000), "noisy", false},
+        {BrokenSignal(20000), "broken", true},
+    };
+    for (const auto& signal : signals)
+        for (const auto& pen : pens) {
+            const std::string name = std::string(signal.name) + "_" + pen.name;
+            PixelCanvas drawn(kWidth, kHeight), pairwise(kWidth, kHeight);
+            {
+                TChartCanvas3D canvas;
+                DenseChart chart(canvas, signal.points, pen.width, pen.ends);
+                Render(chart, drawn);
+            }
+            {
+                TChartCanvas3D canvas;
+                DenseChart chart(canvas, signal.points, pen.width, pen.ends);
+                chart.DrawPairwiseInstead();
+                Render(chart, pairwise);
+            }
+            drawn.Dump("dense_line_" + name);
+            pairwise.Dump("dense_line_" + name + "_pairwise");
+            const platform::COLORREF green = ColorToRGB(kLineColor);
+            // the curve crosses most of the plot's columns
+            EXPECT_GT(drawn.Count(green), kWidth / 2) << name;
+            if (signal.twoColours) {
+                EXPECT_GT(drawn.Count(ColorToRGB(kOtherColor)), kWidth / 4) << name;
+            }
+            EXPECT_EQ(Differences(drawn, pairwise), 0) << name;
+        }
+}
