@@ -8,6 +8,7 @@
 #include "platform/display/Display.h"
 #include "platform/window/MessageQueue.h"
 #include "tests/support/TempFolder.h"
+#include "viewer/eventmarkers/EventMarkerForm.h"
 #include "viewer/forms/ChartSettingsForm.h"
 #include "viewer/forms/EventListForm.h"
 #include "viewer/forms/LineWidthForm.h"
@@ -35,6 +36,7 @@ struct MainWindow {
         platform::testing::UseHeadlessDisplay();
         folder.Write("settings.ini", kMainChannels);
         Form2 = new TForm2(nullptr);
+        Form4 = new TForm4(nullptr);
         Form8 = new TForm8(nullptr);
         Form9 = new TForm9(nullptr);
         Form19 = new TForm19(nullptr);
@@ -50,7 +52,7 @@ struct MainWindow {
     }
     ~MainWindow() {
         delete Form1;
-        for (TForm* form : {static_cast<TForm*>(Form2), static_cast<TForm*>(Form8), static_cast<TForm*>(Form9),
+        for (TForm* form : {static_cast<TForm*>(Form2), static_cast<TForm*>(Form4), static_cast<TForm*>(Form8), static_cast<TForm*>(Form9),
                             static_cast<TForm*>(Form19)})
             delete form;
     }
