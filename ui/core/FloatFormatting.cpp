@@ -61,16 +61,6 @@ std::string General(double magnitude, int precision, int exponentDigits) {
     return d.digits.substr(0, integerDigits) + DecimalSeparator + d.digits.substr(integerDigits);
 }
 
-std::string GroupThousands(const std::string& digits) {
-    std::string out;
-    const int n = static_cast<int>(digits.size());
-    for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out += ThousandSeparator;
-        out += digits[i];
-    }
-    return out;
-}
-
 // The integer and decimal digits of the magnitude with `decimals` decimals,
 // rounded at whichever comes first: the last decimal or the last
 // significant digit the precision allows.
@@ -101,6 +91,16 @@ void FixedParts(double magnitude, const DecimalDigits& d, int precision, int dec
 bool AllZeros(const std::string& text) { return text.find_first_of("123456789") == std::string::npos; }
 
 }  // namespace
+
+std::string GroupThousands(const std::string& digits) {
+    std::string out;
+    const int n = static_cast<int>(digits.size());
+    for (int i = 0; i < n; ++i) {
+        if (i > 0 && (n - i) % 3 == 0) out += ThousandSeparator;
+        out += digits[i];
+    }
+    return out;
+}
 
 std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits) {
     if (std::isnan(value)) return "NAN";

@@ -30,6 +30,9 @@ enum class TFloatFormat {
 // infinities "INF" and "-INF". A value that shows as zero has no sign.
 std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits);
 
+// An integer's digits with ThousandSeparator between groups of three.
+std::string GroupThousands(const std::string& digits);
+
 // Mask formatting: '0' digit, '#' optional digit, ',' thousands grouping,
 // '.' decimal point, 'E+'/'E-' exponent, "..." or '...' literal text, up to
 // three sections separated by ';' (positive; negative; zero).

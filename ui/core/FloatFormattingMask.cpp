@@ -82,16 +82,6 @@ MaskShape ReadShape(const std::string& mask) {
     return s;
 }
 
-std::string GroupThousands(const std::string& digits) {
-    std::string out;
-    const int n = static_cast<int>(digits.size());
-    for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out += ThousandSeparator;
-        out += digits[i];
-    }
-    return out;
-}
-
 std::string FormatNumber(const MaskShape& s, double value) {
     int exponent = 0;
     if (s.exponent && value != 0) {
