@@ -7,12 +7,7 @@
 #include "viewer/eventmarkers/EventMarkerForm.h"
 #include "viewer/eventmarkers/EventMarkerPlacement.h"
 #include "viewer/log/EventNames.h"
-
-namespace {
-
-constexpr double kTallFactor = 1.5;
-
-}  // namespace
+#include "viewer/markers/MarkerLines.h"
 
 void TForm1::PlaceEventMarkers() {
     for (int series : EventMarkerSeries) ChartSeries[series]->Clear();
@@ -24,9 +19,7 @@ void TForm1::PlaceEventMarkers() {
     for (std::size_t n = 0; n < places.size(); ++n) {
         TLineSeries& series = *ChartSeries[EventMarkerSeries[n]];
         series.SetSeriesColor(Form4->KindOfCode(places[n].Code).ColorPanel->Color());
-        series.Clear();
-        series.AddPointXY(places[n].Tick, vertical.Minimum() * kTallFactor);
-        series.AddPointXY(places[n].Tick, vertical.Maximum() * kTallFactor);
+        DrawTallTimeLine(series, places[n].Tick, vertical);
         AddMarkerLegendRow(" " + std::string(EventNames[static_cast<std::size_t>(places[n].Code)]),
                            series.SeriesColor());
     }

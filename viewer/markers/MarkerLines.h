@@ -1,6 +1,6 @@
 #pragma once
-// The lines of the measurement markers: a time marker is a series of two
-// points at one tick, a level marker two points at one value. Each drawing
+// The lines of the measurement and event markers: a time marker is a
+// series of two points at one tick, a level marker two points at one value. Each drawing
 // clears the series first; the lower or left end comes first.
 
 class TChartAxis;
