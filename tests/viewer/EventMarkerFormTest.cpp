@@ -258,5 +258,7 @@ TEST_F(EventMarkerWindow, ResizeKeepsTheWidthAndFitsTheScrollBoxAboveTheButtons)
     form->SetBounds(form->Left(), form->Top(), 1000, 500);
     EXPECT_EQ(form->Width(), 796);
     EXPECT_EQ(form->ScrollBox1->Height(), 500 - 80);
+    EXPECT_EQ(form->Memo1->Height(), 500 - 80);
+    for (TButton* button : {form->Button1, form->Button2, form->Button3}) EXPECT_EQ(button->Top(), 500 - 70);
     EXPECT_FALSE(form->KindsModified);
 }

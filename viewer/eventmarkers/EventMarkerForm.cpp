@@ -2,7 +2,10 @@
 
 #include "platform/window/WindowStyles.h"
 #include "ui/core/PublishedProperties.h"
+#include "ui/dialogs/PlaceControl.h"
+#include "viewer/eventmarkers/EventMarkerPlacement.h"
 #include "viewer/eventmarkers/HeaderSettingsFields.h"
+#include "viewer/markers/MarkerBalloon.h"
 
 TForm4* Form4 = nullptr;
 
@@ -15,6 +18,12 @@ constexpr int kForcedWidth = 796;
 constexpr int kButtonStrip = 80;
 // The scroll box's frame and vertical scroll bar.
 constexpr int kScrollBoxChrome = 4 + 17;
+constexpr int kButtonsFromBottom = 70;
+constexpr int kButtonWidth = 100;
+constexpr int kButtonHeight = 25;
+constexpr int kButtonGap = 10;
+constexpr unsigned kNoLogNoticeMilliseconds = 100;
+constexpr const char* kKindLimitText = "Можно выбрать не больше 10 маркеров";
 
 }  // namespace
 
@@ -37,11 +46,47 @@ TForm4::TForm4(TComponent* owner) : TForm(owner) {
     ScrollBox1->SetName("ScrollBox1");
     ScrollBox1->SetParent(this);
     ScrollBox1->VertScrollBar()->Tracking = true;
+    BuildButtons();
     FormResize(this);  // the sheet is laid out for the width the window keeps
     BuildSettingsSheet();
     BuildMarkerKindTable();
 
     OnResize = [this](TObject* s) { FormResize(s); };
+    OnShow = [this](TObject* s) { FormShow(s); };
+    OnMouseWheel = [this](TObject* s, TShiftState shift, int delta, TPoint p, bool& handled) {
+        FormMouseWheel(s, shift, delta, p, handled);
+    };
+}
+
+void TForm4::BuildButtons() {
+    const struct {
+        TButton*& button;
+        const char* name;
+        const char* caption;
+        void (TForm4::*click)(TObject*);
+    } buttons[] = {
+        {Button2, "Button2", "Применить", &TForm4::Button2Click},
+        {Button3, "Button3", "Очистить", &TForm4::Button3Click},
+        {Button1, "Button1", "Выйти", &TForm4::Button1Click},
+    };
+    int left = kButtonGap;
+    for (const auto& b : buttons) {
+        b.button = PlaceControl<TButton>(this, this, b.name, left, 0, kButtonWidth, kButtonHeight);
+        b.button->SetCaption(b.caption);
+        b.button->OnClick = [this, click = b.click](TObject* s) { (this->*click)(s); };
+        left += kButtonWidth + kButtonGap;
+    }
+    // Nothing writes it; it stays out of sight.
+    Memo1 = PlaceControl<TMemo>(this, this, "Memo1", 0, 0, kButtonWidth, kButtonHeight);
+    Memo1->Hide();
+
+    skColorDialog1 = new TColorDialog(this);
+    skColorDialog1->SetName("skColorDialog1");
+    Timer1 = new TTimer(this);
+    Timer1->SetName("Timer1");
+    Timer1->SetEnabled(false);
+    Timer1->SetInterval(kNoLogNoticeMilliseconds);
+    Timer1->OnTimer = [this](TObject* s) { Timer1Timer(s); };
 }
 
 void TForm4::CreateParams(TCreateParams& params) {
@@ -57,11 +102,27 @@ void TForm4::BuildMarkerKindTable() {
     }
 }
 
-void TForm4::ControlChecked(TObject*) { KindsModified = true; }
+void TForm4::ControlChecked(TObject* Sender) {
+    KindsModified = true;
+    auto* box = dynamic_cast<TCheckBox*>(Sender);
+    if (!MarkerWindowShown || !box || !box->Checked() || CheckedKindCount() <= static_cast<int>(kEventMarkerLimit))
+        return;
+    const TPoint at = MarkerBalloonPoint(*box);
+    ShowMarkerBalloon(*box, at.X, at.Y, kKindLimitText, kMarkerBalloonWidth);
+    box->SetChecked(false);
+}
+
+int TForm4::CheckedKindCount() const {
+    int count = 0;
+    for (const MarkerKind& kind : MarkerKindTable) count += kind.CheckBox->Checked() ? 1 : 0;
+    return count;
+}
 
 void TForm4::FormResize(TObject*) {
     if (Width() != kForcedWidth) SetWidth(kForcedWidth);
     ScrollBox1->SetBounds(0, 0, ClientWidth(), Height() - kButtonStrip);
+    for (TButton* button : {Button1, Button2, Button3}) button->SetTop(Height() - kButtonsFromBottom);
+    Memo1->SetHeight(Height() - kButtonStrip);
     KindsModified = false;
 }
 
@@ -74,6 +135,7 @@ void TForm4::AddKinds(SettingsSheetLayout& sheet, std::initializer_list<int> cod
         const int number = MarkerControlOfCode(code);
         const SheetKind kind = sheet.AddKind(number);
         kind.CheckBox->OnClick = [this](TObject* s) { ControlChecked(s); };
+        kind.ColorPanel->OnClick = [this](TObject* s) { ColorPanelClick(s); };
         markerTexts_[static_cast<std::size_t>(number - 1)] = kind.CheckBox;
         colorPanels_[static_cast<std::size_t>(number - 1)] = kind.ColorPanel;
     }

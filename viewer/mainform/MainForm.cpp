@@ -39,6 +39,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner), SettingsFolder(ProgramFolder()
     BuildSidePanel();
     BuildHiddenControls();
     BuildDialogs();
+    HookMarkerEvents();
     chartSteps_ = std::make_unique<ChartRecordSteps>(*Chart1);
 
     DeviceAnnouncements().MainLog = [this](const std::string& line) { AddLogLine(*skMemo1, line); };

@@ -33,6 +33,7 @@
 
 #include <array>
 #include <memory>
+#include <optional>
 #include <string>
 
 // The left axis and custom axes 0-3.
@@ -169,6 +170,52 @@ private:
     void Chart1AfterDraw(TObject* Sender);
 
     bool shown_ = false;
+
+public:
+    // ---- measurement and event markers ----
+    // Start, end, level 1, level 2: also their series' chart indexes.
+    static constexpr int kMeasurementMarkerCount = 4;
+    // The marker follows the mouse until the next click on the chart.
+    std::array<bool, kMeasurementMarkerCount> MarkerArmed{};
+    // The marker is dragged from a press near it to the release.
+    std::array<bool, kMeasurementMarkerCount> MarkerGrabbed{};
+    // What the mouse last pointed at: a whole tick, a value of three decimals.
+    float CursorTick = 0, CursorValue = 0;
+    // The size of the log file last loaded; 0 while none was.
+    std::uint32_t LogFileSize = 0;
+    // The chosen event kinds' markers on the chart, with their legend rows.
+    void PlaceEventMarkers();
+    void Chart1MouseMove(TObject* Sender, TShiftState Shift, int X, int Y);
+    void Chart1MouseDown(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Chart1MouseUp(TObject* Sender, TMouseButton Button, TShiftState Shift, int X, int Y);
+    void Chart1Click(TObject* Sender);
+    // Checking a marker's box arms that marker and unchecks the other boxes.
+    void MarkerBoxClick(int marker);
+    // "Удалить маркеры": the time markers, the level markers.
+    void btn3Click(TObject* Sender);
+    void Button5Click(TObject* Sender);
+    void MarkerEditKeyPress(int marker, char32_t& Key);
+    void MarkerEditKeyUp(int marker);
+    void MarkerUpDownChangingEx(int marker, TUpDownDirection Direction);
+
+private:
+    void HookMarkerEvents();
+    TCheckBox* MarkerBox(int marker) const;
+    TMaskEdit* MarkerEdit(int marker) const;
+    TChartAxis& MarkerTimeAxis() const;
+    TChartAxis& MarkerValueAxis() const;
+    bool MarkerPresent(int marker) const;
+    bool NearMarker(int marker) const;
+    void SetMarker(int marker, double position);
+    // The marker's time into its edit.
+    void ShowMarkerTime(int marker);
+    // Label5: the end edit's time less the start edit's.
+    void ShowTimeDifference();
+    // The edit's time, or nothing after a balloon when it is half typed.
+    std::optional<std::int32_t> ReadMarkerEdit(int marker);
+    void DrawMarkerCaptions();
+    // ---- end of the markers' block ----
+
     std::unique_ptr<TDeviceLink> HID;
     std::unique_ptr<ChartRecordSteps> chartSteps_;
     AccelerometerIntegration integration_;

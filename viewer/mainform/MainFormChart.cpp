@@ -3,7 +3,6 @@
 
 #include "viewer/mainform/MainForm.h"
 
-#include "viewer/mainform/BurnoutMark.h"
 #include "viewer/mainform/TimeAxisLabels.h"
 
 namespace {
@@ -113,8 +112,4 @@ void TForm1::BuildChart() {
     Chart1->OnGetAxisLabel = [this](TChartAxis* axis, TChartSeries*, int, std::string& text) {
         if (axis == Chart1->BottomAxis()) text = TimeAxisLabel(text);
     };
-}
-
-void TForm1::Chart1AfterDraw(TObject*) {
-    DrawBurnoutMark(*Chart1, *ChartSeries[kBaroAltitudeSeries], FlightData.BurnoutTick);
 }

@@ -63,6 +63,7 @@ void TForm1::N30Click(TObject*) {
     HideMarkerLegend();
     ReadSmoothingFactors();
     LoadPagedLog();
+    PlaceEventMarkers();
     TLineSeries& zeroLine = *ChartSeries[kZeroLineSeries];
     zeroLine.Clear();
     zeroLine.AddPointXY(0, 0);
@@ -135,6 +136,7 @@ void TForm1::LoadPagedLog() {
         ShowMessageBox(text);
         return;
     }
+    LogFileSize = result.LogFileSize;
     start.Begin();
     rows.WriteRows();
     for (const std::string& message : result.Messages) AddLogLine(*skMemo1, message);
