@@ -10,6 +10,7 @@
 #include "tests/support/TempFolder.h"
 #include "ui/forms/Application.h"
 #include "viewer/eventmarkers/EventMarkerForm.h"
+#include "viewer/forms/AboutForm.h"
 #include "viewer/forms/ChartSettingsForm.h"
 #include "viewer/forms/EventListForm.h"
 #include "viewer/forms/LineWidthForm.h"
@@ -49,14 +50,15 @@ protected:
         Form9 = new TForm9(nullptr);
         Form11 = new TForm11(nullptr);
         Form19 = new TForm19(nullptr);
+        Form13 = new TForm13(nullptr);
         Form1 = new TForm1(nullptr);
         Form1->SettingsFolder = folder.Path().string();
     }
     void Destroy() {
         delete Form1;
-        for (TForm* form : std::vector<TForm*>{Form2, Form4, Form5, Form8, Form9, Form11, Form19}) delete form;
+        for (TForm* form : std::vector<TForm*>{Form2, Form4, Form5, Form8, Form9, Form11, Form19, Form13}) delete form;
         Form1 = nullptr, Form2 = nullptr, Form4 = nullptr, Form5 = nullptr, Form8 = nullptr, Form9 = nullptr, Form11 = nullptr;
-        Form19 = nullptr;
+        Form19 = nullptr, Form13 = nullptr;
         RunMessages();
     }
     void WriteSettings(const std::string& text) { folder.Write("settings.ini", text); }

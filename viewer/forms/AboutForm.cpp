@@ -10,17 +10,16 @@ const TClassInfo& TForm13::StaticClass() {
     return info;
 }
 
-TForm13::TForm13(TComponent* owner) : TForm(owner) {
+TForm13::TForm13(TComponent* owner) : TViewerDialog(owner) {
     SetName("Form13");
     SetCaption("О программе");
-    SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetFormStyle(TFormStyle::fsStayOnTop);
-    SetPosition(TPosition::poScreenCenter);
     SetClientSize(260, 110);
     Label1 = PlaceControl<TLabel>(this, "Label1", 20, 24, 220, 20);
     Label1->SetCaption("Версия: 1.1");
     Button1 = PlaceControl<TButton>(this, "Button1", 85, 70, 90, 26);
     Button1->SetCaption("OK");
+    Button1->SetDefault(true);
+    Button1->Cancel = true;
     Button1->OnClick = [this](TObject* s) { Button1Click(s); };
 }
 

@@ -1,11 +1,12 @@
 #pragma once
-// The about box "О программе": the version and a button that closes it.
+// The about box "О программе": the version and a button that closes it
+// (Enter and Escape press it).
 
 #include "ui/controls/Button.h"
 #include "ui/controls/Label.h"
-#include "ui/forms/Form.h"
+#include "viewer/forms/ViewerDialog.h"
 
-class TForm13 : public TForm {
+class TForm13 : public TViewerDialog {
     DECLARE_CLASS_INFO
 public:
     explicit TForm13(TComponent* owner);

@@ -57,8 +57,6 @@ const SeriesControls* ControlsOf(int series) {
 constexpr const char* kSeriesSmoothingItems[] = {"1", "2", "3", "4", "8", "16", "32", "64", "128"};
 constexpr const char* kCommonSmoothingItems[] = {"Выкл", "2", "3", "4", "8", "16", "32", "64", "128"};
 constexpr const char* kAxisNumbers[] = {"1", "2", "3", "4", "5"};
-// The altitude step limit of the stream reader, at design.
-constexpr int kDesignStepLimit = 3;
 
 constexpr int kGroupWidth = 330, kGroupHeight = 150, kRowHeight = 24, kGroupColumns = 3;
 
@@ -103,6 +101,9 @@ TForm2::TForm2(TComponent* owner) : TAppWindowForm(owner) {
     SetClientSize(kGroupColumns * (kGroupWidth + 8) + 8, 4 * (kGroupHeight + 8) + 48);
     BuildGroups();
     BuildOtherControls();
+    skColorDialog1 = new TColorDialog(this);
+    skColorDialog1->SetName("skColorDialog1");
+    ConnectHandlers();
 }
 
 void TForm2::BuildGroups() {
@@ -183,6 +184,7 @@ void TForm2::BuildOtherControls() {
 
     skButton1 = PlaceControl<TButton>(this, "skButton1", ClientWidth() - 98, ClientHeight() - 34, 90, 26);
     skButton1->SetCaption("OK");
+    skButton1->SetDefault(true);
 }
 
 TCheckBox* TForm2::ShowBox(int series) const {

@@ -4,6 +4,8 @@
 #include "ui/controls/Panels.h"
 #include "ui/core/PublishedProperties.h"
 #include "ui/dialogs/PlaceControl.h"
+#include "viewer/mainform/MainForm.h"
+#include "viewer/settings/DisplaySettings.h"
 
 TForm9* Form9 = nullptr;
 
@@ -18,12 +20,9 @@ const TClassInfo& TForm9::StaticClass() {
     return info;
 }
 
-TForm9::TForm9(TComponent* owner) : TForm(owner) {
+TForm9::TForm9(TComponent* owner) : TViewerDialog(owner) {
     SetName("Form9");
     SetCaption("Настройка толщины линий графика");
-    SetBorderStyle(TFormBorderStyle::bsDialog);
-    SetFormStyle(TFormStyle::fsStayOnTop);
-    SetPosition(TPosition::poScreenCenter);
     SetClientSize(300, 250);
     const char* const groups[] = {"Маркеры времени", "Маркеры событий", "Графики"};
     TSpinEdit** spins[] = {&skSpinEdit1, &skSpinEdit2, &skSpinEdit3};
@@ -40,4 +39,14 @@ TForm9::TForm9(TComponent* owner) : TForm(owner) {
     }
     Button1 = PlaceControl<TButton>(this, "Button1", 202, 214, 90, 26);
     Button1->SetCaption("ОК");
+    Button1->SetDefault(true);
+    Button1->OnClick = [this](TObject* s) { Button1Click(s); };
+}
+
+void TForm9::Button1Click(TObject*) {
+    // Enter reaches OK while a typed width is still in its field, unchecked.
+    for (TSpinEdit* spin : {skSpinEdit1, skSpinEdit2, skSpinEdit3}) spin->SetValue(spin->Value());
+    WriteLineWidthSettings(*this, Form1->SettingsFileToWrite());
+    Form1->ApplyLineWidths();
+    Close();
 }
