@@ -172,7 +172,10 @@ void TrpXMLSerializer::ReadElement(TrpXMLItem& item, TrpComponent* parent, bool 
                                    std::vector<TrpComponent*>& read) {
     bool inherited = AnsiSameText(item.Name, kInherited);
     const TClassInfo* type = inherited ? nullptr : GetClass(item.Name);
-    if (!inherited && (!type || !type->InheritsFrom(TrpComponent::StaticClass()) || !type->CanCreate())) {
+    // Only report objects can be made, and a report only at the root.
+    bool makeable = type && type->InheritsFrom(TrpComponent::StaticClass()) && type->CanCreate() &&
+                    (first || !type->InheritsFrom(TrpReport::StaticClass()));
+    if (!inherited && !makeable) {
         AddError(rpResourceManager().Get("xrCantFindClass") + " " + item.Name);
         return;
     }
