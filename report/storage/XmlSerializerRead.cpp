@@ -79,6 +79,10 @@ void TrpXMLSerializer::ApplyPropertiesText(std::string_view text, TPersistent& o
             const TPropInfo* p = current->ClassType().FindProperty(name.substr(0, dot));
             auto* part = p && p->Kind == TTypeKind::tkClass ? dynamic_cast<TPersistent*>(p->GetObject(*current)) : nullptr;
             if (!part) break;  // the rest is taken as a name, which matches nothing
+            // A font is stored only when it is the object's own, so one read
+            // back is the object's own too, even where it equals the parent's.
+            if (auto* component = dynamic_cast<TrpComponent*>(current); component && part == component->Font())
+                component->SetParentFont(false);
             current = part;
             name.remove_prefix(dot + 1);
         }

@@ -105,9 +105,10 @@ void TrpXMLReader::ReadHeader() {
     Tag tag = ReadTag();
     if (!tag.name.starts_with("?xml")) Invalid();
     std::string whole = tag.name + " " + tag.text;
-    std::size_t at = whole.find("version=");
-    std::string version;
-    if (at != std::string::npos) version = whole.substr(at + 9, kLegacyVersion.size());
+    constexpr std::string_view kVersion = "version=";
+    std::size_t at = whole.find(kVersion);
+    std::size_t valueStart = at == std::string::npos ? whole.size() : at + kVersion.size() + 1;  // past the quote
+    std::string version = valueStart < whole.size() ? whole.substr(valueStart, kLegacyVersion.size()) : std::string();
     legacyEncoding_ = version == kLegacyVersion && whole.find("standalone=") == std::string::npos;
 }
 
