@@ -118,7 +118,9 @@ void TrpXMLSerializer::ApplyAttribute(TPersistent& object, std::string_view name
             return;
         }
         if (auto* memo = dynamic_cast<TrpCustomMemoView*>(&object)) {
-            memo->Memo()->SetText(Utf8ToUtf16(UnescapeAttrText(value)));
+            // The lines were written joined by CR LF: the break put back at
+            // the end keeps a last empty line that SetText would drop.
+            memo->Memo()->SetText(value.empty() ? std::u16string() : Utf8ToUtf16(UnescapeAttrText(value)) + u"\r\n");
             return;
         }
     }

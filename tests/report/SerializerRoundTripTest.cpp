@@ -148,6 +148,23 @@ TEST(SerializerRoundTripTest, MemoTextEndingInABreakIsWrittenWithoutIt) {
     EXPECT_EQ(back.Memo()->Get(0), u"one");
 }
 
+TEST(SerializerRoundTripTest, MemoLinesKeepTheirEmptyLastLine) {
+    struct Case {
+        std::u16string text;
+        int lines;
+    };
+    const Case cases[] = {{u"a\r\n\r\n", 2}, {u"a\r\n\r\n\r\n", 3}, {u"", 0}, {u"a\r\nb", 2}};
+    for (const auto& c : cases) {
+        TrpMemoView memo(nullptr);
+        memo.Memo()->SetText(c.text);
+        ASSERT_EQ(memo.Memo()->Count(), c.lines);
+        TrpXMLSerializer serializer(nullptr);
+        TrpMemoView back(nullptr);
+        serializer.ApplyPropertiesText(serializer.PropertiesText(memo, "", nullptr), back);
+        EXPECT_EQ(back.Memo()->Text(), memo.Memo()->Text()) << c.lines;
+    }
+}
+
 TEST(SerializerRoundTripTest, CompactPreparedFormSetsGeometryAndText) {
     TrpMemoView memo(nullptr);
     TrpXMLSerializer serializer(nullptr);
