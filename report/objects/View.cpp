@@ -1,0 +1,50 @@
+#include "report/objects/View.h"
+
+#include "ui/core/PublishedProperties.h"
+
+namespace {
+
+const TEnumInfo& ShiftModeInfo() {
+    static const TEnumInfo info("TrpShiftMode", {"smDontShift", "smAlways", "smWhenOverlapped"});
+    return info;
+}
+
+const TEnumInfo& StretchModeInfo() {
+    static const TEnumInfo info("TrpStretchMode", {"smDontStretch", "smActualHeight", "smMaxHeight"});
+    return info;
+}
+
+}  // namespace
+
+const TEnumInfo& TrpAlignInfo() {
+    static const TEnumInfo info("TrpAlign", {"baNone", "baLeft", "baRight", "baCenter", "baWidth", "baBottom", "baClient"});
+    return info;
+}
+
+const TClassInfo& TrpView::StaticClass() {
+    static const TClassInfo info =
+        TPublished<TrpView>("TrpView", TrpReportComponent::StaticClass())
+            .Enumeration("Align", TrpAlignInfo(), &TrpView::Align, &TrpView::SetAlign, 0)
+            .Boolean("Printable", &TrpView::Printable, &TrpView::SetPrintable, true)
+            .Enumeration("ShiftMode", ShiftModeInfo(), &TrpView::ShiftMode, &TrpView::SetShiftMode, 1)
+            .Float("Left", &TrpComponent::Left, &TrpComponent::SetLeft)
+            .Float("Top", &TrpComponent::Top, &TrpComponent::SetTop)
+            .Float("Width", &TrpComponent::Width, &TrpComponent::SetWidth)
+            .Float("Height", &TrpComponent::Height, &TrpComponent::SetHeight)
+            .Integer("GroupIndex", &TrpComponent::GroupIndex, &TrpComponent::SetGroupIndex, 0)
+            .Set("Restrictions", TrpRestrictionInfo(), &TrpComponent::Restrictions, &TrpComponent::SetRestrictions, 0)
+            .Boolean("Visible", &TrpComponent::Visible, &TrpComponent::SetVisible, true)
+            .Build();
+    return info;
+}
+
+TrpView::TrpView(TComponent* owner) : TrpReportComponent(owner) { AddStyleFlag(kStyleFullPreparedForm); }
+
+const TClassInfo& TrpStretcheable::StaticClass() {
+    static const TClassInfo info =
+        TPublished<TrpStretcheable>("TrpStretcheable", TrpView::StaticClass())
+            .Enumeration("StretchMode", StretchModeInfo(), &TrpStretcheable::StretchMode,
+                         &TrpStretcheable::SetStretchMode, 0)
+            .Build();
+    return info;
+}
