@@ -4,7 +4,6 @@
 #include "viewer/mainform/MainForm.h"
 
 #include "viewer/mainform/BurnoutMark.h"
-#include "viewer/mainform/TimeAxisLabels.h"
 
 namespace {
 
@@ -110,9 +109,6 @@ void TForm1::BuildChart() {
     Chart1->OnResize = [this](TObject* s) { Chart1Resize(s); };
     Chart1->OnUndoZoom = [this](TObject* s) { Chart1UndoZoom(s); };
     Chart1->OnAfterDraw = [this](TObject* s) { Chart1AfterDraw(s); };
-    Chart1->OnGetAxisLabel = [this](TChartAxis* axis, TChartSeries*, int, std::string& text) {
-        if (axis == Chart1->BottomAxis()) text = TimeAxisLabel(text);
-    };
 }
 
 void TForm1::Chart1AfterDraw(TObject*) {
