@@ -249,3 +249,51 @@ TEST_F(ChartNavigationTest, TimeLabelsStartAtThePeriodWindowsStartSecond) {
     delete Form7;
     Form7 = nullptr;
 }
+
+TEST_F(ChartNavigationTest, TheHiddenZoomButtonsStepTheTimeAndTheLeftAxis) {
+    OpenSample();
+    const auto* group = dynamic_cast<TWinControl*>(Form1->FindComponent("skGroupBox1"));
+    ASSERT_NE(group, nullptr);
+    const auto button = [group](const std::string& caption) {
+        for (int i = 0; i < group->ControlCount(); ++i)
+            if (auto* b = dynamic_cast<TButton*>(group->Controls(i)); b && b->Caption() == caption) return b;
+        ADD_FAILURE() << "no button " << caption;
+        return static_cast<TButton*>(nullptr);
+    };
+    Bottom().SetLimits(0, 1000);
+    Left().SetLimits(-50, 150);
+    struct Step {
+        const char* caption;
+        Range time, altitude;
+    };
+    const Step steps[] = {
+        {"X+", {101, 899}, {-50, 150}},   // a tenth of 1000, and one
+        {"Y-", {101, 899}, {-71, 171}},   // a tenth of 200, and one
+        {"+", {182, 818}, {-46, 146}},    // 81 and 25
+        {"-", {117, 883}, {-66, 166}},    // 65 and 20
+        {"X-", {39, 961}, {-66, 166}},    // 78
+        {"Y+", {39, 961}, {-42, 142}},    // 24
+    };
+    for (const Step& step : steps) {
+        TButton* b = button(step.caption);
+        ASSERT_NE(b, nullptr);
+        b->Click();
+        ExpectRange(Bottom(), step.time, step.caption);
+        ExpectRange(Left(), step.altitude, step.caption);
+    }
+}
+
+TEST_F(ChartNavigationTest, APressInTheAxisStripShowsTheGridOfTheAxisInThatColumn) {
+    OpenSample();
+    ASSERT_EQ(Form1->AxisInUse, (AxisFlags{true, true, true, false, false}));
+    const std::pair<int, TChartAxis*> presses[] = {{10, &SpeedAxis()}, {70, &AccelerationAxis()}, {130, &Left()}};
+    for (const auto& [x, axis] : presses) {
+        Form1->SelectGridAxisAt(x);
+        for (TChartAxis* other : {&Left(), &AccelerationAxis(), &SpeedAxis()}) {
+            EXPECT_EQ(other->Grid().Visible(), other == axis) << x;
+            EXPECT_EQ(other->Title().Font().Style().Contains(TFontStyle::fsUnderline), other == axis) << x;
+        }
+    }
+    Form1->SelectGridAxisAt(200);
+    EXPECT_TRUE(Left().Grid().Visible());
+}

@@ -191,8 +191,8 @@ void TForm1::BuildHiddenControls() {
         {"Y-", [left] { StepZoomOut(*left); }},
     };
     int x = 8;
-    for (const auto& [caption, step] : zoomSteps) {
-        PlaceButton(zoom, this, "", x, 50, 28, caption)->OnClick = [step](TObject*) { step(); };
+    for (const auto& zoomStep : zoomSteps) {
+        PlaceButton(zoom, this, "", x, 50, 28, zoomStep.first)->OnClick = [step = zoomStep.second](TObject*) { step(); };
         x += 30;
     }
 
