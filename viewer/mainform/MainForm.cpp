@@ -41,6 +41,7 @@ TForm1::TForm1(TComponent* owner) : TForm(owner), SettingsFolder(ProgramFolder()
     BuildDialogs();
     HookMarkerEvents();
     chartSteps_ = std::make_unique<ChartRecordSteps>(*Chart1);
+    ConnectNavigationAndAnalysis();
 
     DeviceAnnouncements().MainLog = [this](const std::string& line) { AddLogLine(*skMemo1, line); };
     OnShow = [this](TObject* s) { FormShow(s); };

@@ -30,14 +30,14 @@
 #include "viewer/analysis/DataExtents.h"
 #include "viewer/log/FlightTables.h"
 #include "viewer/mainform/SkinManager.h"
+#include "viewer/navigation/ChartAxes.h"
+#include "viewer/navigation/ZoomBounds.h"
 
 #include <array>
 #include <memory>
 #include <optional>
 #include <string>
 
-// The left axis and custom axes 0-3.
-inline constexpr int kVerticalAxisCount = 5;
 // Rows of each event-marker legend, and their pitch in pixels.
 inline constexpr int kMarkerLegendRows = 10;
 inline constexpr int kLegendRowPitch = 16;
@@ -118,7 +118,7 @@ public:
     FlightTables FlightData;
     // The next load reads the file last chosen without asking.
     bool ReloadSameLog = false;
-    std::array<bool, kVerticalAxisCount> AxisInUse{};
+    AxisFlags AxisInUse{};
     DataExtents Extents;
     std::int32_t TimeMarkerStart = 0, TimeMarkerEnd = 0;  // ticks
     double LevelMarker1 = 0, LevelMarker2 = 0;
@@ -152,6 +152,26 @@ public:
     // The time axis to the data with a margin, then the vertical axes.
     void Chart1UndoZoom(TObject* Sender);
     void ApplyLineWidths();
+
+    // ---- chart navigation and analysis commands ----
+    // Zoom, pan and wheel handlers, the hidden zoom buttons, the time labels
+    // and the analysis buttons.
+    void ConnectNavigationAndAnalysis();
+    // After the chart zoomed the bottom and left axes to the rectangle.
+    void Chart1Zoom(TObject* Sender);
+    void Chart1Scroll(TObject* Sender);
+    // The one wheel action over the chart: zoom (the chart's own wheel
+    // scrolling is switched off).
+    void FormMouseWheel(TObject* Sender, TShiftState Shift, int WheelDelta, TPoint MousePos, bool& Handled);
+    // A press (any button but the right one) at `X` chart pixels: the axis of
+    // that column in the axis strip shows its grid.
+    void SelectGridAxisAt(int X);
+    // "Рассчитать высоту" and the hidden "Speed".
+    void Button15Click(TObject* Sender);
+    void Button3Click(TObject* Sender);
+    ZoomBounds ChartZoomBounds;
+    TEdit* skEdit1 = nullptr;  // the 1 g reference, in 1/512 g
+    TButton* Button3 = nullptr;
 
 private:
     void BuildChart();

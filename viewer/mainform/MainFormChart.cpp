@@ -3,7 +3,6 @@
 
 #include "viewer/mainform/MainForm.h"
 
-#include "viewer/mainform/TimeAxisLabels.h"
 
 namespace {
 
@@ -109,7 +108,4 @@ void TForm1::BuildChart() {
     Chart1->OnResize = [this](TObject* s) { Chart1Resize(s); };
     Chart1->OnUndoZoom = [this](TObject* s) { Chart1UndoZoom(s); };
     Chart1->OnAfterDraw = [this](TObject* s) { Chart1AfterDraw(s); };
-    Chart1->OnGetAxisLabel = [this](TChartAxis* axis, TChartSeries*, int, std::string& text) {
-        if (axis == Chart1->BottomAxis()) text = TimeAxisLabel(text);
-    };
 }

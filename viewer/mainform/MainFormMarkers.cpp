@@ -203,8 +203,8 @@ void TForm1::Chart1MouseMove(TObject*, TShiftState, int X, int Y) {
     }
 }
 
-void TForm1::Chart1MouseDown(TObject*, TMouseButton Button, TShiftState, int, int) {
-    // The right button pans the chart; markers take only the other buttons.
+void TForm1::Chart1MouseDown(TObject*, TMouseButton Button, TShiftState, int X, int) {
+    // The right button pans the chart; markers and the axis strip take only the other buttons.
     if (Button == TMouseButton::mbRight) return;
     for (int marker = 0; marker < kMeasurementMarkerCount; ++marker) {
         if (!NearMarker(marker)) continue;
@@ -213,6 +213,7 @@ void TForm1::Chart1MouseDown(TObject*, TMouseButton Button, TShiftState, int, in
             if (other != marker) MarkerBox(other)->SetChecked(false);
         MarkerGrabbed[static_cast<std::size_t>(marker)] = true;
     }
+    SelectGridAxisAt(X);
 }
 
 void TForm1::Chart1MouseUp(TObject*, TMouseButton, TShiftState, int, int) { MarkerGrabbed.fill(false); }

@@ -7,8 +7,11 @@
 #include "platform/window/WindowMessages.h"
 #include "ui/dialogs/PlaceControl.h"
 #include "viewer/forms/ViewOptionsForm.h"
+#include "viewer/navigation/StepZoom.h"
 
+#include <functional>
 #include <string>
+#include <utility>
 
 namespace {
 
@@ -167,18 +170,29 @@ void TForm1::BuildHiddenControls() {
         return group;
     };
     TGroupBox* panel3 = hiddenGroup("skGroupBox3", "Panel 3");
-    PlaceControl<TEdit>(panel3, this, "skEdit1", 8, 20, 60, 22)->SetText("512");
+    skEdit1 = PlaceControl<TEdit>(panel3, this, "skEdit1", 8, 20, 60, 22);
+    skEdit1->SetText("512");
     PlaceButton(panel3, this, "Button1", 8, 46, 120, "Расчитать высоту");
     PlaceButton(panel3, this, "Button2", 8, 72, 80, "Среднее");
-    PlaceButton(panel3, this, "Button3", 96, 72, 80, "Speed");
+    Button3 = PlaceButton(panel3, this, "Button3", 96, 72, 80, "Speed");
     PlaceButton(panel3, this, "Button4", 8, 98, 80, "");
 
     TGroupBox* zoom = hiddenGroup("skGroupBox1", "Масштабирование");
     PlaceLabel(zoom, this, "", 8, 20, 40, "STEP: ");
     PlaceControl<TSpinEdit>(zoom, this, "skSpinEdit1", 50, 18, 50, 22);
+    TChartAxis* bottom = Chart1->BottomAxis();
+    TChartAxis* left = Chart1->LeftAxis();
+    const std::pair<const char*, std::function<void()>> zoomSteps[] = {
+        {"+", [bottom, left] { StepZoomIn(*bottom), StepZoomIn(*left); }},
+        {"-", [bottom, left] { StepZoomOut(*bottom), StepZoomOut(*left); }},
+        {"X+", [bottom] { StepZoomIn(*bottom); }},
+        {"X-", [bottom] { StepZoomOut(*bottom); }},
+        {"Y+", [left] { StepZoomIn(*left); }},
+        {"Y-", [left] { StepZoomOut(*left); }},
+    };
     int x = 8;
-    for (const char* caption : {"+", "-", "X+", "X-", "Y+", "Y-"}) {
-        PlaceButton(zoom, this, "", x, 50, 28, caption);
+    for (const auto& zoomStep : zoomSteps) {
+        PlaceButton(zoom, this, "", x, 50, 28, zoomStep.first)->OnClick = [step = zoomStep.second](TObject*) { step(); };
         x += 30;
     }
 

@@ -1,4 +1,4 @@
-#include "viewer/mainform/TimeAxisLabels.h"
+#include "viewer/navigation/TimeAxisLabels.h"
 
 #include "common/FlightTime.h"
 #include "ui/core/NumberConversion.h"

@@ -3,11 +3,7 @@
 // custom axes 0-3 beside it) and the time axis fitted to the data.
 
 #include "viewer/analysis/DataExtents.h"
-
-#include <array>
-
-class TChartAxis;
-class TCustomAxisPanel;
+#include "viewer/navigation/ChartAxes.h"
 
 enum class AxisScaling {
     CommonZero,    // "С общим нулем": every axis puts zero at the same height
@@ -24,4 +20,4 @@ void FitTimeAxis(TChartAxis& bottom, const DataExtents& extents);
 
 // Places the custom axes in use left of the plot and scales every axis in use
 // to the visible channel series on it.
-void LayoutAxes(TCustomAxisPanel& chart, const std::array<bool, 5>& axisInUse, AxisScaling scaling);
+void LayoutAxes(TCustomAxisPanel& chart, const AxisFlags& axisInUse, AxisScaling scaling);

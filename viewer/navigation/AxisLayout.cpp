@@ -1,4 +1,4 @@
-#include "viewer/mainform/AxisLayout.h"
+#include "viewer/navigation/AxisLayout.h"
 
 #include "chart/panel/CustomAxisPanel.h"
 #include "chart/series/ChartSeries.h"
@@ -17,6 +17,7 @@ constexpr double kMarginPerAxis = 1.1;
 constexpr double kNoMinimum = 100000, kNoMaximum = -100000;
 constexpr double kHeadroom = 0.05;
 constexpr double kSmallestRatio = 1e-7;
+constexpr double kBelowZeroOnlyRatio = 1;
 constexpr double kTimeMarginDivisor = 50;
 constexpr int kCustomAxes = 4;
 
@@ -35,8 +36,22 @@ int AxisIndexOf(TCustomAxisPanel& chart, const TChartSeries& series) {
     return 0;
 }
 
-TChartAxis& AxisAt(TCustomAxisPanel& chart, int index) {
-    return index == 0 ? *chart.LeftAxis() : *chart.CustomAxes().GetAxis(index - 1);
+// Every axis in use puts zero at the same height: an axis of scale S spans
+// [-(r + 5 %) S, 105 % S], r the largest below-zero share of the axes that
+// cross zero. An axis whose data lie wholly at or below zero takes its scale
+// from its minimum, and asks for zero no lower than half-way up.
+void LayoutCommonZero(TCustomAxisPanel& chart, const AxisFlags& axisInUse, const std::array<Range, kVerticalAxisCount>& ranges) {
+    auto belowZeroOnly = [&](int k) { return ranges[k].Min < 0 && ranges[k].Max <= 0; };
+    double ratio = kSmallestRatio;
+    for (int k = 0; k < kVerticalAxisCount; ++k) {
+        if (!axisInUse[k] || ranges[k].Min >= 0) continue;
+        ratio = std::max(ratio, belowZeroOnly(k) ? kBelowZeroOnlyRatio : std::fabs(ranges[k].Min / ranges[k].Max));
+    }
+    for (int k = 0; k < kVerticalAxisCount; ++k) {
+        if (!axisInUse[k]) continue;
+        const double scale = belowZeroOnly(k) ? -ranges[k].Min / ratio : ranges[k].Max;
+        ApplyAxisLimits(VerticalAxis(chart, k), -ratio * scale - kHeadroom * scale, (1 + kHeadroom) * scale);
+    }
 }
 
 }  // namespace
@@ -62,7 +77,7 @@ void FitTimeAxis(TChartAxis& bottom, const DataExtents& extents) {
     ApplyAxisLimits(bottom, extents.MinX - margin, extents.MaxX + margin);
 }
 
-void LayoutAxes(TCustomAxisPanel& chart, const std::array<bool, 5>& axisInUse, AxisScaling scaling) {
+void LayoutAxes(TCustomAxisPanel& chart, const AxisFlags& axisInUse, AxisScaling scaling) {
     chart.SetMarginLeft(kPlotLeftMargin);
     int offset = kPlotLeftMargin;
     for (int k = 0; k < kCustomAxes && k < chart.CustomAxes().Count(); ++k) {
@@ -73,7 +88,7 @@ void LayoutAxes(TCustomAxisPanel& chart, const std::array<bool, 5>& axisInUse, A
     }
 
     Range overall;
-    std::array<Range, 5> ranges;
+    std::array<Range, kVerticalAxisCount> ranges;
     for (int index = kFirstChannelSeries; index <= kLastChannelSeries; ++index) {
         TChartSeries& series = *chart.SeriesAt(index);
         if (!series.Active()) continue;
@@ -83,29 +98,21 @@ void LayoutAxes(TCustomAxisPanel& chart, const std::array<bool, 5>& axisInUse, A
     }
 
     if (scaling == AxisScaling::EachOwnRange) {
-        for (int k = 0; k < 5; ++k) {
+        for (int k = 0; k < kVerticalAxisCount; ++k) {
             if (!axisInUse[k]) continue;
             const double min = ranges[k].Min, max = ranges[k].Max;
             if (std::fabs(max) > std::fabs(min))
-                ApplyAxisLimits(AxisAt(chart, k), min - kHeadroom * max, (1 + kHeadroom) * max);
+                ApplyAxisLimits(VerticalAxis(chart, k), min - kHeadroom * max, (1 + kHeadroom) * max);
             else
-                ApplyAxisLimits(AxisAt(chart, k), (1 + kHeadroom) * min, max + kHeadroom * min);
+                ApplyAxisLimits(VerticalAxis(chart, k), (1 + kHeadroom) * min, max + kHeadroom * min);
         }
     } else if (overall.Min < 0) {
-        double ratio = kSmallestRatio;
-        for (int k = 0; k < 5; ++k)
-            if (axisInUse[k] && ranges[k].Min < 0 && ranges[k].Max != 0)
-                ratio = std::max(ratio, std::fabs(ranges[k].Min / ranges[k].Max));
-        for (int k = 0; k < 5; ++k) {
-            if (!axisInUse[k]) continue;
-            const double max = ranges[k].Max;
-            ApplyAxisLimits(AxisAt(chart, k), -ratio * max - kHeadroom * max, (1 + kHeadroom) * max);
-        }
+        LayoutCommonZero(chart, axisInUse, ranges);
     } else {
-        for (int k = 0; k < 5; ++k) {
+        for (int k = 0; k < kVerticalAxisCount; ++k) {
             if (!axisInUse[k]) continue;
             const double max = ranges[k].Max, min = -kHeadroom * max;
-            ApplyAxisLimits(AxisAt(chart, k), (1 + kHeadroom) * min, (1 + kHeadroom) * max);
+            ApplyAxisLimits(VerticalAxis(chart, k), (1 + kHeadroom) * min, (1 + kHeadroom) * max);
         }
     }
 }
