@@ -152,7 +152,7 @@ TEasyBlockValues DecodeEasyBlock(std::uint8_t block, const std::uint8_t* bytes) 
             continue;
         }
         const std::uint32_t raw = std::uint32_t{at[0]} << 8 | at[1];
-        const double stored = field.Kind == K::SignedNumber ? SignExtend16(raw) : raw;
+        const double stored = field.Kind == K::SignedNumber ? double(SignExtend16(raw)) : double(raw);
         values.push_back(stored / field.Scale - field.Bias);
     }
     return values;
