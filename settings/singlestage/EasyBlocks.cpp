@@ -12,9 +12,8 @@ namespace {
 
 using K = TEasyFieldKind;
 
-// The decimals a value is taken with before scaling: more than any edit shows
+// A value is taken to six decimals before scaling: more than any edit shows
 // or a user types, few enough to stay exact in 64 bits.
-constexpr int kValueDecimals = 6;
 constexpr std::int64_t kValueUnit = 1000000;
 constexpr std::int64_t kMostUnsigned = 0xFFFF;
 // Signed values that read back as themselves through SignExtend16.
