@@ -31,8 +31,8 @@ struct TEasyField {
     const char* Caption;  // what the user reads beside it, for messages
 };
 
-constexpr std::size_t kEasyBlock1Size = 39;
-constexpr std::size_t kEasyBlock2Size = 20;
+inline constexpr std::size_t kEasyBlock1Size = 39;
+inline constexpr std::size_t kEasyBlock2Size = 20;
 constexpr std::uint8_t kEasyBlockCount = 2;
 
 // The fields of block 1 or 2, in byte order.
