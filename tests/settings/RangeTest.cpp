@@ -251,6 +251,7 @@ TEST_F(RangeTest, TheHintComponentDecidesTheApplicationsHoverHints) {
     EXPECT_TRUE(canShow);
     EXPECT_EQ(text, "Допустимое значение от 5 до 99");
     EXPECT_EQ(info.HintMaxWidth, 500);
+    EXPECT_EQ(info.HintColor, Hints().Templates[0].Color) << "the plain window keeps the template's background";
 }
 
 TEST(SkAlphaHints, TemplatesAreChosenByNameWithoutRegardToCase) {

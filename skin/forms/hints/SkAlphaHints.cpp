@@ -54,6 +54,10 @@ void TSkAlphaHints::ApplicationShowHint(std::string& text, bool& canShow, THintI
     Dress(info);
     info.HideTimeout = PauseHide;
     if (OnShowHint) OnShowHint(text, canShow, info);
+    // The colour a handler sets is the balloon's text colour in the skinned
+    // look; the plain hint window keeps the template's background.
+    const TSkHintTemplate* chosen = SelectedTemplate();
+    info.HintColor = chosen ? chosen->Color : clInfoBk;
 }
 
 void TSkAlphaHints::ShowHintAt(TPoint point, const std::string& text) {
