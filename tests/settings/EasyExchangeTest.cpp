@@ -227,6 +227,8 @@ TEST_F(EasyExchangeTest, FaultsThatNeverAnswerEndTheJobWithItsMessage) {
 }
 
 TEST_F(EasyExchangeTest, UnpluggingMidJobEndsItAndClearsTheBusyFlag) {
+    EXPECT_TRUE(form->btnReadSett->Enabled()) << "a flight controller came";
+    EXPECT_EQ(form->GroupBox9->Font()->Color(), 0x008000);
     Emulator().WithDevice(device, [](EmulatedDevice& d) { d.UnplugAfterRequests(2); });
     ASSERT_TRUE(Run(ejRead));
     // Block 1 came; its values stay.
@@ -235,6 +237,8 @@ TEST_F(EasyExchangeTest, UnpluggingMidJobEndsItAndClearsTheBusyFlag) {
     EXPECT_FALSE(EasyBusy);
     EXPECT_TRUE(Disconnected());
     EXPECT_FALSE(form->btnReadSett->Enabled());
+    EXPECT_FALSE(form->btnWriteSett->Enabled());
+    EXPECT_EQ(form->GroupBox9->Font()->Color(), 0x808080);
     // With no device at all the job ends at once with the same message.
     view->log.clear();
     view->balloons.clear();
