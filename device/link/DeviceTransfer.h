@@ -14,6 +14,11 @@
 // each request still owes; before a different request goes out, it takes and
 // drops them, for up to kLateAnswerLimitMs after the request was last sent.
 // The same request sent again may take its earlier copy's answer.
+//
+// A worker never waits for the GUI thread (Synchronize) while it holds a
+// transaction: the GUI thread may be waiting for the lock. It prepares a
+// request before the transaction and shows the answer after it, or hands
+// things over with Queue.
 
 #include "device/link/DeviceProtocol.h"
 

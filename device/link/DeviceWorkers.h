@@ -9,7 +9,7 @@
 
 #include <memory>
 
-enum class TDeviceWorkerKind { LogFiles, FirmwareConnect, FirmwareUpdate };
+enum class TDeviceWorkerKind { LogFiles, FirmwareConnect, FirmwareUpdate, Settings };
 
 // GUI thread. Starts the worker (made suspended) and keeps it until it has
 // ended and been joined. While the workers are being stopped nothing starts:

@@ -2,6 +2,8 @@
 // The layout of a flight-log file: 256-byte pages, the first a header page,
 // every later one a data page. Multi-byte values are big-endian.
 
+#include "settings/singlestage/EasyBlocks.h"
+
 #include <array>
 #include <cstddef>
 #include <cstdint>
@@ -40,12 +42,11 @@ inline constexpr std::size_t BaroAltitude = 0, PowerVoltage = 2, Status = 4, Eve
 }  // namespace short_record
 
 // Header page: the device identity and a snapshot of the single-stage
-// controller's two settings blocks, in the blocks' own layout.
+// controller's two settings blocks, in the blocks' own layout (sizes in
+// settings/singlestage/EasyBlocks.h).
 inline constexpr std::size_t kHeaderIdentityStart = 6;
 inline constexpr std::size_t kEasyBlock1Start = 11;
-inline constexpr std::size_t kEasyBlock1Size = 39;
 inline constexpr std::size_t kEasyBlock2Start = 50;
-inline constexpr std::size_t kEasyBlock2Size = 20;
 
 inline std::uint32_t ReadBigEndian16(const std::uint8_t* bytes) {
     return (std::uint32_t(bytes[0]) << 8) | bytes[1];

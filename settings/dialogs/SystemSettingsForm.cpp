@@ -1,4 +1,4 @@
-#include "viewer/forms/SystemSettingsForm.h"
+#include "settings/dialogs/SystemSettingsForm.h"
 
 #include "ui/core/PublishedProperties.h"
 

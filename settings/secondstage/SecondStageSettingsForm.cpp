@@ -1,4 +1,4 @@
-#include "viewer/forms/SecondStageSettingsForm.h"
+#include "settings/secondstage/SecondStageSettingsForm.h"
 
 #include "ui/core/PublishedProperties.h"
 

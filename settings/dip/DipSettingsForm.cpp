@@ -1,4 +1,4 @@
-#include "viewer/forms/DipSettingsForm.h"
+#include "settings/dip/DipSettingsForm.h"
 
 #include "ui/core/PublishedProperties.h"
 

@@ -1,4 +1,4 @@
-#include "viewer/forms/FirstStageSettingsForm.h"
+#include "settings/firststage/FirstStageSettingsForm.h"
 
 #include "ui/core/PublishedProperties.h"
 
