@@ -5,6 +5,7 @@
 
 #include "device/forms/FirmwareForm.h"
 #include "device/forms/LogFilesForm.h"
+#include "settings/singlestage/SingleStageSettingsForm.h"
 #include "tests/device/MessagePump.h"
 #include "tests/device/WindowDriving.h"
 #include "tests/support/TempFolder.h"
@@ -53,12 +54,14 @@ protected:
         Form13 = new TForm13(nullptr);
         Form1 = new TForm1(nullptr);
         Form1->SettingsFolder = folder.Path().string();
+        // Its balloon is the one the markers borrow.
+        Form14 = new TForm14(nullptr);
     }
     void Destroy() {
         delete Form1;
-        for (TForm* form : std::vector<TForm*>{Form2, Form4, Form5, Form8, Form9, Form11, Form19, Form13}) delete form;
+        for (TForm* form : std::vector<TForm*>{Form2, Form4, Form5, Form8, Form9, Form11, Form19, Form13, Form14}) delete form;
         Form1 = nullptr, Form2 = nullptr, Form4 = nullptr, Form5 = nullptr, Form8 = nullptr, Form9 = nullptr, Form11 = nullptr;
-        Form19 = nullptr, Form13 = nullptr;
+        Form19 = nullptr, Form13 = nullptr, Form14 = nullptr;
         RunMessages();
     }
     void WriteSettings(const std::string& text) { folder.Write("settings.ini", text); }

@@ -269,6 +269,7 @@ TEST_F(MeasurementMarkers, AHalfTypedTimeShowsTheBalloonAndKeepsTheMarker) {
 
 TEST_F(MeasurementMarkers, TheBalloonGoesAfterTwoSeconds) {
     platform::testing::VirtualClockScope clock;
+    SetMarkerBalloonTime(kMarkerBalloonMilliseconds);
     Form1->skMaskEdit1->SetShowHint(true);
     TypeInto(Form1->skMaskEdit1, "995999");
     ASSERT_FALSE(MarkerBalloonText().empty());

@@ -6,6 +6,7 @@
 #include "ui/forms/Application.h"
 #include "ui/dialogs/MessageDialogs.h"
 #include "viewer/mainform/MainForm.h"
+#include "viewer/markers/MarkerBalloon.h"
 
 namespace {
 
@@ -24,6 +25,7 @@ constexpr const char* kNoLogNotice = "Для коректной настройк
 void TForm4::FormShow(TObject*) {
     MarkerWindowShown = true;
     KeepKindsAsSaved();
+    SetMarkerBalloonTime(kMarkerBalloonMilliseconds);
     const bool logLoaded = Form1 && Form1->LogFileSize >= kSmallestLogFile;
     if (!logLoaded) Timer1->SetEnabled(true);
 }
