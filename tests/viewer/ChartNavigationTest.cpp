@@ -240,9 +240,7 @@ TEST_F(ChartNavigationTest, TimeLabelsStartAtThePeriodWindowsStartSecond) {
     EXPECT_EQ(label, "12");
 
     Form7 = new TForm7(nullptr);
-    auto* start = new TEdit(Form7);
-    start->SetName("Edit1");
-    start->SetText("75");
+    Form7->Edit1->SetText("75");
     label = "150";
     Chart().OnGetAxisLabel(&Bottom(), nullptr, -1, label);
     EXPECT_EQ(label, "01:16,50");

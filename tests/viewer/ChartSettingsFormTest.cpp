@@ -62,6 +62,8 @@ TEST_F(ChartSettingsFormTest, AUsersSmoothingChoiceIsSavedAtOnceAndTheNextOpenRe
     EXPECT_EQ(Form2->SmoothingList(kBaroAltitudeSeries)->Text(), "128");
     EXPECT_EQ(Saved("Filter", "chAltBaro"), 8);
     EXPECT_TRUE(Form1->ReloadSameLog);
+    // A stream log read next skips its period dialog too.
+    EXPECT_TRUE(Form1->ReloadSameStream);
     Press(platform::VK_ESCAPE);
     ASSERT_FALSE(Form2->Visible());
 

@@ -1,7 +1,8 @@
 #include "tools/loggen/LogFileBuilder.h"
 
+#include "tools/loggen/FileBytes.h"
+
 #include <algorithm>
-#include <fstream>
 #include <stdexcept>
 
 namespace {
@@ -74,12 +75,7 @@ void LogFileBuilder::AddPageOfType(std::uint8_t type, std::uint8_t rate) {
     Append(NewDataPage(type, rate));
 }
 
-void LogFileBuilder::WriteTo(const std::string& fileName) const {
-    std::ofstream out(fileName, std::ios::binary | std::ios::trunc);
-    out.write(bytes_.data(), static_cast<std::streamsize>(bytes_.size()));
-    out.close();
-    if (!out) throw std::runtime_error("cannot write " + fileName);
-}
+void LogFileBuilder::WriteTo(const std::string& fileName) const { WriteFileBytes(fileName, bytes_); }
 
 void LogFileBuilder::Append(const Page& page) {
     bytes_.append(reinterpret_cast<const char*>(page.data()), page.size());

@@ -30,7 +30,7 @@ void AccelerometerIntegration::ResetIntegration() {
 
 void AccelerometerIntegration::IntegrateAcceleration(std::int32_t mg, WorkingRecord& record) {
     samples_ = {samples_[1], samples_[2], mg};
-    const double average = (double(samples_[0]) + samples_[1] + samples_[2]) / 3;
+    const double average = Average();
     if (average > kLaunchAbove && !launched_) launched_ = true;
     if (launched_ && !burnedOut_) {
         if (average < kBurnoutBelow) {

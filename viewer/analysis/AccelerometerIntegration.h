@@ -16,6 +16,8 @@ public:
     bool BurnedOut() const { return burnedOut_; }
     double Speed() const { return speed_; }        // m/s
     double Altitude() const { return altitude_; }  // m
+    // The three-sample average the last record was integrated with, mg.
+    double Average() const { return (double(samples_[0]) + samples_[1] + samples_[2]) / 3; }
 
 private:
     void Step(double average);

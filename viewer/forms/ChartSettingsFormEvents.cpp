@@ -42,7 +42,10 @@ void TForm2::ConnectHandlers() {
 
 void TForm2::SaveSettings() { Form1->N3Click(this); }
 
-void TForm2::ReloadOnNextOpen() { Form1->ReloadSameLog = true; }
+void TForm2::ReloadOnNextOpen() {
+    Form1->ReloadSameLog = true;
+    Form1->ReloadSameStream = true;
+}
 
 void TForm2::UpdateFilterControls() {
     const bool filterOn = CheckBox1->Checked();

@@ -1,5 +1,7 @@
 #include "viewer/forms/EventListForm.h"
 
+#include "platform/text/DrawText.h"
+#include "ui/controls/ButtonGlyph.h"
 #include "ui/core/PublishedProperties.h"
 
 TForm8* Form8 = nullptr;
@@ -7,6 +9,8 @@ TForm8* Form8 = nullptr;
 namespace {
 
 constexpr int kColumnWidths[] = {35, 82, 445};
+constexpr int kDescriptionColumn = 2;
+constexpr int kTextRightMargin = 2;
 
 }  // namespace
 
@@ -30,6 +34,9 @@ TForm8::TForm8(TComponent* owner) : TAppWindowForm(owner) {
     StringGrid1->SetFixedRows(1);
     StringGrid1->SetScrollBars(TScrollStyle::ssVertical);
     for (int col = 0; col < 3; ++col) StringGrid1->SetColWidths(col, kColumnWidths[col]);
+    StringGrid1->OnDrawCell = [this](TObject* s, int col, int row, TRect rect, TGridDrawState state) {
+        StringGrid1DrawCell(s, col, row, rect, state);
+    };
 
     Button1 = new TButton(this);
     Button1->SetParent(this);
@@ -46,3 +53,14 @@ void TForm8::FormCreate(TObject*) {
 }
 
 void TForm8::Button1Click(TObject*) { Close(); }
+
+void TForm8::StringGrid1DrawCell(TObject*, int ACol, int ARow, TRect Rect, TGridDrawState) {
+    TCanvas& canvas = *StringGrid1->Canvas();
+    canvas.FillRect(Rect);
+    TRect text = Rect;
+    text.Right -= kTextRightMargin;
+    const bool description = ARow >= StringGrid1->FixedRows() && ACol == kDescriptionColumn;
+    const unsigned flags = platform::DT_SINGLELINE | platform::DT_VCENTER | platform::DT_NOPREFIX |
+                           (description ? platform::DT_LEFT : platform::DT_CENTER);
+    DrawButtonCaption(canvas, text, StringGrid1->Cells(ACol, ARow), true, flags);
+}

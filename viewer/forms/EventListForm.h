@@ -16,6 +16,9 @@ public:
 
     void FormCreate(TObject* Sender);
     void Button1Click(TObject* Sender);
+    // The grid's brush over the cell, then its text on one line, centred
+    // but for the descriptions, which start at the left.
+    void StringGrid1DrawCell(TObject* Sender, int ACol, int ARow, TRect Rect, TGridDrawState State);
 };
 
 extern TForm8* Form8;

@@ -8,6 +8,7 @@
 #include <cstdint>
 #include <cstdlib>
 #include <memory>
+#include <span>
 
 // An event code of a record or a tick; 0 is no event.
 using EventCode = std::int32_t;
@@ -31,6 +32,11 @@ public:
     // One more than the records a paged load has stored: it starts at 1 and
     // the next record goes into slot RecordCount - 1.
     std::int32_t RecordCount = 1;
+    // The slots the last load stored, and no further: what is past them may
+    // still hold an older, longer load.
+    std::span<const FlightRecord> StoredRecords() const {
+        return {FlightRecords.get(), static_cast<std::size_t>(RecordCount > 1 ? RecordCount - 1 : 0)};
+    }
     // Ticks of 10 ms since the start of the log.
     std::int32_t LogTime = 0;
     std::unique_ptr<EventCode[], FreeMemory> TickEvents;

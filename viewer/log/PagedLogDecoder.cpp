@@ -1,7 +1,7 @@
 #include "viewer/log/PagedLogDecoder.h"
 
 #include "common/FileHelpers.h"
-#include "common/SystemText.h"
+#include "viewer/log/LogFileRefusal.h"
 #include "viewer/log/RecordScales.h"
 
 #include <cstring>
@@ -33,20 +33,7 @@ bool HoldsRecordPages(const std::vector<std::uint8_t>& bytes) {
 
 // Why the file cannot be shown as a flight log; nothing when it can.
 std::optional<std::string> RefusalOf(const FileContents& file, const std::string& fileName) {
-    using Outcome = FileContents::Outcome;
-    switch (file.outcome) {
-    case Outcome::CannotOpen:
-        return "Не удалось открыть файл лога " + fileName + ": " + SysErrorText(file.error);
-    case Outcome::NotARegularFile:
-        return "Файл лога " + fileName + " не открыт: это не обычный файл, а канал или устройство";
-    case Outcome::ReadFailed:
-        return "Не удалось прочитать файл лога " + fileName + ": " + SysErrorText(file.error);
-    case Outcome::Changed:
-        return "Файл лога " + fileName + " изменился во время чтения, откройте его ещё раз";
-    case Outcome::Read:
-        break;
-    }
-    if (file.bytes.empty()) return "Файл лога пуст: " + fileName;
+    if (std::optional<std::string> refusal = LogFileRefusal(file, fileName)) return refusal;
     if (!HoldsRecordPages(file.bytes))
         return "Файл " + fileName + " не является логом полёта: в нём нет ни одной страницы с записями";
     return std::nullopt;

@@ -118,6 +118,8 @@ public:
     FlightTables FlightData;
     // The next load reads the file last chosen without asking.
     bool ReloadSameLog = false;
+    // The period dialog was closed with OK: the stream-log load goes on.
+    bool ReloadSameStream = false;
     AxisFlags AxisInUse{};
     DataExtents Extents;
     std::int32_t TimeMarkerStart = 0, TimeMarkerEnd = 0;  // ticks
@@ -144,6 +146,11 @@ public:
     void N35Click(TObject* Sender);
     // "Сохранить настройки": the display settings into settings.ini.
     void N3Click(TObject* Sender);
+    // "Сохранить GPS трек": the track of the loaded records as a KML file.
+    void N18Click(TObject* Sender);
+    // The stream-log load: the open and period dialogs (unless the same file
+    // is read again), then the packets onto the chart. No command starts it.
+    void N2Click(TObject* Sender);
     void ReadSmoothingFactors();
     // The load of a paged log through the open dialog (or the file last chosen).
     void LoadPagedLog();

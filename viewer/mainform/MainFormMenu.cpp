@@ -73,7 +73,7 @@ void TForm1::BuildMainMenu() {
     separator(N1);
     N35 = AddItem(N1, "N35", "Очистить все", [this](TObject* s) { N35Click(s); });
     separator(N1);
-    N18 = AddItem(N1, "N18", "Сохранить GPS трек");
+    N18 = AddItem(N1, "N18", "Сохранить GPS трек", [this](TObject* s) { N18Click(s); });
     N3 = AddItem(N1, "N3", "Сохранить настройки", [this](TObject* s) { N3Click(s); });
     N4 = Hidden(AddItem(N1, "N4", "Настройки"));
     separator(N1);

@@ -26,12 +26,8 @@ constexpr int kLastRectangleZoomSeries = 23;
 constexpr double kLeastDataEnd = 5;
 
 // The whole second a stream log's period starts at, typed in the period
-// window; 0 when the window or its field is missing or holds no number.
-int PeriodStartSecond() {
-    if (!Form7) return 0;
-    const auto* start = dynamic_cast<const TCustomEdit*>(Form7->FindComponent("Edit1"));
-    return start ? StrToIntDef(start->Text(), 0) : 0;
-}
+// window; 0 when the window is missing or its field holds no number.
+int PeriodStartSecond() { return Form7 ? StrToIntDef(Form7->Edit1->Text(), 0) : 0; }
 
 }  // namespace
 
