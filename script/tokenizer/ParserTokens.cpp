@@ -91,7 +91,7 @@ std::string TscParser::ReadNumber() {
     if (!ReadReal()) return {};
     const std::string_view token = std::string_view(text_).substr(static_cast<std::size_t>(tokenStart_ - 1),
                                                                   static_cast<std::size_t>(position_ - tokenStart_));
-    if (HexSequence == "$") return std::string(token);
+    if (HexSequence.empty() || HexSequence == "$") return std::string(token);
     // Every dialect's hexadecimal prefix comes back as "$".
     std::string number;
     for (std::size_t at = 0; at < token.size();) {

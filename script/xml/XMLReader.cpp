@@ -96,6 +96,8 @@ bool TscXMLReader::ReadElement(TscXMLItem& item, int depth) {
     ReadTag(name, attributes);
     lastTag_ = name;
     if (name.empty() || name[0] == '/') return false;
+    if (depth > kMaxXMLDepth)
+        throw Exception("Слишком глубокая вложенность элементов XML (больше " + std::to_string(kMaxXMLDepth) + ")");
     if (EndsWithSlash(name)) {
         name.pop_back();
         item.SetName(std::move(name));
@@ -109,8 +111,6 @@ bool TscXMLReader::ReadElement(TscXMLItem& item, int depth) {
         return true;
     }
     item.SetText(std::move(attributes));
-    if (depth >= kMaxXMLDepth)
-        throw Exception("Слишком глубокая вложенность элементов XML (больше " + std::to_string(kMaxXMLDepth) + ")");
     for (;;) {
         TscXMLItem* child = item.Add();
         if (!ReadElement(*child, depth + 1)) {
