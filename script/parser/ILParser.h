@@ -69,6 +69,7 @@ private:
     bool MatchOptional(const RuleElement& element);
     bool MatchLoop(const RuleElement& element);
 
+    void TakeBack(int start, std::size_t startCount);
     void RecordError(const RuleElement& element, int start);
     void RecordTooDeep();
     void DropError();

@@ -69,7 +69,7 @@ bool TscILParser::MatchWithOutput(const RuleElement& element) {
     } else {
         RecordError(element, start);
     }
-    if (!matched) parser_.SetPosition(start);
+    if (!matched) TakeBack(start, startCount);
     if (element.isRuleDefinition) WrapNode(element, start, startCount, matched);
     return matched;
 }
@@ -107,17 +107,25 @@ bool TscILParser::MatchSwitch(const RuleElement& element) {
 
 bool TscILParser::MatchOptional(const RuleElement& element) {
     const int start = parser_.Position();
-    if (!MatchChildren(element)) parser_.SetPosition(start);
+    const std::size_t startCount = walk_.lines.size();
+    if (!MatchChildren(element)) TakeBack(start, startCount);
     return true;
+}
+
+void TscILParser::TakeBack(int start, std::size_t startCount) {
+    // What a failed alternative wrote never survives it: a dimension "[2]"
+    // tried first as "low..high" must not leave its "2" behind.
+    parser_.SetPosition(start);
+    walk_.lines.resize(startCount);
 }
 
 bool TscILParser::MatchLoop(const RuleElement& element) {
     const int start = parser_.Position();
+    const std::size_t startCount = walk_.lines.size();
     // Only an error met inside this loop can be the normal end of its list.
     const bool errorBefore = !walk_.errorMessage.empty();
     int passes = 0;
     bool passFailed = false;
-    int completedEnd = start;  // where the last whole pass ended, before its separator
     for (;;) {
         ++passes;
         const int passStart = parser_.Position();
@@ -125,24 +133,24 @@ bool TscILParser::MatchLoop(const RuleElement& element) {
             passFailed = true;
             break;
         }
-        completedEnd = parser_.Position();
         if (!element.text.empty()) {
+            const int passEnd = parser_.Position();
             parser_.SkipBlanks();
             if (parser_.ReadPunctuation() != element.text) {
-                parser_.SetPosition(completedEnd);
+                parser_.SetPosition(passEnd);
                 break;
             }
         }
         if (parser_.Position() == passStart) break;
     }
+    // The position stays where the last pass stopped.
     if (passes > 1) {
         if (!errorBefore && (element.dropsLoopError || walk_.errorTerm)) DropError();
-        parser_.SetPosition(completedEnd);
         return true;
     }
     if (!passFailed) return true;
     if (element.kind == RuleKind::OptionalLoop) {
-        parser_.SetPosition(start);
+        TakeBack(start, startCount);
         return true;
     }
     return false;
