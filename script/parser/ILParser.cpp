@@ -4,9 +4,14 @@
 #include "script/grammar/LanguageRegistry.h"
 #include "script/messages/ScriptMessages.h"
 #include "script/xml/FileText.h"
+#include "script/xml/XMLReader.h"
 #include "ui/core/Exceptions.h"
 #include "ui/core/MemoryStream.h"
 #include "ui/core/TextCase.h"
+
+// Each element of the intermediate form is written by a walked element, so
+// the form is never deeper than the walk and always reads back.
+static_assert(kMaxWalkDepth + 16 <= kMaxXMLDepth);
 
 namespace {
 

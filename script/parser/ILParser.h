@@ -20,7 +20,7 @@
 // Rule elements walked inside one another at most. Each nested bracket or
 // block of a source costs several of them; deeper source is a syntax error
 // rather than a stack overflow.
-inline constexpr int kMaxWalkDepth = 3000;
+inline constexpr int kMaxWalkDepth = 1500;
 // The message of that error.
 inline constexpr std::string_view kNestingTooDeep = "Слишком глубокая вложенность конструкций";
 

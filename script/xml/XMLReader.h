@@ -12,7 +12,7 @@ class TscXMLItem;
 
 // Deeper documents are refused: reading, copying and freeing a tree recurse
 // once a level, and the engine's own documents stay far below this.
-inline constexpr int kMaxXMLDepth = 4096;
+inline constexpr int kMaxXMLDepth = 2048;
 
 class TscXMLReader {
 public:
