@@ -32,15 +32,16 @@ void TscILParser::SelectLanguage(const std::string& name) {
     parser_.CaseSensitive = false;
     declareVars_ = true;
     languageName_ = name;
-    TStringStream text(LanguageText(name));
-    grammar_.LoadFromStream(text);
-    rules_ = std::make_unique<GrammarRules>(*grammar_.Root());
-    ApplyParserSettings(*grammar_.Root()->FindItem("parser"));
+    grammar_ = LanguageGrammar(name);
+    ApplyParserSettings(grammar_->Language());
     if (script_.ExtendedCharset)
         for (int c = kFirstExtendedChar; c <= kLastChar; ++c) parser_.IdentChars.set(static_cast<std::size_t>(c));
 }
 
-void TscILParser::ApplyParserSettings(TscXMLItem& settings) {
+void TscILParser::ApplyParserSettings(const TscXMLItem& language) {
+    const int found = language.Find("parser");
+    if (found < 0) return;
+    const TscXMLItem& settings = *language.Items(found);
     const int keywords = settings.Find("keywords");
     if (keywords >= 0)
         for (int i = 0; i < settings.Items(keywords)->Count(); ++i)
@@ -84,7 +85,7 @@ void TscILParser::ReadLanguageDirective(std::string_view text) {
 }
 
 bool TscILParser::ParseSource(std::string_view text) {
-    if (!rules_) throw Exception(ScriptMessageWith(SLangNotFound, languageName_));
+    if (!grammar_) throw Exception(ScriptMessageWith(SLangNotFound, languageName_));
     walk_ = Walk{};
     walk_.depth = baseDepth_;
     if (text.size() > kLargestScriptFile) {
@@ -94,7 +95,7 @@ bool TscILParser::ParseSource(std::string_view text) {
     }
     parser_.SetText(text);
     ReadLanguageDirective(text);
-    const bool matched = MatchRule(rules_->Program());
+    const bool matched = MatchRule(grammar_->Rules().Program());
     const bool success = matched && walk_.errorMessage.empty() && !walk_.tooDeep;
     if (success) MakeILDocument();
     script_.ErrorMessage = walk_.errorMessage;
@@ -109,5 +110,8 @@ void TscILParser::MakeILDocument() {
     walk_.lines.clear();
     TStringStream stream(xml);
     il_.LoadFromStream(stream);
-    il_.Root()->Add()->CopyFrom(grammar_.Root()->FindItem("types"));
+    TscXMLItem* types = il_.Root()->Add();
+    const int found = grammar_->Language().Find("types");
+    if (found >= 0) types->CopyFrom(grammar_->Language().Items(found));
+    else types->SetName("types");
 }

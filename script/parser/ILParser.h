@@ -6,7 +6,7 @@
 // failed alternative wrote, records the first reportable error with its
 // position, and pulls in the units that a uses clause names.
 
-#include "script/grammar/GrammarRules.h"
+#include "script/grammar/LoadedGrammar.h"
 #include "script/parser/CompileTarget.h"
 #include "script/tokenizer/Parser.h"
 #include "script/xml/XMLDocument.h"
@@ -39,7 +39,8 @@ public:
     bool ParseSource(std::string_view text);
 
     TscXMLDocument& ILDocument() { return il_; }
-    const TscXMLDocument& GrammarDocument() const { return grammar_; }
+    // The selected grammar's top element `language`; nullptr before a selection.
+    const TscXMLItem* GrammarRoot() const { return grammar_ ? &grammar_->Language() : nullptr; }
     TscParser& Parser() { return parser_; }
     const std::string& LanguageName() const { return languageName_; }
     bool DeclareVars() const { return declareVars_; }
@@ -57,7 +58,7 @@ private:
         int depth = 0;
     };
 
-    void ApplyParserSettings(TscXMLItem& settings);
+    void ApplyParserSettings(const TscXMLItem& language);
     void ReadLanguageDirective(std::string_view text);
     void MakeILDocument();
 
@@ -84,10 +85,9 @@ private:
 
     TscCompileTarget& script_;
     const int baseDepth_;
-    TscXMLDocument grammar_;
+    std::shared_ptr<const LoadedGrammar> grammar_;
     TscXMLDocument il_;
     TscParser parser_;
-    std::unique_ptr<GrammarRules> rules_;
     std::string languageName_;
     bool declareVars_ = true;
     std::string unitName_;

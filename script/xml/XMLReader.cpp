@@ -65,7 +65,7 @@ void TscXMLReader::ReadTag(std::string& name, std::string& attributes) {
             if (c == '>') break;
             if (c == '<') RaiseInvalidFormat();
             tag += c;
-            if (tag == "!--") {
+            if (tag.size() == 3 && tag == "!--") {
                 comment = true;
                 break;
             }

@@ -29,14 +29,16 @@ TEST(ScriptLanguages, UnknownNameIsReportedWithTheName) {
 }
 
 TEST(ScriptLanguages, NamesMatchWithoutCaseAndALaterGrammarReplaces) {
-    RegisterLanguage("TestDialect", "<?xml?><language text=\"one\"><parser><hexsequence text=\"&amp;H\"/></parser></language>");
-    RegisterLanguage("TESTDIALECT", "<?xml?><language text=\"two\"><parser><hexsequence text=\"0x\"/></parser></language>");
-    EXPECT_NE(LanguageText("testdialect").find("\"two\""), std::string::npos);
+    RegisterLanguage("TestDialect", "<?xml?><language text=\"one\"><parser><hexsequence text=\"&H\"/></parser></language>");
     TscCompileTarget script;
     TscILParser parser(script);
+    parser.SelectLanguage("TestDialect");
+    EXPECT_EQ(parser.Parser().HexSequence, "&H");
+    RegisterLanguage("TESTDIALECT", "<?xml?><language text=\"two\"><parser><hexsequence text=\"0x\"/></parser></language>");
+    EXPECT_NE(LanguageText("testdialect").find("\"two\""), std::string::npos);
     parser.SelectLanguage("testDialect");
     EXPECT_EQ(parser.Parser().HexSequence, "0x");
-    EXPECT_EQ(parser.GrammarDocument().Root()->Prop("text"), "two");
+    EXPECT_EQ(parser.GrammarRoot()->Prop("text"), "two");
 }
 
 TEST(ScriptLanguages, PascalScriptIsRegisteredWithItsSettings) {
@@ -57,7 +59,7 @@ TEST(ScriptLanguages, PascalScriptIsRegisteredWithItsSettings) {
     EXPECT_FALSE(p.IsKeyword("integer"));
     EXPECT_FALSE(p.IdentChars.test(0xD0));
 
-    const TscXMLItem& language = *parser.GrammarDocument().Root();
+    const TscXMLItem& language = *parser.GrammarRoot();
     const TscXMLItem& errors = *language.Items(language.Find("parser"))->Items(
         language.Items(language.Find("parser"))->Find("errors"));
     ASSERT_EQ(errors.Count(), 20);
