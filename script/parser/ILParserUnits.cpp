@@ -15,6 +15,7 @@
 namespace {
 
 constexpr std::string_view kXMLHeaderEnd = "?>";
+constexpr int kUnitNestingCost = 64;
 
 // The unit name of an output line <file text="'name'" .../>.
 std::string UnitNameOfLine(const std::string& line) {
@@ -53,14 +54,16 @@ std::vector<std::string> TscILParser::IncludeUnit(const std::string& name) {
     const std::string source = UnitSource(name);
     std::string unitIL;
     if (!source.empty()) {
-        TscILParser unit(script_, walk_.depth);
-        unit.SelectLanguage(languageName_);
-        unit.SetUnitName(name);
-        unit.uses_ = uses_;
-        if (unit.ParseSource(source)) {
-            uses_ = unit.uses_;
+        // A unit's parse nests far more stack than one rule element, so it
+        // counts as many; units nest a few dozen deep at most.
+        auto unit = std::make_unique<TscILParser>(script_, walk_.depth + kUnitNestingCost);
+        unit->SelectLanguage(languageName_);
+        unit->SetUnitName(name);
+        unit->uses_ = uses_;
+        if (unit->ParseSource(source)) {
+            uses_ = unit->uses_;
             TStringStream written;
-            unit.ILDocument().SaveToStream(written);
+            unit->ILDocument().SaveToStream(written);
             unitIL = written.DataString();
             const std::size_t headerEnd = unitIL.find(kXMLHeaderEnd);
             if (headerEnd != std::string::npos) unitIL.erase(0, headerEnd + kXMLHeaderEnd.size());
@@ -68,7 +71,7 @@ std::vector<std::string> TscILParser::IncludeUnit(const std::string& name) {
             walk_.errorMessage = script_.ErrorMessage;
             walk_.errorPosition = script_.ErrorPosition;
             walk_.errorTerm = false;
-            walk_.tooDeep = unit.walk_.tooDeep;
+            walk_.tooDeep = unit->walk_.tooDeep;
             if (script_.ErrorUnit.empty()) script_.ErrorUnit = name;
         }
     }

@@ -114,4 +114,11 @@ TEST(ScriptUnits, NestingThroughUnitsIsBoundedToo) {
     EXPECT_FALSE(outcome.ok);
     EXPECT_EQ(outcome.message, kNestingTooDeep);
     EXPECT_FALSE(u.script.ErrorUnit.empty());
+
+    UnitScript ten;
+    for (int i = 0; i < 10; ++i)
+        ten.units["u" + std::to_string(i)] = i == 9 ? "begin end." : "uses 'u" + std::to_string(i + 1) + "'; begin end.";
+    const ParseOutcome chain = ParsePascal("uses 'u0'; begin end.", &ten.script);
+    EXPECT_TRUE(chain.ok) << chain.message;
+    EXPECT_EQ(ten.asked.size(), 10u);
 }
