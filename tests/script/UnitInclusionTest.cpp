@@ -71,6 +71,15 @@ TEST(ScriptUnits, AnErrorInAUnitIsTheScriptsWithTheUnitsName) {
     EXPECT_EQ(u.script.ErrorUnit, "inner.pas");
 }
 
+TEST(ScriptUnits, AUnitMayNameItsLanguageButOnlyARegisteredOne) {
+    UnitScript u;
+    u.units["p.pas"] = "#language PascalScript\r\nconst C = 2; begin end.";
+    u.units["q.pas"] = "#language Nowhere\r\nbegin end.";
+    EXPECT_EQ(ParsePascal("uses 'p.pas'; begin end.", &u.script).outline,
+              "uses(program(const(ident:C expr(number:2)) compoundstmt types)) compoundstmt");
+    EXPECT_THROW(ParsePascal("uses 'q.pas'; begin end.", &u.script), Exception);
+}
+
 TEST(ScriptUnits, AnEmptyUnitLeavesAnEmptyPlace) {
     UnitScript u;
     const ParseOutcome outcome = ParsePascal("uses 'none.pas'; begin end.", &u.script);
