@@ -27,11 +27,12 @@ std::string EncodeXMLText(std::string_view text) {
     out.reserve(text.size());
     for (std::size_t i = 0; i < text.size(); ++i) {
         const char c = text[i];
-        if (NeedsCharacterReference(c)) {
+        // An ampersand that would read back as the start of an entity is
+        // escaped itself, so every value reads back as it was written: a
+        // script's string '&#60;' stays those five characters.
+        const bool startsEntity = c == '&' && (text.substr(i + 1, 1) == "#" || text.substr(i, kQuotEntity.size()) == kQuotEntity);
+        if (NeedsCharacterReference(c) || startsEntity) {
             out += "&#" + std::to_string(static_cast<unsigned char>(c)) + ";";
-        } else if (text.substr(i, kQuotEntity.size()) == kQuotEntity) {
-            out += "&#34;";
-            i += kQuotEntity.size() - 1;
         } else {
             out += c;
         }

@@ -5,8 +5,9 @@
 #include <string>
 #include <string_view>
 
-// Line feed, carriage return, double quote, "<" and ">" as "&#<code>;", and
-// "&quot;" as "&#34;"; every other character stays.
+// Line feed, carriage return, double quote, "<", ">" and an ampersand that
+// begins "&#" or "&quot;" as "&#<code>;"; every other character stays, and
+// DecodeXMLText gives the value back unchanged.
 std::string EncodeXMLText(std::string_view text);
 
 // "&#<decimal>;" as the character of that code (UTF-8) and "&quot;" as a

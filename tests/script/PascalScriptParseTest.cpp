@@ -44,6 +44,9 @@ const FormCase kForms[] = {
      "compoundstmt(casestmt(expr(dsgn(node:x)) caseselector(set(expr(number:1)) callstmt(dsgn(node:a))) "
      "caseselector(set(expr(number:2) expr(number:3) range:. expr(number:5)) callstmt(dsgn(node:b))) "
      "callstmt(dsgn(node:c))))"},
+    {"case ending in ';'", "begin case x of 1: a; end; case y of 2: ; end end.",
+     "compoundstmt(casestmt(expr(dsgn(node:x)) caseselector(set(expr(number:1)) callstmt(dsgn(node:a)))) "
+     "casestmt(expr(dsgn(node:y)) caseselector(set(expr(number:2)))))"},
     {"loops", "begin while a do a := a - 1; repeat b until c; for i := 1 to 10 do ; for i := 9 downto 1 do break end.",
      "compoundstmt(whilestmt(expr(dsgn(node:a)) assignstmt(dsgn(node:a) expr(dsgn(node:a) op:- number:1))) "
      "repeatstmt(callstmt(dsgn(node:b)) expr(dsgn(node:c))) forstmt(ident:i expr(number:1) expr(number:10)) "
@@ -64,6 +67,8 @@ const FormCase kForms[] = {
     {"literals", "begin a := $1F + 2.5e3 - 'x'#13 / (b mod c shl 1 shr 2) end.",
      "compoundstmt(assignstmt(dsgn(node:a) expr(number:$1F op:+ number:2.5e3 op:- string:'x\r' op:/ "
      "op:( expr(dsgn(node:b) op:mod dsgn(node:c) op:shl number:1 op:shr number:2) op:))))"},
+    {"entities in strings", "begin s := '&#60;&quot;&' end.",
+     "compoundstmt(assignstmt(dsgn(node:s) expr(string:'&#60;&quot;&')))"},
     {"bracketed text", "begin a := <Data.Field> + <x>; end.",
      "compoundstmt(assignstmt(dsgn(node:a) expr(dsgn(node:Get expr(string:'Data.Field')) op:+ "
      "dsgn(node:Get expr(string:'x')))))"},

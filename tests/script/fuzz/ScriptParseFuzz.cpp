@@ -1,11 +1,12 @@
 // Any bytes as a PascalScript source (up to a first zero byte) and as the
 // text of every unit it names (after it): parsing must stay inside the text
 // and the stack, report an error with a position or give an intermediate
-// form that reads back as written. Bytes that begin with "<" are also read
-// as an XML document.
+// form that reads back as written; the source escaped for XML must unescape
+// to itself. Bytes that begin with "<" are also read as an XML document.
 #include "script/grammar/ScriptGrammars.h"
 #include "script/parser/ILParser.h"
 #include "script/xml/XMLDocument.h"
+#include "script/xml/XMLText.h"
 #include "ui/core/Exceptions.h"
 #include "ui/core/MemoryStream.h"
 
@@ -63,6 +64,9 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     } else if (!script.ErrorMessage.empty() && !IsPosition(script.ErrorPosition)) {
         std::abort();
     }
+
+    // Escaping gives every value back as it was.
+    if (DecodeXMLText(EncodeXMLText(source)) != source) std::abort();
 
     if (!input.empty() && input[0] == '<') {
         TscXMLDocument document;
