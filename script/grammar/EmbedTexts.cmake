@@ -1,0 +1,15 @@
+# Writes OUTPUT, a C++ source with one function a file of INPUTS:
+# `std::string_view <Stem>GrammarText()` giving the file's bytes.
+set(code "// Generated from the grammar files; do not edit.\n#include <string_view>\n\n")
+foreach(input IN LISTS INPUTS)
+  get_filename_component(stem ${input} NAME_WE)
+  file(READ ${input} hex HEX)
+  string(LENGTH "${hex}" hex_length)
+  math(EXPR byte_count "${hex_length} / 2")
+  string(REGEX REPLACE "([0-9a-f][0-9a-f])" "'\\\\x\\1'," bytes "${hex}")
+  string(APPEND code "namespace { constexpr char k${stem}Bytes[] = {${bytes} 0}; }\n")
+  string(APPEND code "std::string_view ${stem}GrammarText() { return {k${stem}Bytes, ${byte_count}}; }\n")
+endforeach()
+file(WRITE ${OUTPUT}.tmp "${code}")
+file(COPY_FILE ${OUTPUT}.tmp ${OUTPUT} ONLY_IF_DIFFERENT)
+file(REMOVE ${OUTPUT}.tmp)

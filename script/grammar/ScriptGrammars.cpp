@@ -1,0 +1,5 @@
+#include "script/grammar/ScriptGrammars.h"
+
+#include "script/grammar/LanguageRegistry.h"
+
+void RegisterScriptGrammars() { RegisterLanguage("PascalScript", PascalScriptGrammarText()); }
