@@ -82,11 +82,16 @@ void ReadResolutions(cups_dest_t& dest, cups_dinfo_t* info, PrinterCapabilities&
 }
 
 short DefaultPaperOf(cups_dest_t& dest, cups_dinfo_t* info, const std::vector<PrinterPaper>& papers) {
-    cups_size_t size{};
-    if (cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, &dest, info, 0, &size)) {
-        for (const PrinterPaper& p : papers)
-            if (p.media == size.media) return p.code;
+    // The queue's own default first: the library's default media call
+    // prefers the user's locale to it.
+    std::string media;
+    if (ipp_attribute_t* chosen = cupsFindDestDefault(CUPS_HTTP_DEFAULT, &dest, info, CUPS_MEDIA)) {
+        if (const char* keyword = ippGetString(chosen, 0, nullptr)) media = keyword;
     }
+    cups_size_t size{};
+    if (media.empty() && cupsGetDestMediaDefault(CUPS_HTTP_DEFAULT, &dest, info, 0, &size)) media = size.media;
+    for (const PrinterPaper& p : papers)
+        if (p.media == media) return p.code;
     return papers.empty() ? DMPAPER_A4 : papers.front().code;
 }
 

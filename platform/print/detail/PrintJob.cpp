@@ -38,6 +38,11 @@ bool PrintJob::Open(const std::string& title, const std::string& outputFile) {
     }
     std::string name = TemporaryNameFor(outputFile);
     int fd = ::mkstemp(name.data());
+    if (fd < 0 && errno == ENOENT) {
+        // The file is new, so only its folder can be missing.
+        SetLastError(ERROR_PATH_NOT_FOUND);
+        return false;
+    }
     if (fd < 0) return Fail(errno);
     ::fchmod(fd, DocumentPermissions);
     title_ = title;
