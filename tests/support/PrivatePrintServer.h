@@ -14,6 +14,7 @@
 #include <csignal>
 #include <filesystem>
 #include <string>
+#include <sys/prctl.h>
 #include <sys/socket.h>
 #include <sys/un.h>
 #include <sys/wait.h>
@@ -41,6 +42,8 @@ public:
         WriteConfiguration();
         pid_ = ::fork();
         if (pid_ == 0) {
+            // The server ends with the test program, however that ends.
+            ::prctl(PR_SET_PDEATHSIG, SIGTERM);
             std::string conf = Path("cupsd.conf"), files = Path("cups-files.conf");
             ::execl(Daemon, Daemon, "-f", "-c", conf.c_str(), "-s", files.c_str(), static_cast<char*>(nullptr));
             ::_exit(127);

@@ -3,6 +3,7 @@
 #include "../support/PdfPages.h"
 #include "../support/PrivatePrintServer.h"
 #include "../support/TempFolder.h"
+#include "PrinterFixtures.h"
 
 #include "ui/printers/Printer.h"
 
@@ -16,21 +17,6 @@
 namespace {
 
 constexpr int RenderDpi = 100;
-
-// The program's printer object replaced by a fresh one for the test.
-struct FreshPrinter {
-    FreshPrinter() : old(SetPrinter(nullptr)) {}
-    ~FreshPrinter() { SetPrinter(std::move(old)); }
-    std::unique_ptr<TPrinter> old;
-};
-
-// The client library pointed at a socket nobody listens on.
-struct NoPrintServer {
-    TempFolder folder;
-    std::string socket = (folder.Path() / "none.sock").string();
-    NoPrintServer() { cupsSetServer(socket.c_str()); }
-    ~NoPrintServer() { cupsSetServer(nullptr); }
-};
 
 void FillBlack(TCanvas* canvas, const TRect& r) {
     canvas->Brush()->SetColor(clBlack);
