@@ -194,6 +194,18 @@ int GetDeviceCaps(HDC hdc, int index) {
     if (!dc) return 0;
     LONG width = dc->Surface() ? dc->Surface()->Width() : 0;
     LONG height = dc->Surface() ? dc->Surface()->Height() : 0;
+    if (dc->printerPage) {
+        const auto& page = *dc->printerPage;
+        width = page.printable.cx;
+        height = page.printable.cy;
+        switch (index) {
+            case PHYSICALWIDTH: return page.physical.cx;
+            case PHYSICALHEIGHT: return page.physical.cy;
+            case PHYSICALOFFSETX: return page.offset.x;
+            case PHYSICALOFFSETY: return page.offset.y;
+            default: break;
+        }
+    }
     switch (index) {
         case HORZRES:
         case PHYSICALWIDTH: return width;

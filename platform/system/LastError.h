@@ -15,6 +15,7 @@ constexpr std::uint32_t ERROR_INVALID_HANDLE = 6;
 constexpr std::uint32_t ERROR_NOT_ENOUGH_MEMORY = 8;
 constexpr std::uint32_t ERROR_INVALID_DATA = 13;
 constexpr std::uint32_t ERROR_WRITE_PROTECT = 19;
+constexpr std::uint32_t ERROR_NOT_READY = 21;
 constexpr std::uint32_t ERROR_GEN_FAILURE = 31;
 constexpr std::uint32_t ERROR_SHARING_VIOLATION = 32;
 constexpr std::uint32_t ERROR_HANDLE_EOF = 38;
@@ -36,6 +37,7 @@ constexpr std::uint32_t ERROR_IO_PENDING = 997;
 constexpr std::uint32_t ERROR_FILE_INVALID = 1006;
 constexpr std::uint32_t ERROR_IO_DEVICE = 1117;
 constexpr std::uint32_t ERROR_DEVICE_NOT_CONNECTED = 1167;
+constexpr std::uint32_t ERROR_INVALID_PRINTER_NAME = 1801;
 constexpr std::uint32_t ERROR_CANT_RESOLVE_FILENAME = 1921;
 constexpr std::uint32_t ERROR_TIMEOUT = 1460;
 

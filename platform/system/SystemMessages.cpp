@@ -24,6 +24,7 @@ std::string_view TextOf(DWORD code) {
         case ERROR_NOT_ENOUGH_MEMORY: return "Недостаточно памяти для выполнения команды.";
         case ERROR_INVALID_DATA: return "Неверные данные.";
         case ERROR_WRITE_PROTECT: return "Носитель защищён от записи: файловая система только для чтения.";
+        case ERROR_NOT_READY: return "Устройство не готово: принтер не принял задание.";
         case ERROR_NO_MORE_FILES: return "Больше файлов нет.";
         case ERROR_GEN_FAILURE: return "Устройство, подключённое к системе, не работает.";
         case ERROR_SHARING_VIOLATION: return "Файл занят другим процессом.";
@@ -45,6 +46,7 @@ std::string_view TextOf(DWORD code) {
         case ERROR_FILE_INVALID: return "Открытый файл больше недействителен: он изменён извне или пуст.";
         case ERROR_IO_DEVICE: return "Ошибка ввода-вывода на устройстве.";
         case ERROR_DEVICE_NOT_CONNECTED: return "Устройство не подключено.";
+        case ERROR_INVALID_PRINTER_NAME: return "Принтер не найден: такой очереди печати в системе нет.";
         case ERROR_CANT_RESOLVE_FILENAME: return "Не удаётся найти файл по имени: слишком много символических ссылок.";
         case ERROR_TIMEOUT: return "Время ожидания операции истекло.";
         default: return {};

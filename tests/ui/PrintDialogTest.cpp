@@ -1,6 +1,10 @@
 #include "ModalSteps.h"
+#include "PrinterFixtures.h"
+#include "../support/PrivatePrintServer.h"
 
 #include "ui/controls/CheckBox.h"
+#include "ui/controls/ComboBox.h"
+#include "ui/controls/Label.h"
 #include "ui/dialogs/PrintDialog.h"
 
 namespace {
@@ -29,9 +33,18 @@ TEST(PageRange, WithinTheLimitsAndInOrder) {
     }
 }
 
+// The dialog over the test's own print server and its two printers.
 struct PrintDialogTest : ModalDialogFixture {
+    std::unique_ptr<PrivatePrintServer> server;
+    FreshPrinter fresh;
     TPrintDialog dialog{nullptr};
     bool pagesEnabled = false, toFileVisible = false;
+    void SetUp() override {
+        ModalDialogFixture::SetUp();
+        if (!PrivatePrintServer::Installed())
+            GTEST_SKIP() << "the print server (cupsd, Debian package cups) is not installed";
+        server = std::make_unique<PrivatePrintServer>();
+    }
     void Answer(std::vector<ModalStep> steps) {
         AnswerWith(std::move(steps), [this](TCustomForm& d) {
             pagesEnabled = dynamic_cast<TControl*>(d.FindComponent("Pages"))->Enabled();
@@ -96,6 +109,59 @@ TEST_F(PrintDialogTest, CopiesStepWithTheArrowsAndCancelStoresNothing) {
     Answer(steps);
     EXPECT_FALSE(dialog.Execute());
     EXPECT_EQ(dialog.Copies, 5);
+}
+
+TEST_F(PrintDialogTest, ThePrinterChosenAndTheCopiesGoToThePrinterOnlyWithOk) {
+    std::string listed;
+    AnswerWith({AltStep('P'), KeyStep(platform::VK_DOWN), KeyStep(platform::VK_ESCAPE)}, [&](TCustomForm& d) {
+        auto* list = dynamic_cast<TComboBox*>(d.FindComponent("Printers"));
+        for (int i = 0; i < list->Items().Count(); ++i) listed += list->Items().Item(i) + ";";
+        listed += std::to_string(list->ItemIndex());
+    });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(listed, "Velzar_Closed;Velzar_PDF;1");  // the default chosen
+    EXPECT_EQ(Printer()->PrinterName(), PrivatePrintServer::OpenQueue);
+
+    std::vector<ModalStep> steps{AltStep('P'), KeyStep(platform::VK_UP)};
+    Replace(steps, 'C', "3");
+    steps.push_back(KeyStep(platform::VK_RETURN));
+    Answer(steps);
+    ASSERT_TRUE(dialog.Execute());
+    EXPECT_EQ(Printer()->PrinterName(), PrivatePrintServer::ClosedQueue);
+    EXPECT_EQ(Printer()->Copies(), 3);
+    EXPECT_EQ(dialog.Copies, 3);
+    EXPECT_EQ(Printer()->OutputFile, "");
+}
+
+struct PrintDialogWithoutPrinterTest : ModalDialogFixture {
+    NoPrintServer none;
+    FreshPrinter fresh;
+    TempFolder folder;
+    TPrintDialog dialog{nullptr};
+};
+
+TEST_F(PrintDialogWithoutPrinterTest, SaysSoAndAsksForTheFileToPrintInto) {
+    std::string note;
+    bool toFile = false;
+    // OK opens the save dialog; giving it up leaves the print dialog open.
+    AnswerWith({KeyStep(platform::VK_RETURN), KeyStep(platform::VK_ESCAPE), KeyStep(platform::VK_ESCAPE)},
+               [&](TCustomForm& d) {
+                   note = dynamic_cast<TLabel*>(d.FindComponent("NoPrinter"))->Caption();
+                   auto* box = dynamic_cast<TCheckBox*>(d.FindComponent("PrintToFile"));
+                   toFile = box->Visible() && box->Checked();
+               });
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(note, "Принтер не установлен: печать только в файл.");
+    EXPECT_TRUE(toFile);
+    EXPECT_FALSE(dialog.PrintToFile);
+    EXPECT_EQ(Printer()->OutputFile, "");
+}
+
+TEST_F(PrintDialogWithoutPrinterTest, PrintingToNoPrinterIsRefused) {
+    // Print to file unticked, OK: the error box, its OK, then Cancel.
+    AnswerWith({AltStep('L'), KeyStep(platform::VK_RETURN), KeyStep(platform::VK_RETURN), KeyStep(platform::VK_ESCAPE)});
+    EXPECT_FALSE(dialog.Execute());
+    EXPECT_EQ(Printer()->OutputFile, "");
 }
 
 }  // namespace

@@ -2,14 +2,18 @@
 
 #include "ui/controls/Button.h"
 #include "ui/controls/CheckBox.h"
+#include "ui/controls/ComboBox.h"
 #include "ui/controls/CustomEdit.h"
 #include "ui/controls/Label.h"
 #include "ui/controls/Panels.h"
 #include "ui/controls/UpDown.h"
 #include "ui/core/PublishedProperties.h"
 #include "ui/dialogs/MessageDialogs.h"
+#include "ui/dialogs/FileDialogs.h"
 #include "ui/dialogs/PlaceControl.h"
+#include "ui/dialogs/PrinterPropertiesDialog.h"
 #include "ui/forms/Form.h"
+#include "ui/printers/Printer.h"
 
 #include <algorithm>
 #include <memory>
@@ -27,7 +31,7 @@ const TEnumInfo& PrintDialogOptionInfo() {
     return info;
 }
 
-constexpr int Margin = 8, MaxCopies = 9999;
+constexpr int Margin = 8, MaxCopies = 9999, FormWidth = 380, FormHeight = 244, GroupTop = 70;
 
 // A number typed into an edit; -1 when there is none.
 int NumberIn(const TEdit* edit) {
@@ -56,6 +60,21 @@ public:
         dialog_.PrintToFile = toFile_->Checked();
     }
 
+    // The choices that belong to the printer; false when the user gave up
+    // choosing the output file.
+    bool StorePrinter() {
+        TPrinter* printer = Printer();
+        std::string outputFile;
+        if (toFile_->Checked() && !AskOutputFile(outputFile)) return false;
+        if (printers_->Items().Count() > 0) printer->SetPrinterIndex(printers_->ItemIndex());
+        platform::DEVMODEA mode = printer->DeviceMode();
+        mode.dmCopies = static_cast<short>(NumberIn(copies_));
+        mode.dmCollate = collate_->Checked() ? platform::DMCOLLATE_TRUE : platform::DMCOLLATE_FALSE;
+        printer->SetDeviceMode(mode);
+        printer->OutputFile = outputFile;
+        return true;
+    }
+
 private:
     void Build() {
         const TPrintDialogOptions& o = dialog_.Options;
@@ -66,17 +85,17 @@ private:
         f->SetPosition(TPosition::poScreenCenter);
         f->SetCaption("Print");
         f->SetColor(clBtnFace);
-        f->SetClientSize(380, 210);
+        f->SetClientSize(FormWidth, FormHeight);
 
-        PlaceControl<TLabel>(f, f, "PrinterLabel", Margin, Margin + 2)->SetCaption("Printer:");
-        PlaceControl<TLabel>(f, f, "Printer", 70, Margin + 2)->SetCaption("(default)");
-        toFile_ = PlaceControl<TCheckBox>(f, f, "PrintToFile", 250, Margin, 120);
+        BuildPrinterRow(f);
+        toFile_ = PlaceControl<TCheckBox>(f, f, "PrintToFile", 250, 40, 120);
         toFile_->SetCaption("Print to fi&le");
-        toFile_->SetVisible(o.Contains(TPrintDialogOption::poPrintToFile));
+        bool noPrinter = printers_->Items().Count() == 0;
+        toFile_->SetVisible(o.Contains(TPrintDialogOption::poPrintToFile) || noPrinter);
         toFile_->SetEnabled(!o.Contains(TPrintDialogOption::poDisablePrintToFile));
-        toFile_->SetChecked(dialog_.PrintToFile);
+        toFile_->SetChecked(dialog_.PrintToFile || (noPrinter && toFile_->Enabled()));
 
-        auto* range = PlaceControl<TGroupBox>(f, f, "Range", Margin, 36, 180, 124);
+        auto* range = PlaceControl<TGroupBox>(f, f, "Range", Margin, GroupTop, 180, 124);
         range->SetCaption("Print range");
         all_ = PlaceControl<TRadioButton>(range, f, "All", 10, 22, 150);
         all_->SetCaption("&All");
@@ -104,7 +123,7 @@ private:
         selection_->SetCaption("&Selection");
         selection_->SetEnabled(o.Contains(TPrintDialogOption::poSelection));
 
-        auto* copies = PlaceControl<TGroupBox>(f, f, "CopiesBox", 196, 36, 176, 124);
+        auto* copies = PlaceControl<TGroupBox>(f, f, "CopiesBox", 196, GroupTop, 176, 124);
         copies->SetCaption("Copies");
         auto* copiesLabel = PlaceControl<TLabel>(copies, f, "CopiesLabel", 10, 26);
         copiesLabel->SetCaption("Number of &copies:");
@@ -120,12 +139,12 @@ private:
         collate_->SetCaption("C&ollate");
         collate_->SetChecked(dialog_.Collate);
 
-        int buttonTop = 210 - Margin - 25;
-        auto* ok = PlaceControl<TButton>(f, f, "OK", 380 - 2 * (75 + Margin), buttonTop, 75, 25);
+        int buttonTop = FormHeight - Margin - 25;
+        auto* ok = PlaceControl<TButton>(f, f, "OK", FormWidth - 2 * (75 + Margin), buttonTop, 75, 25);
         ok->SetCaption("OK");
         ok->SetDefault(true);
         ok->OnClick = [this](TObject*) { Confirm(); };
-        auto* cancel = PlaceControl<TButton>(f, f, "Cancel", 380 - 75 - Margin, buttonTop, 75, 25);
+        auto* cancel = PlaceControl<TButton>(f, f, "Cancel", FormWidth - 75 - Margin, buttonTop, 75, 25);
         cancel->SetCaption("Cancel");
         cancel->Cancel = true;
         cancel->ModalResult = mrCancel;
@@ -147,7 +166,53 @@ private:
         chosen->SetChecked(true);
     }
 
+    void BuildPrinterRow(TForm* f) {
+        auto* label = PlaceControl<TLabel>(f, f, "PrinterLabel", Margin, Margin + 3);
+        label->SetCaption("&Printer:");
+        printers_ = PlaceControl<TComboBox>(f, f, "Printers", 70, Margin, 200);
+        printers_->SetStyle(TComboBoxStyle::csDropDownList);
+        label->FocusControl = printers_;
+        TPrinter* printer = Printer();
+        TStrings* names = printer->Printers();
+        for (int i = 0; i < names->Count(); ++i) printers_->Items().Add(names->Strings(i));
+        int chosen = printer->PrinterIndex() >= 0 ? printer->PrinterIndex() : names->IndexOf(printer->PrinterName());
+        printers_->SetItemIndex(names->Count() > 0 ? std::max(chosen, 0) : -1);
+        printers_->SetEnabled(names->Count() > 0);
+        auto* properties = PlaceControl<TButton>(f, f, "Properties", 278, Margin - 1, 94, 25);
+        properties->SetCaption("P&roperties...");
+        properties->OnClick = [this](TObject*) { ShowProperties(); };
+        if (names->Count() == 0) {
+            auto* note = PlaceControl<TLabel>(f, f, "NoPrinter", Margin, 42);
+            note->SetCaption("Принтер не установлен: печать только в файл.");
+        }
+    }
+
+    // The properties of the printer chosen in the list, not yet the one the
+    // program prints on: that changes only with OK.
+    void ShowProperties() {
+        TPrinter* printer = Printer();
+        int before = printer->PrinterIndex();
+        if (printers_->Items().Count() > 0) printer->SetPrinterIndex(printers_->ItemIndex());
+        if (!EditPrinterProperties(*printer)) printer->SetPrinterIndex(before);
+    }
+
+    bool AskOutputFile(std::string& file) {
+        TSaveDialog save(nullptr);
+        save.Title = "Print to File";
+        save.Filter = "PDF (*.pdf)|*.pdf";
+        save.SetDefaultExt("pdf");
+        save.FileName = Printer()->OutputFile;
+        save.Options.Include(TOpenOption::ofOverwritePrompt);
+        if (!save.Execute()) return false;
+        file = save.FileName;
+        return true;
+    }
+
     void Confirm() {
+        if (!toFile_->Checked() && printers_->Items().Count() == 0) {
+            MessageDlg(NoPrinterMessage, TMsgDlgType::mtError, {TMsgDlgBtn::mbOK});
+            return;
+        }
         int copies = NumberIn(copies_);
         if (copies < 1 || copies > MaxCopies) {
             MessageDlg("Enter a number of copies between 1 and " + std::to_string(MaxCopies) + ".",
@@ -161,11 +226,13 @@ private:
                 return;
             }
         }
-        form_->ModalResult = mrOk;
+        // A save dialog given up leaves the print dialog open.
+        if (StorePrinter()) form_->ModalResult = mrOk;
     }
 
     TPrintDialog& dialog_;
     std::unique_ptr<TForm> form_;
+    TComboBox* printers_ = nullptr;
     TCheckBox* toFile_ = nullptr;
     TRadioButton *all_ = nullptr, *pages_ = nullptr, *selection_ = nullptr;
     TEdit *from_ = nullptr, *to_ = nullptr, *copies_ = nullptr;

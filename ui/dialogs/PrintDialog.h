@@ -1,8 +1,10 @@
 #pragma once
-// The print dialog as our own modal form. There is no printer layer yet:
-// the dialog names no printer and prints nothing; it lets the user choose
-// the page range, the number of copies, collation and printing to a file,
-// and Execute confirms those choices.
+// The print dialog as our own modal form: the printer from the system's
+// list and its properties, the page range, the number of copies, collation
+// and printing into a file. OK hands the printer, the copies, collation and
+// the output file (asked for with a save dialog when printing into a file)
+// to the program's printer object; Cancel changes nothing. With no printer
+// in the system it says so and prints only into a file.
 
 #include "ui/core/Set.h"
 #include "ui/dialogs/CommonDialog.h"

@@ -71,6 +71,15 @@ public:
     POINT origin;
     // Pixels per inch: the screen's 96, a printer's its own.
     int dpi = 96;
+    // A printer's sheet in device pixels: the whole paper and where the
+    // printable area (device (0,0)) lies on it. Known even while no page
+    // raster exists, so an information context answers the same sizes.
+    struct PrinterPage {
+        SIZE printable;
+        SIZE physical;
+        POINT offset;
+    };
+    std::optional<PrinterPage> printerPage;
     // Where the owner of the surface lets this DC draw (a window's visible
     // part), device coordinates; none = the whole surface.
     std::optional<Region> visibleRegion;
