@@ -10,6 +10,16 @@ namespace {
 
 constexpr platform::DWORD kXpMajor = 5;
 
+TSkMessageBoxFunction& MessageBoxFunction() {
+    static TSkMessageBoxFunction show;
+    return show;
+}
+
+void ShowBox(const std::string& text, bool error) {
+    if (MessageBoxFunction()) return MessageBoxFunction()(text, error);
+    MessageDlg(text, error ? TMsgDlgType::mtError : TMsgDlgType::mtWarning, TMsgDlgButtons{TMsgDlgBtn::mbOK});
+}
+
 }  // namespace
 
 bool AtLeastWinXP() {
@@ -32,6 +42,8 @@ void WaitWithMessages(unsigned milliseconds) {
     } while (platform::GetTickCount64() < until);
 }
 
-void ShowErrorBox(const std::string& text) {
-    MessageDlg(text, TMsgDlgType::mtError, TMsgDlgButtons{TMsgDlgBtn::mbOK});
-}
+void ShowErrorBox(const std::string& text) { ShowBox(text, true); }
+
+void ShowWarningBox(const std::string& text) { ShowBox(text, false); }
+
+void SetSkinMessageBoxFunction(TSkMessageBoxFunction show) { MessageBoxFunction() = std::move(show); }

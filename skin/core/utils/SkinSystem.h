@@ -1,6 +1,7 @@
 #pragma once
 // System queries, the message-pumping wait and the error box of the skin library.
 
+#include <functional>
 #include <string>
 
 // The system version is above 5.0.
@@ -14,3 +15,8 @@ bool DebuggerPresent();
 void WaitWithMessages(unsigned milliseconds);
 // The error dialog with an OK button.
 void ShowErrorBox(const std::string& text);
+// The warning dialog with an OK button.
+void ShowWarningBox(const std::string& text);
+// Where the two boxes go instead of the dialogs (tests); nullptr: the dialogs.
+using TSkMessageBoxFunction = std::function<void(const std::string& text, bool error)>;
+void SetSkinMessageBoxFunction(TSkMessageBoxFunction show);
