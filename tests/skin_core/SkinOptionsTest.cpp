@@ -259,7 +259,8 @@ TEST(SkinImages, LoadedFromMasterAndOwnPicturesInFileOrder) {
     Parse("[GLOBALINFO]\nVERSION=8\nMASTERBITMAP=MASTER.BMP\n"
           "[BUTTON]\nBORDERSMASK=^0000^0000^0030^0020^0003^0003^0003^0003^1^0^0^0\nCOLOR=5\n"
           "[BUTTON_HUGE]\nBORDERSMASK=!HUGE.BMP!3!1\nGLYPH=!MISSING.PNG!1!0!2\n"
-          "[SPLITTER]\nPARENTCLASS=BUTTON\n",
+          "[SPLITTER]\nPARENTCLASS=BUTTON\nBORDERSMASK=^0000^0000^0030^0020^0003^0003^0003^0003^1^0^0^0\n"
+          "BORDERSMASK=^0000^0000^0010^0010^0003^0003^0003^0003^1^0^0^0\n",
           ini);
     auto master = Picture(40, 30, 0xFF808080);
     PutPixel(*master, 1, 1, 0x00FF00FF);
@@ -271,7 +272,9 @@ TEST(SkinImages, LoadedFromMasterAndOwnPicturesInFileOrder) {
     TSkinContent skin;
     LoadSkinImages(ini, 8, source, skin, nullptr);
     LoadSkinOptions(ini, skin);
-    ASSERT_EQ(skin.Masks.size(), 2u);  // the missing picture makes no record
+    // The missing picture makes no record; a repeated key counts once.
+    ASSERT_EQ(skin.Masks.size(), 3u);
+    EXPECT_EQ(skin.Masks[2].SourceRect, (platform::RECT{0, 0, 30, 20}));
     EXPECT_EQ(skin.Masks[0].Section, "BUTTON");
     EXPECT_EQ(skin.Masks[0].CornerMode, 1);
     EXPECT_EQ(skin.Masks[0].Image, nullptr);
@@ -281,7 +284,8 @@ TEST(SkinImages, LoadedFromMasterAndOwnPicturesInFileOrder) {
     EXPECT_EQ(skin.Masks[1].BorderTop, 10);   // 60 / (2 * 3)
     EXPECT_EQ(skin.Masks[1].CornerMode, 2);
     int splitter = skin.FindSectionIndex("SPLITTER");
-    EXPECT_EQ(skin.GeneralData[splitter].BorderMaskIndex, 0);  // through PARENTCLASS
+    EXPECT_EQ(skin.GeneralData[splitter].BorderMaskIndex, 2);
+    EXPECT_EQ(skin.GeneralData[skin.FindSectionIndex("BUTTON_HUGE")].BorderMaskIndex, 1);
     EXPECT_EQ(skin.GeneralData[skin.FindSectionIndex("GLOBALINFO")].BorderMaskIndex, -1);
 }
 

@@ -234,6 +234,7 @@ void LoadSkinImages(const TSkIniSections& ini, double version, const TSkPictureS
         for (int k = 0; k < lines->Count(); ++k) {
             std::string key = lines->Names(k);
             if (section == kGlobalInfo && key == "MASTERBITMAP") continue;
+            if (lines->IndexOfName(key) != k) continue;  // the first occurrence of a key counts
             std::optional<TSkImageValue> value = ParseImageValue(section, key, lines->ValueFromIndex(k));
             if (!value) continue;
             TSkMaskData& r = value->Record;
