@@ -201,3 +201,13 @@ TEST(SkinCommand, WParamPacking) {
     EXPECT_EQ(SkinCommandOf(0x220001u), 34);
     EXPECT_EQ(SkinArgumentOf(0x220001u), 1);
 }
+
+TEST(StoredSkins, IndexOfComparesNamesExactly) {
+    TSkStoredSkins skins;
+    skins.Add().Name = "Classic (внутренний)";
+    skins.Add().Name = "Snow";
+    EXPECT_EQ(skins.IndexOf("Snow"), 1);
+    EXPECT_EQ(skins.IndexOf("snow"), -1);
+    EXPECT_EQ(skins.IndexOf("Classic (ВНУТРЕННИЙ)"), -1);
+    EXPECT_EQ(skins.IndexOf(""), -1);
+}
