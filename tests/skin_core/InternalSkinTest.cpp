@@ -118,6 +118,18 @@ TEST_F(InternalSkin, LoadsWithItsPinnedValues) {
     ASSERT_GE(grip.TextureIndex, 0);
     EXPECT_EQ(manager.Skin().Masks[grip.TextureIndex].DrawFlags, 10);
 
+    const TSkStdIndexes& std = manager.Skin().StdIndexes;
+    EXPECT_EQ(std.GlobalInfo, 0);
+    EXPECT_GE(std.GlobalMask("BOXCHECKED"), 0);
+    EXPECT_GE(std.GlobalMask("BICONCLOSE"), 0);
+    for (const TSkStdPart& button : std.ScrollButtons) {
+        EXPECT_GE(button.BorderMask, 0);
+        EXPECT_GE(button.Glyph, 0);
+    }
+    EXPECT_GE(std.ComboGlyph, 0);
+    EXPECT_GE(std.Tabs[0].BorderMask, 0);
+    EXPECT_GE(std.WebButton, 0);
+
     const TSkGeneralData& form = Section("FORM");
     EXPECT_EQ(manager.Skin().Masks.at(form.BorderMaskIndex).FrameCount, 2);
     EXPECT_GE(manager.Skin().FindOwnMaskIndex("FORM", "BICONCLOSE"), 0);

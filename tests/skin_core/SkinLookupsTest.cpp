@@ -80,3 +80,49 @@ TEST(SkinLookups, MaskGeometry) {
     EXPECT_FALSE(skin.MaskIndexValid(1));
     EXPECT_FALSE(skin.MaskIndexValid(-1));
 }
+
+TEST(SkinStdIndexes, ResolvedFromTheSkinOrMinusOne) {
+    TSkinContent skin;
+    auto section = [&](const char* name, const char* parent) {
+        TSkGeneralData d;
+        d.SectionName = name;
+        d.ParentSection = parent;
+        skin.GeneralData.push_back(d);
+    };
+    auto mask = [&](const char* s, const char* key, std::uint8_t kind = ikBorderMask) {
+        TSkMaskData m;
+        m.Section = s;
+        m.Key = key;
+        m.ImageKind = kind;
+        skin.Masks.push_back(m);
+        return static_cast<int>(skin.Masks.size()) - 1;
+    };
+    section("GLOBALINFO", "");
+    section("SCROLLBTNTOP", "");
+    section("SCROLLBTNBOTTOM", "SCROLLBTNTOP");
+    section("TABTOP", "");
+    section("COMBOBTN", "");
+    int check = mask("GLOBALINFO", "BOXCHECKED");
+    int arrow = mask("SCROLLBTNTOP", "GLYPHMASK");
+    int border = mask("SCROLLBTNTOP", "BORDERSMASK");
+    int tab = mask("TABTOP", "BORDERSMASK");
+    mask("TABTOP", "PATTERN", ikTexture);
+    int comboPattern = mask("COMBOBTN", "PATTERN", ikTexture);
+    mask("COMBOBTN", "HOTPATTERN", ikGlyph);  // not a texture
+    TSkStdIndexes s = ResolveStdIndexes(skin);
+    EXPECT_EQ(s.GlobalInfo, 0);
+    EXPECT_EQ(s.GlobalMask("BOXCHECKED"), check);
+    EXPECT_EQ(s.GlobalMask("RADIOGRAYED"), -1);
+    EXPECT_EQ(s.ScrollButtons[0].Glyph, arrow);
+    EXPECT_EQ(s.ScrollButtons[1].Glyph, arrow);       // through PARENTCLASS
+    EXPECT_EQ(s.ScrollButtons[1].BorderMask, border);
+    EXPECT_EQ(s.ScrollButtons[2].Section, -1);
+    EXPECT_EQ(s.ScrollButtons[2].Glyph, -1);
+    EXPECT_EQ(s.Tabs[0].BorderMask, tab);
+    EXPECT_EQ(s.Tabs[0].Pattern, -1);  // tabs take only their borders
+    EXPECT_EQ(s.ComboButton.Pattern, comboPattern);
+    EXPECT_EQ(s.ComboButton.HotPattern, -1);
+    EXPECT_EQ(s.WebButton, -1);
+    skin.GeneralData.erase(skin.GeneralData.begin());  // no GLOBALINFO: its masks are -1 too
+    EXPECT_EQ(ResolveStdIndexes(skin).GlobalMask("BOXCHECKED"), -1);
+}

@@ -5,12 +5,14 @@
 // names A) ends there, as if the section had no parent.
 
 #include "skin/core/data/SkinRecords.h"
+#include "skin/core/data/StdIndexes.h"
 
 struct TSkinContent {
     TSkGeneralDataArray GeneralData;
     TSkMaskArray Masks;
     TSkPatternArray Patterns;
     std::shared_ptr<TBitmap> MasterBitmap;
+    TSkStdIndexes StdIndexes;
 
     int FindSectionIndex(const std::string& name) const;
     int FindMaskIndex(int sectionIndex, const std::string& section, const std::string& key) const;

@@ -204,6 +204,7 @@ void LoadSkinOptions(const TSkIniSections& ini, TSkinContent& skin) {
         if (skin.FindSectionIndex(name) >= 0) continue;  // a repeated section counts once
         skin.GeneralData.push_back(ReadSection(ini, name));
     }
+    skin.StdIndexes = ResolveStdIndexes(skin);
     ResolveSectionImages(skin);
 }
 

@@ -26,7 +26,7 @@ std::string ReadInheritedText(const TSkIniSections& ini, const std::string& sect
 double ReadSkinVersion(const TSkIniSections& ini);
 // [GLOBALINFO] into `data`; the strict keys raise EConvertError.
 void ReadGlobalInfo(const TSkIniSections& ini, TSkinData& data);
-// The section records in file order; then the per-section image indexes.
+// The section records in file order; then the standard and the per-section image indexes.
 void LoadSkinOptions(const TSkIniSections& ini, TSkinContent& skin);
 // The master bitmap and the image records, in the order of the sections
 // and their keys; the positional fields raise EConvertError.
