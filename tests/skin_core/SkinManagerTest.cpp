@@ -1,0 +1,213 @@
+#include "skin/core/manager/SkinCommands.h"
+#include "skin/core/manager/SkinManager.h"
+#include "skin/core/package/SkinPackage.h"
+#include "skin/core/utils/SkinSystem.h"
+
+#include "tests/support/TempFolder.h"
+
+#include "ui/core/MemoryStream.h"
+#include "ui/forms/Form.h"
+#include "ui/graphics/Bitmap.h"
+
+#include "platform/display/Display.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <fstream>
+
+namespace {
+
+const char* const kInternalName = "Classic (внутренний)";
+
+std::string BitmapBytes(int w, int h) {
+    TBitmap bitmap(w, h, TPixelFormat::pf24bit);
+    TMemoryStream stream;
+    bitmap.SaveToStream(stream);
+    return std::string(stream.Memory(), static_cast<std::size_t>(stream.Size()));
+}
+
+std::string Options(const char* version, const char* buttonColor) {
+    return std::string("[GLOBALINFO]\r\nVERSION=") + version +
+           "\r\nMASTERBITMAP=MASTER.BMP\r\n"
+           "[BUTTON]\r\nCOLOR=" + buttonColor +
+           "\r\nBORDERSMASK=^0000^0000^0030^0020^0003^0003^0003^0003^1^0^0^0\r\n"
+           "[SPLITTER]\r\nPARENTCLASS=BUTTON\r\n";
+}
+
+std::string Package(const char* version, const char* color) {
+    return WriteSkinPackage({{"Options.dat", Options(version, color)}, {"Master.bmp", BitmapBytes(40, 30)}});
+}
+
+void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
+    std::filesystem::create_directories(path.parent_path());
+    std::ofstream(path, std::ios::binary).write(bytes.data(), static_cast<std::streamsize>(bytes.size()));
+}
+
+// A form that records the skin commands it gets.
+class TListeningForm : public TForm {
+public:
+    using TForm::TForm;
+    std::vector<std::uint16_t> commands;
+
+protected:
+    void WndProc(TMessage& message) override {
+        if (message.Msg == SkinCommandMsg) commands.push_back(SkinCommandOf(message.WParam));
+        TForm::WndProc(message);
+    }
+};
+
+class SkinManager : public ::testing::Test {
+protected:
+    static void SetUpTestSuite() { platform::testing::UseHeadlessDisplay(); }
+    void SetUp() override {
+        SetSkinMessageBoxFunction([this](const std::string& text, bool error) {
+            (error ? errors : warnings).push_back(text);
+        });
+        manager = std::make_unique<TSkinManager>(nullptr);
+        manager->SetSkinDirectory(folder.Path().string());
+        TSkStoredSkin& stored = manager->InternalSkins().Add();
+        stored.Name = kInternalName;
+        stored.SetData(Package("8", "111"));
+    }
+    void TearDown() override {
+        manager.reset();
+        SetSkinMessageBoxFunction(nullptr);
+    }
+    int ButtonColor() const {
+        return manager->Skin().GeneralData.at(manager->FindSectionIndex("BUTTON")).Color;
+    }
+
+    TempFolder folder;
+    std::unique_ptr<TSkinManager> manager;
+    std::vector<std::string> errors, warnings;
+};
+
+}  // namespace
+
+TEST_F(SkinManager, FallsBackOnTheInternalSkin) {
+    EXPECT_TRUE(manager->IsDefault());
+    for (std::string name : {std::string(kInternalName) + ".skz", std::string("Graphite")}) {
+        manager->SetSkinName(name);
+        EXPECT_EQ(manager->SkinName(), kInternalName) << name;
+        EXPECT_EQ(ButtonColor(), 111);
+        EXPECT_EQ(manager->SkinInfo(), "8");
+        EXPECT_TRUE(manager->SkinFromPackage());
+        EXPECT_TRUE(manager->SkinData().IsActive);
+        EXPECT_EQ(manager->SkinData().SkinFolder, "");
+    }
+    // The stored skin keeps its data for the next load.
+    EXPECT_GT(manager->InternalSkins().Items(0).Data().Size(), 0);
+    int splitter = manager->FindSectionIndex("SPLITTER");
+    EXPECT_EQ(manager->FindMaskIndex(splitter, "SPLITTER", "BORDERSMASK"), 0);
+    EXPECT_TRUE(errors.empty());
+    manager->SetActive(false);
+    EXPECT_EQ(manager->SkinInfo(), "N/A");
+    EXPECT_EQ(manager->FindSectionIndex("BUTTON"), -1);
+}
+
+TEST_F(SkinManager, LoadsFolderAndPackedSkinsFromTheSkinFolder) {
+    WriteFile(folder.Path() / "Snow" / "Options.dat", Options("7.5", "222"));
+    WriteFile(folder.Path() / "Snow" / "MASTER.BMP", BitmapBytes(40, 30));
+    WriteFile(folder.Path() / "Amber.skz", Package("8", "333"));
+    manager->SetSkinName("Snow");
+    EXPECT_EQ(manager->SkinName(), "Snow");
+    EXPECT_EQ(ButtonColor(), 222);
+    EXPECT_FALSE(manager->SkinFromPackage());
+    EXPECT_EQ(manager->SkinData().SkinFolder, (folder.Path() / "Snow").string() + "/");
+    EXPECT_EQ(manager->Skin().MasterBitmap->Width(), 40);
+    manager->SetSkinName("Amber");
+    EXPECT_EQ(ButtonColor(), 333);
+    EXPECT_TRUE(manager->SkinFromPackage());
+    EXPECT_TRUE(errors.empty());
+    TStringList list;
+    std::string first;
+    manager->ListSkins(list, 2, first);
+    EXPECT_EQ(list.Text(), "Amber\r\nClassic (внутренний)\r\nSnow\r\n");
+    EXPECT_EQ(first, kInternalName);
+    manager->ListSkins(list, 1, first);
+    EXPECT_EQ(list.Count(), 2);
+}
+
+TEST_F(SkinManager, DamagedSkinsAreRefusedAndTheOldSkinKept) {
+    std::string good = Package("8", "444");
+    std::string badMaskOptions = Options("8", "444");
+    badMaskOptions.replace(badMaskOptions.find("^0030"), 5, "^00X0");
+    struct Case {
+        const char* what;
+        std::string bytes;
+        const char* message;
+    } cases[] = {
+        {"bad magic", "skzf" + good.substr(4), "Loaded data is not a packed skin file"},
+        {"truncated header", good.substr(0, 10), nullptr},
+        {"truncated stream", good.substr(0, good.size() - 40), nullptr},
+        {"lying size", good.substr(0, 8) + std::string("\xF0\xFF\xFF\x7F", 4) + good.substr(12), nullptr},
+        {"strict field", WriteSkinPackage({{"Options.dat", badMaskOptions}}), "'00X0' is not a valid integer value"},
+        {"no options", WriteSkinPackage({{"Master.bmp", BitmapBytes(4, 4)}}), "В скине нет файла Options.dat"},
+    };
+    manager->SetSkinName(kInternalName);
+    for (const Case& c : cases) {
+        WriteFile(folder.Path() / "Broken.skz", c.bytes);
+        errors.clear();
+        manager->SetSkinName("Broken");
+        ASSERT_EQ(errors.size(), 1u) << c.what;
+        if (c.message) {
+            EXPECT_EQ(errors[0], c.message) << c.what;
+        }
+        EXPECT_EQ(manager->SkinName(), kInternalName) << c.what;
+        EXPECT_EQ(ButtonColor(), 111) << c.what;  // the previous skin, whole
+        EXPECT_EQ(manager->FindMaskIndex(manager->FindSectionIndex("SPLITTER"), "SPLITTER", "BORDERSMASK"), 0);
+    }
+}
+
+TEST_F(SkinManager, VersionNoticeShowsOncePerLoad) {
+    WriteFile(folder.Path() / "Future.skz", Package("9.5", "1"));
+    manager->SetSkinName("Future");
+    ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_NE(warnings[0].find("have not complete support"), std::string::npos);
+    manager->SetSkinName(kInternalName);
+    EXPECT_EQ(warnings.size(), 1u);
+}
+
+TEST_F(SkinManager, NoSkinAnywhereSwitchesTheManagerOff) {
+    TSkinManager second(nullptr);
+    EXPECT_FALSE(second.IsDefault());
+    second.SetSkinDirectory(folder.Path().string());
+    second.SetSkinName("Nothing");
+    EXPECT_FALSE(second.Active());
+    EXPECT_EQ(second.SkinInfo(), "N/A");
+    second.SetIsDefault(false);
+    EXPECT_FALSE(second.IsDefault());
+    manager->SetIsDefault(false);  // the only default stays the default
+    EXPECT_TRUE(manager->IsDefault());
+}
+
+TEST_F(SkinManager, BroadcastsSkinCommandsToForms) {
+    TListeningForm form(nullptr);
+    form.HandleNeeded();
+    manager->SetSkinName(kInternalName);
+    EXPECT_EQ(form.commands, (std::vector<std::uint16_t>{ScNewSkin, ScStopFading, ScRefresh}));
+    form.commands.clear();
+    manager->SetActive(false);
+    EXPECT_EQ(form.commands, (std::vector<std::uint16_t>{ScRemoveSkin}));
+    form.commands.clear();
+    manager->SetHotWindow(form.Handle());
+    manager->SetHotWindow(nullptr);
+    EXPECT_EQ(form.commands, (std::vector<std::uint16_t>{ScMouseEnter, ScMouseLeave}));
+}
+
+TEST(SkinCommand, WParamPacking) {
+    EXPECT_EQ(MakeSkinWParam(ScGetParentBackground, 1), 0x220001u);
+    EXPECT_EQ(SkinCommandOf(0x220001u), 34);
+    EXPECT_EQ(SkinArgumentOf(0x220001u), 1);
+}
+
+TEST(StoredSkins, IndexOfComparesNamesExactly) {
+    TSkStoredSkins skins;
+    skins.Add().Name = "Classic (внутренний)";
+    skins.Add().Name = "Snow";
+    EXPECT_EQ(skins.IndexOf("Snow"), 1);
+    EXPECT_EQ(skins.IndexOf("snow"), -1);
+    EXPECT_EQ(skins.IndexOf("Classic (ВНУТРЕННИЙ)"), -1);
+    EXPECT_EQ(skins.IndexOf(""), -1);
+}
