@@ -92,11 +92,11 @@ bool AllZeros(const std::string& text) { return text.find_first_of("123456789") 
 
 }  // namespace
 
-std::string GroupThousands(const std::string& digits) {
+std::string GroupThousands(const std::string& digits, char separator) {
     std::string out;
     const int n = static_cast<int>(digits.size());
     for (int i = 0; i < n; ++i) {
-        if (i > 0 && (n - i) % 3 == 0) out += ThousandSeparator;
+        if (i > 0 && (n - i) % 3 == 0) out += separator;
         out += digits[i];
     }
     return out;

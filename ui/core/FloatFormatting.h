@@ -30,8 +30,9 @@ enum class TFloatFormat {
 // infinities "INF" and "-INF". A value that shows as zero has no sign.
 std::string FloatToStrF(double value, TFloatFormat format, int precision, int digits);
 
-// An integer's digits with ThousandSeparator between groups of three.
-std::string GroupThousands(const std::string& digits);
+// An integer's digits with the separator (ThousandSeparator unless given)
+// between groups of three.
+std::string GroupThousands(const std::string& digits, char separator = ThousandSeparator);
 
 // Mask formatting: '0' digit, '#' optional digit, ',' thousands grouping,
 // '.' decimal point, 'E+'/'E-' exponent, "..." or '...' literal text, up to

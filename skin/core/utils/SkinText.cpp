@@ -1,5 +1,6 @@
 #include "skin/core/utils/SkinText.h"
 
+#include "ui/core/FloatFormatting.h"
 #include "ui/core/NumberConversion.h"
 
 #include <algorithm>
@@ -7,7 +8,6 @@
 namespace {
 
 constexpr std::size_t kFloatTextLimit = 63;
-constexpr int kDigitGroup = 3;
 
 }  // namespace
 
@@ -51,11 +51,7 @@ std::string GroupThousands(std::string_view text, bool group, char thousandSepar
     std::size_t start = (!text.empty() && (text[0] == '+' || text[0] == '-')) ? 1 : 0;
     if (!group || end <= start) return std::string(text);
     std::string result(text.substr(0, start));
-    std::string_view digits = text.substr(start, end - start);
-    for (std::size_t i = 0; i < digits.size(); ++i) {
-        if (i > 0 && (digits.size() - i) % kDigitGroup == 0) result += thousandSeparator;
-        result += digits[i];
-    }
+    result += ::GroupThousands(std::string(text.substr(start, end - start)), thousandSeparator);
     result += text.substr(end);
     return result;
 }
