@@ -53,6 +53,10 @@ TrpComponent::~TrpComponent() {
     font_.OnChange = nullptr;
     SetParent(nullptr);
     Clear();
+    // Children Clear keeps (those of an ancestor) belong to their owner, who
+    // frees them later: they must not point back at this object.
+    for (TrpComponent* child : objects_) child->parent_ = nullptr;
+    objects_.clear();
 }
 
 void TrpComponent::SetParent(TrpComponent* parent) {

@@ -9,6 +9,7 @@
 #include "platform/system/Clock.h"
 #include "viewer/markers/MarkerBalloon.h"
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -84,10 +85,13 @@ protected:
     // Black pixels where a time marker's caption would stand.
     int CaptionInk(double tick) const {
         const int x = Time().ValueToScreen(tick);
+        // One picture of the chart for the whole count: composing it is the slow part.
+        const auto pixels = platform::testing::WindowPixels(Form1->Chart1->Handle());
+        if (!pixels) return 0;
         int ink = 0;
-        for (int px = x + 3; px < x + 45; ++px)
-            for (int py = 3; py < 16; ++py)
-                ink += platform::testing::WindowPixel(Form1->Chart1->Handle(), px, py) == 0 ? 1 : 0;
+        for (int px = std::max(x + 3, 0); px < std::min(x + 45, static_cast<int>(pixels->Width())); ++px)
+            for (int py = 3; py < std::min(16, static_cast<int>(pixels->Height())); ++py)
+                ink += (pixels->Get(px, py) & 0x00FFFFFF) == 0 ? 1 : 0;
         return ink;
     }
 };
