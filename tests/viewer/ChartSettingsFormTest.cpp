@@ -25,16 +25,6 @@ protected:
         ASSERT_TRUE(Form2->Visible());
         ASSERT_TRUE(Form2->Active());
     }
-    static void Press(platform::UINT key) {
-        platform::testing::PressKey(key);
-        platform::testing::ReleaseKey(key);
-        RunMessages();
-    }
-    static void Focus(TWinControl* control) {
-        control->SetFocus();
-        RunMessages();
-    }
-    std::string SettingsFile() const { return (folder.Path() / "settings.ini").string(); }
     std::string SettingsText() const {
         std::ifstream in(SettingsFile(), std::ios::binary);
         return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());

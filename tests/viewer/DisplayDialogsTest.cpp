@@ -18,16 +18,6 @@ protected:
         ASSERT_TRUE(dialog->Visible());
         ASSERT_TRUE(dialog->Active());
     }
-    static void Press(platform::UINT key) {
-        platform::testing::PressKey(key);
-        platform::testing::ReleaseKey(key);
-        RunMessages();
-    }
-    static void Focus(TWinControl* control) {
-        control->SetFocus();
-        RunMessages();
-    }
-    std::string SettingsFile() const { return (folder.Path() / "settings.ini").string(); }
     bool HasSettings() const { return std::filesystem::exists(SettingsFile()); }
     int Saved(const char* section, const char* key) const { return TIniFile(SettingsFile()).ReadInteger(section, key, -1); }
     int Width(int series) const { return Series(series).LinePen().Width(); }

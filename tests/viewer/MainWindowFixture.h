@@ -65,6 +65,17 @@ protected:
         RunMessages();
     }
     void WriteSettings(const std::string& text) { folder.Write("settings.ini", text); }
+    std::string SettingsFile() const { return (folder.Path() / "settings.ini").string(); }
+    // A key pressed and released, and what it sets off.
+    static void Press(platform::UINT key) {
+        platform::testing::PressKey(key);
+        platform::testing::ReleaseKey(key);
+        RunMessages();
+    }
+    static void Focus(TWinControl* control) {
+        control->SetFocus();
+        RunMessages();
+    }
     void Show() {
         Form1->Show();
         RunMessages();
