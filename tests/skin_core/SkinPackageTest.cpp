@@ -187,6 +187,22 @@ TEST(ZDecompressionStream, SeeksForwardAndBackToItsOwnStart) {
     EXPECT_THROW(stream.Write(c, 1), EZDecompressionError);
 }
 
+TEST(ZDecompressionStream, StreamAskingForAPresetDictionaryIsAnError) {
+    // zlib header with the preset-dictionary flag, then the dictionary's id.
+    const std::string wantsDictionary{'\x78', '\xBB', '\x01', '\x02', '\x03', '\x04', '\x03', '\x00'};
+    TMemoryStream source;
+    source.WriteBuffer(wantsDictionary.data(), static_cast<std::int64_t>(wantsDictionary.size()));
+    source.SetPosition(0);
+    TZDecompressionStream stream(source);
+    char c[4];
+    try {
+        stream.Read(c, 4);
+        ADD_FAILURE() << "read without the dictionary";
+    } catch (const EZDecompressionError& e) {
+        EXPECT_STREQ(e.what(), "need dictionary");
+    }
+}
+
 TEST(ZDecompressionStream, ErrorTexts) {
     EXPECT_EQ(ZlibErrorText(2), "need dictionary");
     EXPECT_EQ(ZlibErrorText(-3), "data error");

@@ -27,7 +27,8 @@ TZDecompressionStream::TZDecompressionStream(TStream& source)
     : TCustomZStream(source), startPosition_(sourcePosition_) {}
 
 void TZDecompressionStream::Check(int code) const {
-    if (code < 0) throw EZDecompressionError(code, ZlibErrorText(code));
+    // Packages carry no preset dictionary; inflate would wait for one forever.
+    if (code < 0 || code == Z_NEED_DICT) throw EZDecompressionError(code, ZlibErrorText(code));
 }
 
 std::int64_t TZDecompressionStream::Read(void* buffer, std::int64_t count) {
