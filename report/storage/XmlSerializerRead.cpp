@@ -40,6 +40,14 @@ bool IsDecimalInteger(std::string_view text) {
     return true;
 }
 
+// A set keeps only the bits of its own elements, so a stray sign or high bit
+// in a file is not written back as a number the next read refuses.
+std::int64_t SetMask(const TPropInfo& p, std::int64_t value) {
+    if (!p.EnumType) return value;
+    std::int64_t elements = (std::int64_t{1} << p.EnumType->Count()) - 1;
+    return value & elements;
+}
+
 void SetMemoText(TPersistent& object, const std::u16string& text) {
     if (auto* memo = dynamic_cast<TrpCustomMemoView*>(&object)) memo->Memo()->SetText(text);
 }
@@ -149,9 +157,9 @@ void TrpXMLSerializer::ApplyAttribute(TPersistent& object, std::string_view name
             if (p->PropClass && p->PropClass().InheritsFrom(TComponent::StaticClass()))
                 Fixups.push_back({&object, p, std::string(value)});
             return;
+        case TTypeKind::tkSet: p->SetOrd(object, SetMask(*p, StrToInt(value))); return;
         case TTypeKind::tkInteger:
-        case TTypeKind::tkChar:
-        case TTypeKind::tkSet: p->SetOrd(object, StrToInt(value)); return;
+        case TTypeKind::tkChar: p->SetOrd(object, StrToInt(value)); return;
         case TTypeKind::tkInt64: return;
     }
 }
