@@ -81,3 +81,12 @@ void StretchFiltered(TBitmap& source, TBitmap& dest, bool fast) {
             }
     }
 }
+
+std::unique_ptr<TBitmap> ResampledCopy(TBitmap& source, int width, int height) {
+    auto copy = std::make_unique<TBitmap>(width, height, TPixelFormat::pf24bit);
+    if (source.Width() > 1 && source.Height() > 1 && width > 1 && height > 1)
+        StretchFiltered(source, *copy);
+    else if (!source.Empty() && !copy->Empty())
+        copy->Canvas()->StretchDraw(TRect{0, 0, width, height}, &source);
+    return copy;
+}
