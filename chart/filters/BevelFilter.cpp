@@ -18,7 +18,7 @@ void TBevelFilter::Apply(TBitmap& bitmap, const TRect& rect) {
     TChartFilter::Apply(bitmap, rect);
     if (lines_.empty()) return;
     const TRect r = InsideBitmap(rect, bitmap.Width(), bitmap.Height());
-    auto shift = [](TRGBTriple& p, int d) {
+    auto shift = [](TRGBTriple& p, long long d) {
         p = {ClampChannel(p.Blue + d), ClampChannel(p.Green + d), ClampChannel(p.Red + d)};
     };
     auto line = [this](int y) { return lines_[static_cast<std::size_t>(y)]; };
@@ -28,12 +28,12 @@ void TBevelFilter::Apply(TBitmap& bitmap, const TRect& rect) {
         if (rows)
             for (int x = r.Left + k; x <= r.Right - k; ++x) {
                 shift(line(r.Top + k)[x], bright_);
-                shift(line(r.Bottom - k)[x], -bright_);
+                shift(line(r.Bottom - k)[x], -static_cast<long long>(bright_));
             }
         if (columns)
             for (int y = r.Top + k + 1; y <= r.Bottom - k; ++y) {
                 shift(line(y)[r.Left + k], bright_);
-                shift(line(y)[r.Right - k], -bright_);
+                shift(line(y)[r.Right - k], -static_cast<long long>(bright_));
             }
     }
 }

@@ -17,7 +17,7 @@ void TBrightnessFilter::Apply(TBitmap& bitmap, const TRect& rect) {
     TChartFilter::Apply(bitmap, rect);
     if (amount_ == 0) return;
     // the percentage is taken in single precision
-    const int d = Percent() ? static_cast<int>(Round(static_cast<float>(amount_) * 0.01f * 255.0f)) : amount_;
+    const long long d = Percent() ? Round(static_cast<float>(amount_) * 0.01f * 255.0f) : amount_;
     ForEachChannel(lines_, rect, bitmap.Width(), [d](std::uint8_t v) { return ClampChannel(v + d); });
 }
 

@@ -19,9 +19,9 @@ void TColorFilter::Apply(TBitmap& bitmap, const TRect& rect) {
     TChartFilter::Apply(bitmap, rect);
     if (red_ == 0 && green_ == 0 && blue_ == 0) return;
     ForEachPixel(lines_, rect, bitmap.Width(), [this](TRGBTriple& p) {
-        p.Red = ClampChannel(p.Red + red_);
-        p.Green = ClampChannel(p.Green + green_);
-        p.Blue = ClampChannel(p.Blue + blue_);
+        p.Red = ClampChannel(p.Red + static_cast<long long>(red_));
+        p.Green = ClampChannel(p.Green + static_cast<long long>(green_));
+        p.Blue = ClampChannel(p.Blue + static_cast<long long>(blue_));
     });
 }
 

@@ -20,10 +20,10 @@ const TClassInfo& TContrastFilter::StaticClass() {
 
 void TContrastFilter::Apply(TBitmap& bitmap, const TRect& rect) {
     TChartFilter::Apply(bitmap, rect);
-    const int amount = amount_;
+    const long long amount = amount_;
     if (Percent())
         ForEachChannel(lines_, rect, bitmap.Width(), [amount](std::uint8_t v) {
-            const auto scaled = static_cast<int>(Round(v * amount * 0.01));
+            const long long scaled = Round(static_cast<double>(v) * amount * 0.01);
             return ClampChannel(v + scaled * (v - kMiddleGrey) / 256);
         });
     else

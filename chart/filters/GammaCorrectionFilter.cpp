@@ -34,9 +34,9 @@ TGammaCorrectionFilter::TGammaCorrectionFilter(TCollection* collection) : TAmoun
 void TGammaCorrectionFilter::Apply(TBitmap& bitmap, const TRect& rect) {
     TChartFilter::Apply(bitmap, rect);
     if (lines_.empty()) return;
-    const double gamma = std::max(std::abs(amount_) / 100.0, kSmallestGamma);
+    const double gamma = std::max(std::abs(static_cast<double>(amount_)) / 100.0, kSmallestGamma);
     std::array<std::uint8_t, 256> table{};
-    for (int i = 1; i < 256; ++i) table[static_cast<std::size_t>(i)] = ClampChannel(static_cast<int>(Round(255 * std::pow(i / 255.0, 1 / gamma))));
+    for (int i = 1; i < 256; ++i) table[static_cast<std::size_t>(i)] = ClampChannel(Round(255 * std::pow(i / 255.0, 1 / gamma)));
     ForEachChannel(lines_, rect, bitmap.Width(), [&table](std::uint8_t v) { return table[v]; });
 }
 

@@ -15,9 +15,9 @@ const TEnumInfo& GrayMethodInfo() {
     return info;
 }
 
-int GreyOf(TGrayMethod method, const TRGBTriple& p) {
+long long GreyOf(TGrayMethod method, const TRGBTriple& p) {
     switch (method) {
-        case TGrayMethod::gmEye: return static_cast<int>(Round(0.3 * p.Red + 0.59 * p.Green + 0.11 * p.Blue));
+        case TGrayMethod::gmEye: return Round(0.3 * p.Red + 0.59 * p.Green + 0.11 * p.Blue);
         case TGrayMethod::gmEye2: return (11 * p.Red + 16 * p.Green + 5 * p.Blue) >> 5;
         case TGrayMethod::gmSimple: break;
     }

@@ -20,7 +20,7 @@ const TClassInfo& THueLumSatFilter::StaticClass() {
 void THueLumSatFilter::Apply(TBitmap& bitmap, const TRect& rect) {
     TChartFilter::Apply(bitmap, rect);
     if (hue_ == 0 && luminance_ == 0 && saturation_ == 0) return;
-    auto shifted = [](int value, int offset) { return offset == 0 ? value : std::clamp(value + offset, 0, 255); };
+    auto shifted = [](int value, int offset) { return offset == 0 ? value : int{ClampChannel(value + static_cast<long long>(offset))}; };
     ForEachPixel(lines_, rect, bitmap.Width(), [&](TRGBTriple& p) {
         THlsColor hls = RgbToHls(p);
         hls.Hue = shifted(hls.Hue, hue_);

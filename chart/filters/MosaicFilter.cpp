@@ -39,7 +39,7 @@ void TMosaicFilter::Apply(TBitmap& bitmap, const TRect& rect) {
                 red += p.Red;
             });
             const double count = double(block.Right - block.Left + 1) * (block.Bottom - block.Top + 1);
-            auto mean = [count](long long sum) { return ClampChannel(static_cast<int>(Round(sum / count))); };
+            auto mean = [count](long long sum) { return ClampChannel(Round(sum / count)); };
             const TRGBTriple average{mean(b), mean(g), mean(red)};
             ForEachPixel(lines_, block, bitmap.Width(), [&average](TRGBTriple& p) { p = average; });
         }

