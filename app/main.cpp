@@ -2,6 +2,7 @@
 // (the main window first), then the GUI message loop runs until the main
 // window closes.
 
+#include "chart/panel/ChartHandCursor.h"
 #include "device/forms/FirmwareForm.h"
 #include "device/forms/LogFilesForm.h"
 #include "device/link/DeviceWorkers.h"
@@ -36,6 +37,7 @@ int main() {
         std::fprintf(stderr, "velzar: no display to show the main window on\n");
         return EXIT_FAILURE;
     }
+    const TChartHandCursor chartHandCursor;
     Application->SetTitle("Велзар");
     Application->SetMessageBoxFunction(MessageBoxForm);
     Application->CreateForm(Form1);

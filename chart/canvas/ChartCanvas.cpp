@@ -113,6 +113,8 @@ void TChartCanvas::FillPolygonGradient(const TPoint* points, int count, TCustomC
 
 void TChartCanvas::SelectBrushColor(const TChartBrush& brush, TColor color, TColor backColor) {
     if (monochrome_) color = clWhite;
+    // the class library's part first, so the canvas brush shares the brush's bitmap
+    brush_.TBrush::Assign(&brush);
     brush_.SetImage(brush.HasImage() ? brush.Image() : nullptr);
     brush_.SetColor(color);
     brush_.SetStyle(brush.Style());

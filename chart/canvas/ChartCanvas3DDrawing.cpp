@@ -203,16 +203,18 @@ void TChartCanvas3D::LineTo(int x, int y) {
     platform::LineTo(dc, x, y);
 }
 
-// The brush of the canvas' brush: its picture as a pattern, a hatch on the
-// background colour, or solid; nothing when clear.
+// The brush of the canvas' brush: its picture (or else its bitmap) as a
+// pattern, a hatch on the background colour, or solid; nothing when clear.
 HBRUSH TChartCanvas3D::MakeBrush(HDC dc) {
     TChartBrush& b = Brush();
     const TColor color = Monochrome() ? clWhite : b.Color() == clDefault ? clWhite : b.Color();
-    if (b.HasImage()) {
+    const TBitmap* pattern = b.HasImage() ? b.Image()->Bitmap() : b.Bitmap();
+    if (pattern && !pattern->Empty()) {
+        // a two-colour pattern takes the colour for its set bits and the back colour for the others
         SetTextColor(dc, ColorToRGB(color));
         SetBkMode(dc, OPAQUE);
         SetBkColor(dc, ColorToRGB(b.BackColor() == clNone ? clWhite : b.BackColor()));
-        return CreatePatternBrush(b.Image()->Bitmap()->Handle());
+        return CreatePatternBrush(pattern->Handle());
     }
     if (b.Style() == TBrushStyle::bsClear) return nullptr;
     if (b.Style() == TBrushStyle::bsSolid) return CreateSolidBrush(ColorToRGB(color));

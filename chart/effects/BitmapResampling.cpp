@@ -27,6 +27,23 @@ struct Contribution {
     int weight;
 };
 
+// Weights that sum to 1024, so a flat area keeps its colour: a window cut
+// short (enlarging) or rounding would otherwise darken or lighten it.
+void Normalise(std::vector<Contribution>& weights) {
+    int sum = 0;
+    for (const Contribution& c : weights) sum += c.weight;
+    if (sum == 0 || sum == 1024) return;
+    int total = 0;
+    for (Contribution& c : weights) {
+        c.weight = static_cast<int>(Round(c.weight * 1024.0 / sum));
+        total += c.weight;
+    }
+    // what rounding left over goes to the heaviest weight
+    auto heaviest = std::max_element(weights.begin(), weights.end(),
+                                     [](const Contribution& a, const Contribution& b) { return a.weight < b.weight; });
+    heaviest->weight += 1024 - total;
+}
+
 // Per destination index, the source indexes and weights (scaled by 1024).
 std::vector<std::vector<Contribution>> Weights(int sourceSize, int destSize, bool fast) {
     const double support = fast ? 1 : 3;
@@ -44,6 +61,7 @@ std::vector<std::vector<Contribution>> Weights(int sourceSize, int destSize, boo
             const int k = j < 0 ? -j : j >= sourceSize ? 2 * sourceSize - 1 - j : j;
             out[static_cast<std::size_t>(i)].push_back({std::clamp(k, 0, sourceSize - 1), w});
         }
+        Normalise(out[static_cast<std::size_t>(i)]);
     }
     return out;
 }
@@ -80,4 +98,13 @@ void StretchFiltered(TBitmap& source, TBitmap& dest, bool fast) {
                 d[3 * x + k] = Limit(sum);
             }
     }
+}
+
+std::unique_ptr<TBitmap> ResampledCopy(TBitmap& source, int width, int height) {
+    auto copy = std::make_unique<TBitmap>(width, height, TPixelFormat::pf24bit);
+    if (source.Width() > 1 && source.Height() > 1 && width > 1 && height > 1)
+        StretchFiltered(source, *copy);
+    else if (!source.Empty() && !copy->Empty())
+        copy->Canvas()->StretchDraw(TRect{0, 0, width, height}, &source);
+    return copy;
 }

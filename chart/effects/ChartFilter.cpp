@@ -78,6 +78,10 @@ TRect FilterRect(const TFilterRegion* region, int width, int height) {
     return r;
 }
 
+TRect InsideBitmap(const TRect& r, int width, int height) {
+    return TRect{std::max(0, r.Left), std::max(0, r.Top), std::min(width - 1, r.Right), std::min(height - 1, r.Bottom)};
+}
+
 void TChartFilter::ApplyToBitmap(TBitmap& bitmap) {
     Apply(bitmap, FilterRect(allowRegion_ ? region_.get() : nullptr, bitmap.Width(), bitmap.Height()));
 }

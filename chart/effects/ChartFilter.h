@@ -28,6 +28,14 @@ public:
     virtual ~TFilterEditorCreator() = default;
     virtual void AddScrollBar(const std::string& name, int minimum, int maximum, std::function<int()> get,
                               std::function<void(int)> set) = 0;
+    // A number typed in, kept within the limits.
+    virtual void AddIntegerField(const std::string& name, int minimum, int maximum, std::function<int()> get,
+                                 std::function<void(int)> set) = 0;
+    virtual void AddCheckBox(const std::string& name, std::function<bool()> get, std::function<void(bool)> set) = 0;
+    // One of `items`, by its position.
+    virtual void AddChoice(const std::string& name, const std::vector<std::string>& items, std::function<int()> get,
+                           std::function<void(int)> set) = 0;
+    virtual void AddColor(const std::string& name, std::function<TColor()> get, std::function<void(TColor)> set) = 0;
 };
 
 class TChartFilter : public TCollectionItem {
@@ -74,3 +82,5 @@ private:
 // The inclusive rectangle a filter with `region` (or none) covers on a
 // bitmap of the given size.
 TRect FilterRect(const TFilterRegion* region, int width, int height);
+// An inclusive rectangle limited to a bitmap of the given size.
+TRect InsideBitmap(const TRect& rect, int width, int height);

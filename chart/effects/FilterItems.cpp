@@ -1,8 +1,6 @@
 #include "chart/effects/FilterItems.h"
 
-#include "chart/effects/BlurFilter.h"
-#include "chart/effects/FlipFilter.h"
-#include "chart/effects/RotateFilter.h"
+#include "chart/filters/FilterClasses.h"
 
 #include "ui/core/Exceptions.h"
 #include "ui/core/PublishedProperties.h"
@@ -11,27 +9,27 @@
 #include "ui/core/TypeInfo.h"
 #include "ui/core/Writer.h"
 
+#include <algorithm>
+
 namespace {
 
 constexpr const char* kItemClass = "ItemClass";
 
-// The filters this engine has, known by name before any list is read.
-void RegisterBuiltInFilters() {
-    static const bool done = [] {
-        RegisterFilterClass(TFlipFilter::StaticClass());
-        RegisterFilterClass(TReverseFilter::StaticClass());
-        RegisterFilterClass(TBlurFilter::StaticClass());
-        RegisterFilterClass(TRotateFilter::StaticClass());
-        return true;
-    }();
-    (void)done;
+std::vector<const TClassInfo*>& ClassList() {
+    static std::vector<const TClassInfo*> list;
+    return list;
 }
 
 }  // namespace
 
 void RegisterFilterClass(const TClassInfo& filterClass) {
+    auto& list = ClassList();
+    if (std::find(list.begin(), list.end(), &filterClass) != list.end()) return;
+    list.push_back(&filterClass);
     if (!GetClass(filterClass.Name())) RegisterClass(filterClass);
 }
+
+const std::vector<const TClassInfo*>& FilterClassList() { return ClassList(); }
 
 const TClassInfo& TFilterItems::StaticClass() {
     static const TClassInfo info = TPublished<TFilterItems>("TFilterItems", TCollection::StaticClass()).Build();
@@ -72,7 +70,7 @@ void TFilterItems::WriteData(TWriter& writer) const {
 }
 
 void TFilterItems::ReadData(TReader& reader) {
-    RegisterBuiltInFilters();
+    RegisterChartFilters();
     reader.ReadCollection(*this, [this](TReader& r) -> TCollectionItem* {
         const std::string name = r.ReadPropName();
         if (name != kItemClass) throw EReadError("Property " + name + " found where ItemClass belongs");

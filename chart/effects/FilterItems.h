@@ -27,5 +27,8 @@ public:
     void ReadData(TReader& reader);
 };
 
-// Makes the filter classes known by name for reading; more than once is harmless.
+// Makes a filter class known by name for reading and adds it to the list of
+// filter classes; a class already in the list is skipped.
 void RegisterFilterClass(const TClassInfo& filterClass);
+// The filter classes in the order they were registered.
+const std::vector<const TClassInfo*>& FilterClassList();

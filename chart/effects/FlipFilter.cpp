@@ -18,19 +18,10 @@ const TClassInfo& TReverseFilter::StaticClass() {
     return info;
 }
 
-namespace {
-
-// The rectangle limited to the bitmap (inclusive bounds).
-TRect Inside(const TRect& r, int width, int height) {
-    return TRect{std::max(0, r.Left), std::max(0, r.Top), std::min(width - 1, r.Right), std::min(height - 1, r.Bottom)};
-}
-
-}  // namespace
-
 void TFlipFilter::Apply(TBitmap& bitmap, const TRect& rect) {
     TChartFilter::Apply(bitmap, rect);
     if (lines_.empty()) return;
-    const TRect r = Inside(rect, bitmap.Width(), bitmap.Height());
+    const TRect r = InsideBitmap(rect, bitmap.Width(), bitmap.Height());
     for (int k = 0; r.Top + k < r.Bottom - k; ++k)
         std::swap_ranges(lines_[r.Top + k] + r.Left, lines_[r.Top + k] + r.Right + 1, lines_[r.Bottom - k] + r.Left);
 }
@@ -40,7 +31,7 @@ std::string TFlipFilter::DisplayName() const { return ChartConst::FilterFlip; }
 void TReverseFilter::Apply(TBitmap& bitmap, const TRect& rect) {
     TChartFilter::Apply(bitmap, rect);
     if (lines_.empty()) return;
-    const TRect r = Inside(rect, bitmap.Width(), bitmap.Height());
+    const TRect r = InsideBitmap(rect, bitmap.Width(), bitmap.Height());
     for (int y = r.Top; y <= r.Bottom; ++y)
         std::reverse(lines_[y] + r.Left, lines_[y] + r.Right + 1);
 }

@@ -25,10 +25,23 @@ const TClassInfo& TRotateFilter::StaticClass() {
 
 TRotateFilter::TRotateFilter(TCollection* collection) : TChartFilter(collection) {}
 
+void TRotateFilter::AddEditorControls(TFilterEditorCreator& creator, TNotifyEvent changed) {
+    TChartFilter::AddEditorControls(creator, std::move(changed));
+    creator.AddScrollBar("Angle", 0, 360, [this] { return static_cast<int>(Round(angle_)); },
+                         [this](int v) { angle_ = v; });
+    creator.AddColor(ChartConst::CaptionBack, [this] { return backColor_; }, [this](TColor v) { backColor_ = v; });
+    creator.AddCheckBox(ChartConst::CaptionAutosize, [this] { return autoSize_; }, [this](bool v) { autoSize_ = v; });
+}
+
 std::string TRotateFilter::DisplayName() const { return ChartConst::FilterRotate; }
 
 void TRotateFilter::Apply(TBitmap& bitmap, const TRect& rect) {
-    while (angle_ > 360) angle_ -= 360;
+    // a turn is taken off as often as it fits; a wild angle must not loop for ever
+    if (!std::isfinite(angle_)) return;
+    if (angle_ > 360) {
+        angle_ = std::fmod(angle_, 360);
+        if (angle_ == 0) angle_ = 360;
+    }
     if (angle_ == 180) {
         TFlipFilter().ApplyToBitmap(bitmap);
         TReverseFilter().ApplyToBitmap(bitmap);

@@ -22,6 +22,7 @@ public:
 
     // The whole bitmap, whatever the rectangle.
     void Apply(TBitmap& bitmap, const TRect& rect) override;
+    void AddEditorControls(TFilterEditorCreator& creator, TNotifyEvent changed) override;
     std::string DisplayName() const override;
 
 private:

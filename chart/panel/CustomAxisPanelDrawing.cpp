@@ -63,10 +63,18 @@ void TCustomAxisPanel::DrawContents(const TRect& rect) {
 
 void TCustomAxisPanel::ComputeZOrders() {
     highestZOrder_ = 0;
-    if (!useZOrder_ || !view3D_) return;
-    highestZOrder_ = -1;
+    const bool inDepth = useZOrder_ && view3D_;
+    if (inDepth) {
+        highestZOrder_ = -1;
+        for (TChartSeries* s : series_)
+            if (s->Active()) s->ComputeZOrder(highestZOrder_);
+    }
+    // Seen from the front the first series stands at the back; an inverted
+    // depth axis keeps the orders as taken. Without depth every series
+    // stands at the front, whichever way the axis runs.
+    if (inDepth && depthAxis_->Inverted()) return;
     for (TChartSeries* s : series_)
-        if (s->Active()) s->ComputeZOrder(highestZOrder_);
+        if (s->Active()) s->SetInternalZOrder(inDepth ? highestZOrder_ - s->EffectiveZOrder() : 0);
 }
 
 void TCustomAxisPanel::LayoutAxes() {

@@ -534,10 +534,13 @@ void TChartSeries::SetDepth(int value) {
 }
 
 void TChartSeries::ComputeZOrder(int& highestZOrder) {
-    if (zOrder_ == -1)
+    if (zOrder_ == -1) {
         internalZOrder_ = parentChart_ && parentChart_->View3D() ? ++highestZOrder : 0;
-    else
+    } else {
+        // its own order, or an earlier drawing's place would stay
+        internalZOrder_ = zOrder_;
         highestZOrder = std::max(highestZOrder, zOrder_);
+    }
 }
 
 void TChartSeries::ComputeDepthPositions() {

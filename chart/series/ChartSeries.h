@@ -282,6 +282,10 @@ public:
     // Before drawing: the series' place among the chart's depths, counted in
     // `highestZOrder` (the chart's counter of the drawing).
     virtual void ComputeZOrder(int& highestZOrder);
+    // The place among the depths the drawing cycle settles on once every
+    // series took its Z order (the depth positions count from it).
+    int InternalZOrder() const { return internalZOrder_; }
+    void SetInternalZOrder(int value) { internalZOrder_ = value; }
     void ComputeDepthPositions();
     int StartZ() const { return startZ_; }
     int MiddleZ() const { return middleZ_; }

@@ -74,6 +74,16 @@ TEST(ChartAxisLabels, IncrementsForRangesAndLengths) {
     }
 }
 
+TEST(ChartAxisLabels, AStepOfTwoOrMoreIsTriedAgainWithIncrementOne) {
+    // "1 000,5" alone would allow 7 labels and a step of 200; tried again with
+    // increment 1 the limits become 0 and 1000, whose labels fit 10 times
+    ChartTestPanel chart;
+    TChartAxis axis(&chart);
+    Fix(axis, true, 400, 0, 1000.5);
+    EXPECT_EQ(axis.LabelStep(), 100);
+    EXPECT_EQ(axis.Increment(), 0);
+}
+
 TEST(ChartAxisLabels, LabelsAlternateHalveTheStep) {
     ChartTestPanel chart;
     TChartAxis axis(&chart);
@@ -276,6 +286,35 @@ TEST(ChartAxisLabels, TextLabelsSkipThoseThatWouldOverlap) {
     // at 0, 20, 40, 60, 80 px; halves with 10 % room: 14 (the first), 8, 16, 4, 4
     EXPECT_EQ(Texts(axis), (std::vector<std::string>{"aaaa", "cccc", "d", "e"}));
     EXPECT_EQ(axis.TickPositions(), (std::vector<int>{0, 20, 40, 60, 80}));  // skipped labels keep their tick
+}
+
+TEST(ChartAxisLabels, TextLabelOverlapAtItsBoundary) {
+    // "aaaa" is 28 px: the first label keeps half of that (14), later ones
+    // half of it with 10 % room, (28 + 5) div 2 = 16; a label may touch the
+    // previous one's half but not reach into it
+    const struct {
+        double second, third;  // 4 px a unit
+        std::vector<std::string> texts;
+    } cases[] = {
+        {7.5, 15.5, {"aaaa", "bbbb", "cccc"}},  // at 30 px: 30 - 16 = 0 + 14; at 62: 62 - 16 = 30 + 16
+        {7.25, 15.5, {"aaaa", "cccc"}},         // at 29 px it reaches the first; the third clears the first
+        {7.5, 15.25, {"aaaa", "bbbb"}},         // at 61 px the third reaches the second
+    };
+    for (const auto& c : cases) {
+        ChartTestPanel chart;
+        chart.SetPlotRect(TRect{0, 0, 80, 100});
+        TChartSeries s;
+        s.SetParentChart(&chart);
+        s.AddPointXY(0, 1, "aaaa");
+        s.AddPointXY(c.second, 1, "bbbb");
+        s.AddPointXY(c.third, 1, "cccc");
+        TChartAxis& axis = *chart.BottomAxis();
+        axis.SetLimits(0, 20);
+        axis.ComputeEffectiveRange();
+        axis.ComputePixelSpan();
+        axis.ComputeLabels();
+        EXPECT_EQ(Texts(axis), c.texts) << c.second << ", " << c.third;
+    }
 }
 
 TEST(ChartAxisLabels, ItemsReplaceTheAutomaticLabels) {

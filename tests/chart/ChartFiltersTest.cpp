@@ -1,3 +1,5 @@
+#include "FilterEditorRecorder.h"
+
 #include "chart/effects/BlurFilter.h"
 #include "chart/effects/ChartPicture.h"
 #include "chart/effects/ConvolveFilter.h"
@@ -307,29 +309,17 @@ TEST(ChartPicture, UnknownFilterClassIsAnError) {
 
 TEST(BlurFilter, EditorFields) {
     // what a filter editor would offer: names, ranges, and fields that change the filter
-    struct Recorder : TFilterEditorCreator {
-        struct Field {
-            std::string name;
-            int minimum, maximum;
-            std::function<int()> get;
-            std::function<void(int)> set;
-        };
-        std::vector<Field> fields;
-        void AddScrollBar(const std::string& name, int minimum, int maximum, std::function<int()> get,
-                          std::function<void(int)> set) override {
-            fields.push_back({name, minimum, maximum, std::move(get), std::move(set)});
-        }
-    } recorder;
+    FilterEditorRecorder recorder;
     TBlurFilter blur;
     blur.AddEditorControls(recorder, nullptr);
-    ASSERT_EQ(recorder.fields.size(), 2u);
-    EXPECT_EQ(recorder.fields[0].name, "Steps");
-    EXPECT_EQ(recorder.fields[0].minimum, 1);
-    EXPECT_EQ(recorder.fields[0].maximum, 20);
-    EXPECT_EQ(recorder.fields[1].name, "Amount");
-    EXPECT_EQ(recorder.fields[1].minimum, 0);
-    EXPECT_EQ(recorder.fields[1].maximum, 50);
-    recorder.fields[0].set(6);
+    ASSERT_EQ(recorder.controls.size(), 2u);
+    EXPECT_EQ(recorder.controls[0].name, "Steps");
+    EXPECT_EQ(recorder.controls[0].minimum, 1);
+    EXPECT_EQ(recorder.controls[0].maximum, 20);
+    EXPECT_EQ(recorder.controls[1].name, "Amount");
+    EXPECT_EQ(recorder.controls[1].minimum, 0);
+    EXPECT_EQ(recorder.controls[1].maximum, 50);
+    recorder.controls[0].set(6);
     EXPECT_EQ(blur.Steps(), 6);
-    EXPECT_EQ(recorder.fields[1].get(), 1);
+    EXPECT_EQ(recorder.controls[1].get(), 1);
 }

@@ -71,6 +71,27 @@ TEST(LineSeries, LineEntersFromTheChartEdge) {
     EXPECT_EQ(line.series.LastVisibleIndex(), 2);
 }
 
+TEST(LineSeries, LineEntersFromTheEdgeOfALogarithmicAxis) {
+    // y pixel = 100 - 25 log10(y) over 1 .. 10000; between the points the
+    // line runs straight on the screen, so the edge value is interpolated
+    // in logarithms: from 1 to 10000 halfway is 100, a quarter way 10
+    const struct {
+        double left;
+        int edgeY;
+    } cases[] = {{5, 50}, {2.5, 75}, {7.5, 25}};
+    for (const auto& c : cases) {
+        LineChart line(c.left, c.left + 10, 1, 10000);
+        line.chart.LeftAxis()->SetLogarithmic(true);
+        line.series.AddPointXY(0, 1);
+        line.series.AddPointXY(10, 10000);
+        line.series.AddPointXY(20, 1);
+        const auto segments = line.Draw();
+        ASSERT_FALSE(segments.empty()) << c.left;
+        EXPECT_EQ(segments.front().x0, 0) << c.left;
+        EXPECT_EQ(segments.front().y0, c.edgeY) << c.left;
+    }
+}
+
 TEST(LineSeries, StairsStepHorizontallyThenVertically) {
     LineChart line(5, 15, 0, 100);
     line.series.AddPointXY(0, 0);

@@ -65,6 +65,40 @@ TEST(GraphicsObjects, ChangesAreToldOnceAndOnlyForRealChanges) {
     EXPECT_NE(brush.Handle(), nullptr);
 }
 
+TEST(GraphicsObjects, ABrushBitmapFillsAsARepeatedPattern) {
+    TBrush brush;
+    int changes = 0;
+    brush.OnChange = [&](TObject*) { ++changes; };
+    {
+        // a 2 x 2 checker, gone once the brush has it
+        TBitmap checker(2, 2);
+        checker.Canvas()->SetPixel(0, 0, clRed);
+        checker.Canvas()->SetPixel(1, 1, clRed);
+        checker.Canvas()->SetPixel(1, 0, clBlue);
+        checker.Canvas()->SetPixel(0, 1, clBlue);
+        brush.SetBitmap(&checker);
+    }
+    EXPECT_EQ(changes, 1);
+    ASSERT_NE(brush.Bitmap(), nullptr);
+    TBitmap target(6, 4);
+    target.Canvas()->Brush()->Assign(&brush);
+    EXPECT_EQ(target.Canvas()->Brush()->Bitmap(), brush.Bitmap());  // assigned brushes share the copy
+    brush.SetColor(clLime);  // a bitmap fills whatever the colour
+    target.Canvas()->Brush()->Assign(&brush);
+    target.Canvas()->FillRect(TRect{0, 0, 6, 4});
+    for (int y = 0; y < 4; ++y)
+        for (int x = 0; x < 6; ++x)
+            EXPECT_EQ(target.Canvas()->Pixels(x, y), (x + y) % 2 == 0 ? clRed : clBlue) << x << "," << y;
+
+    brush.SetBitmap(nullptr);
+    EXPECT_EQ(brush.Bitmap(), nullptr);
+    brush.SetBitmap(nullptr);  // nothing to drop: no change
+    EXPECT_EQ(changes, 3);
+    target.Canvas()->Brush()->Assign(&brush);
+    target.Canvas()->FillRect(TRect{0, 0, 6, 4});
+    EXPECT_EQ(target.Canvas()->Pixels(3, 2), clLime);
+}
+
 TEST(Bitmap, ScanLinesPixelFormatsAndSizes) {
     TBitmap bitmap(3, 2, TPixelFormat::pf24bit);
     EXPECT_EQ(bitmap.BytesPerRow(), 12);  // rows padded to four bytes

@@ -27,7 +27,13 @@ public:
     void SetCursor(TCursor cursor);
     // The shape of a cursor number; unknown numbers give the arrow.
     platform::HCURSOR Cursors(TCursor cursor) const;
-    void SetCursors(TCursor cursor, platform::HCURSOR shape) { custom_[cursor] = shape; }
+    // A null shape removes the number's own shape.
+    void SetCursors(TCursor cursor, platform::HCURSOR shape) {
+        if (shape)
+            custom_[cursor] = shape;
+        else
+            custom_.erase(cursor);
+    }
 
     // The system's fonts of menus and of hints (its status-line font).
     TFont* MenuFont();

@@ -1,6 +1,7 @@
 #include "ui/graphics/GraphicsObjects.h"
 
 #include "ui/core/PublishedProperties.h"
+#include "ui/graphics/Bitmap.h"
 
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/Mapping.h"
@@ -203,10 +204,24 @@ void TBrush::SetColor(TColor color) {
 }
 void TBrush::SetStyle(TBrushStyle style) { Store(style_, style, [this] { Changed(); }); }
 
+void TBrush::SetBitmap(const TBitmap* bitmap) {
+    if (!bitmap && !bitmap_) return;
+    if (bitmap) {
+        auto copy = std::make_shared<TBitmap>();
+        copy->Assign(bitmap);
+        bitmap_ = std::move(copy);
+    } else {
+        bitmap_.reset();
+    }
+    Changed();
+}
+
 platform::HBRUSH TBrush::Handle() {
     if (!handle_) {
         platform::COLORREF rgb = ColorToRGB(color_);
-        if (style_ == TBrushStyle::bsClear) {
+        if (bitmap_ && !bitmap_->Empty()) {
+            handle_ = platform::CreatePatternBrush(bitmap_->Handle());
+        } else if (style_ == TBrushStyle::bsClear) {
             platform::LOGBRUSH lb;
             lb.lbStyle = platform::BS_NULL;
             handle_ = platform::CreateBrushIndirect(&lb);
@@ -225,8 +240,9 @@ void TBrush::Assign(const TPersistent* source) {
         TGraphicsObject::Assign(source);
         return;
     }
-    if (color_ == brush->color_ && style_ == brush->style_) return;
+    if (color_ == brush->color_ && style_ == brush->style_ && bitmap_ == brush->bitmap_) return;
     color_ = brush->color_;
     style_ = brush->style_;
+    bitmap_ = brush->bitmap_;
     Changed();
 }

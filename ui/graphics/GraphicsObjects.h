@@ -10,8 +10,11 @@
 
 #include "platform/gdi/GdiTypes.h"
 
+#include <memory>
 #include <mutex>
 #include <string>
+
+class TBitmap;
 
 class TGraphicsObject : public TPersistent {
     DECLARE_CLASS_INFO
@@ -112,6 +115,12 @@ public:
     void SetColor(TColor color);
     TBrushStyle Style() const { return style_; }
     void SetStyle(TBrushStyle style);
+    // A picture that fills as a repeated pattern in place of colour and
+    // style; nullptr when there is none. The brush keeps its own copy, so
+    // the caller's bitmap may go away; brushes assigned from each other
+    // share that copy.
+    const TBitmap* Bitmap() const { return bitmap_.get(); }
+    void SetBitmap(const TBitmap* bitmap);
 
     platform::HBRUSH Handle();
     void Assign(const TPersistent* source) override;
@@ -119,4 +128,5 @@ public:
 private:
     TColor color_ = clWhite;
     TBrushStyle style_ = TBrushStyle::bsSolid;
+    std::shared_ptr<const TBitmap> bitmap_;
 };
