@@ -1,0 +1,81 @@
+#include "script/core/ProcVariable.h"
+
+#include "script/component/Script.h"
+#include "script/core/ScriptErrors.h"
+#include "script/statements/Statement.h"
+#include "ui/core/ScopeGuards.h"
+
+TscProcVariable::TscProcVariable(std::string name, TscVarType type, std::string typeName, TscScript& declaringScript,
+                                 bool isFunc)
+    : TscCustomVariable(std::move(name), std::move(typeName), type), isFunc_(isFunc),
+      program_(std::make_unique<TscScript>(nullptr)) {
+    IsReadOnly = true;
+    program_->Parent = &declaringScript;
+    program_->LateBinding = declaringScript.LateBinding;
+    if (isFunc_) {
+        auto result = std::make_unique<TscVariable>("Result", TypeName, Type);
+        RefItem = result.get();
+        program_->Add("Result", std::move(result));
+    }
+}
+
+TscProcVariable::~TscProcVariable() {
+    // The local program only lists the parameters; they go with the item list.
+    program_.reset();
+}
+
+TscParamItem& TscProcVariable::AddParam(std::unique_ptr<TscParamItem> param) {
+    TscParamItem& added = *param;
+    Add(std::move(param));
+    program_->AddUnowned(added.Name(), added);
+    return added;
+}
+
+Variant TscProcVariable::GetValue() {
+    TscScript& main = program_->MainProgram();
+    if (main.CallDepth >= kMaxCallDepth)
+        throw EScriptRecursionError("Слишком глубокая рекурсия: вызов «" + Name() + "» вложен более " +
+                                    std::to_string(kMaxCallDepth) + " раз");
+    const bool wasExecuting = Executing;
+    TscScript* const savedRunning = main.RunningProcProgram;
+    ++main.CallDepth;
+    Executing = true;
+    main.RunningProcProgram = program_.get();
+    ScopeExit restore([&] {
+        program_->ExitFlag = false;
+        program_->Terminated = false;
+        program_->Running = false;
+        main.RunningProcProgram = savedRunning;
+        Executing = wasExecuting;
+        --main.CallDepth;
+    });
+    if (isFunc_) RefItem->SetValue(Variant());
+    program_->ExitFlag = false;
+    program_->Terminated = false;
+    program_->Running = true;
+    program_->RootStatement().Execute();
+    return isFunc_ ? RefItem->GetValue() : Variant::Null();
+}
+
+namespace {
+
+bool IsLocalValue(const TObject* entry) {
+    return dynamic_cast<const TscVariable*>(entry) || dynamic_cast<const TscParamItem*>(entry);
+}
+
+}  // namespace
+
+std::vector<Variant> SaveProcLocals(TscProcVariable& proc) {
+    std::vector<Variant> saved;
+    TscScript& local = proc.LocalProgram();
+    for (int i = 0; i < local.Count(); ++i)
+        if (IsLocalValue(local.Items(i))) saved.push_back(static_cast<TscCustomVariable*>(local.Items(i))->GetValue());
+    return saved;
+}
+
+void RestoreProcLocals(TscProcVariable& proc, const std::vector<Variant>& saved) {
+    TscScript& local = proc.LocalProgram();
+    std::size_t next = 0;
+    for (int i = 0; i < local.Count() && next < saved.size(); ++i)
+        if (IsLocalValue(local.Items(i))) static_cast<TscCustomVariable*>(local.Items(i))->SetValue(saved[next++]);
+}

@@ -1,0 +1,45 @@
+#pragma once
+// Member objects: entries that act on the value of the designator chain
+// before them (the instance). The designator sets the three fields before
+// it reads or writes the member.
+
+#include "script/core/CustomVariable.h"
+
+class TscScript;
+
+class TscCustomHelper : public TscCustomVariable {
+public:
+    using TscCustomVariable::TscCustomVariable;
+
+    TscCustomVariable* ParentRef = nullptr;
+    Variant ParentValue;
+    TscScript* Program = nullptr;
+};
+
+// An element of the parent entry's array, reached in place so that a write
+// changes the variable's array. Indexes come from the parameters.
+class TscArrayHelper : public TscCustomHelper {
+public:
+    // dimCount parameters, all required; -1: three, the last two optional.
+    TscArrayHelper(std::string name, std::string typeName, TscVarType type, int dimCount);
+
+    Variant GetValue() override;
+    void SetValue(const Variant& value) override;
+
+private:
+    std::vector<int> Indexes(const Variant& array) const;
+};
+
+// One character of the parent value's text, by a 1-based index outside
+// which it raises EScriptRangeError; a write stores the changed text into
+// the parent entry.
+class TscStringHelper : public TscCustomHelper {
+public:
+    TscStringHelper();
+
+    Variant GetValue() override;
+    void SetValue(const Variant& value) override;
+};
+
+// The character of a text at a 1-based index; EScriptRangeError outside it.
+char CharacterAt(const std::string& text, const Variant& index);
