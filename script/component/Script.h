@@ -108,7 +108,7 @@ public:
     bool RTTIAttached = false;
     // The local program of the procedure that runs now (main programs only).
     TscScript* RunningProcProgram = nullptr;
-    // Routine calls active under this main program.
+    // Routine calls active under this script, when it tops its parent chain.
     int CallDepth = 0;
 
 private:

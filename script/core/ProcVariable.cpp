@@ -31,14 +31,27 @@ TscParamItem& TscProcVariable::AddParam(std::unique_ptr<TscParamItem> param) {
     return added;
 }
 
+namespace {
+
+// Calls are counted at the top of the parent chain, which every routine of
+// a program shares, main-program flag or not.
+TscScript& TopScript(TscScript& script) {
+    TscScript* top = &script;
+    while (top->Parent) top = top->Parent;
+    return *top;
+}
+
+}  // namespace
+
 Variant TscProcVariable::GetValue() {
     TscScript& main = program_->MainProgram();
-    if (main.CallDepth >= kMaxCallDepth)
+    TscScript& top = TopScript(*program_);
+    if (top.CallDepth >= kMaxCallDepth)
         throw EScriptRecursionError("Слишком глубокая рекурсия: вызов «" + Name() + "» вложен более " +
                                     std::to_string(kMaxCallDepth) + " раз");
     const bool wasExecuting = Executing;
     TscScript* const savedRunning = main.RunningProcProgram;
-    ++main.CallDepth;
+    ++top.CallDepth;
     Executing = true;
     main.RunningProcProgram = program_.get();
     ScopeExit restore([&] {
@@ -47,7 +60,7 @@ Variant TscProcVariable::GetValue() {
         program_->Running = false;
         main.RunningProcProgram = savedRunning;
         Executing = wasExecuting;
-        --main.CallDepth;
+        --top.CallDepth;
     });
     if (isFunc_) RefItem->SetValue(Variant());
     program_->ExitFlag = false;

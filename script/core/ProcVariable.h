@@ -5,10 +5,11 @@
 #include "script/core/CustomVariable.h"
 
 #include <memory>
+#include <vector>
 
 class TscScript;
 
-// Routine calls nested at most under one main program; a deeper call is an
+// Routine calls nested at most under one top script; a deeper call is an
 // error long before the thread's stack would run out.
 inline constexpr int kMaxCallDepth = 1000;
 

@@ -119,7 +119,9 @@ TEST(VariantTest, ConversionsAcrossKinds) {
         SCOPED_TRACE(c.name);
         Variant result;
         EXPECT_EQ(FailureOf([&] { result = c.value.AsType(c.target); }), c.fails);
-        if (c.fails == Fails::No) EXPECT_EQ(Shown(result), c.expected);
+        if (c.fails == Fails::No) {
+            EXPECT_EQ(Shown(result), c.expected);
+        }
     }
 }
 
@@ -230,7 +232,7 @@ TEST(VariantTest, ErrorTextsNameBothTypes) {
         (void)Variant("abc").AsInteger();
         FAIL() << "no error";
     } catch (const EVariantTypeCastError& error) {
-        EXPECT_EQ(error.Message(), "Невозможно преобразовать значение типа (String) в тип (Int64)");
+        EXPECT_EQ(error.Message(), "Невозможно преобразовать значение типа (String) в тип (Integer)");
     }
 }
 

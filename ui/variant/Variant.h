@@ -119,6 +119,8 @@ private:
     std::unique_ptr<TVariantArray> array_;
 
     const TVariantArray& Array() const;
+    // The value as a 64-bit integer; errors name the wanted type.
+    std::int64_t WholeValue(TVarType wanted) const;
     std::size_t ElementOffset(const std::vector<int>& indexes) const;
 };
 

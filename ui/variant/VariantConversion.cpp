@@ -115,7 +115,9 @@ bool ParseVariantBoolean(std::string_view text, bool& value) {
     return true;
 }
 
-std::int64_t Variant::AsInt64() const {
+std::int64_t Variant::AsInt64() const { return WholeValue(varInt64); }
+
+std::int64_t Variant::WholeValue(TVarType wanted) const {
     switch (type_) {
     case varEmpty: return 0;
     case varBoolean: return int_ ? -1 : 0;
@@ -132,16 +134,15 @@ std::int64_t Variant::AsInt64() const {
         if (ParseVariantInteger(text_, value)) return value;
         double real = 0;
         if (ParseVariantFloat(text_, real)) return RoundedToInt64(real, type_);
-        CannotConvert(type_, varInt64);
+        CannotConvert(type_, wanted);
     }
     default:
-        CannotConvert(VarType(), varInt64);
+        CannotConvert(VarType(), wanted);
     }
 }
 
 std::int32_t Variant::AsInteger() const {
-    if (IsNull() || IsArray()) CannotConvert(VarType(), varInteger);
-    const std::int64_t value = AsInt64();
+    const std::int64_t value = WholeValue(varInteger);
     if (value < std::numeric_limits<std::int32_t>::min() || value > std::numeric_limits<std::int32_t>::max())
         throw EVariantOverflowError("Значение " + std::to_string(value) + " не помещается в тип (Integer)");
     return static_cast<std::int32_t>(value);
@@ -216,10 +217,10 @@ Variant Variant::AsType(TVarType type) const {
     case varVariant: return *this;
     case varShortInt: case varByte: case varSmallint: case varWord: case varInteger:
     case varLongWord: case varInt64:
-        return OfType(type, AsInt64());
+        return OfType(type, WholeValue(type));
     case varUInt64:
         if (type_ == varUInt64) return *this;
-        return OfType(type, AsInt64());
+        return OfType(type, WholeValue(type));
     case varSingle: return FromSingle(static_cast<float>(AsDouble()));
     case varDouble: return Variant(AsDouble());
     case varCurrency: return FromCurrency(AsDouble());
