@@ -70,25 +70,28 @@ Variant TscProcVariable::GetValue() {
     return isFunc_ ? RefItem->GetValue() : Variant::Null();
 }
 
-namespace {
-
-bool IsLocalValue(const TObject* entry) {
-    return dynamic_cast<const TscVariable*>(entry) || dynamic_cast<const TscParamItem*>(entry);
+const std::vector<TscCustomVariable*>& TscProcVariable::LocalValues() {
+    // The builder only adds to a local program, so its count tells when to look again.
+    if (localValuesOfCount_ == program_->Count()) return localValues_;
+    localValues_.clear();
+    for (int i = 0; i < program_->Count(); ++i) {
+        TObject* entry = program_->Items(i);
+        if (dynamic_cast<TscVariable*>(entry) || dynamic_cast<TscParamItem*>(entry))
+            localValues_.push_back(static_cast<TscCustomVariable*>(entry));
+    }
+    localValuesOfCount_ = program_->Count();
+    return localValues_;
 }
-
-}  // namespace
 
 std::vector<Variant> SaveProcLocals(TscProcVariable& proc) {
     std::vector<Variant> saved;
-    TscScript& local = proc.LocalProgram();
-    for (int i = 0; i < local.Count(); ++i)
-        if (IsLocalValue(local.Items(i))) saved.push_back(static_cast<TscCustomVariable*>(local.Items(i))->GetValue());
+    const std::vector<TscCustomVariable*>& locals = proc.LocalValues();
+    saved.reserve(locals.size());
+    for (TscCustomVariable* local : locals) saved.push_back(local->GetValue());
     return saved;
 }
 
 void RestoreProcLocals(TscProcVariable& proc, const std::vector<Variant>& saved) {
-    TscScript& local = proc.LocalProgram();
-    std::size_t next = 0;
-    for (int i = 0; i < local.Count() && next < saved.size(); ++i)
-        if (IsLocalValue(local.Items(i))) static_cast<TscCustomVariable*>(local.Items(i))->SetValue(saved[next++]);
+    const std::vector<TscCustomVariable*>& locals = proc.LocalValues();
+    for (std::size_t i = 0; i < locals.size() && i < saved.size(); ++i) locals[i]->SetValue(saved[i]);
 }

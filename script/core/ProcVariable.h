@@ -27,8 +27,12 @@ public:
     TscScript& LocalProgram() { return *program_; }
     bool IsFunc() const { return isFunc_; }
     bool Executing = false;
+    // The local program's variables and parameters, in item-table order.
+    const std::vector<TscCustomVariable*>& LocalValues();
 
 private:
+    std::vector<TscCustomVariable*> localValues_;
+    int localValuesOfCount_ = -1;
     bool isFunc_;
     std::unique_ptr<TscScript> program_;
 };

@@ -5,6 +5,10 @@
 #include "script/members/CustomHelper.h"
 #include "ui/core/ScopeGuards.h"
 
+TscDesignatorItem::TscDesignatorItem(TscCustomVariable& ref)
+    : Ref(&ref), SubDesignator(dynamic_cast<TscDesignator*>(&ref)), Proc(dynamic_cast<TscProcVariable*>(&ref)),
+      Helper(dynamic_cast<TscCustomHelper*>(&ref)) {}
+
 TscDesignator::TscDesignator(TscScript& program)
     : TscCustomVariable("", "", fvtVariant), mainProgram_(&program.MainProgram()), program_(&program) {
     program.LateBinding = mainProgram_->LateBinding;
@@ -83,13 +87,13 @@ Variant TscDesignator::Evaluate(bool write, const Variant& value) {
         TscDesignatorItem& step = *Step(i);
         TscCustomVariable& entry = *step.Ref;
         const bool last = i == Count() - 1;
-        if (auto* sub = dynamic_cast<TscDesignator*>(&entry)) {
+        if (TscDesignator* sub = step.SubDesignator) {
             current = sub->GetValue();
             previous = sub;
             continue;
         }
         // A routine calling itself keeps the caller's locals aside.
-        auto* proc = dynamic_cast<TscProcVariable*>(&entry);
+        TscProcVariable* proc = step.Proc;
         const bool recursive = proc && proc->Executing;
         std::vector<Variant> saved;
         if (recursive) saved = SaveProcLocals(*proc);
@@ -105,7 +109,7 @@ Variant TscDesignator::Evaluate(bool write, const Variant& value) {
                 arguments.push_back(entry.IsMacro ? Variant(step.Argument(a)->SourceText) : step.Argument(a)->GetValue());
             for (int a = 0; a < passed; ++a) entry.GetParam(a)->SetValue(arguments[static_cast<std::size_t>(a)]);
         }
-        if (auto* helper = dynamic_cast<TscCustomHelper*>(&entry)) {
+        if (TscCustomHelper* helper = step.Helper) {
             helper->ParentRef = previous;
             helper->ParentValue = current;
             helper->Program = program_;

@@ -11,17 +11,24 @@
 class TscScript;
 class TscStringVariable;
 class TscArrayHelper;
+class TscProcVariable;
+class TscCustomHelper;
+class TscDesignator;
 
 // One step: the referenced entry and its argument expressions (the items),
 // one per parameter of the entry.
 class TscDesignatorItem : public TscItemList {
 public:
-    explicit TscDesignatorItem(TscCustomVariable& ref) : Ref(&ref) {}
+    explicit TscDesignatorItem(TscCustomVariable& ref);
     TscCustomExpression* Argument(int index) const { return static_cast<TscCustomExpression*>(Item(index)); }
     void AddArgument(std::unique_ptr<TscCustomExpression> argument) { Add(std::move(argument)); }
 
     TscCustomVariable* Ref;
     std::string SourcePos;
+    // What the entry is, found once: evaluation runs without type tests.
+    TscDesignator* SubDesignator;
+    TscProcVariable* Proc;
+    TscCustomHelper* Helper;
 };
 
 enum class TscDesignatorKind { General, Variable, StringChar, ArrayElement };
