@@ -1,6 +1,9 @@
 #include "ProgramParts.h"
 
 #include "script/core/ScriptErrors.h"
+#include "ui/core/ScopeGuards.h"
+#include "ui/core/StringList.h"
+#include "ui/core/TypeInfo.h"
 
 using namespace program_parts;
 
@@ -208,5 +211,36 @@ TEST(ExpressionTest, FoldingIntoAnAssignment) {
         EXPECT_EQ(expression->FoldIntoAssignment(*target), c.operation);
         const std::string expected = c.keptValue ? c.keptValue : Shown(before);
         EXPECT_EQ(Shown(expression->GetValue()), expected) << "what is kept, or the whole when nothing folds";
+    }
+}
+
+TEST(ExpressionTest, IsTestsTheClassOfAnObjectReference) {
+    RegisterClass(TComponent::StaticClass());
+    ScopeExit unregister([] { UnRegisterClass(TComponent::StaticClass()); });
+    TscScript script(nullptr);
+    TComponent component(nullptr);
+    TStringList list;
+    script.AddObject("Part", &component);
+    script.AddObject("Lines", &list);
+    script.AddObject("Nothing", nullptr);
+    auto& componentClass = Declare(script, "TComponent", fvtClass, "TComponent");
+    auto& unknownClass = Declare(script, "TUnregistered", fvtClass, "TUnregistered");
+    struct Case {
+        const char* source;
+        const char* object;
+        TscCustomVariable* classEntry;
+        bool expected;
+    };
+    const Case cases[] = {
+        {"Part is TComponent", "Part", &componentClass, true},
+        {"Lines is TComponent", "Lines", &componentClass, false},
+        {"Nothing is TComponent", "Nothing", &componentClass, false},
+        {"Part is TUnregistered", "Part", &unknownClass, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.source);
+        auto expression = Expr(script, {V(*script.Find(c.object)), Op("is"), V(*c.classEntry)});
+        EXPECT_EQ(expression->Type, fvtBool);
+        EXPECT_EQ(expression->GetValue().AsBoolean(), c.expected);
     }
 }

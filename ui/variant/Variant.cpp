@@ -18,13 +18,19 @@ Variant::Variant(Variant&& other) noexcept
     : type_(other.type_), int_(other.int_), float_(other.float_), text_(std::move(other.text_)),
       array_(std::move(other.array_)) {
     other.type_ = varEmpty;
+    other.text_.clear();
 }
 
 Variant& Variant::operator=(const Variant& other) {
-    if (this != &other) {
-        Variant copy(other);
-        *this = std::move(copy);
-    }
+    if (this == &other) return *this;
+    // The array is copied first: when that fails, this value stays as it was.
+    std::unique_ptr<TVariantArray> array = other.array_ ? std::make_unique<TVariantArray>(*other.array_) : nullptr;
+    if (other.IsString()) text_ = other.text_;
+    else text_.clear();
+    type_ = other.type_;
+    int_ = other.int_;
+    float_ = other.float_;
+    array_ = std::move(array);
     return *this;
 }
 
@@ -35,6 +41,7 @@ Variant& Variant::operator=(Variant&& other) noexcept {
     text_ = std::move(other.text_);
     array_ = std::move(other.array_);
     other.type_ = varEmpty;
+    other.text_.clear();
     return *this;
 }
 
