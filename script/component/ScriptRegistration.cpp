@@ -1,9 +1,10 @@
 #include "script/component/Script.h"
 
 #include "script/core/ProcVariable.h"
+#include "script/core/ScriptErrors.h"
 
 #include <cstdint>
-#include <sstream>
+#include <limits>
 
 namespace {
 
@@ -26,8 +27,14 @@ std::vector<std::string> SplitNames(const std::string& names) {
     return result;
 }
 
-// Enumerations hold at most this many bit values as a set.
-constexpr std::size_t kMaxSetBits = 31;
+// A set's names take the bits of a 64-bit integer.
+constexpr std::size_t kMaxSetBits = 63;
+
+// Integer while it fits, Int64 beyond.
+Variant IntegerResultOf(std::int64_t value) {
+    if (value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max()) return Variant(static_cast<std::int32_t>(value));
+    return Variant(value);
+}
 
 }  // namespace
 
@@ -40,13 +47,14 @@ void TscScript::AddConst(const std::string& name, const std::string& typeName, c
 }
 
 void TscScript::AddEnumeration(const std::string& typeName, const std::string& names, bool asSet) {
-    auto type = std::make_unique<TscVariable>(typeName, typeName, fvtEnum);
-    Add(typeName, std::move(type));
     const std::vector<std::string> list = SplitNames(names);
+    if (asSet && list.size() > kMaxSetBits)
+        throw EScriptError("Множество «" + typeName + "» не может иметь больше " + std::to_string(kMaxSetBits) + " элементов");
+    Add(typeName, std::make_unique<TscVariable>(typeName, typeName, fvtEnum));
     for (std::size_t i = 0; i < list.size(); ++i) {
-        if (asSet && i >= kMaxSetBits) break;
         auto constant = std::make_unique<TscVariable>(list[i], typeName, fvtEnum);
-        constant->StoredValue = Variant(static_cast<std::int32_t>(asSet ? (1u << i) : i));
+        const std::int64_t value = asSet ? std::int64_t{1} << i : static_cast<std::int64_t>(i);
+        constant->StoredValue = IntegerResultOf(value);
         constant->IsReadOnly = true;
         Add(list[i], std::move(constant));
     }

@@ -133,15 +133,11 @@ void TscVariableDesignator::SetValue(const Variant& value) { RefItem->SetValue(v
 
 std::string& TscStringDesignator::Text() const { return static_cast<TscStringVariable*>(RefItem)->Text(); }
 
-Variant TscStringDesignator::GetValue() {
-    return Variant(std::string(1, CharacterAt(Text(), ref1_->GetValue())));
-}
+Variant TscStringDesignator::GetValue() { return Variant(CharacterAt(Text(), ref1_->GetValue())); }
 
 void TscStringDesignator::SetValue(const Variant& value) {
     const Variant index = ref1_->GetValue();
-    const std::string replacement = value.AsString();
-    CharacterAt(Text(), index);  // raises outside the text
-    Text()[static_cast<std::size_t>(index.AsInt64() - 1)] = replacement.empty() ? '\0' : replacement.front();
+    ReplaceCharacterAt(Text(), index, value.AsString());
 }
 
 TscArrayHelper& TscArrayDesignator::Prepared() {

@@ -73,7 +73,8 @@ public:
     void SetValue(const Variant& value) override;
 };
 
-// A character index outside the text raises EScriptRangeError.
+// Characters are code points of the UTF-8 text; an index outside the text
+// raises EScriptRangeError.
 class TscStringDesignator : public TscDesignator {
 public:
     using TscDesignator::TscDesignator;

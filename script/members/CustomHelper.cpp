@@ -1,5 +1,6 @@
 #include "script/members/CustomHelper.h"
 
+#include "platform/text/Utf8Text.h"
 #include "script/core/ScriptErrors.h"
 
 namespace {
@@ -7,12 +8,21 @@ namespace {
 // The general element accessor's parameters: up to three indexes.
 constexpr int kGeneralIndexCount = 3;
 
-std::size_t CheckedOffset(const std::string& text, const Variant& index) {
+struct CharacterSpan {
+    std::size_t offset;
+    std::size_t size;
+};
+
+CharacterSpan SpanAt(const std::string& text, const Variant& index) {
     const std::int64_t position = index.AsInt64();
-    if (position < 1 || position > static_cast<std::int64_t>(text.size()))
-        throw EScriptRangeError("Индекс символа " + std::to_string(position) + " вне строки длиной " +
-                                std::to_string(text.size()));
-    return static_cast<std::size_t>(position - 1);
+    std::int64_t count = 0;
+    std::size_t at = 0;
+    while (at < text.size()) {
+        const std::size_t start = at;
+        platform::NextCodePoint(text, at);
+        if (++count == position) return {start, at - start};
+    }
+    throw EScriptRangeError("Индекс символа " + std::to_string(position) + " вне строки длиной " + std::to_string(count));
 }
 
 }  // namespace
@@ -51,15 +61,22 @@ TscStringHelper::TscStringHelper() : TscCustomHelper("__StringHelper", "Char", f
     Add(std::make_unique<TscParamItem>("Index", fvtInt, "Integer", false, false));
 }
 
-char CharacterAt(const std::string& text, const Variant& index) { return text[CheckedOffset(text, index)]; }
-
-Variant TscStringHelper::GetValue() {
-    return Variant(std::string(1, CharacterAt(ParentValue.AsString(), GetParam(0)->GetValue())));
+std::string CharacterAt(const std::string& text, const Variant& index) {
+    const CharacterSpan span = SpanAt(text, index);
+    return text.substr(span.offset, span.size);
 }
+
+void ReplaceCharacterAt(std::string& text, const Variant& index, const std::string& replacement) {
+    const CharacterSpan span = SpanAt(text, index);
+    std::string character(1, '\0');
+    if (!replacement.empty()) character = CharacterAt(replacement, Variant(1));
+    text.replace(span.offset, span.size, character);
+}
+
+Variant TscStringHelper::GetValue() { return Variant(CharacterAt(ParentValue.AsString(), GetParam(0)->GetValue())); }
 
 void TscStringHelper::SetValue(const Variant& value) {
     std::string text = ParentValue.AsString();
-    const std::string replacement = value.AsString();
-    text[CheckedOffset(text, GetParam(0)->GetValue())] = replacement.empty() ? '\0' : replacement.front();
+    ReplaceCharacterAt(text, GetParam(0)->GetValue(), value.AsString());
     ParentRef->SetValue(Variant(text));
 }

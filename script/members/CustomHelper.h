@@ -30,9 +30,9 @@ private:
     std::vector<int> Indexes(const Variant& array) const;
 };
 
-// One character of the parent value's text, by a 1-based index outside
-// which it raises EScriptRangeError; a write stores the changed text into
-// the parent entry.
+// One character (code point) of the parent value's text, by a 1-based
+// index outside which it raises EScriptRangeError; a write stores the
+// changed text into the parent entry.
 class TscStringHelper : public TscCustomHelper {
 public:
     TscStringHelper();
@@ -41,5 +41,9 @@ public:
     void SetValue(const Variant& value) override;
 };
 
-// The character of a text at a 1-based index; EScriptRangeError outside it.
-char CharacterAt(const std::string& text, const Variant& index);
+// The character (a code point's UTF-8 bytes) of a text at a 1-based index;
+// EScriptRangeError outside the text.
+std::string CharacterAt(const std::string& text, const Variant& index);
+// Replaces that character by the first character of the replacement (a
+// zero character when it is empty); EScriptRangeError outside the text.
+void ReplaceCharacterAt(std::string& text, const Variant& index, const std::string& replacement);

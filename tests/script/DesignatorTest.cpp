@@ -75,6 +75,25 @@ TEST(DesignatorTest, CharacterOfAStringVariable) {
         }
     }
     EXPECT_EQ(text.GetValue().AsString(), "aXc") << "a refused write changes nothing";
+
+    text.SetValue(Variant("абв"));
+    EXPECT_EQ(at(2)->GetValue().AsString(), "б") << "characters, not bytes";
+    at(3)->SetValue(Variant("Жук"));
+    EXPECT_EQ(text.GetValue().AsString(), "абЖ");
+    EXPECT_THROW(at(4)->GetValue(), EScriptRangeError);
+
+    // The general member path takes the same care.
+    std::vector<Step> steps;
+    steps.push_back(Step{&text, {}});
+    steps.push_back(Step{&helper, ArgList(Expr(script, C(1)))});
+    auto designator = std::make_unique<TscDesignator>(script);
+    for (Step& step : steps) {
+        TscDesignatorItem& item = designator->AddStep(*step.entry);
+        for (auto& argument : step.arguments) item.AddArgument(std::move(argument));
+    }
+    EXPECT_EQ(designator->GetValue().AsString(), "а");
+    designator->SetValue(Variant("Я"));
+    EXPECT_EQ(text.GetValue().AsString(), "ЯбЖ");
 }
 
 TEST(DesignatorTest, ElementOfATwoDimensionalArrayVariable) {

@@ -1,5 +1,7 @@
 #include "ProgramParts.h"
 
+#include "script/core/ScriptErrors.h"
+
 using namespace program_parts;
 
 TEST(ScriptComponentTest, NewestEntryOfANameHidesTheOlderUntilRemoved) {
@@ -72,6 +74,16 @@ TEST(ScriptComponentTest, EnumerationsAndSets) {
     }
     ASSERT_NE(script.Find("TFontStyles"), nullptr);
     EXPECT_EQ(script.Find("TFontStyles")->Type, fvtEnum);
+
+    std::string many;
+    for (int i = 0; i < 40; ++i) many += "m" + std::to_string(i) + ",";
+    script.AddEnumSet("TMany", many);
+    EXPECT_EQ(script.Find("m35")->GetValue().AsInt64(), std::int64_t{1} << 35) << "no name is dropped";
+    std::string tooMany;
+    for (int i = 0; i < 64; ++i) tooMany += "t" + std::to_string(i) + ",";
+    EXPECT_THROW(script.AddEnumSet("TTooMany", tooMany), EScriptError);
+    EXPECT_EQ(script.Find("t0"), nullptr);
+    EXPECT_EQ(script.Find("TTooMany"), nullptr);
 }
 
 TEST(ScriptComponentTest, ClearingByOwnerMarker) {
