@@ -1,0 +1,88 @@
+#include "script/component/Script.h"
+
+#include "script/core/ProcVariable.h"
+#include "script/core/ScriptErrors.h"
+
+#include <cstdint>
+#include <limits>
+
+namespace {
+
+std::string_view TrimBlanks(std::string_view text) {
+    while (!text.empty() && (text.front() == ' ' || text.front() == '\t')) text.remove_prefix(1);
+    while (!text.empty() && (text.back() == ' ' || text.back() == '\t')) text.remove_suffix(1);
+    return text;
+}
+
+std::vector<std::string> SplitNames(const std::string& names) {
+    std::vector<std::string> result;
+    std::string_view rest = names;
+    while (true) {
+        const std::size_t comma = rest.find(',');
+        const std::string_view name = TrimBlanks(rest.substr(0, comma));
+        if (!name.empty()) result.emplace_back(name);
+        if (comma == std::string_view::npos) break;
+        rest.remove_prefix(comma + 1);
+    }
+    return result;
+}
+
+// A set's names take the bits of a 64-bit integer.
+constexpr std::size_t kMaxSetBits = 63;
+
+// Integer while it fits, Int64 beyond.
+Variant IntegerResultOf(std::int64_t value) {
+    if (value >= std::numeric_limits<std::int32_t>::min() && value <= std::numeric_limits<std::int32_t>::max()) return Variant(static_cast<std::int32_t>(value));
+    return Variant(value);
+}
+
+}  // namespace
+
+void TscScript::AddConst(const std::string& name, const std::string& typeName, const Variant& value) {
+    if (Find(name)) return;
+    auto constant = std::make_unique<TscVariable>(name, typeName, TypeCodeOf(typeName));
+    constant->SetValue(value);
+    constant->IsReadOnly = true;
+    Add(name, std::move(constant));
+}
+
+void TscScript::AddEnumeration(const std::string& typeName, const std::string& names, bool asSet) {
+    const std::vector<std::string> list = SplitNames(names);
+    if (asSet && list.size() > kMaxSetBits)
+        throw EScriptError("Множество «" + typeName + "» не может иметь больше " + std::to_string(kMaxSetBits) + " элементов");
+    Add(typeName, std::make_unique<TscVariable>(typeName, typeName, fvtEnum));
+    for (std::size_t i = 0; i < list.size(); ++i) {
+        auto constant = std::make_unique<TscVariable>(list[i], typeName, fvtEnum);
+        const std::int64_t value = asSet ? std::int64_t{1} << i : static_cast<std::int64_t>(i);
+        constant->StoredValue = IntegerResultOf(value);
+        constant->IsReadOnly = true;
+        Add(list[i], std::move(constant));
+    }
+}
+
+void TscScript::AddEnum(const std::string& typeName, const std::string& names) { AddEnumeration(typeName, names, false); }
+
+void TscScript::AddEnumSet(const std::string& typeName, const std::string& names) { AddEnumeration(typeName, names, true); }
+
+void TscScript::AddObject(const std::string& name, TObject* object) {
+    const auto address = static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(object));
+    AddVariable(name, object ? object->ClassName() : std::string("TObject"), Variant(address));
+}
+
+void TscScript::AddVariable(const std::string& name, const std::string& typeName, const Variant& value) {
+    if (Find(name)) return;
+    auto variable = std::make_unique<TscVariable>(name, typeName, TypeCodeOf(typeName));
+    variable->SetValue(value);
+    variable->OnGetValue = OnGetVarValue;
+    Add(name, std::move(variable));
+}
+
+void TscScript::AddType(const std::string& typeName, TscVarType type) {
+    if (Find(typeName)) return;
+    Add(typeName, std::make_unique<TscTypeVariable>(typeName, std::string(), type));
+}
+
+void TscScript::AssignVariable(const std::string& name, const Variant& value) {
+    if (TscCustomVariable* entry = Find(name)) entry->SetValue(value);
+    else AddVariable(name, "Variant", value);
+}
