@@ -1,15 +1,15 @@
 #!/usr/bin/env bash
-# Builds the Debian package into build-package/ (only the program and its
-# icon, not the tests) and prints its path. Install it with
+# Builds the Debian package and prints its path: only the program and its
+# icon are built, not the tests, into build-package/ or the build folder
+# given. Install it with
 #   sudo apt install ./build-package/velzar_*.deb
 set -euo pipefail
 cd "$(dirname "$0")/.."
 bash scripts/install-deps.sh
 
-dir=build-package
-# The package installs what is built here; it needs no test or benchmark.
-cmake -S . -B "$dir" -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo -DVELZAR_BENCH=OFF \
-      -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
+dir=${1:-build-package}
+# The package takes what is built here; it must not wait for every test.
+cmake -S . -B "$dir" -G Ninja -DCMAKE_SKIP_INSTALL_ALL_DEPENDENCY=ON >/dev/null
 cmake --build "$dir" -j "$(nproc)" --target velzar velzar-icons
 (cd "$dir" && cpack -G DEB >/dev/null)
 ls "$PWD/$dir"/velzar_*.deb

@@ -5,7 +5,7 @@
 # user under Xvfb, saving its settings into the user's configuration folder
 # because the program's folder is not writable. Needs root and Debian's
 # mirror; it takes several minutes, mostly downloading, so CI leaves it out.
-#   bash tests/install/fresh-root-install.sh
+#   bash tests/install/fresh-root-install.sh [build folder for scripts/package.sh]
 set -euo pipefail
 cd "$(dirname "$0")/../.."
 if [ "$(id -u)" -ne 0 ]; then
@@ -18,7 +18,7 @@ phase() { echo "== $1 ($((SECONDS - started)) s)"; }
 fail() { echo "fresh-root-install: FAILED: $*" >&2; exit 1; }
 
 phase "building the package"
-deb=$(bash scripts/package.sh | tail -n 1)
+deb=$(bash scripts/package.sh "$@" | tail -n 1)
 [ -f "$deb" ] || fail "no package built"
 
 root=$(mktemp -d /var/tmp/velzar-root.XXXXXX)
@@ -94,31 +94,54 @@ cat >"$root/tmp/save-settings.sh" <<'DRIVE'
 set -eu
 cd "$HOME"
 velzar & program=$!
-trap 'kill $program 2>/dev/null || true' EXIT
-window=$(timeout 120 xdotool search --sync --onlyvisible --class velzar | head -n 1)
-# Waits, 60 s at most, until the program shows just this many windows.
-windows_shown() {
+trap 'kill -KILL $program 2>/dev/null || true' EXIT
+# Windows come and go while the program starts; a search may trip over one
+# that just went, so each is only counted, and retried until it holds.
+visible_windows() { xdotool search --onlyvisible --class velzar 2>/dev/null | wc -l; }
+# Waits, 120 s at most, until the condition holds.
+wait_until() {
   tries=0
-  until [ "$(xdotool search --onlyvisible --class velzar | wc -l)" -eq "$1" ]; do
-    tries=$((tries + 1)); [ $tries -le 600 ] || { echo "never $1 windows shown" >&2; exit 1; }
+  until "$@"; do
+    tries=$((tries + 1)); [ $tries -le 1200 ] || { echo "waited in vain: $*" >&2; exit 1; }
     sleep 0.1
   done
 }
-xdotool mousemove --window "$window" 33 31 click 1
-windows_shown 2
+windows_shown() { wait_until test "$(visible_windows)" -eq "$1"; }
+# The main window is the one wide window (its title is not in a form xdotool matches).
+main_window_shown() {
+  for id in $(xdotool search --onlyvisible --class velzar 2>/dev/null); do
+    width=$(xdotool getwindowgeometry --shell "$id" 2>/dev/null | sed -n 's/^WIDTH=//p')
+    if [ "${width:-0}" -ge 600 ]; then window=$id; return 0; fi
+  done
+  return 1
+}
+# Opens the "Файл" menu; a click that comes before the program takes input
+# is lost, so it is clicked again after a while without a menu.
+open_file_menu() {
+  for attempt in 1 2 3 4 5 6; do
+    xdotool mousemove --window "$window" 33 31 click 1
+    tries=0
+    while [ $tries -lt 100 ]; do
+      [ "$(visible_windows)" -eq 2 ] && return 0
+      tries=$((tries + 1)); sleep 0.1
+    done
+  done
+  echo "the menu never opened" >&2; exit 1
+}
+wait_until main_window_shown
+open_file_menu
 xdotool mousemove --window "$window" 82 127 click 1
 windows_shown 1
 # The save runs on the one GUI thread before the next click: once the menu
 # opens again, the file is whole.
-xdotool mousemove --window "$window" 33 31 click 1
-windows_shown 2
+open_file_menu
 DRIVE
 chmod 755 "$root/tmp/save-settings.sh"
 in_root runuser -u pilot -- /usr/bin/env -i PATH=/usr/bin:/bin HOME=/home/pilot LANG=C.UTF-8 \
   xvfb-run -a -s "-screen 0 1400x900x24" /tmp/save-settings.sh || fail "driving the program"
 saved="$root/home/pilot/.config/velzar/settings.ini"
 [ -s "$saved" ] || fail "no settings.ini in the user's configuration folder"
-[ "$(stat -c %U "$saved")" = pilot ] || fail "settings.ini not the user's own"
+[ "$(in_root stat -c %U /home/pilot/.config/velzar/settings.ini)" = pilot ] || fail "settings.ini not the user's own"
 grep -q '^\[' "$saved" || fail "settings.ini holds no section"
 leftovers=$(ls -A "$root/usr/lib/velzar" | grep -vx -e velzar -e settings.ini || true)
 [ -z "$leftovers" ] || fail "the program wrote into its own folder: $leftovers"
