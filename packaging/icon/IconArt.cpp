@@ -60,7 +60,11 @@ double DistanceToSegment(double x, double y, double x0, double y0, double x1, do
 }
 
 bool OnCurve(double x, double y) {
-    for (int i = 0; i < kCurveSegments; ++i) {
+    // Only segments within the line's half width across can be that close.
+    const double segmentWidth = (kCurveEndX - kCurveStartX) / kCurveSegments;
+    const int first = std::max(0, int(std::floor((x - kCurveHalfWidth - kCurveStartX) / segmentWidth)));
+    const int last = std::min(kCurveSegments - 1, int(std::floor((x + kCurveHalfWidth - kCurveStartX) / segmentWidth)));
+    for (int i = first; i <= last; ++i) {
         const double t0 = double(i) / kCurveSegments, t1 = double(i + 1) / kCurveSegments;
         const double x0 = kCurveStartX + (kCurveEndX - kCurveStartX) * t0;
         const double x1 = kCurveStartX + (kCurveEndX - kCurveStartX) * t1;

@@ -23,7 +23,7 @@ TEST_P(IconSizes, ClearCornersOpaqueMiddleAndTheArtPresent) {
     for (auto [x, y] : {std::pair{0, 0}, {size - 1, 0}, {0, size - 1}, {size - 1, size - 1}})
         EXPECT_EQ(icon.At(x, y).Alpha, 0) << x << "," << y;
     EXPECT_EQ(icon.At(size / 2, size / 2).Alpha, 255);
-    EXPECT_EQ(icon.At(size / 2, size - 1).Alpha, 0) << "the badge leaves a margin";
+    EXPECT_LT(icon.At(size / 2, size - 1).Alpha, 255) << "the badge is cut off at the picture's edge";
     int hull = 0, curve = 0, partial = 0;
     for (const auto& p : icon.Pixels) {
         hull += NearlyWhite(p);

@@ -23,7 +23,7 @@ deb=$(bash scripts/package.sh "$@" | tail -n 1)
 
 root=$(mktemp -d /var/tmp/velzar-root.XXXXXX)
 cleanup() {
-  for mount in "$root/dev/shm" "$root/proc"; do
+  for mount in "$root/dev/shm" "$root/proc" "$root/sys"; do
     if mountpoint -q "$mount"; then umount "$mount"; fi
   done
   # Removed only when nothing of the host is mounted inside any more.
@@ -54,7 +54,7 @@ chmod 755 "$root/usr/local/sbin/udevadm"
 phase "installing the package with apt"
 cp "$deb" "$root/tmp/"
 in_root apt-get update -qq
-in_root apt-get install -y -qq --no-install-recommends "./tmp/$(basename "$deb")" >/dev/null
+in_root apt-get install -y -qq --no-install-recommends "/tmp/$(basename "$deb")" >/dev/null
 grep -qx "control --reload-rules" "$root/var/log/udevadm-calls" || fail "udev rules not reloaded on install"
 grep -q "^trigger --subsystem-match=hidraw" "$root/var/log/udevadm-calls" || fail "hidraw devices not re-triggered"
 missing_libraries=$(in_root ldd /usr/lib/velzar/velzar | grep "not found" || true)
