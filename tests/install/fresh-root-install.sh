@@ -22,6 +22,7 @@ deb=$(bash scripts/package.sh "$@" | tail -n 1)
 [ -f "$deb" ] || fail "no package built"
 
 root=$(mktemp -d /var/tmp/velzar-root.XXXXXX)
+chmod 755 "$root"  # the root folder of a system: its users must get in
 cleanup() {
   for mount in "$root/dev/shm" "$root/proc" "$root/sys"; do
     if mountpoint -q "$mount"; then umount "$mount"; fi
@@ -44,12 +45,13 @@ in_root() {
     HOME=/root LANG=C.UTF-8 DEBIAN_FRONTEND=noninteractive "$@"
 }
 
-# udev does not run in a chroot: a stand-in records what the package asks of it.
-cat >"$root/usr/local/sbin/udevadm" <<'STANDIN'
+# udev does not run in a chroot: a stand-in records what the package asks of
+# it, in a folder of the path apt gives the package's scripts.
+cat >"$root/usr/sbin/udevadm" <<'STANDIN'
 #!/bin/sh
 echo "$*" >>/var/log/udevadm-calls
 STANDIN
-chmod 755 "$root/usr/local/sbin/udevadm"
+chmod 755 "$root/usr/sbin/udevadm"
 
 phase "installing the package with apt"
 cp "$deb" "$root/tmp/"
@@ -119,7 +121,9 @@ main_window_shown() {
 # is lost, so it is clicked again after a while without a menu.
 open_file_menu() {
   for attempt in 1 2 3 4 5 6; do
-    xdotool mousemove --window "$window" 33 31 click 1
+    # A wide window of the start-up may go again: the main one is looked up each time.
+    wait_until main_window_shown
+    xdotool mousemove --window "$window" 33 31 click 1 2>/dev/null || true
     tries=0
     while [ $tries -lt 100 ]; do
       [ "$(visible_windows)" -eq 2 ] && return 0
@@ -128,7 +132,6 @@ open_file_menu() {
   done
   echo "the menu never opened" >&2; exit 1
 }
-wait_until main_window_shown
 open_file_menu
 xdotool mousemove --window "$window" 82 127 click 1
 windows_shown 1
