@@ -122,8 +122,13 @@ void TrpComponent::SetBounds(double left, double top, double width, double heigh
     SetHeight(height);
 }
 
-double TrpComponent::AbsLeft() const { return left_ + (parent_ ? parent_->AbsLeft() : 0.0); }
-double TrpComponent::AbsTop() const { return top_ + (parent_ ? parent_->AbsTop() : 0.0); }
+// A dialog page is a window: what lies on it is placed from the window's corner.
+double TrpComponent::AbsLeft() const {
+    return left_ + (parent_ && !dynamic_cast<const TrpDialogPage*>(parent_) ? parent_->AbsLeft() : 0.0);
+}
+double TrpComponent::AbsTop() const {
+    return top_ + (parent_ && !dynamic_cast<const TrpDialogPage*>(parent_) ? parent_->AbsTop() : 0.0);
+}
 
 void TrpComponent::SetFont(TFont* font) { font_.Assign(font); }
 

@@ -12,15 +12,12 @@ class TrpShapeView : public TrpView {
 public:
     explicit TrpShapeView(TComponent* owner);
 
-    TColor Color() const { return color_; }
-    void SetColor(TColor value) { color_ = value; }
     int Curve() const { return curve_; }
     void SetCurve(int value) { curve_ = value; }
     TrpShapeKind Shape() const { return shape_; }
     void SetShape(TrpShapeKind value) { shape_ = value; }
 
 private:
-    TColor color_ = clNone;
     int curve_ = 0;
     TrpShapeKind shape_ = TrpShapeKind::skRectangle;
 };
