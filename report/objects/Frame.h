@@ -70,10 +70,10 @@ public:
     TrpFrameLine* TopLine() { return &top_; }
     TrpFrameLine* RightLine() { return &right_; }
     TrpFrameLine* BottomLine() { return &bottom_; }
-    const TrpFrameLine& LeftLine() const { return left_; }
-    const TrpFrameLine& TopLine() const { return top_; }
-    const TrpFrameLine& RightLine() const { return right_; }
-    const TrpFrameLine& BottomLine() const { return bottom_; }
+    const TrpFrameLine* LeftLine() const { return &left_; }
+    const TrpFrameLine* TopLine() const { return &top_; }
+    const TrpFrameLine* RightLine() const { return &right_; }
+    const TrpFrameLine* BottomLine() const { return &bottom_; }
     // The line setters copy the given line.
     void SetLeftLine(TrpFrameLine* line) { left_.Assign(line); }
     void SetTopLine(TrpFrameLine* line) { top_.Assign(line); }

@@ -36,7 +36,7 @@ public:
     TBrushStyle BrushStyle() const { return brushStyle_; }
     void SetBrushStyle(TBrushStyle value) { brushStyle_ = value; }
     TrpFrame* Frame() { return &frame_; }
-    const TrpFrame& Frame() const { return frame_; }
+    const TrpFrame* Frame() const { return &frame_; }
     void SetFrame(TrpFrame* frame) { frame_.Assign(frame); }
 
     // Report units times the scale, plus the offset, give device pixels.

@@ -170,20 +170,20 @@ void TrpView::PaintFrame() {
          top = typ.Contains(TrpFrameType::ftTop), bottom = typ.Contains(TrpFrameType::ftBottom);
     bool styled = frame.Style() != TrpFrameStyle::fsSolid;
     if (left) {
-        int a = penFor(frame.LeftLine()) == 2 && styled ? 1 : 0;
-        PaintSide(d.X, d.Y - a, d.X, d.Y1, frame.LeftLine(), TrpFrameType::ftLeft, top, bottom);
+        int a = penFor(*frame.LeftLine()) == 2 && styled ? 1 : 0;
+        PaintSide(d.X, d.Y - a, d.X, d.Y1, *frame.LeftLine(), TrpFrameType::ftLeft, top, bottom);
     }
     if (right) {
-        penFor(frame.RightLine());
-        PaintSide(d.X1, d.Y, d.X1, d.Y1, frame.RightLine(), TrpFrameType::ftRight, top, bottom);
+        penFor(*frame.RightLine());
+        PaintSide(d.X1, d.Y, d.X1, d.Y1, *frame.RightLine(), TrpFrameType::ftRight, top, bottom);
     }
     if (top) {
-        penFor(frame.TopLine());
-        PaintSide(d.X, d.Y, d.X1, d.Y, frame.TopLine(), TrpFrameType::ftTop, left, right);
+        penFor(*frame.TopLine());
+        PaintSide(d.X, d.Y, d.X1, d.Y, *frame.TopLine(), TrpFrameType::ftTop, left, right);
     }
     if (bottom) {
-        int b = penFor(frame.BottomLine()) == 1 && styled ? 1 : 0;
-        PaintSide(d.X, d.Y1, d.X1 + b, d.Y1, frame.BottomLine(), TrpFrameType::ftBottom, left, right);
+        int b = penFor(*frame.BottomLine()) == 1 && styled ? 1 : 0;
+        PaintSide(d.X, d.Y1, d.X1 + b, d.Y1, *frame.BottomLine(), TrpFrameType::ftBottom, left, right);
     }
 }
 
