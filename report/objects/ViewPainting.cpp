@@ -1,10 +1,11 @@
 #include "report/objects/View.h"
 
+#include "report/objects/detail/DeviceSelection.h"
+
 #include "platform/gdi/DeviceContexts.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/gdi/LinesShapes.h"
 #include "platform/gdi/PensBrushes.h"
-#include "ui/core/Rounding.h"
 #include "ui/graphics/Canvas.h"
 
 #include <cstdlib>
@@ -12,20 +13,11 @@
 
 namespace {
 
-int Rnd(double value) { return static_cast<int>(Round(value)); }
-
-bool IsHatch(TBrushStyle style) { return style != TBrushStyle::bsSolid && style != TBrushStyle::bsClear; }
-
-int HatchOf(TBrushStyle style) {
-    switch (style) {
-        case TBrushStyle::bsHorizontal: return platform::HS_HORIZONTAL;
-        case TBrushStyle::bsVertical: return platform::HS_VERTICAL;
-        case TBrushStyle::bsFDiagonal: return platform::HS_FDIAGONAL;
-        case TBrushStyle::bsBDiagonal: return platform::HS_BDIAGONAL;
-        case TBrushStyle::bsCross: return platform::HS_CROSS;
-        default: return platform::HS_DIAGCROSS;
-    }
-}
+using report_detail::DeviceLine;
+using report_detail::HatchOf;
+using report_detail::IsHatch;
+using report_detail::Rnd;
+using report_detail::Selection;
 
 TPenStyle DashedPen(TrpFrameStyle style) {
     switch (style) {
@@ -38,33 +30,6 @@ TPenStyle DashedPen(TrpFrameStyle style) {
 }
 
 bool IsDashed(TrpFrameStyle style) { return DashedPen(style) != TPenStyle::psSolid; }
-
-// A drawing object in the canvas's context for one scope (freed after it
-// when `owned`); what was selected comes back after it.
-class Selection {
-public:
-    Selection(platform::HDC dc, platform::HGDIOBJ object, bool owned)
-        : dc_(dc), object_(object), owned_(owned), old_(object ? platform::SelectObject(dc, object) : nullptr) {}
-    ~Selection() {
-        if (!object_) return;
-        platform::SelectObject(dc_, old_);
-        if (owned_) platform::DeleteObject(object_);
-    }
-    Selection(const Selection&) = delete;
-    Selection& operator=(const Selection&) = delete;
-    explicit operator bool() const { return object_ != nullptr; }
-
-private:
-    platform::HDC dc_;
-    platform::HGDIOBJ object_;
-    bool owned_;
-    platform::HGDIOBJ old_;
-};
-
-void DeviceLine(platform::HDC dc, int x, int y, int x1, int y1) {
-    platform::MoveToEx(dc, x, y, nullptr);
-    platform::LineTo(dc, x1, y1);
-}
 
 platform::HPEN GeometricPen(int width, TColor color, platform::DWORD cap, const std::vector<platform::DWORD>& dashes) {
     platform::LOGBRUSH brush;
