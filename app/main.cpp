@@ -7,6 +7,7 @@
 #include "device/forms/LogFilesForm.h"
 #include "device/link/DeviceWorkers.h"
 #include "platform/display/Display.h"
+#include "report/objects/ReportClasses.h"
 #include "ui/dialogs/MessageDialogs.h"
 #include "ui/forms/Application.h"
 #include "viewer/forms/AboutForm.h"
@@ -40,6 +41,8 @@ int main() {
     const TChartHandCursor chartHandCursor;
     Application->SetTitle("Велзар");
     Application->SetMessageBoxFunction(MessageBoxForm);
+    // Form data holding a report makes its objects by class name.
+    RegisterReportClasses();
     Application->CreateForm(Form1);
     Application->CreateForm(Form2);
     Application->CreateForm(Form3);

@@ -5,14 +5,13 @@
 #include "report/xml/XmlText.h"
 #include "ui/core/MemoryStream.h"
 #include "ui/core/NumberConversion.h"
+#include "ui/core/ScopeGuards.h"
 
 #include <cmath>
 
 namespace {
 
 constexpr double kGeometryTolerance = 0.0001;
-
-std::string Attribute(const char* name, const std::string& value) { return std::string(" ") + name + "=\"" + value + "\""; }
 
 std::string Flag(bool value) { return value ? "1" : "0"; }
 
@@ -23,6 +22,10 @@ void TrpComponent::LoadFromStream(TStream& stream) {
     TrpReport* report = Report();
     TrpXMLSerializer serializer(&stream);
     serializer.Owner = report ? static_cast<TComponent*>(report) : this;
+    if (report) report->SetCurrentReader(&serializer);
+    ScopeExit forget([report] {
+        if (report) report->SetCurrentReader(nullptr);
+    });
     serializer.ReadRootComponent(*this);
     if (report)
         for (int i = 0; i < serializer.Errors.Count(); ++i) report->Errors().Add(serializer.Errors.Strings(i));
@@ -58,22 +61,22 @@ void TrpComponent::AssignAll(const TrpComponent& source, bool alwaysClassNames) 
 std::string TrpComponent::DifferenceText(const TrpComponent& r) const {
     std::string text;
     auto differs = [](double a, double b) { return std::fabs(a - b) > kGeometryTolerance; };
-    if (differs(left_, r.left_)) text += Attribute("l", FloatToStr(left_));
-    if (differs(top_, r.top_)) text += Attribute("t", FloatToStr(top_));
-    if (differs(width_, r.width_)) text += Attribute("w", FloatToStr(width_));
-    if (differs(height_, r.height_)) text += Attribute("h", FloatToStr(height_));
-    if (visible_ != r.visible_) text += Attribute("Visible", Flag(visible_));
+    if (differs(left_, r.left_)) text += AttributeText("l", FloatToStr(left_));
+    if (differs(top_, r.top_)) text += AttributeText("t", FloatToStr(top_));
+    if (differs(width_, r.width_)) text += AttributeText("w", FloatToStr(width_));
+    if (differs(height_, r.height_)) text += AttributeText("h", FloatToStr(height_));
+    if (visible_ != r.visible_) text += AttributeText("Visible", Flag(visible_));
     if (!parentFont_) {
         const TFont& f = font_;
         const TFont& g = r.font_;
-        if (f.Name() != g.Name()) text += Attribute("Font.Name", EscapeAttrText(f.Name()));
-        if (f.Size() != g.Size()) text += Attribute("Font.Size", std::to_string(f.Size()));
-        if (f.Color() != g.Color()) text += Attribute("Font.Color", std::to_string(f.Color()));
-        if (f.Style() != g.Style()) text += Attribute("Font.Style", std::to_string(f.Style().Mask()));
-        if (f.Charset() != g.Charset()) text += Attribute("Font.Charset", std::to_string(f.Charset()));
+        if (f.Name() != g.Name()) text += AttributeText("Font.Name", EscapeAttrText(f.Name()));
+        if (f.Size() != g.Size()) text += AttributeText("Font.Size", std::to_string(f.Size()));
+        if (f.Color() != g.Color()) text += AttributeText("Font.Color", std::to_string(f.Color()));
+        if (f.Style() != g.Style()) text += AttributeText("Font.Style", std::to_string(f.Style().Mask()));
+        if (f.Charset() != g.Charset()) text += AttributeText("Font.Charset", std::to_string(f.Charset()));
     }
-    if (parentFont_ != r.parentFont_) text += Attribute("ParentFont", Flag(parentFont_));
-    if (Tag() != r.Tag()) text += Attribute("Tag", std::to_string(Tag()));
+    if (parentFont_ != r.parentFont_) text += AttributeText("ParentFont", Flag(parentFont_));
+    if (Tag() != r.Tag()) text += AttributeText("Tag", std::to_string(Tag()));
     return text;
 }
 

@@ -20,6 +20,8 @@ const TClassInfo& TrpLineView::StaticClass() {
                                        .Boolean("ArrowSolid", &L::ArrowSolid, &L::SetArrowSolid, false)
                                        .Boolean("ArrowStart", &L::ArrowStart, &L::SetArrowStart, false)
                                        .Integer("ArrowWidth", &L::ArrowWidth, &L::SetArrowWidth, L::kDefaultArrowWidth)
+                                       .Object("Frame", &TrpFrame::StaticClass,
+                                               [](TrpLineView& v) { return v.Frame(); }, &TrpView::SetFrame)
                                        .Boolean("Diagonal", &L::Diagonal, &L::SetDiagonal, false)
                                        .Build();
     return info;

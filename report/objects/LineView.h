@@ -1,6 +1,6 @@
 #pragma once
-// Line views: straight or slanted lines with arrow heads. (Their drawing
-// comes with the views' own unit.)
+// Line views: straight or slanted lines with arrow heads, in the frame's
+// colour, style and width.
 
 #include "report/objects/View.h"
 
@@ -22,10 +22,18 @@ public:
     int ArrowLength() const { return arrowLength_; }
     void SetArrowLength(int value) { arrowLength_ = value; }
 
+    // A line that is not diagonal is made straight first: vertical when no
+    // wider than high, else horizontal.
+    void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+
     static constexpr int kDefaultArrowWidth = 5;
     static constexpr int kDefaultArrowLength = 20;
 
 private:
+    // A head with its tip at (tipX, tipY) on the line coming from (fromX, fromY).
+    void DrawArrow(int fromX, int fromY, int tipX, int tipY);
+    void DrawArrows();
+
     bool diagonal_ = false, arrowStart_ = false, arrowEnd_ = false, arrowSolid_ = false;
     int arrowWidth_ = kDefaultArrowWidth;
     int arrowLength_ = kDefaultArrowLength;

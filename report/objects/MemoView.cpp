@@ -15,7 +15,7 @@ TrpCustomMemoView::TrpCustomMemoView(TComponent* owner) : TrpStretcheable(owner)
 const TClassInfo& TrpMemoView::StaticClass() {
     static const TClassInfo info =
         TPublished<TrpMemoView>("TrpMemoView", TrpCustomMemoView::StaticClass())
-            .Integer("Color", &TrpCustomMemoView::Color, &TrpCustomMemoView::SetColor, clNone)
+            .Integer("Color", &TrpView::Color, &TrpView::SetColor, clNone)
             .Object("Font", &TFont::StaticClass, [](TrpMemoView& m) { return m.Font(); }, &TrpComponent::SetFont)
             .Stored([](const TrpMemoView& m) { return !m.ParentFont(); })
             .Object("Memo", &TWideStrings::StaticClass, [](TrpMemoView& m) { return m.Memo(); },

@@ -4,7 +4,6 @@
 
 #include "report/objects/View.h"
 #include "report/text/WideStrings.h"
-#include "ui/graphics/Colors.h"
 
 class TrpCustomMemoView : public TrpStretcheable {
     DECLARE_CLASS_INFO
@@ -14,12 +13,9 @@ public:
     TWideStrings* Memo() { return &memo_; }
     const TWideStrings& Memo() const { return memo_; }
     void SetMemo(TWideStrings* lines) { memo_.Assign(lines); }
-    TColor Color() const { return color_; }
-    void SetColor(TColor value) { color_ = value; }
 
 private:
     TWideStrings memo_;
-    TColor color_ = clNone;
 };
 
 class TrpMemoView : public TrpCustomMemoView {

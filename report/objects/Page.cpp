@@ -17,6 +17,11 @@ const TClassInfo& TrpReportPage::StaticClass() {
     return info;
 }
 
+const TClassInfo& TrpDialogPage::StaticClass() {
+    static const TClassInfo info = TPublished<TrpDialogPage>("TrpDialogPage", TrpPage::StaticClass()).Build();
+    return info;
+}
+
 const TClassInfo& TrpDataPage::StaticClass() {
     static const TClassInfo info = TPublished<TrpDataPage>("TrpDataPage", TrpPage::StaticClass())
                                        .Float("Height", &TrpComponent::Height, &TrpComponent::SetHeight)

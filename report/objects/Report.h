@@ -4,7 +4,10 @@
 // printing come with the report component's own unit.)
 
 #include "report/objects/ReportComponent.h"
+#include "report/options/EngineOptions.h"
 #include "ui/core/StringList.h"
+
+class TrpXMLSerializer;
 
 class TrpReport : public TrpComponent {
     DECLARE_CLASS_INFO
@@ -12,7 +15,13 @@ public:
     explicit TrpReport(TComponent* owner);
 
     TStringList& Errors() { return errors_; }
+    TrpEngineOptions& EngineOptions() { return engineOptions_; }
+    // The serializer reading an object of the report, while one does.
+    TrpXMLSerializer* CurrentReader() const { return currentReader_; }
+    void SetCurrentReader(TrpXMLSerializer* reader) { currentReader_ = reader; }
 
 private:
     TStringList errors_;
+    TrpEngineOptions engineOptions_;
+    TrpXMLSerializer* currentReader_ = nullptr;
 };

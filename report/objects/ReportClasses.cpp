@@ -9,7 +9,7 @@
 
 void RegisterReportClasses() {
     for (const TClassInfo* info : {&TrpReport::StaticClass(), &TrpReportPage::StaticClass(),
-                                   &TrpDataPage::StaticClass(), &TrpMemoView::StaticClass(),
+                                   &TrpDataPage::StaticClass(), &TrpDialogPage::StaticClass(), &TrpMemoView::StaticClass(),
                                    &TrpShapeView::StaticClass(), &TrpLineView::StaticClass()})
         RegisterClass(*info);
 }

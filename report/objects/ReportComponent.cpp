@@ -2,7 +2,7 @@
 
 #include "report/objects/Page.h"
 #include "report/objects/Report.h"
-#include "platform/text/Fonts.h"
+#include "report/objects/ReportFont.h"
 #include "report/resources/Resources.h"
 #include "ui/core/Exceptions.h"
 #include "ui/core/PublishedProperties.h"
@@ -12,10 +12,6 @@
 #include <algorithm>
 
 namespace {
-
-constexpr int kFontPixelsPerInch = 96;
-constexpr const char* kDefaultFontName = "Arial";
-constexpr int kDefaultFontSize = 10;
 
 // Objects of a report are owned by the report, so names are unique in it.
 TComponent* OwnerFor(TComponent* owner) {
@@ -39,11 +35,7 @@ const TClassInfo& TrpComponent::StaticClass() {
 }
 
 TrpComponent::TrpComponent(TComponent* owner) : TComponent(OwnerFor(owner)) {
-    font_.PixelsPerInch = kFontPixelsPerInch;
-    font_.SetName(kDefaultFontName);
-    font_.SetSize(kDefaultFontSize);
-    font_.SetColor(clBlack);
-    font_.SetCharset(platform::DEFAULT_CHARSET);
+    SetReportFontDefaults(font_, clBlack);
     font_.OnChange = [this](TObject*) { ApplyFontChange(); };
     SetParentFont(true);
     if (auto* parent = dynamic_cast<TrpComponent*>(owner)) SetParent(parent);
@@ -122,8 +114,13 @@ void TrpComponent::SetBounds(double left, double top, double width, double heigh
     SetHeight(height);
 }
 
-double TrpComponent::AbsLeft() const { return left_ + (parent_ ? parent_->AbsLeft() : 0.0); }
-double TrpComponent::AbsTop() const { return top_ + (parent_ ? parent_->AbsTop() : 0.0); }
+// A dialog page is a window: what lies on it is placed from the window's corner.
+double TrpComponent::AbsLeft() const {
+    return left_ + (parent_ && !dynamic_cast<const TrpDialogPage*>(parent_) ? parent_->AbsLeft() : 0.0);
+}
+double TrpComponent::AbsTop() const {
+    return top_ + (parent_ && !dynamic_cast<const TrpDialogPage*>(parent_) ? parent_->AbsTop() : 0.0);
+}
 
 void TrpComponent::SetFont(TFont* font) { font_.Assign(font); }
 

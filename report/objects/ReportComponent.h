@@ -14,6 +14,7 @@
 #include <string_view>
 #include <vector>
 
+class TCanvas;
 class TStream;
 class TrpPage;
 class TrpReport;
@@ -151,6 +152,7 @@ public:
     const std::string& Description() const { return description_; }
     void SetDescription(const std::string& value) { description_ = value; }
 
+    virtual void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) = 0;
     virtual void PrintStart();
     virtual void PrintEnd();
     virtual std::string ComponentText() const { return {}; }

@@ -15,8 +15,10 @@ const TEnumInfo& ShapeKindInfo() {
 const TClassInfo& TrpShapeView::StaticClass() {
     static const TClassInfo info =
         TPublished<TrpShapeView>("TrpShapeView", TrpView::StaticClass())
-            .Integer("Color", &TrpShapeView::Color, &TrpShapeView::SetColor, clNone)
+            .Enumeration("BrushStyle", TrpBrushStyleInfo(), &TrpView::BrushStyle, &TrpView::SetBrushStyle, 0)
+            .Integer("Color", &TrpView::Color, &TrpView::SetColor, clNone)
             .Integer("Curve", &TrpShapeView::Curve, &TrpShapeView::SetCurve, 0)
+            .Object("Frame", &TrpFrame::StaticClass, [](TrpShapeView& v) { return v.Frame(); }, &TrpView::SetFrame)
             .Enumeration("Shape", ShapeKindInfo(), &TrpShapeView::Shape, &TrpShapeView::SetShape, 0)
             .Build();
     return info;

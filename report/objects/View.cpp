@@ -1,5 +1,6 @@
 #include "report/objects/View.h"
 
+#include "report/xml/XmlText.h"
 #include "ui/core/PublishedProperties.h"
 
 namespace {
@@ -15,6 +16,13 @@ const TEnumInfo& StretchModeInfo() {
 }
 
 }  // namespace
+
+// The class library's brush styles, by the names the report XML form stores.
+const TEnumInfo& TrpBrushStyleInfo() {
+    static const TEnumInfo info("TBrushStyle", {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
+                                                "bsBDiagonal", "bsCross", "bsDiagCross"});
+    return info;
+}
 
 const TEnumInfo& TrpAlignInfo() {
     static const TEnumInfo info("TrpAlign", {"baNone", "baLeft", "baRight", "baCenter", "baWidth", "baBottom", "baClient"});
@@ -39,6 +47,19 @@ const TClassInfo& TrpView::StaticClass() {
 }
 
 TrpView::TrpView(TComponent* owner) : TrpReportComponent(owner) { AddStyleFlag(kStyleFullPreparedForm); }
+
+std::string TrpView::DifferenceText(const TrpComponent& reference) const {
+    std::string text = TrpReportComponent::DifferenceText(reference);
+    auto* r = dynamic_cast<const TrpView*>(&reference);
+    if (!r) return text;
+    if (brushStyle_ != r->brushStyle_)
+        text += AttributeText("BrushStyle", std::to_string(static_cast<int>(brushStyle_)));
+    if (align_ != r->align_) text += AttributeText("Align", std::to_string(static_cast<int>(align_)));
+    if (color_ != r->color_) text += AttributeText("Color", std::to_string(color_));
+    text += frame_.DifferenceText(r->frame_);
+    if (printable_ != r->printable_) text += AttributeText("Printable", printable_ ? "1" : "0");
+    return text;
+}
 
 const TClassInfo& TrpStretcheable::StaticClass() {
     static const TClassInfo info =

@@ -1,9 +1,14 @@
 #pragma once
 // Views: the objects shown on a printed page, with their alignment among
-// their siblings; stretcheable views may grow with their content. (Their
-// frames, fills and drawing come with the views' own unit.)
+// their siblings, a fill and a frame, drawn on a canvas at any scale;
+// stretcheable views may grow with their content.
 
+#include "report/objects/Frame.h"
 #include "report/objects/ReportComponent.h"
+#include "ui/graphics/Colors.h"
+#include "ui/graphics/GraphicsObjects.h"
+
+class TCanvas;
 
 class TEnumInfo;
 
@@ -11,6 +16,7 @@ enum class TrpAlign { baNone, baLeft, baRight, baCenter, baWidth, baBottom, baCl
 enum class TrpShiftMode { smDontShift, smAlways, smWhenOverlapped };
 enum class TrpStretchMode { smDontStretch, smActualHeight, smMaxHeight };
 const TEnumInfo& TrpAlignInfo();
+const TEnumInfo& TrpBrushStyleInfo();
 
 class TrpView : public TrpReportComponent {
     DECLARE_CLASS_INFO
@@ -23,11 +29,55 @@ public:
     void SetPrintable(bool value) { printable_ = value; }
     TrpShiftMode ShiftMode() const { return shiftMode_; }
     void SetShiftMode(TrpShiftMode value) { shiftMode_ = value; }
+    // clNone: no fill.
+    TColor Color() const { return color_; }
+    void SetColor(TColor value) { color_ = value; }
+    // A hatch style draws the hatch over the fill in the frame's colour.
+    TBrushStyle BrushStyle() const { return brushStyle_; }
+    void SetBrushStyle(TBrushStyle value) { brushStyle_ = value; }
+    TrpFrame* Frame() { return &frame_; }
+    const TrpFrame* Frame() const { return &frame_; }
+    void SetFrame(TrpFrame* frame) { frame_.Assign(frame); }
+
+    // Report units times the scale, plus the offset, give device pixels.
+    void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+    // Keeps the canvas and scale and works out the device rectangle.
+    virtual void PrepareDrawing(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY);
+    virtual void PaintBackground();
+    // The drop shadow and the frame's sides.
+    virtual void PaintFrame();
+    // `width` one-pixel lines side by side with the canvas's pen (0 counts as 1).
+    void DrawWideLine(int x, int y, int x1, int y1, int width);
+
+    // The device rectangle of the last PrepareDrawing (the shadow taken off).
+    struct DeviceRect {
+        int X, Y, X1, Y1, DX, DY;
+    };
+    const DeviceRect& Device() const { return device_; }
+    int FrameWidthPixels() const { return frameWidth_; }
+
+    std::string DifferenceText(const TrpComponent& reference) const override;
+
+protected:
+    TCanvas* DrawingCanvas() const { return canvas_; }
+    double ScaleX() const { return scaleX_; }
+    double ScaleY() const { return scaleY_; }
 
 private:
+    void PaintSide(int x, int y, int x1, int y1, const TrpFrameLine& line, TrpFrameType side, bool startMeets,
+                   bool endMeets);
+
     TrpAlign align_ = TrpAlign::baNone;
     bool printable_ = true;
     TrpShiftMode shiftMode_ = TrpShiftMode::smAlways;
+    TColor color_ = clNone;
+    TBrushStyle brushStyle_ = TBrushStyle::bsSolid;
+    TrpFrame frame_;
+
+    TCanvas* canvas_ = nullptr;
+    double scaleX_ = 1, scaleY_ = 1, offsetX_ = 0, offsetY_ = 0;
+    DeviceRect device_{};
+    int frameWidth_ = 0;
 };
 
 class TrpStretcheable : public TrpView {

@@ -8,6 +8,7 @@
 #include "ui/core/NumberConversion.h"
 #include "ui/core/ResourceStream.h"
 #include "ui/core/TextCase.h"
+#include "ui/graphics/ImageList.h"
 
 #include <algorithm>
 #include <filesystem>
@@ -56,6 +57,8 @@ bool TrpResources::NoCase::operator()(const std::string& a, const std::string& b
 }
 
 TrpResources::TrpResources() { UpdateLanguageList(); }
+
+TrpResources::~TrpResources() = default;
 
 std::string TrpResources::Get(std::string_view name) const {
     auto found = names_.find(std::string(name));

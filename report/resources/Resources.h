@@ -11,14 +11,18 @@
 #include <cstdint>
 #include <functional>
 #include <map>
+#include <memory>
 #include <string>
 #include <string_view>
 
+class TBitmap;
+class TCustomImageList;
 class TStream;
 
 class TrpResources {
 public:
     TrpResources();
+    ~TrpResources();
     TrpResources(const TrpResources&) = delete;
     TrpResources& operator=(const TrpResources&) = delete;
 
@@ -32,6 +36,11 @@ public:
     // messages are refreshed either way. Raises TrpInvalidXMLException for a
     // damaged text and EConvertError for a CodePage that is no number.
     void LoadFromStream(TStream& stream);
+
+    // The preview window's button pictures (16 x 16), drawn on first use.
+    TCustomImageList& PreviewIcons();
+    // The bitmap cut into 16 x 16 pictures and added, after emptying the list when asked.
+    void LoadPreviewIcons(TBitmap& bitmap, bool clearFirst);
 
     // Files "*.rlc" beside the program, as "Russian" for "RUSSIAN.rlc", sorted.
     void UpdateLanguageList();
@@ -57,6 +66,8 @@ private:
         bool operator()(const std::string& a, const std::string& b) const;
     };
     void RefreshScriptMessages() const;
+    // The list of the preview's pictures, made empty on first use.
+    TCustomImageList& PreviewList();
 
     std::map<std::string, int, NoCase> names_;
     TWideStrings values_;
@@ -64,6 +75,7 @@ private:
     std::string helpFile_ = "DAZedu.zer";
     std::uint32_t codePage_ = 0;
     ScriptMessageSink scriptMessages_;
+    std::unique_ptr<TCustomImageList> previewIcons_;
 };
 
 // The one instance, made on first use with the built-in table loaded.

@@ -85,3 +85,12 @@ std::string VariantAttrText(const TrpValue& value) {
     };
     return std::visit(Visitor{}, value);
 }
+
+std::string AttributeText(std::string_view name, std::string_view value) {
+    std::string text = " ";
+    text += name;
+    text += "=\"";
+    text += value;
+    text += '"';
+    return text;
+}

@@ -14,6 +14,9 @@ std::string EscapeAttrText(std::string_view text);
 // it is no number); "&quot;", "&amp;", "&lt;" and "&gt;" their characters;
 // any other '&', and a "&#" never closed by ';', stay as they are.
 std::string UnescapeAttrText(std::string_view text);
+// One attribute of prepared-page text: a blank, the name, '=' and the
+// value (already in attribute form) in double quotes.
+std::string AttributeText(std::string_view name, std::string_view value);
 // Integers in decimal, reals with the program's decimal comma, Booleans as
 // "1" or "0", texts escaped, Null as the empty text.
 std::string VariantAttrText(const TrpValue& value);

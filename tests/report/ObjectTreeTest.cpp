@@ -108,6 +108,20 @@ TEST(ObjectTreeTest, AbsolutePositionsAddTheParents) {
     EXPECT_DOUBLE_EQ(bounds.bottom, 30);
 }
 
+TEST(ObjectTreeTest, PositionsOnADialogPageStartAtItsWindow) {
+    Tree t;
+    auto* dialog = new TrpDialogPage(&t.report);
+    dialog->SetBounds(200, 150, 300, 200);
+    auto* shape = new TrpShapeView(dialog);
+    shape->SetBounds(10, 20, 30, 40);
+    auto* inner = new TrpShapeView(shape);
+    inner->SetBounds(1, 2, 5, 5);
+    EXPECT_DOUBLE_EQ(shape->AbsLeft(), 10);
+    EXPECT_DOUBLE_EQ(shape->AbsTop(), 20);
+    EXPECT_DOUBLE_EQ(inner->AbsLeft(), 11);
+    EXPECT_DOUBLE_EQ(inner->AbsTop(), 22);
+}
+
 TEST(ObjectTreeTest, RestrictionsHoldOnlyForDesignedObjects) {
     TrpShapeView shape(nullptr);
     shape.SetRestrictions({TrpRestriction::rfDontMove});
