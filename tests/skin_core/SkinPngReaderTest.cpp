@@ -130,18 +130,6 @@ TEST(SkinPngReader, OnePixelInterlacedComesFromTheFirstPass) {
     EXPECT_EQ(PixelsOf(picture), (TPixels{0x280A141E}));
 }
 
-// The deflated rows of an image cut after `keep` bytes, in an IDAT before IEND.
-TBytes CutImageData(const TSampleImage& image, std::size_t keep) {
-    TBytes data = Deflated(RawImageData(image, false));
-    data.resize(std::min(keep, data.size()));
-    TBytes out = Signature();
-    for (const TBytes& b : {Chunk("IHDR", HeaderBody(std::uint32_t(image.Width), std::uint32_t(image.Height),
-                                                     image.Depth, image.ColorType)),
-                            Chunk("IDAT", data), Chunk("IEND", {})})
-        out.insert(out.end(), b.begin(), b.end());
-    return out;
-}
-
 TEST(SkinPngReader, RowsBeyondTruncatedImageDataAreZero) {
     TSampleImage image{4, 6, 6, 8, {}};
     for (int i = 0; i < 4 * 6; ++i) image.Samples.insert(image.Samples.end(), {200, 150, 100, 255});
