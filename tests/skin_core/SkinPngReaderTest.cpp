@@ -278,6 +278,24 @@ TEST(SkinPngReader, KeyColoursOfGreyAndRgbImages) {
     }
 }
 
+TEST(SkinPngReader, BackgroundColourOfRgbImages) {
+    struct Case {
+        int ColorType, Depth;
+        TBytes Body;
+        TColor Expected;
+    };
+    const Case cases[] = {
+        {2, 16, {0xFF, 0xFF, 0x01, 0x01, 0x01, 0x00}, 0x0001FF},
+        {6, 8, {0, 1, 0, 2, 0, 3}, 0x030201},
+        {0, 8, {0, 9}, 0xFFFFFF},  // grey images keep white: every row is written anyway
+    };
+    for (const Case& c : cases) {
+        TPNGGraphic picture;
+        Load(picture, MakePng(PatternImage(2, 2, c.ColorType, c.Depth), false, {Chunk("bKGD", c.Body)}));
+        EXPECT_EQ(picture.BackgroundColor(), c.Expected) << c.ColorType << "/" << c.Depth;
+    }
+}
+
 TEST(SkinPngReader, AStreamAskingForADictionaryFailsInsteadOfWaiting) {
     TSampleImage image = PatternImage(3, 3, 2, 8);
     TBytes raw = RawImageData(image, false);

@@ -39,7 +39,6 @@ public:
     void LoadFromStream(TStream& stream) override;
 
     const TPngImageProperties& ImageProperties() const { return properties_; }
-    TColorManager& ColorManager() { return *colorManager_; }
     TColor BackgroundColor() const { return backgroundColor_; }
     // clNone when the picture has no key colour.
     TColor PngTransparentColor() const { return transparentColor_; }
