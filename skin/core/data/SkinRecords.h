@@ -14,8 +14,17 @@ class TBitmap;
 class TGraphic;
 class TSkinManager;
 
-// Gradient steps of five numbers each.
-using TSkGradArray = std::vector<std::array<std::int32_t, 5>>;
+// One step of a gradient: its colours (0x00BBGGRR), its share of the
+// rectangle and, in the first step only, the painting mode of all steps.
+struct TSkGradStep {
+    std::int32_t Color1 = 0;
+    std::int32_t Color2 = 0;
+    std::uint8_t Percent = 0;
+    std::int32_t Mode = 0;
+    std::int32_t Reserved = 0;
+    friend bool operator==(const TSkGradStep&, const TSkGradStep&) = default;
+};
+using TSkGradArray = std::vector<TSkGradStep>;
 
 struct TSkGenState {
     std::int32_t Color = 0;

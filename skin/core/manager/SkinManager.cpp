@@ -56,6 +56,13 @@ void TSkinManager::SetActive(bool value) {
     FireEvent(OnDeactivate, this);
 }
 
+void TSkinManager::SetExtendedBorders(bool value) {
+    if (value == extendedBorders_) return;
+    extendedBorders_ = value;
+    UpdateShadowTemplates(skin_, data_, active_, extendedBorders_, DefaultShadows, shadows_);
+    if (active_ && !IsLoading()) SetSkinName(skinName_);
+}
+
 void TSkinManager::SetSkinDirectory(const std::string& value) {
     if (value == skinDirectory_) return;
     skinDirectory_ = value;

@@ -5,6 +5,7 @@
 // A load reads into a fresh skin and takes it only when the whole read
 // succeeded, so a failed load keeps the previous skin whole.
 
+#include "skin/core/adjust/ShadowTemplates.h"
 #include "skin/core/data/SkinLookups.h"
 #include "skin/core/library/ThirdPartyList.h"
 #include "skin/core/manager/StoredSkins.h"
@@ -60,6 +61,16 @@ public:
 
     TNotifyEvent OnActivate, OnAfterChange, OnBeforeChange, OnDeactivate, OnSkinListChanged;
 
+    // Every skin read from now on is turned by HueOffset degrees and changed
+    // in saturation by Saturation percent; 0 leaves it as read.
+    int HueOffset = 0;
+    int Saturation = 0;
+    // The library's own shadows, for skins without an EXBORDER image.
+    TSkDefaultShadows DefaultShadows;
+    bool ExtendedBorders() const { return extendedBorders_; }
+    void SetExtendedBorders(bool value);
+    const TSkShadowTemplates& ShadowTemplates() const { return shadows_; }
+
     // The loaded skin.
     const TSkinContent& Skin() const { return skin_; }
     const TSkinData& SkinData() const { return data_; }
@@ -101,6 +112,8 @@ private:
     platform::HWND hotWindow_ = nullptr;
     TSkinContent skin_;
     TSkinData data_;
+    bool extendedBorders_ = false;
+    TSkShadowTemplates shadows_;
     TSkStoredSkins internalSkins_;
     ThirdPartyList thirdParty_;
     TSkThirdLists thirdLists_;

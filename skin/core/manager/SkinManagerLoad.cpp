@@ -1,4 +1,8 @@
 #include "skin/core/manager/SkinManager.h"
+#include "skin/core/adjust/SkinColorAdjust.h"
+#include "skin/core/pixels/AlphaRects.h"
+#include "skin/core/png/PngGraphic.h"
+#include "skin/core/png/PngIcons.h"
 
 #include "skin/core/options/SkinOptions.h"
 #include "skin/core/package/SkinPackage.h"
@@ -45,6 +49,23 @@ std::shared_ptr<TBitmap> BitmapFrom(TStream& stream) {
     stream.SetPosition(0);
     bitmap->LoadFromStream(stream);
     return bitmap;
+}
+
+// Older skins mark the clear parts of their PNG images with white of alpha
+// 0; newer ones are laid over the background premultiplied.
+constexpr double kOldestPremultipliedVersion = 7.45;
+
+std::shared_ptr<TBitmap> PngFrom(TStream& stream, double version) {
+    auto picture = std::make_shared<TPNGGraphic>();
+    stream.SetPosition(0);
+    picture->LoadFromStream(stream);
+    if (picture->PixelFormat() == TPixelFormat::pf32bit) {
+        if (version < kOldestPremultipliedVersion)
+            ZeroTransparentWhite(*picture);
+        else
+            PremultiplyBitmap(*picture);
+    }
+    return picture;
 }
 
 bool TestSwitchGiven() { return AnsiLowerCase(CommandLineParam(1)) == kTestSwitch; }
@@ -118,6 +139,7 @@ void TSkinManager::LoadSkin() {
     skin_ = std::move(fresh.Content);
     data_ = std::move(fresh.Data);
     skinFromPackage_ = fresh.FromPackage;
+    UpdateShadowTemplates(skin_, data_, active_, extendedBorders_, DefaultShadows, shadows_);
     skinName_ = fresh.Name;
 }
 
@@ -156,15 +178,18 @@ void TSkinManager::ReadSkinInto(TLoadedSkin& fresh) {
         OptionsLines(*package->OptionsStream, ini);
     }
     TSkPictureSource pictures = [&](const std::string& name) -> std::shared_ptr<TBitmap> {
-        if (AnsiUpperCase(name).find(".BMP") == std::string::npos) return nullptr;  // PNG pictures come later
+        std::string upper = AnsiUpperCase(name);
+        bool png = upper.find(".PNG") != std::string::npos;
+        if (!png && upper.find(".BMP") == std::string::npos) return nullptr;
+        auto read = [&](TStream& stream) { return png ? PngFrom(stream, fresh.Data.Version) : BitmapFrom(stream); };
         if (package) {
-            TxImageItem* item = package->FindImage(AnsiUpperCase(name));
-            return item ? BitmapFrom(*item->Stream) : nullptr;
+            TxImageItem* item = package->FindImage(upper);
+            return item ? read(*item->Stream) : nullptr;
         }
         std::filesystem::path file = fresh.Data.SkinFolder + name;
         if (!FileExists(file)) return nullptr;
         TFileStream stream(file.string(), fmOpenRead);
-        return BitmapFrom(stream);
+        return read(stream);
     };
     ReadGlobalInfo(ini, fresh.Data);
     // One notice per load.
@@ -172,6 +197,8 @@ void TSkinManager::ReadSkinInto(TLoadedSkin& fresh) {
     if (!notice.empty()) ShowWarningBox(notice);
     LoadSkinImages(ini, fresh.Data.Version, pictures, fresh.Content, this);
     LoadSkinOptions(ini, fresh.Content);
+    ApplyHueOffset(fresh.Content, fresh.Data, HueOffset);
+    ApplySaturation(fresh.Content, fresh.Data, Saturation);
 }
 
 void TSkinManager::ListSkins(TStrings& list, int kind, std::string& first) {

@@ -1,6 +1,7 @@
 #include "skin/core/options/SkinOptions.h"
 
 #include "skin/core/data/CornerMode.h"
+#include "skin/core/gradients/Gradients.h"
 #include "skin/core/library/SkinConstants.h"
 #include "skin/core/options/ImageValues.h"
 
@@ -73,9 +74,9 @@ void ReadState(const TSkIniSections& ini, const std::string& s, bool hot, TSkGen
     state.Transparency = num("TRANSPARENCY", "HOTTRANSPARENCY", 0);
     state.GradientPercent = num("GRADIENTPERCENT", "HOTGRADIENTPERCENT", 0);
     state.GradientData = ReadInheritedText(ini, s, hot ? "HOTGRADIENTDATA" : "GRADIENTDATA", hot ? "" : " ");
-    // The steps of a gradient are parsed by the gradient unit; a text too
-    // short to hold one means no gradient.
+    // A text too short to hold a step means no gradient.
     if (state.GradientData.size() < 2) state.GradientPercent = 0;
+    ParseGradientData(state.GradientData, state.GradientArray);
     state.ImagePercent = num("IMAGEPERCENT", "HOTIMAGEPERCENT", 0);
 }
 
