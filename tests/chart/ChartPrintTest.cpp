@@ -12,6 +12,7 @@
 #include "platform/gdi/Mapping.h"
 #include "platform/gdi/Regions.h"
 #include "platform/gdi/GdiObjects.h"
+#include "tests/support/KeptFiles.h"
 #include "tests/support/PdfPages.h"
 #include "tests/support/TempFolder.h"
 #include "tests/ui/PrinterFixtures.h"
@@ -37,8 +38,9 @@ TEST(PrintPageGeometry, ProportionalMarginsKeepThePanelsShape) {
         {500, 500, 4800, 6600, 1.0, {2, 15, 2, 15}},
         // Twice as high as wide: Round((4800 - 0.7 * 6600 / 2) * 100 / 4800) = 52, div 2 = 26.
         {300, 600, 4800, 6600, 1.0, {26, 15, 26, 15}},
-        // A printer with twice the dots across: the height it needs doubles.
-        {800, 400, 4800, 6600, 2.0, {15, 25, 15, 25}},
+        // A printer with twice the dots across: the height it needs doubles,
+        // Round((6600 - 3360) * 100 / 6600) = 49, div 2 = 24.
+        {800, 400, 4800, 6600, 2.0, {15, 24, 15, 24}},
         // Wide on a landscape page: Round((4800 - 0.7 * 6600 * 0.5) * 100 / 4800) = 52, div 2 = 26.
         {800, 400, 6600, 4800, 1.0, {15, 26, 15, 26}},
     };
@@ -194,6 +196,7 @@ TEST_F(ChartPrintJob, PrintsOnePageWithTheChartInsideTheMargins) {
     EXPECT_FALSE(Chart().IsPrinting);
     EXPECT_TRUE(Chart().RepaintOnChange());
 
+    KeepForAPerson(file);
     ASSERT_EQ(pdfpages::PageCount(file), 1);
     constexpr int dpi = 100;
     pdfpages::Pixels page = pdfpages::RenderPage(file, 1, dpi);

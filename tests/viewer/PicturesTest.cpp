@@ -4,6 +4,7 @@
 // and "Печать" prints the chart on white and puts its colour back, also when
 // the printer refuses the job.
 #include "tests/support/PdfPages.h"
+#include "tests/support/KeptFiles.h"
 #include "tests/support/PrivatePrintServer.h"
 #include "tests/ui/PrinterFixtures.h"
 #include "tests/viewer/MainWindowFixture.h"
@@ -68,13 +69,6 @@ double MeanDifference(const Pixels& a, const Pixels& b) {
     for (std::size_t i = 0; i < a.rgb.size(); ++i)
         for (int shift : {0, 8, 16}) total += std::abs(int((a.rgb[i] >> shift) & 0xFF) - int((b.rgb[i] >> shift) & 0xFF));
     return total / (3.0 * double(a.rgb.size()));
-}
-
-// Copies the pictures a test saves into VELZAR_DUMP_DIR, when set, so a person can look at them.
-void KeepForAPerson(const std::string& file) {
-    if (const char* dump = std::getenv("VELZAR_DUMP_DIR"))
-        std::filesystem::copy_file(file, std::filesystem::path(dump) / std::filesystem::path(file).filename(),
-                                   std::filesystem::copy_options::overwrite_existing);
 }
 
 class Pictures : public MainWindowFixture {
