@@ -122,8 +122,10 @@ TEST(JpegImage, ReadsBackCloseToTheBitmap) {
             bool nearEdge = std::abs(x - 40) < 4 || std::abs(y - 30) < 4 || std::abs(y - 45) < 4;
             if (!nearEdge) worstAwayFromEdges = std::max(worstAwayFromEdges, d);
         }
-    EXPECT_LT(double(total) / (80 * 60), 4.0);
-    EXPECT_LT(worstAwayFromEdges, 12);
+    // Quality 90 with halved colour resolution: a few levels off, never a
+    // swapped channel or a shifted row (those are off by a hundred and more).
+    EXPECT_LT(double(total) / (80 * 60), 6.0);
+    EXPECT_LT(worstAwayFromEdges, 20);
 }
 
 TEST(JpegImage, DamagedDataIsRefusedAndThePictureKept) {
