@@ -10,10 +10,12 @@
 #include "chart/core/ChartTypes.h"
 #include "chart/effects/ChartShadow.h"
 #include "chart/panel/ZoomPanning.h"
+#include "chart/print/PrintPageGeometry.h"
 
 #include "ui/controls/Panels.h"
 #include "ui/graphics/Bitmap.h"
 
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -66,6 +68,8 @@ public:
 };
 
 using TChartEventListeners = std::vector<ITChartEventListener*>;
+
+using TChartPrintEvent = std::function<void(TCustomChartPanel* Sender, TCanvas* Canvas, const TRect& R)>;
 
 class TCustomChartPanel : public TCustomPanelNoCaption {
     DECLARE_CLASS_INFO
@@ -178,6 +182,23 @@ public:
     bool IsPrinting = false;
     TRect PrintMargins{15, 15, 15, 15};
     int PrintScale = 0;
+
+    // ---- printing (chart/print/CustomChartPanelPrint.cpp) ----
+    // Told with the print canvas and the target rectangle in logical units
+    // (panel pixels), after clipping and before the chart is drawn.
+    TChartPrintEvent OnBeforePrint;
+    // One job on Printer(): the chart in ComputePrintRect. A failure aborts
+    // the job and reaches the caller; the panel repaints either way.
+    void Print();
+    void PrintRectangle(const TRect& pageRect);
+    void PrintOnPrinterArea(const TRect& pageRect);
+    // The whole chart into `rect` of any canvas, stretched from the panel's size.
+    void PrintOnPageArea(TCanvas* canvas, const TRect& rect);
+    // The page rectangle in printer pixels; proportional margins first when asked.
+    TRect ComputePrintRect();
+    TRect ComputeProportionalMargins();
+    // `rect` in device units to logical units with the extents that map them.
+    TPrintScale ComputePrintScale(const TRect& rect, const TRect& panelRect) const;
     TCursor SavedCursor = crDefault;
     TZoomPanning& ScrollDrag() { return scrollDrag_; }
     // Marks the buffer stale and repaints, unless RepaintOnChange is off.

@@ -266,7 +266,8 @@ TEST(Picture, FormatsAreChosenByExtension) {
     TPicture::RegisterFileFormat("stub", "Stub pictures", TStubGraphic::StaticClass());
     EXPECT_EQ(TPicture::GraphicClassOf("STUB"), &TStubGraphic::StaticClass());
     EXPECT_EQ(TPicture::GraphicFilter(TGraphic::StaticClass()),
-              "Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico|Stub pictures (*.stub)|*.stub");
+              "Bitmaps (*.bmp)|*.bmp|Icons (*.ico)|*.ico|JPEG Image File (*.jpg)|*.jpg|"
+              "JPEG Image File (*.jpeg)|*.jpeg|Stub pictures (*.stub)|*.stub");
     TPicture::UnregisterGraphicClass(TStubGraphic::StaticClass());
     EXPECT_EQ(TPicture::GraphicClassOf("stub"), nullptr);
 

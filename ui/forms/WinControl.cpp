@@ -616,6 +616,8 @@ void TWinControl::WndProc(TMessage& m) {
 void TWinControl::Dispatch(TMessage& m) {
     switch (m.Msg) {
         case platform::WM_PAINT: PaintHandler(m); return;
+        // Printed into a DC of the caller's (a picture of the window): painted as on screen.
+        case platform::WM_PRINTCLIENT: PaintHandler(m); return;
         case platform::WM_ERASEBKGND: {
             platform::RECT r = ClientRect();
             platform::FillRect(reinterpret_cast<platform::HDC>(m.WParam), &r, brush_.Handle());

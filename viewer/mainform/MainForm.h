@@ -151,6 +151,14 @@ public:
     // The stream-log load: the open and period dialogs (unless the same file
     // is read again), then the packets onto the chart. No command starts it.
     void N2Click(TObject* Sender);
+    // "Только график" and "Окно полностью": a picture of the chart (its
+    // floating panels included) or of the whole window, in the PNG or JPEG
+    // file chosen in SavePictureDialog1.
+    void N17Click(TObject* Sender);
+    void N19Click(TObject* Sender);
+    // "Печать": the chart on white on the printer chosen in PrintDialog1; a
+    // failure is shown and the chart keeps its colour.
+    void N31Click(TObject* Sender);
     void ReadSmoothingFactors();
     // The load of a paged log through the open dialog (or the file last chosen).
     void LoadPagedLog();
@@ -195,6 +203,7 @@ private:
     void ClearMeasurementMarkers();
     void PrepareChartForLoad();
     void Chart1AfterDraw(TObject* Sender);
+    void SaveWindowPicture(TWinControl& area);
 
     bool shown_ = false;
 

@@ -64,6 +64,7 @@ void TForm1::BuildChart() {
     Chart1->Zoom().Pen().SetWidth(2);
     Chart1->BackWall().SetTransparent(true);
     Chart1->PrintMargins = {5, 10, 5, 10};
+    Chart1->PrintProportional = false;
 
     TChartAxis& bottom = *Chart1->BottomAxis();
     MakeManual(bottom);

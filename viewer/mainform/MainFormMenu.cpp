@@ -93,7 +93,7 @@ void TForm1::BuildMainMenu() {
     }));
     N24->AutoCheck = true;
     separator(N1);
-    N31 = AddItem(N1, "N31", "Печать");
+    N31 = AddItem(N1, "N31", "Печать", [this](TObject* s) { N31Click(s); });
     N31->SetImageIndex(kPrintGlyph);
     separator(N1);
     N6 = AddItem(N1, "N6", "Выход");
@@ -125,8 +125,8 @@ void TForm1::BuildMainMenu() {
     N39 = AddItem(U1, "N39", "Настройки отображения", [this](TObject*) { ShowWindow(Form19); });
     separator(U1);
     N16 = AddItem(U1, "N16", "Снимок экрана (screenshot)");
-    N17 = AddItem(N16, "N17", "Только график");
-    N19 = AddItem(N16, "N19", "Окно полностью");
+    N17 = AddItem(N16, "N17", "Только график", [this](TObject* s) { N17Click(s); });
+    N19 = AddItem(N16, "N19", "Окно полностью", [this](TObject* s) { N19Click(s); });
 
     N7 = Hidden(AddItem(bar, "N7", "   Настройка   "));
     N7->GroupIndex = kSubmenuGroup;
