@@ -33,7 +33,8 @@ bool KeepsFocus(const TWinControl* control) {
 }
 
 void ReleaseEditFocus(platform::MSG& msg, bool& handled) {
-    if (msg.message == platform::WM_LBUTTONDOWN && !KeepsFocus(TWinControl::FindControl(msg.hwnd))) {
+    const bool leftPress = msg.message == platform::WM_LBUTTONDOWN || msg.message == platform::WM_LBUTTONDBLCLK;
+    if (leftPress && !KeepsFocus(TWinControl::FindControl(msg.hwnd))) {
         for (const TRelease& release : std::vector<TRelease>(Releases())) {
             const bool typing = dynamic_cast<TDecimalSpinEdit*>(release.Window->ActiveControl()) != nullptr;
             if (typing && release.Target->CanFocus()) release.Target->SetFocus();

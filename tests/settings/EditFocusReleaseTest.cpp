@@ -4,7 +4,7 @@
 
 #include "settings/ranges/EditFocusRelease.h"
 #include "tests/device/WindowDriving.h"
-#include "ui/controls/Panels.h"
+#include "ui/controls/Label.h"
 #include "ui/controls/ScrollBox.h"
 #include "ui/controls/SpinEdit.h"
 #include "ui/forms/Application.h"
@@ -20,18 +20,19 @@ struct Window {
         target->SetBounds(0, 0, 300, 60);
         edit->SetParent(&form);
         edit->SetBounds(10, 70, 80, 22);
-        panel->SetParent(&form);
-        panel->SetBounds(10, 110, 200, 60);
+        label->SetParent(&form);
+        label->SetCaption("label");
+        label->SetBounds(10, 110, 200, 60);
         form.Show();
         Pump();
     }
     // Through the application, whose message handler the release is.
     static void Pump() { Application->ProcessMessages(); }
-    // A click on the panel while the edit has the focus: true when the target took it.
+    // A click on the label while the edit has the focus: true when the target took it.
     bool ClickReleases() {
         edit->SetFocus();
         Pump();
-        const TPoint p = panel->ClientToScreen({20, 20});
+        const TPoint p = label->ClientToScreen({20, 20});
         platform::testing::MoveMouse(p.X, p.Y);
         platform::testing::PressMouse(0);
         Pump();
@@ -42,7 +43,8 @@ struct Window {
     TForm form{nullptr};
     TScrollBox* target = new TScrollBox(&form);
     TDecimalSpinEdit* edit = new TDecimalSpinEdit(&form);
-    TPanel* panel = new TPanel(&form);
+    // Beside the controls: a click on it moves no focus by itself.
+    TLabel* label = new TLabel(&form);
 };
 
 TEST(EditFocusReleaseTest, EachWindowKeepsItsReleaseAndTheApplicationsHandlerRuns) {
