@@ -344,3 +344,34 @@ TEST_F(SingleStageWindowTest, TheCloseQuestionClosesOnlyAfterASave) {
 }
 
 }  // namespace
+
+namespace {
+
+TEST_F(SingleStageWindowTest, ResizeKeepsAMinimumHeightAndTheWheelScrollsThePanels) {
+    CreateFile();
+    form->SetHeight(300);
+    RunMessages();
+    EXPECT_EQ(form->Height(), 400);
+    form->SetHeight(600);
+    RunMessages();
+    EXPECT_EQ(form->ScrollBox1->Height(), 600 - 66);
+    EXPECT_EQ(form->Memo1->Height(), 600 - 287);
+
+    TControlScrollBar* bar = form->ScrollBox1->VertScrollBar();
+    ASSERT_EQ(bar->Position(), 0);
+    form->Button1->SetFocus();
+    const TPoint p = form->Memo1->ClientToScreen({5, 5});
+    platform::testing::MoveMouse(p.X, p.Y);
+    platform::testing::TurnWheel(-120);
+    RunMessages();
+    EXPECT_EQ(bar->Position(), 15);
+    // With a spin edit in focus the wheel scrolls the panels and leaves the value.
+    Edit(12)->SetFocus();
+    RunMessages();
+    platform::testing::TurnWheel(-120);
+    RunMessages();
+    EXPECT_EQ(bar->Position(), 30);
+    EXPECT_DOUBLE_EQ(Edit(12)->Value(), 2.0);
+}
+
+}  // namespace
