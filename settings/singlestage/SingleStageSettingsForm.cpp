@@ -2,18 +2,17 @@
 
 #include "device/forms/LogMemoLine.h"
 #include "device/link/DeviceAnnouncements.h"
+#include "settings/ranges/EditFocusRelease.h"
 #include "settings/ranges/MinMaxHint.h"
-#include "settings/ranges/RangeSteps.h"
+#include "settings/singlestage/EasyFormLayout.h"
 #include "skin/forms/hints/SkAlphaHints.h"
 #include "ui/core/PublishedProperties.h"
-#include "ui/core/ScopeGuards.h"
-#include "ui/dialogs/MessageDialogs.h"
-#include "ui/forms/Application.h"
+#include "ui/dialogs/FileDialogs.h"
 #include "ui/forms/Timer.h"
-#include "platform/system/Clock.h"
+#include "ui/dialogs/MessageDialogs.h"
+#include "ui/menus/Menus.h"
 
 #include <cmath>
-#include <map>
 
 TForm14* Form14 = nullptr;
 
@@ -21,26 +20,16 @@ namespace {
 
 constexpr int kWindowWidth = 845;
 constexpr int kWindowHeight = 674;
+constexpr int kLeastHeight = 400;
+constexpr int kScrollBoxBelow = 66;
+constexpr int kMemoBelow = 287;
+constexpr int kWheelStep = 15;
 constexpr TColor kConnectedCaption = 0x008000;
 constexpr TColor kDisconnectedCaption = 0x808080;
-constexpr int kRowHeight = 24;
-constexpr int kFieldsPerColumn = 17;
-constexpr int kColumnWidth = 270;
-constexpr int kCaptionWidth = 190;
-constexpr int kEditWidth = 64;
-
-// The window's values at start, by control.
-const std::map<std::string, double> kStartValues = {
-    {"skDecimalSpinEdit12", 2.0}, {"skDecimalSpinEdit13", 0.3}, {"skCheckBox1", 0},        {"skDecimalSpinEdit14", 10},
-    {"skDecimalSpinEdit22", 100}, {"skCheckBox6", 0},           {"skDecimalSpinEdit5", 3.0}, {"skCheckBox5", 0},
-    {"skDecimalSpinEdit1", 5.0},  {"skDecimalSpinEdit2", 0.2},  {"skCheckBox4", 1},        {"skDecimalSpinEdit4", 3.0},
-    {"skCheckBox14", 1},          {"skDecimalSpinEdit6", 60},   {"skDecimalSpinEdit10", 0.2}, {"skDecimalSpinEdit16", 0.1},
-    {"skDecimalSpinEdit17", 0.1}, {"skDecimalSpinEdit11", 0.05}, {"skDecimalSpinEdit3", 0.3}, {"skDecimalSpinEdit9", 2.0},
-    {"skDecimalSpinEdit8", 5},    {"skDecimalSpinEdit7", 0.5},  {"skDecimalSpinEdit15", 1.5}, {"skCheckBox3", 1},
-    {"skDecimalSpinEdit18", 0.1}, {"skCheckBox2", 0},           {"skDecimalSpinEdit19", 2.5}, {"skDecimalSpinEdit31", 0.5},
-    {"skDecimalSpinEdit21", 200}, {"skDecimalSpinEdit20", 20},  {"skDecimalSpinEdit27", 5.0}, {"skDecimalSpinEdit33", 0.5},
-    {"skDecimalSpinEdit26", 5},
-};
+constexpr int kScrollBoxWidth = 560;
+constexpr int kSideLeft = kScrollBoxWidth + 16;
+constexpr int kSideWidth = 250;
+constexpr int kButtonHeight = 28;
 
 bool IsNumberField(const TEasyField& field) {
     return field.Kind == TEasyFieldKind::Number || field.Kind == TEasyFieldKind::SignedNumber;
@@ -56,31 +45,39 @@ const TClassInfo& TForm14::StaticClass() {
 TForm14::TForm14(TComponent* owner)
     : TForm(owner), balloons_(new TSettingsBalloons(this)), view_(static_cast<TEasySettingsView*>(this), [](TEasySettingsView*) {}) {
     SetName("Form14");
-    SetCaption("Настройки контроллера одноступенчатой ракеты");
+    SetCaption(kEasyWindowCaption);
     SetPosition(TPosition::poScreenCenter);
+    SetFormStyle(TFormStyle::fsStayOnTop);
+    SetBorderIcons({TBorderIcon::biSystemMenu});
     SetBounds(Left(), Top(), kWindowWidth, kWindowHeight);
-    MakeBlockControls();
+    MakeMenu();
+    MakeLayout();
 
-    GroupBox9 = new TGroupBox(this);
-    GroupBox9->SetParent(this);
-    GroupBox9->SetCaption(" Подключение по USB ");
-    GroupBox9->SetBounds(2 * kColumnWidth + 20, 8, 250, 90);
-    GroupBox9->Font()->SetColor(kDisconnectedCaption);
-    btnWriteSett = AddButton(GroupBox9, 20, "Записать настройки в контроллер", [this](TObject* s) { btnWriteSettClick(s); });
-    btnReadSett = AddButton(GroupBox9, 54, "Вычитать настройки из контроллера", [this](TObject* s) { btnReadSettClick(s); });
-    btnWriteSett->SetEnabled(false);
-    btnReadSett->SetEnabled(false);
-
-    Memo1 = new TMemo(this);
-    Memo1->SetParent(this);
-    Memo1->SetBounds(2 * kColumnWidth + 20, 110, 250, kWindowHeight - 287);
-    Memo1->SetReadOnly(true);
+    t5_ = SpinEdit("skDecimalSpinEdit5");
+    t14_ = SpinEdit("skDecimalSpinEdit14");
+    t22_ = SpinEdit("skDecimalSpinEdit22");
+    e15_ = SpinEdit("skDecimalSpinEdit15");
+    e16_ = SpinEdit("skDecimalSpinEdit16");
+    e17_ = SpinEdit("skDecimalSpinEdit17");
+    e18_ = SpinEdit("skDecimalSpinEdit18");
+    e19_ = SpinEdit("skDecimalSpinEdit19");
 
     skAlphaHints1()->OnShowHint = [this](std::string& text, bool& canShow, THintInfo& info) {
         skAlphaHints1ShowHint(text, canShow, info);
     };
     skAlphaHints1()->Loaded();
     ApplyEnablingRules();
+    SettingsModified = false;
+
+    OnShow = [this](TObject*) { FormShow(); };
+    OnCloseQuery = [this](TObject*, bool& canClose) { FormCloseQuery(canClose); };
+    OnClose = [this](TObject*, TCloseAction&) {
+        UnregisterEditFocusRelease(this);
+        balloons_->HideBalloon();
+        HideSettingsPanels(false);
+    };
+    OnResize = [this](TObject*) { FormResize(); };
+    OnMouseWheel = [this](TObject*, TShiftState, int delta, TPoint, bool& handled) { handled = FormMouseWheel(delta); };
 
     TDeviceAnnouncements& announcements = DeviceAnnouncements();
     announcements.EnableDeviceSettingsButtons = [this] { EnableDeviceSettingsButtons(); };
@@ -88,56 +85,184 @@ TForm14::TForm14(TComponent* owner)
 }
 
 TForm14::~TForm14() {
+    // Taking the menu away resizes the window while its controls go.
+    OnResize = nullptr;
+    UnregisterEditFocusRelease(this);
     view_.reset();
     TDeviceAnnouncements& announcements = DeviceAnnouncements();
     announcements.EnableDeviceSettingsButtons = nullptr;
     announcements.DisableDeviceSettingsButtons = nullptr;
 }
 
-TButton* TForm14::AddButton(TWinControl* parent, int top, const std::string& caption, TNotifyEvent onClick) {
+TButton* TForm14::AddButton(TWinControl* parent, int left, int top, int width, const std::string& caption,
+                            TNotifyEvent onClick) {
     auto* button = new TButton(this);
     button->SetParent(parent);
     button->SetCaption(caption);
-    button->SetBounds(10, top, 230, 28);
+    button->SetBounds(left, top, width, kButtonHeight);
     button->OnClick = std::move(onClick);
     return button;
 }
 
-void TForm14::MakeBlockControls() {
-    int row = 0;
-    for (const TEasyField& field : AllEasyFields()) {
-        const int left = 8 + row / kFieldsPerColumn * kColumnWidth;
-        const int top = 8 + row % kFieldsPerColumn * kRowHeight;
-        ++row;
-        const double start = kStartValues.at(field.Control);
-        if (!IsNumberField(field)) {
-            auto* box = new TSkCheckBox(this);
-            box->SetName(field.Control);
-            box->SetParent(this);
-            box->SetCaption(field.Caption);
-            box->SetBounds(left, top, kCaptionWidth + kEditWidth, kRowHeight - 4);
-            box->SetChecked(start != 0);
-            box->SetVisible(field.Kind != TEasyFieldKind::AlwaysOn);
-            continue;
+void TForm14::MakeMenu() {
+    MainMenu1 = new TMainMenu(this);
+    const auto add = [this](TMenuItem* parent, const std::string& caption, TNotifyEvent onClick = nullptr) {
+        auto* item = new TMenuItem(this);
+        item->SetCaption(caption);
+        item->OnClick = std::move(onClick);
+        if (parent)
+            parent->Add(item);
+        else
+            MainMenu1->Items()->Add(item);
+        return item;
+    };
+    N1 = add(nullptr, "   Файл   ");
+    N12 = add(N1, " Создать", [this](TObject* s) { btnCreateClick(s); });
+    N17 = add(N1, " Открыть", [this](TObject* s) { N17Click(s); });
+    N18 = add(N1, " Сохранить", [this](TObject* s) { N18Click(s); });
+    N19 = add(N1, " Сохранить как ...", [this](TObject* s) { N19Click(s); });
+    N21 = add(N1, " Закрыть файл", [this](TObject* s) { N21Click(s); });
+    N11 = add(N1, " Выход", [this](TObject*) { Close(); });
+    N6 = add(nullptr, "   Устройство   ");
+    N7 = add(N6, "Прочитать параметры", [this](TObject* s) { btnReadSettClick(s); });
+    N8 = add(N6, "Записать параметры", [this](TObject* s) { btnWriteSettClick(s); });
+    N6->SetVisible(false);
+    SetMenu(MainMenu1);
+}
+
+void TForm14::MakeLayout() {
+    ScrollBox1 = new TScrollBox(this);
+    ScrollBox1->SetName("ScrollBox1");
+    ScrollBox1->SetParent(this);
+    ScrollBox1->SetBounds(4, 4, kScrollBoxWidth, kWindowHeight - kScrollBoxBelow);
+    MakeGroups();
+    MakeSideControls();
+
+    Panel3 = new TPanel(this);
+    Panel3->SetName("Panel3");
+    Panel3->SetParent(this);
+    Panel3->SetCaption("");
+    Panel3->SetBounds(kScrollBoxWidth / 2 - 130, kWindowHeight / 2 - 90, 260, 90);
+    btnCreate = AddButton(Panel3, 10, 10, 240, "Создать новый файл настроек", [this](TObject* s) { btnCreateClick(s); });
+    btnOpen = AddButton(Panel3, 10, 50, 240, "Открыть файл настроек", [this](TObject* s) { btnOpenClick(s); });
+    Panel3->SetVisible(false);
+
+    OpenDialog1 = new TOpenDialog(this);
+    OpenDialog1->Filter = kEasyFileFilter;
+    SaveDialog1 = new TSaveDialog(this);
+    SaveDialog1->Filter = kEasyFileFilter;
+    SaveDialog1->FileName = kEasyFileOffered;
+    SaveDialog1->SetDefaultExt(kEasyFileExt);
+}
+
+void TForm14::MakeGroups() {
+    const std::vector<TEasyField> fields = AllEasyFields();
+    const auto fieldOf = [&fields](const std::string& control) -> const TEasyField& {
+        for (const TEasyField& f : fields)
+            if (control == f.Control) return f;
+        throw std::logic_error("no settings field " + control);
+    };
+    TPanel* panels[kEasyPanelCount] = {};
+    int panelTop = 0;
+    int groupTop = 0;
+    for (const TEasyGroupLayout& group : EasyGroupLayout()) {
+        TPanel*& panel = panels[group.Panel];
+        if (!panel) {
+            if (group.Panel > 0) panelTop += panels[group.Panel - 1]->Height() + kEasyPanelGap;
+            panel = new TPanel(this);
+            panel->SetName(EasyPanelName(group.Panel));
+            panel->SetParent(ScrollBox1);
+            panel->SetCaption("");
+            panel->SetBounds(0, panelTop, kEasyPanelWidth, kEasyPanelHeader);
+            auto* header = new TPanel(this);
+            header->SetParent(panel);
+            header->SetCaption(EasyPanelCaption(group.Panel));
+            header->SetColor(EasyPanelColor(group.Panel));
+            header->SetBounds(0, 0, kEasyPanelWidth, kEasyPanelHeader);
+            groupTop = kEasyPanelHeader + kEasyGroupGap;
         }
-        auto* label = new TLabel(this);
-        label->SetParent(this);
-        label->SetCaption(std::string(field.Caption) + ":");
-        label->SetBounds(left, top + 3, kCaptionWidth, kRowHeight - 4);
-        auto* edit = new TSkDecimalSpinEdit(this);
-        edit->SetName(field.Control);
-        edit->SetParent(this);
-        edit->SetBounds(left + kCaptionWidth, top, kEditWidth, kRowHeight - 2);
-        edit->SetDecimalPlaces(field.Decimals);
-        edit->Increment = std::pow(10.0, -field.Decimals);
-        edit->SetHint(field.Range);
-        edit->SetShowHint(true);
-        edit->SetValue(start);
-        edit->SetColor(NormalEditColor);
-        edit->OnUpClick = [this](TObject* s) { SpinEditUp(s); };
-        edit->OnDownClick = [this](TObject* s) { SpinEditDown(s); };
-        edit->OnKeyUp = [this](TObject* s, platform::WORD& key, TShiftState shift) { SpinEditKeyUp(s, key, shift); };
+        const int rows = int(group.Controls.size()) + (group.DefaultsBox ? 1 : 0);
+        const int height = kEasyGroupTop + rows * kEasyRowHeight + kEasyGroupGap;
+        auto* box = new TGroupBox(this);
+        box->SetParent(panel);
+        box->SetCaption(group.Caption);
+        box->SetBounds(kEasyGroupGap, groupTop, kEasyPanelWidth - 2 * kEasyGroupGap, height);
+        int top = kEasyGroupTop;
+        for (const char* control : group.Controls) {
+            const TEasyField& field = fieldOf(control);
+            if (!IsNumberField(field)) {
+                auto* option = new TSkCheckBox(this);
+                option->SetName(field.Control);
+                option->SetParent(box);
+                option->SetCaption(EasyOptionCaption(field));
+                option->SetBounds(kEasyGroupGap, top, kEasyCaptionWidth + kEasyEditWidth, kEasyRowHeight - 4);
+                option->SetChecked(EasyStartValue(field.Control) != 0);
+                option->SetVisible(field.Kind != TEasyFieldKind::AlwaysOn);
+                if (field.Kind != TEasyFieldKind::AlwaysOn) option->OnClick = [this, option](TObject*) { OptionClick(option); };
+                top += kEasyRowHeight;
+                continue;
+            }
+            auto* label = new TLabel(this);
+            label->SetParent(box);
+            label->SetCaption(std::string(field.Caption) + ":");
+            label->SetBounds(kEasyGroupGap + kEasyRowIndent, top + 3, kEasyCaptionWidth, kEasyRowHeight - 4);
+            auto* edit = new TSkDecimalSpinEdit(this);
+            edit->SetName(field.Control);
+            edit->SetParent(box);
+            edit->SetBounds(kEasyGroupGap + kEasyRowIndent + kEasyCaptionWidth, top, kEasyEditWidth, kEasyRowHeight - 2);
+            edit->SetDecimalPlaces(field.Decimals);
+            edit->Increment = std::pow(10.0, -field.Decimals);
+            edit->SetHint(field.Range);
+            edit->SetShowHint(true);
+            edit->SetValue(EasyStartValue(field.Control));
+            edit->SetColor(NormalEditColor);
+            edit->OnChange = [this](TObject*) { SettingsModified = true; };
+            edit->OnUpClick = [this](TObject* s) { SpinEditUp(s); };
+            edit->OnDownClick = [this](TObject* s) { SpinEditDown(s); };
+            edit->OnKeyUp = [this](TObject* s, platform::WORD& key, TShiftState shift) { SpinEditKeyUp(s, key, shift); };
+            auto* unit = new TLabel(this);
+            unit->SetParent(box);
+            unit->SetCaption(EasyUnitText(field.Control));
+            unit->SetBounds(edit->Left() + kEasyEditWidth + 6, top + 3, 40, kEasyRowHeight - 4);
+            top += kEasyRowHeight;
+        }
+        if (group.DefaultsBox) {
+            auto* defaults = new TSkCheckBox(this);
+            defaults->SetName(group.DefaultsBox);
+            defaults->SetParent(box);
+            defaults->SetCaption(group.DefaultsCaption);
+            defaults->SetBounds(kEasyGroupGap, top, kEasyCaptionWidth, kEasyRowHeight - 4);
+            defaults->OnClick = [this, defaults](TObject*) { DefaultsBoxClick(defaults); };
+        }
+        groupTop += height + kEasyGroupGap;
+        panel->SetHeight(groupTop);
     }
+    pnlBlock1 = panels[0], pnlBlock2 = panels[1], pnlBlock3 = panels[2], pnlBlock4 = panels[3];
+}
+
+void TForm14::MakeSideControls() {
+    GroupBox9 = new TGroupBox(this);
+    GroupBox9->SetParent(this);
+    GroupBox9->SetCaption(" Подключение по USB ");
+    GroupBox9->SetBounds(kSideLeft, 8, kSideWidth, 90);
+    GroupBox9->Font()->SetColor(kDisconnectedCaption);
+    btnWriteSett = AddButton(GroupBox9, 10, 20, kSideWidth - 20, "Записать настройки в контроллер",
+                             [this](TObject* s) { btnWriteSettClick(s); });
+    btnReadSett = AddButton(GroupBox9, 10, 54, kSideWidth - 20, "Вычитать настройки из контроллера",
+                            [this](TObject* s) { btnReadSettClick(s); });
+    btnWriteSett->SetEnabled(false);
+    btnReadSett->SetEnabled(false);
+    Button4 = AddButton(this, kSideLeft, 106, kSideWidth, "Настройки по умолчанию", [this](TObject*) {
+        LoadDefaultSettings();
+        LogWithTime("Настройки сброшены по умолчанию!");
+    });
+    Button6 = AddButton(this, kSideLeft, 140, kSideWidth, "Закрыть", [this](TObject*) { Close(); });
+    Button1 = AddButton(this, kSideLeft, 174, kSideWidth, "Контроль ошибок", [this](TObject* s) { Button1Click(s); });
+
+    Memo1 = new TMemo(this);
+    Memo1->SetParent(this);
+    Memo1->SetBounds(kSideLeft, 210, kSideWidth, kWindowHeight - kMemoBelow);
+    Memo1->SetReadOnly(true);
 }
 
 TSkDecimalSpinEdit* TForm14::SpinEdit(const char* name) const {
@@ -151,6 +276,36 @@ std::vector<TSkDecimalSpinEdit*> TForm14::SpinEdits() const {
     for (const TEasyField& field : AllEasyFields())
         if (IsNumberField(field)) edits.push_back(SpinEdit(field.Control));
     return edits;
+}
+
+void TForm14::FormShow() {
+    Timer1()->SetInterval(kErrorBalloonMs);
+    ClearRangeMarks();
+    HideSettingsPanels(true);
+    Memo1->Lines()->Clear();
+    Panel3->SetVisible(true);
+    EasySettingsFileName.clear();
+    SettingsModified = false;
+    Application->ProcessMessages();
+    if (btnCreate->CanFocus()) btnCreate->SetFocus();
+    RegisterEditFocusRelease(this, ScrollBox1);
+}
+
+void TForm14::FormResize() {
+    if (Height() < kLeastHeight) {
+        SetHeight(kLeastHeight);
+        return;
+    }
+    ScrollBox1->SetHeight(Height() - kScrollBoxBelow);
+    Memo1->SetHeight(std::max(0, Height() - kMemoBelow));
+    Panel3->SetTop(Height() / 2 - Panel3->Height());
+}
+
+bool TForm14::FormMouseWheel(int delta) {
+    TControlScrollBar* bar = ScrollBox1->VertScrollBar();
+    bar->SetPosition(bar->Position() + (delta < 0 ? kWheelStep : -kWheelStep));
+    // A spin edit in focus keeps its value.
+    return dynamic_cast<TDecimalSpinEdit*>(ActiveControl()) != nullptr;
 }
 
 void TForm14::EnableDeviceSettingsButtons() {
@@ -179,84 +334,6 @@ void TForm14::btnWriteSettClick(TObject*) {
                                 "Внимание!", MB_YESNO | MB_ICONWARNING) != IDYES)
         return;
     StartEasyJob(ejWrite, view_);
-}
-
-void TForm14::SpinEditUp(TObject* Sender) {
-    auto* edit = dynamic_cast<TSkDecimalSpinEdit*>(Sender);
-    if (!edit) return;
-    Application->ProcessMessages();
-    platform::Sleep(10);
-    Application->ProcessMessages();
-    StepUpInRange(*edit, *balloons_);
-}
-
-void TForm14::SpinEditDown(TObject* Sender) {
-    if (auto* edit = dynamic_cast<TSkDecimalSpinEdit*>(Sender)) StepDownInRange(*edit, *balloons_);
-}
-
-void TForm14::SpinEditKeyUp(TObject* Sender, platform::WORD&, TShiftState) {
-    if (auto* edit = dynamic_cast<TSkDecimalSpinEdit*>(Sender)) CheckTypedInRange(*edit, *balloons_);
-}
-
-void TForm14::skAlphaHints1ShowHint(std::string& HintStr, bool& CanShow, THintInfo& HintInfo) {
-    RangeHoverHint(HintStr, CanShow, HintInfo);
-}
-
-void TForm14::ApplyEnablingRules() {
-    const bool brake = CheckBox("skCheckBox3")->Checked();
-    const bool main = CheckBox("skCheckBox2")->Checked();
-    const bool abnormal = CheckBox("skCheckBox14")->Checked();
-    const bool baroStart = CheckBox("skCheckBox5")->Checked();
-    const std::pair<const char*, bool> rules[] = {
-        {"skDecimalSpinEdit14", CheckBox("skCheckBox1")->Checked()},
-        {"skDecimalSpinEdit5", CheckBox("skCheckBox6")->Checked()},
-        {"skDecimalSpinEdit1", baroStart},
-        {"skDecimalSpinEdit2", baroStart},
-        {"skDecimalSpinEdit4", baroStart},
-        {"skDecimalSpinEdit6", abnormal},
-        {"skDecimalSpinEdit10", abnormal},
-        {"skDecimalSpinEdit16", abnormal && brake},
-        {"skDecimalSpinEdit17", abnormal && main},
-        {"skDecimalSpinEdit18", brake},
-        {"skDecimalSpinEdit19", brake && main},
-        {"skDecimalSpinEdit31", main},
-        {"skDecimalSpinEdit21", main},
-        {"skDecimalSpinEdit20", main},
-    };
-    for (const auto& [name, enabled] : rules) SpinEdit(name)->SetEnabled(enabled);
-}
-
-TEasyBlockValues TForm14::BlockValues(std::uint8_t block) const {
-    TEasyBlockValues values;
-    for (const TEasyField& field : EasyBlockFields(block)) {
-        if (IsNumberField(field))
-            values.push_back(SpinEdit(field.Control)->Value());
-        else
-            values.push_back(CheckBox(field.Control)->Checked() ? 1 : 0);
-    }
-    return values;
-}
-
-void TForm14::LoadBlockValues(std::uint8_t block, const TEasyBlockValues& values) {
-    const std::vector<TEasyField>& fields = EasyBlockFields(block);
-    {
-        // Click handlers wait until every value is in.
-        std::vector<std::pair<TSkCheckBox*, TNotifyEvent>> heldBack;
-        ScopeExit restore([&heldBack] {
-            for (auto& [box, onClick] : heldBack) box->OnClick = std::move(onClick);
-        });
-        for (std::size_t i = 0; i < fields.size() && i < values.size(); ++i) {
-            if (IsNumberField(fields[i])) {
-                SpinEdit(fields[i].Control)->SetValue(values[i]);
-                continue;
-            }
-            TSkCheckBox* box = CheckBox(fields[i].Control);
-            heldBack.emplace_back(box, std::move(box->OnClick));
-            box->OnClick = nullptr;
-            box->SetChecked(values[i] != 0);
-        }
-    }
-    ApplyEnablingRules();
 }
 
 void TForm14::AddLogLine(const std::string& line) { ::AddLogLine(*Memo1, line); }

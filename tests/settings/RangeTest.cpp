@@ -157,7 +157,7 @@ TEST_F(RangeTest, ATypedValueOutOfRangeTurnsRedWithABalloonBesideTheEdit) {
     EXPECT_EQ(edit->Color(), RangeMarkColor);
     ASSERT_TRUE(Hints().HintShown());
     EXPECT_EQ(Hints().ShownText(), "*Введено не допустимое значение\rДопустимый диапазон от 0,01 до 0,99");
-    const TPoint corner = form->ClientToScreen({edit->Left(), edit->Top()});
+    const TPoint corner = edit->Parent()->ClientToScreen({edit->Left(), edit->Top()});
     EXPECT_EQ(Hints().ShownAt().X, corner.X - 120);
     EXPECT_EQ(Hints().ShownAt().Y, corner.Y + 20);
     EXPECT_EQ(Hints().ShownWindow()->Color(), Hints().Templates[1].Color) << "the red template";
