@@ -9,7 +9,10 @@ function(velzar_module name)
   target_link_libraries(${name} PUBLIC ${ARG_DEPS})
 endfunction()
 
-# One GoogleTest program per tests/<module> folder, registered with CTest.
+include(${CMAKE_CURRENT_LIST_DIR}/TestDiscovery.cmake)
+
+# One GoogleTest program per tests/<module> folder, registered with CTest
+# (see TestDiscovery.cmake).
 #   velzar_tests(<module target> [DEPS <more targets>...])
 function(velzar_tests module)
   cmake_parse_arguments(ARG "" "" "DEPS" ${ARGN})
@@ -17,8 +20,8 @@ function(velzar_tests module)
   string(REPLACE "/" "_" flat ${module})
   set(target test_${flat})
   add_executable(${target} ${sources})
-  target_link_libraries(${target} PRIVATE ${module} ${ARG_DEPS} GTest::gtest GTest::gmock GTest::gtest_main)
+  target_link_libraries(${target} PRIVATE ${module} ${ARG_DEPS} velzar_test_main GTest::gtest GTest::gmock)
   target_compile_definitions(${target} PRIVATE VELZAR_TEST_DATA_DIR="${CMAKE_CURRENT_SOURCE_DIR}/data")
   # Tests never open windows on a desktop, whatever the machine has.
-  gtest_discover_tests(${target} DISCOVERY_TIMEOUT 60 PROPERTIES TIMEOUT 300 ENVIRONMENT VELZAR_DISPLAY=headless)
+  velzar_discover_tests(${target} RUN_TIMEOUT 1800 ENVIRONMENT VELZAR_DISPLAY=headless)
 endfunction()

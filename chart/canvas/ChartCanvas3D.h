@@ -165,6 +165,19 @@ protected:
     bool bufferStale_ = true;
     platform::HPEN pen_ = nullptr;
     bool penDirty_ = true;
+    // What pen_ was made from: a series assigns its pen and then its colour
+    // for every line, which marks the pen changed though it is the same.
+    struct PenLook {
+        platform::COLORREF color;
+        int width;
+        TPenStyle style;
+        bool smallDots;
+        int smallSpace;
+        TPenEndStyle endStyle;
+        TPenMode mode;
+        bool operator==(const PenLook&) const = default;
+    };
+    PenLook penLook_{};
     platform::HFONT font_ = nullptr;  // a turned or zoomed copy of the canvas font
     platform::HFONT fontSource_ = nullptr;
     int fontEscapement_ = 0;

@@ -166,6 +166,13 @@ void TChartCanvas3D::RealizePen() {
     Handle();
     const TChartPen& p = Pen();
     const COLORREF color = ColorToRGB(p.Color());
+    const PenLook look{color, p.Width(), p.Style(), p.SmallDots(), p.SmallSpace(), p.EndStyle(), p.Mode()};
+    penDirty_ = false;
+    // Someone drawing on the same context between our lines may have put
+    // their own pen or mix in; then ours goes back in.
+    if (pen_ && look == penLook_ && GetCurrentObject(dc_, OBJ_PEN) == pen_ && GetROP2(dc_) == MixMode(look.mode))
+        return;
+    penLook_ = look;
     HPEN made;
     if (p.SmallDots() && p.Style() != TPenStyle::psClear) {
         LOGBRUSH brush{};
@@ -192,7 +199,6 @@ void TChartCanvas3D::RealizePen() {
     if (pen_) DeleteObject(pen_);
     pen_ = made;
     SetROP2(dc_, MixMode(p.Mode()));
-    penDirty_ = false;
 }
 
 void TChartCanvas3D::MoveTo(int x, int y) { MoveToEx(Handle(), x, y, nullptr); }

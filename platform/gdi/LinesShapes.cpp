@@ -37,6 +37,7 @@ void DrawPolyline(DeviceContext& dc, const std::vector<POINT>& surfacePoints, bo
     Raster raster(dc);
     if (!raster.Drawable()) return;
     PenShape pen = PenShapeOf(raster);
+    if (PaintSolidThinPolyline(raster, pen, surfacePoints, closed)) return;
     PaintStroke(raster, pen, StrokePolyline(pen, surfacePoints, closed, raster.Clip().Bounds()));
 }
 

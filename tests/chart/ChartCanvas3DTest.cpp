@@ -3,6 +3,8 @@
 #include "chart/canvas/ChartCanvas3D.h"
 #include "chart/panel/CustomChart.h"
 #include "chart/series/LineSeries.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/GdiObjects.h"
 #include "tests/support/PixelCanvas.h"
 
 #include <gtest/gtest.h>
@@ -167,4 +169,71 @@ TEST(ChartCanvas3D, PointOverloadsDrawTheSameLine) {
     EXPECT_EQ(target.At(12, 5), RGB(255, 255, 255));
     EXPECT_EQ(target.At(11, 9), RGB(0, 0, 0));
     EXPECT_EQ(canvas.Handle(), target.Dc());
+}
+
+namespace {
+
+// A canvas drawing straight into a test bitmap.
+struct DirectCanvas {
+    PixelCanvas target{40, 30};
+    TCanvas onTarget;
+    TChartCanvas3D canvas;
+
+    DirectCanvas() {
+        onTarget.SetHandle(target.Dc());
+        canvas.SetBuffered(false);
+        canvas.PrepareDrawing(&onTarget, nullptr, clWhite, false, TRect{0, 0, 40, 30});
+    }
+    platform::HGDIOBJ SelectedPen() const { return platform::GetCurrentObject(target.Dc(), platform::OBJ_PEN); }
+};
+
+}  // namespace
+
+TEST(ChartCanvas3D, KeepsItsPlatformPenWhileThePenLooksTheSame) {
+    DirectCanvas d;
+    TChartPen pen;
+    // A series sets its pen and then its colour before every line.
+    d.canvas.SelectPenColor(pen, 0x0000FF);
+    d.canvas.Line(2, 2, 30, 2);
+    const platform::HGDIOBJ first = d.SelectedPen();
+    d.canvas.SelectPenColor(pen, 0x0000FF);
+    d.canvas.Line(2, 4, 30, 4);
+    EXPECT_EQ(d.SelectedPen(), first);
+    EXPECT_EQ(d.target.At(20, 4), RGB(255, 0, 0));
+
+    struct Change {
+        const char* what;
+        void (*apply)(TChartPen&);
+    } changes[] = {
+        {"width", [](TChartPen& p) { p.SetWidth(3); }},
+        {"style", [](TChartPen& p) { p.SetStyle(TPenStyle::psDash); }},
+        {"mode", [](TChartPen& p) { p.SetMode(TPenMode::pmNot); }},
+    };
+    int row = 8;
+    for (const Change& c : changes) {
+        TChartPen changed;
+        c.apply(changed);
+        const platform::HGDIOBJ before = d.SelectedPen();
+        d.canvas.SelectPenColor(changed, 0x0000FF);
+        d.canvas.Line(2, row, 30, row);
+        EXPECT_NE(d.SelectedPen(), before) << c.what;
+        row += 6;
+    }
+    // The colour alone changes the pixels.
+    d.canvas.SelectPenColor(pen, 0x00FF00);
+    d.canvas.Line(2, 27, 30, 27);
+    EXPECT_EQ(d.target.At(20, 27), RGB(0, 255, 0));
+}
+
+TEST(ChartCanvas3D, PutsItsPenBackAfterOthersDrewOnTheContext) {
+    DirectCanvas d;
+    TChartPen pen;
+    d.canvas.SelectPenColor(pen, 0x0000FF);
+    d.canvas.Line(2, 2, 30, 2);
+    // An after-draw handler draws on the same context with its own tools.
+    platform::SelectObject(d.target.Dc(), platform::GetStockObject(platform::BLACK_PEN));
+    platform::SetROP2(d.target.Dc(), platform::R2_NOT);
+    d.canvas.SelectPenColor(pen, 0x0000FF);
+    d.canvas.Line(2, 6, 30, 6);
+    EXPECT_EQ(d.target.At(20, 6), RGB(255, 0, 0));
 }

@@ -6,7 +6,6 @@
 
 #include <cstddef>
 #include <cstdint>
-#include <cstdlib>
 #include <memory>
 #include <span>
 
@@ -17,18 +16,21 @@ using EventCode = std::int32_t;
 inline constexpr std::int32_t kFlightTableSlots = 1000001;
 
 class FlightTables {
-    struct FreeMemory {
-        void operator()(void* memory) const { std::free(memory); }
+    struct UnmapTable {
+        std::size_t bytes = 0;
+        void operator()(void* table) const;
     };
+    template <class T>
+    static std::unique_ptr<T[], UnmapTable> MapTable(std::size_t count);
 
 public:
-    // Allocates both tables once, zeroed; their pages are only committed
-    // as a load writes them.
+    // Reserves both tables once, zeroed; their memory is only committed as a
+    // load writes it, and a later load reuses what an earlier one touched.
     FlightTables();
     FlightTables(const FlightTables&) = delete;
     FlightTables& operator=(const FlightTables&) = delete;
 
-    std::unique_ptr<FlightRecord[], FreeMemory> FlightRecords;
+    std::unique_ptr<FlightRecord[], UnmapTable> FlightRecords;
     // One more than the records a paged load has stored: it starts at 1 and
     // the next record goes into slot RecordCount - 1.
     std::int32_t RecordCount = 1;
@@ -39,7 +41,7 @@ public:
     }
     // Ticks of 10 ms since the start of the log.
     std::int32_t LogTime = 0;
-    std::unique_ptr<EventCode[], FreeMemory> TickEvents;
+    std::unique_ptr<EventCode[], UnmapTable> TickEvents;
     std::int32_t TickEventCount = 0;
     // The log time after the last engine-burnout record; 0 when there is none.
     std::int32_t BurnoutTick = 0;

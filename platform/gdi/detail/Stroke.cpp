@@ -1,6 +1,7 @@
 #include "platform/gdi/detail/Stroke.h"
 
 #include "platform/gdi/PensBrushes.h"
+#include "platform/gdi/detail/RasterOps.h"
 
 #include <algorithm>
 #include <cmath>
@@ -80,8 +81,10 @@ long long FloorDiv(__int128 a, __int128 b) {
 
 // One-pixel segment from a to b without b: pixel t of the major axis lies at
 // minor = a + round(t * dminor / dmajor), so a clipped part starts exactly
-// where the whole line would have.
-void ThinSegment(POINT a, POINT b, const RECT& bounds, DashWalker& dash, StrokePixels& out) {
+// where the whole line would have. Each pixel within `bounds` goes to
+// plot(x, y, inDash), each once.
+template <class Plot>
+void ThinSegment(POINT a, POINT b, const RECT& bounds, DashWalker& dash, Plot plot) {
     long long dx = static_cast<long long>(b.x) - a.x, dy = static_cast<long long>(b.y) - a.y;
     bool xMajor = std::llabs(dx) >= std::llabs(dy);
     long long major = xMajor ? dx : dy, minor = xMajor ? dy : dx;
@@ -113,12 +116,27 @@ void ThinSegment(POINT a, POINT b, const RECT& bounds, DashWalker& dash, StrokeP
         return;
     }
     dash.Advance(static_cast<double>(t0));
+    // The minor offset is floor((2 t minor + steps) / (2 steps)): worked out
+    // once in 128 bits at t0, then carried from pixel to pixel by its
+    // remainder, which stays below 2 steps (|minor| <= steps).
+    const long long divisor = 2 * steps;
+    const __int128 first = static_cast<__int128>(2) * t0 * minor + steps;
+    long long offset = FloorDiv(first, divisor);
+    long long remainder = static_cast<long long>(first - static_cast<__int128>(offset) * divisor);
     for (long long t = t0; t < t1; ++t) {
         long long m = majorStart + t * step;
-        long long n = minorStart + FloorDiv(static_cast<__int128>(2) * t * minor + steps, static_cast<__int128>(2) * steps);
+        long long n = minorStart + offset;
+        remainder += 2 * minor;
+        if (remainder >= divisor) {
+            remainder -= divisor;
+            ++offset;
+        } else if (remainder < 0) {
+            remainder += divisor;
+            --offset;
+        }
         LONG x = static_cast<LONG>(xMajor ? m : n), y = static_cast<LONG>(xMajor ? n : m);
         if (x >= bounds.left && x < bounds.right && y >= bounds.top && y < bounds.bottom)
-            AddPixel(dash.On() ? out.ink : out.gaps, x, y);
+            plot(x, y, dash.On());
         dash.Advance(1);
     }
     dash.Advance(static_cast<double>(steps - t1));
@@ -325,9 +343,31 @@ StrokePixels StrokePolyline(const PenShape& pen, const std::vector<POINT>& point
         return WideStroke(pen, std::move(path), closed, bounds);
     }
     DashWalker dash(pen.dashes);
-    for (std::size_t i = 0; i + 1 < points.size(); ++i) ThinSegment(points[i], points[i + 1], bounds, dash, out);
-    if (closed && points.size() > 1) ThinSegment(points.back(), points.front(), bounds, dash, out);
+    auto collect = [&out](LONG x, LONG y, bool inDash) { AddPixel(inDash ? out.ink : out.gaps, x, y); };
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) ThinSegment(points[i], points[i + 1], bounds, dash, collect);
+    if (closed && points.size() > 1) ThinSegment(points.back(), points.front(), bounds, dash, collect);
     return out;
+}
+
+bool PaintSolidThinPolyline(Raster& raster, const PenShape& pen, const std::vector<POINT>& points, bool closed) {
+    if (!pen.visible || !pen.thin || !pen.dashes.empty() || pen.ink.kind != Paint::Kind::Solid) return false;
+    if (!raster.Drawable() || raster.Surface().BitCount() != 32 || raster.Clip().Complexity() != SIMPLEREGION)
+        return false;
+    // Where segments of one call cross, a pixel must not be mixed twice.
+    const bool oneSegment = points.size() == 2 && !closed;
+    if (!oneSegment && pen.ink.rop2 != R2_COPYPEN) return false;
+    BitmapSurface& surface = raster.Surface();
+    const RECT bounds = raster.Clip().Bounds();
+    const Pixel color = pen.ink.color;
+    const int rop2 = pen.ink.rop2;
+    DashWalker solid(pen.dashes);
+    auto put = [&](LONG x, LONG y, bool) {
+        Pixel& pixel = surface.Row32(y)[x];
+        pixel = rop2 == R2_COPYPEN ? color : MixRop2(rop2, color, pixel);
+    };
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) ThinSegment(points[i], points[i + 1], bounds, solid, put);
+    if (closed && points.size() > 1) ThinSegment(points.back(), points.front(), bounds, solid, put);
+    return true;
 }
 
 StrokePixels StrokePolylineF(const PenShape& pen, const std::vector<PointF>& points, bool closed, const RECT& bounds) {

@@ -36,6 +36,12 @@ StrokePixels StrokePolyline(const PenShape& pen, const std::vector<POINT>& point
 // The same for a polyline in continuous coordinates (arcs, flattened curves).
 StrokePixels StrokePolylineF(const PenShape& pen, const std::vector<PointF>& points, bool closed, const RECT& bounds);
 
+// The fast road for the commonest stroke: a solid one-pixel pen under a
+// rectangular clip on a 32-bit surface, its pixels (the same as
+// StrokePolyline's) written straight into the rows. False, painting nothing,
+// when the stroke is not such a one.
+bool PaintSolidThinPolyline(Raster& raster, const PenShape& pen, const std::vector<POINT>& points, bool closed);
+
 // Paints ink then gaps through the raster.
 void PaintStroke(Raster& raster, const PenShape& pen, const StrokePixels& pixels);
 
