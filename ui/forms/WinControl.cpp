@@ -636,12 +636,11 @@ void TWinControl::Dispatch(TMessage& m) {
             TCustomForm* form = ParentForm();
             // The form hears of it first; its Handled keeps the control from it.
             if (form && form != this && form->DoMouseWheel(shift, delta, p)) return;
-            if (DoMouseWheel(shift, delta, p)) return;
-            if (Parent()) {
-                m.Result = platform::SendMessage(Parent()->Handle(), m.Msg, m.WParam, m.LParam);
-                return;
-            }
-            break;
+            // Then up the parents, the form not asked a second time.
+            for (TWinControl* control = this; control && (control == this || control != form);
+                 control = control->Parent())
+                if (control->DoMouseWheel(shift, delta, p)) return;
+            return;
         }
         case platform::WM_KEYDOWN:
         case platform::WM_SYSKEYDOWN:
