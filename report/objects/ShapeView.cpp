@@ -15,7 +15,7 @@ const TEnumInfo& ShapeKindInfo() {
 const TClassInfo& TrpShapeView::StaticClass() {
     static const TClassInfo info =
         TPublished<TrpShapeView>("TrpShapeView", TrpView::StaticClass())
-            .Enumeration("BrushStyle", TrpBrushStyleInfo(), &TrpView::BrushStyle, &TrpView::SetBrushStyle, 0)
+            .Enumeration("BrushStyle", BrushStyleInfo(), &TrpView::BrushStyle, &TrpView::SetBrushStyle, 0)
             .Integer("Color", &TrpView::Color, &TrpView::SetColor, clNone)
             .Integer("Curve", &TrpShapeView::Curve, &TrpShapeView::SetCurve, 0)
             .Object("Frame", &TrpFrame::StaticClass, [](TrpShapeView& v) { return v.Frame(); }, &TrpView::SetFrame)

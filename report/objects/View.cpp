@@ -17,13 +17,6 @@ const TEnumInfo& StretchModeInfo() {
 
 }  // namespace
 
-// The class library's brush styles, by the names the report XML form stores.
-const TEnumInfo& TrpBrushStyleInfo() {
-    static const TEnumInfo info("TBrushStyle", {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
-                                                "bsBDiagonal", "bsCross", "bsDiagCross"});
-    return info;
-}
-
 const TEnumInfo& TrpAlignInfo() {
     static const TEnumInfo info("TrpAlign", {"baNone", "baLeft", "baRight", "baCenter", "baWidth", "baBottom", "baClient"});
     return info;

@@ -16,7 +16,6 @@ enum class TrpAlign { baNone, baLeft, baRight, baCenter, baWidth, baBottom, baCl
 enum class TrpShiftMode { smDontShift, smAlways, smWhenOverlapped };
 enum class TrpStretchMode { smDontStretch, smActualHeight, smMaxHeight };
 const TEnumInfo& TrpAlignInfo();
-const TEnumInfo& TrpBrushStyleInfo();
 
 class TrpView : public TrpReportComponent {
     DECLARE_CLASS_INFO

@@ -32,11 +32,6 @@ const TEnumInfo& PenModeInfo() {
                                              "pmMerge", "pmNotMerge", "pmMask", "pmNotMask", "pmXor", "pmNotXor"});
     return info;
 }
-const TEnumInfo& BrushStyleInfo() {
-    static const TEnumInfo info("TBrushStyle", {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
-                                                "bsBDiagonal", "bsCross", "bsDiagCross"});
-    return info;
-}
 
 template <class T>
 void Store(T& field, const T& value, const std::function<void()>& changed) {
@@ -46,6 +41,12 @@ void Store(T& field, const T& value, const std::function<void()>& changed) {
 }
 
 }  // namespace
+
+const TEnumInfo& BrushStyleInfo() {
+    static const TEnumInfo info("TBrushStyle", {"bsSolid", "bsClear", "bsHorizontal", "bsVertical", "bsFDiagonal",
+                                                "bsBDiagonal", "bsCross", "bsDiagCross"});
+    return info;
+}
 
 // TGraphicsObject
 

@@ -15,6 +15,7 @@
 #include <string>
 
 class TBitmap;
+class TEnumInfo;
 
 class TGraphicsObject : public TPersistent {
     DECLARE_CLASS_INFO
@@ -107,6 +108,8 @@ private:
 };
 
 enum class TBrushStyle { bsSolid, bsClear, bsHorizontal, bsVertical, bsFDiagonal, bsBDiagonal, bsCross, bsDiagCross };
+// The styles by the names stored form data uses.
+const TEnumInfo& BrushStyleInfo();
 
 class TBrush : public TGraphicsObject {
     DECLARE_CLASS_INFO
