@@ -4,9 +4,11 @@
 #include "settings/ranges/SettingsBalloons.h"
 #include "ui/controls/SpinEdit.h"
 #include "ui/forms/Application.h"
+#include "ui/core/Rounding.h"
 #include "ui/forms/WinControl.h"
 
 #include <algorithm>
+#include <cmath>
 
 void MarkRange(TDecimalSpinEdit& edit, TSettingsBalloons& balloons) {
     const TMinMax range = ParseMinMaxHint(edit.Hint());
@@ -34,6 +36,40 @@ void StepDownInRange(TDecimalSpinEdit& edit, TSettingsBalloons& balloons) {
     if (edit.Value() > range.Min - edit.Increment) edit.SetValue(edit.Value() - edit.Increment);
     if (edit.Value() > range.Max) edit.SetValue(range.Max);
     MarkRange(edit, balloons);
+}
+
+namespace {
+
+double OnDecimals(const TDecimalSpinEdit& edit, double value) {
+    const double scale = std::pow(10.0, edit.DecimalPlaces());
+    return RoundToWhole(value * scale) / scale;
+}
+
+void MarkRangeTolerant(TDecimalSpinEdit& edit, TSettingsBalloons& balloons, const TMinMax& range) {
+    if (TolerantGreater(edit.Value(), range.Max) || TolerantLess(edit.Value(), range.Min)) {
+        edit.SetColor(RangeMarkColor);
+        return;
+    }
+    edit.SetColor(NormalEditColor);
+    balloons.HideBalloon();
+}
+
+}  // namespace
+
+void ClampStepUp(TDecimalSpinEdit& edit, TSettingsBalloons& balloons) {
+    const TMinMax range = ParseMinMaxHint(edit.Hint());
+    if (!range.Ok) return;
+    edit.SetValue(range.Max > edit.Value() ? OnDecimals(edit, edit.Value() + edit.Increment) : range.Max);
+    if (range.Min > edit.Value()) edit.SetValue(range.Min);
+    MarkRangeTolerant(edit, balloons, range);
+}
+
+void ClampStepDown(TDecimalSpinEdit& edit, TSettingsBalloons& balloons) {
+    const TMinMax range = ParseMinMaxHint(edit.Hint());
+    if (!range.Ok) return;
+    edit.SetValue(range.Min < edit.Value() ? OnDecimals(edit, edit.Value() - edit.Increment) : range.Min);
+    if (range.Max < edit.Value()) edit.SetValue(range.Max);
+    MarkRangeTolerant(edit, balloons, range);
 }
 
 std::string OutOfRangeText(const std::string& minText, const std::string& maxText) {

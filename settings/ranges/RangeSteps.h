@@ -17,6 +17,12 @@ void MarkRange(TDecimalSpinEdit& edit, TSettingsBalloons& balloons);
 void StepUpInRange(TDecimalSpinEdit& edit, TSettingsBalloons& balloons);
 // Down one increment while above minimum - increment, lowered to the maximum.
 void StepDownInRange(TDecimalSpinEdit& edit, TSettingsBalloons& balloons);
+// The first stage's arrows, which never step past a limit: up one increment
+// while below the maximum, else to the maximum, then lifted to the minimum
+// (down likewise); the value kept on the edit's decimals. Light red beyond
+// a limit (tolerant), else white with the balloon on screen hidden.
+void ClampStepUp(TDecimalSpinEdit& edit, TSettingsBalloons& balloons);
+void ClampStepDown(TDecimalSpinEdit& edit, TSettingsBalloons& balloons);
 // After a key: out of range paints light red and shows the error balloon
 // beside the edit; in range paints white and hides the balloon.
 void CheckTypedInRange(TDecimalSpinEdit& edit, TSettingsBalloons& balloons);

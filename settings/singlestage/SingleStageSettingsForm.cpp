@@ -140,7 +140,8 @@ void TForm14::MakeLayout() {
 
     Panel3 = new TPanel(this);
     Panel3->SetName("Panel3");
-    Panel3->SetParent(this);
+    // Inside the scroll box, over the hidden parameter panels.
+    Panel3->SetParent(ScrollBox1);
     Panel3->SetCaption("");
     Panel3->SetBounds(kScrollBoxWidth / 2 - 130, kWindowHeight / 2 - 90, 260, 90);
     btnCreate = AddButton(Panel3, 10, 10, 240, "Создать новый файл настроек", [this](TObject* s) { btnCreateClick(s); });

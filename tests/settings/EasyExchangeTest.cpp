@@ -8,6 +8,7 @@
 #include "settings/singlestage/SingleStageSettingsForm.h"
 #include "skin/forms/hints/SkAlphaHints.h"
 #include "tests/device/DeviceLinkFixture.h"
+#include "tests/device/WindowDriving.h"
 #include "tests/support/TempFolder.h"
 #include "ui/dialogs/MessageDialogs.h"
 
@@ -137,6 +138,42 @@ TEST_F(EasyExchangeTest, AReadLoadsBothBlocksIntoTheWindow) {
     EXPECT_EQ(form->EncodeBlock(2).Bytes[2], 0);
     EXPECT_TRUE(form->SpinEdit("skDecimalSpinEdit14")->Enabled()) << "the enabling rules follow the loaded flags";
     EXPECT_FALSE(form->SpinEdit("skDecimalSpinEdit18")->Enabled());
+}
+
+TEST_F(EasyExchangeTest, TheWindowsOwnButtonsReadIntoItAndWriteFromIt) {
+    form->Show();
+    RunMessages();
+    ASSERT_TRUE(form->btnReadSett->Enabled()) << "a flight controller came";
+    SetDistinctValues();
+    const std::vector<double> onDevice = AllValues();
+    SetDeviceBlock(1, form->EncodeBlock(1).Bytes);
+    SetDeviceBlock(2, form->EncodeBlock(2).Bytes);
+    form->LoadDefaultSettings();
+    ASSERT_NE(AllValues(), onDevice);
+
+    ClickOn(form->btnReadSett);
+    ASSERT_TRUE(RunMessagesUntil([] { return !EasyBusy; }, 60s));
+    RunMessages();
+    const std::vector<double> shown = AllValues();
+    const std::vector<TEasyField> fields = AllEasyFields();
+    ASSERT_EQ(shown.size(), onDevice.size());
+    for (std::size_t i = 0; i < shown.size(); ++i) EXPECT_NEAR(shown[i], onDevice[i], 1e-9) << fields[i].Key;
+    EXPECT_EQ(form->Memo1->Lines()->Strings(form->Memo1->Lines()->Count() - 1), "Блок 2 успешно прочитан!");
+    EXPECT_EQ(form->skAlphaHints1()->ShownText(), "Настройки успешно прочитаны!");
+
+    form->LoadDefaultSettings();
+    form->SpinEdit("skDecimalSpinEdit12")->SetValue(3.5);
+    form->CheckBox("skCheckBox2")->SetChecked(!form->CheckBox("skCheckBox2")->Checked());
+    const Bytes one = form->EncodeBlock(1).Bytes, two = form->EncodeBlock(2).Bytes;
+    ASSERT_NE(one, DeviceBlock(1));
+    ASSERT_NE(two, DeviceBlock(2));
+    ClickOn(form->btnWriteSett);
+    ASSERT_TRUE(RunMessagesUntil([] { return !EasyBusy; }, 60s));
+    RunMessages();
+    EXPECT_TRUE(questions.empty()) << "every value lies in its range";
+    EXPECT_EQ(DeviceBlock(1), one);
+    EXPECT_EQ(DeviceBlock(2), two);
+    EXPECT_EQ(form->skAlphaHints1()->ShownText(), "*Настройки успешно записаны!");
 }
 
 TEST_F(EasyExchangeTest, LoadingHoldsClickHandlersBackSoNoLoadedValueChanges) {

@@ -13,6 +13,8 @@
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/dialogs/MessageDialogs.h"
 
+#include "platform/window/Placement.h"
+
 #include <gtest/gtest.h>
 
 #include <filesystem>
@@ -55,10 +57,13 @@ protected:
     }
     // "Создать новый файл настроек", the warning answered with OK once it shows
     // (the command runs messages before it shows the warning).
-    void CreateFile() {
+    void CreateFile(bool byMouse = false) {
         std::optional<ModalAnswer> warning;
         Form17->OnShow = [&warning](TObject*) { warning.emplace(Form17, std::vector<platform::UINT>{platform::VK_RETURN}); };
-        form->btnCreate->Click();
+        if (byMouse)
+            ClickOn(form->btnCreate);
+        else
+            form->btnCreate->Click();
         RunMessages();
         Form17->OnShow = nullptr;
         ASSERT_TRUE(warning) << "no warning before the new file";
@@ -121,6 +126,20 @@ TEST_F(SingleStageWindowTest, OpensOnTheStartPanelAndCreatesAFileFromTheDefaults
     EXPECT_FALSE(form->SettingsModified);
     EXPECT_DOUBLE_EQ(Edit(10)->Value(), 0.2);
     EXPECT_DOUBLE_EQ(Edit(17)->Value(), 3.0);  // the brake parachute is on
+}
+
+TEST_F(SingleStageWindowTest, TheStartPanelShowsInTheScrollBoxAndTakesAMouseClick) {
+    EXPECT_EQ(form->Panel3->Parent(), form->ScrollBox1);
+    for (TButton* button : {form->btnCreate, form->btnOpen}) {
+        EXPECT_TRUE(platform::IsWindowVisible(button->Handle())) << button->Caption();
+        // Nothing lies over the button: the mouse reaches it.
+        const TPoint p = button->ClientToScreen({button->Width() / 2, button->Height() / 2});
+        EXPECT_EQ(platform::WindowFromPoint({p.X, p.Y}), button->Handle()) << button->Caption();
+    }
+    CreateFile(true);
+    EXPECT_FALSE(form->Panel3->Visible());
+    EXPECT_TRUE(form->pnlBlock4->Visible());
+    EXPECT_EQ(form->Caption(), "Настройки контроллера одноступенчатой ракеты (Файл: *Новый)");
 }
 
 TEST_F(SingleStageWindowTest, TimerRulesFireAsValuesAreTypedAndStepped) {

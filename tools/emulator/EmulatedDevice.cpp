@@ -1,5 +1,7 @@
 #include "tools/emulator/EmulatedDevice.h"
 
+#include "tools/emulator/EmulatedBlock9.h"
+
 #include "device/firmware/FirmwareChecksum.h"
 
 #include <algorithm>
@@ -67,7 +69,7 @@ EmulatedDevice::EmulatedDevice(DeviceKind kind) : firmwareMemory(kFirmwareCapaci
     } else {
         settingsBlocks[1].assign(39, 0);
         settingsBlocks[2].assign(20, 0);
-        settingsBlocks[9];
+        settingsBlocks[kBlock9] = EmptyBlock9(featureLength);
     }
 }
 
