@@ -173,8 +173,15 @@ TEST_F(SkinManager, DamagedSkinsAreRefusedAndTheOldSkinKept) {
 
 TEST_F(SkinManager, VersionNoticeShowsOncePerLoad) {
     WriteFile(folder.Path() / "Future.skz", Package("9.5", "1"));
+    std::vector<bool> dialogsSkinned;
+    SetSkinMessageBoxFunction([&](const std::string& text, bool) {
+        warnings.push_back(text);
+        dialogsSkinned.push_back(manager->SkinningRules.Contains(TxSkinningRule::srStdDialogs));
+    });
     manager->SetSkinName("Future");
     ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(dialogsSkinned, std::vector<bool>{false});
+    EXPECT_TRUE(manager->SkinningRules.Contains(TxSkinningRule::srStdDialogs));
     EXPECT_NE(warnings[0].find("have not complete support"), std::string::npos);
     manager->SetSkinName(kInternalName);
     EXPECT_EQ(warnings.size(), 1u);

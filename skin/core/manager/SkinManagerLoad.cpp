@@ -230,7 +230,13 @@ void TSkinManager::ReadSkinInto(TLoadedSkin& fresh) {
     ReadGlobalInfo(ini, fresh.Data);
     // One notice per load.
     std::string notice = SkinVersionNotice(fresh.Data.Version, fresh.Name, TestSwitchGiven());
-    if (!notice.empty()) ShowWarningBox(notice);
+    if (!notice.empty()) {
+        // The notice box itself is not skinned as a standard dialog.
+        TxSkinningRules kept = SkinningRules;
+        SkinningRules.Exclude(TxSkinningRule::srStdDialogs);
+        ScopeExit restore([&] { SkinningRules = kept; });
+        ShowWarningBox(notice);
+    }
     LoadSkinImages(ini, fresh.Data.Version, pictures, fresh.Content, this);
     LoadSkinTextures(ini, pictures, fresh.Content, this);
     LoadSkinOptions(ini, fresh.Content);
