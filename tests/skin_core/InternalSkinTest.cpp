@@ -13,6 +13,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 namespace {
 
 class InternalSkin : public ::testing::Test {
@@ -157,4 +159,40 @@ TEST_F(InternalSkin, ParentLinks) {
                  {"COMBOBOX", "EDIT"},              {"BUTTON_BIG", "BUTTON"},
                  {"BUTTON_HUGE", "BUTTON_BIG"}};
     for (const Link& l : links) EXPECT_EQ(Section(l.child).ParentSection, l.parent) << l.child;
+}
+
+// Every section a control of the program paints has a border mask whose
+// frames lie in its picture and whose borders leave a middle, and the
+// pieces that carry glyphs have them.
+TEST_F(InternalSkin, SectionsThatControlsUseHaveCompleteMasksAndGlyphs) {
+    const TSkinContent& skin = manager.Skin();
+    auto checkMask = [&](int index, const std::string& what) {
+        ASSERT_GE(index, 0) << what;
+        const TSkMaskData& m = skin.Masks.at(static_cast<std::size_t>(index));
+        const TBitmap& picture = m.Image ? *m.Image : *skin.MasterBitmap;
+        EXPECT_GE(m.FrameCount, 1) << what;
+        EXPECT_GE(m.SourceRect.left, 0) << what;
+        EXPECT_GE(m.SourceRect.top, 0) << what;
+        EXPECT_LE(m.SourceRect.right, picture.Width()) << what;
+        EXPECT_LE(m.SourceRect.bottom, picture.Height()) << what;
+        int frameWidth = (m.SourceRect.right - m.SourceRect.left) / std::max<int>(1, m.FrameCount);
+        int frameHeight = (m.SourceRect.bottom - m.SourceRect.top) / (m.MaskMode + 1);
+        EXPECT_LT(m.BorderLeft + m.BorderRight, frameWidth) << what;
+        EXPECT_LT(m.BorderTop + m.BorderBottom, frameHeight) << what;
+    };
+    for (const char* name : {"BUTTON", "BUTTON_BIG", "BUTTON_HUGE", "EDIT", "COMBOBOX", "ALPHAEDIT", "ALPHACOMBOBOX",
+                             "SPEEDBUTTON", "SPEEDBUTTON_SMALL", "TOOLBUTTON", "PANEL", "PANEL_LOW", "DRAGBAR", "GAUGE",
+                             "GROUPBOX", "FORM", "DIALOG", "MENUITEM", "HINT", "STATUSBAR", "PROGRESSH", "PROGRESSV",
+                             "PAGECONTROL", "TABTOP", "TABBOTTOM", "TABLEFT", "TABRIGHT", "SCROLLBAR1H", "SCROLLBAR2H",
+                             "SCROLLBAR1V", "SCROLLBAR2V", "SCROLLSLIDERH", "SCROLLSLIDERV", "SCROLLBTNLEFT",
+                             "SCROLLBTNRIGHT", "SCROLLBTNTOP", "SCROLLBTNBOTTOM"})
+        checkMask(Section(name).BorderMaskIndex, name);
+    int track = manager.FindSectionIndex("TRACKBAR");
+    for (const char* key : {"SLIDERCHANNEL", "SLIDERMASK", "SLIDERVMASK"})
+        checkMask(manager.FindMaskIndex(track, "TRACKBAR", key), key);
+    for (const char* name : {"COMBOBOX", "SCROLLBTNLEFT", "SCROLLBTNRIGHT", "SCROLLBTNTOP", "SCROLLBTNBOTTOM"}) {
+        int glyph = manager.FindMaskIndex(manager.FindSectionIndex(name), name, "GLYPHMASK");
+        ASSERT_GE(glyph, 0) << name;
+        EXPECT_EQ(skin.Masks.at(static_cast<std::size_t>(glyph)).FrameCount, 3) << name;
+    }
 }

@@ -58,8 +58,8 @@ TEST_F(SkinManagerPixels, HueOffsetTurnsTheSkinButTheCloseGlyph) {
     ASSERT_EQ(manager.SkinData().TitleIconKeepHue, 2);
     std::vector<std::uint32_t> close = GlyphPixels("BICONCLOSE"), max = GlyphPixels("BICONMAX");
     std::int32_t color = manager.Skin().GeneralData.at(std::size_t(manager.FindSectionIndex("BUTTON"))).Color;
-    manager.HueOffset = 120;
-    manager.SetSkinName("Graphite");
+    // The setter reads the skin again.
+    manager.SetHueOffset(120);
     EXPECT_TRUE(shown.empty());
     EXPECT_EQ(GlyphPixels("BICONCLOSE"), close);
     EXPECT_NE(GlyphPixels("BICONMAX"), max);

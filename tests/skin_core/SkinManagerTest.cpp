@@ -8,8 +8,10 @@
 #include "ui/core/MemoryStream.h"
 #include "ui/forms/Form.h"
 #include "ui/graphics/Bitmap.h"
+#include "ui/graphics/JpegImage.h"
 
 #include "platform/display/Display.h"
+#include "platform/window/WindowHooks.h"
 
 #include <gtest/gtest.h>
 
@@ -37,6 +39,15 @@ std::string Options(const char* version, const char* buttonColor) {
 
 std::string Package(const char* version, const char* color) {
     return WriteSkinPackage({{"Options.dat", Options(version, color)}, {"Master.bmp", BitmapBytes(40, 30)}});
+}
+
+std::string JpegBytes(int w, int h) {
+    TBitmap bitmap(w, h, TPixelFormat::pf24bit);
+    TJPEGImage jpeg;
+    jpeg.Assign(&bitmap);
+    TMemoryStream stream;
+    jpeg.SaveToStream(stream);
+    return std::string(stream.Memory(), static_cast<std::size_t>(stream.Size()));
 }
 
 void WriteFile(const std::filesystem::path& path, const std::string& bytes) {
@@ -162,8 +173,15 @@ TEST_F(SkinManager, DamagedSkinsAreRefusedAndTheOldSkinKept) {
 
 TEST_F(SkinManager, VersionNoticeShowsOncePerLoad) {
     WriteFile(folder.Path() / "Future.skz", Package("9.5", "1"));
+    std::vector<bool> dialogsSkinned;
+    SetSkinMessageBoxFunction([&](const std::string& text, bool) {
+        warnings.push_back(text);
+        dialogsSkinned.push_back(manager->SkinningRules.Contains(TxSkinningRule::srStdDialogs));
+    });
     manager->SetSkinName("Future");
     ASSERT_EQ(warnings.size(), 1u);
+    EXPECT_EQ(dialogsSkinned, std::vector<bool>{false});
+    EXPECT_TRUE(manager->SkinningRules.Contains(TxSkinningRule::srStdDialogs));
     EXPECT_NE(warnings[0].find("have not complete support"), std::string::npos);
     manager->SetSkinName(kInternalName);
     EXPECT_EQ(warnings.size(), 1u);
@@ -210,4 +228,172 @@ TEST(StoredSkins, IndexOfComparesNamesExactly) {
     EXPECT_EQ(skins.IndexOf("snow"), -1);
     EXPECT_EQ(skins.IndexOf("Classic (ВНУТРЕННИЙ)"), -1);
     EXPECT_EQ(skins.IndexOf(""), -1);
+}
+
+TEST_F(SkinManager, StoredSkinsAndSettingsTravelWithTheForm) {
+    TSkStoredSkin& stored = manager->InternalSkins().Items(0);
+    stored.BorderColor = 0x123456;
+    stored.Author = "Автор";
+    manager->AnimEffects().FormShow()->Mode = TxAnimType::atFading;
+    manager->AnimEffects().Minimizing()->Active = false;
+    manager->MenuSupport().IcoLineSkin = "ICOLINE";
+    manager->ThirdParty().SetValue(static_cast<int>(TSkThirdKind::Button), "TButton");
+    manager->SetSaturation(7);
+    TMemoryStream stream;
+    stream.WriteComponent(manager.get());
+    manager.reset();
+
+    TSkinManager read(nullptr);
+    stream.SetPosition(0);
+    stream.ReadComponent(&read);
+    ASSERT_EQ(read.InternalSkins().Count(), 1);
+    TSkStoredSkin& back = read.InternalSkins().Items(0);
+    EXPECT_EQ(back.Name, kInternalName);
+    EXPECT_EQ(std::string(back.Data().Memory(), static_cast<std::size_t>(back.Data().Size())), Package("8", "111"));
+    EXPECT_EQ(back.BorderColor, 0x123456);
+    EXPECT_EQ(back.Shadow1Blur, -1);
+    EXPECT_EQ(back.Author, "Автор");
+    EXPECT_EQ(read.AnimEffects().FormShow()->Mode, TxAnimType::atFading);
+    EXPECT_EQ(read.AnimEffects().FormHide()->Mode, TxAnimType::atAero);
+    EXPECT_FALSE(read.AnimEffects().Minimizing()->Active);
+    EXPECT_EQ(read.MenuSupport().IcoLineSkin, "ICOLINE");
+    EXPECT_TRUE(read.ThirdLists().Contains(TSkThirdKind::Button, "TButton"));
+    EXPECT_EQ(read.Saturation(), 7);
+    // The stored skin loads from what was read, as it was stored.
+    read.SetSaturation(0);
+    read.SetSkinName(kInternalName);
+    EXPECT_EQ(read.Skin().GeneralData.at(read.FindSectionIndex("BUTTON")).Color, 111);
+
+    // Another collection never replaces the stored skins.
+    TSkStoredSkins other;
+    other.Add().Name = "Other";
+    read.InternalSkins().Assign(&other);
+    ASSERT_EQ(read.InternalSkins().Count(), 1);
+    EXPECT_EQ(read.InternalSkins().Items(0).Name, kInternalName);
+}
+
+TEST_F(SkinManager, ChangingAStoredSkinTellsTheSkinList) {
+    int told = 0;
+    manager->OnSkinListChanged = [&](TObject*) { ++told; };
+    manager->InternalSkins().Add().Name = "Second";
+    EXPECT_EQ(told, 1);
+    manager->InternalSkins().Delete(1);
+    EXPECT_EQ(told, 2);
+}
+
+TEST_F(SkinManager, AnimationAndEffectSettingsStartAtTheirDefaults) {
+    const TxAnimEffects& a = manager->AnimEffects();
+    const struct {
+        const char* what;
+        const TxFormAnimation* animation;
+        bool active;
+        int time;
+        TxAnimType mode;
+    } cases[] = {
+        {"FormShow", a.FormShow(), true, 0, TxAnimType::atAero},
+        {"FormHide", a.FormHide(), true, 0, TxAnimType::atAero},
+        {"DialogShow", a.DialogShow(), true, 0, TxAnimType::atAero},
+        {"DialogHide", a.DialogHide(), true, 0, TxAnimType::atAero},
+        {"Minimizing", a.Minimizing(), true, 200, TxAnimType::atAero},
+        {"PageChange", a.PageChange(), true, 0, TxAnimType::atAero},
+        {"SkinChanging", a.SkinChanging(), true, 100, TxAnimType::atFading},
+        {"BlendOnMoving", a.BlendOnMoving(), false, 1000, TxAnimType::atAero},
+    };
+    for (const auto& c : cases) {
+        EXPECT_EQ(c.animation->Active, c.active) << c.what;
+        EXPECT_EQ(c.animation->Time, c.time) << c.what;
+        EXPECT_EQ(c.animation->Mode, c.mode) << c.what;
+    }
+    EXPECT_EQ(a.BlendOnMoving()->BlendValue, 170);
+    EXPECT_EQ(a.Buttons()->Events.Mask(), 0xFu);
+    EXPECT_EQ(a.Buttons()->Manager, manager.get());
+    EXPECT_TRUE(manager->Effects().AllowGlowing());
+    EXPECT_TRUE(manager->Effects().AllowAeroBluring);
+    EXPECT_TRUE(manager->SkinnedPopups());
+    EXPECT_EQ(manager->MenuSupport().ExtraLineWidth, 32);
+}
+
+TEST_F(SkinManager, CommonSectionsJoinEverySkin) {
+    manager->SetSkinName(kInternalName);
+    TStringList common;
+    common.SetText("; a comment keeps its blanks\r\n[MYPANEL]\r\nPARENTCLASS = BUTTON\r\n"
+                   "TRANSPARENCY = 40\r\n[BUTTON]\r\nCOLOR=999\r\n");
+    manager->SetCommonSections(common);
+    EXPECT_EQ(manager->CommonSections().Strings(0), "; a comment keeps its blanks");
+    EXPECT_EQ(manager->CommonSections().Strings(2), "PARENTCLASS=BUTTON");
+    int added = manager->FindSectionIndex("MYPANEL");
+    ASSERT_GE(added, 0);
+    const TSkGeneralData& mine = manager->Skin().GeneralData.at(added);
+    EXPECT_EQ(mine.Color, 111);  // from its parent in the skin
+    EXPECT_EQ(mine.Transparency, 40);
+    EXPECT_EQ(manager->FindMaskIndex(added, "MYPANEL", "BORDERSMASK"), 0);
+    EXPECT_EQ(ButtonColor(), 111);  // the skin's own section stays as it is
+    // Every later skin gets them too.
+    WriteFile(folder.Path() / "Amber.skz", Package("8", "333"));
+    manager->SetSkinName("Amber");
+    EXPECT_GE(manager->FindSectionIndex("MYPANEL"), 0);
+    EXPECT_EQ(manager->Skin().GeneralData.at(manager->FindSectionIndex("MYPANEL")).Color, 333);
+}
+
+TEST_F(SkinManager, JpegTexturesBecomeTexturesOrPatternsBySize) {
+    std::string options = Options("8", "5") + "[PANEL]\r\nPATTERN=SMALL.JPG\r\nHOTPATTERN=big.jpeg\r\n";
+    WriteFile(folder.Path() / "Wood" / "Options.dat", options);
+    WriteFile(folder.Path() / "Wood" / "MASTER.BMP", BitmapBytes(40, 30));
+    WriteFile(folder.Path() / "Wood" / "SMALL.JPG", JpegBytes(1000, 899));
+    WriteFile(folder.Path() / "Wood" / "big.jpeg", JpegBytes(1000, 900));
+    manager->SetSkinName("Wood");
+    ASSERT_TRUE(errors.empty()) << errors[0];
+    const TSkinContent& skin = manager->Skin();
+    ASSERT_EQ(skin.Patterns.size(), 1u);
+    EXPECT_EQ(skin.Patterns[0].Section, "PANEL");
+    EXPECT_EQ(skin.Patterns[0].Key, "HOTPATTERN");
+    EXPECT_EQ(skin.Patterns[0].Image->Width(), 1000);
+    int panel = manager->FindSectionIndex("PANEL");
+    int texture = skin.FindPatternIndex(panel, "PANEL", "PATTERN");
+    ASSERT_GE(texture, 0);
+    const TSkMaskData& record = skin.Masks.at(texture);
+    EXPECT_EQ(record.ImageKind, ikTexture);
+    EXPECT_EQ(record.FrameCount, 1);
+    EXPECT_EQ(record.Owner, manager.get());
+    ASSERT_TRUE(record.Image);
+    EXPECT_EQ(record.Image->PixelFormat(), TPixelFormat::pf32bit);
+    EXPECT_EQ(record.Image->Height(), 899);
+    EXPECT_EQ(skin.GeneralData.at(panel).TextureIndex, texture);
+}
+
+namespace {
+
+int hookedCreations = 0;
+int hookReleases = 0;
+
+platform::LRESULT CountingHook(int code, platform::WPARAM wParam, platform::LPARAM lParam) {
+    if (code == platform::HCBT_CREATEWND) ++hookedCreations;
+    return platform::CallNextHookEx(nullptr, code, wParam, lParam);
+}
+
+}  // namespace
+
+TEST_F(SkinManager, TheDefaultManagerHooksWindowCreationWhileItHasASkin) {
+    SetSkinDialogHook({&CountingHook, [] { ++hookReleases; }});
+    hookedCreations = hookReleases = 0;
+    TSkinManager second(nullptr);
+    second.InternalSkins().Add().SetData(Package("8", "1"));
+    second.SetSkinName("any");
+    EXPECT_FALSE(second.DialogHookInstalled());  // not the default manager
+    manager->SetSkinName(kInternalName);
+    EXPECT_TRUE(manager->DialogHookInstalled());
+    {
+        TForm form(nullptr);
+        form.HandleNeeded();
+    }
+    EXPECT_EQ(hookedCreations, 1);
+    manager->SetActive(false);
+    EXPECT_FALSE(manager->DialogHookInstalled());
+    EXPECT_EQ(hookReleases, 1);
+    {
+        TForm form(nullptr);
+        form.HandleNeeded();
+    }
+    EXPECT_EQ(hookedCreations, 1);
+    SetSkinDialogHook({});
 }

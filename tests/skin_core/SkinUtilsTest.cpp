@@ -2,7 +2,16 @@
 #include "skin/core/utils/SkinIni.h"
 #include "skin/core/utils/SkinMath.h"
 #include "skin/core/utils/SkinRects.h"
+#include "skin/core/utils/SkinSystem.h"
 #include "skin/core/utils/SkinText.h"
+
+#include "tests/support/TempFolder.h"
+
+#include "platform/gdi/GdiObjects.h"
+#include "platform/text/Fonts.h"
+#include "platform/window/SystemMetrics.h"
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -137,4 +146,33 @@ TEST(SkinFolders, NormalizeFolderPath) {
         const char* expected;
     } cases[] = {{"", ""}, {"skins/", "skins/"}, {"skins\\", "skins/"}, {"skins", "skins/"}, {"C", "C/"}};
     for (const Case& c : cases) EXPECT_EQ(NormalizeFolderPath(c.path), c.expected) << c.path;
+}
+
+TEST(SkinSystem, CaptionFontAndMinimizeAnimation) {
+    int height = CaptionFontHeight();
+    EXPECT_EQ(height, platform::NonClientMetrics().lfCaptionFont.lfHeight);
+    EXPECT_NE(height, 0);
+    platform::HFONT font = CreateCaptionFont();
+    ASSERT_NE(font, nullptr);
+    platform::DeleteObject(font);
+    bool was = MinimizeAnimationOn();
+    SetMinimizeAnimation(!was);
+    EXPECT_EQ(MinimizeAnimationOn(), !was);
+    SetMinimizeAnimation(was);
+    EXPECT_EQ(MinimizeAnimationOn(), was);
+    TMessage m = FillMessage(0x1234, 5, -6, 7);
+    EXPECT_EQ(m.Msg, 0x1234u);
+    EXPECT_EQ(m.WParam, 5u);
+    EXPECT_EQ(m.LParam, -6);
+    EXPECT_EQ(m.Result, 7);
+    EXPECT_FALSE(EffectsDisabled());  // a native 64-bit process
+}
+
+TEST(SkinFolders, SetCurrentFolder) {
+    TempFolder folder;
+    std::filesystem::path before = std::filesystem::current_path();
+    EXPECT_TRUE(SetCurrentFolder(folder.Path().string()));
+    EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(folder.Path()));
+    EXPECT_FALSE(SetCurrentFolder((folder.Path() / "missing").string()));
+    EXPECT_TRUE(SetCurrentFolder(before.string()));
 }

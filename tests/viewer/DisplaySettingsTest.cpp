@@ -131,7 +131,8 @@ TEST_F(DisplaySettingsTest, OddValuesReadAsTheirDefaultsOrWithinTheirLimits) {
 TEST_F(DisplaySettingsTest, TheSkinChoiceIsWrittenAndNotReadBack) {
     Show();
     Form1->SkinItems[3]->Click();
-    EXPECT_EQ(Form1->skSkinManager1->SkinName(), "Amber");
+    // No "Amber" beside the program: the internal skin stays.
+    EXPECT_EQ(Form1->skSkinManager1->SkinName(), "Classic (внутренний)");
     EXPECT_TRUE(Form1->skSkinManager1->Active());
     EXPECT_NE(ReadText(folder.Path() / "settings.ini").find("SetSkin=4"), std::string::npos);
     Form1->SkinItems[0]->Click();

@@ -122,7 +122,8 @@ void Boxes(Canvas& c, int x, int y, int size, bool radio, int mark) {
     }
 }
 
-using Glyph = std::function<void(Canvas&, int x, int y, Rgb ink)>;
+// `back` is the colour behind the glyph, for the parts a glyph hides of itself.
+using Glyph = std::function<void(Canvas&, int x, int y, Rgb ink, Rgb back)>;
 
 // Title-bar buttons: a soft square behind the glyph when hot and pressed.
 void TitleIcon(Canvas& c, int x, int y, const Glyph& glyph, Rgb hotBack) {
@@ -131,7 +132,7 @@ void TitleIcon(Canvas& c, int x, int y, const Glyph& glyph, Rgb hotBack) {
     const Rgb inks[3] = {kInk, hotBack == kClose ? kWhite : kInk, hotBack == kClose ? kWhite : kInk};
     for (int n = 0; n < 3; ++n) {
         c.Fill(x + n * kSize, y, kSize, kSize, backs[n]);
-        glyph(c, x + n * kSize, y, inks[n]);
+        glyph(c, x + n * kSize, y, inks[n], backs[n]);
     }
 }
 
@@ -145,6 +146,33 @@ void Arrow(Canvas& c, int x, int y, int dir, Rgb ink) {
             if (dir == 2) c.Put(x + a, y + b, ink);
             if (dir == 3) c.Put(x + 8 - a, y + b, ink);
         }
+}
+
+// Panels, the status bar, scroll tracks and the track bar, in the row
+// below the tabs; their insides stay key-coloured so the section's own
+// colour or gradient shows through.
+void PlainMasks(Canvas& c) {
+    constexpr int kRow = 194, kCell = 12;
+    c.Fill(0, kRow, kMasterWidth, kMasterHeight - kRow, kKey);
+    // PANEL (0,194,12,206): a soft outline with a light inner top edge.
+    c.RoundRect(0, kRow, kCell, kCell, 3, kLine, kKey);
+    c.Fill(3, kRow + 1, kCell - 6, 1, kWhite);
+    // PANEL_LOW (12,194,24,206): the same outline, shaded inside at the top.
+    c.RoundRect(12, kRow, kCell, kCell, 3, kLine, kKey);
+    c.Fill(15, kRow + 1, kCell - 6, 1, 0xDDE1E6);
+    // STATUSBAR (24,194,36,206): a line along the top.
+    c.Fill(24, kRow, kCell, 1, kLine);
+    // SCROLLBAR tracks (36,194,48,206): a quiet groove.
+    c.RoundRect(36, kRow, kCell, kCell, 3, 0xE6E9ED, 0xF0F2F5);
+    // TRACKBAR channel (48,194,60,200).
+    c.RoundRect(48, kRow, kCell, 6, 2, kLine, 0xE6E9ED);
+    // TRACKBAR thumbs: horizontal (60,194,96,212) and vertical (96,194,150,206),
+    // normal, hot and pressed.
+    const Look thumbs[3] = {{kLine, kWhite}, {kLineHot, kFaceHot}, {kAccent, kFacePressed}};
+    for (int n = 0; n < 3; ++n) {
+        c.RoundRect(60 + n * 12, kRow, 12, 18, 3, thumbs[n].line, thumbs[n].face);
+        c.RoundRect(96 + n * 18, kRow, 18, 12, 3, thumbs[n].line, thumbs[n].face);
+    }
 }
 
 std::string MasterBitmap() {
@@ -195,25 +223,24 @@ std::string MasterBitmap() {
     Boxes(c, 0, 112, 11, false, 0);  // SMALLUNCHECKED
     Boxes(c, 33, 112, 11, false, 1); // SMALLCHECKED
     Boxes(c, 66, 112, 11, false, 2); // SMALLGRAYED
-    TitleIcon(c, 0, 124, [](Canvas& k, int x, int y, Rgb ink) {  // BICONCLOSE
+    TitleIcon(c, 0, 124, [](Canvas& k, int x, int y, Rgb ink, Rgb) {  // BICONCLOSE
         for (int t = 0; t < 2; ++t) {
             k.Line(x + 4 + t, y + 4, x + 11 + t, y + 11, ink);
             k.Line(x + 11 + t, y + 4, x + 4 + t, y + 11, ink);
         }
     }, kClose);
-    TitleIcon(c, 48, 124, [](Canvas& k, int x, int y, Rgb ink) {  // BICONMAX
-        k.RoundRect(x + 4, y + 4, 8, 8, 0, ink, kKey);
+    TitleIcon(c, 48, 124, [](Canvas& k, int x, int y, Rgb ink, Rgb back) {  // BICONMAX
+        k.RoundRect(x + 4, y + 4, 8, 8, 0, ink, back);
         k.Fill(x + 4, y + 5, 8, 1, ink);
     }, 0xD5DAE0);
-    TitleIcon(c, 96, 124, [](Canvas& k, int x, int y, Rgb ink) {  // BICONMIN
+    TitleIcon(c, 96, 124, [](Canvas& k, int x, int y, Rgb ink, Rgb) {  // BICONMIN
         k.Fill(x + 4, y + 10, 8, 2, ink);
     }, 0xD5DAE0);
-    TitleIcon(c, 144, 124, [](Canvas& k, int x, int y, Rgb ink) {  // BICONNORM
-        k.RoundRect(x + 6, y + 3, 7, 7, 0, ink, kKey);
-        k.RoundRect(x + 3, y + 6, 7, 7, 0, ink, kKey);
-        k.Fill(x + 4, y + 7, 5, 5, kKey);
+    TitleIcon(c, 144, 124, [](Canvas& k, int x, int y, Rgb ink, Rgb back) {  // BICONNORM
+        k.RoundRect(x + 6, y + 3, 7, 7, 0, ink, back);
+        k.RoundRect(x + 3, y + 6, 7, 7, 0, ink, back);
     }, 0xD5DAE0);
-    TitleIcon(c, 192, 124, [](Canvas& k, int x, int y, Rgb ink) {  // BICONHELP
+    TitleIcon(c, 192, 124, [](Canvas& k, int x, int y, Rgb ink, Rgb) {  // BICONHELP
         k.Line(x + 5, y + 5, x + 7, y + 3, ink);
         k.Line(x + 7, y + 3, x + 9, y + 3, ink);
         k.Line(x + 9, y + 3, x + 11, y + 5, ink);
@@ -236,6 +263,7 @@ std::string MasterBitmap() {
         c.Fill(192 + n * 9, 162, 9, 9, kKey);
         Arrow(c, 192 + n * 9, 162, 1, n == 0 ? kInk : kAccent);
     }
+    PlainMasks(c);
     return c.Bmp();
 }
 

@@ -29,7 +29,7 @@
 #include "viewer/analysis/ChartSeriesTable.h"
 #include "viewer/analysis/DataExtents.h"
 #include "viewer/log/FlightTables.h"
-#include "viewer/mainform/SkinManager.h"
+#include "skin/core/manager/SkinManager.h"
 #include "viewer/navigation/ChartAxes.h"
 #include "viewer/navigation/ZoomBounds.h"
 
@@ -194,6 +194,7 @@ private:
     void BuildSidePanel();
     void BuildHiddenControls();
     void BuildDialogs();
+    void BuildSkinManager();
     void BuildMainMenu();
     TMenuItem* AddItem(TMenuItem* parent, const std::string& name, const std::string& caption,
                        TNotifyEvent onClick = nullptr);

@@ -3,8 +3,11 @@
 
 #include "viewer/mainform/MainForm.h"
 
+#include "platform/text/Fonts.h"
 #include "platform/window/Focus.h"
 #include "platform/window/WindowMessages.h"
+#include "tools/skingen/ClassicSkinArt.h"
+#include "tools/skingen/InternalSkin.h"
 #include "ui/dialogs/PlaceControl.h"
 #include "viewer/forms/ViewOptionsForm.h"
 #include "viewer/navigation/StepZoom.h"
@@ -223,9 +226,30 @@ void TForm1::BuildDialogs() {
     PrintDialog1 = new TPrintDialog(this);
     PrintDialog1->SetName("PrintDialog1");
 
+    BuildSkinManager();
+}
+
+void TForm1::BuildSkinManager() {
     skSkinManager1 = new TSkinManager(this);
     skSkinManager1->SetName("skSkinManager1");
-    skSkinManager1->SetSkinName("Classic (внутренний)");
-    skSkinManager1->MenuLineSkin = "ICOLINE";
-    skSkinManager1->SkinnedClasses = {"TButton"};
+    // Its stored settings, read as a form's are: the skin loads now and
+    // reaches the windows when the manager is loaded.
+    skSkinManager1->SetComponentStateItem(TComponentStateItem::csLoading, true);
+    TxAnimEffects& effects = skSkinManager1->AnimEffects();
+    effects.FormShow()->Mode = TxAnimType::atFading;
+    effects.FormHide()->Mode = TxAnimType::atFading;
+    effects.Minimizing()->Active = false;
+    AddClassicInternalSkin(*skSkinManager1);
+    TxMenuSupport& menus = skSkinManager1->MenuSupport();
+    menus.IcoLineSkin = "ICOLINE";
+    constexpr int kExtraLineFontHeight = -11;
+    menus.ExtraLineFont()->SetCharset(platform::DEFAULT_CHARSET);
+    menus.ExtraLineFont()->SetColor(clWindowText);
+    menus.ExtraLineFont()->SetHeight(kExtraLineFontHeight);
+    menus.ExtraLineFont()->SetName("MS Sans Serif");
+    skSkinManager1->SetSkinName(ClassicSkinName);
+    for (int kind = 0; kind < ThirdKindCount; ++kind)
+        skSkinManager1->ThirdParty().SetValue(kind, kind == static_cast<int>(TSkThirdKind::Button) ? "TButton" : " ");
+    skSkinManager1->SetComponentStateItem(TComponentStateItem::csLoading, false);
+    skSkinManager1->Loaded();
 }

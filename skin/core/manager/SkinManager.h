@@ -8,12 +8,15 @@
 #include "skin/core/adjust/ShadowTemplates.h"
 #include "skin/core/data/SkinLookups.h"
 #include "skin/core/library/ThirdPartyList.h"
+#include "skin/core/manager/AnimEffects.h"
+#include "skin/core/manager/MenuSupport.h"
 #include "skin/core/manager/StoredSkins.h"
 
 #include "ui/core/Component.h"
 #include "ui/core/Events.h"
 #include "ui/core/Set.h"
 
+#include "platform/window/WindowHooks.h"
 #include "platform/window/WindowMessages.h"
 
 #include <memory>
@@ -31,6 +34,17 @@ extern TSkinManager* DefaultSkinManager;
 // 1 while a skin is read, 1 while the new-skin command is sent.
 extern std::uint8_t SkinLoadInProgress;
 extern std::uint8_t SkinBroadcastInProgress;
+
+// The window-creation hook that skins forms and standard dialogs as they
+// are made, given by the form skinning; the default manager installs it
+// on the GUI thread with the first skin and removes it with the skin.
+struct TSkDialogHook {
+    platform::HOOKPROC Procedure = nullptr;
+    // Runs after the hook is gone: frees what the hook made (providers, wrappers).
+    void (*Released)() = nullptr;
+};
+void SetSkinDialogHook(const TSkDialogHook& hook);
+const TSkDialogHook& SkinDialogHook();
 
 class TSkinManager : public TComponent {
     DECLARE_CLASS_INFO
@@ -54,6 +68,14 @@ public:
     static std::string Version() { return "1.0"; }
     TSkStoredSkins& InternalSkins() { return internalSkins_; }
     ThirdPartyList& ThirdParty() { return thirdParty_; }
+    TxSkinEffects& Effects() { return effects_; }
+    TxAnimEffects& AnimEffects() { return animEffects_; }
+    TxMenuSupport& MenuSupport() { return menuSupport_; }
+    // Options-file sections merged into every skin; setting them reloads it.
+    const TStringList& CommonSections() const { return commonSections_; }
+    void SetCommonSections(const TStrings& lines);
+    bool SkinnedPopups() const { return skinnedPopups_; }
+    void SetSkinnedPopups(bool value) { skinnedPopups_ = value; }
     const TSkThirdLists& ThirdLists() const { return thirdLists_; }
     bool DeferUpdates() const { return deferUpdates_; }
     void SetDeferUpdates(bool value) { deferUpdates_ = value; }
@@ -63,8 +85,10 @@ public:
 
     // Every skin read from now on is turned by HueOffset degrees and changed
     // in saturation by Saturation percent; 0 leaves it as read.
-    int HueOffset = 0;
-    int Saturation = 0;
+    int HueOffset() const { return hueOffset_; }
+    void SetHueOffset(int value);
+    int Saturation() const { return saturation_; }
+    void SetSaturation(int value);
     // The library's own shadows, for skins without an EXBORDER image.
     TSkDefaultShadows DefaultShadows;
     bool ExtendedBorders() const { return extendedBorders_; }
@@ -94,6 +118,10 @@ public:
     // Mouse tracking: the old window gets command 30, the new one 29.
     void SetHotWindow(platform::HWND window);
     platform::HWND HotWindow() const { return hotWindow_; }
+    // The window-creation hook: only the default manager, once.
+    void InstallDialogHook();
+    void RemoveDialogHook();
+    bool DialogHookInstalled() const { return hook_ != nullptr; }
 
 private:
     struct TLoadedSkin;
@@ -102,6 +130,8 @@ private:
     void ReadSkinInto(TLoadedSkin& fresh);
     std::string PackedPath(const std::string& name) const;
     void SendToAllForms(std::uint16_t command, platform::LPARAM lParam);
+    // A new read of the current skin after a change of how it is read.
+    void ReloadSkin();
 
     bool active_ = true;
     std::string skinName_;
@@ -113,8 +143,16 @@ private:
     TSkinContent skin_;
     TSkinData data_;
     bool extendedBorders_ = false;
+    int hueOffset_ = 0;
+    int saturation_ = 0;
+    bool skinnedPopups_ = true;
+    platform::HHOOK hook_ = nullptr;
     TSkShadowTemplates shadows_;
-    TSkStoredSkins internalSkins_;
+    TSkStoredSkins internalSkins_{this};
+    TxSkinEffects effects_;
+    TxAnimEffects animEffects_;
+    TxMenuSupport menuSupport_;
+    TStringList commonSections_;
     ThirdPartyList thirdParty_;
     TSkThirdLists thirdLists_;
 };

@@ -5,6 +5,7 @@
 #include "ui/forms/Form.h"
 #include "ui/forms/Screen.h"
 
+#include "platform/system/ThreadId.h"
 #include "platform/window/MessageQueue.h"
 #include "platform/window/WindowTree.h"
 
@@ -42,11 +43,13 @@ void TSkinManager::BroadcastNewSkin(bool repaint) {
     SendToAllForms(ScNewSkin, reinterpret_cast<platform::LPARAM>(this));
     SkinBroadcastInProgress = 0;
     data_.IsActive = true;
+    if (IsDefault() && !hook_) InstallDialogHook();
     if (repaint) RefreshAllForms();
 }
 
 void TSkinManager::BroadcastSkinRemoval() {
     removingSkin_ = true;
+    RemoveDialogHook();
     data_.IsActive = false;
     SendToAllForms(ScRemoveSkin, reinterpret_cast<platform::LPARAM>(this));
     skin_ = TSkinContent{};
@@ -69,4 +72,17 @@ void TSkinManager::SetHotWindow(platform::HWND window) {
     if (old) platform::SendMessage(old, SkinCommandMsg, MakeSkinWParam(ScMouseLeave), reinterpret_cast<platform::LPARAM>(this));
     if (window)
         platform::SendMessage(window, SkinCommandMsg, MakeSkinWParam(ScMouseEnter), reinterpret_cast<platform::LPARAM>(this));
+}
+
+void TSkinManager::InstallDialogHook() {
+    const TSkDialogHook& hook = SkinDialogHook();
+    if (!IsDefault() || hook_ || !hook.Procedure) return;
+    hook_ = platform::SetWindowsHookEx(platform::WH_CBT, hook.Procedure, nullptr, platform::GetCurrentThreadId());
+}
+
+void TSkinManager::RemoveDialogHook() {
+    if (!IsDefault() || !hook_) return;
+    platform::UnhookWindowsHookEx(hook_);
+    hook_ = nullptr;
+    if (SkinDialogHook().Released) SkinDialogHook().Released();
 }

@@ -15,6 +15,7 @@
 #include "ui/core/ScopeGuards.h"
 #include "ui/core/TextCase.h"
 #include "ui/graphics/Bitmap.h"
+#include "ui/graphics/JpegImage.h"
 
 #include "common/SystemText.h"
 
@@ -68,6 +69,19 @@ std::shared_ptr<TBitmap> PngFrom(TStream& stream, double version) {
     return picture;
 }
 
+std::shared_ptr<TBitmap> JpegFrom(TStream& stream) {
+    TJPEGImage picture;
+    stream.SetPosition(0);
+    picture.LoadFromStream(stream);
+    auto bitmap = std::make_shared<TBitmap>();
+    bitmap->Assign(&picture);
+    return bitmap;
+}
+
+bool NamesJpeg(const std::string& upper) {
+    return upper.find(".JPG") != std::string::npos || upper.find(".JPEG") != std::string::npos;
+}
+
 bool TestSwitchGiven() { return AnsiLowerCase(CommandLineParam(1)) == kTestSwitch; }
 
 }  // namespace
@@ -105,6 +119,7 @@ void TSkinManager::SetSkinName(const std::string& value) {
     FireEvent(OnBeforeChange, this);
     SkinLoadInProgress = 1;
     ScopeExit loadEnds([] { SkinLoadInProgress = 0; });
+    data_.IsActive = false;
     std::string upper = AnsiUpperCase(skinName_);
     constexpr std::size_t kExtensionLength = 4;
     if (skinName_.size() > kExtensionLength && upper.substr(upper.size() - kExtensionLength) == ".SKZ")
@@ -126,6 +141,20 @@ void TSkinManager::SetSkinName(const std::string& value) {
     FireEvent(OnAfterChange, this);
 }
 
+void TSkinManager::ReloadSkin() {
+    if (IsLoading() || ComponentState().Contains(TComponentStateItem::csReading)) return;
+    {
+        SkinLoadInProgress = 1;
+        ScopeExit loadEnds([] { SkinLoadInProgress = 0; });
+        try {
+            LoadSkin();
+        } catch (const Exception& e) {
+            ShowErrorBox(e.Message());
+        }
+    }
+    if (!deferUpdates_) RefreshAllForms();
+}
+
 void TSkinManager::LoadSkin() {
     TLoadedSkin fresh;
     fresh.Name = skinName_;
@@ -137,6 +166,8 @@ void TSkinManager::LoadSkin() {
     }
     // Only a whole skin replaces the one in use.
     skin_ = std::move(fresh.Content);
+    // Whether the skin is in use is the broadcasts' business, not the reader's.
+    fresh.Data.IsActive = data_.IsActive;
     data_ = std::move(fresh.Data);
     skinFromPackage_ = fresh.FromPackage;
     UpdateShadowTemplates(skin_, data_, active_, extendedBorders_, DefaultShadows, shadows_);
@@ -180,8 +211,12 @@ void TSkinManager::ReadSkinInto(TLoadedSkin& fresh) {
     TSkPictureSource pictures = [&](const std::string& name) -> std::shared_ptr<TBitmap> {
         std::string upper = AnsiUpperCase(name);
         bool png = upper.find(".PNG") != std::string::npos;
-        if (!png && upper.find(".BMP") == std::string::npos) return nullptr;
-        auto read = [&](TStream& stream) { return png ? PngFrom(stream, fresh.Data.Version) : BitmapFrom(stream); };
+        bool jpeg = NamesJpeg(upper);
+        if (!png && !jpeg && upper.find(".BMP") == std::string::npos) return nullptr;
+        auto read = [&](TStream& stream) {
+            if (jpeg) return JpegFrom(stream);
+            return png ? PngFrom(stream, fresh.Data.Version) : BitmapFrom(stream);
+        };
         if (package) {
             TxImageItem* item = package->FindImage(upper);
             return item ? read(*item->Stream) : nullptr;
@@ -191,14 +226,22 @@ void TSkinManager::ReadSkinInto(TLoadedSkin& fresh) {
         TFileStream stream(file.string(), fmOpenRead);
         return read(stream);
     };
+    MergeCommonSections(ini, commonSections_);
     ReadGlobalInfo(ini, fresh.Data);
     // One notice per load.
     std::string notice = SkinVersionNotice(fresh.Data.Version, fresh.Name, TestSwitchGiven());
-    if (!notice.empty()) ShowWarningBox(notice);
+    if (!notice.empty()) {
+        // The notice box itself is not skinned as a standard dialog.
+        TxSkinningRules kept = SkinningRules;
+        SkinningRules.Exclude(TxSkinningRule::srStdDialogs);
+        ScopeExit restore([&] { SkinningRules = kept; });
+        ShowWarningBox(notice);
+    }
     LoadSkinImages(ini, fresh.Data.Version, pictures, fresh.Content, this);
+    LoadSkinTextures(ini, pictures, fresh.Content, this);
     LoadSkinOptions(ini, fresh.Content);
-    ApplyHueOffset(fresh.Content, fresh.Data, HueOffset);
-    ApplySaturation(fresh.Content, fresh.Data, Saturation);
+    ApplyHueOffset(fresh.Content, fresh.Data, hueOffset_);
+    ApplySaturation(fresh.Content, fresh.Data, saturation_);
 }
 
 void TSkinManager::ListSkins(TStrings& list, int kind, std::string& first) {

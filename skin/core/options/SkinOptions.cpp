@@ -256,6 +256,71 @@ void LoadSkinImages(const TSkIniSections& ini, double version, const TSkPictureS
     }
 }
 
+namespace {
+
+// A picture of this many pixels or more stays a JPEG pattern.
+constexpr long long kSmallestPattern = 900000;
+
+bool NamesJpeg(const std::string& value) {
+    std::string upper = AnsiUpperCase(value);
+    return upper.find(".JPG") != std::string::npos || upper.find(".JPEG") != std::string::npos;
+}
+
+}  // namespace
+
+void LoadSkinTextures(const TSkIniSections& ini, const TSkPictureSource& pictures, TSkinContent& skin,
+                      TSkinManager* owner) {
+    skin.Patterns.clear();
+    for (int s = 0; s < ini.Count(); ++s) {
+        const std::string section = ini.Strings(s);
+        const TStringList* lines = ini.SectionLines(section);
+        for (int k = 0; k < lines->Count(); ++k) {
+            std::string key = lines->Names(k);
+            if (lines->IndexOfName(key) != k) continue;
+            std::string value = lines->ValueFromIndex(k);
+            if (!NamesJpeg(value)) continue;
+            std::shared_ptr<TBitmap> picture = pictures(value);
+            if (!picture || picture->Width() <= 0) continue;
+            if (static_cast<long long>(picture->Width()) * picture->Height() >= kSmallestPattern) {
+                skin.Patterns.push_back({picture, AnsiUpperCase(section), AnsiUpperCase(key)});
+                continue;
+            }
+            MakeSkinPicture32(*picture);
+            TSkMaskData r;
+            r.Image = picture;
+            r.SourceRect = {0, 0, picture->Width(), picture->Height()};
+            r.Section = AnsiUpperCase(section);
+            r.Key = AnsiUpperCase(key);
+            r.ImageKind = ikTexture;
+            r.FrameCount = 1;
+            r.Owner = owner;
+            skin.Masks.push_back(std::move(r));
+        }
+    }
+}
+
+void MergeCommonSections(TSkIniSections& ini, const TStrings& common) {
+    TSkIniSections extra;
+    ParseIniSections(common, extra);
+    for (int i = 0; i < extra.Count(); ++i) {
+        std::string name = extra.Strings(i);
+        if (ini.IndexOf(name) >= 0 || extra.IndexOf(name) != i) continue;
+        auto* lines = new TStringList;
+        lines->SetCaseSensitive(true);
+        lines->Assign(extra.SectionLines(name));
+        ini.AddObject(name, lines);
+    }
+}
+
+void StripCommonSectionBlanks(TStrings& lines) {
+    for (int i = 0; i < lines.Count(); ++i) {
+        std::string line = lines.Strings(i);
+        if (line.empty() || line.front() == ';') continue;
+        std::erase(line, ' ');
+        lines.SetString(i, line);
+    }
+}
+
 std::string SkinVersionNotice(double version, const std::string& skinName, bool testSwitch) {
     if (version > kNewestKnownVersion)
         return "This version of the skin have not complete support by used skin engine release.\r\n"

@@ -32,6 +32,15 @@ void LoadSkinOptions(const TSkIniSections& ini, TSkinContent& skin);
 // and their keys; the positional fields raise EConvertError.
 void LoadSkinImages(const TSkIniSections& ini, double version, const TSkPictureSource& pictures, TSkinContent& skin,
                     TSkinManager* owner);
+// JPEG pictures the values name: big ones kept as pattern records, the
+// others drawn into 32-bit texture records.
+void LoadSkinTextures(const TSkIniSections& ini, const TSkPictureSource& pictures, TSkinContent& skin,
+                      TSkinManager* owner);
+// The manager's CommonSections: each section the skin lacks is appended,
+// so it is read like the skin's own (inheritance, images, textures).
+void MergeCommonSections(TSkIniSections& ini, const TStrings& common);
+// CommonSections as stored: every line that is not a comment loses its blanks.
+void StripCommonSectionBlanks(TStrings& lines);
 // The per-section BORDERSMASK, corner images and textures.
 void ResolveSectionImages(TSkinContent& skin);
 

@@ -16,6 +16,12 @@ bool FolderExists(const std::string& path) {
     return !path.empty() && std::filesystem::is_directory(path, error);
 }
 
+bool SetCurrentFolder(const std::string& path) {
+    std::error_code error;
+    std::filesystem::current_path(path, error);
+    return !error;
+}
+
 std::string ApplicationFolder() {
     std::string folder = std::filesystem::path(CommandLineParam(0)).parent_path().string();
     return NormalizeFolderPath(folder.empty() ? "." : folder);

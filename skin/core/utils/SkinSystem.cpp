@@ -5,6 +5,7 @@
 
 #include "platform/system/Clock.h"
 #include "platform/system/PlatformVersion.h"
+#include "platform/window/SystemMetrics.h"
 
 namespace {
 
@@ -22,6 +23,43 @@ void ShowBox(const std::string& text, bool error) {
 
 }  // namespace
 
+TMessage FillMessage(platform::UINT message, platform::WPARAM wParam, platform::LPARAM lParam,
+                     platform::LRESULT result) {
+    return TMessage{message, wParam, lParam, result};
+}
+
+namespace {
+
+bool CaptionFont(platform::LOGFONTA& font) {
+    platform::NONCLIENTMETRICSA metrics;
+    if (!platform::SystemParametersInfo(platform::SPI_GETNONCLIENTMETRICS, sizeof metrics, &metrics, 0)) return false;
+    font = metrics.lfCaptionFont;
+    return true;
+}
+
+}  // namespace
+
+int CaptionFontHeight() {
+    platform::LOGFONTA font;
+    return CaptionFont(font) ? font.lfHeight : 0;
+}
+
+platform::HFONT CreateCaptionFont() {
+    platform::LOGFONTA font;
+    return CaptionFont(font) ? platform::CreateFontIndirectA(&font) : nullptr;
+}
+
+bool MinimizeAnimationOn() {
+    platform::ANIMATIONINFO info;
+    return platform::SystemParametersInfo(platform::SPI_GETANIMATION, sizeof info, &info, 0) && info.iMinAnimate != 0;
+}
+
+void SetMinimizeAnimation(bool on) {
+    platform::ANIMATIONINFO info;
+    info.iMinAnimate = on ? -1 : 0;
+    platform::SystemParametersInfo(platform::SPI_SETANIMATION, sizeof info, &info, 0);
+}
+
 bool AtLeastWinXP() {
     platform::OSVERSIONINFO info{};
     if (!platform::GetVersionEx(&info)) return false;
@@ -34,6 +72,14 @@ bool RunningUnderWow64() {
 }
 
 bool DebuggerPresent() { return platform::IsDebuggerPresent() != 0; }
+
+bool EffectsDisabled() {
+    static const bool disabled = [] {
+        platform::BOOL composition = 0;
+        return RunningUnderWow64() && !(platform::DwmIsCompositionEnabled(&composition) == 0 && composition);
+    }();
+    return disabled;
+}
 
 void WaitWithMessages(unsigned milliseconds) {
     std::uint64_t until = platform::GetTickCount64() + milliseconds;
