@@ -113,8 +113,10 @@ TEST_F(DipSettingsFileTest, LoadingRestoresEveryReadKeyAndLeavesTheOthers) {
     ASSERT_TRUE(read.Ok()) << read.Error;
     other.LoadSettings(read.Values);
     const TDipSettings loaded = other.Settings();
-    for (const TDipFileKey& key : DipFileKeys())
-        if (key.Read && key.Written) EXPECT_NEAR(loaded.at(key.Control), saved.at(key.Control), 1e-9) << key.Key;
+    for (const TDipFileKey& key : DipFileKeys()) {
+        if (!key.Read || !key.Written) continue;
+        EXPECT_NEAR(loaded.at(key.Control), saved.at(key.Control), 1e-9) << key.Key;
+    }
     EXPECT_DOUBLE_EQ(other.SpinEdit("skDecimalSpinEdit30")->Value(), 555) << "written, never read";
     EXPECT_FALSE(other.CheckBox("CheckBox7")->Checked());
     EXPECT_DOUBLE_EQ(other.SpinEdit("skDecimalSpinEdit1")->Value(), 0.01) << "never written: 0, raised to the minimum";
