@@ -3,6 +3,7 @@
 #include "tools/emulator/EmulatedBlock9.h"
 
 #include "device/firmware/FirmwareChecksum.h"
+#include "tools/emulator/EmulatedDipSettings.h"
 
 #include <algorithm>
 
@@ -64,8 +65,7 @@ const char* ProductStringOf(DeviceKind kind) {
 
 EmulatedDevice::EmulatedDevice(DeviceKind kind) : firmwareMemory(kFirmwareCapacity, 0xFF), kind_(kind) {
     if (kind == DeviceKind::Dip) {
-        settingsBlocks[1].assign(30, 0);
-        settingsBlocks[2].assign(35, 0);
+        settingsBlocks = DipFactorySettingsBlocks();
     } else {
         settingsBlocks[1].assign(39, 0);
         settingsBlocks[2].assign(20, 0);
