@@ -10,6 +10,20 @@
 
 namespace platform {
 
+namespace {
+
+// Moves the drawing origin and the brush origin together: on screen each
+// window's DC starts at its own corner, so its pattern brushes (the scroll
+// bars' checkered track) line up with that corner, and printed they must too.
+void MoveOrigin(HDC hdc, int dx, int dy) {
+    OffsetViewportOrgEx(hdc, dx, dy, nullptr);
+    POINT brush{};
+    GetBrushOrgEx(hdc, &brush);
+    SetBrushOrgEx(hdc, brush.x + dx, brush.y + dy, nullptr);
+}
+
+}  // namespace
+
 void PrintWindowInto(HWND window, HDC hdc, DWORD flags) {
     Window* object = FindWindowQuietly(window);
     if (!object || !hdc) return;
@@ -17,7 +31,7 @@ void PrintWindowInto(HWND window, HDC hdc, DWORD flags) {
     int saved = SaveDC(hdc);
     if (flags & PRF_NONCLIENT) PaintDefaultFrameInto(window, hdc);
     RECT client = object->client;
-    OffsetViewportOrgEx(hdc, client.left, client.top, nullptr);
+    MoveOrigin(hdc, client.left, client.top);
     IntersectClipRect(hdc, 0, 0, RectWidth(client), RectHeight(client));
     if (flags & PRF_ERASEBKGND) SendMessage(window, WM_ERASEBKGND, reinterpret_cast<WPARAM>(hdc), 0);
     if (flags & PRF_CLIENT) SendMessage(window, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(hdc), static_cast<LPARAM>(flags));
@@ -29,7 +43,7 @@ void PrintWindowInto(HWND window, HDC hdc, DWORD flags) {
             Window* child = FindWindowQuietly(*it);
             if (!child || !(child->style & WS_VISIBLE)) continue;
             int childSaved = SaveDC(hdc);
-            OffsetViewportOrgEx(hdc, child->rect.left, child->rect.top, nullptr);
+            MoveOrigin(hdc, child->rect.left, child->rect.top);
             IntersectClipRect(hdc, 0, 0, RectWidth(child->rect), RectHeight(child->rect));
             SendMessage(*it, WM_PRINT, reinterpret_cast<WPARAM>(hdc),
                         static_cast<LPARAM>((flags & ~PRF_CHECKVISIBLE) | PRF_NONCLIENT));
@@ -46,12 +60,12 @@ BOOL PrintWindow(HWND window, HDC hdc, UINT flags) {
         what |= PRF_NONCLIENT;
     } else {
         Window* object = FindWindowQuietly(window);
-        OffsetViewportOrgEx(hdc, -object->client.left, -object->client.top, nullptr);
+        MoveOrigin(hdc, -object->client.left, -object->client.top);
     }
     SendMessage(window, WM_PRINT, reinterpret_cast<WPARAM>(hdc), what);
     if (flags & PW_CLIENTONLY) {
         Window* object = FindWindowQuietly(window);
-        if (object) OffsetViewportOrgEx(hdc, object->client.left, object->client.top, nullptr);
+        if (object) MoveOrigin(hdc, object->client.left, object->client.top);
     }
     return TRUE;
 }

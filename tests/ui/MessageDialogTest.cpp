@@ -90,6 +90,28 @@ TEST(MessageDialogLayout, TheDialogHoldsTheTextAndNamedButtons) {
 
 namespace {
 
+// The buttons read in Russian; the caption of the dialog type stays the library's.
+TEST(MessageDialogLayout, ButtonsAreCaptionedInRussian) {
+    platform::testing::UseHeadlessDisplay();
+    const struct {
+        TMsgDlgBtn button;
+        const char* name;
+        const char* caption;
+    } cases[] = {
+        {TMsgDlgBtn::mbYes, "Yes", "&Да"},          {TMsgDlgBtn::mbNo, "No", "&Нет"},
+        {TMsgDlgBtn::mbOK, "OK", "OK"},             {TMsgDlgBtn::mbCancel, "Cancel", "Отмена"},
+        {TMsgDlgBtn::mbAbort, "Abort", "&Прервать"}, {TMsgDlgBtn::mbRetry, "Retry", "Пов&тор"},
+        {TMsgDlgBtn::mbIgnore, "Ignore", "Пропу&стить"}, {TMsgDlgBtn::mbHelp, "Help", "&Помощь"},
+    };
+    for (const auto& c : cases) {
+        std::unique_ptr<TForm> dialog = CreateMessageDialog("Текст", TMsgDlgType::mtConfirmation, {c.button});
+        auto* b = dynamic_cast<TButton*>(dialog->FindComponent(c.name));
+        ASSERT_NE(b, nullptr) << c.name;
+        EXPECT_EQ(b->Caption(), c.caption) << c.name;
+        EXPECT_EQ(dialog->Caption(), "Confirm");
+    }
+}
+
 TEST(MessageDialogLayout, TheIconOfTheTypeStandsLeftOfTheText) {
     platform::testing::UseHeadlessDisplay();
     const struct {

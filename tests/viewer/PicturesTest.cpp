@@ -17,11 +17,13 @@
 #include <cstdlib>
 #include <fstream>
 
-// The window tests below hang in the save or print dialog as driven here
-// (not yet found why); they stay disabled until that is fixed.
 namespace {
 
 const std::filesystem::path kSampleLog = std::filesystem::path(VELZAR_SAMPLES_DIR) / "sample-flight.log";
+// Some series must be shown: with none, opening a log stops on a modal
+// "Не выбран не один график!!!" that no key answers.
+constexpr const char* kShownSeries =
+    "[Checked]\nchAltBaro=1\nchAccZ=1\nchAccSpeed=1\n[CustomAxisAlt]\ncaAlt=0\ncaAccr=1\ncaSpeed=2\n";
 
 // 0x00RRGGBB pixels, rows from the top.
 struct Pixels {
@@ -76,6 +78,7 @@ double MeanDifference(const Pixels& a, const Pixels& b) {
 class Pictures : public MainWindowFixture {
 protected:
     void SetUp() override {
+        WriteSettings(kShownSeries);
         Show();
         OpenLog(kSampleLog);
         RunMessages();
@@ -117,7 +120,7 @@ TEST(PictureFileChoice, TheNameDecidesTheFormatAndTheFilterOnlyWithoutOne) {
     }
 }
 
-TEST_F(Pictures, DISABLED_TheChartPictureIsTheChartsOwnDrawingWithItsFloatingPanel) {
+TEST_F(Pictures, TheChartPictureIsTheChartsOwnDrawingWithItsFloatingPanel) {
     Form1->Panel3->Show();
     Form1->PlaceFloatingPanels();
     RunMessages();
@@ -143,7 +146,7 @@ TEST_F(Pictures, DISABLED_TheChartPictureIsTheChartsOwnDrawingWithItsFloatingPan
     EXPECT_TRUE(boxes.empty());
 }
 
-TEST_F(Pictures, DISABLED_AWindowAboveOursDoesNotGetIntoThePicture) {
+TEST_F(Pictures, AWindowAboveOursDoesNotGetIntoThePicture) {
     const Pixels shown = OnDisplay(Form1->Chart1);
     TForm cover(nullptr);
     cover.SetBounds(Form1->Left() + 40, Form1->Top() + 60, 400, 300);
@@ -160,7 +163,7 @@ TEST_F(Pictures, DISABLED_AWindowAboveOursDoesNotGetIntoThePicture) {
     EXPECT_EQ(std::count(saved.rgb.begin(), saved.rgb.end(), 0xFF0000u), 0);
 }
 
-TEST_F(Pictures, DISABLED_HidingTheSidePanelWidensTheChartPictureByAsMuch) {
+TEST_F(Pictures, HidingTheSidePanelWidensTheChartPictureByAsMuch) {
     SavePicture(Form1->N17, PathOf("with-panel.png"));
     const int before = Form1->Chart1->Width();
     Form1->SpeedButton1Click(Form1);
@@ -176,7 +179,7 @@ TEST_F(Pictures, DISABLED_HidingTheSidePanelWidensTheChartPictureByAsMuch) {
     EXPECT_TRUE(b.rgb == OnDisplay(Form1->Chart1).rgb);
 }
 
-TEST_F(Pictures, DISABLED_AJpegNameGivesAJpegFileCloseToTheChart) {
+TEST_F(Pictures, AJpegNameGivesAJpegFileCloseToTheChart) {
     const Pixels shown = OnDisplay(Form1->Chart1);
     const std::string file = PathOf("chart.jpg");
     SavePicture(Form1->N17, file, kPngFilterIndex);  // the name wins over the filter
@@ -189,7 +192,7 @@ TEST_F(Pictures, DISABLED_AJpegNameGivesAJpegFileCloseToTheChart) {
     EXPECT_LT(MeanDifference(saved, shown), 3.0);
 }
 
-TEST_F(Pictures, DISABLED_TheFilterDecidesOnlyForANameWithoutAPictureExtension) {
+TEST_F(Pictures, TheFilterDecidesOnlyForANameWithoutAPictureExtension) {
     SavePicture(Form1->N17, PathOf("plain"), kJpegFilterIndex);
     EXPECT_EQ(Signature(PathOf("plain.jpeg")).substr(0, 3), kJpegStart);
     EXPECT_FALSE(std::filesystem::exists(PathOf("plain")));
@@ -198,7 +201,7 @@ TEST_F(Pictures, DISABLED_TheFilterDecidesOnlyForANameWithoutAPictureExtension) 
     EXPECT_EQ(Form1->SavePictureDialog1->DefaultExt(), "png");
 }
 
-TEST_F(Pictures, DISABLED_TheWindowPictureIsTheWholeWindowAsItDrawsItself) {
+TEST_F(Pictures, TheWindowPictureIsTheWholeWindowAsItDrawsItself) {
     Form1->Panel4->Show();
     RunMessages();
     const Pixels shown = OnDisplay(Form1);
@@ -220,7 +223,7 @@ TEST_F(Pictures, DISABLED_TheWindowPictureIsTheWholeWindowAsItDrawsItself) {
     EXPECT_LT(MeanDifference(ReadPicture(jpeg, jpegFile), shown), 3.0);
 }
 
-TEST_F(Pictures, DISABLED_AFileThatCannotBeWrittenIsShownInRussian) {
+TEST_F(Pictures, AFileThatCannotBeWrittenIsShownInRussian) {
     SavePicture(Form1->N17, "/proc/velzar-shot.png");
     ASSERT_EQ(boxes.size(), 1u);
     EXPECT_EQ(boxes[0].rfind("Снимок не сохранён в файл «/proc/velzar-shot.png»: ", 0), 0u) << boxes[0];
@@ -259,7 +262,7 @@ protected:
 
 }  // namespace
 
-TEST_F(ChartPrintCommand, DISABLED_PrintsTheChartOnWhiteAndPutsItsColourBack) {
+TEST_F(ChartPrintCommand, PrintsTheChartOnWhiteAndPutsItsColourBack) {
     Choose(PrivatePrintServer::OpenQueue);
     const TColor screen = Form1->Chart1->Color();
     EXPECT_EQ(PrintChart(), clWhite);
@@ -278,7 +281,7 @@ TEST_F(ChartPrintCommand, DISABLED_PrintsTheChartOnWhiteAndPutsItsColourBack) {
         << "no job output; see " << server->Path("error_log");
 }
 
-TEST_F(ChartPrintCommand, DISABLED_APrinterThatRefusesIsShownAndTheChartKeepsItsColour) {
+TEST_F(ChartPrintCommand, APrinterThatRefusesIsShownAndTheChartKeepsItsColour) {
     Choose(PrivatePrintServer::ClosedQueue);
     const TColor screen = Form1->Chart1->Color();
     EXPECT_EQ(PrintChart(), clWhite);

@@ -16,12 +16,20 @@ struct ButtonKind {
     TModalResult result;
 };
 
-// In the order they stand in a dialog.
+// In the order they stand in a dialog; the captions are the Russian
+// system's, the dialog-type captions below are the library's own.
 const ButtonKind Kinds[] = {
-    {"Yes", "&Yes", mrYes},          {"No", "&No", mrNo},       {"OK", "OK", mrOk},
-    {"Cancel", "Cancel", mrCancel},  {"Abort", "&Abort", mrAbort}, {"Retry", "&Retry", mrRetry},
-    {"Ignore", "&Ignore", mrIgnore}, {"All", "&All", mrAll},    {"NoToAll", "N&o to All", mrNoToAll},
-    {"YesToAll", "Yes to &All", mrYesToAll}, {"Help", "&Help", mrNone},
+    {"Yes", "&Да", mrYes},
+    {"No", "&Нет", mrNo},
+    {"OK", "OK", mrOk},
+    {"Cancel", "Отмена", mrCancel},
+    {"Abort", "&Прервать", mrAbort},
+    {"Retry", "Пов&тор", mrRetry},
+    {"Ignore", "Пропу&стить", mrIgnore},
+    {"All", "&Все", mrAll},
+    {"NoToAll", "Н&ет для всех", mrNoToAll},
+    {"YesToAll", "Да для вс&ех", mrYesToAll},
+    {"Help", "&Помощь", mrNone},
 };
 
 const char* Caption(TMsgDlgType type) {
