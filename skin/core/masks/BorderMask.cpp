@@ -163,10 +163,9 @@ void DrawBorderMaskWithRegion(TBitmap& bitmap, platform::HRGN region, bool centr
 }
 
 void FillBorderFrame32(TBitmap& bitmap, const TRect& r, TSkBorderWidths w, std::uint32_t color) {
-    const std::uint32_t pixel = ExchangeRedBlue(color);
-    FillRectWithAlpha(bitmap, TRect(r.Left, r.Top, r.Right, r.Top + w.Top), pixel, kOpaqueAlpha);
-    FillRectWithAlpha(bitmap, TRect(r.Left, r.Top + w.Top, r.Left + w.Left, r.Bottom), pixel, kOpaqueAlpha);
-    FillRectWithAlpha(bitmap, TRect(r.Left + w.Left, r.Bottom - w.Bottom, r.Right, r.Bottom), pixel, kOpaqueAlpha);
-    FillRectWithAlpha(bitmap, TRect(r.Right - w.Right, r.Top + w.Top, r.Right, r.Bottom - w.Bottom), pixel,
+    FillRectWithAlpha(bitmap, TRect(r.Left, r.Top, r.Right, r.Top + w.Top), color, kOpaqueAlpha);
+    FillRectWithAlpha(bitmap, TRect(r.Left, r.Top + w.Top, r.Left + w.Left, r.Bottom), color, kOpaqueAlpha);
+    FillRectWithAlpha(bitmap, TRect(r.Left + w.Left, r.Bottom - w.Bottom, r.Right, r.Bottom), color, kOpaqueAlpha);
+    FillRectWithAlpha(bitmap, TRect(r.Right - w.Right, r.Top + w.Top, r.Right, r.Bottom - w.Bottom), color,
                       kOpaqueAlpha);
 }

@@ -29,11 +29,11 @@ void PutBackground(TBitmap& bitmap, const TRect& rect, const TSkParentCache& cac
 
 // The layers painted apart and laid over the background, which keeps
 // `keep` of 255.
-void BlendOverBackground(TSkinManager& manager, const TSkSectionLayers& layers, TBitmap& bitmap, const TRect& rect,
+void BlendOverBackground(const TSkinContent& skin, const TSkSectionLayers& layers, TBitmap& bitmap, const TRect& rect,
                          const TSkParentCache& cache, TPoint point, int keep) {
     auto work = NewBitmap32(rect.Width(), rect.Height());
     const TRect whole(0, 0, rect.Width(), rect.Height());
-    PaintLayers(manager, layers, *work, whole, MovedParentCache(cache, point.X + rect.Left, point.Y + rect.Top));
+    PaintLayers(skin, layers, *work, whole, MovedParentCache(cache, point.X + rect.Left, point.Y + rect.Top));
     PutBackground(bitmap, rect, cache, point);
     BlendBitmapAt(bitmap, *work, keep, TPoint{rect.Left, rect.Top}, whole);
 }
@@ -44,19 +44,26 @@ void PaintSectionBackground(int sectionIndex, const std::string& sectionName, co
                             std::uint32_t customColor, int hotTextureIndex, int textureIndex, TSkinManager* manager,
                             TBitmap& bitmap, TPoint point, const TRect& rect, int state) {
     TSkinManager* m = manager ? manager : DefaultSkinManager;
-    if (!m || !m->Skin().SectionIndexValid(sectionIndex) || rect.IsEmpty()) return;
-    const TSkinContent& skin = m->Skin();
+    if (m)
+        PaintSectionBackground(m->Skin(), sectionIndex, sectionName, cache, customColor, hotTextureIndex,
+                               textureIndex, bitmap, point, rect, state);
+}
+
+void PaintSectionBackground(const TSkinContent& skin, int sectionIndex, const std::string& sectionName,
+                            const TSkParentCache& cache, std::uint32_t customColor, int hotTextureIndex,
+                            int textureIndex, TBitmap& bitmap, TPoint point, const TRect& rect, int state) {
+    if (!skin.SectionIndexValid(sectionIndex) || rect.IsEmpty()) return;
     state = ClampedState(skin.GeneralData[static_cast<std::size_t>(sectionIndex)], state);
     const TSkSectionLayers layers =
-        ChooseLayers(*m, sectionIndex, sectionName, customColor, hotTextureIndex, textureIndex, state, true);
+        ChooseLayers(skin, sectionIndex, sectionName, customColor, hotTextureIndex, textureIndex, state, true);
     const TSkParentCache here = MovedParentCache(cache, point.X, point.Y);
     const int t = layers.Transparency;
     if ((!cache.Ready && cache.Color == KeyColorValue) || t == 0) {
-        PaintLayers(*m, layers, bitmap, rect, here);
+        PaintLayers(skin, layers, bitmap, rect, here);
     } else if (t == kFullPercent) {
         PutBackground(bitmap, rect, cache, point);
     } else if (cache.Ready || layers.GradientPercent > 0 || layers.ImagePercent > 0) {
-        BlendOverBackground(*m, layers, bitmap, rect, cache, point, static_cast<int>(Round(t * kPercentToByte)));
+        BlendOverBackground(skin, layers, bitmap, rect, cache, point, static_cast<int>(Round(t * kPercentToByte)));
     } else {
         FillColor(bitmap, rect, MixTwoColors(Rgb(cache.Color), Rgb(layers.Color), t / double(kFullPercent)));
     }
@@ -79,15 +86,15 @@ void PaintSectionAndMask(int sectionIndex, int borderMaskIndex, int textureIndex
     const TSkinContent& skin = m->Skin();
     state = ClampedState(skin.GeneralData[static_cast<std::size_t>(sectionIndex)], state);
     TSkSectionLayers layers =
-        ChooseLayers(*m, sectionIndex, sectionName, kNoCustomColor, hotTextureIndex, textureIndex, state, false);
+        ChooseLayers(skin, sectionIndex, sectionName, kNoCustomColor, hotTextureIndex, textureIndex, state, false);
     layers.FillOverFull = true;
     const int t = layers.Transparency;
     // Nothing known behind a see-through section: it shows its own colour.
     if (!cache.Ready && t == kFullPercent && cache.Color != KeyColorValue) layers.PlainColor = cache.Color;
     const TSkParentCache here = MovedParentCache(cache, point.X, point.Y);
     if (cache.Ready && t == kFullPercent) PutBackground(bitmap, rect, cache, point);
-    else if (t == 0 || !cache.Ready) PaintLayers(*m, layers, bitmap, rect, here);
-    else BlendOverBackground(*m, layers, bitmap, rect, cache, point, t * 255 / kFullPercent);
+    else if (t == 0 || !cache.Ready) PaintLayers(skin, layers, bitmap, rect, here);
+    else BlendOverBackground(skin, layers, bitmap, rect, cache, point, t * 255 / kFullPercent);
     if (skin.MaskIndexValid(borderMaskIndex))
         DrawBorderMask(bitmap, rect, state, skin.Masks[static_cast<std::size_t>(borderMaskIndex)], here, true);
 }

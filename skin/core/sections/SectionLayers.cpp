@@ -2,7 +2,6 @@
 
 #include "skin/core/data/SkinLookups.h"
 #include "skin/core/gradients/Gradients.h"
-#include "skin/core/manager/SkinManager.h"
 #include "skin/core/parentbg/ParentCache.h"
 #include "skin/core/pixels/AlphaPixels.h"
 #include "skin/core/pixels/AlphaRects.h"
@@ -52,10 +51,9 @@ int ClampedState(const TSkGeneralData& section, int state) {
     return std::clamp(state, 0, std::max(section.StateCount - 1, 0));
 }
 
-TSkSectionLayers ChooseLayers(TSkinManager& manager, int sectionIndex, const std::string& sectionName,
+TSkSectionLayers ChooseLayers(const TSkinContent& skin, int sectionIndex, const std::string& sectionName,
                               std::uint32_t customColor, int hotTextureIndex, int textureIndex, int state,
                               bool lookUp) {
-    const TSkinContent& skin = manager.Skin();
     const TSkGeneralData& s = skin.GeneralData[static_cast<std::size_t>(sectionIndex)];
     TSkSectionLayers l;
     l.GivenTexture = textureIndex;
@@ -83,7 +81,7 @@ TSkSectionLayers ChooseLayers(TSkinManager& manager, int sectionIndex, const std
 }
 
 void FillColor(TBitmap& bitmap, const TRect& rect, std::uint32_t color) {
-    FillRectWithAlpha(bitmap, rect, ExchangeRedBlue(ColorToRGB(static_cast<TColor>(color))), kOpaqueAlpha);
+    FillRectWithAlpha(bitmap, rect, ColorToRGB(static_cast<TColor>(color)), kOpaqueAlpha);
 }
 
 void CopyParentBackground(TBitmap& bitmap, const TRect& rect, const TSkParentCache& cache, TPoint point) {
@@ -96,10 +94,9 @@ void CopyParentBackground(TBitmap& bitmap, const TRect& rect, const TSkParentCac
     }
 }
 
-void PaintLayers(TSkinManager& manager, const TSkSectionLayers& l, TBitmap& bitmap, const TRect& rect,
+void PaintLayers(const TSkinContent& skin, const TSkSectionLayers& l, TBitmap& bitmap, const TRect& rect,
                  const TSkParentCache& cache) {
     if (rect.IsEmpty()) return;
-    const TSkinContent& skin = manager.Skin();
     const TSkMaskData* texture =
         skin.MaskIndexValid(l.MaskTexture) ? &skin.Masks[static_cast<std::size_t>(l.MaskTexture)] : nullptr;
     const int sum = l.ImagePercent + l.GradientPercent;

@@ -9,7 +9,7 @@
 
 class TBitmap;
 class TGraphic;
-class TSkinManager;
+struct TSkinContent;
 
 struct TSkSectionLayers {
     std::uint32_t Color = 0;
@@ -31,12 +31,12 @@ struct TSkSectionLayers {
 // The state is already clamped; a custom colour (not kNoCustomColor) makes
 // the section opaque, without texture or gradient. With `lookUp` false the
 // texture is only the given index and never searched by name.
-TSkSectionLayers ChooseLayers(TSkinManager& manager, int sectionIndex, const std::string& sectionName,
+TSkSectionLayers ChooseLayers(const TSkinContent& skin, int sectionIndex, const std::string& sectionName,
                               std::uint32_t customColor, int hotTextureIndex, int textureIndex, int state,
                               bool lookUp);
 // Paints the layers into the rectangle; `cache` (moved to the rectangle's
 // own origin) shows through masked textures.
-void PaintLayers(TSkinManager& manager, const TSkSectionLayers& layers, TBitmap& bitmap, const TRect& rect,
+void PaintLayers(const TSkinContent& skin, const TSkSectionLayers& layers, TBitmap& bitmap, const TRect& rect,
                  const TSkParentCache& cache);
 // The rectangle filled with a colour value and alpha 255.
 void FillColor(TBitmap& bitmap, const TRect& rect, std::uint32_t color);

@@ -26,12 +26,17 @@ void PaintSection(int sectionIndex, const std::string& sectionName, const TSkPar
                   int hotTextureIndex, TSkinManager* manager, TBitmap& bitmap, TPoint point, const TRect& rect,
                   int state, bool /*cornerFill*/) {
     TSkinManager* m = manager ? manager : DefaultSkinManager;
-    if (!m || rect.IsEmpty() || !m->Skin().SectionIndexValid(sectionIndex) || LeavesBitmap(rect, bitmap)) return;
-    const TSkinContent& skin = m->Skin();
+    if (m) PaintSection(m->Skin(), sectionIndex, sectionName, cache, textureIndex, hotTextureIndex, bitmap, point, rect, state);
+}
+
+void PaintSection(const TSkinContent& skin, int sectionIndex, const std::string& sectionName,
+                  const TSkParentCache& cache, int textureIndex, int hotTextureIndex, TBitmap& bitmap, TPoint point,
+                  const TRect& rect, int state) {
+    if (rect.IsEmpty() || !skin.SectionIndexValid(sectionIndex) || LeavesBitmap(rect, bitmap)) return;
     const TSkGeneralData& section = skin.GeneralData[static_cast<std::size_t>(sectionIndex)];
     state = ClampedState(section, state);
-    PaintSectionBackground(sectionIndex, sectionName, cache, kNoCustomColor, hotTextureIndex, textureIndex, m, bitmap,
-                           point, rect, state);
+    PaintSectionBackground(skin, sectionIndex, sectionName, cache, kNoCustomColor, hotTextureIndex, textureIndex,
+                           bitmap, point, rect, state);
     DrawCornerImages(skin, section, bitmap, rect, state);
     if (skin.MaskIndexValid(section.BorderMaskIndex))
         DrawBorderMask(bitmap, rect, state, skin.Masks[static_cast<std::size_t>(section.BorderMaskIndex)],

@@ -16,6 +16,7 @@
 
 class TBitmap;
 class TSkinManager;
+struct TSkinContent;
 
 // The custom-colour argument that means none.
 constexpr std::uint32_t kNoCustomColor = KeyColorValue;
@@ -24,11 +25,18 @@ constexpr std::uint32_t kNoCustomColor = KeyColorValue;
 void PaintSectionBackground(int sectionIndex, const std::string& sectionName, const TSkParentCache& cache,
                             std::uint32_t customColor, int hotTextureIndex, int textureIndex, TSkinManager* manager,
                             TBitmap& bitmap, TPoint point, const TRect& rect, int state);
+// The same over a skin's records, for callers that hold them without a manager.
+void PaintSectionBackground(const TSkinContent& skin, int sectionIndex, const std::string& sectionName,
+                            const TSkParentCache& cache, std::uint32_t customColor, int hotTextureIndex,
+                            int textureIndex, TBitmap& bitmap, TPoint point, const TRect& rect, int state);
 // Background, corner images and border mask; nothing when the rectangle
 // leaves the bitmap. The border mask always shows the parent in its corners.
 void PaintSection(int sectionIndex, const std::string& sectionName, const TSkParentCache& cache, int textureIndex,
                   int hotTextureIndex, TSkinManager* manager, TBitmap& bitmap, TPoint point, const TRect& rect,
                   int state, bool cornerFill);
+void PaintSection(const TSkinContent& skin, int sectionIndex, const std::string& sectionName,
+                  const TSkParentCache& cache, int textureIndex, int hotTextureIndex, TBitmap& bitmap, TPoint point,
+                  const TRect& rect, int state);
 // Through a temporary bitmap of the rectangle's size, copied to the context.
 void PaintSectionToDC(int sectionIndex, const std::string& sectionName, const TSkParentCache& cache,
                       TSkinManager* manager, platform::HDC dc, TPoint point, const TRect& rect, int state,

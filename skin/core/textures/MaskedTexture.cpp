@@ -28,7 +28,7 @@ std::uint32_t BlendThroughMask(std::uint32_t s, std::uint32_t m, std::uint32_t d
 void FillFromParent(TBitmap& bitmap, const TRect& strip, const TSkParentCache& cache) {
     if (strip.IsEmpty()) return;
     if (!cache.Ready) {
-        FillRectWithAlpha(bitmap, strip, ExchangeRedBlue(cache.Color), kOpaqueAlpha);
+        FillRectWithAlpha(bitmap, strip, cache.Color, kOpaqueAlpha);
         return;
     }
     const TRect inside = ClipToBitmap(strip, bitmap);
