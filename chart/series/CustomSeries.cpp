@@ -153,7 +153,14 @@ int TCustomSeries::ComputeOriginPos(int index) {
     return effectiveVertAxis_->Inverted() ? effectiveVertAxis_->StartPixel() : effectiveVertAxis_->EndPixel();
 }
 
+bool TCustomSeries::HasNullPoints() const {
+    return HasPointColors() || ColorEachPoint() || SeriesColor() == clNone;
+}
+
 double TCustomSeries::MinMaxMandatory(bool largest) {
+    // the list keeps its extremes while its values stay the same
+    if (treatNulls_ == tnIgnore || !HasNullPoints())
+        return largest ? mandatory_->HighestValue() : mandatory_->LowestValue();
     bool taken = false;
     double result = 0;
     for (int i = 0; i < Count(); ++i) {
@@ -250,8 +257,44 @@ void TCustomSeries::DrawLinePass() {
         gatherColumns_ = false;
         column_.Close();
     });
-    TChartSeries::DrawAllPoints();
+    if (gatherColumns_ && stacked_ == cssNone && !HasNullPoints())
+        DrawPointsByColumn();
+    else
+        TChartSeries::DrawAllPoints();
     DrawColumn();
+}
+
+// A point of one colour with the pixel column of the point before only
+// widens the open column: that much is done here, without the rest of
+// DrawOnePoint, which takes every other point.
+void TCustomSeries::DrawPointsByColumn() {
+    if (firstVisible_ < 0 || lastVisible_ < 0) return;
+    const TChartAxis& horizontal = *effectiveHorizAxis_;
+    const TChartAxis& vertical = *effectiveVertAxis_;
+    const TColor color = SeriesColor();
+    const int step = PointsDrawnForward() ? 1 : -1;
+    const int first = FirstDrawIndex();
+    const int end = (step > 0 ? lastVisible_ : firstVisible_) + step;
+    DrawOnePoint(first);
+    for (int i = first + step; i != end; i += step) {
+        const int x = horizontal.ValueToScreenX(xValues_->GetValue(i));
+        if (x != previousX_) {
+            DrawOnePoint(i);
+            continue;
+        }
+        const int y = vertical.ValueToScreenY(yValues_->GetValue(i));
+        ExtendColumn(x, y, color);
+        previousY_ = y;
+    }
+}
+
+void TCustomSeries::ExtendColumn(int x, int y, TColor color) {
+    if (!column_.Open()) {
+        column_.Start(previousY_);
+        columnX_ = x;
+        columnColor_ = color;
+    }
+    column_.Add(y);
 }
 
 // Gathering keeps the pixels only where each point's line is a plain
@@ -317,12 +360,7 @@ void TCustomSeries::DrawOnePoint(int i) {
         }
         if (LastInDrawOrder(i) && pointer_.Visible() && color != clNone) DrawPointShape(x, y, i, color);
     } else if (ContinuesColumn(x, color)) {
-        if (!column_.Open()) {
-            column_.Start(previousY_);
-            columnX_ = x;
-            columnColor_ = color;
-        }
-        column_.Add(y);
+        ExtendColumn(x, y, color);
     } else {
         DrawColumn();
         DrawLineSegment(i, x, y, color, true);
