@@ -8,10 +8,11 @@
 inline int RoundPixel(double p) {
     if (std::isnan(p)) return 0;
     // Truncation and the fraction it leaves are exact in this range.
-    const int whole = static_cast<int>(p);
-    const double fraction = p - whole;
+    const double size = std::fabs(p);
+    const int whole = static_cast<int>(size);
+    const double fraction = size - whole;
     // Comparisons counted as 0 or 1, no branches: along a noisy line the
     // fraction follows no pattern a branch could learn.
-    const int odd = whole & 1;
-    return whole + (fraction > 0.5) - (fraction < -0.5) + odd * ((fraction == 0.5) - (fraction == -0.5));
+    const int rounded = whole + ((fraction > 0.5) | ((fraction >= 0.5) & whole));
+    return std::signbit(p) ? -rounded : rounded;
 }

@@ -264,36 +264,50 @@ void TCustomSeries::DrawLinePass() {
     DrawColumn();
 }
 
-// A point of one colour with the pixel column of the point before only
-// widens the open column: that much is done here, without the rest of
-// DrawOnePoint, which takes every other point.
+// A point of one colour in the pixel column of the point before only widens
+// the open column: runs of such points are taken here, in locals the
+// compiler keeps in registers, and every other point by DrawOnePoint.
 void TCustomSeries::DrawPointsByColumn() {
     if (firstVisible_ < 0 || lastVisible_ < 0) return;
     const TChartAxis& horizontal = *effectiveHorizAxis_;
     const TChartAxis& vertical = *effectiveVertAxis_;
+    const double* xs = xValues_->Data();
+    const double* ys = yValues_->Data();
     const TColor color = SeriesColor();
     const int step = PointsDrawnForward() ? 1 : -1;
     const int first = FirstDrawIndex();
     const int end = (step > 0 ? lastVisible_ : firstVisible_) + step;
     DrawOnePoint(first);
-    for (int i = first + step; i != end; i += step) {
-        const int x = horizontal.ValueToScreenX(xValues_->GetValue(i));
+    int i = first + step;
+    while (i != end) {
+        const int x = horizontal.ValueToScreenX(xs[i]);
         if (x != previousX_) {
             DrawOnePoint(i);
+            i += step;
             continue;
         }
-        const int y = vertical.ValueToScreenY(yValues_->GetValue(i));
-        ExtendColumn(x, y, color);
+        OpenColumn(x, color);
+        PixelColumnSpan column = column_;
+        int y;
+        do {
+            y = vertical.ValueToScreenY(ys[i]);
+            column.Add(y);
+            i += step;
+        } while (i != end && horizontal.ValueToScreenX(xs[i]) == x);
+        column_ = column;
         previousY_ = y;
     }
 }
 
+void TCustomSeries::OpenColumn(int x, TColor color) {
+    if (column_.Open()) return;
+    column_.Start(previousY_);
+    columnX_ = x;
+    columnColor_ = color;
+}
+
 void TCustomSeries::ExtendColumn(int x, int y, TColor color) {
-    if (!column_.Open()) {
-        column_.Start(previousY_);
-        columnX_ = x;
-        columnColor_ = color;
-    }
+    OpenColumn(x, color);
     column_.Add(y);
 }
 

@@ -103,6 +103,8 @@ protected:
     void DrawLinePass();
     bool ColumnsGatherable() const;
     bool ContinuesColumn(int x, TColor color) const;
+    // A column from the point before, unless one is open.
+    void OpenColumn(int x, TColor color);
     void ExtendColumn(int x, int y, TColor color);
     void DrawColumn();
     // The pass of a gathering series of one colour, neither stacked nor with nulls.
