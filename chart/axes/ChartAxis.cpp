@@ -415,39 +415,22 @@ bool TChartAxis::ValuesAreDateTime() const {
 
 // ---- value <-> pixel ----
 
-int TChartAxis::ValueToScreenX(double x) const {
+int TChartAxis::CurvedValueToScreenX(double x) const {
     if (depth_) {
         if (iRangeZero_) return iCenterPos_;
         return static_cast<int>(Round(inverted_ ? (iMaximum_ - x) * iAxisScale_ : (x - iMinimum_) * iAxisScale_));
     }
-    if (logarithmic_) {
-        if (iLogRange_ == 0) return iCenterPos_;
-        if (x <= 0) return inverted_ ? iEndPos_ : iStartPos_;
-        if (inverted_) return iStartPos_ + static_cast<int>(Round(iAxisLogScale_ * (iLogMax_ - std::log(x))));
-        return iStartPos_ + static_cast<int>(Round(iAxisLogScale_ * (std::log(x) - iLogMin_)));
-    }
-    if (iRangeZero_) return iCenterPos_;
-    const double a = (x - iMinimum_) * iAxisScale_;
-    const double p = inverted_ ? iEndPos_ - a : iStartPos_ + a;
-    if (p > ClampLimit) return ClampLimit;
-    if (p < -ClampLimit) return -ClampLimit;
-    return static_cast<int>(Round(p));
+    if (iLogRange_ == 0) return iCenterPos_;
+    if (x <= 0) return inverted_ ? iEndPos_ : iStartPos_;
+    if (inverted_) return iStartPos_ + static_cast<int>(Round(iAxisLogScale_ * (iLogMax_ - std::log(x))));
+    return iStartPos_ + static_cast<int>(Round(iAxisLogScale_ * (std::log(x) - iLogMin_)));
 }
 
-int TChartAxis::ValueToScreenY(double x) const {
-    if (depth_) return ValueToScreenX(x);
-    if (logarithmic_) {
-        if (iLogRange_ == 0) return iCenterPos_;
-        if (x <= 0) return inverted_ ? iStartPos_ : iEndPos_;
-        if (inverted_) return iEndPos_ - static_cast<int>(Round(iAxisLogScale_ * (iLogMax_ - std::log(x))));
-        return iEndPos_ - static_cast<int>(Round(iAxisLogScale_ * (std::log(x) - iLogMin_)));
-    }
-    if (iRangeZero_) return iCenterPos_;
-    const double a = (x - iMinimum_) * iAxisScale_;
-    const double p = inverted_ ? iStartPos_ + a : iEndPos_ - a;
-    if (p > ClampLimit) return ClampLimit;
-    if (p < -ClampLimit) return -ClampLimit;
-    return static_cast<int>(Round(p));
+int TChartAxis::CurvedValueToScreenY(double x) const {
+    if (iLogRange_ == 0) return iCenterPos_;
+    if (x <= 0) return inverted_ ? iStartPos_ : iEndPos_;
+    if (inverted_) return iEndPos_ - static_cast<int>(Round(iAxisLogScale_ * (iLogMax_ - std::log(x))));
+    return iEndPos_ - static_cast<int>(Round(iAxisLogScale_ * (std::log(x) - iLogMin_)));
 }
 
 int TChartAxis::ValueToScreen(double value) const {

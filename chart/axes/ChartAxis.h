@@ -5,6 +5,7 @@
 
 #include "chart/axes/AxisItems.h"
 #include "chart/axes/AxisPens.h"
+#include "chart/axes/PixelRound.h"
 #include "chart/axes/ChartAxisTitle.h"
 #include "chart/core/ChartTypes.h"
 #include "chart/panel/CustomChartPanel.h"
@@ -184,8 +185,20 @@ public:
 
     // ---- value <-> pixel ----
     int ValueToScreen(double value) const;
-    int ValueToScreenX(double value) const;
-    int ValueToScreenY(double value) const;
+    // Inline for the straight scale, as a series maps every point through them.
+    int ValueToScreenX(double value) const {
+        if (depth_ || logarithmic_) return CurvedValueToScreenX(value);
+        if (iRangeZero_) return iCenterPos_;
+        const double a = (value - iMinimum_) * iAxisScale_;
+        return ClampedPixel(inverted_ ? iEndPos_ - a : iStartPos_ + a);
+    }
+    int ValueToScreenY(double value) const {
+        if (depth_) return ValueToScreenX(value);
+        if (logarithmic_) return CurvedValueToScreenY(value);
+        if (iRangeZero_) return iCenterPos_;
+        const double a = (value - iMinimum_) * iAxisScale_;
+        return ClampedPixel(inverted_ ? iStartPos_ + a : iEndPos_ - a);
+    }
     double ScreenToValue(int position) const;
 
     // ---- labels ----
@@ -234,6 +247,14 @@ public:
     static constexpr int ClampLimit = 0x3FFFFFF;
 
 protected:
+    static int ClampedPixel(double p) {
+        if (p > ClampLimit) return ClampLimit;
+        if (p < -ClampLimit) return -ClampLimit;
+        return RoundPixel(p);
+    }
+    // The depth axis and the logarithmic scale.
+    int CurvedValueToScreenX(double value) const;
+    int CurvedValueToScreenY(double value) const;
     void StoreAndRepaint();
     void RecomputeScale();
     double DateTimeIncrement(int count);

@@ -153,7 +153,14 @@ int TCustomSeries::ComputeOriginPos(int index) {
     return effectiveVertAxis_->Inverted() ? effectiveVertAxis_->StartPixel() : effectiveVertAxis_->EndPixel();
 }
 
+bool TCustomSeries::HasNullPoints() const {
+    return HasPointColors() || ColorEachPoint() || SeriesColor() == clNone;
+}
+
 double TCustomSeries::MinMaxMandatory(bool largest) {
+    // the list keeps its extremes while its values stay the same
+    if (treatNulls_ == tnIgnore || !HasNullPoints())
+        return largest ? mandatory_->HighestValue() : mandatory_->LowestValue();
     bool taken = false;
     double result = 0;
     for (int i = 0; i < Count(); ++i) {
@@ -250,8 +257,58 @@ void TCustomSeries::DrawLinePass() {
         gatherColumns_ = false;
         column_.Close();
     });
-    TChartSeries::DrawAllPoints();
+    if (gatherColumns_ && stacked_ == cssNone && !HasNullPoints())
+        DrawPointsByColumn();
+    else
+        TChartSeries::DrawAllPoints();
     DrawColumn();
+}
+
+// A point of one colour in the pixel column of the point before only widens
+// the open column: runs of such points are taken here, in locals the
+// compiler keeps in registers, and every other point by DrawOnePoint.
+void TCustomSeries::DrawPointsByColumn() {
+    if (firstVisible_ < 0 || lastVisible_ < 0) return;
+    const TChartAxis& horizontal = *effectiveHorizAxis_;
+    const TChartAxis& vertical = *effectiveVertAxis_;
+    const double* xs = xValues_->Data();
+    const double* ys = yValues_->Data();
+    const TColor color = SeriesColor();
+    const int step = PointsDrawnForward() ? 1 : -1;
+    const int first = FirstDrawIndex();
+    const int end = (step > 0 ? lastVisible_ : firstVisible_) + step;
+    DrawOnePoint(first);
+    int i = first + step;
+    while (i != end) {
+        const int x = horizontal.ValueToScreenX(xs[i]);
+        if (x != previousX_) {
+            DrawOnePoint(i);
+            i += step;
+            continue;
+        }
+        OpenColumn(x, color);
+        PixelColumnSpan column = column_;
+        int y;
+        do {
+            y = vertical.ValueToScreenY(ys[i]);
+            column.Add(y);
+            i += step;
+        } while (i != end && horizontal.ValueToScreenX(xs[i]) == x);
+        column_ = column;
+        previousY_ = y;
+    }
+}
+
+void TCustomSeries::OpenColumn(int x, TColor color) {
+    if (column_.Open()) return;
+    column_.Start(previousY_);
+    columnX_ = x;
+    columnColor_ = color;
+}
+
+void TCustomSeries::ExtendColumn(int x, int y, TColor color) {
+    OpenColumn(x, color);
+    column_.Add(y);
 }
 
 // Gathering keeps the pixels only where each point's line is a plain
@@ -317,12 +374,7 @@ void TCustomSeries::DrawOnePoint(int i) {
         }
         if (LastInDrawOrder(i) && pointer_.Visible() && color != clNone) DrawPointShape(x, y, i, color);
     } else if (ContinuesColumn(x, color)) {
-        if (!column_.Open()) {
-            column_.Start(previousY_);
-            columnX_ = x;
-            columnColor_ = color;
-        }
-        column_.Add(y);
+        ExtendColumn(x, y, color);
     } else {
         DrawColumn();
         DrawLineSegment(i, x, y, color, true);

@@ -67,6 +67,8 @@ public:
     double HighestY() override;
     double LowestY() override;
     double MinMaxMandatory(bool largest);
+    // Whether any point may be null (of no colour).
+    bool HasNullPoints() const;
     double StackOffset(int index, bool all);
     int ComputeStackedPos(int index, double value);
     virtual bool SameStackClass(const TChartSeries* series) const;
@@ -101,7 +103,12 @@ protected:
     void DrawLinePass();
     bool ColumnsGatherable() const;
     bool ContinuesColumn(int x, TColor color) const;
+    // A column from the point before, unless one is open.
+    void OpenColumn(int x, TColor color);
+    void ExtendColumn(int x, int y, TColor color);
     void DrawColumn();
+    // The pass of a gathering series of one colour, neither stacked nor with nulls.
+    void DrawPointsByColumn();
 
     bool clickableLine_ = true;
     bool colorEachLine_ = true;

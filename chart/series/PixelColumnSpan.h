@@ -11,8 +11,22 @@ public:
     bool Open() const { return open_; }
     // A new column at the point where the line stands.
     void Start(int y);
-    // The line goes on to `y` in the same column.
-    void Add(int y);
+    // The line goes on to `y` in the same column. Inline: a dense line adds
+    // most of its points here.
+    void Add(int y) {
+        if (y == last_) return;
+        if (last_ == lowest_) leftLowest_ = true;
+        if (last_ == highest_) leftHighest_ = true;
+        last_ = y;
+        if (y < lowest_) {
+            lowest_ = y;
+            leftLowest_ = false;
+        }
+        if (y > highest_) {
+            highest_ = y;
+            leftHighest_ = false;
+        }
+    }
     void Close() { open_ = false; }
     // Calls draw(from, to) for each vertical line that draws the column;
     // not at all when the line never moved.

@@ -351,6 +351,11 @@ std::unique_ptr<DisplayBackend> MakeSdlDisplay() {
 #ifdef SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE
     SDL_SetHint(SDL_HINT_QUIT_ON_LAST_WINDOW_CLOSE, "0");
 #endif
+    // Windows are painted in memory and copied whole to the desktop's own
+    // framebuffer; finding out whether a GL framebuffer would be faster loads
+    // a whole GL stack (memory and start-up time) only to copy the same
+    // pixels. The environment's SDL_FRAMEBUFFER_ACCELERATION still decides.
+    SDL_SetHint(SDL_HINT_FRAMEBUFFER_ACCELERATION, "0");
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) return nullptr;
     return std::make_unique<SdlDisplay>();
 }

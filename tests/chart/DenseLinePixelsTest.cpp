@@ -1,6 +1,6 @@
 // A line through many points a pixel column, as a flight log's curves are,
 // drawn by the series and, for comparison, one line a pair of points in the
-// same pen: the two pictures must match pixel for pixel. With VELZAR_DUMP_DIR
+// same pen and order: the two pictures must match pixel for pixel. With VELZAR_DUMP_DIR
 // set the pictures are written there as dense_line_<case>.png.
 
 #include "WhiteChart.h"
@@ -58,7 +58,8 @@ std::vector<DensePoint> BrokenSignal(int count) {
 
 class DenseChart : public WhiteChart {
 public:
-    DenseChart(TChartCanvas3D& canvas, const std::vector<DensePoint>& points, int penWidth, TPenEndStyle ends) {
+    DenseChart(TChartCanvas3D& canvas, const std::vector<DensePoint>& points, int penWidth, TPenEndStyle ends,
+               bool backwards) {
         SetView3D(false);
         SetCanvas(&canvas);
         SetBevelOuter(TPanelBevel::bvNone);
@@ -77,6 +78,8 @@ public:
         const double room = static_cast<double>(points.size()) / 50;
         BottomAxis()->SetLimits(-room, static_cast<double>(points.size()) + room);
         LeftAxis()->SetLimits(0, 100);
+        // an inverted time axis draws the points from the last to the first
+        BottomAxis()->SetInverted(backwards);
     }
     ~DenseChart() override { series.SetParentChart(nullptr); }
 
@@ -89,9 +92,14 @@ public:
         OnAfterDraw = [this](TObject*) {
             TChartCanvas* canvas = Canvas();
             canvas->Brush().SetStyle(TBrushStyle::bsClear);
-            for (int i = 1; i < series.Count(); ++i) {
-                if (series.PointIsNull(i) || series.PointIsNull(i - 1)) continue;
-                const TPoint from{series.PointScreenX(i - 1), series.PointScreenY(i - 1)};
+            // in the series' order: backwards along an inverted axis
+            const int n = series.Count();
+            const bool backwards = BottomAxis()->Inverted();
+            for (int k = 1; k < n; ++k) {
+                const int i = backwards ? n - 1 - k : k;
+                const int before = backwards ? i + 1 : i - 1;
+                if (series.PointIsNull(i) || series.PointIsNull(before)) continue;
+                const TPoint from{series.PointScreenX(before), series.PointScreenY(before)};
                 const TPoint to{series.PointScreenX(i), series.PointScreenY(i)};
                 if (from == to) continue;
                 canvas->SelectPenColor(pairPen_, series.PointColorAt(i));
@@ -134,9 +142,11 @@ TEST(DenseLinePixels, SeriesMatchesOneLineAPairOfPoints) {
         std::vector<DensePoint> points;
         const char* name;
         bool twoColours;
+        bool backwards;
     } signals[] = {
-        {NoisySignal(100000), "noisy", false},
-        {BrokenSignal(20000), "broken", true},
+        {NoisySignal(100000), "noisy", false, false},
+        {NoisySignal(100000), "noisy_backwards", false, true},
+        {BrokenSignal(20000), "broken", true, false},
     };
     for (const auto& signal : signals)
         for (const auto& pen : pens) {
@@ -144,12 +154,12 @@ TEST(DenseLinePixels, SeriesMatchesOneLineAPairOfPoints) {
             PixelCanvas drawn(kWidth, kHeight), pairwise(kWidth, kHeight);
             {
                 TChartCanvas3D canvas;
-                DenseChart chart(canvas, signal.points, pen.width, pen.ends);
+                DenseChart chart(canvas, signal.points, pen.width, pen.ends, signal.backwards);
                 Render(chart, drawn);
             }
             {
                 TChartCanvas3D canvas;
-                DenseChart chart(canvas, signal.points, pen.width, pen.ends);
+                DenseChart chart(canvas, signal.points, pen.width, pen.ends, signal.backwards);
                 chart.DrawPairwiseInstead();
                 Render(chart, pairwise);
             }

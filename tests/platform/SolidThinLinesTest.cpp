@@ -217,3 +217,25 @@ TEST(SolidThinLines, TakesTheFastRoadOnlyForSolidOnePixelPensUnderARectangle) {
         DeleteObject(pen);
     }
 }
+
+TEST(SolidThinLines, StraightLinesPaintTheGeneralStrokesPixels) {
+    // Vertical and horizontal lines both ways: inside, across each clip
+    // edge, along an edge, outside, of one pixel and of none.
+    const std::vector<std::pair<POINT, POINT>> lines = {
+        {{10, 8}, {10, 30}},  {{12, 30}, {12, 8}},  {{20, 0}, {20, kHeight}}, {{21, kHeight + 5}, {21, -5}},
+        {{4, 10}, {4, 20}},   {{56, 20}, {56, 10}}, {{57, 10}, {57, 20}},     {{3, 10}, {3, 20}},
+        {{30, 12}, {30, 13}}, {{31, 12}, {31, 12}}, {{6, 15}, {40, 15}},      {{40, 17}, {6, 17}},
+        {{0, 19}, {kWidth, 19}}, {{kWidth + 9, 21}, {-9, 21}}, {{10, 5}, {20, 5}}, {{20, 40}, {10, 40}},
+        {{10, 41}, {20, 41}}, {{10, 4}, {20, 4}},   {{33, 25}, {34, 25}},     {{-2000000000, 27}, {2000000000, 27}},
+        {{35, 2000000000}, {35, -2000000000}},
+    };
+    TwoRoads roads;
+    roads.DrawBoth(R2_COPYPEN, [&](HDC dc) {
+        for (const auto& [from, to] : lines) {
+            MoveToEx(dc, from.x, from.y, nullptr);
+            LineTo(dc, to.x, to.y);
+        }
+    });
+    EXPECT_EQ(Differences(roads.fast, roads.general), "");
+    EXPECT_GT(ChangedPixels(roads.fast), 200);
+}

@@ -349,6 +349,30 @@ StrokePixels StrokePolyline(const PenShape& pen, const std::vector<POINT>& point
     return out;
 }
 
+namespace {
+
+// A vertical or horizontal one-pixel segment copied in without the walk:
+// the same pixels, from a up to b without b, inside `bounds`.
+bool CopyStraightSegment(BitmapSurface& surface, const RECT& bounds, POINT a, POINT b, Pixel color) {
+    if (a.x == b.x) {
+        if (a.x < bounds.left || a.x >= bounds.right) return true;
+        const LONG from = std::max(a.y < b.y ? a.y : b.y + 1, bounds.top);
+        const LONG to = std::min(a.y < b.y ? b.y : a.y + 1, bounds.bottom);
+        for (LONG y = from; y < to; ++y) surface.Row32(y)[a.x] = color;
+        return true;
+    }
+    if (a.y == b.y) {
+        if (a.y < bounds.top || a.y >= bounds.bottom) return true;
+        const LONG from = std::max(a.x < b.x ? a.x : b.x + 1, bounds.left);
+        const LONG to = std::min(a.x < b.x ? b.x : a.x + 1, bounds.right);
+        if (from < to) std::fill(surface.Row32(a.y) + from, surface.Row32(a.y) + to, color);
+        return true;
+    }
+    return false;
+}
+
+}  // namespace
+
 bool PaintSolidThinPolyline(Raster& raster, const PenShape& pen, const std::vector<POINT>& points, bool closed) {
     if (!pen.visible || !pen.thin || !pen.dashes.empty() || pen.ink.kind != Paint::Kind::Solid) return false;
     if (!raster.Drawable() || raster.Surface().BitCount() != 32 || raster.Clip().Complexity() != SIMPLEREGION)
@@ -365,8 +389,12 @@ bool PaintSolidThinPolyline(Raster& raster, const PenShape& pen, const std::vect
         Pixel& pixel = surface.Row32(y)[x];
         pixel = rop2 == R2_COPYPEN ? color : MixRop2(rop2, color, pixel);
     };
-    for (std::size_t i = 0; i + 1 < points.size(); ++i) ThinSegment(points[i], points[i + 1], bounds, solid, put);
-    if (closed && points.size() > 1) ThinSegment(points.back(), points.front(), bounds, solid, put);
+    auto segment = [&](POINT a, POINT b) {
+        if (rop2 == R2_COPYPEN && CopyStraightSegment(surface, bounds, a, b, color)) return;
+        ThinSegment(a, b, bounds, solid, put);
+    };
+    for (std::size_t i = 0; i + 1 < points.size(); ++i) segment(points[i], points[i + 1]);
+    if (closed && points.size() > 1) segment(points.back(), points.front());
     return true;
 }
 
