@@ -22,7 +22,7 @@ bool RunsAlongHeight(int rotation) {
 // The colour as "#RRGGBB".
 std::u16string HexColor(TColor color) {
     static constexpr char16_t kDigits[] = u"0123456789ABCDEF";
-    const auto bgr = static_cast<std::uint32_t>(color);
+    const std::uint32_t bgr = ColorToRGB(color);
     const std::uint32_t rgb = (bgr & 0xFF) << 16 | (bgr & 0xFF00) | (bgr >> 16 & 0xFF);
     std::u16string text = u"#";
     for (int shift = 20; shift >= 0; shift -= 4) text += kDigits[rgb >> shift & 0xF];
