@@ -3,9 +3,13 @@
 #include "report/objects/Report.h"
 #include "report/text/Utf16Text.h"
 #include "report/variables/Variables.h"
+#include "tests/support/PngDump.h"
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Canvas.h"
 
 #include <gtest/gtest.h>
 
+#include <cstdlib>
 #include <map>
 #include <string>
 #include <vector>
@@ -221,6 +225,88 @@ TEST(MemoViewTest, CuttingAParagraphRecordsTheBreakForTheNextPart) {
     EXPECT_NE(attributes.find("LastParaBreak=\"1\""), std::string::npos);
     EXPECT_TRUE(r.memo->FirstParaBreak);  // the next part continues the paragraph
     EXPECT_FALSE(r.memo->LastParaBreak);
+}
+
+// A fragment of a page: wrapped, justified, centred, hyphenated, turned
+// and tagged memos with frames, drawn at 200 %. Each memo's ink stays in its
+// frame; VELZAR_DUMP_DIR=/some/folder keeps the picture for a person.
+TEST(MemoViewTest, APageFragmentKeepsEveryMemoInsideItsFrame) {
+    constexpr double kScale = 2;
+    TrpReport report(nullptr);
+    auto* page = new TrpReportPage(&report);
+    page->SetParent(&report);
+    struct Spec {
+        double left, top, width, height;
+        std::u16string text;
+        TrpHAlign align;
+        int rotation;
+        bool wordBreak, tags;
+    };
+    const Spec specs[] = {
+        {10, 10, 170, 70, u"Активный участок подъёма продолжался до выгорания топлива второй ступени.",
+         TrpHAlign::haBlock, 0, true, false},
+        {190, 10, 150, 70, u"The quick brown fox jumps over the lazy dog near the launch pad.", TrpHAlign::haCenter, 0,
+         false, false},
+        {350, 10, 40, 160, u"Повёрнутый текст", TrpHAlign::haLeft, 90, false, false},
+        {10, 90, 170, 80, u"Скорость <b>312,5</b> м/с, высота <font color=\"#C00000\">1250</font> м, H<sub>2</sub>O",
+         TrpHAlign::haLeft, 0, false, true},
+        {190, 90, 150, 80, u"Программирование контроллера выполнено; параметры записаны.", TrpHAlign::haRight, 0, true,
+         false},
+    };
+    std::vector<TrpMemoView*> memos;
+    for (const Spec& spec : specs) {
+        auto* memo = new TrpMemoView(&report);
+        memo->SetParent(page);
+        memo->SetBounds(spec.left, spec.top, spec.width, spec.height);
+        memo->SetParentFont(false);
+        memo->Font()->SetName("Arial");
+        memo->Font()->SetSize(10);
+        memo->Font()->SetColor(clBlack);
+        memo->HAlign = spec.align;
+        memo->SetRotation(spec.rotation);
+        memo->WordBreak = spec.wordBreak;
+        memo->AllowHTMLTags = spec.tags;
+        memo->Frame()->SetTyp({TrpFrameType::ftLeft, TrpFrameType::ftRight, TrpFrameType::ftTop,
+                               TrpFrameType::ftBottom});
+        memo->Frame()->SetColor(clBlue);
+        memo->Memo()->SetText(spec.text);
+        memos.push_back(memo);
+    }
+    TBitmap bitmap;
+    bitmap.SetPixelFormat(TPixelFormat::pf24bit);
+    bitmap.SetSize(static_cast<int>(400 * kScale), static_cast<int>(180 * kScale));
+    TCanvas& canvas = *bitmap.Canvas();
+    canvas.Brush()->SetColor(clWhite);
+    canvas.FillRect(TRect(0, 0, bitmap.Width(), bitmap.Height()));
+    for (TrpMemoView* memo : memos) memo->Draw(canvas, kScale, kScale, 0, 0);
+
+    for (std::size_t m = 0; m < memos.size(); ++m) {
+        const TRect inside = memos[m]->TextRectAt(kScale, kScale, 0, 0);
+        int text = 0, outside = 0;
+        for (int y = 0; y < bitmap.Height(); ++y)
+            for (int x = 0; x < bitmap.Width(); ++x) {
+                const TColor c = canvas.Pixels(x, y);
+                const bool ink = (c & 0xFF) < 0x80 && (c >> 16 & 0xFF) < 0x80;  // black or red, not the blue frame
+                if (!ink) continue;
+                const auto& d = memos[m]->Device();
+                if (x >= d.X && x <= d.X1 && y >= d.Y && y <= d.Y1) {
+                    if (inside.Contains({x, y})) ++text;
+                    else ++outside;
+                }
+            }
+        EXPECT_GT(text, 200) << m;
+        EXPECT_EQ(outside, 0) << m;
+    }
+    if (const char* dir = std::getenv("VELZAR_DUMP_DIR")) {
+        std::vector<std::uint32_t> rows;
+        for (int y = 0; y < bitmap.Height(); ++y)
+            for (int x = 0; x < bitmap.Width(); ++x) {
+                const TColor c = canvas.Pixels(x, y);
+                rows.push_back(0xFF000000u | (c & 0xFF) << 16 | (c & 0xFF00) | (c >> 16 & 0xFF));
+            }
+        png_dump::WritePng(std::string(dir) + "/report-memos.png", rows.data(), bitmap.Width(), bitmap.Height(),
+                           bitmap.Width());
+    }
 }
 
 }  // namespace
