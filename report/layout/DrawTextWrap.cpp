@@ -146,7 +146,9 @@ std::u16string TrpDrawText::RemainderText(bool& paraBreak) {
                                              lines_.size());
     if (fitting >= lines_.size()) return {};
     paraBreak = fitting > 0 && !(lines_[fitting - 1].Flags & kLastParagraphLine);
-    const TrpHTMLTags& cut = tags_.Line(static_cast<int>(fitting));
+    static const TrpHTMLTags kNoRecords;
+    const int cutLine = static_cast<int>(fitting);
+    const TrpHTMLTags& cut = cutLine < tags_.Count() ? tags_.Line(cutLine) : kNoRecords;
     const std::size_t position = cut.empty() ? sourceText_.size() : static_cast<std::size_t>(cut.front().Position - 1);
     const TrpHTMLTag first = cut.empty() ? TrpHTMLTag{} : cut.front();
     lines_.resize(fitting);

@@ -177,6 +177,17 @@ TEST(DrawTextLayoutTest, AHyphenatedCutKeepsTheHyphenAndTaggedRestsKeepTheirStyl
     EXPECT_EQ(tagged.text.FittingText(), u"The quick brown fox <b><i>");
 }
 
+TEST(DrawTextLayoutTest, LinesLongerThanAnyFixedArrayAreMeasuredWhole) {
+    constexpr std::size_t kLongLine = 40000;
+    const std::u16string line(kLongLine, u'x');
+    Layout layout(false, false, 0, TRect(0, 0, 100000, 100));
+    layout.text.UseOptions(false, false, 0, true, true, false, false);  // no wrapping: one line
+    EXPECT_EQ(layout.Load(Paragraphs({line})), (Lines{line}));
+    EXPECT_NEAR(layout.text.TextWidth(), kLongLine * MonoAdvance() / kMeasurePerUnit, 1e-6);
+    TBitmap bitmap(200, 40);
+    layout.text.Paint(*bitmap.Canvas(), TrpHAlign::haRight, TrpVAlign::vaTop);
+}
+
 TEST(DrawTextLayoutTest, SpreadingByHalvesPutsUnitsEvenly) {
     std::vector<int> a(8, 0);
     SpreadIncrements(a, 0, 7, 1, 3);
