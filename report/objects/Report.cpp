@@ -11,3 +11,9 @@ TrpReport::TrpReport(TComponent* owner) : TrpComponent(owner) {
     errors_.SetSorted(true);
     errors_.SetDuplicates(TDuplicates::dupIgnore);
 }
+
+Variant TrpReport::Calc(const std::string& expression) {
+    if (Evaluator) return Evaluator(expression);
+    errors_.Add("Нет вычислителя выражений отчёта: " + expression);
+    return Variant::Null();
+}

@@ -40,6 +40,8 @@ public:
 
     // Report units times the scale, plus the offset, give device pixels.
     void Draw(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY) override;
+    // Fills the view from its data before it is printed.
+    virtual void FetchData() {}
     // Keeps the canvas and scale and works out the device rectangle.
     virtual void PrepareDrawing(TCanvas& canvas, double scaleX, double scaleY, double offsetX, double offsetY);
     virtual void PaintBackground();
@@ -85,6 +87,13 @@ public:
     using TrpView::TrpView;
     TrpStretchMode StretchMode() const { return stretchMode_; }
     void SetStretchMode(TrpStretchMode value) { stretchMode_ = value; }
+
+    // Growing with the content and cutting across pages; a plain view keeps
+    // its height and has nothing to cut.
+    virtual double CalcHeight() { return Height(); }
+    virtual double CutPart() { return 0; }
+    virtual void StartParts() {}
+    virtual bool HasMoreParts() { return false; }
 
 private:
     TrpStretchMode stretchMode_ = TrpStretchMode::smDontStretch;

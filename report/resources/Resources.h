@@ -41,6 +41,11 @@ public:
     TCustomImageList& PreviewIcons();
     // The bitmap cut into 16 x 16 pictures and added, after emptying the list when asked.
     void LoadPreviewIcons(TBitmap& bitmap, bool clearFirst);
+    // The designer's object pictures (16 x 16), cut on first use from the
+    // bitmap resource "ObjectButtons"; the program embeds none, so the first
+    // request raises EResNotFound unless LoadObjectIcons filled the list.
+    TCustomImageList& ObjectIcons();
+    void LoadObjectIcons(TBitmap& bitmap, bool clearFirst);
 
     // Files "*.rlc" beside the program, as "Russian" for "RUSSIAN.rlc", sorted.
     void UpdateLanguageList();
@@ -68,6 +73,7 @@ private:
     void RefreshScriptMessages() const;
     // The list of the preview's pictures, made empty on first use.
     TCustomImageList& PreviewList();
+    TCustomImageList& ObjectList();
 
     std::map<std::string, int, NoCase> names_;
     TWideStrings values_;
@@ -76,6 +82,7 @@ private:
     std::uint32_t codePage_ = 0;
     ScriptMessageSink scriptMessages_;
     std::unique_ptr<TCustomImageList> previewIcons_;
+    std::unique_ptr<TCustomImageList> objectIcons_;
 };
 
 // The one instance, made on first use with the built-in table loaded.

@@ -186,11 +186,11 @@ TEST(ObjectTreeTest, DifferenceTextListsWhatChangedFromTheTemplate) {
     TrpMemoView source(nullptr), copy(nullptr);
     source.SetBounds(1, 2, 3, 4);
     copy.SetBounds(1, 2.00001, 3, 4);
-    EXPECT_EQ(copy.DifferenceText(source), "");
+    EXPECT_EQ(copy.DifferenceText(source), " u=\"\"");  // a memo always gives its text
     copy.SetBounds(5, 2, 3, 4.5);
     copy.SetVisible(false);
     copy.SetTag(7);
-    EXPECT_EQ(copy.DifferenceText(source), " l=\"5\" h=\"4,5\" Visible=\"0\" Tag=\"7\"");
+    EXPECT_EQ(copy.DifferenceText(source), " l=\"5\" h=\"4,5\" Visible=\"0\" Tag=\"7\" u=\"\"");
     TFont font;
     font.SetName("A&B");
     font.SetSize(10);
@@ -198,7 +198,7 @@ TEST(ObjectTreeTest, DifferenceTextListsWhatChangedFromTheTemplate) {
     font.SetStyle({TFontStyle::fsBold, TFontStyle::fsItalic});
     copy.SetFont(&font);
     EXPECT_EQ(copy.DifferenceText(source),
-              " l=\"5\" h=\"4,5\" Visible=\"0\" Font.Name=\"A&#38;B\" Font.Style=\"3\" ParentFont=\"0\" Tag=\"7\"");
+              " l=\"5\" h=\"4,5\" Visible=\"0\" Font.Name=\"A&#38;B\" Font.Style=\"3\" ParentFont=\"0\" Tag=\"7\" u=\"\"");
 }
 
 TEST(ObjectTreeTest, FullTextIsTheStoredPropertiesPlusTheDifferences) {

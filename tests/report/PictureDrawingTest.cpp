@@ -3,6 +3,7 @@
 #include "report/utils/PictureDrawing.h"
 #include "ui/graphics/Bitmap.h"
 #include "ui/graphics/ImageList.h"
+#include "ui/core/ResourceStream.h"
 
 #include <gtest/gtest.h>
 
@@ -160,6 +161,23 @@ TEST(PictureDrawingTest, PreviewButtonsAreTwentyFivePicturesWithThreeEmptyPlaces
     EXPECT_EQ(icons.Count(), 2 * kPreviewButtonCount);
     resources.LoadPreviewIcons(strip, true);
     EXPECT_EQ(icons.Count(), kPreviewButtonCount);
+}
+
+}  // namespace
+
+namespace {
+
+TEST(PictureDrawingTest, ObjectPicturesComeOnlyFromALoadedStrip) {
+    TrpResources resources;
+    EXPECT_THROW(resources.ObjectIcons(), EResNotFound);  // the program embeds no "ObjectButtons"
+
+    TBitmap strip;
+    DrawPreviewButtons(strip);
+    resources.LoadObjectIcons(strip, false);
+    EXPECT_EQ(resources.ObjectIcons().Count(), kPreviewButtonCount);
+    resources.LoadObjectIcons(strip, true);
+    EXPECT_EQ(resources.ObjectIcons().Count(), kPreviewButtonCount);
+    EXPECT_EQ(resources.PreviewIcons().Count(), kPreviewButtonCount);  // a list of its own
 }
 
 }  // namespace
