@@ -14,12 +14,21 @@
 #include "ui/core/TextCase.h"
 
 #include <algorithm>
+#include <cstdlib>
 
 TscProgramBuilder::TscProgramBuilder(TscScript& program, TscILParser& parser) : program_(program), parser_(parser) {}
 
 void TscProgramBuilder::At(const TscXMLItem& element) {
-    const std::string pos = element.Prop("pos");
-    if (!pos.empty()) errorPos_ = pos;
+    std::string pos = element.Prop("pos");
+    if (pos.empty()) return;
+    // A name's element stands just after the name; errors point at its start.
+    const std::string name = AnsiLowerCase(element.Name());
+    const std::size_t colon = pos.find(':');
+    if ((name == "node" || name == "ident" || name == "name" || name == "type") && colon != std::string::npos) {
+        const int column = std::atoi(pos.c_str() + colon + 1) - static_cast<int>(element.Prop("text").size());
+        if (column >= 1) pos = pos.substr(0, colon + 1) + std::to_string(column);
+    }
+    errorPos_ = pos;
 }
 
 void TscProgramBuilder::Fail(const std::string& message) const { throw Exception(message); }

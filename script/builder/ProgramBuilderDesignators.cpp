@@ -85,12 +85,12 @@ std::unique_ptr<TscDesignator> TscProgramBuilder::BuildDesignator(const TscXMLIt
                 if (!scope.FindLocal(with->name)) continue;
                 const TscClassVariable* classEntry = program_.FindClass(with->variable->TypeName);
                 if (with->variable->Type != fvtClass || !classEntry || !classEntry->FindMember(text)) continue;
-                designator->AddStep(*with->variable).SourcePos = child.Prop("pos");
+                designator->AddStep(*with->variable).SourcePos = errorPos_;
                 entry = classEntry->FindMember(text);
             }
             if (!entry) entry = &FindName(text, scope);
             last = &designator->AddStep(*entry);
-            last->SourcePos = child.Prop("pos");
+            last->SourcePos = errorPos_;
             if (purpose == TscDesignatorPurpose::Construction) {
                 auto* classEntry = dynamic_cast<TscClassVariable*>(entry);
                 if (!classEntry) Fail(SClassRequired);
@@ -154,7 +154,7 @@ std::unique_ptr<TscDesignator> TscProgramBuilder::BuildDesignator(const TscXMLIt
             Fail(SArrayRequired);
         }
         last = &designator->AddStep(*entry);
-        last->SourcePos = child.Prop("pos");
+        last->SourcePos = errorPos_;
     }
     if (!last && designator->Count() == 0) Fail(SVarRequired);
     if (purpose == TscDesignatorPurpose::Destruction) {

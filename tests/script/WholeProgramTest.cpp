@@ -2,6 +2,8 @@
 // gathered through a host routine; compile errors with their places.
 #include "script/component/Script.h"
 #include "script/core/Declarations.h"
+#include "script/core/ScriptErrors.h"
+#include "ui/variant/VariantErrors.h"
 #include "script/grammar/ScriptGrammars.h"
 #include "ui/core/Exceptions.h"
 
@@ -20,11 +22,14 @@ struct HostedScript {
     HostedScript() {
         RegisterScriptGrammars();
         script.AddRTTI();
+        // The host's own entries carry its marker, so ClearItems(kNoOwner) clears only the program.
+        script.OwnerMarker = reinterpret_cast<TscOwnerMarker>(this);
         script.AddMethod("procedure Print(Value: Variant)",
                          [this](TObject*, const TClassInfo*, const std::string&, TscMethodHelper& method) {
                              output += VarToStr(method.GetParam(0)) + "\n";
                              return Variant(0);
                          });
+        script.OwnerMarker = kNoOwner;
     }
 
     bool Compile(const std::string& source) {
@@ -171,4 +176,107 @@ TEST(WholeProgramTest, ProgramsGiveTheirOutput) {
         hosted.script.Execute();
         EXPECT_EQ(hosted.output, test.output);
     }
+}
+
+namespace {
+
+struct ErrorCase {
+    const char* source;
+    const char* message;
+    const char* position;
+};
+
+const ErrorCase kCompileErrors[] = {
+    {"begin\n  x := 1\nend.", "Undeclared identifier: 'x'", "2:3"},
+    {"var i: Integer;\nbegin\n  Inc(i, 1, 2)\nend.", "Too many actual parameters", "3:3"},
+    {"begin Copy('a') end.", "Not enough actual parameters", "1:7"},
+    {"var i: Integer;\nbegin i := 'text' end.", "Incompatible types: 'Integer', 'String'", "2:7"},
+    {"var i: Integer; i: String;\nbegin end.", "Identifier redeclared: 'i'", "1:17"},
+    {"const C = 1;\nbegin C := 2 end.", "Left side cannot be assigned to", "2:7"},
+    {"var s: String;\nbegin for s := 1 to 2 do end.", "For loop variable must be numeric variable", "2:11"},
+    {"var t: TNoSuchType;\nbegin end.", "Unknown type: 'TNoSuchType'", "1:8"},
+    {"var s: String;\nbegin s.Length end.", "Strings doesn't have properties or methods", "2:9"},
+    {"var i: Integer;\nbegin i := 1.5 end.", "Incompatible types: 'Integer', 'Extended'", "2:7"},
+    {"begin\n  Print(1 +)\nend.", "')' expected", "2:11"},
+};
+
+}  // namespace
+
+TEST(WholeProgramTest, CompileErrorsNameTheirPlace) {
+    for (const ErrorCase& test : kCompileErrors) {
+        SCOPED_TRACE(test.source);
+        HostedScript hosted;
+        EXPECT_FALSE(hosted.Compile(test.source));
+        EXPECT_EQ(hosted.script.ErrorMessage(), test.message);
+        EXPECT_EQ(hosted.script.ErrorPosition(), test.position);
+        // Nothing of a failed program runs.
+        if (hosted.script.ErrorMessage().empty()) continue;
+        hosted.script.ClearItems(kNoOwner);
+        EXPECT_TRUE(hosted.Compile("begin Print('again') end."));
+        hosted.script.Execute();
+        EXPECT_EQ(hosted.output, "again\n");
+    }
+}
+
+TEST(WholeProgramTest, RunTimeErrorsLeaveTheScriptUsable) {
+    HostedScript hosted;
+    ASSERT_TRUE(hosted.Compile("var i: Integer;\nbegin i := 0; Print(10 div i) end."));
+    EXPECT_THROW(hosted.script.Execute(), EDivByZero);
+    EXPECT_FALSE(hosted.script.Running);
+    hosted.script.ClearItems(kNoOwner);
+    ASSERT_TRUE(hosted.Compile("begin Print(Ord('')) end."));
+    EXPECT_THROW(hosted.script.Execute(), EScriptRangeError);
+    hosted.script.ClearItems(kNoOwner);
+    ASSERT_TRUE(hosted.Compile("function F(n: Integer): Integer; begin Result := F(n + 1) end;\nbegin F(0) end."));
+    EXPECT_THROW(hosted.script.Execute(), EScriptRecursionError);
+    hosted.script.ClearItems(kNoOwner);
+    ASSERT_TRUE(hosted.Compile("begin Print('fine') end."));
+    hosted.script.Execute();
+    EXPECT_EQ(hosted.output, "fine\n");
+}
+
+TEST(WholeProgramTest, FunctionsAreCalledByName) {
+    HostedScript hosted;
+    ASSERT_TRUE(hosted.Compile("function Add(a, b: Integer): Integer; begin Result := a + b end;\n"
+                               "procedure Swap(var a, b: Variant); var t: Variant; begin t := a; a := b; b := t end;\n"
+                               "begin end."));
+    EXPECT_EQ(hosted.script.CallFunction("add", VarArrayOf({Variant(2), Variant(40)})).AsInteger(), 42);
+    Variant pair = VarArrayOf({Variant("x"), Variant("y")});
+    hosted.script.CallFunctionVar("Swap", pair);
+    EXPECT_EQ(pair.GetElement({0}).AsString(), "y");
+    EXPECT_EQ(pair.GetElement({1}).AsString(), "x");
+}
+
+TEST(WholeProgramTest, DeclarationStrings) {
+    TscScript script(nullptr);
+    script.AddRTTI();
+    auto routine = ParseDeclaration("procedure Inc(var i: Integer; incr: Integer = 1)", script);
+    ASSERT_EQ(routine->ParamCount(), 2);
+    EXPECT_TRUE(routine->GetParam(0)->IsVarParam);
+    EXPECT_FALSE(routine->GetParam(0)->IsOptional);
+    EXPECT_TRUE(routine->GetParam(1)->IsOptional);
+    EXPECT_EQ(routine->GetParam(1)->DefaultValue.AsInteger(), 1);
+    auto group = ParseDeclaration("function F(x, y: Integer = 0; const s: String = 'a'; b: Boolean = True): Double;", script);
+    ASSERT_EQ(group->ParamCount(), 4);
+    EXPECT_FALSE(group->GetParam(0)->IsOptional);
+    EXPECT_TRUE(group->GetParam(1)->IsOptional);
+    EXPECT_EQ(group->GetParam(2)->DefaultValue.AsString(), "a");
+    EXPECT_TRUE(group->GetParam(3)->DefaultValue.AsBoolean());
+    EXPECT_EQ(group->Type, fvtFloat);
+    EXPECT_EQ(group->TypeName, "Double");
+    auto macro = ParseDeclaration("macrofunction M(n: Integer = -5): String", script);
+    EXPECT_TRUE(macro->IsMacro);
+    EXPECT_EQ(macro->Type, fvtString);
+    EXPECT_EQ(macro->GetParam(0)->DefaultValue.AsInteger(), -5);
+    EXPECT_THROW(ParseDeclaration("", script), EScriptError);
+}
+
+TEST(WholeProgramTest, Literals) {
+    EXPECT_TRUE(ConvertLiteral("").IsNull());
+    EXPECT_EQ(ConvertLiteral("'it''s'").AsString(), "it''s");
+    EXPECT_EQ(ConvertLiteral("2147483647").VarType(), varInteger);
+    EXPECT_EQ(ConvertLiteral("2147483648").VarType(), varInt64);
+    EXPECT_EQ(ConvertLiteral("$FF").AsInteger(), 255);
+    EXPECT_DOUBLE_EQ(ConvertLiteral("1.5").AsDouble(), 1.5);
+    EXPECT_DOUBLE_EQ(ConvertLiteral("2.5e3").AsDouble(), 2500.0);
 }
