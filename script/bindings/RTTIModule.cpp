@@ -1,5 +1,6 @@
 #include "script/bindings/RTTIModule.h"
 
+#include "script/bindings/ClassesBinding.h"
 #include "script/library/SysFunctions.h"
 
 #include <algorithm>
@@ -8,7 +9,9 @@ namespace {
 
 std::vector<TscRTTIModuleClass>& Modules() {
     static std::vector<TscRTTIModuleClass> modules{
-        {"TscSysFunctions", [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscSysFunctions>(script); }}};
+        {"TscSysFunctions", [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscSysFunctions>(script); }},
+        {"TscClassesFunctions",
+         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscClassesFunctions>(script); }}};
     return modules;
 }
 

@@ -69,8 +69,7 @@ void TscScript::AddEnum(const std::string& typeName, const std::string& names) {
 void TscScript::AddEnumSet(const std::string& typeName, const std::string& names) { AddEnumeration(typeName, names, true); }
 
 void TscScript::AddObject(const std::string& name, TObject* object) {
-    const auto address = static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(object));
-    AddVariable(name, object ? object->ClassName() : std::string("TObject"), Variant(address));
+    AddVariable(name, object ? object->ClassName() : std::string("TObject"), ObjectToVariant(object));
 }
 
 void TscScript::AddVariable(const std::string& name, const std::string& typeName, const Variant& value) {

@@ -2,6 +2,8 @@
 
 #include "script/core/Declarations.h"
 #include "script/members/ClassVariable.h"
+#include "script/members/LiveObjects.h"
+#include "script/core/ScriptErrors.h"
 #include "ui/core/ScopeGuards.h"
 
 #include <cstdint>
@@ -13,13 +15,18 @@ constexpr std::string_view kSetSuffix = ".SET";
 
 }  // namespace
 
-Variant ObjectToVariant(const TObject* object) {
+Variant ObjectToVariant(TObject* object) {
+    RememberLiveObject(object);
     return Variant(static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(object)));
 }
 
 TObject* VariantToObject(const Variant& value) {
     if (value.IsNull() || value.IsEmpty() || !value.IsOrdinal()) return nullptr;
-    return reinterpret_cast<TObject*>(static_cast<std::intptr_t>(value.AsInt64()));
+    const std::int64_t address = value.AsInt64();
+    if (address == 0) return nullptr;
+    auto* object = reinterpret_cast<TObject*>(static_cast<std::intptr_t>(address));
+    if (!IsLiveObject(object)) throw EScriptError("Объект по ссылке " + std::to_string(address) + " уже освобождён или неизвестен");
+    return object;
 }
 
 TscMethodHelper::TscMethodHelper(const std::string& declaration, TscScript& script)

@@ -56,6 +56,8 @@ private:
     Variant assigned_ = Variant::Null();
 };
 
-// An object reference as scripts hold it (an integer with the address) and back.
-Variant ObjectToVariant(const TObject* object);
+// An object reference as scripts hold it (an integer with the address),
+// the object remembered as live (LiveObjects.h). Back: nullptr for nil, 0
+// and Null; EScriptError for an address of no live object.
+Variant ObjectToVariant(TObject* object);
 TObject* VariantToObject(const Variant& value);
