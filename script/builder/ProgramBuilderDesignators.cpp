@@ -58,15 +58,19 @@ std::unique_ptr<TscDesignator> TscProgramBuilder::BuildDesignator(const TscXMLIt
     TscDesignatorItem* last = nullptr;
     // An index method takes the arguments of the "[" that follows it.
     bool indexPending = false;
-    if (element.Count() == 2 && AnsiSameText(element.Items(0)->Name(), "addr")) {
+    if (element.Count() > 0 && AnsiSameText(element.Items(0)->Name(), "addr")) {
+        // @Proc: the routine's name as text, which an event takes as its handler.
+        if (element.Count() != 2) Fail(SVarRequired);
         auto name = std::make_unique<TscStringVariable>("", "", fvtString);
         name->SetValue(Variant(element.Items(1)->Prop("text")));
         name->IsReadOnly = true;
         TscCustomVariable& text = *name;
         scope.Add("", std::move(name));
         designator->AddStep(text);
+        designator->Finish();
+        return TscDesignator::ShortPath(std::move(designator));
     }
-    for (int i = 0; i < element.Count() && !(element.Count() == 2 && AnsiSameText(element.Items(0)->Name(), "addr")); ++i) {
+    for (int i = 0; i < element.Count(); ++i) {
         const TscXMLItem& child = *element.Items(i);
         At(child);
         const std::string kind = AnsiLowerCase(child.Name());
@@ -156,10 +160,10 @@ std::unique_ptr<TscDesignator> TscProgramBuilder::BuildDesignator(const TscXMLIt
         last = &designator->AddStep(*entry);
         last->SourcePos = errorPos_;
     }
-    if (!last && designator->Count() == 0) Fail(SVarRequired);
+    if (designator->Count() == 0) Fail(SVarRequired);
     if (purpose == TscDesignatorPurpose::Destruction) {
-        const TscCustomVariable& final = *designator->Step(designator->Count() - 1)->Ref;
-        if (final.Type != fvtClass && final.Type != fvtVariant) Fail(SClassRequired);
+        const TscCustomVariable& freed = *designator->Step(designator->Count() - 1)->Ref;
+        if (freed.Type != fvtClass && freed.Type != fvtVariant) Fail(SClassRequired);
         TscClassVariable* root = program_.FindClass("TObject");
         TscCustomVariable* free = root ? root->FindMember("Free") : nullptr;
         if (!free) Fail(SIdUndeclared + "'Free'");

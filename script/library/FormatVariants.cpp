@@ -11,6 +11,9 @@ namespace {
 
 constexpr int kDefaultPrecision = 15;
 constexpr int kDefaultDecimals = 2;
+constexpr int kExponentDigits = 3;
+// %u and %x show the argument as a 32-bit unsigned number.
+constexpr std::uint64_t kUnsignedMask = 0xFFFFFFFFu;
 // Widths and precisions above this are refused rather than allocated.
 constexpr int kLargestWidth = 1024;
 
@@ -72,40 +75,34 @@ std::string FormatVariants(const std::string& format, const std::vector<Variant>
         const char kind = static_cast<char>(format[at] | 0x20);
         const Variant& value = Next(format, arguments, next);
         std::string text;
-        try {
-            switch (kind) {
-            case 'd': {
-                if (!value.IsOrdinal()) BadFormat(format);
-                const std::int64_t number = value.AsInt64();
-                text = std::to_string(number < 0 ? -number : number);
-                if (precision > static_cast<int>(text.size())) text.insert(0, static_cast<std::size_t>(precision) - text.size(), '0');
-                if (number < 0) text.insert(0, "-");
-                break;
-            }
-            case 'u': text = std::to_string(static_cast<std::uint64_t>(value.AsInt64()) & 0xFFFFFFFFu); break;
-            case 'x': {
-                if (!value.IsOrdinal()) BadFormat(format);
-                char buffer[32];
-                std::snprintf(buffer, sizeof buffer, "%" PRIX64, static_cast<std::uint64_t>(value.AsInt64()) & 0xFFFFFFFFu);
-                text = buffer;
-                if (precision > static_cast<int>(text.size())) text.insert(0, static_cast<std::size_t>(precision) - text.size(), '0');
-                break;
-            }
-            case 'e': text = FloatToStrF(value.AsDouble(), TFloatFormat::ffExponent, precision < 0 ? kDefaultPrecision : precision, 3); break;
-            case 'f': text = FloatToStrF(value.AsDouble(), TFloatFormat::ffFixed, kDefaultPrecision, precision < 0 ? kDefaultDecimals : precision); break;
-            case 'g': text = FloatToStrF(value.AsDouble(), TFloatFormat::ffGeneral, precision < 0 ? kDefaultPrecision : precision, 3); break;
-            case 'n': text = FloatToStrF(value.AsDouble(), TFloatFormat::ffNumber, kDefaultPrecision, precision < 0 ? kDefaultDecimals : precision); break;
-            case 'm': text = FloatToStrF(value.AsDouble(), TFloatFormat::ffCurrency, kDefaultPrecision, precision < 0 ? kDefaultDecimals : precision); break;
-            case 's':
-                text = value.IsNull() ? std::string() : value.AsString();
-                if (precision >= 0 && precision < static_cast<int>(text.size())) text.resize(static_cast<std::size_t>(precision));
-                break;
-            default: BadFormat(format);
-            }
-        } catch (const EConvertError&) {
-            throw;
-        } catch (const Exception&) {
-            BadFormat(format);
+        switch (kind) {
+        case 'd': {
+            if (!value.IsOrdinal()) BadFormat(format);
+            const std::int64_t number = value.AsInt64();
+            text = std::to_string(number < 0 ? 0 - static_cast<std::uint64_t>(number) : static_cast<std::uint64_t>(number));
+            if (precision > static_cast<int>(text.size())) text.insert(0, static_cast<std::size_t>(precision) - text.size(), '0');
+            if (number < 0) text.insert(0, "-");
+            break;
+        }
+        case 'u': text = std::to_string(static_cast<std::uint64_t>(value.AsInt64()) & kUnsignedMask); break;
+        case 'x': {
+            if (!value.IsOrdinal()) BadFormat(format);
+            char buffer[32];
+            std::snprintf(buffer, sizeof buffer, "%" PRIX64, static_cast<std::uint64_t>(value.AsInt64()) & kUnsignedMask);
+            text = buffer;
+            if (precision > static_cast<int>(text.size())) text.insert(0, static_cast<std::size_t>(precision) - text.size(), '0');
+            break;
+        }
+        case 'e': text = FloatToStrF(value.AsDouble(), TFloatFormat::ffExponent, precision < 0 ? kDefaultPrecision : precision, kExponentDigits); break;
+        case 'f': text = FloatToStrF(value.AsDouble(), TFloatFormat::ffFixed, kDefaultPrecision, precision < 0 ? kDefaultDecimals : precision); break;
+        case 'g': text = FloatToStrF(value.AsDouble(), TFloatFormat::ffGeneral, precision < 0 ? kDefaultPrecision : precision, kExponentDigits); break;
+        case 'n': text = FloatToStrF(value.AsDouble(), TFloatFormat::ffNumber, kDefaultPrecision, precision < 0 ? kDefaultDecimals : precision); break;
+        case 'm': text = FloatToStrF(value.AsDouble(), TFloatFormat::ffCurrency, kDefaultPrecision, precision < 0 ? kDefaultDecimals : precision); break;
+        case 's':
+            text = value.IsNull() ? std::string() : value.AsString();
+            if (precision >= 0 && precision < static_cast<int>(text.size())) text.resize(static_cast<std::size_t>(precision));
+            break;
+        default: BadFormat(format);
         }
         out += Pad(std::move(text), width, left);
     }

@@ -12,6 +12,7 @@
 #include "ui/dialogs/MessageDialogs.h"
 #include "ui/variant/VariantErrors.h"
 
+#include <algorithm>
 #include <chrono>
 #include <cmath>
 #include <ctime>

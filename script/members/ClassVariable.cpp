@@ -181,7 +181,10 @@ TscMethodHelper& TscClassVariable::AddIndexProperty(const std::string& name, con
         std::string type = paramTypes.substr(from, comma == std::string::npos ? std::string::npos : comma - from);
         type.erase(0, type.find_first_not_of(' '));
         type.erase(type.find_last_not_of(' ') + 1);
-        if (!type.empty()) declaration += (index > 0 ? "; " : "") + ("p" + std::to_string(index++)) + ": " + type;
+        if (!type.empty()) {
+            declaration += (index > 0 ? "; p" : "p") + std::to_string(index) + ": " + type;
+            ++index;
+        }
         if (comma == std::string::npos) break;
         from = comma + 1;
     }

@@ -64,7 +64,6 @@ public:
     const TClassInfo& ClassRef() const { return *classRef_; }
     const std::string& AncestorName() const { return ancestorName_; }
     TscMethodHelper* DefaultProperty = nullptr;
-    int MemberCount() const { return members_.Count(); }
 
 private:
     template <class Member>

@@ -120,3 +120,21 @@ TEST(HostClassesTest, MembersComeFromAncestorsAndTheirChecks) {
     EXPECT_FALSE(hosted.Compile("var l: TStringList; begin l := TStringList.Create; l.Add('a', 'b') end."));
     EXPECT_EQ(hosted.script.ErrorMessage(), "Too many actual parameters");
 }
+
+TEST(HostClassesTest, WithStatementsReachMembers) {
+    HostedScript hosted;
+    ASSERT_TRUE(hosted.Compile("var l, m: TStringList;\n"
+                               "begin\n"
+                               "  l := TStringList.Create; m := TStringList.Create;\n"
+                               "  with l, m do begin Add('a'); Add('b'); Print(Count) end;\n"
+                               "  with l do Print(Count);\n"
+                               "  l.Free; m.Free;\n"
+                               "end."))
+        << hosted.script.ErrorMessage() << " at " << hosted.script.ErrorPosition();
+    // Two objects of one with statement: hidden variables 0 and 1.
+    EXPECT_NE(hosted.script.FindLocal("_WithList_0"), nullptr);
+    EXPECT_NE(hosted.script.FindLocal("_WithList_1"), nullptr);
+    hosted.script.Execute();
+    // The innermost object (m) takes the calls.
+    EXPECT_EQ(hosted.output, "2\n0\n");
+}

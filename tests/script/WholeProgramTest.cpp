@@ -5,6 +5,7 @@
 #include "script/core/ScriptErrors.h"
 #include "ui/variant/VariantErrors.h"
 #include "script/grammar/ScriptGrammars.h"
+#include "script/statements/Statements.h"
 #include "ui/core/Exceptions.h"
 
 #include <gtest/gtest.h>
@@ -279,4 +280,22 @@ TEST(WholeProgramTest, Literals) {
     EXPECT_EQ(ConvertLiteral("$FF").AsInteger(), 255);
     EXPECT_DOUBLE_EQ(ConvertLiteral("1.5").AsDouble(), 1.5);
     EXPECT_DOUBLE_EQ(ConvertLiteral("2.5e3").AsDouble(), 2500.0);
+}
+
+TEST(WholeProgramTest, SelfAssignmentsFoldIntoOperations) {
+    struct Case {
+        const char* statement;
+        bool folds;
+    };
+    const Case cases[] = {{"x := x + 1", true}, {"x := 1 + x", true}, {"s := s + 'a'", true}, {"s := 'a' + s", false},
+                          {"v := 1 + v", false}, {"x := x - 1", true}, {"x := 1 - x", false}};
+    for (const Case& test : cases) {
+        SCOPED_TRACE(test.statement);
+        HostedScript hosted;
+        ASSERT_TRUE(hosted.Compile(std::string("var x: Integer; s: String; v: Variant; begin ") + test.statement + " end."))
+            << hosted.script.ErrorMessage();
+        TscStatement* statement = hosted.script.RootStatement().Child(0);
+        const bool folded = dynamic_cast<TscAssignPlusStmt*>(statement) || dynamic_cast<TscAssignMinusStmt*>(statement);
+        EXPECT_EQ(folded, test.folds);
+    }
 }
