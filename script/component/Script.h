@@ -5,6 +5,7 @@
 // procedure's local scope and as a one-expression program.
 
 #include "script/core/CustomVariable.h"
+#include "script/members/MethodHelper.h"
 #include "script/parser/CompileTarget.h"
 #include "ui/core/Component.h"
 #include "ui/core/StringList.h"
@@ -18,6 +19,7 @@
 
 class TscStatement;
 class TscProcVariable;
+class TscClassVariable;
 
 class TscScript : public TComponent {
 public:
@@ -41,6 +43,8 @@ public:
     TscCustomVariable* FindLocal(const std::string& name) const;
     // FindLocal here, then in each parent in turn.
     TscCustomVariable* Find(const std::string& name) const;
+    // Find, kept only when the entry is a host class.
+    TscClassVariable* FindClass(const std::string& name) const;
     // The type of the entry of that name, fvtClass when there is none.
     TscVarType TypeCodeOf(const std::string& typeName) const;
 
@@ -53,6 +57,21 @@ public:
     void AddObject(const std::string& name, TObject* object);
     void AddVariable(const std::string& name, const std::string& typeName, const Variant& value);
     void AddType(const std::string& typeName, TscVarType type);
+    // A host class under its name, taking over the ancestor's default
+    // property; nullptr (nothing added) when the name is known already.
+    TscClassVariable* AddClass(const TClassInfo& classRef, const std::string& ancestorName);
+    // A host routine from its declaration, served by the handler; raises
+    // EScriptError for a text that declares no routine.
+    TscMethodHelper& AddMethod(const std::string& declaration, TscMethodCall handler, const std::string& category = "",
+                               const std::string& description = "");
+    TscMethodHelper& AddMethodWithParamArray(const std::string& declaration, TscMethodCallWithParams handler,
+                                             const std::string& category = "", const std::string& description = "");
+    // A form's class with its components as members, and the form itself as
+    // an object; nothing for a component that is no form.
+    void AddForm(TComponent& form);
+    void AddComponent(TComponent& component) { AddForm(component); }
+    // Once: one instance of every binding module, its entries marked as theirs.
+    void AddRTTI();
     // Sets a found entry, or adds a Variant variable.
     void AssignVariable(const std::string& name, const Variant& value);
 
@@ -65,6 +84,10 @@ public:
     // Frees the binding modules' entries.
     void DetachRTTI();
 
+    // Parses Lines in the SyntaxType grammar and builds the program into this
+    // script; false with ErrorMessage, ErrorPosition and ErrorUnit set.
+    // Adds to what is there: callers clear first.
+    bool Compile();
     // Runs the root statement. Exceptions pass on; the flags are reset
     // afterwards either way.
     void Execute();
@@ -90,6 +113,7 @@ public:
     void SetLines(const TStrings& lines) { lines_.Assign(&lines); }
     std::string SyntaxType = "PascalScript";
     TscCompileTarget& CompileTarget() { return compileTarget_; }
+    const TscCompileTarget& CompileTarget() const { return compileTarget_; }
     const std::string& ErrorMessage() const { return compileTarget_.ErrorMessage; }
     const std::string& ErrorPosition() const { return compileTarget_.ErrorPosition; }
     const std::string& ErrorUnit() const { return compileTarget_.ErrorUnit; }

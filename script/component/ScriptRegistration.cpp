@@ -2,6 +2,10 @@
 
 #include "script/core/ProcVariable.h"
 #include "script/core/ScriptErrors.h"
+#include "script/bindings/RTTIModule.h"
+#include "script/members/ClassVariable.h"
+#include "ui/core/ScopeGuards.h"
+#include "ui/forms/Form.h"
 
 #include <cstdint>
 #include <limits>
@@ -65,8 +69,7 @@ void TscScript::AddEnum(const std::string& typeName, const std::string& names) {
 void TscScript::AddEnumSet(const std::string& typeName, const std::string& names) { AddEnumeration(typeName, names, true); }
 
 void TscScript::AddObject(const std::string& name, TObject* object) {
-    const auto address = static_cast<std::int64_t>(reinterpret_cast<std::intptr_t>(object));
-    AddVariable(name, object ? object->ClassName() : std::string("TObject"), Variant(address));
+    AddVariable(name, object ? object->ClassName() : std::string("TObject"), ObjectToVariant(object));
 }
 
 void TscScript::AddVariable(const std::string& name, const std::string& typeName, const Variant& value) {
@@ -85,4 +88,50 @@ void TscScript::AddType(const std::string& typeName, TscVarType type) {
 void TscScript::AssignVariable(const std::string& name, const Variant& value) {
     if (TscCustomVariable* entry = Find(name)) entry->SetValue(value);
     else AddVariable(name, "Variant", value);
+}
+
+TscClassVariable* TscScript::FindClass(const std::string& name) const { return dynamic_cast<TscClassVariable*>(Find(name)); }
+
+TscClassVariable* TscScript::AddClass(const TClassInfo& classRef, const std::string& ancestorName) {
+    if (Find(classRef.Name())) return nullptr;
+    auto entry = std::make_unique<TscClassVariable>(classRef, ancestorName, *this);
+    if (const TscClassVariable* ancestor = FindClass(ancestorName)) entry->DefaultProperty = ancestor->DefaultProperty;
+    TscClassVariable& added = *entry;
+    Add(classRef.Name(), std::move(entry));
+    return &added;
+}
+
+TscMethodHelper& TscScript::AddMethod(const std::string& declaration, TscMethodCall handler, const std::string& category,
+                                      const std::string& description) {
+    auto method = std::make_unique<TscMethodHelper>(declaration, *this);
+    method->OnCall = std::move(handler);
+    method->Category = category;
+    method->Description = description.empty() ? method->Name() : description;
+    TscMethodHelper& added = *method;
+    Add(added.Name(), std::move(method));
+    return added;
+}
+
+TscMethodHelper& TscScript::AddMethodWithParamArray(const std::string& declaration, TscMethodCallWithParams handler,
+                                                    const std::string& category, const std::string& description) {
+    TscMethodHelper& added = AddMethod(declaration, nullptr, category, description);
+    added.OnCallWithParams = std::move(handler);
+    return added;
+}
+
+void TscScript::AddForm(TComponent& form) {
+    if (!form.InheritsFrom(TCustomForm::StaticClass())) return;
+    TscClassVariable* entry = FindClass(form.ClassName());
+    if (!entry) entry = AddClass(form.ClassType(), "TForm");
+    if (!entry) return;
+    for (int i = 0; i < form.ComponentCount(); ++i) entry->AddComponent(*form.Components(i));
+    AddObject(form.Name(), &form);
+}
+
+void TscScript::AddRTTI() {
+    if (RTTIAttached) return;
+    OwnerMarker = kRTTIOwner;
+    ScopeExit reset([this] { OwnerMarker = kNoOwner; });
+    for (const TscRTTIModuleClass& module : RTTIModules()) Add("", module.create(*this));
+    RTTIAttached = true;
 }

@@ -1,6 +1,7 @@
 #include "script/expressions/ExpressionNodes.h"
 
 #include "script/designators/Designator.h"
+#include "script/members/MethodHelper.h"
 #include "ui/core/TextCase.h"
 #include "ui/core/TypeInfo.h"
 
@@ -162,9 +163,8 @@ Variant TInNode::GetValue() {
 }
 
 Variant TIsNode::GetValue() {
-    const auto address = static_cast<std::intptr_t>(LeftValue().AsInt64());
-    if (address == 0) return Variant(false);
+    const TObject* object = VariantToObject(LeftValue());
+    if (!object) return Variant(false);
     const TClassInfo* wanted = GetClass(Right->TypeName);
-    const auto* object = reinterpret_cast<const TObject*>(address);
     return Variant(wanted != nullptr && object->InheritsFrom(*wanted));
 }

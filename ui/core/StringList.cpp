@@ -300,7 +300,12 @@ void TStrings::SaveToFile(const std::string& fileName) const {
 // TStringList
 
 const TClassInfo& TStringList::StaticClass() {
-    static const TClassInfo info("TStringList", &TStrings::StaticClass());
+    // Made by name too (scripts create lists).
+    static const TClassInfo info = [] {
+        TClassInfo c("TStringList", &TStrings::StaticClass());
+        c.SetConstructor([](TObject*) -> TPersistent* { return new TStringList(); });
+        return c;
+    }();
     return info;
 }
 

@@ -1,0 +1,140 @@
+// Host objects reached from whole programs: string lists made and freed by
+// scripts, components found by name, published properties, and what a
+// reference to a freed object gives.
+#include "script/component/Script.h"
+#include "script/core/ScriptErrors.h"
+#include "script/grammar/ScriptGrammars.h"
+#include "script/members/ClassVariable.h"
+#include "ui/core/Component.h"
+
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <string>
+
+namespace {
+
+struct HostedScript {
+    TscScript script{nullptr};
+    std::string output;
+
+    HostedScript() {
+        RegisterScriptGrammars();
+        script.AddRTTI();
+        script.AddMethod("procedure Print(Value: Variant)",
+                         [this](TObject*, const TClassInfo*, const std::string&, TscMethodHelper& method) {
+                             output += VarToStr(method.GetParam(0)) + "\n";
+                             return Variant(0);
+                         });
+    }
+
+    bool Compile(const std::string& source) {
+        TStringList lines;
+        lines.SetText(source);
+        script.SetLines(lines);
+        return script.Compile();
+    }
+};
+
+}  // namespace
+
+TEST(HostClassesTest, StringListsMadeAndFreedByScripts) {
+    HostedScript hosted;
+    ASSERT_TRUE(hosted.Compile(
+        "var l: TStringList; i: Integer; s: TStrings;\n"
+        "begin\n"
+        "  l := TStringList.Create;\n"
+        "  try\n"
+        "    l.Add('pear'); l.Add('apple'); l.Add('plum');\n"
+        "    Print(l.Count); Print(l[1]); l[1] := 'fig'; Print(l.Strings[1]);\n"
+        "    l.Sorted := True; Print(l.CommaText); Print(l.Sorted);\n"
+        "    if l.Find('pear', i) then Print(i);\n"
+        "    l.Values['k'] := 'v'; Print(l.Values['k']);\n"
+        "    s := TStrings(l); Print(s.Count); Print(l.ClassName);\n"
+        "    l.Clear; Print(l.Count);\n"
+        "    Print(l.Strings[5]);\n"
+        "  except\n"
+        "    Print(ExceptionClassName);\n"
+        "  end;\n"
+        "  l.Free;\n"
+        "end."))
+        << hosted.script.ErrorMessage() << " at " << hosted.script.ErrorPosition();
+    hosted.script.Execute();
+    EXPECT_EQ(hosted.output, "3\napple\nfig\nfig,pear,plum\nTrue\n1\nv\n4\nTStringList\n0\nEStringListError\n");
+}
+
+TEST(HostClassesTest, ComponentsFoundByName) {
+    HostedScript hosted;
+    TComponent root(nullptr);
+    root.SetName("Root");
+    auto* child = new TComponent(&root);
+    child->SetName("Child");
+    child->SetTag(7);
+    hosted.script.AddObject("Root", &root);
+    ASSERT_TRUE(hosted.Compile("begin\n"
+                               "  Print(Root.Child.Tag); Root.Child.Tag := 9; Print(Root.Child.Name);\n"
+                               "  Print(Root.ComponentCount); Print(Root.Components[0].Name);\n"
+                               "  Print(TComponent(Root.FindComponent('Child')).Tag);\n"
+                               "end."))
+        << hosted.script.ErrorMessage() << " at " << hosted.script.ErrorPosition();
+    hosted.script.Execute();
+    EXPECT_EQ(hosted.output, "7\nChild\n1\nChild\n9\n");
+    EXPECT_EQ(child->Tag(), 9);
+}
+
+TEST(HostClassesTest, ComponentsFreedByTheHostAreNotReached) {
+    HostedScript hosted;
+    auto owner = std::make_unique<TComponent>(nullptr);
+    owner->SetName("Owner");
+    auto* child = new TComponent(owner.get());
+    child->SetName("Child");
+    hosted.script.AddObject("Owner", owner.get());
+    hosted.script.AddVariable("Kept", "TComponent", ObjectToVariant(child));
+    ASSERT_TRUE(hosted.Compile("begin Print(Kept.Name) end.")) << hosted.script.ErrorMessage();
+    hosted.script.Execute();
+    EXPECT_EQ(hosted.output, "Child\n");
+    delete child;
+    EXPECT_THROW(hosted.script.Execute(), EScriptError);
+    owner.reset();
+    EXPECT_THROW(hosted.script.Execute(), EScriptError);
+}
+
+TEST(HostClassesTest, ScriptFreedObjectsAreNotReachedAgain) {
+    HostedScript hosted;
+    ASSERT_TRUE(hosted.Compile("var l: TStringList;\n"
+                               "begin l := TStringList.Create; l.Free; Print(l.Count) end."))
+        << hosted.script.ErrorMessage();
+    EXPECT_THROW(hosted.script.Execute(), EScriptError);
+    hosted.script.ClearItems(kNoOwner);
+}
+
+TEST(HostClassesTest, MembersComeFromAncestorsAndTheirChecks) {
+    HostedScript hosted;
+    TscClassVariable* list = hosted.script.FindClass("TStringList");
+    ASSERT_NE(list, nullptr);
+    // Clear is registered on TStrings and found through the ancestor.
+    auto* clear = dynamic_cast<TscMethodHelper*>(list->FindMember("clear"));
+    ASSERT_NE(clear, nullptr);
+    EXPECT_EQ(clear->ClassRef, &TStrings::StaticClass());
+    EXPECT_EQ(list->DefaultProperty, hosted.script.FindClass("TStrings")->DefaultProperty);
+    EXPECT_FALSE(hosted.Compile("var l: TStringList; begin l := TStringList.Create; l.Add('a', 'b') end."));
+    EXPECT_EQ(hosted.script.ErrorMessage(), "Too many actual parameters");
+}
+
+TEST(HostClassesTest, WithStatementsReachMembers) {
+    HostedScript hosted;
+    ASSERT_TRUE(hosted.Compile("var l, m: TStringList;\n"
+                               "begin\n"
+                               "  l := TStringList.Create; m := TStringList.Create;\n"
+                               "  with l, m do begin Add('a'); Add('b'); Print(Count) end;\n"
+                               "  with l do Print(Count);\n"
+                               "  l.Free; m.Free;\n"
+                               "end."))
+        << hosted.script.ErrorMessage() << " at " << hosted.script.ErrorPosition();
+    // Two objects of one with statement: hidden variables 0 and 1.
+    EXPECT_NE(hosted.script.FindLocal("_WithList_0"), nullptr);
+    EXPECT_NE(hosted.script.FindLocal("_WithList_1"), nullptr);
+    hosted.script.Execute();
+    // The innermost object (m) takes the calls.
+    EXPECT_EQ(hosted.output, "2\n0\n");
+}
