@@ -197,7 +197,8 @@ TEST_F(SkinControlData, SeeThroughChildPassesTheQuestionOnWithItsOffset) {
 TEST_F(SkinControlData, PlainFlagOfContainersAndCommand36) {
     // The panel's gradient makes its background not plain.
     EXPECT_EQ(Command(parent, ScPlainBackground) & kPlainBackgroundBit, 0);
-    child.Data.SetSkinSection("STATUSBAR");
+    // A flat colour with no frame is plain.
+    child.Data.SetSkinSection("BAR");
     EXPECT_EQ(child.Data.PlainBackground(), 1);
     EXPECT_EQ(Command(child, ScPlainBackground), 1);
 }
