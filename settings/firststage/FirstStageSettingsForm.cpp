@@ -159,6 +159,9 @@ void TForm18::MakeLayout() {
     Memo1->SetParent(this);
     Memo1->SetBounds(kSideLeft, 176, kSideWidth, kFirstStageHeight - kMemoBelow);
     Memo1->SetReadOnly(true);
+    StatusBar1 = new TStatusBar(this);
+    StatusBar1->SetName("StatusBar1");
+    StatusBar1->SetParent(this);
 
     OpenDialog1 = new TOpenDialog(this);
     OpenDialog1->Filter = kFileFilter;

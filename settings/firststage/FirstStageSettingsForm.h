@@ -14,6 +14,7 @@
 #include "ui/controls/Panels.h"
 #include "ui/controls/ScrollBox.h"
 #include "ui/controls/SpinEdit.h"
+#include "ui/controls/StatusBar.h"
 #include "ui/forms/Form.h"
 
 #include <memory>
@@ -38,6 +39,7 @@ public:
     TGroupBox* GroupBox9;  // " Подключение по USB ", without action
     TButton* Button6;      // "Закрыть"
     TMemo* Memo1;
+    TStatusBar* StatusBar1;  // without panels
     TMainMenu* MainMenu1;
     TMenuItem *N1, *N3, *N7, *N8, *N13;  // file menu: open, save, save as, close file
     TOpenDialog* OpenDialog1;

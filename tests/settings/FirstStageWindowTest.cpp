@@ -305,6 +305,9 @@ TEST_F(FirstStageWindowTest, ResizeAndWheel) {
     EXPECT_EQ(form->Width(), 848);
     EXPECT_EQ(form->ScrollBox1->Height(), 600 - 84);
     EXPECT_EQ(form->Memo1->Height(), 600 - 300);
+    // The status bar, without panels, keeps to the bottom edge.
+    EXPECT_EQ(form->StatusBar1->Top() + form->StatusBar1->Height(), form->ClientHeight());
+    EXPECT_EQ(form->StatusBar1->Panels()->Count(), 0);
     TControlScrollBar* bar = form->ScrollBox1->VertScrollBar();
     ASSERT_EQ(bar->Position(), 0);
     const TPoint p = form->Memo1->ClientToScreen({5, 5});
