@@ -1,6 +1,7 @@
 #include "settings/firststage/FirstStageSettingsForm.h"
 
 #include "settings/firststage/FirstStageLayout.h"
+#include "settings/layout/StageWindowParts.h"
 #include "settings/ranges/EditFocusRelease.h"
 #include "settings/singlestage/EasyFormLayout.h"
 #include "ui/core/PublishedProperties.h"
@@ -15,12 +16,6 @@ namespace {
 constexpr int kFixedWidth = 848;
 constexpr int kScrollBoxBelow = 84;
 constexpr int kMemoBelow = 300;
-constexpr int kWheelStep = 15;
-constexpr TColor kUsbCaption = 0x808080;
-constexpr int kScrollBoxWidth = 560;
-constexpr int kSideLeft = kScrollBoxWidth + 16;
-constexpr int kSideWidth = 250;
-constexpr int kButtonHeight = 28;
 const char* const kFileFilter = "Settings|*.cfg";
 const char* const kFileExt = "*.cfg";
 const char* const kFileOffered = "Settings";
@@ -91,7 +86,7 @@ void TForm18::MakeLayout() {
     ScrollBox1 = new TScrollBox(this);
     ScrollBox1->SetName("ScrollBox1");
     ScrollBox1->SetParent(this);
-    ScrollBox1->SetBounds(4, 4, kScrollBoxWidth, kFirstStageHeight - kScrollBoxBelow);
+    ScrollBox1->SetBounds(4, 4, kStageScrollBoxWidth, kFirstStageHeight - kScrollBoxBelow);
 
     TPanel* panels[kEasyPanelCount] = {};
     int panelTop = 0;
@@ -127,38 +122,13 @@ void TForm18::MakeLayout() {
     }
     pnlBlock1 = panels[0], pnlBlock2 = panels[1], pnlBlock3 = panels[2], pnlBlock4 = panels[3];
 
-    Panel3 = new TPanel(this);
-    Panel3->SetName("Panel3");
-    Panel3->SetParent(ScrollBox1);
-    Panel3->SetCaption("");
-    Panel3->SetBounds(kScrollBoxWidth / 2 - 130, kFirstStageHeight / 2 - 90, 260, 90);
-    const auto button = [this](TWinControl* parent, int left, int top, int width, const std::string& caption,
-                               TNotifyEvent onClick) {
-        auto* b = new TButton(this);
-        b->SetParent(parent);
-        b->SetCaption(caption);
-        b->SetBounds(left, top, width, kButtonHeight);
-        b->OnClick = std::move(onClick);
-        return b;
-    };
-    btnCreate = button(Panel3, 10, 10, 240, "Создать новый файл настроек", [this](TObject* s) { btnCreateClick(s); });
-    btnOpen = button(Panel3, 10, 50, 240, "Открыть файл настроек", [this](TObject* s) { btnOpenClick(s); });
-    Panel3->SetVisible(false);
+    const TStageStartPanel start = AddStageStartPanel(*this, ScrollBox1, kFirstStageHeight,
+                                                      [this](TObject* s) { btnCreateClick(s); },
+                                                      [this](TObject* s) { btnOpenClick(s); });
+    Panel3 = start.Panel, btnCreate = start.Create, btnOpen = start.Open;
 
-    GroupBox9 = new TGroupBox(this);
-    GroupBox9->SetParent(this);
-    GroupBox9->SetCaption(" Подключение по USB ");
-    GroupBox9->SetBounds(kSideLeft, 8, kSideWidth, 90);
-    GroupBox9->Font()->SetColor(kUsbCaption);
-    GroupBox9->Font()->SetStyle({TFontStyle::fsBold});
-    button(GroupBox9, 10, 20, kSideWidth - 20, "Записать настройки в контроллер", nullptr)->SetEnabled(false);
-    button(GroupBox9, 10, 54, kSideWidth - 20, "Вычитать настройки из контроллера", nullptr)->SetEnabled(false);
-    button(this, kSideLeft, 106, kSideWidth, "Настройки по умолчанию", nullptr);
-    Button6 = button(this, kSideLeft, 140, kSideWidth, "Закрыть", [this](TObject*) { Close(); });
-    Memo1 = new TMemo(this);
-    Memo1->SetParent(this);
-    Memo1->SetBounds(kSideLeft, 176, kSideWidth, kFirstStageHeight - kMemoBelow);
-    Memo1->SetReadOnly(true);
+    const TStageSideColumn side = AddStageSideColumn(*this, kFirstStageHeight - kMemoBelow);
+    GroupBox9 = side.Usb, Button6 = side.Close, Memo1 = side.Memo;
     StatusBar1 = new TStatusBar(this);
     StatusBar1->SetName("StatusBar1");
     StatusBar1->SetParent(this);
@@ -193,6 +163,5 @@ void TForm18::FormResize() {
 }
 
 void TForm18::FormMouseWheel(int delta) {
-    TControlScrollBar* bar = ScrollBox1->VertScrollBar();
-    bar->SetPosition(bar->Position() + (delta < 0 ? kWheelStep : -kWheelStep));
+    ScrollByWheel(*ScrollBox1, delta);
 }

@@ -90,7 +90,6 @@ private:
     void MarkTimer(TDecimalSpinEdit* edit, bool marked);
     void SetLocks(const char* defaultsSwitch, bool locked);
     bool WriteFile(const std::string& path);
-    std::string ChooseSaveName();
 
     std::unique_ptr<TSettingsSheet> sheet_;
 };

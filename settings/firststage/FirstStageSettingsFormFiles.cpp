@@ -5,53 +5,26 @@
 
 #include "settings/dialogs/WarningForm.h"
 #include "settings/files/FirstStageSettingsFile.h"
+#include "settings/files/SettingsFileCommands.h"
 #include "settings/firststage/FirstStageLayout.h"
 #include "settings/firststage/FirstStageSettingsForm.h"
+#include "settings/layout/ControlValues.h"
 #include "platform/system/Clock.h"
 #include "ui/core/Exceptions.h"
-#include "ui/core/ScopeGuards.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/dialogs/MessageDialogs.h"
 #include "ui/forms/Application.h"
-
-#include <filesystem>
 
 namespace {
 
 constexpr int kPanelPauseMs = 50;
 
-std::string WithoutFolder(const std::string& path) { return std::filesystem::path(path).filename().string(); }
-
 }  // namespace
 
-TSettingsValues TForm18::Settings() const {
-    TSettingsValues values;
-    for (const TSettingsFileKey& key : FirstStageFileKeys()) {
-        if (const TDecimalSpinEdit* edit = SpinEdit(key.Control))
-            values[key.Control] = edit->Value();
-        else
-            values[key.Control] = CheckBox(key.Control)->Checked() ? 1 : 0;
-    }
-    return values;
-}
+TSettingsValues TForm18::Settings() const { return ReadControlValues(*this, FirstStageFileKeys()); }
 
 void TForm18::LoadSettings(const TSettingsValues& values) {
-    {
-        std::vector<std::pair<TCheckBox*, TNotifyEvent>> heldBack;
-        ScopeExit restore([&heldBack] {
-            for (auto& [box, onClick] : heldBack) box->OnClick = std::move(onClick);
-        });
-        for (const auto& [control, value] : values) {
-            if (TDecimalSpinEdit* edit = SpinEdit(control.c_str())) {
-                edit->SetValue(value);
-                continue;
-            }
-            TCheckBox* box = CheckBox(control.c_str());
-            heldBack.emplace_back(box, std::move(box->OnClick));
-            box->OnClick = nullptr;
-            box->SetChecked(value != 0);
-        }
-    }
+    LoadControlValues(*this, values);
     ApplyEnablingRules();
     SetLocks("skCheckBox3", CheckBox("skCheckBox3")->Checked());
     CheckFirstStageTimers();
@@ -94,7 +67,7 @@ bool TForm18::OpenFirstStageFile() {
     }
     FirstStageFileName = path;
     Application->ProcessMessages();
-    SetCaption(std::string(kFirstStageCaption) + " (Файл: " + WithoutFolder(path) + ")");
+    SetCaption(std::string(kFirstStageCaption) + " (Файл: " + SettingsFileShownName(path) + ")");
     LoadSettings(read.Values);
     ShowFirstStageSettings();
     FirstStageModified = false;
@@ -115,43 +88,30 @@ bool TForm18::WriteFile(const std::string& path) {
     try {
         WriteFirstStageSettingsFile(path, Settings());
     } catch (const EIniFileException&) {
-        Application->MessageBox("Не удалось записать файл настроек\r" + path + "\rНастройки остались в окне.", "Ошибка",
-                                MB_OK | MB_ICONERROR);
+        ShowSettingsWriteFailure(path);
         return false;
     }
     FirstStageFileName = path;
-    SetCaption(std::string(kFirstStageSavedCaption) + " (Файл: " + WithoutFolder(path) + ")");
+    SetCaption(std::string(kFirstStageSavedCaption) + " (Файл: " + SettingsFileShownName(path) + ")");
     FirstStageModified = false;
     return true;
 }
 
-std::string TForm18::ChooseSaveName() {
-    if (!SaveDialog1->Execute()) return {};
-    const std::string path = SaveDialog1->FileName;
-    if (std::filesystem::exists(path) &&
-        Application->MessageBox("Файл с таким именем уже существует\rПерезаписать файл?", "Внимание!",
-                                MB_YESNO | MB_ICONWARNING) != IDYES)
-        return {};
-    return path;
-}
-
 bool TForm18::N7Click(TObject*) {
     if (!FirstStageFileName.empty()) return WriteFile(FirstStageFileName);
-    const std::string path = ChooseSaveName();
+    const std::string path = ChooseSettingsSaveName(*SaveDialog1);
     return !path.empty() && WriteFile(path);
 }
 
 bool TForm18::N8Click(TObject*) {
-    const std::string path = ChooseSaveName();
+    const std::string path = ChooseSettingsSaveName(*SaveDialog1);
     return !path.empty() && WriteFile(path);
 }
 
 void TForm18::N13Click(TObject*) { HideFirstStageSettings(); }
 
 void TForm18::FormCloseQuery(bool& canClose) {
-    if (FirstStageModified &&
-        Application->MessageBox("Настройки были изменены.\rСохранить настройки в файл?", "Внимание!",
-                                MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+    if (FirstStageModified && AskToSaveChangedSettings()) {
         // The window keeps its values until they are on disk.
         canClose = N7Click(this);
         return;

@@ -3,6 +3,7 @@
 #include "device/forms/LogMemoLine.h"
 #include "settings/dialogs/WarningForm.h"
 #include "settings/files/SettingsFileFormat.h"
+#include "settings/layout/StageWindowParts.h"
 #include "settings/singlestage/EasyFormLayout.h"
 #include "platform/system/Clock.h"
 #include "ui/core/IniFiles.h"
@@ -16,15 +17,8 @@ TForm6* Form6 = nullptr;
 
 namespace {
 
-constexpr int kWheelStep = 15;
 constexpr int kGroupPauseMs = 50;
-constexpr TColor kUsbCaption = 0x808080;
-constexpr int kScrollBoxWidth = 560;
-constexpr int kSideLeft = kScrollBoxWidth + 16;
-constexpr int kSideWidth = 250;
-constexpr int kButtonHeight = 28;
 constexpr int kScrollBoxBelow = 84;
-constexpr int kMemoTop = 176;
 // The second stage's own files, which the window only recognises.
 constexpr int kSecondStageRecordType = 11;
 const char* const kFileFilter = "Settings|*.cfg";
@@ -88,7 +82,7 @@ void TForm6::MakeLayout() {
     ScrollBox1 = new TScrollBox(this);
     ScrollBox1->SetName("ScrollBox1");
     ScrollBox1->SetParent(this);
-    ScrollBox1->SetBounds(4, 4, kScrollBoxWidth, kSecondStageHeight - kScrollBoxBelow);
+    ScrollBox1->SetBounds(4, 4, kStageScrollBoxWidth, kSecondStageHeight - kScrollBoxBelow);
 
     static const char* const kGroupNames[kSecondStageGroupCount] = {"grpLaunch",  "grpBurnout",      "grpApogee",
                                                                     "grpDescent", "grpLandingBaro", "grpLandingTilt"};
@@ -118,38 +112,12 @@ void TForm6::MakeLayout() {
     CheckBox("CheckBox2")->OnClick = [this](TObject* s) { CheckBox2Click(s); };
     CheckBox1Click(nullptr);
 
-    Panel3 = new TPanel(this);
-    Panel3->SetName("Panel3");
-    Panel3->SetParent(ScrollBox1);
-    Panel3->SetCaption("");
-    Panel3->SetBounds(kScrollBoxWidth / 2 - 130, kSecondStageHeight / 2 - 90, 260, 90);
-    const auto button = [this](TWinControl* parent, int left, int top, int width, const std::string& caption,
-                               TNotifyEvent onClick) {
-        auto* b = new TButton(this);
-        b->SetParent(parent);
-        b->SetCaption(caption);
-        b->SetBounds(left, top, width, kButtonHeight);
-        b->OnClick = std::move(onClick);
-        return b;
-    };
-    btnCreate = button(Panel3, 10, 10, 240, "Создать новый файл настроек", [this](TObject* s) { btnCreateClick(s); });
-    button(Panel3, 10, 50, 240, "Открыть файл настроек", nullptr);
-    Panel3->SetVisible(false);
+    const TStageStartPanel start =
+        AddStageStartPanel(*this, ScrollBox1, kSecondStageHeight, [this](TObject* s) { btnCreateClick(s); }, nullptr);
+    Panel3 = start.Panel, btnCreate = start.Create;
 
-    auto* usb = new TGroupBox(this);
-    usb->SetParent(this);
-    usb->SetCaption(" Подключение по USB ");
-    usb->SetBounds(kSideLeft, 8, kSideWidth, 90);
-    usb->Font()->SetColor(kUsbCaption);
-    usb->Font()->SetStyle({TFontStyle::fsBold});
-    button(usb, 10, 20, kSideWidth - 20, "Записать настройки в контроллер", nullptr)->SetEnabled(false);
-    button(usb, 10, 54, kSideWidth - 20, "Вычитать настройки из контроллера", nullptr)->SetEnabled(false);
-    button(this, kSideLeft, 106, kSideWidth, "Настройки по умолчанию", nullptr);
-    Button1 = button(this, kSideLeft, 140, kSideWidth, "Закрыть", [this](TObject*) { Close(); });
-    Memo1 = new TMemo(this);
-    Memo1->SetParent(this);
-    Memo1->SetBounds(kSideLeft, kMemoTop, kSideWidth, kSecondStageHeight - kMemoTop - kScrollBoxBelow);
-    Memo1->SetReadOnly(true);
+    const TStageSideColumn side = AddStageSideColumn(*this, kSecondStageHeight - kStageMemoTop - kScrollBoxBelow);
+    Button1 = side.Close, Memo1 = side.Memo;
 
     OpenDialog1 = new TOpenDialog(this);
     OpenDialog1->Filter = kFileFilter;
@@ -222,8 +190,7 @@ void TForm6::N2Click(TObject*) {
 void TForm6::N13Click(TObject*) { HideStage2Groups(); }
 
 void TForm6::FormMouseWheel(int delta) {
-    TControlScrollBar* bar = ScrollBox1->VertScrollBar();
-    bar->SetPosition(bar->Position() + (delta < 0 ? kWheelStep : -kWheelStep));
+    ScrollByWheel(*ScrollBox1, delta);
 }
 
 void TForm6::SaveToFileClick() { SaveDialog1->Execute(); }

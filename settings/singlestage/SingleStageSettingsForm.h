@@ -140,8 +140,6 @@ private:
     void ApplyMark(TDecimalSpinEdit* edit, TEasyMark mark);
     // Writes the file; false after telling the user why it failed.
     bool WriteFile(const std::string& path);
-    // The save dialog's choice, the overwrite question answered; empty when cancelled.
-    std::string ChooseSaveName();
     void ShowFileCaption(const std::string& name);
 
     TSettingsBalloons* balloons_;

@@ -4,10 +4,11 @@
 // new name only once its file is on disk.
 
 #include "settings/dialogs/WarningForm.h"
+#include "settings/files/SettingsFileCommands.h"
+#include "settings/layout/ControlValues.h"
 #include "settings/singlestage/EasyFormLayout.h"
 #include "settings/singlestage/SingleStageSettingsForm.h"
 #include "ui/core/Exceptions.h"
-#include "ui/core/ScopeGuards.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/dialogs/MessageDialogs.h"
 #include "platform/system/Clock.h"
@@ -19,8 +20,6 @@
 namespace {
 
 constexpr int kPanelPauseMs = 50;
-
-std::string WithoutFolder(const std::string& path) { return std::filesystem::path(path).filename().string(); }
 
 std::string ClockText() {
     const std::time_t now = std::chrono::system_clock::to_time_t(std::chrono::system_clock::now());
@@ -35,35 +34,10 @@ std::string ClockText() {
 
 void TForm14::LogWithTime(const std::string& text) { AddLogLine(ClockText() + ": " + text); }
 
-TEasySettings TForm14::Settings() const {
-    TEasySettings values;
-    for (const TEasyField& field : AllEasyFields()) {
-        if (const TSkDecimalSpinEdit* edit = SpinEdit(field.Control))
-            values[field.Control] = edit->Value();
-        else
-            values[field.Control] = CheckBox(field.Control)->Checked() ? 1 : 0;
-    }
-    return values;
-}
+TEasySettings TForm14::Settings() const { return ReadControlValues(*this, AllEasyFields()); }
 
 void TForm14::LoadSettings(const TEasySettings& values) {
-    {
-        // Every handler waits until all values are in.
-        std::vector<std::pair<TSkCheckBox*, TNotifyEvent>> heldBack;
-        ScopeExit restore([&heldBack] {
-            for (auto& [box, onClick] : heldBack) box->OnClick = std::move(onClick);
-        });
-        for (const auto& [control, value] : values) {
-            if (TSkDecimalSpinEdit* edit = SpinEdit(control.c_str())) {
-                edit->SetValue(value);
-                continue;
-            }
-            TSkCheckBox* box = CheckBox(control.c_str());
-            heldBack.emplace_back(box, std::move(box->OnClick));
-            box->OnClick = nullptr;
-            box->SetChecked(value != 0);
-        }
-    }
+    LoadControlValues(*this, values);
     ApplyEnablingRules();
     CheckParameterDependencies();
 }
@@ -134,8 +108,8 @@ bool TForm14::OpenEasySettingsFile() {
         return false;
     }
     EasySettingsFileName = path;
-    LogWithTime("Открыт файл настроек:" + WithoutFolder(path));
-    ShowFileCaption(WithoutFolder(path));
+    LogWithTime("Открыт файл настроек:" + SettingsFileShownName(path));
+    ShowFileCaption(SettingsFileShownName(path));
     LoadSettings(read.Values);
     ShowSettingsPanels();
     SettingsModified = false;
@@ -155,36 +129,25 @@ bool TForm14::WriteFile(const std::string& path) {
     try {
         WriteEasySettingsFile(path, Settings());
     } catch (const EIniFileException&) {
-        Application->MessageBox("Не удалось записать файл настроек\r" + path + "\rНастройки остались в окне.", "Ошибка",
-                                MB_OK | MB_ICONERROR);
+        ShowSettingsWriteFailure(path);
         return false;
     }
     EasySettingsFileName = path;
-    ShowFileCaption(WithoutFolder(path));
-    LogWithTime("Сохранен файл настроек " + WithoutFolder(path));
+    ShowFileCaption(SettingsFileShownName(path));
+    LogWithTime("Сохранен файл настроек " + SettingsFileShownName(path));
     SettingsModified = false;
     return true;
-}
-
-std::string TForm14::ChooseSaveName() {
-    if (!SaveDialog1->Execute()) return {};
-    const std::string path = SaveDialog1->FileName;
-    if (std::filesystem::exists(path) &&
-        Application->MessageBox("Файл с таким именем уже существует\rПерезаписать файл?", "Внимание!",
-                                MB_YESNO | MB_ICONWARNING) != IDYES)
-        return {};
-    return path;
 }
 
 bool TForm14::N18Click(TObject*) {
     if (!EasySettingsFileName.empty()) return WriteFile(EasySettingsFileName);
     SaveDialog1->InitialDir = std::filesystem::current_path().string();
-    const std::string path = ChooseSaveName();
+    const std::string path = ChooseSettingsSaveName(*SaveDialog1);
     return !path.empty() && WriteFile(path);
 }
 
 bool TForm14::N19Click(TObject*) {
-    const std::string path = ChooseSaveName();
+    const std::string path = ChooseSettingsSaveName(*SaveDialog1);
     return !path.empty() && WriteFile(path);
 }
 
@@ -198,9 +161,7 @@ void TForm14::N21Click(TObject*) {
 }
 
 void TForm14::FormCloseQuery(bool& canClose) {
-    if (SettingsModified &&
-        Application->MessageBox("Настройки были изменены.\rСохранить настройки в файл?", "Внимание!",
-                                MB_YESNO | MB_ICONINFORMATION) == IDYES) {
+    if (SettingsModified && AskToSaveChangedSettings()) {
         // The window keeps its values until they are on disk.
         canClose = N18Click(this);
         return;

@@ -5,7 +5,7 @@
 
 #include "device/link/DeviceWorkers.h"
 #include "settings/dip/DipSettingsForm.h"
-#include "tests/device/DeviceLinkFixture.h"
+#include "tests/settings/SettingsExchangeFixture.h"
 
 #include "platform/display/Display.h"
 #include "platform/display/DisplayTesting.h"
@@ -34,7 +34,7 @@ struct CheckedView : TDipSettingsView {
     int offGuiThread = 0;
 };
 
-class DipExchangeTest : public DeviceLinkFixture {
+class DipExchangeTest : public SettingsExchangeFixture {
 protected:
     static void SetUpTestSuite() { platform::testing::UseHeadlessDisplay(); }
     void Plug(DeviceKind kind, std::int32_t mode) {
@@ -57,26 +57,12 @@ protected:
         EXPECT_EQ(view->offGuiThread, 0);
         return ended;
     }
-    Bytes DeviceBlock(std::uint8_t block) {
-        return Emulator().WithDevice(device, [&](EmulatedDevice& d) { return d.settingsBlocks[block]; });
-    }
-    void SetDeviceBlock(std::uint8_t block, const Bytes& bytes) {
-        Emulator().WithDevice(device, [&](EmulatedDevice& d) { d.settingsBlocks[block] = bytes; });
-    }
-    void Fault(FaultKind kind, std::uint8_t command, std::optional<std::uint8_t> block, int count = -1,
-               std::uint32_t ms = 0) {
-        Emulator().WithDevice(device, [&](EmulatedDevice& d) { d.AddFault(FaultRule{kind, count, command, block, ms, 0}); });
-    }
-    int Requests() {
-        return Emulator().WithDevice(device, [](EmulatedDevice& d) { return d.RequestCount(); });
-    }
     TDecimalSpinEdit* Edit(const char* name) { return form->SpinEdit(name); }
     std::string LastMemoLine() {
         TStrings* lines = form->Memo1->Lines();
         return lines->Count() ? lines->Strings(lines->Count() - 1) : "";
     }
 
-    int device = 0;
     std::unique_ptr<TForm12> form;
     std::shared_ptr<CheckedView> view;
 };
@@ -162,7 +148,7 @@ TEST_F(DipExchangeTest, TriesFaultsAndTheirLogLines) {
     for (const auto& c : cases) {
         Emulator().WithDevice(device, [](EmulatedDevice& d) { d.ClearFaults(); });
         // Slow answers come after all three tries: a late answer to the same request would still be right.
-        Fault(c.kind, c.command, c.block, c.count, 2000);
+        Fault(c.kind, c.command, c.block, c.count, 0, 2000);
         const int before = Requests();
         ASSERT_TRUE(Run(c.job)) << c.what;
         EXPECT_EQ(view->log, c.log) << c.what;

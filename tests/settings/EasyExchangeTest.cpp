@@ -7,7 +7,7 @@
 #include "device/logs/LogFilesThread.h"
 #include "settings/singlestage/SingleStageSettingsForm.h"
 #include "skin/forms/hints/SkAlphaHints.h"
-#include "tests/device/DeviceLinkFixture.h"
+#include "tests/settings/SettingsExchangeFixture.h"
 #include "tests/device/WindowDriving.h"
 #include "tests/support/TempFolder.h"
 #include "ui/dialogs/MessageDialogs.h"
@@ -47,7 +47,7 @@ struct CheckedView : TEasySettingsView {
     int offGuiThread = 0;
 };
 
-class EasyExchangeTest : public DeviceLinkFixture {
+class EasyExchangeTest : public SettingsExchangeFixture {
 protected:
     static void SetUpTestSuite() { platform::testing::UseHeadlessDisplay(); }
     EasyExchangeTest() {
@@ -74,19 +74,6 @@ protected:
         EXPECT_EQ(view->offGuiThread, 0);
         return ended;
     }
-    Bytes DeviceBlock(std::uint8_t block) {
-        return Emulator().WithDevice(device, [&](EmulatedDevice& d) { return d.settingsBlocks[block]; });
-    }
-    void SetDeviceBlock(std::uint8_t block, const Bytes& bytes) {
-        Emulator().WithDevice(device, [&](EmulatedDevice& d) { d.settingsBlocks[block] = bytes; });
-    }
-    void Fault(FaultKind kind, std::uint8_t command, std::optional<std::uint8_t> block, int count = -1, int after = 0,
-               std::uint32_t ms = 0) {
-        Emulator().WithDevice(device, [&](EmulatedDevice& d) { d.AddFault(FaultRule{kind, count, command, block, ms, after}); });
-    }
-    int Requests() {
-        return Emulator().WithDevice(device, [](EmulatedDevice& d) { return d.RequestCount(); });
-    }
     // Distinct in-range values for every field, a step of its scale apart from the start.
     void SetDistinctValues() {
         int n = 0;
@@ -109,7 +96,6 @@ protected:
         return all;
     }
 
-    int device = 0;
     int answer = IDYES;
     std::vector<std::string> questions;
     std::unique_ptr<TForm14> form;

@@ -10,6 +10,7 @@
 #include "tests/device/MessagePump.h"
 #include "tests/device/WindowDriving.h"
 #include "tests/settings/FullDisk.h"
+#include "tests/settings/SettingsWindowFixture.h"
 #include "tests/support/TempFolder.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/dialogs/MessageDialogs.h"
@@ -25,14 +26,9 @@
 
 namespace {
 
-class FirstStageWindowTest : public ::testing::Test {
+class FirstStageWindowTest : public SettingsWindowFixture<TForm18> {
 protected:
-    static void SetUpTestSuite() { platform::testing::UseHeadlessDisplay(); }
     FirstStageWindowTest() {
-        Application->SetMessageBoxFunction([this](const std::string& text, const std::string&, unsigned) {
-            boxes.push_back(text);
-            return answer;
-        });
         Form17 = new TForm17(nullptr);
         // Its hint component draws every window's balloons.
         Form14 = new TForm14(nullptr);
@@ -48,7 +44,6 @@ protected:
         delete Form17;
         Form18 = nullptr, Form14 = nullptr, Form17 = nullptr;
         RunMessages();
-        Application->SetMessageBoxFunction(nullptr);
     }
     void CreateFile() {
         std::optional<ModalAnswer> warning;
@@ -58,23 +53,6 @@ protected:
         Form17->OnShow = nullptr;
         ASSERT_TRUE(warning) << "no warning before the new file";
     }
-    static void Press(platform::UINT key) {
-        platform::testing::PressKey(key);
-        platform::testing::ReleaseKey(key);
-        RunMessages();
-    }
-    void Type(TDecimalSpinEdit* edit, const std::string& text) {
-        edit->SetFocus();
-        RunMessages();
-        edit->SelectAll();
-        platform::testing::TypeText(text.c_str());
-        Press(platform::VK_END);
-    }
-    void Toggle(TCheckBox* box) {
-        box->SetFocus();
-        RunMessages();
-        Press(platform::VK_SPACE);
-    }
     // A file dialog answered by typing the name, or cancelled.
     void Through(std::function<void()> command, const std::string& name) {
         ModalAnswer dialog(form, {name.empty() ? platform::VK_ESCAPE : platform::VK_RETURN}, [name] {
@@ -83,18 +61,6 @@ protected:
         command();
         RunMessages();
     }
-    TDecimalSpinEdit* Edit(int n) { return form->SpinEdit(("skDecimalSpinEdit" + std::to_string(n)).c_str()); }
-    TCheckBox* Box(const char* name) { return form->CheckBox(name); }
-    std::vector<std::string> Log() const {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->Memo1->Lines()->Count(); ++i) lines.push_back(form->Memo1->Lines()->Strings(i));
-        return lines;
-    }
-
-    TempFolder folder;
-    TForm18* form = nullptr;
-    std::vector<std::string> boxes;
-    int answer = IDYES;
 };
 
 TEST_F(FirstStageWindowTest, OpensOnTheStartPanelAndCreatesANewFile) {

@@ -6,7 +6,7 @@
 
 #include "settings/dialogs/WarningForm.h"
 #include "settings/secondstage/SecondStageSettingsForm.h"
-#include "tests/device/DeviceLinkFixture.h"
+#include "tests/settings/SettingsExchangeFixture.h"
 #include "tests/device/WindowDriving.h"
 #include "tools/emulator/EmulatedBlock9.h"
 #include "ui/dialogs/MessageDialogs.h"
@@ -23,7 +23,7 @@ namespace {
 
 using Bytes = std::vector<std::uint8_t>;
 
-class SecondStageExchangeTest : public DeviceLinkFixture {
+class SecondStageExchangeTest : public SettingsExchangeFixture {
 protected:
     static void SetUpTestSuite() { platform::testing::UseHeadlessDisplay(); }
     SecondStageExchangeTest() {
@@ -49,22 +49,13 @@ protected:
         ASSERT_TRUE(RunMessagesUntil([] { return !Stage2Busy; }, 60s));
         RunMessages();
     }
-    void Fault(FaultKind kind, std::uint8_t command, int count = -1, std::uint32_t ms = 0) {
-        Emulator().WithDevice(device, [&](EmulatedDevice& d) { d.AddFault(FaultRule{kind, count, command, kStage2Block, ms, 0}); });
-    }
-    int Requests() {
-        return Emulator().WithDevice(device, [](EmulatedDevice& d) { return d.RequestCount(); });
-    }
-    Bytes Block9() {
-        return Emulator().WithDevice(device, [](EmulatedDevice& d) { return d.settingsBlocks[kStage2Block]; });
-    }
+    Bytes Block9() { return DeviceBlock(kStage2Block); }
     std::vector<std::string> Log() const {
         std::vector<std::string> lines;
         for (int i = 0; i < form->Memo1->Lines()->Count(); ++i) lines.push_back(form->Memo1->Lines()->Strings(i));
         return lines;
     }
 
-    int device = 0;
     std::vector<std::string> boxes;
     std::unique_ptr<TForm6> form;
 };
@@ -126,7 +117,7 @@ TEST_F(SecondStageExchangeTest, FaultsReachOnlyTheLog) {
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
         Emulator().WithDevice(device, [](EmulatedDevice& d) { d.ClearFaults(); });
-        Fault(c.kind, c.command, c.count);
+        Fault(c.kind, c.command, kStage2Block, c.count);
         form->Memo1->Lines()->Clear();
         const int before = Requests();
         Run(c.command == cmdReadSettings ? form->btnReadSettings : form->btnWriteSettings);
@@ -147,7 +138,7 @@ TEST_F(SecondStageExchangeTest, TheDipControllersAnswerIsReadWhereItsModePutsIt)
     Run(form->btnWriteSettings);
     EXPECT_EQ(Log(), std::vector<std::string>{"Подтверждение активный участок подъема"});
     form->Memo1->Lines()->Clear();
-    Fault(FaultKind::WrongBlock, cmdWriteSettings);
+    Fault(FaultKind::WrongBlock, cmdWriteSettings, kStage2Block);
     Run(form->btnWriteSettings);
     EXPECT_EQ(Log(), (std::vector<std::string>{"Bad command!!!", "Bad command!!!", "Bad command!!!"}));
 }
@@ -175,7 +166,7 @@ TEST_F(SecondStageExchangeTest, AWriteNeedsAnIgniter) {
 
 TEST_F(SecondStageExchangeTest, OneJobAtATime) {
     Plug(DeviceKind::FlightController, tmFlightController);
-    Fault(FaultKind::SlowAnswer, cmdReadSettings, -1, 100);
+    Fault(FaultKind::SlowAnswer, cmdReadSettings, kStage2Block, -1, 0, 100);
     form->btnReadSettings->Click();
     form->btnWriteSettings->Click();
     ASSERT_TRUE(RunMessagesUntil([] { return !Stage2Busy; }, 60s));

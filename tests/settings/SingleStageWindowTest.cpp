@@ -9,6 +9,7 @@
 #include "tests/device/MessagePump.h"
 #include "tests/device/WindowDriving.h"
 #include "tests/settings/FullDisk.h"
+#include "tests/settings/SettingsWindowFixture.h"
 #include "tests/support/TempFolder.h"
 #include "ui/dialogs/FileDialogs.h"
 #include "ui/dialogs/MessageDialogs.h"
@@ -32,15 +33,10 @@ std::string ReadAll(const std::filesystem::path& path) {
     return text.str();
 }
 
-class SingleStageWindowTest : public ::testing::Test {
+class SingleStageWindowTest : public SettingsWindowFixture<TForm14> {
 protected:
-    static void SetUpTestSuite() { platform::testing::UseHeadlessDisplay(); }
     SingleStageWindowTest() : savedFolder(std::filesystem::current_path()) {
         std::filesystem::current_path(folder.Path());
-        Application->SetMessageBoxFunction([this](const std::string& text, const std::string&, unsigned) {
-            boxes.push_back(text);
-            return answer;
-        });
         Form17 = new TForm17(nullptr);
         form = new TForm14(nullptr);
         Form14 = form;
@@ -52,7 +48,6 @@ protected:
         delete Form17;
         Form14 = nullptr, Form17 = nullptr;
         RunMessages();
-        Application->SetMessageBoxFunction(nullptr);
         std::filesystem::current_path(savedFolder);
     }
     // "Создать новый файл настроек", the warning answered with OK once it shows
@@ -69,32 +64,6 @@ protected:
         ASSERT_TRUE(warning) << "no warning before the new file";
         ASSERT_FALSE(Form17->Visible());
     }
-    static void Press(platform::UINT key) {
-        platform::testing::PressKey(key);
-        platform::testing::ReleaseKey(key);
-        RunMessages();
-    }
-    // The edit's text replaced by keys; the last key's release checks it.
-    void Type(TDecimalSpinEdit* edit, const std::string& text) {
-        edit->SetFocus();
-        RunMessages();
-        edit->SelectAll();
-        platform::testing::TypeText(text.c_str());
-        Press(platform::VK_END);
-    }
-    // A check box toggled by the space key: it may lie outside the scroll box's view.
-    void Click(TCheckBox* box) {
-        box->SetFocus();
-        RunMessages();
-        Press(platform::VK_SPACE);
-    }
-    TDecimalSpinEdit* Edit(int n) { return form->SpinEdit(("skDecimalSpinEdit" + std::to_string(n)).c_str()); }
-    TCheckBox* Box(const char* name) { return form->CheckBox(name); }
-    std::vector<std::string> Log() const {
-        std::vector<std::string> lines;
-        for (int i = 0; i < form->Memo1->Lines()->Count(); ++i) lines.push_back(form->Memo1->Lines()->Strings(i));
-        return lines;
-    }
     // A file dialog answered by typing the name, or cancelled.
     std::string SaveThrough(std::function<bool()> command, const std::string& name, bool* result = nullptr) {
         std::vector<platform::UINT> keys = {name.empty() ? platform::VK_ESCAPE : platform::VK_RETURN};
@@ -107,11 +76,7 @@ protected:
         return dialog.caption;
     }
 
-    TempFolder folder;
     std::filesystem::path savedFolder;
-    TForm14* form = nullptr;
-    std::vector<std::string> boxes;
-    int answer = IDYES;
 };
 
 TEST_F(SingleStageWindowTest, OpensOnTheStartPanelAndCreatesAFileFromTheDefaults) {
@@ -144,8 +109,8 @@ TEST_F(SingleStageWindowTest, TheStartPanelShowsInTheScrollBoxAndTakesAMouseClic
 
 TEST_F(SingleStageWindowTest, TimerRulesFireAsValuesAreTypedAndStepped) {
     CreateFile();
-    Click(Box("skCheckBox6"));
-    Click(Box("skCheckBox1"));
+    Toggle(Box("skCheckBox6"));
+    Toggle(Box("skCheckBox1"));
     ASSERT_TRUE(Edit(14)->Enabled());
     ASSERT_DOUBLE_EQ(Edit(5)->Value(), 3.0);
 
@@ -172,10 +137,10 @@ TEST_F(SingleStageWindowTest, TimerRulesFireAsValuesAreTypedAndStepped) {
 
 TEST_F(SingleStageWindowTest, ParachuteOptionsMoveTheMainDelayAndTheFullCheckListsConflicts) {
     CreateFile();
-    Click(Box("skCheckBox3"));
+    Toggle(Box("skCheckBox3"));
     EXPECT_DOUBLE_EQ(Edit(17)->Value(), 0.1);
     EXPECT_FALSE(Edit(18)->Enabled());
-    Click(Box("skCheckBox3"));
+    Toggle(Box("skCheckBox3"));
     EXPECT_DOUBLE_EQ(Edit(17)->Value(), 3.0);
 
     form->Button1->Click();
@@ -184,7 +149,7 @@ TEST_F(SingleStageWindowTest, ParachuteOptionsMoveTheMainDelayAndTheFullCheckLis
     EXPECT_EQ(std::vector<std::string>(log.end() - 2, log.end()),
               (std::vector<std::string>{"-------------------", "Ошибок нет!!!"}));
     Edit(17)->SetValue(0.1);
-    Click(Box("skCheckBox2"));
+    Toggle(Box("skCheckBox2"));
     EXPECT_TRUE(Edit(19)->Enabled());
     EXPECT_EQ(Edit(17)->Color(), RangeMarkColor);
     form->Button1->Click();
@@ -207,7 +172,7 @@ TEST_F(SingleStageWindowTest, ParachuteOptionsMoveTheMainDelayAndTheFullCheckLis
 
 TEST_F(SingleStageWindowTest, AnotherWindowsEditOfTheSameNameKeepsItsOwnRange) {
     CreateFile();
-    Click(Box("skCheckBox2"));
+    Toggle(Box("skCheckBox2"));
     TForm other(nullptr);
     auto* stranger = new TDecimalSpinEdit(&other);
     stranger->SetName("skDecimalSpinEdit19");
@@ -225,35 +190,35 @@ TEST_F(SingleStageWindowTest, DefaultsBoxesSetTheirGroupAndLockItWhileOn) {
     Type(Edit(8), "15");
     Type(Edit(7), "9");
     EXPECT_EQ(Edit(7)->Color(), RangeMarkColor);
-    Click(Box("CheckBox2"));
+    Toggle(Box("CheckBox2"));
     EXPECT_DOUBLE_EQ(Edit(8)->Value(), 5);
     EXPECT_DOUBLE_EQ(Edit(7)->Value(), 0.5);
     EXPECT_EQ(Edit(7)->Color(), NormalEditColor);
     Edit(8)->SetFocus();
     Press(platform::VK_UP);
     EXPECT_DOUBLE_EQ(Edit(8)->Value(), 5);  // read-only: the arrow beeps
-    Click(Box("CheckBox2"));
+    Toggle(Box("CheckBox2"));
     Edit(8)->SetFocus();
     Press(platform::VK_UP);
     EXPECT_DOUBLE_EQ(Edit(8)->Value(), 6);
 
     EXPECT_FALSE(Box("CheckBox7")->Enabled());  // follows the main parachute
-    Click(Box("skCheckBox2"));
-    Click(Box("skCheckBox3"));
-    Click(Box("CheckBox7"));  // switches both parachutes on again and locks them
+    Toggle(Box("skCheckBox2"));
+    Toggle(Box("skCheckBox3"));
+    Toggle(Box("CheckBox7"));  // switches both parachutes on again and locks them
     EXPECT_TRUE(Box("skCheckBox3")->Checked());
     EXPECT_DOUBLE_EQ(Edit(21)->Value(), 200);
     EXPECT_TRUE(Box("skCheckBox3")->ReadOnly);
-    Click(Box("skCheckBox3"));
+    Toggle(Box("skCheckBox3"));
     EXPECT_TRUE(Box("skCheckBox3")->Checked());
 }
 
 TEST_F(SingleStageWindowTest, SavedFileOpensBackWithEveryValueAndNoHandlerOverwritesOne) {
     CreateFile();
     Type(Edit(12), "4,5");
-    Click(Box("skCheckBox3"));  // brake off: edit 17 goes to 0,1
-    Click(Box("skCheckBox14"));
-    Click(Box("skCheckBox14"));
+    Toggle(Box("skCheckBox3"));  // brake off: edit 17 goes to 0,1
+    Toggle(Box("skCheckBox14"));
+    Toggle(Box("skCheckBox14"));
     EXPECT_EQ(SaveThrough([this] { return form->N18Click(nullptr); }, "mine"), "Сохранить как");
     const std::filesystem::path file = folder.Path() / "mine.cfg";
     ASSERT_TRUE(std::filesystem::exists(file));

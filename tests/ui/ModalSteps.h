@@ -1,7 +1,7 @@
 #pragma once
 // Answering a modal dialog in a test: once its loop runs, the fixture's form
 // gets a posted message, notes the active dialog and takes the steps (text
-// typed, keys pressed, clicks on the dialog's named controls, Alt with a letter).
+// typed, keys pressed, clicks on and focus to the dialog's named controls).
 
 #include "ControlFixture.h"
 
@@ -17,12 +17,12 @@ struct ModalStep {
     std::string text;
     platform::UINT key = 0;
     std::string click;  // the name of a control of the dialog
-    char32_t alt = 0;
+    std::string focus;  // the name of a control of the dialog
 };
-inline ModalStep TypeStep(const char* text) { return {text, 0, {}, 0}; }
-inline ModalStep KeyStep(platform::UINT key) { return {{}, key, {}, 0}; }
-inline ModalStep ClickStep(const char* name) { return {{}, 0, name, 0}; }
-inline ModalStep AltStep(char letter) { return {{}, 0, {}, static_cast<char32_t>(letter)}; }
+inline ModalStep TypeStep(const char* text) { return {text, 0, {}, {}}; }
+inline ModalStep KeyStep(platform::UINT key) { return {{}, key, {}, {}}; }
+inline ModalStep ClickStep(const char* name) { return {{}, 0, name, {}}; }
+inline ModalStep FocusStep(const char* name) { return {{}, 0, {}, name}; }
 
 struct ModalDialogFixture : ControlFixture {
     // `seen` runs first with the dialog, to note what it shows.
@@ -40,11 +40,10 @@ struct ModalDialogFixture : ControlFixture {
                     platform::testing::PressKey(s.key);
                     platform::testing::ReleaseKey(s.key);
                 }
-                if (s.alt) {
-                    platform::testing::PressKey(platform::VK_MENU);
-                    platform::testing::PressKey(static_cast<platform::UINT>(s.alt));
-                    platform::testing::ReleaseKey(static_cast<platform::UINT>(s.alt));
-                    platform::testing::ReleaseKey(platform::VK_MENU);
+                if (!s.focus.empty()) {
+                    // The input before it lands first, as it would for a person.
+                    platform::testing::PumpMessages();
+                    if (auto* c = dynamic_cast<TWinControl*>(dialog->FindComponent(s.focus))) c->SetFocus();
                 }
                 if (!s.click.empty())
                     if (auto* c = dynamic_cast<TControl*>(dialog->FindComponent(s.click))) {

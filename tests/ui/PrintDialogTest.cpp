@@ -16,12 +16,12 @@ TEST(PageRange, WithinTheLimitsAndInOrder) {
     } cases[] = {
         {1, 10, 1, 10, ""},
         {3, 3, 1, 10, ""},
-        {0, 5, 0, 10, "between 1 and 10"},  // page numbers start at 1
-        {2, 12, 1, 10, "between 1 and 10"},
-        {5, 3, 1, 10, "after the last"},
+        {0, 5, 0, 10, "от 1 до 10"},  // page numbers start at 1
+        {2, 12, 1, 10, "от 1 до 10"},
+        {5, 3, 1, 10, "после последней"},
         {7, 900, 1, 0, ""},  // no upper limit
-        {-1, 3, 1, 0, "at least 1"},
-        {4, 9, 5, 9, "between 5 and 9"},
+        {-1, 3, 1, 0, "не меньше 1"},
+        {4, 9, 5, 9, "от 5 до 9"},
     };
     for (const auto& c : cases) {
         std::string error = PageRangeError(c.from, c.to, c.min, c.max);
@@ -51,9 +51,9 @@ struct PrintDialogTest : ModalDialogFixture {
             toFileVisible = dynamic_cast<TControl*>(d.FindComponent("PrintToFile"))->Visible();
         });
     }
-    // Alt and the letter of an edit's label, then its text replaced.
-    static void Replace(std::vector<ModalStep>& steps, char letter, const char* text) {
-        steps.push_back(AltStep(letter));
+    // The edit focused, then its text replaced.
+    static void Replace(std::vector<ModalStep>& steps, const char* edit, const char* text) {
+        steps.push_back(FocusStep(edit));
         steps.push_back(KeyStep(platform::VK_END));
         for (int i = 0; i < 6; ++i) steps.push_back(KeyStep(platform::VK_BACK));
         steps.push_back(TypeStep(text));
@@ -77,11 +77,11 @@ TEST_F(PrintDialogTest, APageRangeOutsideTheLimitsIsRefusedUntilFixed) {
     dialog.FromPage = 1;
     dialog.ToPage = 10;
     std::vector<ModalStep> steps;
-    Replace(steps, 'F', "3");
-    Replace(steps, 'T', "12");
+    Replace(steps, "From", "3");
+    Replace(steps, "To", "12");
     steps.push_back(KeyStep(platform::VK_RETURN));  // refused: the warning
     steps.push_back(KeyStep(platform::VK_RETURN));  // its OK
-    Replace(steps, 'T', "5");
+    Replace(steps, "To", "5");
     steps.push_back(KeyStep(platform::VK_RETURN));
     Answer(steps);
     ASSERT_TRUE(dialog.Execute());
@@ -95,14 +95,14 @@ TEST_F(PrintDialogTest, APageRangeOutsideTheLimitsIsRefusedUntilFixed) {
 
 TEST_F(PrintDialogTest, CopiesStepWithTheArrowsAndCancelStoresNothing) {
     dialog.Copies = 3;
-    Answer({AltStep('C'), KeyStep(platform::VK_UP), KeyStep(platform::VK_UP), AltStep('O'),
+    Answer({FocusStep("Copies"), KeyStep(platform::VK_UP), KeyStep(platform::VK_UP), FocusStep("Collate"), KeyStep(platform::VK_SPACE),
             KeyStep(platform::VK_RETURN)});
     ASSERT_TRUE(dialog.Execute());
     EXPECT_EQ(dialog.Copies, 5);
     EXPECT_TRUE(dialog.Collate);
 
     std::vector<ModalStep> steps;
-    Replace(steps, 'C', "0");
+    Replace(steps, "Copies", "0");
     steps.push_back(KeyStep(platform::VK_RETURN));  // no copies: refused
     steps.push_back(KeyStep(platform::VK_RETURN));
     steps.push_back(KeyStep(platform::VK_ESCAPE));
@@ -113,7 +113,7 @@ TEST_F(PrintDialogTest, CopiesStepWithTheArrowsAndCancelStoresNothing) {
 
 TEST_F(PrintDialogTest, ThePrinterChosenAndTheCopiesGoToThePrinterOnlyWithOk) {
     std::string listed;
-    AnswerWith({AltStep('P'), KeyStep(platform::VK_DOWN), KeyStep(platform::VK_ESCAPE)}, [&](TCustomForm& d) {
+    AnswerWith({FocusStep("Printers"), KeyStep(platform::VK_DOWN), KeyStep(platform::VK_ESCAPE)}, [&](TCustomForm& d) {
         auto* list = dynamic_cast<TComboBox*>(d.FindComponent("Printers"));
         for (int i = 0; i < list->Items().Count(); ++i) listed += list->Items().Item(i) + ";";
         listed += std::to_string(list->ItemIndex());
@@ -122,8 +122,8 @@ TEST_F(PrintDialogTest, ThePrinterChosenAndTheCopiesGoToThePrinterOnlyWithOk) {
     EXPECT_EQ(listed, "Velzar_Closed;Velzar_PDF;1");  // the default chosen
     EXPECT_EQ(Printer()->PrinterName(), PrivatePrintServer::OpenQueue);
 
-    std::vector<ModalStep> steps{AltStep('P'), KeyStep(platform::VK_UP)};
-    Replace(steps, 'C', "3");
+    std::vector<ModalStep> steps{FocusStep("Printers"), KeyStep(platform::VK_UP)};
+    Replace(steps, "Copies", "3");
     steps.push_back(KeyStep(platform::VK_RETURN));
     Answer(steps);
     ASSERT_TRUE(dialog.Execute());
@@ -159,7 +159,7 @@ TEST_F(PrintDialogWithoutPrinterTest, SaysSoAndAsksForTheFileToPrintInto) {
 
 TEST_F(PrintDialogWithoutPrinterTest, PrintingToNoPrinterIsRefused) {
     // Print to file unticked, OK: the error box, its OK, then Cancel.
-    AnswerWith({AltStep('L'), KeyStep(platform::VK_RETURN), KeyStep(platform::VK_RETURN), KeyStep(platform::VK_ESCAPE)});
+    AnswerWith({FocusStep("PrintToFile"), KeyStep(platform::VK_SPACE), KeyStep(platform::VK_RETURN), KeyStep(platform::VK_RETURN), KeyStep(platform::VK_ESCAPE)});
     EXPECT_FALSE(dialog.Execute());
     EXPECT_EQ(Printer()->OutputFile, "");
 }

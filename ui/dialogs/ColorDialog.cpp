@@ -68,12 +68,12 @@ private:
         f->SetBorderStyle(TFormBorderStyle::bsDialog);
         f->SetBorderIcons({TBorderIcon::biSystemMenu});
         f->SetPosition(TPosition::poScreenCenter);
-        f->SetCaption("Color");
+        f->SetCaption("Цвет");
         f->SetColor(clBtnFace);
         f->SetClientSize(420, 300);
 
         auto* basicLabel = PlaceControl<TLabel>(f, "BasicLabel", Margin, Margin);
-        basicLabel->SetCaption("&Basic colors:");
+        basicLabel->SetCaption("&Основные цвета:");
         basic_ = PlaceControl<TColorCells>(f, "Basic", Margin, 26, 224, 150);
         basicLabel->FocusControl = basic_;
         std::vector<TColor> colors;
@@ -81,7 +81,7 @@ private:
         basic_->SetColors(colors);
         basic_->OnChange = [this](TObject*) { Show(basic_->ColorAt(basic_->ItemIndex()), nullptr); };
         auto* customLabel = PlaceControl<TLabel>(f, "CustomLabel", Margin, 184);
-        customLabel->SetCaption("&Custom colors:");
+        customLabel->SetCaption("&Дополнительные цвета:");
         custom_ = PlaceControl<TColorCells>(f, "Custom", Margin, 202, 224, 54);
         customLabel->FocusControl = custom_;
         custom_->OnChange = [this](TObject*) { Show(custom_->ColorAt(custom_->ItemIndex()), nullptr); };
@@ -89,7 +89,7 @@ private:
 
         const int x = 250;
         swatch_ = PlaceControl<TShape>(f, "Swatch", x, 26, 160, 60);
-        const char* names[] = {"&Red:", "&Green:", "Bl&ue:"};
+        const char* names[] = {"&Красный:", "&Зелёный:", "&Синий:"};
         const char* editNames[] = {"Red", "Green", "Blue"};
         for (int i = 0; i < 3; ++i) {
             auto* label = PlaceControl<TLabel>(f, std::string(editNames[i]) + "Label", x, 100 + 28 * i);
@@ -101,7 +101,7 @@ private:
             rgb_[i]->OnChange = [this](TObject*) { RgbEdited(); };
         }
         auto* hexLabel = PlaceControl<TLabel>(f, "HexLabel", x, 184);
-        hexLabel->SetCaption("He&x:");
+        hexLabel->SetCaption("&Код:");
         hex_ = PlaceControl<TEdit>(f, "Hex", x + 60, 181, 70);
         hexLabel->FocusControl = hex_;
         hex_->SetMaxLength(6);
@@ -109,7 +109,7 @@ private:
             if (std::optional<TColor> c = ColorFromHex(hex_->Text()); c && hex_->Text().size() == 6) Show(*c, hex_);
         };
         auto* add = PlaceControl<TButton>(f, "AddCustom", x, 214, 160, 25);
-        add->SetCaption("&Add to Custom Colors");
+        add->SetCaption("Д&обавить в набор");
         add->OnClick = [this](TObject*) {
             custom_->SetColorAt(nextCustom_, current_);
             nextCustom_ = (nextCustom_ + 1) % CustomCount;
@@ -121,11 +121,11 @@ private:
         ok->SetDefault(true);
         ok->ModalResult = mrOk;
         auto* cancel = PlaceControl<TButton>(f, "Cancel", Margin + 81, buttonTop, 75, 25);
-        cancel->SetCaption("Cancel");
+        cancel->SetCaption("Отмена");
         cancel->Cancel = true;
         cancel->ModalResult = mrCancel;
         auto* help = PlaceControl<TButton>(f, "Help", Margin + 162, buttonTop, 75, 25);
-        help->SetCaption("&Help");
+        help->SetCaption("Спр&авка");
         help->SetVisible(dialog_.Options.Contains(TColorDialogOption::cdShowHelp));
         f->OnShow = [this](TObject*) { basic_->SetFocus(); };
     }

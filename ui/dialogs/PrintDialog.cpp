@@ -83,31 +83,31 @@ private:
         f->SetBorderStyle(TFormBorderStyle::bsDialog);
         f->SetBorderIcons({TBorderIcon::biSystemMenu});
         f->SetPosition(TPosition::poScreenCenter);
-        f->SetCaption("Print");
+        f->SetCaption("Печать");
         f->SetColor(clBtnFace);
         f->SetClientSize(FormWidth, FormHeight);
 
         BuildPrinterRow(f);
         toFile_ = PlaceControl<TCheckBox>(f, f, "PrintToFile", 250, 40, 120);
-        toFile_->SetCaption("Print to fi&le");
+        toFile_->SetCaption("Печать в &файл");
         bool noPrinter = printers_->Items().Count() == 0;
         toFile_->SetVisible(o.Contains(TPrintDialogOption::poPrintToFile) || noPrinter);
         toFile_->SetEnabled(!o.Contains(TPrintDialogOption::poDisablePrintToFile));
         toFile_->SetChecked(dialog_.PrintToFile || (noPrinter && toFile_->Enabled()));
 
         auto* range = PlaceControl<TGroupBox>(f, f, "Range", Margin, GroupTop, 180, 124);
-        range->SetCaption("Print range");
+        range->SetCaption("Диапазон печати");
         all_ = PlaceControl<TRadioButton>(range, f, "All", 10, 22, 150);
-        all_->SetCaption("&All");
+        all_->SetCaption("&Все");
         pages_ = PlaceControl<TRadioButton>(range, f, "Pages", 10, 46, 150);
-        pages_->SetCaption("Pa&ges");
+        pages_->SetCaption("&Страницы");
         pages_->SetEnabled(o.Contains(TPrintDialogOption::poPageNums));
         auto* fromLabel = PlaceControl<TLabel>(range, f, "FromLabel", 28, 72);
-        fromLabel->SetCaption("&from:");
+        fromLabel->SetCaption("&с:");
         from_ = PlaceControl<TEdit>(range, f, "From", 62, 69, 40);
         fromLabel->FocusControl = from_;
         auto* toLabel = PlaceControl<TLabel>(range, f, "ToLabel", 108, 72);
-        toLabel->SetCaption("&to:");
+        toLabel->SetCaption("п&о:");
         to_ = PlaceControl<TEdit>(range, f, "To", 128, 69, 40);
         toLabel->FocusControl = to_;
         for (TEdit* e : {from_, to_}) {
@@ -120,13 +120,13 @@ private:
             };
         }
         selection_ = PlaceControl<TRadioButton>(range, f, "Selection", 10, 96, 150);
-        selection_->SetCaption("&Selection");
+        selection_->SetCaption("В&ыделенный фрагмент");
         selection_->SetEnabled(o.Contains(TPrintDialogOption::poSelection));
 
         auto* copies = PlaceControl<TGroupBox>(f, f, "CopiesBox", 196, GroupTop, 176, 124);
-        copies->SetCaption("Copies");
+        copies->SetCaption("Копии");
         auto* copiesLabel = PlaceControl<TLabel>(copies, f, "CopiesLabel", 10, 26);
-        copiesLabel->SetCaption("Number of &copies:");
+        copiesLabel->SetCaption("Число &копий:");
         copies_ = PlaceControl<TEdit>(copies, f, "Copies", 118, 22, 36);
         copies_->SetNumbersOnly(true);
         copies_->SetMaxLength(4);
@@ -135,8 +135,8 @@ private:
         updown->SetMin(1);
         updown->SetMax(MaxCopies);
         updown->SetAssociate(copies_);
-        collate_ = PlaceControl<TCheckBox>(copies, f, "Collate", 10, 60, 150);
-        collate_->SetCaption("C&ollate");
+        collate_ = PlaceControl<TCheckBox>(copies, f, "Collate", 10, 60, 160);
+        collate_->SetCaption("&Разобрать по копиям");
         collate_->SetChecked(dialog_.Collate);
 
         int buttonTop = FormHeight - Margin - 25;
@@ -145,12 +145,12 @@ private:
         ok->SetDefault(true);
         ok->OnClick = [this](TObject*) { Confirm(); };
         auto* cancel = PlaceControl<TButton>(f, f, "Cancel", FormWidth - 75 - Margin, buttonTop, 75, 25);
-        cancel->SetCaption("Cancel");
+        cancel->SetCaption("Отмена");
         cancel->Cancel = true;
         cancel->ModalResult = mrCancel;
         if (o.Contains(TPrintDialogOption::poHelp)) {
             auto* help = PlaceControl<TButton>(f, f, "Help", Margin, buttonTop, 75, 25);
-            help->SetCaption("&Help");
+            help->SetCaption("Спр&авка");
         }
 
         refreshing_ = true;
@@ -168,7 +168,7 @@ private:
 
     void BuildPrinterRow(TForm* f) {
         auto* label = PlaceControl<TLabel>(f, f, "PrinterLabel", Margin, Margin + 3);
-        label->SetCaption("&Printer:");
+        label->SetCaption("&Принтер:");
         printers_ = PlaceControl<TComboBox>(f, f, "Printers", 70, Margin, 200);
         printers_->SetStyle(TComboBoxStyle::csDropDownList);
         label->FocusControl = printers_;
@@ -179,7 +179,7 @@ private:
         printers_->SetItemIndex(names->Count() > 0 ? std::max(chosen, 0) : -1);
         printers_->SetEnabled(names->Count() > 0);
         auto* properties = PlaceControl<TButton>(f, f, "Properties", 278, Margin - 1, 94, 25);
-        properties->SetCaption("P&roperties...");
+        properties->SetCaption("Сво&йства...");
         properties->OnClick = [this](TObject*) { ShowProperties(); };
         if (names->Count() == 0) {
             auto* note = PlaceControl<TLabel>(f, f, "NoPrinter", Margin, 42);
@@ -198,7 +198,7 @@ private:
 
     bool AskOutputFile(std::string& file) {
         TSaveDialog save(nullptr);
-        save.Title = "Print to File";
+        save.Title = "Печать в файл";
         save.Filter = "PDF (*.pdf)|*.pdf";
         save.SetDefaultExt("pdf");
         save.FileName = Printer()->OutputFile;
@@ -215,7 +215,7 @@ private:
         }
         int copies = NumberIn(copies_);
         if (copies < 1 || copies > MaxCopies) {
-            MessageDlg("Enter a number of copies between 1 and " + std::to_string(MaxCopies) + ".",
+            MessageDlg("Введите число копий от 1 до " + std::to_string(MaxCopies) + ".",
                        TMsgDlgType::mtWarning, {TMsgDlgBtn::mbOK});
             return;
         }
@@ -248,11 +248,11 @@ std::string PageRangeError(int from, int to, int minPage, int maxPage) {
     if (within && from <= to) return {};
     if (!within) {
         if (maxPage > 0)
-            return "This value is not within the page range.\nEnter a number between " + std::to_string(low) +
-                   " and " + std::to_string(maxPage) + ".";
-        return "This value is not within the page range.\nEnter a number of at least " + std::to_string(low) + ".";
+            return "Значение вне диапазона страниц.\nВведите число от " + std::to_string(low) + " до " +
+                   std::to_string(maxPage) + ".";
+        return "Значение вне диапазона страниц.\nВведите число не меньше " + std::to_string(low) + ".";
     }
-    return "The first page comes after the last one.\nEnter the first page number first.";
+    return "Первая страница стоит после последней.\nУкажите сначала меньший номер.";
 }
 
 const TClassInfo& TPrintDialog::StaticClass() {

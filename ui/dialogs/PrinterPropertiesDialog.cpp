@@ -44,9 +44,9 @@ std::vector<Choice> TraysOf(const platform::PrinterCapabilities* caps) {
 }
 
 const std::vector<Choice>& Sides() {
-    static const std::vector<Choice> sides = {{platform::DMDUP_SIMPLEX, "One-sided"},
-                                              {platform::DMDUP_VERTICAL, "Two-sided, long edge"},
-                                              {platform::DMDUP_HORIZONTAL, "Two-sided, short edge"}};
+    static const std::vector<Choice> sides = {{platform::DMDUP_SIMPLEX, "Односторонняя"},
+                                              {platform::DMDUP_VERTICAL, "Двусторонняя (длинный край)"},
+                                              {platform::DMDUP_HORIZONTAL, "Двусторонняя (короткий край)"}};
     return sides;
 }
 
@@ -80,26 +80,26 @@ bool EditPrinterProperties(TPrinter& printer) {
     f->SetBorderStyle(TFormBorderStyle::bsDialog);
     f->SetBorderIcons({TBorderIcon::biSystemMenu});
     f->SetPosition(TPosition::poScreenCenter);
-    f->SetCaption("Properties");
+    f->SetCaption("Свойства");
     f->SetColor(clBtnFace);
     f->SetClientSize(Width, Height);
 
-    auto* paper = ChoiceList(f, "Paper", "&Paper:", Margin, papers, mode.dmPaperSize);
+    auto* paper = ChoiceList(f, "Paper", "&Бумага:", Margin, papers, mode.dmPaperSize);
     auto* portrait = PlaceControl<TRadioButton>(f, "Portrait", ListLeft, 40, 95);
-    portrait->SetCaption("P&ortrait");
+    portrait->SetCaption("&Книжная");
     auto* landscape = PlaceControl<TRadioButton>(f, "Landscape", ListLeft + 100, 40, 95);
-    landscape->SetCaption("&Landscape");
+    landscape->SetCaption("&Альбомная");
     (mode.dmOrientation == platform::DMORIENT_LANDSCAPE ? landscape : portrait)->SetChecked(true);
-    auto* sides = ChoiceList(f, "Sides", "Print on &both sides:", 72, Sides(), mode.dmDuplex);
+    auto* sides = ChoiceList(f, "Sides", "&Стороны:", 72, Sides(), mode.dmDuplex);
     sides->SetEnabled(caps && caps->duplex);
-    auto* tray = ChoiceList(f, "Tray", "Paper &source:", 104, trays, mode.dmDefaultSource);
+    auto* tray = ChoiceList(f, "Tray", "&Лоток:", 104, trays, mode.dmDefaultSource);
 
     int buttonTop = Height - Margin - 25;
     auto* ok = PlaceControl<TButton>(f, "OK", Width - 2 * (75 + Margin), buttonTop, 75, 25);
     ok->SetCaption("OK");
     ok->SetDefault(true);
     auto* cancel = PlaceControl<TButton>(f, "Cancel", Width - 75 - Margin, buttonTop, 75, 25);
-    cancel->SetCaption("Cancel");
+    cancel->SetCaption("Отмена");
     cancel->Cancel = true;
     cancel->ModalResult = mrCancel;
     ok->OnClick = [&](TObject*) {
