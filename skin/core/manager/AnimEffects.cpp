@@ -1,5 +1,7 @@
 #include "skin/core/manager/AnimEffects.h"
 
+#include "skin/core/layered/LayeredBinding.h"
+#include "skin/core/manager/SkinManager.h"
 #include "skin/core/utils/SkinSystem.h"
 
 #include "ui/core/PublishedProperties.h"
@@ -114,5 +116,7 @@ const TClassInfo& TxSkinEffects::StaticClass() {
     return info;
 }
 
-// Layered windows are always there on this platform.
-bool TxSkinEffects::AllowGlowing() const { return allowGlowing_ && !EffectsDisabled(); }
+bool TxSkinEffects::AllowGlowing() const {
+    const bool designing = Manager && Manager->ComponentState().Contains(TComponentStateItem::csDesigning);
+    return allowGlowing_ && (LayeredWindowsAvailable() || designing) && !EffectsDisabled();
+}

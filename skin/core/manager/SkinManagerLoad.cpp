@@ -6,6 +6,7 @@
 
 #include "skin/core/options/SkinOptions.h"
 #include "skin/core/package/SkinPackage.h"
+#include "skin/core/startup/StartupSwitches.h"
 #include "skin/core/utils/SkinFolders.h"
 #include "skin/core/utils/SkinSystem.h"
 
@@ -179,10 +180,15 @@ void TSkinManager::ReadSkinInto(TLoadedSkin& fresh) {
     std::unique_ptr<TxSkinConvertor> package;
     std::string packed = PackedPath(fresh.Name);
     std::filesystem::path folder = std::filesystem::path(AbsoluteSkinFolder()) / fresh.Name;
-    if (FileExists(packed)) {
+    // A skin from the editor is read from its folder even beside a packed file of its name.
+    const bool editorFolder = EditorSkinMode && std::filesystem::is_directory(folder);
+    if (FileExists(packed) && !editorFolder) {
         LoadSkinPackage(packed, package, true);
         fresh.Data.SkinFolder = NormalizeFolderPath(AbsoluteSkinFolder());
         fresh.FromPackage = true;
+    } else if (editorFolder && EditorOptionsText()) {
+        fresh.Data.SkinFolder = NormalizeFolderPath(folder.string());
+        ParseIniSections(*EditorOptionsText(), ini);
     } else if (FileExists(folder / kOptionsFile)) {
         fresh.Data.SkinFolder = NormalizeFolderPath(folder.string());
         TFileStream options((folder / kOptionsFile).string(), fmOpenRead);
