@@ -20,7 +20,6 @@ namespace {
 
 constexpr std::uint32_t kWhite = 0x00FFFFFF, kOpaqueWhite = 0xFFFFFFFF;
 constexpr std::uint32_t kOpaque = 0xFF000000u;
-constexpr std::uint8_t kFullAlpha = 255;
 
 // Channel of a colour value (red low) at the pixel's shift.
 std::uint32_t ColorChannel(std::uint32_t color, int pixelShift) { return ChannelOf(ExchangeRedBlue(color), pixelShift); }
