@@ -201,6 +201,22 @@ TEST_F(SmallCheckBoxes, SkinImageSizeAndStates) {
     EXPECT_EQ(PixelsOf(*beyond), PixelsOf(*SolidBitmap32(24, 20, 0xFFFFFFFF)));
 }
 
+// The image is centred in the rectangle wherever it lies, rows above it untouched.
+TEST_F(SmallCheckBoxes, SkinImageFollowsTheRectangleDown) {
+    auto bitmap = SolidBitmap32(24, 40, 0xFFFFFFFF);
+    DrawSmallCheckBox(TRect(0, 20, 24, 40), scChecked, true, &manager, DefaultParentCache, *bitmap);
+    int top = -1, bottom = -1;
+    for (int y = 0; y < 40; ++y)
+        for (int x = 0; x < 24; ++x)
+            if (ReadPixel32(*bitmap, x, y) != 0xFFFFFFFF) {
+                if (top < 0) top = y;
+                bottom = y;
+            }
+    const int h = SmallCheckHeight(&manager);
+    EXPECT_GE(top, 20 + (20 - h) / 2);
+    EXPECT_LT(bottom, 20 + (20 - h) / 2 + h);
+}
+
 TEST_F(SmallCheckBoxes, WithoutASkinTheSystemBoxOverTheCacheColour) {
     const TSkParentCache grey{nullptr, 0, 0, 0x00C0C0C0, false};
     auto enabled = SolidBitmap32(24, 20, 0xFFFFFFFF), disabled = SolidBitmap32(24, 20, 0xFFFFFFFF);
