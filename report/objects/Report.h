@@ -30,10 +30,14 @@ public:
     // error is listed and Null given while the report has no evaluator.
     Variant Calc(const std::string& expression);
     std::function<Variant(const std::string&)> Evaluator;
+    // Set to stop a preparation (and its script) at the next check.
+    bool Terminated() const { return terminated_; }
+    void SetTerminated(bool value) { terminated_ = value; }
 
 private:
     TStringList errors_;
     TrpEngineOptions engineOptions_;
     TrpXMLSerializer* currentReader_ = nullptr;
     TrpDrawText drawText_;
+    bool terminated_ = false;
 };
