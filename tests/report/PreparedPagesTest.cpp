@@ -217,7 +217,9 @@ TEST(PreparedPagesTest, DamagedFilesGiveAClearErrorAndLeaveTheStoreEmpty) {
         } catch (const TrpPreparedFileError& e) {
             EXPECT_EQ(std::string(e.what()).rfind("Подготовленный отчёт повреждён", 0), 0u) << c.what << ": " << e.what();
         }
-        if (!c.failsOnPage) EXPECT_EQ(loaded.PageCount(), 0) << c.what;
+        if (!c.failsOnPage) {
+            EXPECT_EQ(loaded.PageCount(), 0) << c.what;
+        }
     }
 }
 
