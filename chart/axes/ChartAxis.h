@@ -200,6 +200,16 @@ public:
         return ClampedPixel(inverted_ ? iStartPos_ + a : iEndPos_ - a);
     }
     double ScreenToValue(int position) const;
+    // Every value ValueToScreenX (ValueToScreenY) puts on `pixel` lies in
+    // [low, high], found exactly around `known`, a value put there. False when
+    // the scale is not a straight one or an edge is not within a few steps of
+    // where the scale's inverse says: a caller then maps value by value.
+    bool ValuesOnPixelX(int pixel, double known, double& low, double& high) const {
+        return ValuesOnPixel(pixel, known, true, low, high);
+    }
+    bool ValuesOnPixelY(int pixel, double known, double& low, double& high) const {
+        return ValuesOnPixel(pixel, known, false, low, high);
+    }
 
     // ---- labels ----
     double LabelStep();
@@ -252,6 +262,7 @@ protected:
         if (p < -ClampLimit) return -ClampLimit;
         return RoundPixel(p);
     }
+    bool ValuesOnPixel(int pixel, double known, bool across, double& low, double& high) const;
     // The depth axis and the logarithmic scale.
     int CurvedValueToScreenX(double value) const;
     int CurvedValueToScreenY(double value) const;

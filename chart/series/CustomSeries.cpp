@@ -265,8 +265,9 @@ void TCustomSeries::DrawLinePass() {
 }
 
 // A point of one colour in the pixel column of the point before only widens
-// the open column: runs of such points are taken here, in locals the
-// compiler keeps in registers, and every other point by DrawOnePoint.
+// the open column: runs of such points are found by the values the column
+// holds (or, where the axis cannot say, by mapping each point) and added to
+// the column in one go; every other point is drawn by DrawOnePoint.
 void TCustomSeries::DrawPointsByColumn() {
     if (firstVisible_ < 0 || lastVisible_ < 0) return;
     const TChartAxis& horizontal = *effectiveHorizAxis_;
@@ -287,15 +288,19 @@ void TCustomSeries::DrawPointsByColumn() {
             continue;
         }
         OpenColumn(x, color);
-        PixelColumnSpan column = column_;
-        int y;
-        do {
-            y = vertical.ValueToScreenY(ys[i]);
-            column.Add(y);
-            i += step;
-        } while (i != end && horizontal.ValueToScreenX(xs[i]) == x);
-        column_ = column;
-        previousY_ = y;
+        int next = i + step;
+        double low = 0;
+        double high = 0;
+        if (horizontal.ValuesOnPixelX(x, xs[i], low, high)) {
+            while (next != end && xs[next] >= low && xs[next] <= high) next += step;
+        } else {
+            while (next != end && horizontal.ValueToScreenX(xs[next]) == x) next += step;
+        }
+        const int count = (next - i) * step;
+        if (!column_.AddValues(vertical, ys + i, count, step))
+            for (int k = i; k != next; k += step) column_.Add(vertical.ValueToScreenY(ys[k]));
+        previousY_ = column_.Last();
+        i = next;
     }
 }
 

@@ -6,6 +6,8 @@
 // point when it is an end of the span the line never went on from; a wide
 // pen covers the span from the lowest to the highest with its caps either way.
 
+class TChartAxis;
+
 class PixelColumnSpan {
 public:
     bool Open() const { return open_; }
@@ -27,6 +29,13 @@ public:
             leftHighest_ = false;
         }
     }
+    // The line goes on through `count` values, values[0], values[step]...,
+    // put on rows by `axis`: the same as Add for each row, in one pass over
+    // the values with only the few rows that matter mapped. False, with
+    // nothing changed, when a value is NaN or the axis cannot give the values
+    // of a row exactly: the caller then adds row by row.
+    bool AddValues(const TChartAxis& axis, const double* values, int count, int step);
+    int Last() const { return last_; }
     void Close() { open_ = false; }
     // Calls draw(from, to) for each vertical line that draws the column;
     // not at all when the line never moved.
@@ -44,6 +53,12 @@ public:
     }
 
 private:
+    // Whether the line, from the last row on through the values, leaves
+    // `row` (an extreme of the column with them) after it first reaches it;
+    // `reached` says whether the values reach it. False when it cannot tell.
+    bool LeavesRow(const TChartAxis& axis, const double* values, int count, int step, int row, bool reached,
+                   int lastRow, bool& leaves) const;
+
     bool open_ = false;
     int lowest_ = 0;
     int highest_ = 0;

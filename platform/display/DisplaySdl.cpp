@@ -18,6 +18,7 @@
 #include "platform/window/SystemMetrics.h"
 #include "platform/window/WindowTree.h"
 #include "platform/window/detail/WindowObject.h"
+#include "platform/window/detail/WindowSurface.h"
 
 namespace platform {
 namespace {
@@ -229,16 +230,22 @@ private:
         for (HWND topLevel : dirty_) {
             auto found = windows_.find(topLevel);
             if (found == windows_.end()) continue;
-            auto picture = ComposedPicture(topLevel);
+            Window* object = FindWindowQuietly(topLevel);
+            const bool shaped = shaped_.count(topLevel) != 0;
+            // A window that is neither layered nor cut by a region shows its
+            // own pixels, their unused top byte read as opaque, without the
+            // copy composing would make.
+            const bool plain = object && !(object->exStyle & WS_EX_LAYERED) && !object->shape && !shaped;
+            auto picture = plain ? SurfaceOf(*object).pixels : ComposedPicture(topLevel);
             SDL_Surface* target = SDL_GetWindowSurface(found->second);
             if (!picture || !target) continue;
             int width = std::min<int>(picture->Width(), target->w);
             int height = std::min<int>(picture->Height(), target->h);
-            SDL_ConvertPixels(width, height, SDL_PIXELFORMAT_ARGB8888, picture->Row(0), picture->Stride(),
-                              target->format->format, target->pixels, target->pitch);
-            if (shaped_.count(topLevel)) Shape(found->second, *picture);
+            SDL_ConvertPixels(width, height, plain ? SDL_PIXELFORMAT_RGB888 : SDL_PIXELFORMAT_ARGB8888,
+                              picture->Row(0), picture->Stride(), target->format->format, target->pixels,
+                              target->pitch);
+            if (shaped) Shape(found->second, *picture);
             SDL_UpdateWindowSurface(found->second);
-            Window* object = FindWindowQuietly(topLevel);
             LayeredState* layered = object && (object->exStyle & WS_EX_LAYERED) ? object->layered.get() : nullptr;
             SDL_SetWindowOpacity(found->second, layered ? layered->alpha / 255.0f : 1.0f);
         }

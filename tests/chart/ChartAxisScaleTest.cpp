@@ -313,3 +313,68 @@ TEST(ChartAxisScale, DeletedCustomAxisSendsItsSeriesBack) {
     EXPECT_EQ(s.VertAxis(), aLeftAxis);
     EXPECT_EQ(s.GetVertAxis(), chart.LeftAxis());
 }
+
+// The values a pixel holds, as a dense line finds its columns and rows by
+// them: each edge maps to the pixel and the next double beyond it does not.
+TEST(ChartAxisScale, ValuesOnAPixelAreExactlyThoseMappedThere) {
+    const struct {
+        bool across;
+        bool inverted;
+        double minimum, maximum;
+        int start, end;
+    } scales[] = {
+        {true, false, 0, 10, 100, 600},       {true, true, 0, 10, 100, 600},
+        {false, false, -5, 5, 40, 1000},      {false, true, -5, 5, 40, 1000},
+        {true, false, 1.0e9, 1.0e9 + 7, 0, 1919},  // far from zero: pixels a few doubles apart are still apart
+        {false, false, 0, 3.0e-300, 0, 1079},  // tiny values
+        {true, false, 0, 1000, 300, 300 + 2000},  // more pixels than whole values
+    };
+    for (const auto& s : scales) {
+        ChartTestPanel chart;
+        TChartAxis axis(&chart);
+        axis.SetInverted(s.inverted);
+        axis.SetPixelSpan(s.start, s.end);
+        axis.SetEffectiveRange(s.minimum, s.maximum);
+        const auto map = [&](double v) { return s.across ? axis.ValueToScreenX(v) : axis.ValueToScreenY(v); };
+        int checked = 0;
+        for (int k = 0; k <= 997; ++k) {
+            const double known = s.minimum + (s.maximum - s.minimum) * k / 997.0;
+            const int pixel = map(known);
+            double low = 0, high = 0;
+            const bool found =
+                s.across ? axis.ValuesOnPixelX(pixel, known, low, high) : axis.ValuesOnPixelY(pixel, known, low, high);
+            ASSERT_TRUE(found) << s.minimum << " " << k;
+            EXPECT_LE(low, known);
+            EXPECT_GE(high, known);
+            EXPECT_EQ(map(low), pixel) << s.minimum << " " << k;
+            EXPECT_EQ(map(high), pixel) << s.minimum << " " << k;
+            EXPECT_NE(map(std::nextafter(low, -HUGE_VAL)), pixel) << s.minimum << " " << k;
+            EXPECT_NE(map(std::nextafter(high, HUGE_VAL)), pixel) << s.minimum << " " << k;
+            ++checked;
+        }
+        EXPECT_EQ(checked, 998);
+    }
+}
+
+TEST(ChartAxisScale, ValuesOnAPixelAtTheEndsAndOffTheStraightScale) {
+    ChartTestPanel chart;
+    TChartAxis axis(&chart);
+    axis.SetPixelSpan(0, 500);
+    axis.SetEffectiveRange(0, 10);
+    double low = 0, high = 0;
+    // a value that is not on the pixel, and one that is no number
+    EXPECT_FALSE(axis.ValuesOnPixelX(17, 5.0, low, high));
+    EXPECT_FALSE(axis.ValuesOnPixelX(0, std::nan(""), low, high));
+    // the pinned far pixel holds every value out to infinity
+    ASSERT_TRUE(axis.ValuesOnPixelX(TChartAxis::ClampLimit, 1e300, low, high));
+    EXPECT_EQ(high, HUGE_VAL);
+    EXPECT_EQ(axis.ValueToScreenX(low), TChartAxis::ClampLimit);
+    EXPECT_NE(axis.ValueToScreenX(std::nextafter(low, 0.0)), TChartAxis::ClampLimit);
+    // a flat range puts everything on the centre
+    axis.SetEffectiveRange(4, 4);
+    EXPECT_FALSE(axis.ValuesOnPixelX(250, 4.0, low, high));
+    axis.SetEffectiveRange(1, 100);
+    axis.SetLimits(1, 100);
+    axis.SetLogarithmic(true);
+    EXPECT_FALSE(axis.ValuesOnPixelX(axis.ValueToScreenX(10.0), 10.0, low, high));
+}

@@ -12,6 +12,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cmath>
 #include <random>
 #include <string>
 #include <vector>
@@ -24,6 +25,7 @@ constexpr TColor kLineColor = 0x00A000;  // green
 constexpr TColor kOtherColor = 0xC00000;  // blue
 
 struct DensePoint {
+    double x;
     double y;
     bool null;
     TColor color;
@@ -41,7 +43,7 @@ std::vector<DensePoint> NoisySignal(int count) {
         level = std::clamp(level + noise(random) * 0.2, 20.0, 80.0);
         const double y = i < climb ? std::clamp(level + noise(random), 10.0, 90.0)
                                    : std::min(90.0, points[climb - 1].y + (i - climb) * 0.1);
-        points.push_back({y, false, clDefault});
+        points.push_back({static_cast<double>(i), y, false, clDefault});
     }
     return points;
 }
@@ -53,6 +55,47 @@ std::vector<DensePoint> BrokenSignal(int count) {
         if (i % 997 == 500 || i % 1409 == 3) points[i].null = true;
         if ((i / 1500) % 2 == 1) points[i].color = kOtherColor;
     }
+    return points;
+}
+
+// Flat stretches and values on a coarse grid, so that many points sit on the
+// same row or exactly where one row meets the next.
+std::vector<DensePoint> SteppedSignal(int count) {
+    std::vector<DensePoint> points = NoisySignal(count);
+    for (int i = 0; i < count; ++i) {
+        DensePoint& p = points[i];
+        p.y = (i / 4000) % 3 == 1 ? 37.5 : std::round(p.y * 8) / 8;
+    }
+    return points;
+}
+
+// A slow wave: within a column the line mostly only climbs or only falls, so
+// it ends the column on its top or its bottom.
+std::vector<DensePoint> WaveSignal(int count) {
+    std::vector<DensePoint> points;
+    for (int i = 0; i < count; ++i)
+        points.push_back({static_cast<double>(i), 50 + 35 * std::sin(i * 0.0007) + (i % 7 == 0 ? 0.3 : 0), false,
+                          clDefault});
+    return points;
+}
+
+// A level line with short spikes up and down at several periods, so that
+// columns begin and end on a spike and visit it again or not in between.
+std::vector<DensePoint> SpikySignal(int count) {
+    std::vector<DensePoint> points;
+    for (int i = 0; i < count; ++i) {
+        double y = 50;
+        if (i % 173 < 2 || i % 229 == 0 || i % 211 == 5) y = 80;
+        if (i % 157 == 0 || i % 191 < 3) y = 20;
+        points.push_back({static_cast<double>(i), y, false, clDefault});
+    }
+    return points;
+}
+
+// Times far from zero in small steps that go back now and then.
+std::vector<DensePoint> WanderingSignal(int count) {
+    std::vector<DensePoint> points = NoisySignal(count);
+    for (int i = 0; i < count; ++i) points[i].x = 1.0e9 + i * 1.0e-4 - (i % 500 < 40 ? (i % 500) * 2.0e-4 : 0);
     return points;
 }
 
@@ -68,15 +111,19 @@ public:
         series.SetSeriesColor(kLineColor);
         series.LinePen().SetWidth(penWidth);
         series.LinePen().SetEndStyle(ends);
+        // the points stay in the order given, also where the time goes back
+        series.XValues().SetOrder(loNone);
         for (std::size_t i = 0; i < points.size(); ++i) {
             if (points[i].null)
-                series.AddNullPointXY(static_cast<double>(i), points[i].y);
+                series.AddNullPointXY(points[i].x, points[i].y);
             else
-                series.AddPointXY(static_cast<double>(i), points[i].y, "", points[i].color);
+                series.AddPointXY(points[i].x, points[i].y, "", points[i].color);
         }
         // a few columns of room on either side, so the chart's clip cuts nothing off
-        const double room = static_cast<double>(points.size()) / 50;
-        BottomAxis()->SetLimits(-room, static_cast<double>(points.size()) + room);
+        const auto [first, last] = std::minmax_element(points.begin(), points.end(),
+                                                       [](const DensePoint& a, const DensePoint& b) { return a.x < b.x; });
+        const double room = (last->x - first->x) / 50;
+        BottomAxis()->SetLimits(first->x - room, last->x + room);
         LeftAxis()->SetLimits(0, 100);
         // an inverted time axis draws the points from the last to the first
         BottomAxis()->SetInverted(backwards);
@@ -147,6 +194,13 @@ TEST(DenseLinePixels, SeriesMatchesOneLineAPairOfPoints) {
         {NoisySignal(100000), "noisy", false, false},
         {NoisySignal(100000), "noisy_backwards", false, true},
         {BrokenSignal(20000), "broken", true, false},
+        {SteppedSignal(100000), "stepped", false, false},
+        {SteppedSignal(100000), "stepped_backwards", false, true},
+        {WaveSignal(100000), "wave", false, false},
+        {WaveSignal(100000), "wave_backwards", false, true},
+        {WanderingSignal(60000), "wandering", false, false},
+        {SpikySignal(100000), "spiky", false, false},
+        {SpikySignal(100000), "spiky_backwards", false, true},
     };
     for (const auto& signal : signals)
         for (const auto& pen : pens) {
