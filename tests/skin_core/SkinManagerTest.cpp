@@ -366,15 +366,15 @@ namespace {
 int hookedCreations = 0;
 int hookReleases = 0;
 
-platform::LRESULT CountingHook(int code, platform::WPARAM wParam, platform::LPARAM lParam) {
-    if (code == platform::HCBT_CREATEWND) ++hookedCreations;
-    return platform::CallNextHookEx(nullptr, code, wParam, lParam);
+bool CountingTryHook(platform::HWND) {
+    ++hookedCreations;
+    return false;
 }
 
 }  // namespace
 
 TEST_F(SkinManager, TheDefaultManagerHooksWindowCreationWhileItHasASkin) {
-    SetSkinDialogHook({&CountingHook, [] { ++hookReleases; }});
+    SetSkinDialogHook({&CountingTryHook, nullptr, nullptr, [] { ++hookReleases; }});
     hookedCreations = hookReleases = 0;
     TSkinManager second(nullptr);
     second.InternalSkins().Add().SetData(Package("8", "1"));

@@ -117,6 +117,8 @@ void TSkinManager::SetSkinName(const std::string& value) {
     skinName_ = value;
     if (!active_) return;
     FireEvent(OnBeforeChange, this);
+    if (extendedBorders_ && !deferUpdates_ && animEffects_.SkinChanging()->Active)
+        if (auto snapshot = SkinFormServices().SnapshotForms) snapshot(*this);
     SkinLoadInProgress = 1;
     ScopeExit loadEnds([] { SkinLoadInProgress = 0; });
     data_.IsActive = false;
@@ -152,7 +154,7 @@ void TSkinManager::ReloadSkin() {
             ShowErrorBox(e.Message());
         }
     }
-    if (!deferUpdates_) RefreshAllForms();
+    if (!deferUpdates_) RefreshAllForms(true);
 }
 
 void TSkinManager::LoadSkin() {
