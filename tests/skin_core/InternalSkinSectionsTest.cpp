@@ -121,4 +121,6 @@ TEST_F(InternalSkinSections, EditPanelAndGroupBox) {
     }
     // Nothing is painted outside the rectangles.
     EXPECT_EQ(Changed(*sheet, TRect(0, 0, 320, 8)), 0);
+    // No frame lets its key colour through.
+    for (std::uint32_t pixel : PixelsOf(*sheet)) ASSERT_NE(pixel & 0xFFFFFF, 0xFF00FFu);
 }

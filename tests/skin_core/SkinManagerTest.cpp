@@ -1,3 +1,5 @@
+#include "skin/core/controldata/SkCommonData.h"
+#include "skin/core/controldata/SkinCommandHandling.h"
 #include "skin/core/manager/SkinCommands.h"
 #include "skin/core/manager/SkinManager.h"
 #include "skin/core/package/SkinPackage.h"
@@ -6,6 +8,9 @@
 #include "tests/support/TempFolder.h"
 
 #include "ui/core/MemoryStream.h"
+#include "ui/core/ScopeGuards.h"
+#include "ui/core/TypeInfo.h"
+#include "ui/forms/CustomControl.h"
 #include "ui/forms/Form.h"
 #include "ui/graphics/Bitmap.h"
 #include "ui/graphics/JpegImage.h"
@@ -366,15 +371,15 @@ namespace {
 int hookedCreations = 0;
 int hookReleases = 0;
 
-platform::LRESULT CountingHook(int code, platform::WPARAM wParam, platform::LPARAM lParam) {
-    if (code == platform::HCBT_CREATEWND) ++hookedCreations;
-    return platform::CallNextHookEx(nullptr, code, wParam, lParam);
+bool CountingTryHook(platform::HWND) {
+    ++hookedCreations;
+    return false;
 }
 
 }  // namespace
 
 TEST_F(SkinManager, TheDefaultManagerHooksWindowCreationWhileItHasASkin) {
-    SetSkinDialogHook({&CountingHook, [] { ++hookReleases; }});
+    SetSkinDialogHook({&CountingTryHook, nullptr, nullptr, [] { ++hookReleases; }});
     hookedCreations = hookReleases = 0;
     TSkinManager second(nullptr);
     second.InternalSkins().Add().SetData(Package("8", "1"));
@@ -396,4 +401,154 @@ TEST_F(SkinManager, TheDefaultManagerHooksWindowCreationWhileItHasASkin) {
     }
     EXPECT_EQ(hookedCreations, 1);
     SetSkinDialogHook({});
+}
+
+namespace {
+
+std::vector<std::string> serviceCalls;
+
+TSkFormServices RecordingServices() {
+    TSkFormServices s;
+    s.SnapshotForms = [](TSkinManager&) { serviceCalls.push_back("snapshot"); };
+    s.FreezeForms = [](TSkinManager&) { serviceCalls.push_back("freeze"); };
+    s.UnfreezeForms = [](TSkinManager&, bool animate) { serviceCalls.push_back(animate ? "unfreeze+" : "unfreeze"); };
+    s.ForgetMenuBorderWidth = [](TSkinManager&) { serviceCalls.push_back("menu-width"); };
+    s.UpdateMenus = [](TSkinManager&) { serviceCalls.push_back("update-menus"); };
+    return s;
+}
+
+// A graphic control that answers command 37 with its skin data and notes the commands 30 it gets.
+class TSkinnedGraphic : public TGraphicControl {
+public:
+    using TGraphicControl::TGraphicControl;
+    TSkCommonData Data{this, false};
+    std::vector<platform::LPARAM> Left;
+
+protected:
+    void WndProc(TMessage& message) override {
+        if (message.Msg == SkinCommandMsg && SkinCommandOf(message.WParam) == ScMouseLeave) Left.push_back(message.LParam);
+        if (HandleSkinCommand(message, &Data)) return;
+        TGraphicControl::WndProc(message);
+    }
+};
+
+}  // namespace
+
+TEST_F(SkinManager, ASkinChangeIsBracketedByTheFreezeAndResetsTheMenus) {
+    SetSkinFormServices(RecordingServices());
+    ScopeExit forget([] { SetSkinFormServices({}); });
+    serviceCalls.clear();
+    manager->SetSkinName(kInternalName);
+    // Every freeze ends with the forms unfrozen, the new look faded in.
+    EXPECT_EQ(serviceCalls, (std::vector<std::string>{"freeze", "menu-width", "unfreeze+"}));
+    serviceCalls.clear();
+    manager->SetHueOffset(30);
+    EXPECT_EQ(serviceCalls, (std::vector<std::string>{"freeze", "unfreeze+"}));
+    // Deferred updates leave the forms alone until they end.
+    serviceCalls.clear();
+    manager->SetDeferUpdates(true);
+    manager->SetSaturation(10);
+    EXPECT_TRUE(serviceCalls.empty());
+    manager->EndDeferUpdates(true);
+    EXPECT_EQ(serviceCalls, (std::vector<std::string>{"freeze", "menu-width", "unfreeze+"}));
+    // With extended borders and the skin-change animation the forms are pictured first.
+    manager->SetExtendedBorders(true);
+    serviceCalls.clear();
+    manager->SetSkinName(kInternalName);
+    ASSERT_FALSE(serviceCalls.empty());
+    EXPECT_EQ(serviceCalls.front(), "snapshot");
+}
+
+TEST_F(SkinManager, SkinnedPopupsSwitchedOnReapplyMenuSkinning) {
+    SetSkinFormServices(RecordingServices());
+    ScopeExit forget([] { SetSkinFormServices({}); });
+    serviceCalls.clear();
+    manager->SetSkinnedPopups(true);
+    EXPECT_TRUE(serviceCalls.empty());
+    manager->SetSkinnedPopups(false);
+    EXPECT_TRUE(serviceCalls.empty());
+    manager->SetSkinnedPopups(true);
+    EXPECT_EQ(serviceCalls, (std::vector<std::string>{"update-menus"}));
+}
+
+TEST_F(SkinManager, VersionIsPublishedButNeverStored) {
+    EXPECT_EQ(GetStrProp(*manager, "Version"), "1.0");
+    const TPropInfo* info = GetPropInfo(*manager, "Version");
+    ASSERT_NE(info, nullptr);
+    EXPECT_FALSE(info->IsStored(*manager));
+    EXPECT_FALSE(info->Writable());
+}
+
+TEST_F(SkinManager, HotGraphicControlTakesOverFromTheHotWindowAndStaysWhilePressed) {
+    manager->SetSkinName(kInternalName);
+    TForm form(nullptr);
+    TSkinnedGraphic a(nullptr), b(nullptr);
+    manager->SetHotWindow(form.Handle());
+    manager->SetHotGraphicControl(&a);
+    EXPECT_EQ(manager->HotWindow(), nullptr);
+    manager->SetHotGraphicControl(&b);
+    EXPECT_EQ(a.Left, (std::vector<platform::LPARAM>{reinterpret_cast<platform::LPARAM>(&b)}));
+    // A pressed control keeps the mouse: clearing it, or a new hot window, changes nothing.
+    b.Data.HasFocus = true;
+    manager->SetHotGraphicControl(nullptr);
+    EXPECT_EQ(manager->HotGraphicControl(), &b);
+    manager->SetHotWindow(form.Handle());
+    manager->SetHotWindow(nullptr);
+    EXPECT_EQ(manager->HotGraphicControl(), &b);
+    b.Data.HasFocus = false;
+    manager->SetHotGraphicControl(nullptr);
+    EXPECT_EQ(manager->HotGraphicControl(), nullptr);
+    EXPECT_EQ(b.Left, (std::vector<platform::LPARAM>{0}));
+}
+
+namespace {
+
+std::vector<std::string> hookCalls;
+
+}  // namespace
+
+TEST_F(SkinManager, HookProcedureHandsWindowsToTheFormSkinningByKind) {
+    SetSkinDialogHook({[](platform::HWND) {
+                           hookCalls.push_back("try");
+                           return true;
+                       },
+                       [](platform::HWND) { hookCalls.push_back("menu"); }, [] { hookCalls.push_back("free"); },
+                       nullptr, nullptr});
+    ScopeExit forget([] { SetSkinDialogHook({}); });
+    manager->SetSkinName(kInternalName);
+    TForm form(nullptr);
+    const auto window = reinterpret_cast<platform::WPARAM>(form.Handle());
+    struct Case {
+        int code;
+        std::uintptr_t classAtom;
+        bool skinnedPopups;
+        std::vector<std::string> calls;
+    };
+    const Case cases[] = {
+        {platform::HCBT_CREATEWND, 0x8002, true, {"try"}},
+        {platform::HCBT_CREATEWND, 0x8000, true, {"menu"}},
+        {platform::HCBT_CREATEWND, 0x8000, false, {}},
+        {platform::HCBT_CREATEWND, 0x8001, true, {}},
+        {platform::HCBT_CREATEWND, 0x1234, true, {}},
+        {platform::HCBT_DESTROYWND, 0, true, {"free"}},
+        {platform::HCBT_ACTIVATE, 0, true, {"try"}},
+        {platform::HCBT_MOVESIZE, 0, true, {}},
+    };
+    for (const Case& c : cases) {
+        hookCalls.clear();
+        manager->SetSkinnedPopups(c.skinnedPopups);
+        platform::CREATESTRUCT cs;
+        cs.lpszClass = reinterpret_cast<const char*>(c.classAtom);
+        platform::CBT_CREATEWND cbt{&cs, nullptr};
+        SkinHookProc(c.code, window, reinterpret_cast<platform::LPARAM>(&cbt));
+        EXPECT_EQ(hookCalls, c.calls) << c.code << " " << c.classAtom;
+    }
+    // A named class without extended styles is left alone.
+    hookCalls.clear();
+    platform::CREATESTRUCT named;
+    named.lpszClass = "TForm";
+    named.style = 1;
+    platform::CBT_CREATEWND cbt{&named, nullptr};
+    SkinHookProc(platform::HCBT_CREATEWND, window, reinterpret_cast<platform::LPARAM>(&cbt));
+    EXPECT_TRUE(hookCalls.empty());
 }

@@ -1,3 +1,4 @@
+#include "skin/core/utils/FileIcons.h"
 #include "skin/core/utils/SkinFolders.h"
 #include "skin/core/utils/SkinIni.h"
 #include "skin/core/utils/SkinMath.h"
@@ -7,11 +8,17 @@
 
 #include "tests/support/TempFolder.h"
 
+#include "ui/graphics/Bitmap.h"
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Icon.h"
+
+#include "platform/display/Display.h"
 #include "platform/gdi/GdiObjects.h"
 #include "platform/text/Fonts.h"
 #include "platform/window/SystemMetrics.h"
 
 #include <filesystem>
+#include <fstream>
 
 #include <gtest/gtest.h>
 
@@ -175,4 +182,31 @@ TEST(SkinFolders, SetCurrentFolder) {
     EXPECT_EQ(std::filesystem::current_path(), std::filesystem::canonical(folder.Path()));
     EXPECT_FALSE(SetCurrentFolder((folder.Path() / "missing").string()));
     EXPECT_TRUE(SetCurrentFolder(before.string()));
+}
+
+TEST(FileIcons, AnExistingFileGetsTheGenericPageInTheAskedSize) {
+    platform::testing::UseHeadlessDisplay();
+    TempFolder folder;
+    const std::string file = (folder.Path() / "program").string();
+    std::ofstream(file) << "x";
+    EXPECT_EQ(GetFileIcon((folder.Path() / "missing").string(), SHGFI_LARGEICON), nullptr);
+    EXPECT_EQ(GetFileIcon("", SHGFI_SMALLICON), nullptr);
+    struct Case {
+        unsigned flags;
+        int size;
+    };
+    for (const Case c : {Case{SHGFI_LARGEICON, 32}, Case{SHGFI_SMALLICON, 16}}) {
+        auto icon = GetFileIcon(file, c.flags);
+        ASSERT_NE(icon, nullptr);
+        EXPECT_EQ(icon->Width(), c.size);
+        EXPECT_EQ(icon->Height(), c.size);
+        // Drawn over red: the corners stay red, the page's middle is white.
+        TBitmap canvas(c.size, c.size, TPixelFormat::pf32bit);
+        canvas.Canvas()->Brush()->SetColor(clRed);
+        canvas.Canvas()->FillRect(TRect(0, 0, c.size, c.size));
+        canvas.Canvas()->Draw(0, 0, icon.get());
+        EXPECT_EQ(canvas.Canvas()->Pixels(0, 0), clRed);
+        EXPECT_EQ(canvas.Canvas()->Pixels(c.size - 1, 0), clRed);
+        EXPECT_EQ(canvas.Canvas()->Pixels(c.size / 2, c.size / 2 + 2), clWhite);
+    }
 }

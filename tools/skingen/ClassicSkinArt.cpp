@@ -149,18 +149,21 @@ void Arrow(Canvas& c, int x, int y, int dir, Rgb ink) {
 }
 
 // Panels, the status bar, scroll tracks and the track bar, in the row
-// below the tabs; their insides stay key-coloured so the section's own
-// colour or gradient shows through.
+// below the tabs. A plain frame's sides are copied whole, key colour and
+// all, so inside their outlines the frames carry the section's own colour;
+// only the rounded corners stay key-coloured for the parent to show.
 void PlainMasks(Canvas& c) {
     constexpr int kRow = 194, kCell = 12;
+    constexpr Rgb kPanelFace = 0xF3F4F7, kLowFace = 0xF2EEDF, kBarFace = 0xEEF0F3;
     c.Fill(0, kRow, kMasterWidth, kMasterHeight - kRow, kKey);
     // PANEL (0,194,12,206): a soft outline with a light inner top edge.
-    c.RoundRect(0, kRow, kCell, kCell, 3, kLine, kKey);
+    c.RoundRect(0, kRow, kCell, kCell, 3, kLine, kPanelFace);
     c.Fill(3, kRow + 1, kCell - 6, 1, kWhite);
     // PANEL_LOW (12,194,24,206): the same outline, shaded inside at the top.
-    c.RoundRect(12, kRow, kCell, kCell, 3, kLine, kKey);
+    c.RoundRect(12, kRow, kCell, kCell, 3, kLine, kLowFace);
     c.Fill(15, kRow + 1, kCell - 6, 1, 0xDDE1E6);
     // STATUSBAR (24,194,36,206): a line along the top.
+    c.Fill(24, kRow, kCell, kCell, kBarFace);
     c.Fill(24, kRow, kCell, 1, kLine);
     // SCROLLBAR tracks (36,194,48,206): a quiet groove.
     c.RoundRect(36, kRow, kCell, kCell, 3, 0xE6E9ED, 0xF0F2F5);

@@ -36,6 +36,8 @@ std::string Glyph(int l, int t, int r, int b, int frames) {
 }
 
 constexpr int kStretchAndFill = 5;
+// Frames whose key-coloured middle must leave the section's colour or gradient showing.
+constexpr int kStretchFrameOnly = 1;
 
 }  // namespace
 
@@ -65,7 +67,7 @@ std::string ClassicSkinOptions() {
         {"MENULINE", {{"COLOR", line}, {"STATES", "1"}}},
         {"SPEEDBUTTON_SMALL", {{"PARENTCLASS", "SPEEDBUTTON"}}},
         {"PANEL_LOW", {{"PARENTCLASS", "PANEL"}, {"GRADIENTDATA", "N/A"}, {"GRADIENTPERCENT", "0"},
-                       {"BORDERSMASK", Mask(12, 194, 24, 206, 3, 1, 0, kStretchAndFill)}}},
+                       {"BORDERSMASK", Mask(12, 194, 24, 206, 3, 1, 0, kStretchFrameOnly)}}},
         {"DIVIDER", {{"COLOR", line}, {"STATES", "1"}}},
         {"DIALOG", {{"PARENTCLASS", "FORM"}}},
         {"RADIOBUTTON", {{"TRANSPARENCY", "100"}, {"FONTCOLOR", ink}, {"HOTFONTCOLOR", accent}}},
@@ -104,7 +106,7 @@ std::string ClassicSkinOptions() {
         {"SCROLLSLIDERV", {{"BORDERSMASK", Mask(136, 0, 172, 24, 4, 3, 1, kStretchAndFill)}}},
         {"PANEL", {{"COLOR", "14675954"}, {"GRADIENTDATA", panelGradient}, {"GRADIENTPERCENT", "100"},
                    {"FONTCOLOR", ink}, {"STATES", "3"}, {"HOTCOLOR", "14675954"},
-                   {"BORDERSMASK", Mask(0, 194, 12, 206, 3, 1, 0, kStretchAndFill)}}},
+                   {"BORDERSMASK", Mask(0, 194, 12, 206, 3, 1, 0, kStretchFrameOnly)}}},
         {"COMBOBOX", {{"PARENTCLASS", "EDIT"}, {"GLYPHMASK", Glyph(192, 162, 219, 171, 3)}}},
         {"GROUPBOX", {{"TRANSPARENCY", "100"}, {"FONTCOLOR", ink}, {"STATES", "1"},
                       {"BORDERSMASK", Mask(24, 48, 36, 60, 4, 1, 0, 4)}}},
@@ -121,7 +123,7 @@ std::string ClassicSkinOptions() {
         {"PAGECONTROL", {{"COLOR", white}, {"STATES", "1"}, {"BORDERSMASK", Mask(24, 48, 36, 60, 4, 1, 0, 4)}}},
         {"PAGECONTROLLEFT", {{"PARENTCLASS", "PAGECONTROL"}}},
         {"STATUSBAR", {{"COLOR", Bgr(0xEEF0F3)}, {"FONTCOLOR", Bgr(0x4A5360)}, {"STATES", "1"},
-                       {"BORDERSMASK", Mask(24, 194, 36, 206, 3, 1, 0, kStretchAndFill)}}},
+                       {"BORDERSMASK", Mask(24, 194, 36, 206, 3, 1, 0, kStretchFrameOnly)}}},
         {"MENUITEM", {{"COLOR", white}, {"HOTCOLOR", hot}, {"FONTCOLOR", ink}, {"HOTFONTCOLOR", ink},
                       {"BORDERSMASK", Mask(12, 48, 24, 60, 4, 1, 0, 4)}}},
         {"FORMTITLE", {{"COLOR", Bgr(0xE4E9F0)}, {"GRADIENTDATA", titleGradient}, {"GRADIENTPERCENT", "100"},

@@ -10,10 +10,12 @@
 #include "ui/core/PublishedProperties.h"
 #include "ui/core/TextCase.h"
 #include "ui/controls/Panels.h"
+#include "ui/forms/Form.h"
 #include "ui/forms/WinControl.h"
 #include "ui/graphics/Bitmap.h"
 
 #include "platform/window/Focus.h"
+#include "platform/window/MessageQueue.h"
 #include "platform/window/Painting.h"
 #include "platform/window/WindowTree.h"
 
@@ -158,10 +160,21 @@ void TSkCommonData::ApplyDefaultSection() {
     SetSkinSection(section);
 }
 
+void RequestChildSkinning(TControl* control) {
+    if (!control || Has(control, TComponentStateItem::csDesigning) || Has(control, TComponentStateItem::csLoading))
+        return;
+    TCustomForm* form = nullptr;
+    for (TControl* c = control->Parent(); c && !form; c = c->Parent()) form = dynamic_cast<TCustomForm*>(c);
+    if (form && form->HandleAllocated())
+        platform::SendMessage(form->Handle(), SkinCommandMsg, MakeSkinWParam(ScChildCreated),
+                              reinterpret_cast<platform::LPARAM>(control));
+}
+
 void TSkCommonData::AfterOwnerLoaded() {
     ApplyDefaultSection();
-    if (HasSkin() && OwnerCtrl && OwnerCtrl->Parent() && !Has(OwnerCtrl, TComponentStateItem::csLoading))
-        ApplySkinColors(false);
+    if (!HasSkin() || !OwnerCtrl || !OwnerCtrl->Parent() || Has(OwnerCtrl, TComponentStateItem::csLoading)) return;
+    if (dynamic_cast<TWinControl*>(OwnerCtrl)) RequestChildSkinning(OwnerCtrl);
+    ApplySkinColors(false);
 }
 
 void TSkCommonData::ApplySkinColors(bool repaint) {

@@ -72,6 +72,10 @@ public:
     // The answer to skin command 34.
     void FillParentBgInfo(TSkParentBgInfo& info, int state, platform::HWND window);
 
+    // Shows the glow of a section with GLOW set while the mouse is over the
+    // owner, or frees it (with `remove`, or once the mouse has left).
+    void RefreshGlow(bool remove, platform::HWND window);
+
     // The section's transparency, image and gradient percents in a state.
     int StateTransparency(int state) const;
 
@@ -124,5 +128,11 @@ bool QueryControlBackground(TSkParentBgInfo& info, TControl* control, bool paint
 bool QueryWindowBackground(TSkParentBgInfo& info, platform::HWND window, bool paint);
 // The background behind a bare window; a top-level window has none.
 TSkParentCache WindowParentCache(platform::HWND window);
+// The section whose font colour text inside `control` takes: its parent's
+// when that section gives its font and is not mostly see-through (then the
+// grandparent is asked), else `defaultIndex`.
+int FindFontSection(TControl* control, int defaultIndex, TSkinManager* manager, int state);
+// A new windowed control offered to its form's skinning (command 25).
+void RequestChildSkinning(TControl* control);
 // The parent's answer to command 19, 0 without a parent window.
 platform::LRESULT ParentBgVaries(const TSkCommonData& data);

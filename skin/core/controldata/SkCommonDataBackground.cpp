@@ -12,6 +12,16 @@
 #include "ui/forms/WinControl.h"
 #include "ui/graphics/Bitmap.h"
 
+#include "ui/graphics/Canvas.h"
+#include "ui/graphics/Colors.h"
+
+#include "platform/gdi/Blits.h"
+#include "platform/gdi/Clipping.h"
+#include "platform/gdi/DeviceContexts.h"
+#include "platform/gdi/GdiObjects.h"
+#include "platform/gdi/Mapping.h"
+#include "platform/gdi/PensBrushes.h"
+#include "platform/gdi/RectFills.h"
 #include "platform/window/MessageQueue.h"
 #include "platform/window/Placement.h"
 #include "platform/window/WindowTree.h"
@@ -30,15 +40,41 @@ const TSkGeneralData* SectionOf(const TSkCommonData& data) {
 
 std::uint32_t GlobalBackground(TSkinManager* m) { return m ? GlobalBackColor(m->Skin()) : kButtonFace; }
 
+void FillRectColor(platform::HDC dc, const TRect& rect, std::uint32_t color) {
+    platform::HBRUSH brush = platform::CreateSolidBrush(ColorToRGB(static_cast<TColor>(color)));
+    const platform::RECT r{rect.Left, rect.Top, rect.Right, rect.Bottom};
+    platform::FillRect(dc, &r, brush);
+    platform::DeleteObject(brush);
+}
+
 platform::LPARAM AsLParam(TSkParentBgInfo& info) { return reinterpret_cast<platform::LPARAM>(&info); }
 
-// The cache itself as the answer.
+// The cache itself as the answer, or its part under the asker painted into the asker's context.
 void AnswerWithCache(TSkParentBgInfo& info, TBitmap& cache) {
     info.Kind = bgBitmap;
-    if (info.PaintForMe) return;  // painting into the asker's context is left to the window layer
+    if (info.PaintForMe) {
+        if (info.DC)
+            platform::BitBlt(info.DC, info.Rect.Left, info.Rect.Top, info.Rect.Width(), info.Rect.Height(),
+                             cache.Canvas()->Handle(), info.OffsetX, info.OffsetY, platform::SRCCOPY);
+        return;
+    }
     info.Bitmap = &cache;
     info.OffsetX = 0;
     info.OffsetY = 0;
+}
+
+// A control that does not answer paints its own background and face into the asker's context.
+void PaintControlInto(TSkParentBgInfo& info, TControl& control) {
+    if (!info.DC) return;
+    const int saved = platform::SaveDC(info.DC);
+    platform::OffsetViewportOrgEx(info.DC, -info.OffsetX, -info.OffsetY, nullptr);
+    const TRect area(info.Rect.Left + info.OffsetX, info.Rect.Top + info.OffsetY, info.Rect.Right + info.OffsetX,
+                     info.Rect.Bottom + info.OffsetY);
+    platform::IntersectClipRect(info.DC, area.Left, area.Top, area.Right, area.Bottom);
+    const auto dc = reinterpret_cast<platform::WPARAM>(info.DC);
+    control.Perform(platform::WM_ERASEBKGND, dc, 0);
+    control.Perform(platform::WM_PAINT, dc, 0);
+    platform::RestoreDC(info.DC, saved);
 }
 
 }  // namespace
@@ -58,6 +94,7 @@ bool QueryControlBackground(TSkParentBgInfo& info, TControl* control, bool paint
     info.PaintForMe = paint;
     SendSkinCommandTo(control, ScGetParentBackground, AsLParam(info));
     if (info.Kind != bgNoAnswer) return true;
+    if (paint && control) PaintControlInto(info, *control);
     if (!paint && control) {
         info.Kind = bgColor;
         const auto answer = static_cast<std::uint32_t>(control->Perform(SkinCommandMsg, MakeSkinWParam(ScGetBackgroundColor)));
@@ -162,6 +199,7 @@ void TSkCommonData::FillParentBgInfo(TSkParentBgInfo& info, int state, platform:
         info.Kind = bgColor;
         info.Bitmap = CacheBitmap.get();
         info.Color = GetStateColor(state, window);
+        if (info.PaintForMe && info.DC) FillRectColor(info.DC, info.Rect, info.Color);
         return;
     }
     if (t == 0) {

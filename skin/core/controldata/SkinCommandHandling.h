@@ -8,3 +8,6 @@
 class TSkCommonData;
 
 bool HandleSkinCommand(TMessage& message, TSkCommonData* data);
+// The window and control messages every skinned element pre-processes (the
+// skin command among them); true when the message is consumed.
+bool HandleCommonMessage(TMessage& message, TSkCommonData* data);

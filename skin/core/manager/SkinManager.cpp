@@ -22,6 +22,11 @@ const TEnumInfo& SkinningRuleInfo() {
     return info;
 }
 
+TSkFormServices& FormServices() {
+    static TSkFormServices services;
+    return services;
+}
+
 TSkDialogHook& DialogHook() {
     static TSkDialogHook hook;
     return hook;
@@ -31,6 +36,8 @@ TSkDialogHook& DialogHook() {
 
 void SetSkinDialogHook(const TSkDialogHook& hook) { DialogHook() = hook; }
 const TSkDialogHook& SkinDialogHook() { return DialogHook(); }
+void SetSkinFormServices(const TSkFormServices& services) { FormServices() = services; }
+const TSkFormServices& SkinFormServices() { return FormServices(); }
 
 const TClassInfo& TSkinManager::StaticClass() {
     static const TClassInfo info =
@@ -60,6 +67,8 @@ const TClassInfo& TSkinManager::StaticClass() {
                      .Mask())
             .Object("ThirdParty", &ThirdPartyList::StaticClass, [](TSkinManager& m) { return &m.thirdParty_; },
                     nullptr)
+            .String("Version", &TSkinManager::Version, nullptr)
+            .Stored([](const TSkinManager&) { return false; })
             .Build();
     return info;
 }
@@ -99,6 +108,13 @@ void TSkinManager::SetActive(bool value) {
     }
     if (!IsLoading()) BroadcastSkinRemoval();
     FireEvent(OnDeactivate, this);
+}
+
+void TSkinManager::SetSkinnedPopups(bool value) {
+    if (value == skinnedPopups_) return;
+    skinnedPopups_ = value;
+    if (value && !ComponentState().Contains(TComponentStateItem::csDesigning) && IsDefault())
+        if (auto update = SkinFormServices().UpdateMenus) update(*this);
 }
 
 void TSkinManager::SetExtendedBorders(bool value) {

@@ -23,6 +23,7 @@
 #include <string>
 
 class TControl;
+class TPopupMenu;
 class TStrings;
 class TSkinManager;
 
@@ -36,15 +37,43 @@ extern std::uint8_t SkinLoadInProgress;
 extern std::uint8_t SkinBroadcastInProgress;
 
 // The window-creation hook that skins forms and standard dialogs as they
-// are made, given by the form skinning; the default manager installs it
-// on the GUI thread with the first skin and removes it with the skin.
+// are made. The default manager installs its procedure on the GUI thread
+// with the first skin and removes it with the skin; the procedure hands the
+// windows it sees to the form skinning, which registers what it does here.
 struct TSkDialogHook {
-    platform::HOOKPROC Procedure = nullptr;
+    // A new or activated top-level window: the form skinning decides whether it is skinned.
+    bool (*TryHookWindow)(platform::HWND window) = nullptr;
+    // A popup-menu window being made while popups are skinned.
+    void (*WrapPopupMenu)(platform::HWND window) = nullptr;
+    // A window of the thread is being destroyed: providers of closed dialogs go.
+    void (*FreeClosedDialogs)() = nullptr;
     // Runs after the hook is gone: frees what the hook made (providers, wrappers).
     void (*Released)() = nullptr;
+    // Repaints every visible dialog the hook skinned, after a refresh.
+    void (*RedrawDialogs)() = nullptr;
 };
+// The hook procedure the default manager installs.
+platform::LRESULT SkinHookProc(int code, platform::WPARAM wParam, platform::LPARAM lParam);
 void SetSkinDialogHook(const TSkDialogHook& hook);
 const TSkDialogHook& SkinDialogHook();
+
+// What the skin broadcasts ask of the form skinning: the freeze that hides
+// the repaint of a skin change (and fades the new look in), and the menus.
+// Each is registered from outside; one left empty is skipped.
+struct TSkFormServices {
+    // Before a skin is read: pictures of the forms for the skin-change animation.
+    void (*SnapshotForms)(TSkinManager& manager) = nullptr;
+    void (*FreezeForms)(TSkinManager& manager) = nullptr;
+    void (*UnfreezeForms)(TSkinManager& manager, bool animate) = nullptr;
+    // The skinned menus' border width is measured again with the next skin.
+    void (*ForgetMenuBorderWidth)(TSkinManager& manager) = nullptr;
+    // Menu skinning applied again to every form, on or off with the skin.
+    void (*UpdateMenus)(TSkinManager& manager) = nullptr;
+    // A popup menu drawn in the skin (on) or by the system (off).
+    void (*HookPopupMenu)(TSkinManager& manager, TPopupMenu& menu, bool on) = nullptr;
+};
+void SetSkinFormServices(const TSkFormServices& services);
+const TSkFormServices& SkinFormServices();
 
 class TSkinManager : public TComponent {
     DECLARE_CLASS_INFO
@@ -65,7 +94,7 @@ public:
     void SetIsDefault(bool value);
     TxSkinningRules SkinningRules = {TxSkinningRule::srStdForms, TxSkinningRule::srStdDialogs,
                                      TxSkinningRule::srThirdParty};
-    static std::string Version() { return "1.0"; }
+    std::string Version() const { return "1.0"; }
     TSkStoredSkins& InternalSkins() { return internalSkins_; }
     ThirdPartyList& ThirdParty() { return thirdParty_; }
     TxSkinEffects& Effects() { return effects_; }
@@ -75,7 +104,7 @@ public:
     const TStringList& CommonSections() const { return commonSections_; }
     void SetCommonSections(const TStrings& lines);
     bool SkinnedPopups() const { return skinnedPopups_; }
-    void SetSkinnedPopups(bool value) { skinnedPopups_ = value; }
+    void SetSkinnedPopups(bool value);
     const TSkThirdLists& ThirdLists() const { return thirdLists_; }
     bool DeferUpdates() const { return deferUpdates_; }
     void SetDeferUpdates(bool value) { deferUpdates_ = value; }
@@ -113,11 +142,15 @@ public:
     // Skin commands 1 (new skin), 2 (removal), 16 and 3 (refresh) to every form.
     void BroadcastNewSkin(bool repaint);
     void BroadcastSkinRemoval();
-    void RefreshAllForms();
+    void RefreshAllForms(bool animated = false);
     void ReapplySkin(bool repaint);
     // Mouse tracking: the old window gets command 30, the new one 29.
     void SetHotWindow(platform::HWND window);
     platform::HWND HotWindow() const { return hotWindow_; }
+    // The graphic control under the mouse; the old one gets command 30 with
+    // the new one as lParam. Clearing keeps a control that is still pressed.
+    void SetHotGraphicControl(TControl* control);
+    TControl* HotGraphicControl() const { return hotGraphic_; }
     // The window-creation hook: only the default manager, once.
     void InstallDialogHook();
     void RemoveDialogHook();
@@ -140,6 +173,7 @@ private:
     bool skinFromPackage_ = false;
     bool removingSkin_ = false;
     platform::HWND hotWindow_ = nullptr;
+    TControl* hotGraphic_ = nullptr;
     TSkinContent skin_;
     TSkinData data_;
     bool extendedBorders_ = false;

@@ -118,6 +118,8 @@ void TSkinManager::SetSkinName(const std::string& value) {
     skinName_ = value;
     if (!active_) return;
     FireEvent(OnBeforeChange, this);
+    if (extendedBorders_ && !deferUpdates_ && animEffects_.SkinChanging()->Active)
+        if (auto snapshot = SkinFormServices().SnapshotForms) snapshot(*this);
     SkinLoadInProgress = 1;
     ScopeExit loadEnds([] { SkinLoadInProgress = 0; });
     data_.IsActive = false;
@@ -153,7 +155,7 @@ void TSkinManager::ReloadSkin() {
             ShowErrorBox(e.Message());
         }
     }
-    if (!deferUpdates_) RefreshAllForms();
+    if (!deferUpdates_) RefreshAllForms(true);
 }
 
 void TSkinManager::LoadSkin() {

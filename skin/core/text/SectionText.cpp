@@ -5,7 +5,7 @@
 #include "skin/core/data/SkinColors.h"
 #include "skin/core/data/SkinLookups.h"
 #include "skin/core/manager/SkinManager.h"
-#include "skin/core/text/FontSection.h"
+#include "skin/core/controldata/SkCommonData.h"
 #include "skin/core/text/SectionTextColors.h"
 #include "skin/core/text/TextGlow.h"
 #include "skin/core/text/TextRoutines.h"
