@@ -1,6 +1,7 @@
 #include "script/bindings/RTTIModule.h"
 
 #include "script/bindings/ClassesBinding.h"
+#include "script/bindings/IniFilesBinding.h"
 #include "script/library/SysFunctions.h"
 
 #include <algorithm>
@@ -11,7 +12,9 @@ std::vector<TscRTTIModuleClass>& Modules() {
     static std::vector<TscRTTIModuleClass> modules{
         {"TscSysFunctions", [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscSysFunctions>(script); }},
         {"TscClassesFunctions",
-         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscClassesFunctions>(script); }}};
+         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscClassesFunctions>(script); }},
+        {"TscIniFilesFunctions",
+         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscIniFilesFunctions>(script); }}};
     return modules;
 }
 
