@@ -1,6 +1,7 @@
 #include "script/bindings/RTTIModule.h"
 
 #include "script/bindings/ClassesBinding.h"
+#include "script/bindings/GraphicsBinding.h"
 #include "script/bindings/IniFilesBinding.h"
 #include "script/library/SysFunctions.h"
 
@@ -14,7 +15,9 @@ std::vector<TscRTTIModuleClass>& Modules() {
         {"TscClassesFunctions",
          [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscClassesFunctions>(script); }},
         {"TscIniFilesFunctions",
-         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscIniFilesFunctions>(script); }}};
+         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscIniFilesFunctions>(script); }},
+        {"TscGraphicsFunctions",
+         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscGraphicsFunctions>(script); }}};
     return modules;
 }
 
