@@ -1,6 +1,7 @@
 #include "script/bindings/RTTIModule.h"
 
 #include "script/bindings/ClassesBinding.h"
+#include "script/bindings/DialogsBinding.h"
 #include "script/bindings/GraphicsBinding.h"
 #include "script/bindings/IniFilesBinding.h"
 #include "script/library/SysFunctions.h"
@@ -17,7 +18,9 @@ std::vector<TscRTTIModuleClass>& Modules() {
         {"TscIniFilesFunctions",
          [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscIniFilesFunctions>(script); }},
         {"TscGraphicsFunctions",
-         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscGraphicsFunctions>(script); }}};
+         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscGraphicsFunctions>(script); }},
+        {"TscDialogsFunctions",
+         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscDialogsFunctions>(script); }}};
     return modules;
 }
 
