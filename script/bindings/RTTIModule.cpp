@@ -1,6 +1,9 @@
 #include "script/bindings/RTTIModule.h"
 
 #include "script/bindings/ClassesBinding.h"
+#include "script/bindings/DialogsBinding.h"
+#include "script/bindings/GraphicsBinding.h"
+#include "script/bindings/IniFilesBinding.h"
 #include "script/library/SysFunctions.h"
 
 #include <algorithm>
@@ -11,7 +14,13 @@ std::vector<TscRTTIModuleClass>& Modules() {
     static std::vector<TscRTTIModuleClass> modules{
         {"TscSysFunctions", [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscSysFunctions>(script); }},
         {"TscClassesFunctions",
-         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscClassesFunctions>(script); }}};
+         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscClassesFunctions>(script); }},
+        {"TscIniFilesFunctions",
+         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscIniFilesFunctions>(script); }},
+        {"TscGraphicsFunctions",
+         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscGraphicsFunctions>(script); }},
+        {"TscDialogsFunctions",
+         [](TscScript& script) -> std::unique_ptr<TscRTTIModule> { return std::make_unique<TscDialogsFunctions>(script); }}};
     return modules;
 }
 

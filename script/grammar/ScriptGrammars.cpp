@@ -2,4 +2,9 @@
 
 #include "script/grammar/LanguageRegistry.h"
 
-void RegisterScriptGrammars() { RegisterLanguage("PascalScript", PascalScriptGrammarText()); }
+void RegisterScriptGrammars() {
+    RegisterLanguage("PascalScript", PascalScriptGrammarText());
+    RegisterLanguage("C++Script", CppScriptGrammarText());
+    RegisterLanguage("BasicScript", BasicScriptGrammarText());
+    RegisterLanguage("JScript", JScriptGrammarText());
+}

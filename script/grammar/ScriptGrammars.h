@@ -5,6 +5,9 @@
 #include <string_view>
 
 std::string_view PascalScriptGrammarText();
+std::string_view CppScriptGrammarText();
+std::string_view BasicScriptGrammarText();
+std::string_view JScriptGrammarText();
 
 // Registers every built-in grammar under its dialect name.
 void RegisterScriptGrammars();

@@ -5,6 +5,7 @@
 #include "ui/core/NumberConversion.h"
 #include "ui/core/ScopeGuards.h"
 #include "ui/core/StringList.h"
+#include "ui/core/TypeInfo.h"
 
 namespace {
 
@@ -67,6 +68,22 @@ bool TCustomIniFile::ValueExists(const std::string& section, const std::string& 
 }
 
 // TIniFile
+
+// Scripts name these classes; the files are made with a file name, not by class.
+const TClassInfo& TCustomIniFile::StaticClass() {
+    static const TClassInfo info("TCustomIniFile", &TObject::StaticClass());
+    return info;
+}
+
+const TClassInfo& TIniFile::StaticClass() {
+    static const TClassInfo info("TIniFile", &TCustomIniFile::StaticClass());
+    return info;
+}
+
+const TClassInfo& TMemIniFile::StaticClass() {
+    static const TClassInfo info("TMemIniFile", &TCustomIniFile::StaticClass());
+    return info;
+}
 
 TIniFile::TIniFile(std::string fileName) : TCustomIniFile(std::move(fileName)) {}
 

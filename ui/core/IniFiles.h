@@ -15,6 +15,7 @@
 class TStrings;
 
 class TCustomIniFile : public TObject {
+    DECLARE_CLASS_INFO
 public:
     explicit TCustomIniFile(std::string fileName) : fileName_(std::move(fileName)) {}
     const std::string& FileName() const { return fileName_; }
@@ -53,6 +54,7 @@ private:
 };
 
 class TIniFile : public TCustomIniFile {
+    DECLARE_CLASS_INFO
 public:
     explicit TIniFile(std::string fileName);
 
@@ -77,6 +79,7 @@ private:
 };
 
 class TMemIniFile : public TCustomIniFile {
+    DECLARE_CLASS_INFO
 public:
     // Loads the file when it exists.
     explicit TMemIniFile(std::string fileName);
