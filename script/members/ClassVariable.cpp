@@ -1,6 +1,7 @@
 #include "script/members/ClassVariable.h"
 
 #include "script/component/Script.h"
+#include "script/members/EventHelper.h"
 #include "ui/core/Component.h"
 #include "ui/core/TextCase.h"
 #include "ui/core/TypeInfo.h"
@@ -212,6 +213,10 @@ TscMethodHelper& TscClassVariable::AddDefaultProperty(const std::string& name, c
 
 TscComponentHelper& TscClassVariable::AddComponent(TComponent& component) {
     return Append(std::make_unique<TscComponentHelper>(component));
+}
+
+TscEventHelper& TscClassVariable::AddEvent(const std::string& name, TscEventClass adapterClass) {
+    return Append(std::make_unique<TscEventHelper>(name, *classRef_, std::move(adapterClass)));
 }
 
 TscCustomVariable* TscClassVariable::FindMember(const std::string& name) const {

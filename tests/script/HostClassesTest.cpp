@@ -1,9 +1,9 @@
 // Host objects reached from whole programs: string lists made and freed by
 // scripts, components found by name, published properties, and what a
 // reference to a freed object gives.
+#include "HostedScript.h"
 #include "script/component/Script.h"
 #include "script/core/ScriptErrors.h"
-#include "script/grammar/ScriptGrammars.h"
 #include "script/members/ClassVariable.h"
 #include "ui/core/Component.h"
 
@@ -11,32 +11,6 @@
 
 #include <memory>
 #include <string>
-
-namespace {
-
-struct HostedScript {
-    TscScript script{nullptr};
-    std::string output;
-
-    HostedScript() {
-        RegisterScriptGrammars();
-        script.AddRTTI();
-        script.AddMethod("procedure Print(Value: Variant)",
-                         [this](TObject*, const TClassInfo*, const std::string&, TscMethodHelper& method) {
-                             output += VarToStr(method.GetParam(0)) + "\n";
-                             return Variant(0);
-                         });
-    }
-
-    bool Compile(const std::string& source) {
-        TStringList lines;
-        lines.SetText(source);
-        script.SetLines(lines);
-        return script.Compile();
-    }
-};
-
-}  // namespace
 
 TEST(HostClassesTest, StringListsMadeAndFreedByScripts) {
     HostedScript hosted;
