@@ -112,3 +112,29 @@ TEST(HostClassesTest, WithStatementsReachMembers) {
     // The innermost object (m) takes the calls.
     EXPECT_EQ(hosted.output, "2\n0\n");
 }
+
+TEST(HostClassesTest, ObjectsGoWhereTheirClassOrAnAncestorIsWanted) {
+    struct Case {
+        const char* body;
+        const char* error;  // empty: compiles
+    };
+    const Case cases[] = {
+        {"s := l", ""},
+        {"o := l", ""},
+        {"Take(l)", ""},
+        {"if o = l then Print(1)", ""},
+        {"l := s", "Incompatible types: 'TStringList', 'TStrings'"},
+        {"c := l", "Incompatible types: 'TComponent', 'TStringList'"},
+        {"l := c", "Incompatible types: 'TStringList', 'TComponent'"},
+        {"Take(c)", "Incompatible types: 'TStrings', 'TComponent'"},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.body);
+        HostedScript hosted;
+        const bool compiled = hosted.Compile(std::string("var l: TStringList; s: TStrings; o: TObject; c: TComponent;\n"
+                                                         "procedure Take(x: TStrings); begin end;\n"
+                                                         "begin ") + c.body + " end.");
+        EXPECT_EQ(compiled, *c.error == 0);
+        EXPECT_EQ(hosted.script.ErrorMessage(), c.error);
+    }
+}
