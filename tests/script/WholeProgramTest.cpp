@@ -109,6 +109,12 @@ const ProgramCase kPrograms[] = {
      "  Print(FormatFloat('0.000', 1.5)); Print(FloatToStr(2.5));\n"
      "end.",
      "2\n4\n-1\n2\n4\n3\n3142\n3\n1\n3,5\n42|   ab|c   |2,35|FF\n1,500\n2,5\n"},
+    {"masked text",
+     "begin\n"
+     "  Print(FormatMaskText('000-000;0;_', '123456')); Print('[' + FormatMaskText('000-000;0;_', '12') + ']');\n"
+     "  Print(FormatMaskText('>LL-00;0;_', 'ab12')); Print(FormatMaskText('00/00;1;_', '12.34'));\n"
+     "end.",
+     "123-456\n[12 -   ]\nAB-12\n12.34\n"},
     {"dates",
      "var d: TDateTime; y, m, dd: Word;\n"
      "begin\n"
