@@ -138,3 +138,50 @@ TEST(HostClassesTest, ObjectsGoWhereTheirClassOrAnAncestorIsWanted) {
         EXPECT_EQ(hosted.script.ErrorMessage(), c.error);
     }
 }
+
+namespace {
+
+// A class library's data module as far as scripts know it: by its class name.
+class TTestDataModule : public TComponent {
+    DECLARE_CLASS_INFO
+public:
+    using TComponent::TComponent;
+};
+
+const TClassInfo& TTestDataModule::StaticClass() {
+    static const TClassInfo info("TDataModule", &TComponent::StaticClass());
+    return info;
+}
+
+class TOrdersModule : public TTestDataModule {
+    DECLARE_CLASS_INFO
+public:
+    using TTestDataModule::TTestDataModule;
+};
+
+const TClassInfo& TOrdersModule::StaticClass() {
+    static const TClassInfo info("TOrdersModule", &TTestDataModule::StaticClass());
+    return info;
+}
+
+}  // namespace
+
+TEST(HostClassesTest, DataModulesAreAddedLikeFormsAndPlainComponentsAreNot) {
+    HostedScript hosted;
+    TOrdersModule module(nullptr);
+    module.SetName("Orders");
+    auto* list = new TComponent(&module);
+    list->SetName("Table1");
+    list->SetTag(12);
+    TComponent plain(nullptr);
+    plain.SetName("Plain");
+    hosted.script.AddForm(module);
+    hosted.script.AddForm(plain);
+    TscClassVariable* entry = hosted.script.FindClass("TOrdersModule");
+    ASSERT_NE(entry, nullptr);
+    EXPECT_EQ(entry->AncestorName(), "TDataModule");
+    EXPECT_EQ(hosted.script.Find("Plain"), nullptr);
+    ASSERT_TRUE(hosted.Compile("begin Print(Orders.Table1.Tag) end.")) << hosted.script.ErrorMessage();
+    hosted.script.Execute();
+    EXPECT_EQ(hosted.output, "12\n");
+}

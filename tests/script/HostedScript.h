@@ -13,11 +13,14 @@ struct HostedScript {
     HostedScript() {
         RegisterScriptGrammars();
         script.AddRTTI();
+        // The host's own entries carry its marker, so ClearItems(kNoOwner) clears only the program.
+        script.OwnerMarker = reinterpret_cast<TscOwnerMarker>(this);
         script.AddMethod("procedure Print(Value: Variant)",
                          [this](TObject*, const TClassInfo*, const std::string&, TscMethodHelper& method) {
                              output += VarToStr(method.GetParam(0)) + "\n";
                              return Variant(0);
                          });
+        script.OwnerMarker = kNoOwner;
     }
 
     bool Compile(const std::string& source) {
