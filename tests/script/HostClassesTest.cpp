@@ -185,3 +185,35 @@ TEST(HostClassesTest, DataModulesAreAddedLikeFormsAndPlainComponentsAreNot) {
     hosted.script.Execute();
     EXPECT_EQ(hosted.output, "12\n");
 }
+
+TEST(HostClassesTest, VariantMembersAreResolvedWhenFirstReached) {
+    HostedScript hosted;
+    ASSERT_TRUE(hosted.Compile("var v: Variant; l: TStringList; i: Integer;\n"
+                               "begin\n"
+                               "  l := TStringList.Create; l.Add('a'); l.Add('b');\n"
+                               "  v := l;\n"
+                               "  for i := 1 to 2 do begin v.Add(IntToStr(i)); Print(v.Count) end;\n"
+                               "  v.Sorted := True; Print(v.Strings[0] + v.CommaText);\n"
+                               "  l.Free;\n"
+                               "end."))
+        << hosted.script.ErrorMessage() << " at " << hosted.script.ErrorPosition();
+    hosted.script.Execute();
+    EXPECT_EQ(hosted.output, "3\n4\n11,2,a,b\n");
+}
+
+TEST(HostClassesTest, VariantMemberOfNothingIsARunTimeError) {
+    HostedScript hosted;
+    ASSERT_TRUE(hosted.Compile("var v: Variant; begin Print(v.Count) end.")) << hosted.script.ErrorMessage();
+    try {
+        hosted.script.Execute();
+        FAIL() << "a member of a Null variant was reached";
+    } catch (const Exception& error) {
+        EXPECT_EQ(std::string(error.what()), "Class type required: 'v'");
+    }
+    // The program stays usable: the variant given an object, the same designator runs.
+    TStringList list;
+    list.Add("x");
+    hosted.script.FindLocal("v")->SetValue(ObjectToVariant(&list));
+    hosted.script.Execute();
+    EXPECT_EQ(hosted.output, "1\n");
+}
