@@ -217,3 +217,30 @@ TEST(HostClassesTest, VariantMemberOfNothingIsARunTimeError) {
     hosted.script.Execute();
     EXPECT_EQ(hosted.output, "1\n");
 }
+
+TEST(HostClassesTest, StreamsAndXMLItemsFromScripts) {
+    HostedScript hosted;
+    ASSERT_TRUE(hosted.Compile(
+        "var m, c: TMemoryStream; s: String; n: Integer; l: TStringList; x, y: TscXMLItem; d: TscXMLDocument;\n"
+        "begin\n"
+        "  m := TMemoryStream.Create; c := TMemoryStream.Create; l := TStringList.Create;\n"
+        "  try\n"
+        "    m.Write('0123456789', 10); Print(m.Position); Print(m.Size);\n"
+        "    m.Seek(-3, soFromEnd); n := m.Read(s, 100); Print(IntToStr(n) + ' ' + s);\n"
+        "    m.Position := 2; Print(c.CopyFrom(m, 4)); c.Position := 0; l.LoadFromStream(c); Print(l.Text);\n"
+        "    l.AddObject('obj', m); Print(l.IndexOfObject(m)); Print(l.Objects[l.Count - 1] = m);\n"
+        "    d := TscXMLDocument.Create;\n"
+        "    x := d.Root; x.Name := 'top'; y := x.Add; y.Name := 'child'; y.Prop['k'] := 'v<';\n"
+        "    Print(x.Count); Print(x.Find('child')); Print(x[0].Prop['k']); Print(y.Parent.Name);\n"
+        "    m.Clear; d.SaveToStream(m); m.Position := 0;\n"
+        "    d.Root.Clear; Print(d.Root.Count); d.LoadFromStream(m); Print(d.Root.FindItem('child').Prop['k']);\n"
+        "    m.Write('ab', 5);\n"
+        "  except\n"
+        "    Print(ExceptionClassName);\n"
+        "  end;\n"
+        "  d.Free; l.Free; c.Free; m.Free;\n"
+        "end."))
+        << hosted.script.ErrorMessage() << " at " << hosted.script.ErrorPosition();
+    hosted.script.Execute();
+    EXPECT_EQ(hosted.output, "10\n10\n3 789\n4\n2345\r\n\n1\nTrue\n1\n0\nv<\ntop\n0\nv<\nEScriptRangeError\n");
+}
