@@ -8,6 +8,7 @@
 #include "script/xml/XMLItem.h"
 #include "ui/core/Collection.h"
 #include "ui/core/HandleStream.h"
+#include "ui/core/List.h"
 #include "ui/core/MemoryStream.h"
 #include "ui/core/TypeInfo.h"
 
@@ -37,6 +38,19 @@ const TClassInfo& XMLDocumentClass() {
     static const TClassInfo info("TscXMLDocument", &TObject::StaticClass());
     return info;
 }
+
+const TClassInfo& ListClass() {
+    static const TClassInfo info("TList", &TObject::StaticClass());
+    return info;
+}
+
+// The library's plain list behind an object a script can hold; its items
+// are object references.
+class TscObjectList : public TObject {
+public:
+    const TClassInfo& ClassType() const override { return ListClass(); }
+    TList List;
+};
 
 template <class T>
 T& Self(TObject* instance, const std::string& name) {
@@ -75,6 +89,17 @@ void TscClassesFunctions::RegisterStreamsAndCollections(const TscMethodCall& cal
         collection->AddMethod("procedure Clear", call);
         collection->AddProperty("Count", "Integer", get);
         collection->AddDefaultProperty("Items", "Integer", "TCollectionItem", call, true);
+    }
+    if (TscClassVariable* list = script.AddClass(ListClass(), "TObject")) {
+        list->AddConstructor("constructor Create", call);
+        list->AddMethod("function Add(Item: TObject): Integer", call);
+        list->AddMethod("procedure Clear", call);
+        list->AddMethod("procedure Delete(Index: Integer)", call);
+        list->AddMethod("function IndexOf(Item: TObject): Integer", call);
+        list->AddMethod("procedure Insert(Index: Integer; Item: TObject)", call);
+        list->AddMethod("function Remove(Item: TObject): Integer", call);
+        list->AddProperty("Count", "Integer", get);
+        list->AddDefaultProperty("Items", "Integer", "TObject", call);
     }
     if (TscClassVariable* stream = script.AddClass(StreamClass(), "TObject")) {
         stream->AddMethod("function Read(var Buffer: string; Count: Longint): Longint", call);
@@ -128,6 +153,21 @@ bool TscClassesFunctions::CallStreamsAndCollections(TObject* instance, const TCl
         TCollection& collection = Self<TCollection>(instance, name);
         if (name == "CLEAR") collection.Clear();
         if (name == "ITEMS.GET") result = ObjectToVariant(collection.Items(method.GetParam(0).AsInteger()));
+    } else if (classRef == &ListClass()) {
+        if (name == "CREATE") {
+            result = ObjectToVariant(new TscObjectList());
+            return true;
+        }
+        TList& list = Self<TscObjectList>(instance, name).List;
+        auto item = [&](int index) { return static_cast<void*>(VariantToObject(method.GetParam(index))); };
+        if (name == "ADD") result = Variant(list.Add(item(0)));
+        if (name == "CLEAR") list.Clear();
+        if (name == "DELETE") list.Delete(method.GetParam(0).AsInteger());
+        if (name == "INDEXOF") result = Variant(list.IndexOf(item(0)));
+        if (name == "INSERT") list.Insert(method.GetParam(0).AsInteger(), item(1));
+        if (name == "REMOVE") result = Variant(list.Remove(item(0)));
+        if (name == "ITEMS.GET") result = ObjectToVariant(static_cast<TObject*>(list.Items(method.GetParam(0).AsInteger())));
+        if (name == "ITEMS.SET") list.SetItem(method.GetParam(0).AsInteger(), item(1));
     } else if (classRef == &StreamClass()) {
         TStream& stream = Self<TStream>(instance, name);
         if (name == "READ") {
@@ -198,6 +238,8 @@ bool TscClassesFunctions::GetStreamsAndCollections(TObject* instance, const TCla
                                                    Variant& result) {
     if (classRef == &TCollection::StaticClass()) {
         if (name == "COUNT") result = Variant(Self<TCollection>(instance, name).Count());
+    } else if (classRef == &ListClass()) {
+        if (name == "COUNT") result = Variant(Self<TscObjectList>(instance, name).List.Count());
     } else if (classRef == &StreamClass()) {
         TStream& stream = Self<TStream>(instance, name);
         if (name == "POSITION") result = Variant(stream.Position());

@@ -244,3 +244,19 @@ TEST(HostClassesTest, StreamsAndXMLItemsFromScripts) {
     hosted.script.Execute();
     EXPECT_EQ(hosted.output, "10\n10\n3 789\n4\n2345\r\n\n1\nTrue\n1\n0\nv<\ntop\n0\nv<\nEScriptRangeError\n");
 }
+
+TEST(HostClassesTest, ListsHoldObjectReferences) {
+    HostedScript hosted;
+    ASSERT_TRUE(hosted.Compile(
+        "var l: TList; a, b: TStringList;\n"
+        "begin\n"
+        "  l := TList.Create; a := TStringList.Create; b := TStringList.Create; a.Add('in a');\n"
+        "  Print(l.Add(a)); l.Insert(0, b); Print(l.Count); Print(l.IndexOf(a)); Print(TStringList(l[1]).Text);\n"
+        "  l[0] := a; Print(l.Remove(a)); Print(l.Count); Print(l.ClassName);\n"
+        "  try l.Delete(5) except Print(ExceptionClassName) end;\n"
+        "  l.Free; a.Free; b.Free;\n"
+        "end."))
+        << hosted.script.ErrorMessage() << " at " << hosted.script.ErrorPosition();
+    hosted.script.Execute();
+    EXPECT_EQ(hosted.output, "0\n2\n1\nin a\r\n\n0\n1\nTList\nEListError\n");
+}
