@@ -5,6 +5,7 @@
 #include "script/members/ClassVariable.h"
 #include "script/members/LiveObjects.h"
 #include "ui/core/Component.h"
+#include "ui/core/Stream.h"
 #include "ui/core/StringList.h"
 
 namespace {
@@ -34,8 +35,17 @@ TscClassesFunctions::TscClassesFunctions(TscScript& script) : TscRTTIModule(scri
         object->AddMethod("function ClassName: String", call);
     }
     script.AddClass(TPersistent::StaticClass(), "TObject");
+    RegisterStreamsAndCollections(call, get, set);
     if (TscClassVariable* strings = script.AddClass(TStrings::StaticClass(), "TPersistent")) {
         strings->AddMethod("function Add(const S: string): Integer", call);
+        strings->AddMethod("function AddObject(const S: string; AObject: TObject): Integer", call);
+        strings->AddMethod("function IndexOfName(const Name: string): Integer", call);
+        strings->AddMethod("function IndexOfObject(AObject: TObject): Integer", call);
+        strings->AddMethod("procedure InsertObject(Index: Integer; const S: string; AObject: TObject)", call);
+        strings->AddMethod("procedure LoadFromStream(Stream: TStream)", call);
+        strings->AddMethod("procedure SaveToStream(Stream: TStream)", call);
+        strings->AddMethod("procedure Move(CurIndex, NewIndex: Integer)", call);
+        strings->AddIndexProperty("Objects", "Integer", "TObject", call);
         strings->AddMethod("procedure Clear", call);
         strings->AddMethod("procedure Delete(Index: Integer)", call);
         strings->AddMethod("function IndexOf(const S: string): Integer", call);
@@ -67,6 +77,8 @@ TscClassesFunctions::TscClassesFunctions(TscScript& script) : TscRTTIModule(scri
 
 Variant TscClassesFunctions::CallMethod(TObject* instance, const TClassInfo* classRef, const std::string& name,
                                         TscMethodHelper& method) {
+    Variant result(0);
+    if (CallStreamsAndCollections(instance, classRef, name, method, result)) return result;
     if (classRef == &TObject::StaticClass()) {
         if (name == "CREATE") {
             const TClassInfo* made = method.ConstructedClass ? method.ConstructedClass : classRef;
@@ -89,6 +101,16 @@ Variant TscClassesFunctions::CallMethod(TObject* instance, const TClassInfo* cla
         if (name == "EXCHANGE") strings.Exchange(method.GetParam(0).AsInteger(), method.GetParam(1).AsInteger());
         if (name == "LOADFROMFILE") strings.LoadFromFile(method.GetParam(0).AsString());
         if (name == "SAVETOFILE") strings.SaveToFile(method.GetParam(0).AsString());
+        if (name == "ADDOBJECT") return Variant(strings.AddObject(method.GetParam(0).AsString(), VariantToObject(method.GetParam(1))));
+        if (name == "INDEXOFNAME") return Variant(strings.IndexOfName(method.GetParam(0).AsString()));
+        if (name == "INDEXOFOBJECT") return Variant(strings.IndexOfObject(VariantToObject(method.GetParam(0))));
+        if (name == "INSERTOBJECT")
+            strings.InsertObject(method.GetParam(0).AsInteger(), method.GetParam(1).AsString(), VariantToObject(method.GetParam(2)));
+        if (name == "LOADFROMSTREAM") strings.LoadFromStream(Self<TStream>(VariantToObject(method.GetParam(0)), name));
+        if (name == "SAVETOSTREAM") strings.SaveToStream(Self<TStream>(VariantToObject(method.GetParam(0)), name));
+        if (name == "MOVE") strings.Move(method.GetParam(0).AsInteger(), method.GetParam(1).AsInteger());
+        if (name == "OBJECTS.GET") return ObjectToVariant(strings.Objects(method.GetParam(0).AsInteger()));
+        if (name == "OBJECTS.SET") strings.SetObject(method.GetParam(0).AsInteger(), VariantToObject(method.GetParam(1)));
         if (name == "NAMES.GET") return Variant(strings.Names(method.GetParam(0).AsInteger()));
         if (name == "VALUES.GET") return Variant(strings.Values(method.GetParam(0).AsString()));
         if (name == "VALUES.SET") strings.SetValue(method.GetParam(0).AsString(), method.GetParam(1).AsString());
@@ -122,6 +144,8 @@ Variant TscClassesFunctions::CallMethod(TObject* instance, const TClassInfo* cla
 }
 
 Variant TscClassesFunctions::GetProp(TObject* instance, const TClassInfo* classRef, const std::string& name) {
+    Variant result(0);
+    if (GetStreamsAndCollections(instance, classRef, name, result)) return result;
     if (classRef == &TStrings::StaticClass()) {
         TStrings& strings = Self<TStrings>(instance, name);
         if (name == "COUNT") return Variant(strings.Count());
@@ -140,6 +164,7 @@ Variant TscClassesFunctions::GetProp(TObject* instance, const TClassInfo* classR
 }
 
 void TscClassesFunctions::SetProp(TObject* instance, const TClassInfo* classRef, const std::string& name, const Variant& value) {
+    if (SetStreamsAndCollections(instance, classRef, name, value)) return;
     if (classRef == &TStrings::StaticClass()) {
         TStrings& strings = Self<TStrings>(instance, name);
         if (name == "TEXT") strings.SetText(value.AsString());

@@ -106,7 +106,7 @@ void TscProgramBuilder::BuildStatement(const TscXMLItem& element, TscScript& sco
 }
 
 void TscProgramBuilder::CheckAssignable(const TscCustomVariable& target, const TscCustomVariable& source) const {
-    if (!AssignCompatible(target, source))
+    if (!AssignCompatible(target, source, program_))
         Fail(SIncompatibleTypes + ": '" + target.TypeText() + "', '" + source.TypeText() + "'");
 }
 

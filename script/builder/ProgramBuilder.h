@@ -28,6 +28,8 @@ public:
     // Builds the parser's intermediate form into the program; false with the
     // script's error message, position and unit set when a check fails.
     bool BuildProgram();
+    // A designator left unbuilt at compile time, built in its program now.
+    static std::unique_ptr<TscDesignator> BuildDeferredDesignator(const TscXMLItem& source, TscScript& scope);
 
 private:
     struct WithEntry {
@@ -41,6 +43,8 @@ private:
     std::string unitName_;
     std::vector<WithEntry> withList_;
     std::string errorPos_;
+    // False while a deferred designator is built: its values are known now.
+    bool mayDefer_ = true;
     // The source, for the texts that macro routines receive.
     std::string text_;
 

@@ -9,7 +9,9 @@
 #include "script/messages/ScriptMessages.h"
 #include "script/parser/ILParser.h"
 #include "script/statements/Statements.h"
+#include "script/xml/XMLDocument.h"
 #include "script/xml/XMLItem.h"
+#include "ui/core/MemoryStream.h"
 #include "ui/core/ScopeGuards.h"
 #include "ui/core/TextCase.h"
 
@@ -232,5 +234,14 @@ void TscProgramBuilder::BuildUses(const TscXMLItem& element, TscScript& scope) {
     const std::string savedUnit = unitName_;
     unitName_ = element.Prop("unit");
     ScopeExit restore([&] { unitName_ = savedUnit; });
+    std::string unitIL;
+    if (const auto& getIL = program_.CompileTarget().OnGetILUnit) getIL(unitName_, unitIL);
+    if (!unitIL.empty()) {
+        TscXMLDocument document;
+        TStringStream text(unitIL);
+        document.LoadFromStream(text);
+        BuildBlock(*document.Root(), scope);
+        return;
+    }
     for (int i = 0; i < element.Count(); ++i) BuildBlock(*element.Items(i), scope);
 }

@@ -49,6 +49,16 @@ TscCustomVariable& TscProgramBuilder::FindName(const std::string& name, TscScrip
     return added;
 }
 
+std::unique_ptr<TscDesignator> TscProgramBuilder::BuildDeferredDesignator(const TscXMLItem& source, TscScript& scope) {
+    TscScript* top = &scope;
+    while (top->Parent) top = top->Parent;
+    TscILParser parser(top->CompileTarget());
+    parser.SelectLanguage(top->SyntaxType);
+    TscProgramBuilder builder(*top, parser);
+    builder.mayDefer_ = false;
+    return builder.BuildDesignator(source, scope, TscDesignatorPurpose::Plain);
+}
+
 std::unique_ptr<TscDesignator> TscProgramBuilder::BuildDesignator(const TscXMLItem& element, TscScript& scope,
                                                                   TscDesignatorPurpose purpose) {
     At(element);
@@ -113,6 +123,7 @@ std::unique_ptr<TscDesignator> TscProgramBuilder::BuildDesignator(const TscXMLIt
         }
         TscCustomVariable* entry = nullptr;
         TscVarType previousType = previous.Type;
+        std::string className = previous.TypeName;
         if (previousType == fvtVariant) {
             const Variant value = previous.StoredValue;
             if (value.IsString()) {
@@ -120,15 +131,24 @@ std::unique_ptr<TscDesignator> TscProgramBuilder::BuildDesignator(const TscXMLIt
             } else if (text == kIndexText) {
                 // An array held in a Variant (a Null one included) is indexed at run time.
                 entry = &SystemEntry("__ArrayHelper", scope);
+            } else if ((value.IsNull() || value.IsEmpty()) && purpose == TscDesignatorPurpose::Plain && mayDefer_) {
+                // What the Variant will hold is known only when the program runs.
+                auto deferred = std::make_unique<TscDesignator>(scope);
+                deferred->SourcePos = designator->SourcePos;
+                deferred->SourceUnit = designator->SourceUnit;
+                deferred->Defer(element, &TscProgramBuilder::BuildDeferredDesignator);
+                return deferred;
             } else {
-                Fail(SClassRequired + ": '" + previous.Name() + "'");
+                TObject* object = value.IsNull() || value.IsEmpty() ? nullptr : VariantToObject(value);
+                if (!object) Fail(SClassRequired + ": '" + previous.Name() + "'");
+                previousType = fvtClass;
+                className = object->ClassName();
             }
         }
         if (!entry && previousType == fvtString) {
             if (text != kIndexText) Fail(SStringError);
             entry = &SystemEntry("__StringHelper", scope);
         } else if (!entry && (previousType == fvtClass || previousType == fvtConstructor)) {
-            std::string className = previous.TypeName;
             if (previousType == fvtConstructor && designator->Count() >= 2)
                 className = designator->Step(designator->Count() - 2)->Ref->Name();
             TscClassVariable* classEntry = program_.FindClass(className);

@@ -5,6 +5,7 @@
 #include "script/bindings/RTTIModule.h"
 #include "script/members/ClassVariable.h"
 #include "ui/core/ScopeGuards.h"
+#include "ui/core/TextCase.h"
 #include "ui/forms/Form.h"
 
 #include <cstdint>
@@ -119,10 +120,27 @@ TscMethodHelper& TscScript::AddMethodWithParamArray(const std::string& declarati
     return added;
 }
 
+namespace {
+
+// The ancestor a form-like component's class is registered under: "TForm"
+// for forms, "TDataModule" and "TFrame" for classes that descend from the
+// class library's data module or frame; empty for anything else.
+std::string FormLikeAncestor(const TComponent& component) {
+    if (component.InheritsFrom(TCustomForm::StaticClass())) return "TForm";
+    for (const TClassInfo* c = &component.ClassType(); c; c = c->Parent()) {
+        if (AnsiSameText(c->Name(), "TDataModule")) return "TDataModule";
+        if (AnsiSameText(c->Name(), "TFrame") || AnsiSameText(c->Name(), "TCustomFrame")) return "TFrame";
+    }
+    return {};
+}
+
+}  // namespace
+
 void TscScript::AddForm(TComponent& form) {
-    if (!form.InheritsFrom(TCustomForm::StaticClass())) return;
+    const std::string ancestor = FormLikeAncestor(form);
+    if (ancestor.empty()) return;
     TscClassVariable* entry = FindClass(form.ClassName());
-    if (!entry) entry = AddClass(form.ClassType(), "TForm");
+    if (!entry) entry = AddClass(form.ClassType(), ancestor);
     if (!entry) return;
     for (int i = 0; i < form.ComponentCount(); ++i) entry->AddComponent(*form.Components(i));
     AddObject(form.Name(), &form);

@@ -1,5 +1,7 @@
 #include "script/core/CustomVariable.h"
 
+#include "script/component/Script.h"
+#include "script/members/ClassVariable.h"
 #include "ui/core/TextCase.h"
 
 TscCustomVariable::TscCustomVariable(std::string name, std::string typeName, TscVarType type)
@@ -98,16 +100,35 @@ bool TscSetExpression::Contains(const Variant& value) {
     return false;
 }
 
+namespace {
+
+// The source's registered class is the target's or descends from it, by
+// the ancestor names the classes were registered with.
+bool ClassDescends(const std::string& sourceName, const std::string& targetName, const TscScript& program) {
+    const TscClassVariable* target = program.FindClass(targetName);
+    if (!target) return false;
+    // Ancestor names come from the bindings; a loop among them ends here.
+    constexpr int kMaxAncestors = 256;
+    const TscClassVariable* entry = program.FindClass(sourceName);
+    for (int depth = 0; entry && depth < kMaxAncestors; ++depth) {
+        if (entry == target) return true;
+        if (entry->AncestorName().empty()) break;
+        entry = program.FindClass(entry->AncestorName());
+    }
+    return false;
+}
+
+}  // namespace
+
 bool TypesCompatible(TscVarType target, const std::string& targetTypeName, TscVarType source,
-                     const std::string& sourceTypeName) {
+                     const std::string& sourceTypeName, const TscScript& program) {
     if (source == fvtVariant && target != fvtConstructor) return true;
     switch (target) {
     case fvtInt: return source == fvtInt || source == fvtFloat || source == fvtEnum;
     case fvtBool: return source == fvtBool;
     case fvtFloat: return source == fvtInt || source == fvtFloat;
     case fvtChar: case fvtString: return source == fvtChar || source == fvtString;
-    // Class descent is checked by the host-class registry; here the names must agree.
-    case fvtClass: return source == fvtClass && AnsiSameText(targetTypeName, sourceTypeName);
+    case fvtClass: return source == fvtClass && ClassDescends(sourceTypeName, targetTypeName, program);
     case fvtArray: return source == fvtArray;
     case fvtVariant: return true;
     case fvtEnum: return source == fvtInt || (source == fvtEnum && AnsiSameText(targetTypeName, sourceTypeName));

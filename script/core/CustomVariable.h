@@ -11,6 +11,7 @@
 #include <string>
 
 class TscParamItem;
+class TscScript;
 
 // Asks the host for a variable's value; Null leaves the stored value in force.
 using TscGetVariableValueEvent =
@@ -119,6 +120,8 @@ public:
     bool Contains(const Variant& value);
 };
 
-// Whether a value of the source type may go where the target type is wanted.
+// Whether a value of the source type may go where the target type is
+// wanted; an object of a class registered in the program goes where the
+// class or one of its registered ancestors is wanted.
 bool TypesCompatible(TscVarType target, const std::string& targetTypeName, TscVarType source,
-                     const std::string& sourceTypeName);
+                     const std::string& sourceTypeName, const TscScript& program);

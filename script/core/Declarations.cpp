@@ -103,9 +103,9 @@ std::unique_ptr<TscCustomVariable> ParseDeclaration(const std::string& declarati
     return routine;
 }
 
-bool AssignCompatible(const TscCustomVariable& target, const TscCustomVariable& source) {
+bool AssignCompatible(const TscCustomVariable& target, const TscCustomVariable& source, const TscScript& program) {
     if (target.Type == fvtInt && source.Type == fvtFloat) return false;
-    return TypesCompatible(target.Type, target.TypeName, source.Type, source.TypeName);
+    return TypesCompatible(target.Type, target.TypeName, source.Type, source.TypeName, program);
 }
 
 Variant ConvertLiteral(const std::string& text) {

@@ -17,7 +17,7 @@ std::unique_ptr<TscCustomVariable> ParseDeclaration(const std::string& declarati
 
 // TypesCompatible of the entries' types, except that a real never goes
 // into an integer.
-bool AssignCompatible(const TscCustomVariable& target, const TscCustomVariable& source);
+bool AssignCompatible(const TscCustomVariable& target, const TscCustomVariable& source, const TscScript& program);
 
 // The value of a literal as the tokenizer gives it: a quoted string, an
 // integer (with "$" for hexadecimal; Int64 beyond 32 bits), else a real

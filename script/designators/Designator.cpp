@@ -3,6 +3,7 @@
 #include "script/component/Script.h"
 #include "script/core/ProcVariable.h"
 #include "script/members/CustomHelper.h"
+#include "script/xml/XMLItem.h"
 #include "ui/core/ScopeGuards.h"
 
 TscDesignatorItem::TscDesignatorItem(TscCustomVariable& ref)
@@ -76,9 +77,35 @@ std::unique_ptr<TscDesignator> TscDesignator::ShortPath(std::unique_ptr<TscDesig
     return shortPath;
 }
 
-Variant TscDesignator::GetValue() { return Evaluate(false, Variant()); }
+TscDesignator::~TscDesignator() = default;
 
-void TscDesignator::SetValue(const Variant& value) { Evaluate(true, value); }
+void TscDesignator::Defer(const TscXMLItem& source, TscDeferredBuild build) {
+    deferredSource_ = std::make_unique<TscXMLItem>();
+    deferredSource_->CopyFrom(&source);
+    deferredBuild_ = std::move(build);
+    Type = fvtVariant;
+    TypeName.clear();
+}
+
+void TscDesignator::BuildDeferred() {
+    if (!deferredSource_) return;
+    std::unique_ptr<TscDesignator> built = deferredBuild_(*deferredSource_, *program_);
+    const bool needResult = NeedResult;
+    Borrow(*built);
+    NeedResult = needResult;
+    deferredSource_.reset();
+    deferredBuild_ = nullptr;
+}
+
+Variant TscDesignator::GetValue() {
+    BuildDeferred();
+    return Evaluate(false, Variant());
+}
+
+void TscDesignator::SetValue(const Variant& value) {
+    BuildDeferred();
+    Evaluate(true, value);
+}
 
 Variant TscDesignator::Evaluate(bool write, const Variant& value) {
     Variant current = Variant::Null();

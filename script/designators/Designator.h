@@ -6,6 +6,7 @@
 
 #include "script/core/CustomVariable.h"
 
+#include <functional>
 #include <memory>
 
 class TscScript;
@@ -14,6 +15,11 @@ class TscArrayHelper;
 class TscProcVariable;
 class TscCustomHelper;
 class TscDesignator;
+class TscXMLItem;
+
+// Builds a designator from its intermediate-form item in a program; the
+// program builder supplies it for deferred designators.
+using TscDeferredBuild = std::function<std::unique_ptr<TscDesignator>(const TscXMLItem& source, TscScript& program)>;
 
 // One step: the referenced entry and its argument expressions (the items),
 // one per parameter of the entry.
@@ -36,6 +42,12 @@ enum class TscDesignatorKind { General, Variable, StringChar, ArrayElement };
 class TscDesignator : public TscCustomVariable {
 public:
     explicit TscDesignator(TscScript& program);
+    ~TscDesignator() override;
+
+    // Left unbuilt: the steps are built from a copy of the item on the
+    // first get or set, when the values they depend on are known.
+    void Defer(const TscXMLItem& source, TscDeferredBuild build);
+    bool IsDeferred() const { return deferredSource_ != nullptr; }
 
     TscDesignatorItem& AddStep(TscCustomVariable& entry);
     TscDesignatorItem* Step(int index) const { return static_cast<TscDesignatorItem*>(Item(index)); }
@@ -64,6 +76,10 @@ protected:
 
 private:
     Variant Evaluate(bool write, const Variant& value);
+    void BuildDeferred();
+
+    std::unique_ptr<TscXMLItem> deferredSource_;
+    TscDeferredBuild deferredBuild_;
 };
 
 class TscVariableDesignator : public TscDesignator {

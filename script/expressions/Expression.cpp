@@ -28,15 +28,15 @@ bool OperatorSuits(TscOperatorCode code, TscVarType left) {
     }
 }
 
-NodeType TypeNode(TscExpressionNode* node, std::string& errorPos) {
+NodeType TypeNode(TscExpressionNode* node, const TscScript& program, std::string& errorPos) {
     if (!node) return {fvtVariant, std::string()};
     auto* op = dynamic_cast<TscOperatorNode*>(node);
     if (!op) return {node->Type, node->TypeName};
-    const NodeType l = TypeNode(op->Left.get(), errorPos);
-    const NodeType r = TypeNode(op->Right.get(), errorPos);
+    const NodeType l = TypeNode(op->Left.get(), program, errorPos);
+    const NodeType r = TypeNode(op->Right.get(), program, errorPos);
     op->ShortCircuit = l.type == fvtBool && r.type == fvtBool;
     bool accepted = op->Code == opIs && l.type == fvtClass && r.type == fvtClass;
-    if (!accepted) accepted = TypesCompatible(l.type, l.typeName, r.type, r.typeName) && OperatorSuits(op->Code, l.type);
+    if (!accepted) accepted = TypesCompatible(l.type, l.typeName, r.type, r.typeName, program) && OperatorSuits(op->Code, l.type);
     NodeType result = l;
     if (accepted) {
         if ((l.type == fvtInt && r.type == fvtFloat) || (l.type == fvtFloat && r.type == fvtInt)) result.type = fvtFloat;
@@ -138,7 +138,7 @@ std::string TscExpression::Complete() {
     root_ = std::move(top);
     current_ = root_.get();
     std::string errorPos;
-    const NodeType type = TypeNode(root_.get(), errorPos);
+    const NodeType type = TypeNode(root_.get(), *program_, errorPos);
     Type = type.type;
     TypeName = type.typeName;
     const auto* designatorNode = dynamic_cast<const TscDesignatorNode*>(root_.get());

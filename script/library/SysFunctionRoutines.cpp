@@ -3,6 +3,8 @@
 #include "platform/text/Utf8Text.h"
 #include "script/core/ScriptErrors.h"
 #include "script/members/MethodHelper.h"
+#include "ui/controls/EditMask.h"
+#include "ui/controls/MaskedText.h"
 #include "ui/core/CalendarDates.h"
 #include "ui/core/DateTimeFormatting.h"
 #include "ui/core/Exceptions.h"
@@ -157,19 +159,15 @@ Variant TscSysFunctions::CallFormat(const std::string& name, TscMethodHelper& me
     if (name == "FORMATFLOAT") return Variant(FormatFloat(method.GetParam(0).AsString(), method.GetParam(1).AsDouble()));
     if (name == "FORMATDATETIME") return Variant(DateTimeToString(method.GetParam(0).AsString(), method.GetParam(1).AsDouble()));
     if (name == "FORMATMASKTEXT") {
-        // Mask characters 0 9 # L l A a C c take the value's characters in turn; the rest are literals.
-        const std::u32string mask = Chars(method.GetParam(0));
-        const std::u32string value = Chars(method.GetParam(1));
-        std::u32string out;
-        std::size_t next = 0;
-        const std::size_t fieldsEnd = mask.find(U';');
-        for (std::size_t i = 0; i < std::min(mask.size(), fieldsEnd); ++i) {
-            const char32_t c = mask[i];
-            if (c == U'\\' && i + 1 < mask.size()) out += mask[++i];
-            else if (std::u32string_view(U"09#LlAaCc").find(c) != std::u32string_view::npos) out += next < value.size() ? value[next++] : U' ';
-            else if (c != U'!' && c != U'<' && c != U'>') out += c;
-        }
-        return Text(out);
+        // The value goes through the mask as a masked edit takes it; the
+        // literals show and an unfilled position is a space.
+        const TEditMask mask(method.GetParam(0).AsString());
+        TMaskedText text(mask);
+        text.SetText(method.GetParam(1).AsString());
+        std::u32string shown = platform::DecodeUtf8(text.EditText());
+        for (int i = 0; i < mask.Length() && i < static_cast<int>(shown.size()); ++i)
+            if (!mask.IsLiteral(i) && shown[static_cast<std::size_t>(i)] == mask.Blank()) shown[static_cast<std::size_t>(i)] = U' ';
+        return Text(shown);
     }
     return Variant(0);
 }

@@ -3,12 +3,14 @@
 // its members (published properties first, then what the binding adds),
 // and the member kinds that reach host objects: properties and components.
 
+#include "script/events/CustomEvent.h"
 #include "script/members/MethodHelper.h"
 
 #include <memory>
 #include <string>
 
 class TComponent;
+class TscEventHelper;
 
 using TscPropertyGet = std::function<Variant(TObject* instance, const TClassInfo* classRef, const std::string& name)>;
 using TscPropertySet =
@@ -58,6 +60,8 @@ public:
     TscMethodHelper& AddDefaultProperty(const std::string& name, const std::string& paramTypes,
                                         const std::string& resultType, TscMethodCall handler, bool readOnly = false);
     TscComponentHelper& AddComponent(TComponent& component);
+    // The class's event property of that name, hooked through adapters of the class given.
+    TscEventHelper& AddEvent(const std::string& name, TscEventClass adapterClass);
     // Here, then in the ancestors' entries; nullptr when none has it.
     TscCustomVariable* FindMember(const std::string& name) const;
 

@@ -18,4 +18,7 @@ struct TscCompileTarget {
     std::vector<std::string> IncludePath{std::string()};
     // When set, gives a unit's source text instead of its file.
     std::function<void(const std::string& unitName, std::string& unitText)> OnGetUnit;
+    // When set and it gives a text, the unit's intermediate form (a program
+    // element) is built from that text in place of what its source gave.
+    std::function<void(const std::string& unitName, std::string& unitIL)> OnGetILUnit;
 };

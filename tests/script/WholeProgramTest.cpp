@@ -1,45 +1,21 @@
 // Whole PascalScript programs compiled from source and run, their output
 // gathered through a host routine; compile errors with their places.
+#include "HostedScript.h"
 #include "script/component/Script.h"
 #include "script/core/Declarations.h"
 #include "script/core/ScriptErrors.h"
 #include "ui/variant/VariantErrors.h"
 #include "script/grammar/ScriptGrammars.h"
+#include "script/parser/ILParser.h"
 #include "script/statements/Statements.h"
 #include "ui/core/Exceptions.h"
+#include "ui/core/MemoryStream.h"
 
 #include <gtest/gtest.h>
 
 #include <string>
 
 namespace {
-
-// A script with the system library and the host routine Print, whose
-// arguments are gathered one a line.
-struct HostedScript {
-    TscScript script{nullptr};
-    std::string output;
-
-    HostedScript() {
-        RegisterScriptGrammars();
-        script.AddRTTI();
-        // The host's own entries carry its marker, so ClearItems(kNoOwner) clears only the program.
-        script.OwnerMarker = reinterpret_cast<TscOwnerMarker>(this);
-        script.AddMethod("procedure Print(Value: Variant)",
-                         [this](TObject*, const TClassInfo*, const std::string&, TscMethodHelper& method) {
-                             output += VarToStr(method.GetParam(0)) + "\n";
-                             return Variant(0);
-                         });
-        script.OwnerMarker = kNoOwner;
-    }
-
-    bool Compile(const std::string& source) {
-        TStringList lines;
-        lines.SetText(source);
-        script.SetLines(lines);
-        return script.Compile();
-    }
-};
 
 struct ProgramCase {
     const char* family;
@@ -109,6 +85,12 @@ const ProgramCase kPrograms[] = {
      "  Print(FormatFloat('0.000', 1.5)); Print(FloatToStr(2.5));\n"
      "end.",
      "2\n4\n-1\n2\n4\n3\n3142\n3\n1\n3,5\n42|   ab|c   |2,35|FF\n1,500\n2,5\n"},
+    {"masked text",
+     "begin\n"
+     "  Print(FormatMaskText('000-000;0;_', '123456')); Print('[' + FormatMaskText('000-000;0;_', '12') + ']');\n"
+     "  Print(FormatMaskText('>LL-00;0;_', 'ab12')); Print(FormatMaskText('00/00;1;_', '12.34'));\n"
+     "end.",
+     "123-456\n[12 -   ]\nAB-12\n12.34\n"},
     {"dates",
      "var d: TDateTime; y, m, dd: Word;\n"
      "begin\n"
@@ -297,5 +279,30 @@ TEST(WholeProgramTest, SelfAssignmentsFoldIntoOperations) {
         TscStatement* statement = hosted.script.RootStatement().Child(0);
         const bool folded = dynamic_cast<TscAssignPlusStmt*>(statement) || dynamic_cast<TscAssignMinusStmt*>(statement);
         EXPECT_EQ(folded, test.folds);
+    }
+}
+
+TEST(WholeProgramTest, UnitsMayComeAsTheirIntermediateForm) {
+    // The unit's intermediate form, made from a text other than its source.
+    TscCompileTarget target;
+    TscILParser parser(target);
+    parser.SelectLanguage("PascalScript");
+    ASSERT_TRUE(parser.ParseSource("procedure Greet; begin Print('from the form') end; begin end.")) << target.ErrorMessage;
+    TStringStream formText;
+    parser.ILDocument().SaveToStream(formText);
+
+    for (const bool withForm : {false, true}) {
+        SCOPED_TRACE(withForm);
+        HostedScript hosted;
+        hosted.script.CompileTarget().OnGetUnit = [](const std::string&, std::string& text) {
+            text = "procedure Greet; begin Print('from the source') end; begin end.";
+        };
+        if (withForm)
+            hosted.script.CompileTarget().OnGetILUnit = [&](const std::string& name, std::string& il) {
+                if (name == "greet.pas") il = formText.DataString();
+            };
+        ASSERT_TRUE(hosted.Compile("uses 'greet.pas'; begin Greet end.")) << hosted.script.ErrorMessage();
+        hosted.script.Execute();
+        EXPECT_EQ(hosted.output, withForm ? "from the form\n" : "from the source\n");
     }
 }
