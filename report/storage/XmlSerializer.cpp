@@ -14,6 +14,7 @@
 #include "ui/core/TextCase.h"
 #include "ui/core/TypeInfo.h"
 #include "ui/core/Writer.h"
+#include "ui/variant/Variant.h"
 
 #include <cmath>
 
@@ -141,6 +142,14 @@ std::string TrpXMLSerializer::PropertyText(TPersistent& object, const TPropInfo&
                 return PropertiesText(*part, prefix + p.Name + ".", dynamic_cast<TPersistent*>(ancestorSub));
             return {};
         }
+        case TTypeKind::tkVariant: {
+            Variant v = p.GetVariant(object);
+            bool write = WriteDefaults || (ancestor ? v != p.GetVariant(*ancestor) : !v.IsEmpty());
+            if (!write || v.IsArray()) return {};
+            value = EscapeAttrText(VarToStr(v));
+            break;
+        }
+        case TTypeKind::tkMethod:
         case TTypeKind::tkInt64:
             return {};
     }

@@ -18,6 +18,7 @@
 #include "ui/core/ScopeGuards.h"
 #include "ui/core/TextCase.h"
 #include "ui/core/TypeInfo.h"
+#include "ui/variant/Variant.h"
 
 #include <cctype>
 
@@ -160,6 +161,8 @@ void TrpXMLSerializer::ApplyAttribute(TPersistent& object, std::string_view name
         case TTypeKind::tkSet: p->SetOrd(object, SetMask(*p, StrToInt(value))); return;
         case TTypeKind::tkInteger:
         case TTypeKind::tkChar: p->SetOrd(object, StrToInt(value)); return;
+        case TTypeKind::tkVariant: p->SetVariant(object, Variant(UnescapeAttrText(value))); return;
+        case TTypeKind::tkMethod:
         case TTypeKind::tkInt64: return;
     }
 }

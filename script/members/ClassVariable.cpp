@@ -32,6 +32,7 @@ void TypeOfProperty(const TPropInfo& property, TscVarType& type, std::string& ty
     case TTypeKind::tkChar: type = fvtChar; break;
     case TTypeKind::tkFloat: type = fvtFloat; break;
     case TTypeKind::tkString: type = fvtString; break;
+    case TTypeKind::tkVariant: type = fvtVariant; break;
     default: type = fvtInt; break;
     }
 }
@@ -47,6 +48,8 @@ Variant ReadPublished(TObject& instance, const TPropInfo& property) {
     case TTypeKind::tkChar: return property.GetOrd ? Variant(std::string(1, static_cast<char>(property.GetOrd(instance)))) : Variant::Null();
     case TTypeKind::tkFloat: return property.GetFloat ? Variant(property.GetFloat(instance)) : Variant::Null();
     case TTypeKind::tkString: return property.GetStr ? Variant(property.GetStr(instance)) : Variant::Null();
+    case TTypeKind::tkVariant: return property.GetVariant ? property.GetVariant(instance) : Variant::Null();
+    case TTypeKind::tkMethod: break;
     }
     return Variant::Null();
 }
@@ -70,6 +73,10 @@ void WritePublished(TObject& instance, const TPropInfo& property, TscVarType mem
     case TTypeKind::tkString:
         if (property.SetStr) property.SetStr(instance, value.AsString());
         break;
+    case TTypeKind::tkVariant:
+        if (property.SetVariant) property.SetVariant(instance, value);
+        break;
+    case TTypeKind::tkMethod: break;
     }
 }
 
@@ -121,6 +128,7 @@ TscClassVariable::TscClassVariable(const TClassInfo& classRef, std::string ances
                      [](const TPropInfo* a, const TPropInfo* b) { return AnsiCompareText(a->Name, b->Name) < 0; });
     for (const TPropInfo* property : properties) {
         if (classRef.FindProperty(property->Name) != property) continue;  // hidden by a nearer declaration
+        if (property->Kind == TTypeKind::tkMethod) continue;                // events come through AddEvent
         TscVarType type = fvtInt;
         std::string typeName;
         TypeOfProperty(*property, type, typeName);

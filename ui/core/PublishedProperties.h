@@ -8,13 +8,17 @@
 //           .Integer("Width", &TFoo::Width, &TFoo::SetWidth, 10)
 //           .Enumeration("Style", StyleInfo(), &TFoo::Style, &TFoo::SetStyle, 0)
 //           .Object("Font", &TFont::StaticClass, &TFoo::Font, &TFoo::SetFont)
+//           .Event("OnClick", &TFoo::OnClick, &TFoo::OnClick)
+//           .Variant("Value", &TFoo::Value, &TFoo::SetValue)
 //           .Build();
 //       return info;
 //   }
 
 #include "ui/core/Collection.h"
 #include "ui/core/Component.h"
+#include "ui/core/Exceptions.h"
 #include "ui/core/TypeInfo.h"
+#include "ui/variant/Variant.h"
 
 #include <cstddef>
 #include <functional>
@@ -41,6 +45,14 @@ template <class K, class T>
 struct SetterArgument<void (K::*)(T)> {
     using type = std::remove_cvref_t<T>;
 };
+
+// The handler as the event's own std::function type F.
+template <class F>
+F HandlerOf(const TMethod& method) {
+    if (!method.Assigned()) return F();
+    if (const F* handler = method.Target<F>()) return *handler;
+    throw EPropertyConvertError("Invalid property value");
+}
 
 template <class C, class G>
 decltype(auto) Get(const G& get, const TObject& o) {
@@ -146,6 +158,38 @@ public:
         if constexpr (!std::is_same_v<S, std::nullptr_t>)
             p.SetObject = [set](TObject& o, TObject* v) {
                 published_detail::Set<C>(set, o, v, []<class T>(TObject* x) { return dynamic_cast<T>(x); });
+            };
+        return Add(std::move(p));
+    }
+
+    // An event: `get` answers the std::function the instance holds (a data
+    // member serves as both `get` and `set`).
+    template <class G, class S>
+    TPublished& Event(std::string name, G get, S set) {
+        using Handler = std::remove_cvref_t<decltype(std::invoke(get, std::declval<const C&>()))>;
+        TPropInfo p;
+        p.Name = std::move(name);
+        p.Kind = TTypeKind::tkMethod;
+        p.MethodType = &typeid(Handler);
+        p.GetMethod = [get](const TObject& o) { return TMethod(Handler(published_detail::Get<C>(get, o))); };
+        if constexpr (!std::is_same_v<S, std::nullptr_t>)
+            p.SetMethod = [set](TObject& o, const TMethod& v) {
+                published_detail::Set<C>(set, o, v, []<class T>(const TMethod& x) {
+                    return published_detail::HandlerOf<T>(x);
+                });
+            };
+        return Add(std::move(p));
+    }
+
+    template <class G, class S>
+    TPublished& Variant(std::string name, G get, S set) {
+        TPropInfo p;
+        p.Name = std::move(name);
+        p.Kind = TTypeKind::tkVariant;
+        p.GetVariant = [get](const TObject& o) { return ::Variant(published_detail::Get<C>(get, o)); };
+        if constexpr (!std::is_same_v<S, std::nullptr_t>)
+            p.SetVariant = [set](TObject& o, const ::Variant& v) {
+                published_detail::Set<C>(set, o, v, []<class T>(const ::Variant& x) { return T(x); });
             };
         return Add(std::move(p));
     }

@@ -7,6 +7,7 @@
 #include "ui/core/ScopeGuards.h"
 #include "ui/core/TextCase.h"
 #include "ui/core/TypeInfo.h"
+#include "ui/variant/Variant.h"
 
 #include <cstring>
 
@@ -169,6 +170,32 @@ void TReader::ReadPropValue(TPersistent& instance, const TPropInfo& p) {
             }
             return;
         }
+        case TTypeKind::tkMethod:
+            // Handlers are hooked up by the program; a stream never names one.
+            InvalidValue();
+        case TTypeKind::tkVariant:
+            if (!p.SetVariant) InvalidValue();
+            p.SetVariant(instance, ReadVariant());
+            return;
+    }
+}
+
+Variant TReader::ReadVariant() {
+    switch (NextValue()) {
+        case TValueType::vaNil: ReadValue(); return Variant::Null();
+        case TValueType::vaFalse:
+        case TValueType::vaTrue: return Variant(ReadBoolean());
+        case TValueType::vaInt8:
+        case TValueType::vaInt16:
+        case TValueType::vaInt32:
+        case TValueType::vaInt64: {
+            std::int64_t value = ReadInteger();
+            return value == static_cast<std::int32_t>(value) ? Variant(static_cast<std::int32_t>(value)) : Variant(value);
+        }
+        case TValueType::vaDouble: return Variant(ReadFloat());
+        case TValueType::vaString:
+        case TValueType::vaLString: return Variant(ReadString());
+        default: InvalidValue();
     }
 }
 

@@ -15,6 +15,7 @@ class TCollectionItem;
 class TObject;
 class TPersistent;
 class TPropInfo;
+class Variant;
 
 class TReader : public TFiler {
 public:
@@ -60,6 +61,7 @@ private:
 
     TComponent* ReadComponent(TComponent* parent);
     void ReadPropValue(TPersistent& instance, const TPropInfo& property);
+    Variant ReadVariant();
     void ResolveFixups();
     TValueType ReadValue();
     std::string ReadShortString();

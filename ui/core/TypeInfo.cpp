@@ -3,6 +3,7 @@
 #include "ui/core/Exceptions.h"
 #include "ui/core/Object.h"
 #include "ui/core/TextCase.h"
+#include "ui/variant/Variant.h"
 
 #include <algorithm>
 #include <map>
@@ -32,6 +33,8 @@ bool TPropInfo::Writable() const {
         case TTypeKind::tkFloat: return static_cast<bool>(SetFloat);
         case TTypeKind::tkString: return static_cast<bool>(SetStr);
         case TTypeKind::tkClass: return static_cast<bool>(SetObject);
+        case TTypeKind::tkMethod: return static_cast<bool>(SetMethod);
+        case TTypeKind::tkVariant: return static_cast<bool>(SetVariant);
         default: return static_cast<bool>(SetOrd);
     }
 }
@@ -85,13 +88,24 @@ ClassRegistry& Registry() {
     return registry;
 }
 
+bool IsOrdinalKind(TTypeKind kind) {
+    switch (kind) {
+        case TTypeKind::tkInteger:
+        case TTypeKind::tkChar:
+        case TTypeKind::tkEnumeration:
+        case TTypeKind::tkSet:
+        case TTypeKind::tkInt64: return true;
+        default: return false;
+    }
+}
+
 [[noreturn]] void KindMismatch(const TPropInfo& p) {
     throw EPropertyError("Property " + p.Name + " is not of the requested kind");
 }
 
 const TPropInfo& Readable(const TObject& instance, std::string_view name, bool ordinal, TTypeKind kind) {
     const TPropInfo& p = PropInfoOf(instance, name);
-    bool isOrdinal = p.Kind != TTypeKind::tkFloat && p.Kind != TTypeKind::tkString && p.Kind != TTypeKind::tkClass;
+    bool isOrdinal = IsOrdinalKind(p.Kind);
     if (ordinal ? !isOrdinal : p.Kind != kind) KindMismatch(p);
     return p;
 }
@@ -180,6 +194,22 @@ TObject* GetObjectProp(TObject& instance, std::string_view name) {
 
 void SetObjectProp(TObject& instance, std::string_view name, TObject* value) {
     Writable(instance, name, false, TTypeKind::tkClass).SetObject(instance, value);
+}
+
+TMethod GetMethodProp(const TObject& instance, std::string_view name) {
+    return Readable(instance, name, false, TTypeKind::tkMethod).GetMethod(instance);
+}
+
+void SetMethodProp(TObject& instance, std::string_view name, const TMethod& value) {
+    Writable(instance, name, false, TTypeKind::tkMethod).SetMethod(instance, value);
+}
+
+Variant GetVariantProp(const TObject& instance, std::string_view name) {
+    return Readable(instance, name, false, TTypeKind::tkVariant).GetVariant(instance);
+}
+
+void SetVariantProp(TObject& instance, std::string_view name, const Variant& value) {
+    Writable(instance, name, false, TTypeKind::tkVariant).SetVariant(instance, value);
 }
 
 std::string GetSetProp(const TObject& instance, std::string_view name, bool brackets) {

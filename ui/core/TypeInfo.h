@@ -6,17 +6,40 @@
 // report serializer, the script bindings and the skin code all read objects
 // through this one description.
 
+#include <any>
 #include <cstdint>
 #include <functional>
 #include <optional>
 #include <string>
 #include <string_view>
+#include <typeinfo>
 #include <vector>
 
 class TObject;
 class TPersistent;
+class Variant;
 
-enum class TTypeKind { tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkSet, tkClass, tkInt64 };
+enum class TTypeKind { tkInteger, tkChar, tkEnumeration, tkFloat, tkString, tkSet, tkClass, tkMethod, tkVariant, tkInt64 };
+
+// The handler an event property holds (a std::function of the event's own
+// signature), carried without its signature so that events of every kind
+// are read and written by name. Default-made, it is no handler (nil).
+class TMethod {
+public:
+    TMethod() = default;
+    template <class Signature>
+    TMethod(std::function<Signature> handler)  // NOLINT: a handler is a method value
+        : assigned_(static_cast<bool>(handler)), handler_(std::move(handler)) {}
+
+    bool Assigned() const { return assigned_; }
+    // The handler as the std::function type F; nothing when it holds another signature.
+    template <class F>
+    const F* Target() const { return std::any_cast<F>(&handler_); }
+
+private:
+    bool assigned_ = false;
+    std::any handler_;
+};
 
 // The value names of an enumeration, in ordinal order from 0.
 class TEnumInfo {
@@ -57,6 +80,13 @@ public:
     // takes a changeable instance.
     std::function<TObject*(TObject&)> GetObject;
     std::function<void(TObject&, TObject*)> SetObject;  // none for owned sub-objects
+    // Events: the handler's std::function type, and the handler itself. The
+    // setter raises EPropertyConvertError for a handler of another signature.
+    const std::type_info* MethodType = nullptr;
+    std::function<TMethod(const TObject&)> GetMethod;
+    std::function<void(TObject&, const TMethod&)> SetMethod;
+    std::function<Variant(const TObject&)> GetVariant;
+    std::function<void(TObject&, const Variant&)> SetVariant;
     std::function<bool(const TObject&)> StoredIf;        // none = stored
 
     bool IsStored(const TObject& instance) const { return !StoredIf || StoredIf(instance); }
@@ -116,6 +146,11 @@ std::string GetStrProp(const TObject& instance, std::string_view name);
 void SetStrProp(TObject& instance, std::string_view name, const std::string& value);
 TObject* GetObjectProp(TObject& instance, std::string_view name);
 void SetObjectProp(TObject& instance, std::string_view name, TObject* value);
+TMethod GetMethodProp(const TObject& instance, std::string_view name);
+// A default-made TMethod removes the handler.
+void SetMethodProp(TObject& instance, std::string_view name, const TMethod& value);
+Variant GetVariantProp(const TObject& instance, std::string_view name);
+void SetVariantProp(TObject& instance, std::string_view name, const Variant& value);
 std::string GetSetProp(const TObject& instance, std::string_view name, bool brackets = false);
 void SetSetProp(TObject& instance, std::string_view name, std::string_view value);
 

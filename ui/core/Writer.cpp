@@ -6,6 +6,7 @@
 #include "ui/core/MemoryStream.h"
 #include "ui/core/ScopeGuards.h"
 #include "ui/core/TypeInfo.h"
+#include "ui/variant/Variant.h"
 
 #include <cstring>
 
@@ -102,7 +103,26 @@ void TWriter::WriteProperty(TPersistent& instance, const TPropInfo& p) {
             }
             return;
         }
+        case TTypeKind::tkMethod:
+            // Handlers are code the program hooks up, not data.
+            return;
+        case TTypeKind::tkVariant: {
+            Variant value = p.GetVariant(instance);
+            if (value.IsEmpty()) return;
+            WritePropName(p.Name);
+            WriteVariant(value, p.Name);
+            return;
+        }
     }
+}
+
+void TWriter::WriteVariant(const Variant& value, std::string_view propName) {
+    if (value.IsArray()) throw EWriteError("Property " + std::string(propName) + ": an array cannot be stored");
+    if (value.IsNull()) WriteValue(TValueType::vaNil);
+    else if (value.VarType() == varBoolean) WriteBoolean(value.AsBoolean());
+    else if (value.IsOrdinal()) WriteInteger(value.AsInt64());
+    else if (value.IsFloat()) WriteFloat(value.AsDouble());
+    else WriteString(value.AsString());
 }
 
 std::string TWriter::ReferenceName(const TComponent& component) const {

@@ -11,6 +11,7 @@ class TCollection;
 class TCollectionItem;
 class TPersistent;
 class TPropInfo;
+class Variant;
 
 class TWriter : public TFiler {
 public:
@@ -45,6 +46,9 @@ public:
 
 private:
     void WriteProperty(TPersistent& instance, const TPropInfo& property);
+    // Null as nil, then by kind: boolean, integer, real (dates and currency
+    // too) or text.
+    void WriteVariant(const Variant& value, std::string_view propName);
     void WritePropName(std::string_view name);
     void WriteValue(TValueType type);
     void WriteShortString(std::string_view text);
