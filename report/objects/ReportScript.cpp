@@ -32,26 +32,6 @@ constexpr std::array kScriptRoutines = {
     "macrofunction COUNT(Band: Variant = 0; Flags: Integer = 0): Variant",
 };
 
-Variant ToVariant(const TrpValue& value) {
-    return std::visit(
-        [](const auto& v) -> Variant {
-            using T = std::decay_t<decltype(v)>;
-            if constexpr (std::is_same_v<T, std::monostate>)
-                return Variant::Null();
-            else
-                return Variant(v);
-        },
-        value);
-}
-
-TrpValue ToReportValue(const Variant& value) {
-    if (value.IsNull() || value.IsEmpty()) return std::monostate{};
-    if (value.VarType() == varBoolean) return value.AsBoolean();
-    if (value.IsOrdinal()) return value.AsInt64();
-    if (value.IsFloat()) return value.AsDouble();
-    return value.AsString();
-}
-
 int ParamCount(const Variant& params) {
     return params.IsArray() ? params.ArrayHighBound(1) - params.ArrayLowBound(1) + 1 : 0;
 }
@@ -90,7 +70,7 @@ bool TrpReport::PrepareScript() {
     auto setHandler = [this](TObject*, const TClassInfo*, const std::string&, Variant& params) {
         const std::string name = ParamText(params, 0);
         const Variant value = ParamCount(params) > 1 ? params.GetElement({params.ArrayLowBound(1) + 1}) : Variant();
-        variables_.SetVariables(name, ToReportValue(value));
+        variables_.SetVariables(name, VariantToValue(value));
         return Variant();
     };
     auto functionHandler = [this](TObject*, const TClassInfo*, const std::string& name, Variant& params) {
@@ -136,7 +116,7 @@ Variant TrpReport::SystemVariable(int index) const {
     case svTotalPagesNo: return engine ? Variant(engine->TotalPages()) : Variant::Null();
     case svLine: return engine ? Variant(engine->CurLine()) : Variant::Null();
     case svLineNo: return engine ? Variant(engine->CurLineThrough()) : Variant::Null();
-    case svCopyName: return ToVariant(rpGlobalVariables().Variables("CopyName0"));
+    case svCopyName: return ValueToVariant(rpGlobalVariables().Variables("CopyName0"));
     default: return Variant::Null();
     }
 }
@@ -161,11 +141,11 @@ bool TrpReport::ResolveName(const std::string& name, Variant& value) {
         const TrpValue stored = variables_.Variables(name);
         const auto* text = std::get_if<std::string>(&stored);
         // A one-line text is an expression; a text of several lines is plain text.
-        value = text && text->find("\r\n") == std::string::npos ? Calc(*text) : ToVariant(stored);
+        value = text && text->find("\r\n") == std::string::npos ? Calc(*text) : ValueToVariant(stored);
         return true;
     }
     if (rpGlobalVariables().IndexOf(name) >= 0) {
-        value = ToVariant(rpGlobalVariables().Variables(name));
+        value = ValueToVariant(rpGlobalVariables().Variables(name));
         return true;
     }
     TscCustomVariable* entry = script_->FindLocal(name);
