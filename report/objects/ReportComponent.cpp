@@ -155,6 +155,14 @@ void TrpComponent::SetName(const std::string& name) {
     TComponent::SetName(name);
 }
 
+void TrpComponent::SetIndexInParent(int index) {
+    if (!parent_) return;
+    auto& siblings = parent_->objects_;
+    siblings.erase(std::remove(siblings.begin(), siblings.end(), this), siblings.end());
+    const auto place = static_cast<std::size_t>(std::clamp(index, 0, static_cast<int>(siblings.size())));
+    siblings.insert(siblings.begin() + static_cast<std::ptrdiff_t>(place), this);
+}
+
 void TrpComponent::GiveUniqueName() {
     const TrpComponent* scope = Report();
     if (!scope) scope = parent_;

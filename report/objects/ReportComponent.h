@@ -39,6 +39,8 @@ public:
     TrpComponent* Parent() const { return parent_; }
     // Moves the object between child lists.
     virtual void SetParent(TrpComponent* parent);
+    // Moves the object to `index` among its parent's children.
+    void SetIndexInParent(int index);
     // The direct children in order.
     const std::vector<TrpComponent*>& Objects() const { return objects_; }
     // Every object below this one, depth first.

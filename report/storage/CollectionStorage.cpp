@@ -7,14 +7,21 @@
 #include "ui/core/Reader.h"
 #include "ui/core/TypeInfo.h"
 #include "ui/core/Writer.h"
+#include "ui/variant/Variant.h"
 
 namespace {
 
-// Texts of the older form data keep bytes of 128 and above escaped.
+// Texts of the older form data keep bytes of 128 and above escaped, in
+// string properties and in variants holding a string.
 void DecodeHighChars(TCollectionItem& item) {
-    for (const TPropInfo* property : item.ClassType().Properties())
+    for (const TPropInfo* property : item.ClassType().Properties()) {
         if (property->Kind == TTypeKind::tkString && property->GetStr && property->SetStr)
             property->SetStr(item, rpEscapeHighChars(property->GetStr(item), false));
+        if (property->Kind == TTypeKind::tkVariant && property->GetVariant && property->SetVariant) {
+            const Variant value = property->GetVariant(item);
+            if (value.IsString()) property->SetVariant(item, Variant(rpEscapeHighChars(value.AsString(), false)));
+        }
+    }
 }
 
 void AddErrors(TrpReport& report, const TStringList& errors) {

@@ -2,10 +2,14 @@
 
 #include "ui/core/PublishedProperties.h"
 #include "ui/core/TextCase.h"
+#include "ui/variant/Variant.h"
 
 const TClassInfo& TrpVariable::StaticClass() {
     static const TClassInfo info = TPublished<TrpVariable>("TrpVariable", TCollectionItem::StaticClass())
                                        .String("Name", &TrpVariable::Name, &TrpVariable::SetName)
+                                       .Variant(
+                                           "Value", [](const TrpVariable& v) { return ValueToVariant(v.Value()); },
+                                           [](TrpVariable& v, const Variant& x) { v.SetValue(VariantToValue(x)); })
                                        .Build();
     return info;
 }

@@ -2,6 +2,7 @@
 #include "report/storage/CollectionStorage.h"
 #include "report/storage/XmlSerializer.h"
 #include "report/utils/Conversions.h"
+#include "report/variables/Variables.h"
 #include "ui/core/Collection.h"
 #include "ui/core/Exceptions.h"
 #include "ui/core/MemoryStream.h"
@@ -160,6 +161,40 @@ TEST_F(CollectionStorage, DataOfAnotherShapeIsRefused) {
         if (!bytes.empty()) data.WriteBuffer(bytes.data(), static_cast<std::int64_t>(bytes.size()));
         data.SetPosition(0);
         EXPECT_ANY_THROW(Load()) << bytes.size();
+    }
+}
+
+}  // namespace
+
+namespace {
+
+// Report variables keep their values in both forms; texts of the older
+// form data come back with their high bytes decoded.
+TEST(VariableCollectionStorage, ValuesSurviveBothForms) {
+    for (bool writingXml : {true, false}) {
+        SCOPED_TRACE(writingXml ? "report XML form" : "form data");
+        TrpReport report(nullptr);
+        TrpVariables stored;
+        stored.SetVariables("Count", std::int64_t{42});
+        stored.SetVariables("Title", std::string("Апогей"));
+        stored.SetVariables("Escaped", rpEscapeHighChars("Пуск", true));
+        TMemoryStream data;
+        report.SetWritingObject(writingXml);
+        {
+            TWriter writer(data);
+            rpStoreCollection(stored, writer, report);
+        }
+        report.SetWritingObject(false);
+        data.SetPosition(0);
+        TrpVariables loaded;
+        TReader reader(data);
+        rpLoadCollection(loaded, reader, report);
+        EXPECT_EQ(report.Errors().Count(), 0) << report.Errors().Text();
+        ASSERT_EQ(loaded.Count(), 3);
+        EXPECT_EQ(ValueText(loaded.Variables("Count")), "42");
+        EXPECT_EQ(ValueText(loaded.Variables("Title")), "Апогей");
+        const std::string escaped = ValueText(loaded.Variables("Escaped"));
+        EXPECT_EQ(escaped, writingXml ? rpEscapeHighChars("Пуск", true) : "Пуск");
     }
 }
 

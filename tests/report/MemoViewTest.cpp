@@ -4,6 +4,7 @@
 #include "report/text/Utf16Text.h"
 #include "report/variables/Variables.h"
 #include "tests/support/PngDump.h"
+#include "ui/core/Exceptions.h"
 #include "ui/graphics/Bitmap.h"
 #include "ui/graphics/Canvas.h"
 
@@ -16,7 +17,8 @@
 
 namespace {
 
-// A report whose expressions are looked up in a table, each asked one kept.
+// A report whose names are answered from a table through its OnGetValue
+// hook, each asked name kept.
 struct ReportWithValues {
     TrpReport report{nullptr};
     TrpReportPage* page = new TrpReportPage(&report);
@@ -27,10 +29,10 @@ struct ReportWithValues {
         page->SetParent(&report);
         memo->SetParent(page);
         memo->SetBounds(10, 10, 200, 40);
-        report.Evaluator = [this](const std::string& expression) {
-            asked.push_back(expression);
-            auto found = values.find(expression);
-            return found == values.end() ? Variant::Null() : found->second;
+        report.OnGetValue = [this](const std::string& name, Variant& value) {
+            asked.push_back(name);
+            auto found = values.find(name);
+            if (found != values.end()) value = found->second;
         };
     }
     std::string Fetch(std::u16string_view text) {
@@ -109,7 +111,8 @@ TEST(MemoViewTest, BracketedExpressionsAreReplacedByTheirValues) {
         SCOPED_TRACE(c.name);
         ReportWithValues r;
         r.values = {{"2+3", std::int64_t{5}}, {"[1+1]", std::int64_t{2}}, {"'a]b'", "ab"}, {"Pi", 3.14159},
-                    {"Flag", true}, {"Day", Variant::FromDate(45000)}, {"Bracket", "[2+3]"}};
+                    {"Flag", true}, {"Day", Variant::FromDate(45000)}, {"Bracket", "[2+3]"},
+                    {"IIF(a, 'x #1', b)", Variant::Null()}};
         EXPECT_EQ(r.Fetch(c.text), c.expected);
         EXPECT_EQ(r.asked, c.asked);
     }
@@ -138,14 +141,13 @@ TEST(MemoViewTest, HiddenZerosAndSuppressedRepeats) {
     EXPECT_EQ(r.Fetch(u"[X]"), "same");
 }
 
-TEST(MemoViewTest, MissingEvaluatorIsListedAsAnError) {
+TEST(MemoViewTest, AnExpressionThatFailsRaisesAndIsListed) {
     TrpReport report(nullptr);
     auto* memo = new TrpMemoView(&report);
     memo->Memo()->SetText(u"[a+b]");
-    memo->FetchData();
-    EXPECT_EQ(memo->Memo()->Text(), u"");
+    EXPECT_THROW(memo->FetchData(), Exception);
     ASSERT_EQ(report.Errors().Count(), 1);
-    EXPECT_NE(report.Errors().Strings(0).find("a+b"), std::string::npos);
+    EXPECT_NE(report.Errors().Strings(0).find("Error in expression 'a+b'"), std::string::npos);
 }
 
 TEST(MemoViewTest, PageTotalsAndCopyNamesAreFilledWhenDrawn) {
