@@ -119,7 +119,9 @@ TEST(AggregatesTest, AFooterSumFollowsItsDataBandAndRestartsAfterTheFooter) {
     memo->SetName("Total");
     memo->Memo()->SetText(u"Сумма [SUM(Value)], записей [COUNT(MasterData1)], всего [SUM(Value, MasterData1, 2)]");
     int record = 0;
-    report.Evaluator = [&](const std::string& expression) { return expression == "Value" ? Variant(record) : Variant(); };
+    report.OnGetValue = [&](const std::string& name, Variant& value) {
+        if (name == "Value") value = Variant(record);
+    };
 
     TrpAggregateList totals(&report);
     totals.CollectPage(*page);

@@ -3,6 +3,7 @@
 #include "skin/core/controldata/ControlKinds.h"
 #include "skin/core/controldata/GlowLink.h"
 #include "skin/core/controldata/SkCommonData.h"
+#include "skin/core/ctrlutils/ControlUtilities.h"
 #include "skin/core/data/SkinLookups.h"
 #include "skin/core/manager/SkinCommands.h"
 #include "skin/core/manager/SkinManager.h"

@@ -2,6 +2,7 @@
 
 #include "skin/core/colors/ColorOps.h"
 #include "skin/core/controldata/ControlKinds.h"
+#include "skin/core/ctrlutils/ControlUtilities.h"
 #include "skin/core/data/SkinLookups.h"
 #include "skin/core/manager/SkinCommands.h"
 #include "skin/core/manager/SkinManager.h"
@@ -158,16 +159,6 @@ void TSkCommonData::ApplyDefaultSection() {
     std::string section = DefaultSectionOfKind(ControlKind);
     if (section.empty() && OwnerObj) section = OwnerObj->ClassName();
     SetSkinSection(section);
-}
-
-void RequestChildSkinning(TControl* control) {
-    if (!control || Has(control, TComponentStateItem::csDesigning) || Has(control, TComponentStateItem::csLoading))
-        return;
-    TCustomForm* form = nullptr;
-    for (TControl* c = control->Parent(); c && !form; c = c->Parent()) form = dynamic_cast<TCustomForm*>(c);
-    if (form && form->HandleAllocated())
-        platform::SendMessage(form->Handle(), SkinCommandMsg, MakeSkinWParam(ScChildCreated),
-                              reinterpret_cast<platform::LPARAM>(control));
 }
 
 void TSkCommonData::AfterOwnerLoaded() {

@@ -132,7 +132,5 @@ TSkParentCache WindowParentCache(platform::HWND window);
 // when that section gives its font and is not mostly see-through (then the
 // grandparent is asked), else `defaultIndex`.
 int FindFontSection(TControl* control, int defaultIndex, TSkinManager* manager, int state);
-// A new windowed control offered to its form's skinning (command 25).
-void RequestChildSkinning(TControl* control);
 // The parent's answer to command 19, 0 without a parent window.
 platform::LRESULT ParentBgVaries(const TSkCommonData& data);
