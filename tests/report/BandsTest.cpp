@@ -174,6 +174,9 @@ TEST(BandsTest, BandsWithTheirReferencesSurviveTheReportXmlForm) {
     auto* subreport = new TrpSubreport(master);
     subreport->SetName("Subreport1");
     subreport->SetSubreportPage(inner);
+    // A loaded report always has its data page; the template gets it first
+    // so both forms can be compared whole.
+    report.EnsureDataPage();
 
     TMemoryStream stream;
     report.SaveToStream(stream);
