@@ -123,6 +123,7 @@ TEST_F(IniFilesBindingTest, AbstractFileAndNilListAreScriptErrors) {
                   "  try ini := TCustomIniFile.Create(IniPath) except Print(ExceptionMessage) end;\n"
                   "  mem := TMemIniFile.Create(IniPath);\n"
                   "  try mem.WriteTStrings('S', nil) except Print(ExceptionMessage) end;\n"
+                  "  mem.Free;\n"
                   "end."),
               "Объект класса «TCustomIniFile» нельзя создать\n«WRITETSTRINGS»: не задан список строк\n");
 }
